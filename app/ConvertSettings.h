@@ -1,0 +1,149 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/TagPreset.h"
+
+// Option codes stored in the settings.
+enum DestOutputFolderOpt : uint32_t {
+  DEST_SAME_AS_SOURCE = 199,
+  DEST_CUSTOM_FOLDER = 399,
+};
+
+enum TargetExistsOpt : uint32_t {
+  TARGET_AUTO_RENAME = 11,
+  TARGET_OVERWRITE = 22,
+  TARGET_SKIP = 33,
+};
+
+enum MonoType : uint32_t {
+  MONO_AVERAGE = 0,
+  MONO_LEFT = 1,
+  MONO_RIGHT = 2,
+};
+
+// Tag options of the formats that carry a tag ("MP3ID3TagType" and siblings).
+enum TagOption : uint32_t {
+  TAG_FROM_PRESET = 0,
+  TAG_TRANSFER = 1,
+  TAG_NONE = 2,
+};
+
+// Write groups of SaveSettings; a bit set.
+enum SettingsGroup : uint32_t {
+  GROUP_FOLDER = 0x04,        // "Folder", after a folder is chosen in Add Folder
+  GROUP_OPTIONS = 0x08,       // every option and the four presets, after OK in the options sheet
+  GROUP_MAIN_WINDOW = 0x10,   // "OutputFormat" and "OptStartPageIndex", when the main window closes
+};
+
+// Every persisted option of the program, with its default. Each field is
+// named after the settings value that stores it. The record is owned by the
+// main window (or the command-line front end) for the whole run.
+struct ConvertSettings {
+  // Defaults; `documentsFolder` is the user's documents folder, or "" when
+  // the platform does not know one (the custom output folder then starts
+  // empty and the output goes next to the source).
+  explicit ConvertSettings(const std::string& documentsFolder = std::string());
+
+  // General
+  uint32_t outputFormat = 1000;
+  std::string folder;
+  uint32_t destOutputFolderOpt = DEST_SAME_AS_SOURCE;
+  std::string destSpecifiedFolder;
+  uint32_t createDirs = 0;
+  uint32_t targetExistsOpt = TARGET_AUTO_RENAME;
+  uint32_t outputFiles2MyDocuments = 1;
+  uint32_t browseOutputFolder = 1;
+  uint32_t monoType = MONO_AVERAGE;
+  uint32_t enableExtFilter = 0;
+  std::string filterExts;
+  uint32_t optStartPageIndex = 0;
+
+  // MP3
+  uint32_t autoDestMP3EncodingParam = 1;
+  uint32_t mp3BitRate = 128;
+  uint32_t mp3SampleRate = 44100;
+  uint32_t mp3ChannelMode = 1;
+  uint32_t mp3ID3TagType = TAG_TRANSFER;
+  uint32_t mp3WriteID3Version = 1;  // 0 ID3v1, 1 ID3v2, 2 both
+  uint32_t amplifyMp3 = 0;
+  uint32_t amplifyMp3Coeff = 100;
+
+  // WAV
+  uint32_t autoDestWAVEncodingParam = 1;
+  uint32_t wavBitsPerSample = 16;
+  uint32_t wavSampleRate = 44100;
+  uint32_t wavChannelNum = 2;
+  uint32_t amplifyWav = 0;
+  uint32_t amplifyWavCoeff = 100;
+
+  // WMA
+  uint32_t autoDestWMAEncodingParam = 1;
+  uint32_t wmaBitRate = 128000;
+  uint32_t wmaSampleRate = 44100;
+  uint32_t wmaChannels = 2;
+  uint32_t wmaID3TagType = TAG_TRANSFER;
+  uint32_t amplifyWMA = 0;
+  uint32_t amplifyWMACoeff = 100;
+
+  // OGG
+  uint32_t autoDestOGGEncodingParam = 1;
+  uint32_t oggBitRate = 128;
+  uint32_t oggSampleRate = 44100;
+  uint32_t oggChannels = 2;
+  uint32_t oggID3TagType = TAG_TRANSFER;
+  uint32_t amplifyOGG = 0;
+  uint32_t amplifyOGGCoeff = 100;
+
+  // AAC
+  uint32_t autoDestAACEncodingParam = 1;
+  uint32_t aacVBR = 1;
+  uint32_t aacVBRQuality = 100;
+  uint32_t aacABRBitRate = 128;
+  uint32_t aacMpegVersion = 0;  // 0 MPEG-4, 1 MPEG-2
+  uint32_t aacEnableTNS = 0;
+  uint32_t aacEnableMidside = 1;
+  uint32_t aacBlockType = 0;  // 0 long and short, 1 no short, 2 no long
+  uint32_t amplifyAAC = 0;
+  uint32_t amplifyAACCoef = 100;
+
+  // M4A (also MP4 and M4B)
+  uint32_t autoDestM4AEncodingParam = 1;
+  uint32_t m4aVBR = 1;
+  uint32_t m4aVBRQuality = 100;
+  uint32_t m4aABRBitRate = 128;
+  uint32_t m4aEnableTNS = 0;
+  uint32_t m4aEnableMidside = 1;
+  uint32_t m4aBlockType = 0;
+  uint32_t amplifyM4A = 0;
+  uint32_t amplifyM4ACoef = 100;
+  uint32_t m4aID3TagType = TAG_TRANSFER;
+
+  // AMR and AWB
+  uint32_t amrType = 0;  // .amr output: 0 narrow band, 1 wide band
+  uint32_t amrMode = 4;
+  uint32_t amrWBMode = 2;
+  uint32_t amrDTX = 0;
+  uint32_t awbMode = 2;
+  uint32_t awbDTX = 0;
+  uint32_t amplifyAMR = 0;
+  uint32_t amplifyAMRCoef = 100;
+
+  // Tag presets, in the order they are loaded and saved.
+  TagPreset mp3Tag;
+  TagPreset oggTag;
+  TagPreset wmaTag;
+  TagPreset m4aTag;
+
+  // Not persisted: the lower-case extensions (without dots) that adding a
+  // folder or dropped files accepts; empty when the filter is off.
+  // RebuildExtensionFilter keeps it in step with the two filter values.
+  std::vector<std::string> extensionFilter;
+};
+
+// Rebuilds `extensionFilter` from "EnableExtFilter" and "FilterExts": the
+// lower-cased text split at every comma, with no trimming, so empty pieces
+// stay as empty entries.
+void RebuildExtensionFilter(ConvertSettings& settings);

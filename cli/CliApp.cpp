@@ -1,0 +1,63 @@
+#include "cli/CliApp.h"
+
+#include <ostream>
+
+#include "app/ConvertSettings.h"
+#include "cli/OptionsCommand.h"
+#include "platform/paths/StandardFolders.h"
+#include "platform/settings/SettingsKey.h"
+
+namespace {
+
+const char kUsage[] =
+    "Usage: sondrel-cli COMMAND [ARGUMENTS]\n"
+    "\n"
+    "Sondrel converts sound files: MIDI songs rendered through a SoundFont, and\n"
+    "most audio formats. The command-line front end shares its options with the\n"
+    "window.\n"
+    "\n"
+    "Commands:\n"
+    "  options                 print every option as Name=Value, tag presets last\n"
+    "                          (MP3Tag/Title=...)\n"
+    "  options NAME=VALUE...   change options, names as printed; OutputFormat also\n"
+    "                          takes a format name (mp3, wav, wma, ogg, aac, m4a,\n"
+    "                          mp4, m4b, amr, awb)\n"
+    "\n"
+    "  -h, --help              show this help\n"
+    "  -V, --version           show the version\n"
+    "\n"
+    "Options live in $XDG_CONFIG_HOME/Vantrel Technologies/Sondrel.conf.\n"
+    "Exit codes: 0 success, 1 a failure while working, 2 a wrong command line.\n";
+
+}  // namespace
+
+ExitCode RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.empty()) {
+    err << kUsage;
+    return EXIT_USAGE;
+  }
+  const std::string& command = args.front();
+  if (command == "-h" || command == "--help" || command == "help") {
+    out << kUsage;
+    return EXIT_OK;
+  }
+  if (command == "-V" || command == "--version") {
+    out << "sondrel-cli " << SONDREL_VERSION << '\n';
+    return EXIT_OK;
+  }
+  if (command == "options") {
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    for (const std::string& arg : rest) {
+      if (arg == "-h" || arg == "--help") {
+        out << kUsage;
+        return EXIT_OK;
+      }
+    }
+    ConvertSettings settings(DocumentsFolder());
+    const std::unique_ptr<SettingsRoot> root = OpenUserSettings();
+    return RunOptionsCommand(rest, settings, *root, out, err);
+  }
+  err << "sondrel-cli: unknown command \"" << command
+      << "\". Run 'sondrel-cli --help' for the commands.\n";
+  return EXIT_USAGE;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/settings/SettingsKey.h"
+
+class QSettings;
+
+// The settings store as an INI file through QSettings. A key is a QSettings
+// group ("Options", "Options/MP3Tag"); numbers are written as unsigned
+// decimal texts, texts as strings. A file that cannot be read or parsed
+// opens no key at all, so every value keeps its default.
+class IniSettingsRoot : public SettingsRoot {
+ public:
+  explicit IniSettingsRoot(std::string filePath);
+  ~IniSettingsRoot() override;
+
+  std::unique_ptr<SettingsKey> OpenKey(const std::string& path) const override;
+  std::unique_ptr<SettingsKey> CreateKey(const std::string& path) override;
+
+  const std::string& FilePath() const { return filePath_; }
+
+ private:
+  bool Readable() const;
+
+  std::string filePath_;
+  std::shared_ptr<QSettings> settings_;
+};

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Configures and builds one of the two build trees:
+#   release  optimised, for running and benchmarks   -> build/release
+#   test     debug with AddressSanitizer and UBSan   -> build/test
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+kind=${1:-release}
+jobs=$(nproc 2>/dev/null || echo 2)
+case "$kind" in
+  release) args=(-DCMAKE_BUILD_TYPE=Release -DSONDREL_TESTS=OFF) ;;
+  test)    args=(-DCMAKE_BUILD_TYPE=Debug -DSONDREL_SANITIZE=ON -DSONDREL_TESTS=ON) ;;
+  *) echo "usage: scripts/build.sh [release|test]" >&2; exit 2 ;;
+esac
+
+cmake -S . -B "build/$kind" "${args[@]}" >/dev/null
+cmake --build "build/$kind" -j "$jobs"

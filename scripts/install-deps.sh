@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs every Debian package Sondrel builds, runs or tests with.
+# Idempotent: when all packages are present it does nothing; the package
+# index is refreshed only when something has to be installed.
+set -euo pipefail
+
+packages=(
+  # build tools
+  build-essential cmake pkg-config clang libclang-rt-14-dev
+  # encoders, decoders and containers
+  libmp3lame-dev libid3-3.8.3-dev libvorbis-dev libogg-dev libresample1-dev
+  libavformat-dev libavcodec-dev libavutil-dev libswresample-dev
+  libgsm1-dev libfluidsynth-dev libopenmpt-dev libtag1-dev
+  libopencore-amrnb-dev libvo-amrwbenc-dev liblnk-dev libbfio-dev
+  # GUI, settings file, desktop integration
+  qt6-base-dev
+  # the General MIDI SoundFont shipped as ct4mgm.sf2
+  timgm6mb-soundfont
+  # tests and their independent oracles
+  libgtest-dev ffmpeg sox
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+
+if [[ ${#missing[@]} -eq 0 ]]; then
+  exit 0
+fi
+
+sudo_cmd=()
+if [[ $(id -u) -ne 0 ]]; then
+  sudo_cmd=(sudo)
+fi
+
+echo "Installing: ${missing[*]}" >&2
+"${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive \
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,107 @@
+#pragma once
+
+// The audio engine: decodes sound files to PCM for the program. It never
+// plays sound. Sampled formats go through FFmpeg, MIDI songs through
+// FluidSynth with a SoundFont, tracker modules through libopenmpt, tags
+// through TagLib. Add-ons (shared objects loaded at start-up) enable further
+// families of sampled formats.
+//
+// The interface is a small C-style library of handles, as the rest of the
+// program expects of its engine: every call is cheap to mock in thought and
+// answers failure with 0, -1 or null. One thread uses it.
+
+#include <cstdint>
+#include <string>
+
+namespace engine {
+
+using Handle = uint32_t;  // a stream or module; 0 is never a valid handle
+
+// The engine's version: the high 16 bits are the major and minor number.
+constexpr uint32_t VERSION = 0x02040000;
+uint32_t GetVersion();
+
+// Configuration options.
+constexpr uint32_t CONFIG_UPDATEPERIOD = 1;  // 0: no periodic update (decoding only)
+bool SetConfig(uint32_t option, uint32_t value);
+
+// Starts the engine on `device` (0: no sound output) at `freq` Hz. The
+// engine must be started before any stream is created.
+bool Init(int device, uint32_t freq, uint32_t flags);
+// Releases every stream still open and stops the engine.
+bool Free();
+bool IsStarted();
+
+// Add-ons. Load answers a plug-in handle, 0 when the file is missing, is not
+// an add-on, or speaks another interface version. Free(0) unloads them all.
+uint32_t PluginLoad(const std::string& path, uint32_t flags);
+bool PluginFree(uint32_t plugin);
+
+// Stream creation flags.
+constexpr uint32_t SAMPLE_8BITS = 0x1;
+constexpr uint32_t STREAM_DECODE = 0x200000;
+constexpr uint32_t MUSIC_RAMP = 0x200;
+constexpr uint32_t MUSIC_PRESCAN = 0x20000;
+constexpr uint32_t MUSIC_DECODE = STREAM_DECODE;
+
+// A decoding stream of a sampled-format file; 0 when no enabled decoder
+// opens it.
+Handle StreamCreateFile(const std::string& path, uint32_t flags);
+// A MIDI song rendered with the default SoundFont at `freq` Hz (0: the
+// engine's rate); 0 without a SoundFont or when the file is not MIDI.
+Handle MidiStreamCreateFile(const std::string& path, uint32_t flags, uint32_t freq);
+// A tracker module rendered at `freq` Hz (0: the engine's rate).
+Handle MusicLoad(const std::string& path, uint32_t flags, uint32_t freq);
+bool StreamFree(Handle handle);
+bool MusicFree(Handle handle);
+
+// Channel queries. Lengths and positions count bytes of the decoded PCM.
+constexpr uint32_t POS_BYTE = 0;
+struct ChannelInfo {
+  uint32_t freq = 0;
+  uint32_t chans = 0;
+  uint32_t flags = 0;  // SAMPLE_8BITS for unsigned 8-bit samples
+};
+uint64_t ChannelGetLength(Handle handle, uint32_t mode);  // -1 on failure
+double ChannelBytes2Seconds(Handle handle, uint64_t bytes);  // negative on failure
+bool ChannelGetInfo(Handle handle, ChannelInfo& info);
+uint64_t ChannelGetPosition(Handle handle, uint32_t mode);  // -1 on failure
+
+// Decodes the next `length` bytes (whole frames) of interleaved PCM:
+// signed 16-bit, or unsigned 8-bit with SAMPLE_8BITS. Answers the bytes
+// delivered, DATA_END at the end of the stream or on an error. The decoded
+// total equals ChannelGetLength exactly.
+constexpr uint32_t DATA_END = 0xFFFFFFFF;
+uint32_t ChannelGetData(Handle handle, void* buffer, uint32_t length);
+
+// File positions of a stream: the file's length, or the offset of its
+// first audio frame; -1 when unknown.
+constexpr uint32_t FILEPOS_END = 2;
+constexpr uint32_t FILEPOS_START = 3;
+uint64_t StreamGetFilePosition(Handle handle, uint32_t mode);
+
+// Raw tag blocks of a stream's file: the 128-byte ID3v1 block, or the ID3v2
+// block from its 10-byte header on; null when absent. Valid until the
+// stream is freed.
+constexpr uint32_t TAG_ID3 = 0;
+constexpr uint32_t TAG_ID3V2 = 1;
+const char* ChannelGetTags(Handle handle, uint32_t tags);
+
+// The stream's tag as text in UTF-8: `format` is copied with each field code
+// replaced by the field's text (%TRCK %TITL %ARTI %ALBM %GNRE %YEAR %CMNT
+// %COMP %COPY); empty when the file has no tag. Never fails.
+std::string TagsRead(Handle handle, const char* format);
+
+// SoundFonts for MIDI streams. FontInit answers a font handle, 0 when the
+// file is missing or not a SoundFont.
+struct MidiFontEntry {
+  uint32_t font = 0;
+  int preset = -1;  // -1: all presets
+  int bank = 0;
+};
+uint32_t MidiFontInit(const std::string& path, uint32_t flags);
+// `stream` 0 sets the default fonts of MIDI streams created later.
+bool MidiStreamSetFonts(Handle stream, const MidiFontEntry* fonts, uint32_t count);
+bool MidiFontFree(uint32_t font);
+
+}  // namespace engine

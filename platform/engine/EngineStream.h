@@ -1,0 +1,76 @@
+#pragma once
+
+// The decoders behind the engine's handles. Each backend opens one kind of
+// file and decodes it to interleaved PCM; the engine keeps the handle table,
+// counts positions, and pads or cuts every stream to the length it
+// announced at open, so position and length always agree.
+
+#include <cstdint>
+#include <memory>
+#include <set>
+#include <string>
+
+namespace engine {
+
+// The PCM a stream delivers.
+struct StreamFormat {
+  uint32_t rate = 0;
+  uint32_t channels = 0;  // all of the source's channels, interleaved
+  bool eightBit = false;  // unsigned 8-bit samples; else signed 16-bit
+  uint32_t BytesPerFrame() const { return channels * (eightBit ? 1u : 2u); }
+};
+
+class EngineStream {
+ public:
+  virtual ~EngineStream() = default;
+
+  virtual StreamFormat Format() const = 0;
+  // The decoded length in bytes, known when the stream opens.
+  virtual uint64_t LengthBytes() const = 0;
+  // Decodes up to `bytes` bytes (a whole number of frames) into `buffer`.
+  // Answers the bytes written; 0 only when the decoder has nothing more
+  // (end of data or an error).
+  virtual uint32_t Decode(uint8_t* buffer, uint32_t bytes) = 0;
+  // The file's length and the offset of its first audio frame; -1 unknown.
+  virtual int64_t FileLength() const { return -1; }
+  virtual int64_t FirstFrameOffset() const { return -1; }
+};
+
+// The containers (FFmpeg demuxer names) and codecs (FFmpeg codec names) that
+// the sampled-format decoder may use: the core set plus what loaded add-ons
+// enable. A name ending in "*" enables every name with that prefix.
+class FormatGate {
+ public:
+  // The formats the engine reads with no add-on: MPEG audio layers 1-3,
+  // Ogg Vorbis, WAV and AIFF with PCM data.
+  static FormatGate Core();
+
+  void AllowDemuxer(const std::string& name) { demuxers_.insert(name); }
+  void AllowCodec(const std::string& name) { codecs_.insert(name); }
+  bool AllowsDemuxer(const std::string& name) const { return Matches(demuxers_, name); }
+  bool AllowsCodec(const std::string& name) const { return Matches(codecs_, name); }
+
+ private:
+  static bool Matches(const std::set<std::string>& names, const std::string& name);
+  std::set<std::string> demuxers_;
+  std::set<std::string> codecs_;
+};
+
+// Sampled formats through FFmpeg; null when the file does not open, or its
+// container or codec is not enabled by `gate`.
+std::unique_ptr<EngineStream> OpenSampledStream(const std::string& path, const FormatGate& gate);
+
+// A SoundFont loaded once and shared by the MIDI streams rendered with it.
+class MidiFont;
+std::shared_ptr<MidiFont> LoadMidiFont(const std::string& path);
+
+// A MIDI song (also RIFF-wrapped ".rmi") rendered at `rate` Hz with `font`;
+// null when the file is not a MIDI song the renderer accepts.
+std::unique_ptr<EngineStream> OpenMidiStream(const std::string& path, uint32_t rate,
+                                             std::shared_ptr<MidiFont> font);
+
+// A tracker module rendered at `rate` Hz; null when libopenmpt does not
+// read the file.
+std::unique_ptr<EngineStream> OpenModuleStream(const std::string& path, uint32_t rate);
+
+}  // namespace engine

@@ -1,0 +1,240 @@
+#include "convert/OutputPlacement.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "convert/OutputFormat.h"
+#include "platform/paths/StandardFolders.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char kFolderFailed[] = "Failed to create folder \"%s\"";
+const char kFileFailed[] = "Failed to create file \"%s\"";
+const char kSameAsSource[] =
+    "Target file name is same as original file that can't be overwritten. Please output files "
+    "to a custom folder.";
+const char kSkipped[] = "Target exists and skipped";
+const char kTooLong[] = "Output path is longer than 4095 bytes";
+
+// Substitutes `value` for the single "%s" of `pattern`.
+std::string Format(const char* pattern, const std::string& value) {
+  std::string text = pattern;
+  const std::string::size_type at = text.find("%s");
+  if (at != std::string::npos) text.replace(at, 2, value);
+  return text;
+}
+
+std::string FileNamePart(const std::string& path) {
+  const std::string::size_type slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The source's extension: from the last dot of its file-name part, so a dot
+// in a folder name does not count.
+std::string SourceExtension(const std::string& path) {
+  const std::string name = FileNamePart(path);
+  const std::string::size_type dot = name.rfind('.');
+  return dot == std::string::npos ? std::string() : name.substr(dot);
+}
+
+std::string TargetExtension(uint32_t outputFormat) {
+  const std::string extension = OutputExtension(outputFormat);
+  return extension.empty() ? extension : "." + extension;
+}
+
+// The source's folder path as it is recreated below the custom folder:
+// colons removed, repeated separators collapsed, "." and ".." resolved
+// lexically so the result cannot climb out of the custom folder, and no
+// leading separator. Ends with "/" unless it is empty (a source in "/").
+std::string MirroredFolder(const std::string& sourcePath) {
+  std::string folder = sourcePath.substr(0, sourcePath.size() - FileNamePart(sourcePath).size());
+  std::string withoutColons;
+  for (char c : folder)
+    if (c != ':') withoutColons += c;
+
+  std::vector<std::string> parts;
+  std::string::size_type start = 0;
+  while (start <= withoutColons.size()) {
+    std::string::size_type end = withoutColons.find('/', start);
+    if (end == std::string::npos) end = withoutColons.size();
+    const std::string part = withoutColons.substr(start, end - start);
+    if (part == "..") {
+      if (!parts.empty()) parts.pop_back();
+    } else if (!part.empty() && part != ".") {
+      parts.push_back(part);
+    }
+    start = end + 1;
+  }
+  std::string mirrored;
+  for (const std::string& part : parts) mirrored += part + "/";
+  return mirrored;
+}
+
+// True when something (file, folder, link, even a dangling link) has the name.
+bool Exists(const std::string& path) {
+  struct stat info;
+  return lstat(path.c_str(), &info) == 0;
+}
+
+bool IsFolder(const std::string& path) {
+  struct stat info;
+  return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string NormalisedAbsolute(const std::string& path) {
+  std::error_code error;
+  fs::path absolute = fs::absolute(path, error);
+  if (error) absolute = path;
+  return absolute.lexically_normal().string();
+}
+
+// Whether writing `target` would write the source itself: the normalised
+// absolute paths are equal, or, when both exist, they resolve to the same
+// path once symbolic links are followed.
+bool IsSourceItself(const std::string& target, const std::string& source) {
+  if (NormalisedAbsolute(target) == NormalisedAbsolute(source)) return true;
+  std::error_code targetError, sourceError;
+  const fs::path resolvedTarget = fs::canonical(target, targetError);
+  const fs::path resolvedSource = fs::canonical(source, sourceError);
+  return !targetError && !sourceError && resolvedTarget == resolvedSource;
+}
+
+// Proves that `target` can be created: an existing file (only the overwrite
+// policy gets here with one) is removed first, so that a link at the target
+// is replaced rather than followed into another file; then the file is
+// created new and deleted again.
+bool ProbeCreate(const std::string& target) {
+  if (Exists(target) && !IsFolder(target)) unlink(target.c_str());
+  const int fd = open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  close(fd);
+  return unlink(target.c_str()) == 0;
+}
+
+enum class Attempt { kPlaced, kRetryElsewhere, kRefused };
+
+// One attempt at placing the output in `folder` (mode 399) or next to the
+// source (any other mode).
+Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mode,
+                 const std::string& folder, bool mirror, std::string& message) {
+  const std::string& source = entry.path;
+  std::string stem;
+  if (mode == DEST_CUSTOM_FOLDER) {
+    if (folder.size() > kMaxPathBytes) {
+      message = kTooLong;
+      return Attempt::kRetryElsewhere;
+    }
+    if (folder.empty() || !EnsureFolder(folder)) {
+      message = Format(kFolderFailed, folder);
+      return Attempt::kRetryElsewhere;
+    }
+    stem = folder;
+    if (stem.back() != '/') stem += '/';
+    if (mirror) {
+      stem += MirroredFolder(source);
+      if (stem.size() > kMaxPathBytes) {
+        message = kTooLong;
+        return Attempt::kRetryElsewhere;
+      }
+      if (!EnsureFolder(stem)) {
+        message = Format(kFolderFailed, stem);
+        return Attempt::kRetryElsewhere;
+      }
+    }
+    const std::string name = FileNamePart(source);
+    stem += name.substr(0, name.size() - SourceExtension(source).size());
+  } else {
+    stem = source.substr(0, source.size() - SourceExtension(source).size());
+  }
+
+  const std::string extension = TargetExtension(settings.outputFormat);
+  std::string target = stem + extension;
+  if (target.size() > kMaxPathBytes) {
+    message = kTooLong;
+    return Attempt::kRetryElsewhere;
+  }
+
+  if (Exists(target)) {
+    if (settings.targetExistsOpt == TARGET_OVERWRITE) {
+      if (IsSourceItself(target, source)) {
+        message = kSameAsSource;
+        return Attempt::kRefused;
+      }
+    } else if (settings.targetExistsOpt == TARGET_SKIP) {
+      message = kSkipped;
+      return Attempt::kRefused;
+    } else {
+      // Auto rename: the first free "stem_n.ext"; there is no upper limit.
+      for (unsigned long long n = 1;; ++n) {
+        target = stem + "_" + std::to_string(n) + extension;
+        if (target.size() > kMaxPathBytes) {
+          message = kTooLong;
+          return Attempt::kRetryElsewhere;
+        }
+        if (!Exists(target)) break;
+      }
+    }
+  }
+
+  if (!ProbeCreate(target)) {
+    message = Format(kFileFailed, target);
+    return Attempt::kRetryElsewhere;
+  }
+  entry.destinationPath = target;
+  return Attempt::kPlaced;
+}
+
+}  // namespace
+
+PlacementContext::PlacementContext() : documentsFolder(DocumentsFolder) {}
+
+bool PlaceOutput(SourceFile& entry, const ConvertSettings& settings, std::string& message,
+                 const PlacementContext& context) {
+  uint32_t mode = settings.destOutputFolderOpt;
+  std::string folder = settings.destSpecifiedFolder;
+  bool mirror = settings.createDirs != 0;
+
+  // The first attempt uses the options; when a folder or the file cannot be
+  // created there, one more attempt goes to the documents folder, mirrored
+  // only when the options asked for a mirrored custom folder.
+  for (bool fallbackTried = false;; fallbackTried = true) {
+    const Attempt attempt = TryPlace(entry, settings, mode, folder, mirror, message);
+    if (attempt == Attempt::kPlaced) return true;
+    if (attempt == Attempt::kRefused) return false;
+    if (settings.outputFiles2MyDocuments == 0 || fallbackTried) return false;
+    folder = context.documentsFolder ? context.documentsFolder() : std::string();
+    if (folder.empty()) return false;
+    mirror = settings.destOutputFolderOpt == DEST_CUSTOM_FOLDER && settings.createDirs != 0;
+    mode = DEST_CUSTOM_FOLDER;
+  }
+}
+
+bool EnsureFolder(const std::string& path) {
+  if (path.empty() || path.size() > kMaxPathBytes) return false;
+  if (IsFolder(path)) return true;
+
+  // Each prefix that ends just before a separator, then the whole path. The
+  // empty prefix of an absolute path is the root, and empty parts between
+  // repeated separators name the same folder again: both are skipped.
+  std::string::size_type end = 0;
+  while (true) {
+    end = path.find('/', end);
+    const std::string prefix = path.substr(0, end);
+    const bool last = end == std::string::npos;
+    if (!prefix.empty() && prefix.back() != '/' && !IsFolder(prefix)) {
+      if (Exists(prefix)) return false;
+      // A folder made meanwhile by someone else is as good as our own.
+      if (mkdir(prefix.c_str(), 0777) != 0 && !(errno == EEXIST && IsFolder(prefix))) return false;
+    }
+    if (last) return true;
+    ++end;
+  }
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <utility>
+
+#include "app/ConvertSettings.h"
+#include "source/SourceFile.h"
+
+// The longest path, in bytes, that placement hands on. Longer ones are
+// refused rather than cut, since a cut path names a different file.
+constexpr size_t kMaxPathBytes = 4095;
+
+// What placement takes from its surroundings besides the options: where the
+// user's documents folder is. It is asked at most once per entry, and only
+// when the chosen place cannot be used; "" means there is none.
+struct PlacementContext {
+  std::function<std::string()> documentsFolder;
+
+  // Uses the platform's documents folder (created when missing).
+  PlacementContext();
+  explicit PlacementContext(std::function<std::string()> documents)
+      : documentsFolder(std::move(documents)) {}
+};
+
+// Chooses the output file of `entry` by the output-folder options, the
+// extension of the output format and the target-exists policy, and proves
+// that the file can be created there (the probe file is deleted again). On
+// success the entry's destinationPath holds the chosen path, nothing exists
+// at that path and its folder exists. On failure `message` holds the text to
+// show as the entry's status and destinationPath is unchanged. Placement
+// shows nothing itself and keeps no state between calls; the folders it
+// creates stay.
+bool PlaceOutput(SourceFile& entry, const ConvertSettings& settings, std::string& message,
+                 const PlacementContext& context = PlacementContext());
+
+// Makes sure `path` is a folder, creating each missing folder along it from
+// the left. Fails on the first part that exists but is not a folder, or that
+// cannot be created, and for an empty or over-long path. Repeated and
+// trailing separators are harmless.
+bool EnsureFolder(const std::string& path);

@@ -115,6 +115,9 @@ bool SampleConverter::Process(const void* inLeft, const void* inRight, int count
                               void* outRight, int& outCount) {
   outCount = 0;
   if (!prepared_ || flushed_ || count < 0) return false;
+  if (count > 0 && (!inLeft || !outLeft || (inputChannels == 2 && !inRight) ||
+                    (outputChannels == 2 && !outRight)))
+    return false;
   if (!resamplerLeft_) return ProcessSameRate(inLeft, inRight, count, outLeft, outRight, outCount);
 
   // Stereo to mono is averaged before resampling, at the input depth, so
@@ -150,7 +153,7 @@ bool SampleConverter::Process(const void* inLeft, const void* inRight, int count
 
 bool SampleConverter::Flush(void* outLeft, void* outRight, int& outCount) {
   outCount = 0;
-  if (!prepared_) return false;
+  if (!prepared_ || !outLeft || (outputChannels == 2 && !outRight)) return false;
   if (!resamplerLeft_) return true;
   const bool stereo = resamplerRight_ != nullptr;
 

@@ -40,9 +40,9 @@ class SampleConverter {
   // the input has 2 channels) into `outLeft` (and `outRight` when the output
   // has 2 channels), at the input and output depths: int16_t arrays for 16
   // bits, uint8_t arrays for 8. `outCount` receives the samples per channel
-  // written, never more than OutputCapacity(count). False only when the
-  // converter is not prepared, has been flushed, `count` is negative or the
-  // resampler fails.
+  // written, never more than OutputCapacity(count). False when the
+  // converter is not prepared or has been flushed, `count` is negative, an
+  // array the formats need is missing, or the resampler fails.
   bool Process(const void* inLeft, const void* inRight, int count, void* outLeft, void* outRight,
                int& outCount);
 

@@ -303,6 +303,13 @@ TEST(SampleConverterTest, BuffersOnlyGrowAndFlushEndsTheStream) {
   EXPECT_EQ(n, 0);
   EXPECT_FALSE(converter.Process(l.data(), r.data(), 10, outL.data(), outR.data(), n));
 
+  // A missing array is refused, not read.
+  SampleConverter stereo;
+  Configure(stereo, {22050, 2, 16}, {44100, 2, 16});
+  ASSERT_TRUE(stereo.Prepare());
+  EXPECT_FALSE(stereo.Process(l.data(), nullptr, 10, outL.data(), outR.data(), n));
+  EXPECT_FALSE(stereo.Process(l.data(), r.data(), 10, outL.data(), nullptr, n));
+
   // Without a rate change nothing is held back.
   SampleConverter same;
   Configure(same, {44100, 1, 16}, {44100, 2, 16});

@@ -1,0 +1,151 @@
+#include "platform/engine/MidiFont.h"
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <vector>
+
+#include "platform/engine/EngineStream.h"
+
+namespace engine {
+
+namespace {
+
+// The name under which a stream's synthesizer asks our loader for the
+// shared font. FluidSynth's own loader, should it be asked first, finds no
+// such file and passes.
+constexpr const char* SHARED_FONT_NAME = "\x01sondrel-shared-soundfont";
+
+uint32_t Le32(const char* p) {
+  const auto* b = reinterpret_cast<const unsigned char*>(p);
+  return uint32_t{b[0]} | (uint32_t{b[1]} << 8) | (uint32_t{b[2]} << 16) | (uint32_t{b[3]} << 24);
+}
+
+// The chunks of one RIFF level, [begin, end) of the file: id, body position
+// and size of each. False when a chunk runs past `end` or the file cannot
+// be read.
+struct Chunk {
+  std::string id;
+  uint64_t body = 0;
+  uint32_t size = 0;
+};
+bool ReadChunks(std::ifstream& in, uint64_t begin, uint64_t end, std::vector<Chunk>& chunks) {
+  for (uint64_t at = begin; at < end;) {
+    char header[8];
+    if (end - at < sizeof header) return false;
+    in.seekg(static_cast<std::streamoff>(at));
+    if (!in.read(header, sizeof header)) return false;
+    Chunk chunk{std::string(header, 4), at + sizeof header, Le32(header + 4)};
+    if (chunk.size > end - chunk.body) return false;
+    chunks.push_back(chunk);
+    at = chunk.body + chunk.size + (chunk.size & 1);
+  }
+  return true;
+}
+
+// Whether `path` has the structure of a SoundFont 2 file: a RIFF "sfbk"
+// form that fits in the file, holding INFO, sdta and pdta lists, the last
+// with its nine tables made of whole records. Checked before FluidSynth sees
+// the file, because a damaged file sends FluidSynth on to its other loaders,
+// which complain on the terminal.
+bool HasSoundFontStructure(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  in.seekg(0, std::ios::end);
+  const std::streamoff fileSize = in.tellg();
+  char header[12];
+  in.seekg(0);
+  if (fileSize < 12 || !in.read(header, sizeof header)) return false;
+  if (std::memcmp(header, "RIFF", 4) != 0 || std::memcmp(header + 8, "sfbk", 4) != 0) return false;
+  const uint64_t riffEnd = 8 + uint64_t{Le32(header + 4)};
+  if (riffEnd > static_cast<uint64_t>(fileSize)) return false;
+
+  std::vector<Chunk> lists;
+  if (!ReadChunks(in, 12, riffEnd, lists)) return false;
+  std::map<std::string, Chunk> byType;
+  for (const Chunk& list : lists) {
+    char type[4];
+    in.seekg(static_cast<std::streamoff>(list.body));
+    if (list.id == "LIST" && list.size >= 4 && in.read(type, 4))
+      byType[std::string(type, 4)] = list;
+  }
+  if (!byType.count("INFO") || !byType.count("sdta") || !byType.count("pdta")) return false;
+
+  const Chunk& pdta = byType["pdta"];
+  std::vector<Chunk> tables;
+  if (!ReadChunks(in, pdta.body + 4, pdta.body + pdta.size, tables)) return false;
+  const std::map<std::string, uint32_t> recordSizes = {{"phdr", 38}, {"pbag", 4},  {"pmod", 10},
+                                                       {"pgen", 4},  {"inst", 22}, {"ibag", 4},
+                                                       {"imod", 10}, {"igen", 4},  {"shdr", 46}};
+  for (const auto& [id, recordSize] : recordSizes) {
+    const auto table = std::find_if(tables.begin(), tables.end(),
+                                    [&id = id](const Chunk& chunk) { return chunk.id == id; });
+    if (table == tables.end() || table->size == 0 || table->size % recordSize != 0) return false;
+  }
+  return true;
+}
+
+// The per-stream font: every call is answered by the holder's font, which
+// the stream font carries as its data.
+fluid_sfont_t* Holder(fluid_sfont_t* sfont) {
+  return static_cast<fluid_sfont_t*>(fluid_sfont_get_data(sfont));
+}
+const char* SharedName(fluid_sfont_t* sfont) {
+  return fluid_sfont_get_name(Holder(sfont));
+}
+fluid_preset_t* SharedPreset(fluid_sfont_t* sfont, int bank, int program) {
+  return fluid_sfont_get_preset(Holder(sfont), bank, program);
+}
+void SharedIterationStart(fluid_sfont_t* sfont) {
+  fluid_sfont_iteration_start(Holder(sfont));
+}
+fluid_preset_t* SharedIterationNext(fluid_sfont_t* sfont) {
+  return fluid_sfont_iteration_next(Holder(sfont));
+}
+int FreeSharedFont(fluid_sfont_t* sfont) {
+  delete_fluid_sfont(sfont);  // the stream font only; the holder's stays
+  return 0;
+}
+
+fluid_sfont_t* LoadSharedFont(fluid_sfloader_t* loader, const char* name) {
+  if (std::strcmp(name, SHARED_FONT_NAME) != 0) return nullptr;
+  fluid_sfont_t* holderFont = static_cast<fluid_sfont_t*>(fluid_sfloader_get_data(loader));
+  fluid_sfont_t* sfont = new_fluid_sfont(SharedName, SharedPreset, SharedIterationStart,
+                                         SharedIterationNext, FreeSharedFont);
+  if (sfont) fluid_sfont_set_data(sfont, holderFont);
+  return sfont;
+}
+
+}  // namespace
+
+std::shared_ptr<MidiFont> MidiFont::Load(const std::string& path) {
+  if (!HasSoundFontStructure(path)) return nullptr;
+  std::shared_ptr<MidiFont> font(new MidiFont());
+  font->path_ = path;
+  font->settings_ = MakeOfflineSettings(44100);
+  if (!font->settings_) return nullptr;
+  font->holder_.reset(new_fluid_synth(font->settings_.get()));
+  if (!font->holder_) return nullptr;
+  font->sfontId_ = fluid_synth_sfload(font->holder_.get(), path.c_str(), 0);
+  if (font->sfontId_ == FLUID_FAILED) return nullptr;
+  font->sfont_ = fluid_synth_get_sfont_by_id(font->holder_.get(), font->sfontId_);
+  if (!font->sfont_) return nullptr;
+  return font;
+}
+
+bool MidiFont::AttachTo(fluid_synth_t* synth) const {
+  fluid_sfloader_t* loader = new_fluid_sfloader(LoadSharedFont, delete_fluid_sfloader);
+  if (!loader) return false;
+  fluid_sfloader_set_data(loader, sfont_);
+  fluid_synth_add_sfloader(synth, loader);  // the synthesizer owns it from here
+  // Channels remember a preset's font by id; the stream font must carry the
+  // same id as the holder's so that those ids resolve to it.
+  return fluid_synth_sfload(synth, SHARED_FONT_NAME, 1) == sfontId_;
+}
+
+std::shared_ptr<MidiFont> LoadMidiFont(const std::string& path) {
+  return MidiFont::Load(path);
+}
+
+}  // namespace engine

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/engine/EngineStream.h"
+#include "platform/engine/FluidSynthSupport.h"
+
+namespace engine {
+
+// A MIDI song rendered by FluidSynth to stereo signed 16-bit PCM.
+//
+// The length is known at open: the song's duration from its own tempo map
+// (MidiFile), plus a fixed release tail. At the song's end every channel
+// gets sustain-off, sostenuto-off and all-notes-off, so held notes decay
+// in the tail instead of ringing on; events the player would still deliver
+// after that are dropped. The last FADE_SECONDS of the tail fade linearly to
+// silence, so that a slow release ends without a click. Decoding stops
+// exactly at LengthBytes(). Each stream has a fresh synthesizer, so the same
+// file gives the same bytes every time.
+class MidiStream : public EngineStream {
+ public:
+  static constexpr uint32_t DEFAULT_RATE = 44100;
+  static constexpr double TAIL_SECONDS = 1.0;
+  static constexpr double FADE_SECONDS = 0.05;
+  // Longer songs are refused: a tempo map reaching further comes from a
+  // damaged or forged file, and rendering it would never finish.
+  static constexpr double MAX_SONG_SECONDS = 24 * 3600.0;
+
+  // Null without a font, for a rate FluidSynth does not take (it renders
+  // 8000-96000 Hz; 0 means DEFAULT_RATE), for a file that is not a MIDI
+  // song, and when FluidSynth refuses the song.
+  static std::unique_ptr<MidiStream> Open(const std::string& path, uint32_t rate,
+                                          std::shared_ptr<MidiFont> font);
+
+  MidiStream(const MidiStream&) = delete;
+  MidiStream& operator=(const MidiStream&) = delete;
+  ~MidiStream() override;
+
+  StreamFormat Format() const override;
+  uint64_t LengthBytes() const override { return totalFrames_ * BYTES_PER_FRAME; }
+  uint32_t Decode(uint8_t* buffer, uint32_t bytes) override;
+  int64_t FileLength() const override { return fileLength_; }
+
+  // The frame at which the song ends and its notes are released.
+  uint64_t SongEndFrame() const { return songEndFrames_; }
+
+ private:
+  static constexpr uint32_t BYTES_PER_FRAME = 4;
+  static constexpr uint32_t CHUNK_FRAMES = 4096;
+  // Rendered at open to learn whether FluidSynth accepted the song: its
+  // player reads the file on the first rendered block.
+  static constexpr uint32_t PROBE_FRAMES = 64;
+
+  MidiStream() = default;
+
+  static int OnPlayerEvent(void* data, fluid_midi_event_t* event);
+  // Renders the next `frames` frames into `out`, releasing the notes when
+  // the song's end is reached and fading out the end of the tail.
+  void Render(int16_t* out, uint32_t frames);
+  void ReleaseNotes();
+  void FadeOut(int16_t* out, uint32_t frames, uint64_t firstFrame) const;
+
+  // Declared in this order so that the player goes before the synthesizer,
+  // the synthesizer before its settings, and the font last.
+  std::shared_ptr<MidiFont> font_;
+  FluidSettingsPtr settings_;
+  FluidSynthPtr synth_;
+  FluidPlayerPtr player_;
+
+  uint32_t rate_ = 0;
+  uint64_t songEndFrames_ = 0;
+  uint64_t totalFrames_ = 0;
+  uint64_t fadeFrames_ = 0;
+  uint64_t renderedFrames_ = 0;   // frames taken from the synthesizer
+  uint64_t deliveredFrames_ = 0;  // frames handed to the caller
+  bool released_ = false;
+  int64_t fileLength_ = -1;
+  std::vector<int16_t> probe_;  // the frames rendered at open, delivered first
+  size_t probeDelivered_ = 0;   // frames of probe_ already delivered
+  std::vector<int16_t> chunk_;
+};
+
+}  // namespace engine

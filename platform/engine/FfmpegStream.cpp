@@ -1,0 +1,411 @@
+#include "platform/engine/FfmpegStream.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "platform/engine/MpegFrameScan.h"
+
+namespace engine {
+
+namespace {
+
+// Damaged packets are skipped; this many failures without a decoded frame in
+// between end the stream.
+constexpr int kMaxErrorsInRow = 64;
+// MPEG audio may follow this much junk after its tags (FFmpeg's own limit).
+constexpr int64_t kMpegJunkWindow = 64 * 1024;
+constexpr int kMaxId3v2Tags = 64;
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// A demuxer name may be a comma list ("mov,mp4,m4a,3gp,3g2,mj2"): the gate
+// may allow the whole name or any one of its parts.
+bool DemuxerAllowed(const FormatGate& gate, const std::string& name) {
+  if (gate.AllowsDemuxer(name)) return true;
+  std::string::size_type start = 0;
+  while (start <= name.size()) {
+    const std::string::size_type comma = std::min(name.find(',', start), name.size());
+    if (comma > start && gate.AllowsDemuxer(name.substr(start, comma - start))) return true;
+    start = comma + 1;
+  }
+  return false;
+}
+
+// Opens `url` with the "file" protocol only, so that a file name is never
+// taken for a network address or another protocol. With `format` null the
+// container is probed and returned there.
+bool OpenInput(const std::string& url, const AVInputFormat*& format, FfmpegInput& input) {
+  AVIOContext* io = nullptr;
+  if (avio_open2(&io, url.c_str(), AVIO_FLAG_READ, nullptr, nullptr) < 0) return false;
+  input.io.reset(io);
+  if (!format && av_probe_input_buffer2(io, &format, url.c_str(), nullptr, 0, 0) < 0) {
+    return false;
+  }
+  return format != nullptr;
+}
+
+bool StartDemuxer(const std::string& url, const AVInputFormat* format, FfmpegInput& input) {
+  AVFormatContext* context = avformat_alloc_context();
+  if (!context) return false;
+  context->pb = input.io.get();
+  AVDictionary* options = nullptr;
+  av_dict_set(&options, "protocol_whitelist", "file", 0);
+  const int opened = avformat_open_input(&context, url.c_str(), format, &options);
+  av_dict_free(&options);
+  if (opened < 0) return false;  // the context is freed on failure
+  input.format.reset(context);
+  return avformat_find_stream_info(context, nullptr) >= 0;
+}
+
+int FirstAudioStream(AVFormatContext* format) {
+  for (unsigned i = 0; i < format->nb_streams; ++i) {
+    if (format->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_AUDIO) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+void DiscardOtherStreams(AVFormatContext* format, int keep) {
+  for (unsigned i = 0; i < format->nb_streams; ++i) {
+    if (static_cast<int>(i) != keep) format->streams[i]->discard = AVDISCARD_ALL;
+  }
+}
+
+uint32_t ReadLe32(const uint8_t* p) {
+  return p[0] | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
+         (static_cast<uint32_t>(p[3]) << 24);
+}
+
+// Codecs whose container states the decoded length exactly.
+bool DurationIsExact(AVCodecID codec) {
+  switch (codec) {
+    case AV_CODEC_ID_FLAC:
+    case AV_CODEC_ID_ALAC:
+    case AV_CODEC_ID_WAVPACK:
+    case AV_CODEC_ID_TTA:
+    case AV_CODEC_ID_APE:
+    case AV_CODEC_ID_VORBIS:
+    case AV_CODEC_ID_SPEEX:
+    case AV_CODEC_ID_OPUS:
+      return true;
+    default:
+      return std::strncmp(avcodec_get_name(codec), "pcm_", 4) == 0;
+  }
+}
+
+// The samples per channel that decoding the stream will deliver, counted by
+// demuxing the whole file once: packet durations, less what the demuxer
+// marks for the decoder to skip at the start or discard at the end. -1 when
+// a packet's duration is unknown.
+int64_t ScanSamples(const std::string& url, const AVInputFormat* container, int rate) {
+  FfmpegInput input;
+  if (!OpenInput(url, container, input) || !StartDemuxer(url, container, input)) return -1;
+  AVFormatContext* format = input.format.get();
+  const int index = FirstAudioStream(format);
+  if (index < 0) return -1;
+  DiscardOtherStreams(format, index);
+  const AVStream* stream = format->streams[index];
+  const AVRational perSample{1, rate};
+  // A time base finer than a sample stores each packet's duration rounded,
+  // and rounding back per packet restores it; a coarser one (a tick per
+  // frame) is summed first and rescaled once.
+  const bool fineTicks =
+      static_cast<int64_t>(stream->time_base.num) * rate <= stream->time_base.den;
+  PacketPtr packet(av_packet_alloc());
+  if (!packet) return -1;
+
+  int64_t samples = 0;
+  int64_t coarseTicks = 0;
+  int64_t trimmed = 0;
+  while (av_read_frame(format, packet.get()) >= 0) {
+    if (packet->stream_index == index) {
+      int64_t frameSamples = 0;
+      if (packet->duration > 0) {
+        frameSamples = av_rescale_q(packet->duration, stream->time_base, perSample);
+        if (fineTicks) {
+          samples += frameSamples;
+        } else {
+          coarseTicks += packet->duration;
+        }
+      } else {
+        frameSamples = av_get_audio_frame_duration2(stream->codecpar, packet->size);
+        if (frameSamples <= 0) return -1;
+        samples += frameSamples;
+      }
+      size_t sideSize = 0;
+      const uint8_t* side =
+          av_packet_get_side_data(packet.get(), AV_PKT_DATA_SKIP_SAMPLES, &sideSize);
+      if (side && sideSize >= 10) {
+        const int64_t skip = std::min<int64_t>(ReadLe32(side), frameSamples);
+        const int64_t discard = ReadLe32(side + 4);
+        trimmed += skip;
+        if (discard > 0 && discard <= frameSamples - skip) trimmed += discard;
+      }
+    }
+    av_packet_unref(packet.get());
+  }
+  const int64_t total = samples + av_rescale_q(coarseTicks, stream->time_base, perSample) - trimmed;
+  return std::max<int64_t>(0, total);
+}
+
+// Where the MPEG audio of a file begins, and its Xing/Info header if the
+// first frame carries one.
+struct MpegLayout {
+  int64_t tagEnd = 0;  // end of the leading ID3v2 tags
+  int64_t firstFrame = -1;
+  bool hasInfo = false;
+  MpegFrameHeader header;
+  MpegInfoHeader info;
+};
+
+MpegLayout ReadMpegLayout(const std::string& path, int64_t fileLength) {
+  MpegLayout layout;
+  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+  if (!file || fileLength <= 0) return layout;
+  for (int i = 0; i < kMaxId3v2Tags && layout.tagEnd < fileLength; ++i) {
+    uint8_t head[10];
+    if (fseeko(file.get(), layout.tagEnd, SEEK_SET) != 0 ||
+        std::fread(head, 1, sizeof head, file.get()) != sizeof head) {
+      break;
+    }
+    const uint64_t size = Id3v2TagSize(head, sizeof head);
+    if (size == 0) break;
+    layout.tagEnd += static_cast<int64_t>(size);
+  }
+  if (layout.tagEnd >= fileLength) return layout;
+
+  const int64_t wanted =
+      std::min(fileLength - layout.tagEnd, kMpegJunkWindow + 2 * kMaxMpegFrameBytes + 4);
+  std::vector<uint8_t> bytes(static_cast<size_t>(wanted));
+  if (fseeko(file.get(), layout.tagEnd, SEEK_SET) != 0) return layout;
+  const size_t got = std::fread(bytes.data(), 1, bytes.size(), file.get());
+  const bool endsFile = layout.tagEnd + static_cast<int64_t>(got) == fileLength;
+  const int64_t at = FindFirstMpegFrame(bytes.data(), got, endsFile);
+  if (at < 0) return layout;
+  layout.firstFrame = layout.tagEnd + at;
+  const uint8_t* frame = bytes.data() + at;
+  if (ParseMpegFrameHeader(frame, layout.header)) {
+    layout.hasInfo =
+        ParseMpegInfoHeader(frame, got - static_cast<size_t>(at), layout.header, layout.info);
+  }
+  return layout;
+}
+
+// The length that an Info header gives, or -1 when FFmpeg will not follow
+// it: the header must sit where the demuxer looks for it (right after the
+// tags, with no junk before), count its frames, and agree with the file's
+// size. A byte count beyond the file means a cut file; a file much longer
+// than the count means joined files, whose header FFmpeg ignores.
+int64_t InfoHeaderSamples(const MpegLayout& layout, int64_t fileLength) {
+  if (!layout.hasInfo || layout.firstFrame != layout.tagEnd || layout.info.frames == 0) return -1;
+  // The demuxer compares the count with what follows the frame's header.
+  const int64_t rest = fileLength - layout.firstFrame - 4;
+  const int64_t bytes = layout.info.bytes;
+  if (bytes > rest + 4) return -1;
+  if (bytes > 0 && rest > bytes && rest - bytes > (bytes >> 4)) return -1;
+  return MpegGaplessSamples(layout.info, layout.header.samplesPerFrame);
+}
+
+}  // namespace
+
+std::unique_ptr<EngineStream> OpenSampledStream(const std::string& path, const FormatGate& gate) {
+  return FfmpegStream::Open(path, gate);
+}
+
+std::unique_ptr<FfmpegStream> FfmpegStream::Open(const std::string& path, const FormatGate& gate) {
+  std::unique_ptr<FfmpegStream> stream(new FfmpegStream());
+  if (!stream->Start(path, gate)) return nullptr;
+  return stream;
+}
+
+bool FfmpegStream::Start(const std::string& path, const FormatGate& gate) {
+  const std::string url = "file:" + path;
+  const AVInputFormat* container = nullptr;
+  // The gate is asked before the demuxer reads any header, so that a
+  // refused container (a tracker module, say) is never parsed.
+  if (!OpenInput(url, container, input_) || !DemuxerAllowed(gate, container->name) ||
+      !StartDemuxer(url, container, input_)) {
+    return false;
+  }
+  AVFormatContext* format = input_.format.get();
+  streamIndex_ = FirstAudioStream(format);
+  if (streamIndex_ < 0) return false;
+  DiscardOtherStreams(format, streamIndex_);
+  const AVCodecParameters* par = format->streams[streamIndex_]->codecpar;
+  if (!gate.AllowsCodec(avcodec_get_name(par->codec_id))) return false;
+  if (par->sample_rate <= 0 || par->ch_layout.nb_channels <= 0) return false;
+
+  format_.rate = static_cast<uint32_t>(par->sample_rate);
+  format_.channels = static_cast<uint32_t>(par->ch_layout.nb_channels);
+  format_.eightBit = par->codec_id == AV_CODEC_ID_PCM_U8 || par->codec_id == AV_CODEC_ID_PCM_S8 ||
+                     par->codec_id == AV_CODEC_ID_PCM_S8_PLANAR;
+  outputFormat_ = format_.eightBit ? AV_SAMPLE_FMT_U8 : AV_SAMPLE_FMT_S16;
+  if (!OpenDecoder()) return false;
+
+  fileLength_ = avio_size(input_.io.get());
+  if (fileLength_ < 0) fileLength_ = -1;
+  const bool mpegFile = std::strcmp(container->name, "mp3") == 0;
+  const int64_t samples = LengthSamples(path, mpegFile);
+  if (samples < 0) return false;
+  lengthBytes_ = static_cast<uint64_t>(samples) * format_.BytesPerFrame();
+
+  // The first packet tells where the audio data begin when nothing better
+  // is known; it is kept for decoding.
+  packetHeld_ = ReadPacket();
+  if (firstFrame_ < 0 && packetHeld_ && packet_->pos >= 0) firstFrame_ = packet_->pos;
+  return true;
+}
+
+bool FfmpegStream::OpenDecoder() {
+  const AVStream* stream = input_.format->streams[streamIndex_];
+  const AVCodec* decoder = avcodec_find_decoder(stream->codecpar->codec_id);
+  if (!decoder) return false;
+  codec_.reset(avcodec_alloc_context3(decoder));
+  packet_.reset(av_packet_alloc());
+  frame_.reset(av_frame_alloc());
+  if (!codec_ || !packet_ || !frame_) return false;
+  if (avcodec_parameters_to_context(codec_.get(), stream->codecpar) < 0) return false;
+  codec_->pkt_timebase = stream->time_base;
+  return avcodec_open2(codec_.get(), decoder, nullptr) >= 0;
+}
+
+// The decoded length in samples per channel, exact wherever the file allows.
+int64_t FfmpegStream::LengthSamples(const std::string& path, bool mpegFile) {
+  const AVStream* stream = input_.format->streams[streamIndex_];
+  const AVCodecParameters* par = stream->codecpar;
+  const int rate = par->sample_rate;
+
+  if (mpegFile) {
+    const MpegLayout layout = ReadMpegLayout(path, fileLength_);
+    firstFrame_ = layout.firstFrame;
+    const int64_t fromHeader = InfoHeaderSamples(layout, fileLength_);
+    if (fromHeader >= 0) return fromHeader;
+  }
+
+  int64_t duration = -1;
+  if (stream->duration != AV_NOPTS_VALUE && stream->duration > 0) {
+    duration = av_rescale_q(stream->duration, stream->time_base, AVRational{1, rate});
+  } else if (input_.format->duration != AV_NOPTS_VALUE && input_.format->duration > 0) {
+    duration = av_rescale(input_.format->duration, rate, AV_TIME_BASE);
+  }
+  if (par->codec_id == AV_CODEC_ID_OPUS && duration > 0) {
+    duration = std::max<int64_t>(0, duration - par->initial_padding);
+  }
+  // The MPEG-4 family states the playable length in its edit list, without
+  // the encoder's priming and padding.
+  const bool mpeg4 = std::strstr(input_.format->iformat->name, "mp4") != nullptr;
+  if (duration >= 0 && (DurationIsExact(par->codec_id) || mpeg4)) return duration;
+
+  const int64_t scanned = ScanSamples("file:" + path, input_.format->iformat, rate);
+  if (scanned >= 0) return scanned;
+  return std::max<int64_t>(0, duration);
+}
+
+bool FfmpegStream::ReadPacket() {
+  for (;;) {
+    if (av_read_frame(input_.format.get(), packet_.get()) < 0) return false;
+    if (packet_->stream_index == streamIndex_) return true;
+    av_packet_unref(packet_.get());
+  }
+}
+
+// Hands the decoder its next packet, or the end of input. False on a fault
+// that ends the stream.
+bool FfmpegStream::SendNextPacket() {
+  while (errorsInRow_ < kMaxErrorsInRow) {
+    if (!packetHeld_ && !ReadPacket()) {
+      draining_ = true;
+      const int sent = avcodec_send_packet(codec_.get(), nullptr);
+      return sent == 0 || sent == AVERROR_EOF;
+    }
+    packetHeld_ = false;
+    const int sent = avcodec_send_packet(codec_.get(), packet_.get());
+    av_packet_unref(packet_.get());
+    if (sent == 0) return true;
+    if (sent != AVERROR_INVALIDDATA) return false;
+    ++errorsInRow_;
+  }
+  return false;
+}
+
+// Decodes the next frame into the pending buffer. False at the end.
+bool FfmpegStream::DecodeMore() {
+  pendingSize_ = 0;
+  pendingAt_ = 0;
+  while (!finished_) {
+    const int received = avcodec_receive_frame(codec_.get(), frame_.get());
+    if (received == 0) {
+      const bool taken = TakeFrame();
+      av_frame_unref(frame_.get());
+      if (!taken) break;
+      errorsInRow_ = 0;
+      if (pendingSize_ > 0) return true;
+    } else if (received == AVERROR(EAGAIN) && !draining_) {
+      if (!SendNextPacket()) break;
+    } else if (received == AVERROR_INVALIDDATA && !draining_ && ++errorsInRow_ < kMaxErrorsInRow) {
+      continue;
+    } else {
+      break;
+    }
+  }
+  finished_ = true;
+  return false;
+}
+
+// Converts the decoded frame into the pending buffer. False when the frame
+// cannot be delivered in the stream's announced format.
+bool FfmpegStream::TakeFrame() {
+  const AVFrame& frame = *frame_;
+  if (frame.nb_samples <= 0) return true;
+  if (frame.ch_layout.nb_channels != static_cast<int>(format_.channels) ||
+      frame.sample_rate != static_cast<int>(format_.rate)) {
+    return false;
+  }
+  const size_t bytes = static_cast<size_t>(frame.nb_samples) * format_.BytesPerFrame();
+  if (pending_.size() < bytes) pending_.resize(bytes);
+
+  if (frame.format == outputFormat_) {
+    std::memcpy(pending_.data(), frame.data[0], bytes);
+  } else {
+    if (!swr_ || swrInput_ != frame.format) {
+      SwrContext* swr = nullptr;
+      const AVSampleFormat input = static_cast<AVSampleFormat>(frame.format);
+      // The same layout on both sides: only the sample format changes.
+      AVChannelLayout* layout = const_cast<AVChannelLayout*>(&frame.ch_layout);
+      if (swr_alloc_set_opts2(&swr, layout, outputFormat_, frame.sample_rate, layout, input,
+                              frame.sample_rate, 0, nullptr) < 0) {
+        return false;
+      }
+      swr_.reset(swr);
+      swrInput_ = -1;
+      if (swr_init(swr) < 0) return false;
+      swrInput_ = frame.format;
+    }
+    uint8_t* out = pending_.data();
+    const int converted =
+        swr_convert(swr_.get(), &out, frame.nb_samples,
+                    const_cast<const uint8_t**>(frame.extended_data), frame.nb_samples);
+    if (converted != frame.nb_samples) return false;
+  }
+  pendingSize_ = bytes;
+  return true;
+}
+
+uint32_t FfmpegStream::Decode(uint8_t* buffer, uint32_t bytes) {
+  const uint32_t frameBytes = format_.BytesPerFrame();
+  if (!buffer || frameBytes == 0) return 0;
+  bytes -= bytes % frameBytes;
+  uint32_t written = 0;
+  while (written < bytes) {
+    if (pendingAt_ == pendingSize_ && !DecodeMore()) break;
+    const size_t count = std::min<size_t>(bytes - written, pendingSize_ - pendingAt_);
+    std::memcpy(buffer + written, pending_.data() + pendingAt_, count);
+    written += static_cast<uint32_t>(count);
+    pendingAt_ += count;
+  }
+  return written;
+}
+
+}  // namespace engine

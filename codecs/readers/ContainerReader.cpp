@@ -1,0 +1,154 @@
+#include "codecs/readers/ContainerReader.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <initializer_list>
+
+#include "codecs/readers/FrameSamples.h"
+
+namespace {
+
+// True when `text` is well-formed UTF-8: no stray continuation bytes, no
+// overlong forms, no surrogates, nothing above U+10FFFF.
+bool IsValidUtf8(const std::string& text) {
+  const auto* s = reinterpret_cast<const unsigned char*>(text.data());
+  const size_t n = text.size();
+  size_t i = 0;
+  while (i < n) {
+    const unsigned char lead = s[i];
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
+    size_t extra;
+    uint32_t min;
+    uint32_t code;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+      extra = 1, min = 0x80, code = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      extra = 2, min = 0x800, code = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      extra = 3, min = 0x10000, code = lead & 0x07;
+    } else {
+      return false;
+    }
+    if (n - i <= extra) return false;
+    for (size_t k = 1; k <= extra; ++k) {
+      if ((s[i + k] & 0xC0) != 0x80) return false;
+      code = (code << 6) | (s[i + k] & 0x3F);
+    }
+    if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+    i += extra + 1;
+  }
+  return true;
+}
+
+// The first non-empty value under one of `keys` (compared without regard to
+// case), looked up in `first` and then in `second`; "" when none.
+std::string Lookup(const AVDictionary* first, const AVDictionary* second,
+                   std::initializer_list<const char*> keys) {
+  for (const AVDictionary* dict : {first, second}) {
+    if (dict == nullptr) continue;
+    for (const char* key : keys) {
+      const AVDictionaryEntry* entry = av_dict_get(dict, key, nullptr, 0);
+      if (entry != nullptr && entry->value != nullptr && entry->value[0] != '\0') {
+        return entry->value;
+      }
+    }
+  }
+  return std::string();
+}
+
+// True when `text` begins (after blanks) with a number above 0, as in "7",
+// "7/12" or "2004-05-01".
+bool StartsPositive(const std::string& text) {
+  size_t i = text.find_first_not_of(" \t");
+  if (i == std::string::npos) return false;
+  bool positive = false;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    if (text[i] != '0') positive = true;
+  }
+  return positive;
+}
+
+}  // namespace
+
+bool ContainerReader::OpenContainer(const std::string& path) {
+  CloseContainer();
+  // Only local files: the "file:" prefix keeps a name with a colon from
+  // being read as a protocol, and the whitelist keeps playlists and other
+  // referencing formats from reaching anything but local files.
+  Dictionary options;
+  if (!options.Set("protocol_whitelist", "file")) return false;
+  const std::string url = "file:" + path;
+  AVFormatContext* raw = nullptr;
+  // On failure the library frees the context it allocated.
+  if (avformat_open_input(&raw, url.c_str(), nullptr, options.Address()) < 0) return false;
+  format_.reset(raw);
+  // The library shows text files (".txt", ".nfo" and the like) as video of
+  // rendered text; they hold no media.
+  if (std::strcmp(raw->iformat->name, "tty") == 0 || avformat_find_stream_info(raw, nullptr) < 0) {
+    CloseContainer();
+    return false;
+  }
+  const AVStream* audio = FirstStream(AVMEDIA_TYPE_AUDIO);
+  audioStream_ = audio ? audio->index : -1;
+  return true;
+}
+
+void ContainerReader::CloseContainer() {
+  format_.reset();
+  audioStream_ = -1;
+}
+
+AVStream* ContainerReader::FirstStream(AVMediaType type) const {
+  if (!format_) return nullptr;
+  for (unsigned i = 0; i < format_->nb_streams; ++i) {
+    AVStream* stream = format_->streams[i];
+    if (stream->codecpar == nullptr || stream->codecpar->codec_type != type) continue;
+    if (type == AVMEDIA_TYPE_VIDEO && (stream->disposition & AV_DISPOSITION_ATTACHED_PIC)) continue;
+    return stream;
+  }
+  return nullptr;
+}
+
+void ContainerReader::SetAudioFields(int channelCount, int rate, int64_t streamBitRate,
+                                     int sampleFormat) {
+  channels_ = channelCount > 0 ? static_cast<uint32_t>(channelCount) : 0;
+  outputChannels_ = channels_ < 2 ? 1 : 2;
+  mp3ChannelMode_ = channels_ < 2 ? CHANNEL_MODE_MONO : CHANNEL_MODE_STEREO;
+  sampleRate_ = rate > 0 ? static_cast<uint32_t>(rate) : 0;
+  int64_t bitRate = streamBitRate > 0 ? streamBitRate : format_->bit_rate;
+  bitRate_ = bitRate > 0 ? static_cast<uint32_t>(std::min<int64_t>(bitRate / 1000, UINT32_MAX)) : 0;
+  bitsPerSample_ = frame_samples::IsUnsigned8(sampleFormat) ? 8 : 16;
+  bytesPerSample_ = bitsPerSample_ / 8;
+  const int64_t duration = format_->duration;
+  duration_ = (duration != AV_NOPTS_VALUE && duration > 0)
+                  ? static_cast<uint32_t>(std::min<int64_t>(duration / AV_TIME_BASE, UINT32_MAX))
+                  : 0;
+}
+
+bool ContainerReader::ReadTags(TagInfo& tags) {
+  if (!format_) return false;
+  const AVDictionary* container = format_->metadata;
+  const AVDictionary* stream =
+      audioStream_ >= 0 ? format_->streams[audioStream_]->metadata : nullptr;
+  bool found = false;
+  const auto take = [&](std::string& field, std::initializer_list<const char*> keys, bool numeric) {
+    const std::string value = Lookup(container, stream, keys);
+    if (value.empty() || !IsValidUtf8(value) || (numeric && !StartsPositive(value))) return;
+    field = value;
+    found = true;
+  };
+  take(tags.title, {"title"}, false);
+  take(tags.artist, {"artist", "author"}, false);
+  take(tags.album, {"album"}, false);
+  take(tags.year, {"date", "year"}, true);
+  take(tags.genre, {"genre"}, false);
+  take(tags.comment, {"comment", "description"}, false);
+  take(tags.track, {"track", "tracknumber"}, true);
+  take(tags.composer, {"composer"}, false);
+  take(tags.copyright, {"copyright"}, false);
+  return found;
+}

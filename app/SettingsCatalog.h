@@ -7,10 +7,8 @@
 #include <vector>
 
 #include "app/ConvertSettings.h"
+#include "platform/paths/PathIdentity.h"
 
-// The longest path the platform accepts, in bytes; a stored folder that is
-// longer is not taken.
-constexpr std::size_t MAX_PATH_BYTES = 4095;
 
 // One persisted value of ConvertSettings: its name in the store, the write
 // group that saves it, the field that holds it and the correction that

@@ -3,6 +3,9 @@
 #include <ostream>
 
 #include "app/ConvertSettings.h"
+#include "app/SettingsStore.h"
+#include "cli/ConvertCommand.h"
+#include "cli/InfoCommand.h"
 #include "cli/OptionsCommand.h"
 #include "platform/paths/StandardFolders.h"
 #include "platform/settings/SettingsKey.h"
@@ -23,11 +26,22 @@ const char kUsage[] =
     "                          takes a format name (mp3, wav, wma, ogg, aac, m4a,\n"
     "                          mp4, m4b, amr, awb)\n"
     "\n"
+    "  info [--tags] PATH...   probe files (folders are searched) and print a\n"
+    "                          table: File, Duration, Bit Rate, Freq., Channels;\n"
+    "                          --tags adds the nine tag texts of each file\n"
+    "  convert [FLAGS] PATH... convert files and folders with the saved options;\n"
+    "                          prints \"path<TAB>status\" for each entry\n"
+    "      --to FORMAT         output format for this run (mp3, wav, wma, ogg, aac,\n"
+    "                          m4a, mp4, m4b, amr, awb)\n"
+    "      --out DIR           write into DIR for this run\n"
+    "      --set NAME=VALUE    any option for this run (names as 'options' prints)\n"
+    "\n"
     "  -h, --help              show this help\n"
     "  -V, --version           show the version\n"
     "\n"
     "Options live in $XDG_CONFIG_HOME/Vantrel Technologies/Sondrel.conf.\n"
-    "Exit codes: 0 success, 1 a failure while working, 2 a wrong command line.\n";
+    "Exit codes: 0 success, 1 a failure while working (a file that failed to load\n"
+    "or convert), 2 a wrong command line, 130 interrupted.\n";
 
 }  // namespace
 
@@ -56,6 +70,14 @@ ExitCode RunCli(const std::vector<std::string>& args, std::ostream& out, std::os
     ConvertSettings settings(DocumentsFolder());
     const std::unique_ptr<SettingsRoot> root = OpenUserSettings();
     return RunOptionsCommand(rest, settings, *root, out, err);
+  }
+  if (command == "info" || command == "convert") {
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    ConvertSettings settings(DocumentsFolder());
+    const std::unique_ptr<SettingsRoot> root = OpenUserSettings();
+    LoadSettings(settings, *root);
+    if (command == "info") return RunInfoCommand(rest, settings, ProgramFolder(), out, err);
+    return RunConvertCommand(rest, settings, ProgramFolder(), out, err);
   }
   err << "sondrel-cli: unknown command \"" << command
       << "\". Run 'sondrel-cli --help' for the commands.\n";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -16,6 +17,13 @@ struct ConvertSettings;
 // values, and prints the values as stored.
 ExitCode RunOptionsCommand(const std::vector<std::string>& args, ConvertSettings& settings,
                            SettingsRoot& root, std::ostream& out, std::ostream& err);
+
+// Parses "NAME=VALUE" (names as `options` prints them) and applies it to
+// `settings` with the corrections that loading applies; false with a
+// message on `err` for an unknown name or a value of the wrong kind. The
+// write group that owns the value is added to `*group` when given.
+bool ApplyOptionAssignment(const std::string& pair, ConvertSettings& settings, std::ostream& err,
+                           uint32_t* group = nullptr);
 
 // Every persisted option of `settings` as Name=Value lines, in table order.
 void PrintOptions(const ConvertSettings& settings, std::ostream& out);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "convert/OutputFormat.h"
+#include "platform/paths/PathIdentity.h"
 #include "platform/paths/StandardFolders.h"
 
 namespace {
@@ -89,24 +90,6 @@ bool IsFolder(const std::string& path) {
   return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-std::string NormalisedAbsolute(const std::string& path) {
-  std::error_code error;
-  fs::path absolute = fs::absolute(path, error);
-  if (error) absolute = path;
-  return absolute.lexically_normal().string();
-}
-
-// Whether writing `target` would write the source itself: the normalised
-// absolute paths are equal, or, when both exist, they resolve to the same
-// path once symbolic links are followed.
-bool IsSourceItself(const std::string& target, const std::string& source) {
-  if (NormalisedAbsolute(target) == NormalisedAbsolute(source)) return true;
-  std::error_code targetError, sourceError;
-  const fs::path resolvedTarget = fs::canonical(target, targetError);
-  const fs::path resolvedSource = fs::canonical(source, sourceError);
-  return !targetError && !sourceError && resolvedTarget == resolvedSource;
-}
-
 // Proves that `target` can be created: an existing file (only the overwrite
 // policy gets here with one) is removed first, so that a link at the target
 // is replaced rather than followed into another file; then the file is
@@ -128,7 +111,7 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
   const std::string& source = entry.path;
   std::string stem;
   if (mode == DEST_CUSTOM_FOLDER) {
-    if (folder.size() > kMaxPathBytes) {
+    if (folder.size() > MAX_PATH_BYTES) {
       message = kTooLong;
       return Attempt::kRetryElsewhere;
     }
@@ -140,7 +123,7 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
     if (stem.back() != '/') stem += '/';
     if (mirror) {
       stem += MirroredFolder(source);
-      if (stem.size() > kMaxPathBytes) {
+      if (stem.size() > MAX_PATH_BYTES) {
         message = kTooLong;
         return Attempt::kRetryElsewhere;
       }
@@ -157,14 +140,14 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
 
   const std::string extension = TargetExtension(settings.outputFormat);
   std::string target = stem + extension;
-  if (target.size() > kMaxPathBytes) {
+  if (target.size() > MAX_PATH_BYTES) {
     message = kTooLong;
     return Attempt::kRetryElsewhere;
   }
 
   if (Exists(target)) {
     if (settings.targetExistsOpt == TARGET_OVERWRITE) {
-      if (IsSourceItself(target, source)) {
+      if (IsSameFile(target, source)) {
         message = kSameAsSource;
         return Attempt::kRefused;
       }
@@ -175,7 +158,7 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
       // Auto rename: the first free "stem_n.ext"; there is no upper limit.
       for (unsigned long long n = 1;; ++n) {
         target = stem + "_" + std::to_string(n) + extension;
-        if (target.size() > kMaxPathBytes) {
+        if (target.size() > MAX_PATH_BYTES) {
           message = kTooLong;
           return Attempt::kRetryElsewhere;
         }
@@ -218,7 +201,7 @@ bool PlaceOutput(SourceFile& entry, const ConvertSettings& settings, std::string
 }
 
 bool EnsureFolder(const std::string& path) {
-  if (path.empty() || path.size() > kMaxPathBytes) return false;
+  if (path.empty() || path.size() > MAX_PATH_BYTES) return false;
   if (IsFolder(path)) return true;
 
   // Each prefix that ends just before a separator, then the whole path. The

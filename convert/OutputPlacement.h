@@ -8,9 +8,6 @@
 #include "app/ConvertSettings.h"
 #include "source/SourceFile.h"
 
-// The longest path, in bytes, that placement hands on. Longer ones are
-// refused rather than cut, since a cut path names a different file.
-constexpr size_t kMaxPathBytes = 4095;
 
 // What placement takes from its surroundings besides the options: where the
 // user's documents folder is. It is asked at most once per entry, and only

@@ -16,3 +16,14 @@ struct SourceFile {
   int32_t kind = 0;          // the SourceKind of the path
   std::string destinationPath;  // empty until a conversion wrote an output
 };
+
+// The texts of an entry's cells in the file list (and in `sondrel-cli info`).
+// File: the file-name part of the path (the whole path without a "/").
+std::string FileCellText(const std::string& path);
+// Duration: "1:02:05" from an hour on, "00:59" below, "" for 0.
+std::string DurationCellText(uint32_t seconds);
+std::string BitRateCellText(uint32_t kbps);  // "128 kbps", "" for 0
+std::string FreqCellText(uint32_t hz);       // "44100 Hz", "" for 0
+// MPEG audio: its channel mode ("Stereo", "J-Stereo", "Dual Channel",
+// "Mono"); other kinds: the channel count ("Mono", "Stereo", "5.1", "3").
+std::string ChannelsCellText(const SourceFile& entry);

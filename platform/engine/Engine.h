@@ -11,7 +11,9 @@
 // answers failure with 0, -1 or null. One thread uses it.
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace engine {
 
@@ -48,7 +50,8 @@ constexpr uint32_t MUSIC_DECODE = STREAM_DECODE;
 // opens it.
 Handle StreamCreateFile(const std::string& path, uint32_t flags);
 // A MIDI song rendered with the default SoundFont at `freq` Hz (0: the
-// engine's rate); 0 without a SoundFont or when the file is not MIDI.
+// engine's rate); 0 when the file is not MIDI. Without a SoundFont the
+// song opens with its length and renders silence.
 Handle MidiStreamCreateFile(const std::string& path, uint32_t flags, uint32_t freq);
 // A tracker module rendered at `freq` Hz (0: the engine's rate).
 Handle MusicLoad(const std::string& path, uint32_t flags, uint32_t freq);
@@ -91,6 +94,11 @@ const char* ChannelGetTags(Handle handle, uint32_t tags);
 // replaced by the field's text (%TRCK %TITL %ARTI %ALBM %GNRE %YEAR %CMNT
 // %COMP %COPY); empty when the file has no tag. Never fails.
 std::string TagsRead(Handle handle, const char* format);
+// The same fields as separate texts, one per code of `codes` ("TRCK",
+// "TITL", ...) in that order; empty when the file has no tag. A text that
+// itself holds a line feed stays whole.
+std::optional<std::vector<std::string>> TagsReadFields(Handle handle,
+                                                       const std::vector<std::string>& codes);
 
 // SoundFonts for MIDI streams. FontInit answers a font handle, 0 when the
 // file is missing or not a SoundFont.

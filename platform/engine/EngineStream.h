@@ -65,7 +65,9 @@ class MidiFont;
 std::shared_ptr<MidiFont> LoadMidiFont(const std::string& path);
 
 // A MIDI song (also RIFF-wrapped ".rmi") rendered at `rate` Hz with `font`;
-// null when the file is not a MIDI song the renderer accepts.
+// null when the file is not a MIDI song the renderer accepts. Without a
+// font the song opens with its length and renders silence, so that it can
+// be listed before a SoundFont is installed.
 std::unique_ptr<EngineStream> OpenMidiStream(const std::string& path, uint32_t rate,
                                              std::shared_ptr<MidiFont> font);
 

@@ -142,8 +142,48 @@ int MidiStream::OnPlayerEvent(void* data, fluid_midi_event_t* event) {
   return fluid_synth_handle_midi_event(stream->synth_.get(), event);
 }
 
+namespace {
+
+// A MIDI song opened while no SoundFont is installed: it has the song's
+// length and renders silence. Such a song can be listed and probed; the
+// conversion refuses it until a SoundFont is installed, so the silence is
+// never written to a file.
+class SilentMidiStream : public EngineStream {
+ public:
+  SilentMidiStream(uint32_t rate, uint64_t frames, int64_t fileLength)
+      : rate_(rate), bytes_(frames * 4), fileLength_(fileLength) {}
+  StreamFormat Format() const override { return StreamFormat{rate_, 2, false}; }
+  uint64_t LengthBytes() const override { return bytes_; }
+  uint32_t Decode(uint8_t* buffer, uint32_t bytes) override {
+    const uint32_t count = static_cast<uint32_t>(std::min<uint64_t>(bytes - bytes % 4, bytes_ - done_));
+    std::fill(buffer, buffer + count, uint8_t{0});
+    done_ += count;
+    return count;
+  }
+  int64_t FileLength() const override { return fileLength_; }
+
+ private:
+  uint32_t rate_;
+  uint64_t bytes_;
+  uint64_t done_ = 0;
+  int64_t fileLength_;
+};
+
+std::unique_ptr<EngineStream> OpenSilentMidiStream(const std::string& path, uint32_t rate) {
+  if (rate == 0) rate = MidiStream::DEFAULT_RATE;
+  if (rate < 8000 || rate > 96000) return nullptr;  // as the renderer's range
+  const std::optional<MidiFile> song = MidiFile::Load(path, /*keepEvents=*/false);
+  if (!song || !(song->DurationSeconds() <= MidiStream::MAX_SONG_SECONDS)) return nullptr;
+  return std::make_unique<SilentMidiStream>(
+      rate, song->DurationFrames(rate) + SecondsToFrames(MidiStream::TAIL_SECONDS, rate),
+      static_cast<int64_t>(song->Bytes().size()));
+}
+
+}  // namespace
+
 std::unique_ptr<EngineStream> OpenMidiStream(const std::string& path, uint32_t rate,
                                              std::shared_ptr<MidiFont> font) {
+  if (!font) return OpenSilentMidiStream(path, rate);
   return MidiStream::Open(path, rate, std::move(font));
 }
 

@@ -264,7 +264,22 @@ TEST_F(MidiStreamTest, RefusesWhatItCannotRender) {
     EXPECT_FALSE(OpenMidiStream(Write("case.mid", c.bytes), c.rate, font_));
   }
   EXPECT_FALSE(OpenMidiStream(dir_.File("missing.mid"), 44100, font_));
-  EXPECT_FALSE(OpenMidiStream(Write("song.mid", song), 44100, nullptr));
+}
+
+TEST_F(MidiStreamTest, WithoutAFontASongOpensSilentWithItsLength) {
+  const std::string song = OneNoteSong(500000, 4);
+  const auto rendered = OpenMidiStream(Write("a.mid", song), 22050, font_);
+  const auto silent = OpenMidiStream(Write("b.mid", song), 22050, nullptr);
+  ASSERT_TRUE(rendered && silent);
+  EXPECT_EQ(silent->LengthBytes(), rendered->LengthBytes());
+  EXPECT_EQ(silent->Format().rate, 22050u);
+  std::vector<uint8_t> buffer(4096, 0xAA);
+  uint64_t total = 0;
+  for (uint32_t got; (got = silent->Decode(buffer.data(), 4096)) > 0; total += got)
+    for (uint32_t i = 0; i < got; ++i) ASSERT_EQ(buffer[i], 0);
+  EXPECT_EQ(total, silent->LengthBytes());
+  EXPECT_FALSE(OpenMidiStream(Write("c.mid", "not midi"), 22050, nullptr));
+  EXPECT_FALSE(OpenMidiStream(Write("d.mid", song), 7999, nullptr));
 }
 
 TEST_F(MidiStreamTest, StreamKeepsItsFontAlive) {

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class SettingsRoot;
+
+// The start-up and shut-down of the audio engine that every front end
+// shares. The program folder (with its trailing "/") holds the "addons"
+// folder and the SoundFont; it is a parameter so that tests can build
+// program folders with and without them.
+
+inline constexpr const char* INIT_FAILED_MESSAGE = "Failed to initialize the software (0x0002020).";
+inline constexpr const char* SOUNDFONT_FILE = "ct4mgm.sf2";
+
+// The add-ons, in load order; each is "addons/libsondrel-<name>.so".
+extern const char* const ADDON_NAMES[12];
+
+enum class EngineStart {
+  STARTED,
+  WRONG_VERSION,  // the front end ends at once, without a message
+  INIT_FAILED,    // the front end shows INIT_FAILED_MESSAGE, then ends
+};
+
+// Checks the engine's version, sets it up for decoding only, starts it on
+// the "no sound" device at 44100 Hz, loads the add-ons of `programFolder`
+// (a missing or broken add-on is skipped silently) and prepares the
+// container library.
+EngineStart StartEngine(const std::string& programFolder);
+
+// Loads each add-on of ADDON_NAMES from `programFolder` + "addons/"; answers
+// how many loaded. Nothing when the folder is "".
+int LoadAddons(const std::string& programFolder);
+
+// Installs `programFolder` + "ct4mgm.sf2" as the default SoundFont of MIDI
+// streams created later, unless `soundFontReady` is already non-zero.
+// Sets `soundFontReady` to the result; a missing or unreadable font leaves 0.
+void SetUpSoundFont(uint32_t& soundFontReady, const std::string& programFolder);
+
+// Reads and resets the "FirstRun" value of the Options key: true on the
+// first start (the value absent or non-zero, then written as 0), and on
+// every start while the key cannot be opened for writing.
+bool FirstRunCheck(SettingsRoot& root);
+
+// Releases the engine with every stream still open, then every add-on.
+void StopEngine();
+
+// The engine for the lifetime of a front end's run: started on
+// construction, with the SoundFont of the program folder installed, and
+// released on destruction.
+class EngineSession {
+ public:
+  explicit EngineSession(const std::string& programFolder);
+  ~EngineSession();
+  EngineSession(const EngineSession&) = delete;
+  EngineSession& operator=(const EngineSession&) = delete;
+
+  EngineStart Result() const { return result_; }
+  const std::string& ProgramFolder() const { return programFolder_; }
+  uint32_t SoundFontReady() const { return soundFontReady_; }
+  // Tries the SoundFont again (before a batch with MIDI sources).
+  void RetrySoundFont() { SetUpSoundFont(soundFontReady_, programFolder_); }
+
+ private:
+  std::string programFolder_;
+  EngineStart result_;
+  uint32_t soundFontReady_ = 0;
+};

@@ -1,0 +1,82 @@
+#include "cli/CliFrontEnd.h"
+
+#include <csignal>
+#include <ostream>
+
+#include "convert/ConversionJob.h"
+
+namespace {
+
+volatile std::sig_atomic_t interrupted = 0;
+
+extern "C" void OnInterrupt(int) { interrupted = 1; }
+
+}  // namespace
+
+void InstallInterruptHandler() {
+  interrupted = 0;
+  struct sigaction action {};
+  action.sa_handler = OnInterrupt;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
+}
+
+bool InterruptRequested() { return interrupted != 0; }
+
+CliProgress::CliProgress(const std::vector<std::string>& paths, std::ostream& out,
+                         std::ostream& err, bool live)
+    : paths_(paths), out_(out), err_(err), live_(live) {}
+
+CliProgress::~CliProgress() { ClearLive(); }
+
+void CliProgress::Begin(int) {}
+
+void CliProgress::Finish() { ClearLive(); }
+
+void CliProgress::SetBatchLine(const std::string& text) {
+  batchLine_ = text;
+  fileLine_.clear();
+  Redraw();
+}
+
+void CliProgress::SetFileLine(const std::string& text) {
+  fileLine_ = text;
+  Redraw();
+}
+
+void CliProgress::SetEntryStatus(size_t index, const std::string& text) {
+  if (text == STATUS_CONVERTING) return;
+  ClearLive();
+  out_ << (index < paths_.size() ? paths_[index] : std::string()) << '\t' << text << '\n';
+  out_.flush();
+}
+
+bool CliProgress::CancelRequested() { return InterruptRequested(); }
+
+void CliProgress::Redraw() {
+  if (!live_) return;
+  std::string line = batchLine_ + "  " + fileLine_;
+  if (line.size() > 150) line.resize(150);
+  const size_t width = line.size();
+  if (width < shownWidth_) line.append(shownWidth_ - width, ' ');
+  err_ << '\r' << line;
+  err_.flush();
+  shownWidth_ = width;
+}
+
+void CliProgress::ClearLive() {
+  if (!live_ || shownWidth_ == 0) return;
+  err_ << '\r' << std::string(shownWidth_, ' ') << '\r';
+  err_.flush();
+  shownWidth_ = 0;
+}
+
+void CliPrompter::Information(const std::string& text) { err_ << text << '\n'; }
+
+void CliPrompter::Exclamation(const std::string& text) { err_ << text << '\n'; }
+
+bool CliPrompter::YesNo(const std::string& text) {
+  err_ << text << "\n(answered No)\n";
+  return false;
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "convert/ConversionProgress.h"
+#include "convert/Prompter.h"
+
+// The terminal as the conversion's front end. Each entry's final status is
+// printed as one line "source path<TAB>status" on `out`; when `err` is a
+// terminal, a live line shows the batch and per-file progress there.
+// Cancel is the interrupt signal (Ctrl+C).
+class CliProgress : public ConversionProgress {
+ public:
+  CliProgress(const std::vector<std::string>& paths, std::ostream& out, std::ostream& err,
+              bool live);
+  ~CliProgress() override;
+
+  void Begin(int count) override;
+  void Finish() override;
+  void SetBatchLine(const std::string& text) override;
+  void StepBatch() override {}
+  void SetFileLine(const std::string& text) override;
+  int FileBarWidth() override { return 100; }
+  void SetFileBar(int) override {}
+  void ScrollToEntry(size_t) override {}
+  void SetEntryStatus(size_t index, const std::string& text) override;
+  void Pump() override {}
+  bool CancelRequested() override;
+
+ private:
+  void Redraw();
+  void ClearLive();
+
+  const std::vector<std::string>& paths_;
+  std::ostream& out_;
+  std::ostream& err_;
+  bool live_;
+  std::string batchLine_;
+  std::string fileLine_;
+  size_t shownWidth_ = 0;
+};
+
+// Messages go to stderr; a question is printed and answered No; nothing is
+// opened on the desktop.
+class CliPrompter : public Prompter {
+ public:
+  explicit CliPrompter(std::ostream& err) : err_(err) {}
+  void Information(const std::string& text) override;
+  void Exclamation(const std::string& text) override;
+  bool YesNo(const std::string& text) override;
+  bool OpenUrl(const std::string&) override { return false; }
+  bool ShowInFileManager(const std::string&) override { return false; }
+  bool OpenFolder(const std::string&) override { return false; }
+
+ private:
+  std::ostream& err_;
+};
+
+// Whether the interrupt signal arrived since InstallInterruptHandler.
+bool InterruptRequested();
+void InstallInterruptHandler();

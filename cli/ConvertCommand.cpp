@@ -1,0 +1,98 @@
+#include "cli/ConvertCommand.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <ostream>
+
+#include "app/ConvertSettings.h"
+#include "app/EngineStartup.h"
+#include "cli/CliFrontEnd.h"
+#include "cli/OptionsCommand.h"
+#include "convert/ConversionJob.h"
+#include "platform/paths/PathIdentity.h"
+#include "source/FileCollector.h"
+#include "source/SourceList.h"
+
+namespace {
+
+// Applies the flags to `settings`; the remaining arguments are the paths.
+bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
+                std::vector<std::string>& paths, std::ostream& err) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const bool takesValue = arg == "--to" || arg == "--out" || arg == "--set";
+    if (takesValue && i + 1 >= args.size()) {
+      err << "sondrel-cli: " << arg << " needs a value. Run 'sondrel-cli --help'.\n";
+      return false;
+    }
+    if (arg == "--to") {
+      if (!ApplyOptionAssignment("OutputFormat=" + args[++i], settings, err)) return false;
+    } else if (arg == "--out") {
+      const std::string folder = NormalisedAbsolutePath(args[++i]);
+      if (!ApplyOptionAssignment("DestSpecifiedFolder=" + folder, settings, err)) return false;
+      settings.destOutputFolderOpt = DEST_CUSTOM_FOLDER;
+    } else if (arg == "--set") {
+      if (!ApplyOptionAssignment(args[++i], settings, err)) return false;
+    } else if (arg == "--") {
+      paths.insert(paths.end(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
+      break;
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      err << "sondrel-cli: convert does not know the option \"" << arg
+          << "\". Run 'sondrel-cli --help'.\n";
+      return false;
+    } else {
+      paths.push_back(arg);
+    }
+  }
+  if (paths.empty()) {
+    err << "sondrel-cli: convert needs at least one file or folder.\n";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings& settings,
+                           const std::string& programFolder, std::ostream& out, std::ostream& err) {
+  std::vector<std::string> paths;
+  if (!ParseFlags(args, settings, paths, err)) return EXIT_USAGE;
+
+  EngineSession engine(programFolder);
+  if (engine.Result() == EngineStart::WRONG_VERSION) return EXIT_FAILED;
+  if (engine.Result() == EngineStart::INIT_FAILED) {
+    err << INIT_FAILED_MESSAGE << '\n';
+    return EXIT_FAILED;
+  }
+
+  SourceList list;
+  LoadFailures failures;
+  for (const std::string& path : paths) {
+    std::error_code error;
+    std::vector<std::string> files;
+    if (std::filesystem::is_directory(path, error))
+      files = CollectFiles(path, settings.enableExtFilter != 0, settings.extensionFilter);
+    else
+      files.push_back(path);
+    for (const std::string& file : files)
+      if (list.AddOneFile(file) == SourceList::AddResult::FAILED) failures.Add(file);
+  }
+
+  std::vector<std::string> entryPaths;
+  for (const auto& entry : list.Entries()) entryPaths.push_back(entry->path);
+  CliProgress progress(entryPaths, out, err, isatty(STDERR_FILENO) != 0);
+  CliPrompter prompter(err);
+  InstallInterruptHandler();
+
+  BatchResult result;
+  if (list.Size() > 0) {
+    ConversionJob job(settings, engine, prompter, progress);
+    result = ConvertAll(list, job, prompter);
+  }
+  if (!failures.Empty()) err << failures.Message();
+
+  if (result.cancelled) return EXIT_CANCELLED;
+  if (!failures.Empty() || result.failed > 0 || !result.ran) return EXIT_FAILED;
+  return EXIT_OK;
+}

@@ -1,0 +1,101 @@
+#include "cli/InfoCommand.h"
+
+#include <filesystem>
+#include <ostream>
+
+#include "app/ConvertSettings.h"
+#include "app/EngineStartup.h"
+#include "source/FileCollector.h"
+#include "source/OpenSource.h"
+#include "source/SourceList.h"
+#include "source/TagReading.h"
+
+namespace {
+
+std::string Escape(const std::string& text) {
+  std::string escaped;
+  for (const char c : text) {
+    if (c == '\t') escaped += "\\t";
+    else if (c == '\n') escaped += "\\n";
+    else if (c == '\r') escaped += "\\r";
+    else if (c == '\\') escaped += "\\\\";
+    else escaped += c;
+  }
+  return escaped;
+}
+
+void PrintTags(const SourceFile& entry, std::ostream& out) {
+  TagInfo tags;
+  if (std::unique_ptr<AudioSource> source = OpenSource(entry.path, entry.kind, 0, false)) {
+    const OutputTag tag =
+        ChooseOutputTag(TAG_TRANSFER, false, entry.kind, entry.path, *source, TagPreset(), 0);
+    tags = tag.fields;
+    source->Close();
+  }
+  for (const std::string* field : {&tags.title, &tags.artist, &tags.album, &tags.year, &tags.genre,
+                                   &tags.comment, &tags.track, &tags.composer, &tags.copyright})
+    out << '\t' << Escape(*field);
+}
+
+}  // namespace
+
+ExitCode RunInfoCommand(const std::vector<std::string>& args, const ConvertSettings& settings,
+                        const std::string& programFolder, std::ostream& out, std::ostream& err) {
+  bool withTags = false;
+  std::vector<std::string> paths;
+  for (const std::string& arg : args) {
+    if (arg == "--tags") withTags = true;
+    else if (arg.size() > 1 && arg[0] == '-') {
+      err << "sondrel-cli: info does not know the option \"" << arg << "\". Run 'sondrel-cli --help'.\n";
+      return EXIT_USAGE;
+    } else {
+      paths.push_back(arg);
+    }
+  }
+  if (paths.empty()) {
+    err << "sondrel-cli: info needs at least one file or folder.\n";
+    return EXIT_USAGE;
+  }
+
+  const EngineSession session(programFolder);
+  if (session.Result() == EngineStart::WRONG_VERSION) return EXIT_FAILED;
+  if (session.Result() == EngineStart::INIT_FAILED) {
+    err << INIT_FAILED_MESSAGE << '\n';
+    return EXIT_FAILED;
+  }
+
+  // Files are taken as the file dialog takes them; folders as Add Folder
+  // searches them.
+  std::vector<std::string> files;
+  for (const std::string& path : paths) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+      for (std::string& found : CollectFiles(path, settings.enableExtFilter != 0, settings.extensionFilter))
+        files.push_back(std::move(found));
+    } else {
+      files.push_back(path);
+    }
+  }
+
+  SourceList list;
+  LoadFailures failures;
+  for (const std::string& file : files)
+    if (list.AddOneFile(file) == SourceList::AddResult::FAILED) failures.Add(file);
+
+  out << "File\tDuration\tBit Rate\tFreq.\tChannels";
+  if (withTags) out << "\tTitle\tArtist\tAlbum\tYear\tGenre\tComment\tTrack\tComposer\tCopyright";
+  out << '\n';
+  for (const auto& entry : list.Entries()) {
+    out << FileCellText(entry->path) << '\t' << DurationCellText(entry->duration) << '\t'
+        << BitRateCellText(entry->bitRate) << '\t' << FreqCellText(entry->sampleRate) << '\t'
+        << ChannelsCellText(*entry);
+    if (withTags) PrintTags(*entry, out);
+    out << '\n';
+  }
+
+  if (!failures.Empty()) {
+    err << failures.Message();
+    return EXIT_FAILED;
+  }
+  return EXIT_OK;
+}

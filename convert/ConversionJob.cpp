@@ -1,0 +1,159 @@
+#include "convert/ConversionJob.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "app/EngineStartup.h"
+#include "app/WebLinks.h"
+#include "convert/ConversionProgress.h"
+#include "convert/ConvertRoutines.h"
+#include "convert/OutputFormat.h"
+#include "convert/Prompter.h"
+#include "platform/paths/PathIdentity.h"
+#include "source/SourceFile.h"
+#include "source/SourceKind.h"
+#include "source/SourceList.h"
+
+std::string SoundFontMissingMessage(const std::string& programFolder) {
+  return "Dear user, to decode MIDI file, file \"ct4mgm.sf2\" is required.\n"
+         "Unfortunately, the file isn't available on your computer.\n\n"
+         "Do you want to download the file from our website for free now?\n\n"
+         "Once download completes, please copy the file to folder:\n\"" +
+         programFolder + "\"\nAnd then convert your MIDI file again. Thank you.";
+}
+
+ConversionJob::ConversionJob(const ConvertSettings& settings, EngineSession& engine,
+                             Prompter& prompter, ConversionProgress& progress,
+                             PlacementContext placement)
+    : settings_(settings),
+      engine_(engine),
+      prompter_(prompter),
+      progress_(progress),
+      placement_(std::move(placement)) {}
+
+bool ConversionJob::CheckSoundFont(const std::vector<SourceFile*>& entries) {
+  const bool anyMidi = std::any_of(entries.begin(), entries.end(),
+                                   [](const SourceFile* e) { return e->kind == KIND_MIDI; });
+  if (!anyMidi || engine_.SoundFontReady() != 0) return true;
+  engine_.RetrySoundFont();
+  if (engine_.SoundFontReady() != 0) return true;
+  if (!prompter_.YesNo(SoundFontMissingMessage(engine_.ProgramFolder()))) return true;
+  prompter_.OpenFolder(engine_.ProgramFolder());
+  prompter_.OpenUrl(SOUNDFONT_DOWNLOAD_URL);
+  return false;
+}
+
+bool ConversionJob::ConvertEntry(SourceFile& entry) {
+  if (!PlaceOutput(entry, settings_, status_, placement_)) return false;
+
+  const ConvertRoutine routine = RoutineFor(settings_.outputFormat);
+  const ConversionContext context{settings_, progress_, sequence_};
+  const bool converted =
+      routine && routine(entry.kind, entry.path, entry.destinationPath, context);
+
+  // Success means an output file with something in it. An empty file left
+  // by a routine is removed too, unless it is the source.
+  std::error_code error;
+  const auto size = std::filesystem::file_size(entry.destinationPath, error);
+  if (converted && !error && size > 0) return true;
+  if (!error && size == 0) RemoveFailedOutput(entry.destinationPath, entry.path);
+  status_ = STATUS_FAILURE;
+  return false;
+}
+
+BatchResult ConversionJob::RunBatch(const std::vector<SourceFile*>& entries,
+                                    const std::vector<size_t>& rows) {
+  BatchResult result;
+  if (!CheckSoundFont(entries)) return result;
+  result.ran = true;
+
+  const int count = static_cast<int>(entries.size());
+  progress_.Begin(count);
+  progress_.Pump();
+  formatName_ = OutputFormatDisplayName(settings_.outputFormat);
+
+  size_t stoppedAt = entries.size();
+  for (size_t i = 0; i < entries.size(); ++i) {
+    SourceFile& entry = *entries[i];
+    const size_t row = i < rows.size() ? rows[i] : i;
+    sequence_ = static_cast<int>(i) + 1;
+
+    bool ok = false;
+    if (entry.kind == KIND_MIDI && engine_.SoundFontReady() == 0) {
+      status_ = STATUS_NEEDS_SOUNDFONT;
+    } else {
+      progress_.ScrollToEntry(row);
+      progress_.SetEntryStatus(row, STATUS_CONVERTING);
+      progress_.SetBatchLine("Converting " + std::to_string(sequence_) + " of " +
+                             std::to_string(count) + " file(s) to " + formatName_ + "...");
+      progress_.StepBatch();
+      progress_.SetFileLine("Converting " + FileCellText(entry.path) + "...");
+      progress_.SetFileBar(0);
+      ok = ConvertEntry(entry);
+    }
+
+    if (ok) {
+      ++result.converted;
+      progress_.SetEntryStatus(row, FileCellText(entry.destinationPath));
+      progress_.Pump();
+      if (progress_.CancelRequested()) {
+        result.cancelled = true;
+        stoppedAt = i + 1;
+        break;
+      }
+      continue;
+    }
+    entry.destinationPath.clear();
+    if (progress_.CancelRequested()) {
+      progress_.SetEntryStatus(row, STATUS_CANCELLED);
+      result.cancelled = true;
+      stoppedAt = i;
+      break;
+    }
+    ++result.failed;
+    progress_.SetEntryStatus(row, status_);
+  }
+  progress_.Finish();
+
+  if (settings_.browseOutputFolder != 0) {
+    for (size_t i = 0; i < stoppedAt; ++i) {
+      const std::string& output = entries[i]->destinationPath;
+      std::error_code error;
+      if (!output.empty() && std::filesystem::is_regular_file(output, error)) {
+        prompter_.ShowInFileManager(output);
+        break;
+      }
+    }
+  }
+  return result;
+}
+
+BatchResult ConvertSelected(SourceList& list, std::vector<size_t> selectedRows, ConversionJob& job,
+                            Prompter& prompter) {
+  selectedRows.erase(std::remove_if(selectedRows.begin(), selectedRows.end(),
+                                    [&](size_t row) { return row >= list.Size(); }),
+                     selectedRows.end());
+  if (selectedRows.empty()) {
+    prompter.Information(NOTHING_SELECTED_MESSAGE);
+    return BatchResult();
+  }
+  std::sort(selectedRows.begin(), selectedRows.end());
+  selectedRows.erase(std::unique(selectedRows.begin(), selectedRows.end()), selectedRows.end());
+  std::vector<SourceFile*> entries;
+  for (size_t row : selectedRows) entries.push_back(&list.At(row));
+  return job.RunBatch(entries, selectedRows);
+}
+
+BatchResult ConvertAll(SourceList& list, ConversionJob& job, Prompter& prompter) {
+  if (list.Size() == 0) {
+    prompter.Information(EMPTY_LIST_MESSAGE);
+    return BatchResult();
+  }
+  std::vector<SourceFile*> entries;
+  std::vector<size_t> rows;
+  for (size_t row = 0; row < list.Size(); ++row) {
+    entries.push_back(&list.At(row));
+    rows.push_back(row);
+  }
+  return job.RunBatch(entries, rows);
+}

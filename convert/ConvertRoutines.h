@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/ConvertSettings.h"
+
+class ConversionProgress;
+
+// What a per-file routine works with besides its source and output paths.
+struct ConversionContext {
+  const ConvertSettings& settings;
+  ConversionProgress& progress;
+  int sequence;  // 1-based position of the entry in the batch (a preset's track number)
+};
+
+// A per-file routine: converts the source at `sourcePath` (of kind `kind`)
+// into `outputPath`, which placement has chosen. True on success. On any
+// failure, Cancel included, nothing is left at `outputPath` unless it is
+// the source itself.
+using ConvertRoutine = bool (*)(int32_t kind, const std::string& sourcePath,
+                                const std::string& outputPath, const ConversionContext& context);
+
+bool ConvertToWav(int32_t kind, const std::string& sourcePath, const std::string& outputPath,
+                  const ConversionContext& context);
+
+// The routine of an output format; null for a format whose writer the
+// program does not have, and for an unknown code.
+ConvertRoutine RoutineFor(uint32_t outputFormat);
+
+// The rate at which a routine renders MIDI and module sources: 44100 in
+// automatic mode or without a rate, else the chosen rate.
+uint32_t RenderRate(uint32_t automatic, uint32_t sampleRate);
+
+// Removes a failed output, unless it is the source itself.
+void RemoveFailedOutput(const std::string& outputPath, const std::string& sourcePath);

@@ -1,0 +1,359 @@
+#include "platform/engine/Engine.h"
+
+#include <dlfcn.h>
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <mutex>
+
+#include "platform/engine/AddonInterface.h"
+#include "platform/engine/EngineStream.h"
+#include "platform/engine/EngineTags.h"
+
+namespace engine {
+namespace {
+
+// One open stream or module and what the engine keeps for it.
+struct Channel {
+  std::unique_ptr<EngineStream> stream;
+  bool isModule = false;
+  std::string path;
+  StreamFormat format;
+  uint64_t length = 0;    // announced at open; the stream delivers exactly this
+  uint64_t position = 0;  // bytes delivered so far
+  bool decoderDone = false;
+  // Raw ID3 blocks, read from the file on first request.
+  bool id3Read = false;
+  std::string id3v1;
+  std::string id3v2;
+};
+
+struct Plugin {
+  void* library = nullptr;
+  const SondrelAddon* addon = nullptr;
+  std::string path;
+};
+
+struct EngineState {
+  std::mutex mutex;
+  bool started = false;
+  uint32_t freq = 44100;
+  uint32_t updatePeriod = 100;
+  Handle nextHandle = 1;
+  std::map<Handle, Channel> channels;
+  uint32_t nextPlugin = 1;
+  std::map<uint32_t, Plugin> plugins;
+  uint32_t nextFont = 1;
+  std::map<uint32_t, std::shared_ptr<MidiFont>> fonts;
+  std::shared_ptr<MidiFont> defaultFont;
+};
+
+EngineState& State() {
+  static EngineState state;
+  return state;
+}
+
+Channel* Find(EngineState& state, Handle handle) {
+  const auto found = state.channels.find(handle);
+  return found == state.channels.end() ? nullptr : &found->second;
+}
+
+// The formats of the core engine plus those the loaded add-ons enable.
+FormatGate CurrentGate(const EngineState& state) {
+  FormatGate gate = FormatGate::Core();
+  for (const auto& [id, plugin] : state.plugins) {
+    for (const char* const* name = plugin.addon->demuxers; name && *name; ++name) gate.AllowDemuxer(*name);
+    for (const char* const* name = plugin.addon->codecs; name && *name; ++name) gate.AllowCodec(*name);
+  }
+  return gate;
+}
+
+template <typename Map>
+uint32_t NewId(const Map& map, uint32_t& next) {
+  while (next == 0 || map.count(next)) ++next;
+  return next++;
+}
+
+Handle AddChannel(EngineState& state, std::unique_ptr<EngineStream> stream, bool isModule,
+                  const std::string& path) {
+  if (!stream) return 0;
+  Channel channel;
+  channel.format = stream->Format();
+  if (channel.format.channels == 0 || channel.format.rate == 0) return 0;
+  channel.length = stream->LengthBytes();
+  channel.length -= channel.length % channel.format.BytesPerFrame();
+  channel.stream = std::move(stream);
+  channel.isModule = isModule;
+  channel.path = path;
+  const Handle handle = NewId(state.channels, state.nextHandle);
+  state.channels.emplace(handle, std::move(channel));
+  return handle;
+}
+
+bool FreeChannel(Handle handle, bool module) {
+  EngineState& state = State();
+  std::lock_guard<std::mutex> lock(state.mutex);
+  Channel* channel = Find(state, handle);
+  if (!channel || channel->isModule != module) return false;
+  state.channels.erase(handle);
+  return true;
+}
+
+}  // namespace
+
+uint32_t GetVersion() { return VERSION; }
+
+bool SetConfig(uint32_t option, uint32_t value) {
+  if (option != CONFIG_UPDATEPERIOD) return false;
+  EngineState& state = State();
+  std::lock_guard<std::mutex> lock(state.mutex);
+  state.updatePeriod = value;
+  return true;
+}
+
+bool Init(int device, uint32_t freq, uint32_t /*flags*/) {
+  // Only the "no sound" device exists: the engine decodes, it never plays.
+  if (device != 0 || freq == 0) return false;
+  EngineState& state = State();
+  std::lock_guard<std::mutex> lock(state.mutex);
+  if (state.started) return false;
+  state.started = true;
+  state.freq = freq;
+  return true;
+}
+
+bool Free() {
+  EngineState& state = State();
+  std::lock_guard<std::mutex> lock(state.mutex);
+  if (!state.started) return false;
+  state.channels.clear();
+  state.started = false;
+  return true;
+}
+
+bool IsStarted() {
+  EngineState& state = State();
+  std::lock_guard<std::mutex> lock(state.mutex);
+  return state.started;
+}
+
+uint32_t PluginLoad(const std::string& path, uint32_t /*flags*/) {
+  EngineState& state = State();
+  std::lock_guard<std::mutex> lock(state.mutex);
+  for (const auto& [id, plugin] : state.plugins)
+    if (plugin.path == path) return id;
+
+  void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (!library) return 0;
+  const auto query = reinterpret_cast<SondrelAddonQuery>(dlsym(library, SONDREL_ADDON_QUERY_SYMBOL));
+  const SondrelAddon* addon = query ? query() : nullptr;
+  if (!addon || addon->interfaceVersion != SONDREL_ADDON_INTERFACE_VERSION) {
+    dlclose(library);
+    return 0;
+  }
+  const uint32_t id = NewId(state.plugins, state.nextPlugin);
+  state.plugins.emplace(id, Plugin{library, addon, path});
+  return id;
+}
+
+bool PluginFree(uint32_t plugin) {
+  EngineState& state = State();
+  std::lock_guard<std::mutex> lock(state.mutex);
+  if (plugin == 0) {
+    for (auto& [id, loaded] : state.plugins) dlclose(loaded.library);
+    state.plugins.clear();
+    return true;
+  }
+  const auto found = state.plugins.find(plugin);
+  if (found == state.plugins.end()) return false;
+  dlclose(found->second.library);
+  state.plugins.erase(found);
+  return true;
+}
+
+Handle StreamCreateFile(const std::string& path, uint32_t flags) {
+  EngineState& state = State();
+  std::unique_lock<std::mutex> lock(state.mutex);
+  if (!state.started || !(flags & STREAM_DECODE)) return 0;
+  const FormatGate gate = CurrentGate(state);
+  lock.unlock();
+  std::unique_ptr<EngineStream> stream = OpenSampledStream(path, gate);
+  lock.lock();
+  return AddChannel(state, std::move(stream), false, path);
+}
+
+Handle MidiStreamCreateFile(const std::string& path, uint32_t flags, uint32_t freq) {
+  EngineState& state = State();
+  std::unique_lock<std::mutex> lock(state.mutex);
+  if (!state.started || !(flags & STREAM_DECODE)) return 0;
+  const uint32_t rate = freq ? freq : state.freq;
+  std::shared_ptr<MidiFont> font = state.defaultFont;
+  lock.unlock();
+  std::unique_ptr<EngineStream> stream = OpenMidiStream(path, rate, std::move(font));
+  lock.lock();
+  return AddChannel(state, std::move(stream), false, path);
+}
+
+Handle MusicLoad(const std::string& path, uint32_t flags, uint32_t freq) {
+  EngineState& state = State();
+  std::unique_lock<std::mutex> lock(state.mutex);
+  if (!state.started || !(flags & MUSIC_DECODE)) return 0;
+  const uint32_t rate = freq ? freq : state.freq;
+  lock.unlock();
+  std::unique_ptr<EngineStream> stream = OpenModuleStream(path, rate);
+  lock.lock();
+  return AddChannel(state, std::move(stream), true, path);
+}
+
+bool StreamFree(Handle handle) { return FreeChannel(handle, false); }
+bool MusicFree(Handle handle) { return FreeChannel(handle, true); }
+
+uint64_t ChannelGetLength(Handle handle, uint32_t mode) {
+  EngineState& state = State();
+  std::lock_guard<std::mutex> lock(state.mutex);
+  const Channel* channel = Find(state, handle);
+  if (!channel || mode != POS_BYTE) return static_cast<uint64_t>(-1);
+  return channel->length;
+}
+
+double ChannelBytes2Seconds(Handle handle, uint64_t bytes) {
+  EngineState& state = State();
+  std::lock_guard<std::mutex> lock(state.mutex);
+  const Channel* channel = Find(state, handle);
+  if (!channel) return -1;
+  return static_cast<double>(bytes) /
+         (static_cast<double>(channel->format.rate) * channel->format.BytesPerFrame());
+}
+
+bool ChannelGetInfo(Handle handle, ChannelInfo& info) {
+  EngineState& state = State();
+  std::lock_guard<std::mutex> lock(state.mutex);
+  const Channel* channel = Find(state, handle);
+  if (!channel) return false;
+  info.freq = channel->format.rate;
+  info.chans = channel->format.channels;
+  info.flags = channel->format.eightBit ? SAMPLE_8BITS : 0;
+  return true;
+}
+
+uint64_t ChannelGetPosition(Handle handle, uint32_t mode) {
+  EngineState& state = State();
+  std::lock_guard<std::mutex> lock(state.mutex);
+  const Channel* channel = Find(state, handle);
+  if (!channel || mode != POS_BYTE) return static_cast<uint64_t>(-1);
+  return channel->position;
+}
+
+uint32_t ChannelGetData(Handle handle, void* buffer, uint32_t length) {
+  EngineState& state = State();
+  std::unique_lock<std::mutex> lock(state.mutex);
+  Channel* channel = Find(state, handle);
+  if (!channel || !buffer) return DATA_END;
+  if (channel->position >= channel->length) return DATA_END;
+  lock.unlock();  // a channel is read by one caller at a time; decoding needs no lock
+
+  const uint32_t frameBytes = channel->format.BytesPerFrame();
+  const uint64_t left = channel->length - channel->position;
+  const uint32_t wanted =
+      static_cast<uint32_t>(std::min<uint64_t>(length - length % frameBytes, left));
+  if (wanted == 0) return 0;
+
+  uint8_t* out = static_cast<uint8_t*>(buffer);
+  uint32_t filled = 0;
+  while (filled < wanted && !channel->decoderDone) {
+    const uint32_t got = channel->stream->Decode(out + filled, wanted - filled);
+    if (got == 0) channel->decoderDone = true;
+    filled += got;
+  }
+  // A decoder that ends early is padded with silence up to the announced
+  // length, so position and length always agree.
+  if (filled < wanted) std::memset(out + filled, channel->format.eightBit ? 0x80 : 0, wanted - filled);
+  channel->position += wanted;
+  return wanted;
+}
+
+uint64_t StreamGetFilePosition(Handle handle, uint32_t mode) {
+  EngineState& state = State();
+  std::lock_guard<std::mutex> lock(state.mutex);
+  const Channel* channel = Find(state, handle);
+  if (!channel || channel->isModule) return static_cast<uint64_t>(-1);
+  int64_t value = -1;
+  if (mode == FILEPOS_END) value = channel->stream->FileLength();
+  else if (mode == FILEPOS_START) value = channel->stream->FirstFrameOffset();
+  return static_cast<uint64_t>(value);
+}
+
+const char* ChannelGetTags(Handle handle, uint32_t tags) {
+  EngineState& state = State();
+  std::lock_guard<std::mutex> lock(state.mutex);
+  Channel* channel = Find(state, handle);
+  if (!channel || channel->isModule) return nullptr;
+  if (!channel->id3Read) {
+    channel->id3v1 = ReadId3v1Block(channel->path);
+    channel->id3v2 = ReadId3v2Block(channel->path);
+    channel->id3Read = true;
+  }
+  const std::string* block = tags == TAG_ID3 ? &channel->id3v1 : tags == TAG_ID3V2 ? &channel->id3v2 : nullptr;
+  return block && !block->empty() ? block->data() : nullptr;
+}
+
+std::string TagsRead(Handle handle, const char* format) {
+  std::string path;
+  {
+    EngineState& state = State();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    const Channel* channel = Find(state, handle);
+    if (!channel || !format) return std::string();
+    path = channel->path;
+  }
+  return FormatTags(path, format);
+}
+
+std::optional<std::vector<std::string>> TagsReadFields(Handle handle,
+                                                       const std::vector<std::string>& codes) {
+  std::string path;
+  {
+    EngineState& state = State();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    const Channel* channel = Find(state, handle);
+    if (!channel) return std::nullopt;
+    path = channel->path;
+  }
+  return ReadTagFields(path, codes);
+}
+
+uint32_t MidiFontInit(const std::string& path, uint32_t /*flags*/) {
+  std::shared_ptr<MidiFont> font = LoadMidiFont(path);
+  if (!font) return 0;
+  EngineState& state = State();
+  std::lock_guard<std::mutex> lock(state.mutex);
+  const uint32_t id = NewId(state.fonts, state.nextFont);
+  state.fonts.emplace(id, std::move(font));
+  return id;
+}
+
+bool MidiStreamSetFonts(Handle stream, const MidiFontEntry* fonts, uint32_t count) {
+  // Only the default set of later streams is supported, with one font
+  // serving every preset of every bank.
+  if (stream != 0 || !fonts || count != 1) return false;
+  EngineState& state = State();
+  std::lock_guard<std::mutex> lock(state.mutex);
+  const auto found = state.fonts.find(fonts[0].font);
+  if (found == state.fonts.end()) return false;
+  state.defaultFont = found->second;
+  return true;
+}
+
+bool MidiFontFree(uint32_t font) {
+  EngineState& state = State();
+  std::lock_guard<std::mutex> lock(state.mutex);
+  const auto found = state.fonts.find(font);
+  if (found == state.fonts.end()) return false;
+  // Streams and the default set keep their own reference to the font.
+  state.fonts.erase(found);
+  return true;
+}
+
+}  // namespace engine

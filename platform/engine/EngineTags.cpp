@@ -1,0 +1,108 @@
+#include "platform/engine/EngineTags.h"
+
+#include <taglib/fileref.h>
+#include <taglib/tfile.h>
+#include <taglib/tpropertymap.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace engine {
+namespace {
+
+// Property names of each field code, the first one present wins.
+std::vector<const char*> PropertyNames(const std::string& code) {
+  if (code == "TRCK") return {"TRACKNUMBER"};
+  if (code == "TITL") return {"TITLE"};
+  if (code == "ARTI") return {"ARTIST"};
+  if (code == "ALBM") return {"ALBUM"};
+  if (code == "GNRE") return {"GENRE"};
+  if (code == "YEAR") return {"DATE", "YEAR"};
+  if (code == "CMNT") return {"COMMENT", "DESCRIPTION"};
+  if (code == "COMP") return {"COMPOSER"};
+  if (code == "COPY") return {"COPYRIGHT"};
+  return {};
+}
+
+struct FileCloser {
+  void operator()(FILE* file) const { std::fclose(file); }
+};
+using FilePtr = std::unique_ptr<FILE, FileCloser>;
+
+}  // namespace
+
+std::optional<std::vector<std::string>> ReadTagFields(const std::string& path,
+                                                      const std::vector<std::string>& codes) {
+  const TagLib::FileRef ref(path.c_str(), false);
+  if (ref.isNull() || !ref.file()) return std::nullopt;
+  const TagLib::PropertyMap properties = ref.file()->properties();
+
+  std::vector<std::string> values;
+  bool any = false;
+  for (const std::string& code : codes) {
+    std::string value;
+    for (const char* name : PropertyNames(code)) {
+      const auto found = properties.find(name);
+      if (found != properties.end() && !found->second.isEmpty()) {
+        value = found->second.front().to8Bit(true);
+        break;
+      }
+    }
+    any = any || !value.empty();
+    values.push_back(std::move(value));
+  }
+  if (!any) return std::nullopt;
+  return values;
+}
+
+std::string FormatTags(const std::string& path, const std::string& format) {
+  // The codes in the order they appear in the format.
+  std::vector<std::string> codes;
+  for (std::string::size_type at = format.find('%'); at != std::string::npos;
+       at = format.find('%', at + 1)) {
+    if (at + 5 <= format.size() && !PropertyNames(format.substr(at + 1, 4)).empty())
+      codes.push_back(format.substr(at + 1, 4));
+  }
+  const std::optional<std::vector<std::string>> values = ReadTagFields(path, codes);
+  if (!values) return std::string();
+
+  std::string text;
+  size_t next = 0;
+  for (std::string::size_type i = 0; i < format.size(); ++i) {
+    if (format[i] == '%' && next < codes.size() && format.compare(i + 1, 4, codes[next]) == 0) {
+      text += (*values)[next++];
+      i += 4;
+    } else {
+      text += format[i];
+    }
+  }
+  return text;
+}
+
+std::string ReadId3v1Block(const std::string& path) {
+  FilePtr file(std::fopen(path.c_str(), "rb"));
+  if (!file || std::fseek(file.get(), -128, SEEK_END) != 0) return std::string();
+  std::string block(128, '\0');
+  if (std::fread(block.data(), 1, 128, file.get()) != 128 || block.compare(0, 3, "TAG") != 0)
+    return std::string();
+  return block;
+}
+
+std::string ReadId3v2Block(const std::string& path) {
+  FilePtr file(std::fopen(path.c_str(), "rb"));
+  if (!file) return std::string();
+  unsigned char header[10];
+  if (std::fread(header, 1, 10, file.get()) != 10 || header[0] != 'I' || header[1] != 'D' ||
+      header[2] != '3')
+    return std::string();
+  // A syncsafe size: seven bits of each of the four bytes, most significant first.
+  if ((header[6] | header[7] | header[8] | header[9]) & 0x80) return std::string();
+  const uint32_t size = (uint32_t{header[6]} << 21) | (uint32_t{header[7]} << 14) |
+                        (uint32_t{header[8]} << 7) | header[9];
+  std::string block(size + 10, '\0');
+  std::copy(header, header + 10, block.begin());
+  if (std::fread(block.data() + 10, 1, size, file.get()) != size) return std::string();
+  return block;
+}
+
+}  // namespace engine

@@ -1,0 +1,215 @@
+#include "source/EngineSource.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <strings.h>
+
+#include "platform/engine/Engine.h"
+#include "source/SourceKind.h"
+
+namespace {
+
+// Kilobits per second by bit-rate index; index 0 (free format) is 0.
+constexpr uint16_t kMpeg1Rates[3][15] = {
+    {0, 32, 64, 96, 128, 160, 192, 224, 256, 288, 320, 352, 384, 416, 448},  // layer I
+    {0, 32, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 384},     // layer II
+    {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320},      // layer III
+};
+constexpr uint16_t kMpeg2Rates[2][15] = {
+    {0, 32, 48, 56, 64, 80, 96, 112, 128, 144, 160, 176, 192, 224, 256},  // layer I
+    {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160},      // layers II and III
+};
+
+// The field codes of the tag query, in the order the texts are assigned.
+const std::vector<std::string> kTagCodes = {"TRCK", "TITL", "ARTI", "ALBM", "GNRE",
+                                            "YEAR", "CMNT", "COMP", "COPY"};
+
+struct FileCloser {
+  void operator()(FILE* file) const { std::fclose(file); }
+};
+
+uint32_t ReadChannelMode(const std::string& path, uint64_t offset) {
+  std::unique_ptr<FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+  uint8_t header[4];
+  if (!file || std::fseek(file.get(), static_cast<long>(offset), SEEK_SET) != 0 ||
+      std::fread(header, 1, 4, file.get()) != 4)
+    return CHANNEL_MODE_UNKNOWN;
+  return MpegHeaderChannelMode(header);
+}
+
+}  // namespace
+
+uint32_t MpegHeaderChannelMode(const uint8_t b[4]) {
+  if (b[0] != 0xFF || (b[1] & 0xE0) != 0xE0) return CHANNEL_MODE_UNKNOWN;
+  const int version = (b[1] >> 3) & 3;  // 3 MPEG-1, 2 MPEG-2, 0 MPEG-2.5, 1 reserved
+  const int layerBits = (b[1] >> 1) & 3;  // 3 layer I, 2 layer II, 1 layer III, 0 reserved
+  const int index = b[2] >> 4;
+  if (version == 1 || layerBits == 0 || index == 15) return CHANNEL_MODE_UNKNOWN;
+  const int layer = 3 - layerBits;  // 0 layer I, 1 layer II, 2 layer III
+  const uint16_t kbps = version == 3 ? kMpeg1Rates[layer][index] : kMpeg2Rates[layer == 0 ? 0 : 1][index];
+  if (kbps == 0) return CHANNEL_MODE_UNKNOWN;
+  return b[3] >> 6;
+}
+
+uint32_t SourceBitRate(uint64_t fileLength, double seconds, uint32_t bitsPerSample,
+                       uint32_t sampleRate, uint32_t channels) {
+  if (seconds > 0 && fileLength != static_cast<uint64_t>(-1))
+    return static_cast<uint32_t>(std::floor(static_cast<double>(fileLength) / (seconds * 125) + 0.5));
+  return bitsPerSample * sampleRate * channels / 1000;
+}
+
+EngineSource::~EngineSource() { Close(); }
+
+void EngineSource::Close() {
+  if (handle_ != 0) {
+    if (mode_ == MODE_MODULE) engine::MusicFree(handle_);
+    else engine::StreamFree(handle_);
+    handle_ = 0;
+  }
+  std::vector<uint8_t>().swap(buffer_);
+  std::vector<uint8_t>().swap(id3v1Copy_);
+  std::vector<uint8_t>().swap(id3v2Copy_);
+  id3v1Asked_ = id3v2Asked_ = false;
+  mode_ = MODE_STREAM;
+}
+
+bool EngineSource::Open(const std::string& path, uint32_t renderRate) {
+  if (handle_ != 0) Close();
+  ResetState();
+  mode_ = MODE_STREAM;
+
+  // The mode follows the extension of the whole path.
+  const std::string::size_type dot = path.rfind('.');
+  const std::string extension = dot == std::string::npos ? std::string() : path.substr(dot);
+  if (strcasecmp(extension.c_str(), ".mp3") == 0) mode_ = MODE_MP3;
+  for (const char* midi : {".midi", ".mid", ".rmi", ".kar"})
+    if (strcasecmp(extension.c_str(), midi) == 0) mode_ = MODE_MIDI;
+
+  // A MIDI file opens only as a MIDI stream; anything else as a stream, then
+  // as a module.
+  if (mode_ == MODE_MIDI) {
+    handle_ = engine::MidiStreamCreateFile(path, engine::STREAM_DECODE, renderRate);
+  } else {
+    handle_ = engine::StreamCreateFile(path, engine::STREAM_DECODE);
+    if (handle_ == 0) {
+      handle_ = engine::MusicLoad(
+          path, engine::MUSIC_DECODE | engine::MUSIC_PRESCAN | engine::MUSIC_RAMP, renderRate);
+      if (handle_ != 0) mode_ = MODE_MODULE;
+    }
+  }
+  if (handle_ == 0) {
+    mode_ = MODE_STREAM;
+    return false;
+  }
+
+  length_ = engine::ChannelGetLength(handle_, engine::POS_BYTE);
+  if (length_ == static_cast<uint64_t>(-1)) length_ = 0;
+  const double seconds = engine::ChannelBytes2Seconds(handle_, length_);
+  if (length_ != 0) duration_ = static_cast<uint32_t>(seconds);
+
+  engine::ChannelInfo info;
+  engine::ChannelGetInfo(handle_, info);
+  sampleRate_ = info.freq;
+  channels_ = info.chans;
+  outputChannels_ = channels_ < 2 ? 1 : 2;
+  bitsPerSample_ = (info.flags & engine::SAMPLE_8BITS) ? 8 : 16;
+  bytesPerSample_ = bitsPerSample_ / 8;
+
+  if (mode_ == MODE_MP3) {
+    const uint64_t start = engine::StreamGetFilePosition(handle_, engine::FILEPOS_START);
+    if (start != static_cast<uint64_t>(-1)) mp3ChannelMode_ = ReadChannelMode(path, start);
+  }
+
+  const uint64_t fileLength = engine::StreamGetFilePosition(handle_, engine::FILEPOS_END);
+  bitRate_ = SourceBitRate(fileLength, seconds, bitsPerSample_, sampleRate_, channels_);
+
+  buffer_.assign(static_cast<size_t>(bytesPerSample_) * outputChannels_ * BLOCK_SAMPLES, 0);
+  return true;
+}
+
+int EngineSource::Read(PcmBlock& block) {
+  if (handle_ == 0) return 0;
+  // A mono stream decodes straight into the left array.
+  uint8_t* target = channels_ < 2 ? block.Left8() : buffer_.data();
+  const uint32_t bytes =
+      engine::ChannelGetData(handle_, target, static_cast<uint32_t>(buffer_.size()));
+  if (bytes == engine::DATA_END) return block.frames = 0;
+
+  int frames = 0;
+  if (channels_ < 2) {
+    frames = static_cast<int>(bytes / bytesPerSample_);
+  } else if (bitsPerSample_ == 16) {
+    // The first two channels of each frame; further channels are dropped.
+    frames = static_cast<int>(bytes / 2 / channels_);
+    for (int k = 0; k < frames; ++k) {
+      int16_t pair[2];
+      std::memcpy(pair, target + static_cast<size_t>(k) * channels_ * 2, sizeof pair);
+      block.left[k] = pair[0];
+      block.right[k] = pair[1];
+    }
+  } else {
+    frames = static_cast<int>(bytes / channels_);
+    uint8_t* left = block.Left8();
+    uint8_t* right = block.Right8();
+    for (int k = 0; k < frames; ++k) {
+      left[k] = target[static_cast<size_t>(k) * channels_];
+      right[k] = target[static_cast<size_t>(k) * channels_ + 1];
+    }
+  }
+  return block.frames = frames;
+}
+
+uint64_t EngineSource::GetPosition() {
+  if (handle_ == 0) return 0;
+  const uint64_t position = engine::ChannelGetPosition(handle_, engine::POS_BYTE);
+  return position == static_cast<uint64_t>(-1) ? 0 : position;
+}
+
+const uint8_t* EngineSource::GetId3v1Tag() {
+  if (mode_ != MODE_MP3 || handle_ == 0) return nullptr;
+  if (!id3v1Asked_) {
+    id3v1Asked_ = true;
+    if (const char* block = engine::ChannelGetTags(handle_, engine::TAG_ID3))
+      id3v1Copy_.assign(block, block + 128);
+  }
+  return id3v1Copy_.empty() ? nullptr : id3v1Copy_.data();
+}
+
+const uint8_t* EngineSource::GetId3v2Tag(uint32_t& size) {
+  if (mode_ != MODE_MP3 || handle_ == 0) {
+    size = 0;
+    return nullptr;
+  }
+  if (!id3v2Asked_) {
+    id3v2Asked_ = true;
+    if (const char* block = engine::ChannelGetTags(handle_, engine::TAG_ID3V2)) {
+      // The header's syncsafe size, plus the 10-byte header; no footer.
+      const auto* b = reinterpret_cast<const uint8_t*>(block);
+      const uint32_t tagSize = ((b[6] & 0x7Fu) << 21) | ((b[7] & 0x7Fu) << 14) |
+                               ((b[8] & 0x7Fu) << 7) | (b[9] & 0x7Fu);
+      id3v2Copy_.assign(b, b + tagSize + 10);
+    }
+  }
+  size = static_cast<uint32_t>(id3v2Copy_.size());
+  return id3v2Copy_.empty() ? nullptr : id3v2Copy_.data();
+}
+
+bool EngineSource::ReadTags(TagInfo& tags) {
+  if (handle_ == 0) return false;
+  const std::optional<std::vector<std::string>> fields = engine::TagsReadFields(handle_, kTagCodes);
+  if (!fields || fields->size() != kTagCodes.size()) return false;
+  // Each text stays whole, a line feed inside a value included. The engine
+  // delivers UTF-8, the program's own text encoding, in every mode.
+  tags.track = (*fields)[0];
+  tags.title = (*fields)[1];
+  tags.artist = (*fields)[2];
+  tags.album = (*fields)[3];
+  tags.genre = (*fields)[4];
+  tags.year = (*fields)[5];
+  tags.comment = (*fields)[6];
+  tags.composer = (*fields)[7];
+  tags.copyright = (*fields)[8];
+  return true;
+}

@@ -1,0 +1,58 @@
+#include "source/SourceList.h"
+
+#include "platform/paths/PathIdentity.h"
+#include "source/OpenSource.h"
+#include "source/SourceKind.h"
+
+SourceList::SourceList()
+    : SourceList([](const std::string& path, int32_t kind) {
+        return OpenSource(path, kind, 0, false);
+      }) {}
+
+SourceList::SourceList(Prober prober) : prober_(std::move(prober)) {}
+
+std::string SourceList::PathKey(const std::string& path) { return NormalisedAbsolutePath(path); }
+
+SourceList::AddResult SourceList::AddOneFile(const std::string& path) {
+  const std::string key = PathKey(path);
+  if (pathIndex_.count(key)) return AddResult::ALREADY_LISTED;
+
+  const int32_t kind = SourceKindFromPath(path);
+  std::unique_ptr<AudioSource> source = prober_(path, kind);
+  if (!source) return AddResult::FAILED;
+
+  auto entry = std::make_unique<SourceFile>();
+  entry->path = path;
+  entry->kind = kind;
+  entry->duration = source->GetDuration();
+  entry->sampleRate = source->GetSampleRate();
+  entry->bitRate = source->GetBitRate();
+  if (kind == KIND_MPEG_AUDIO) entry->channelMode = source->GetMp3ChannelMode();
+  else entry->channels = source->GetChannels();
+  source->Close();
+
+  pathIndex_.emplace(key, entry.get());
+  entries_.push_back(std::move(entry));
+  return AddResult::ADDED;
+}
+
+void SourceList::Remove(size_t index) {
+  if (index >= entries_.size()) return;
+  pathIndex_.erase(PathKey(entries_[index]->path));
+  entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
+void SourceList::Clear() {
+  entries_.clear();
+  pathIndex_.clear();
+}
+
+void LoadFailures::Add(const std::string& path) {
+  ++count_;
+  if (count_ <= 10) text_ += path + "\n";
+  else if (count_ == 11) text_ += "<more files>...\n";
+}
+
+std::string LoadFailures::Message() const {
+  return "Failed to load the following files.\n\n" + text_;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "source/AudioSource.h"
+#include "source/SourceFile.h"
+
+// The list of sources a front end converts: entries in list order and the
+// duplicate guard keyed by each entry's absolute, lexically normalised path.
+// Adding probes a file once through OpenSource (rate 0, probe only) and
+// closes it again; no audio is decoded.
+class SourceList {
+ public:
+  enum class AddResult { ADDED, ALREADY_LISTED, FAILED };
+
+  // Opens a file for probing; OpenSource in the program, a fake in tests.
+  using Prober = std::function<std::unique_ptr<AudioSource>(const std::string& path, int32_t kind)>;
+
+  SourceList();
+  explicit SourceList(Prober prober);
+
+  AddResult AddOneFile(const std::string& path);
+
+  const std::vector<std::unique_ptr<SourceFile>>& Entries() const { return entries_; }
+  size_t Size() const { return entries_.size(); }
+  SourceFile& At(size_t index) { return *entries_[index]; }
+  void Remove(size_t index);
+  void Clear();
+
+  // The key of the duplicate guard for a path.
+  static std::string PathKey(const std::string& path);
+
+ private:
+  Prober prober_;
+  std::vector<std::unique_ptr<SourceFile>> entries_;
+  std::map<std::string, SourceFile*> pathIndex_;
+};
+
+// The files that failed to load in one adding run, reported together at the
+// end: at most ten paths, then "<more files>..." once.
+class LoadFailures {
+ public:
+  void Add(const std::string& path);
+  bool Empty() const { return count_ == 0; }
+  int Count() const { return count_; }
+  // "Failed to load the following files.\n\n" followed by the list.
+  std::string Message() const;
+
+ private:
+  int count_ = 0;
+  std::string text_;
+};

@@ -1,0 +1,139 @@
+#include "source/TagReading.h"
+
+#include <taglib/mp4file.h>
+#include <taglib/mp4tag.h>
+
+#include <cctype>
+
+#include "app/ConvertSettings.h"
+#include "source/AudioSource.h"
+#include "source/Genres.h"
+#include "source/SourceKind.h"
+
+bool IsValidUtf8(const std::string& text) {
+  const auto* s = reinterpret_cast<const unsigned char*>(text.data());
+  const size_t n = text.size();
+  for (size_t i = 0; i < n;) {
+    const unsigned char c = s[i];
+    size_t extra = 0;
+    uint32_t min = 0, code = 0;
+    if (c < 0x80) { ++i; continue; }
+    if (c >= 0xC2 && c <= 0xDF) { extra = 1; min = 0x80; code = c & 0x1F; }
+    else if (c >= 0xE0 && c <= 0xEF) { extra = 2; min = 0x800; code = c & 0x0F; }
+    else if (c >= 0xF0 && c <= 0xF4) { extra = 3; min = 0x10000; code = c & 0x07; }
+    else return false;
+    if (i + extra >= n) return false;
+    for (size_t k = 1; k <= extra; ++k) {
+      if ((s[i + k] & 0xC0) != 0x80) return false;
+      code = (code << 6) | (s[i + k] & 0x3F);
+    }
+    if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+    i += extra + 1;
+  }
+  return true;
+}
+
+std::optional<std::string> Utf8ToLocal(const std::string& text) {
+  if (!IsValidUtf8(text)) return std::nullopt;
+  return text;
+}
+
+bool ReadMp4Metadata(const std::string& path, TagInfo& tags) {
+  TagLib::MP4::File file(path.c_str(), false);
+  if (!file.isValid() || !file.tag()) return false;
+  const TagLib::MP4::Tag* tag = file.tag();
+
+  bool read = false;
+  auto text = [&](const char* key, std::string& field) {
+    const TagLib::String name(key, TagLib::String::Latin1);
+    if (!tag->contains(name)) return;
+    const TagLib::StringList values = tag->item(name).toStringList();
+    if (values.isEmpty()) return;
+    if (std::optional<std::string> local = Utf8ToLocal(values.front().to8Bit(true))) {
+      field = *local;
+      read = true;
+    }
+  };
+
+  text("\251nam", tags.title);
+  text("\251ART", tags.artist);
+  text("\251alb", tags.album);
+  text("\251day", tags.year);
+  text("\251gen", tags.genre);
+  // A genre stored as its ID3v1 number plus one.
+  const TagLib::String numericGenre("gnre", TagLib::String::Latin1);
+  if (tags.genre.empty() && tag->contains(numericGenre)) {
+    const int number = tag->item(numericGenre).toInt();
+    if (number >= 1 && number <= GENRE_COUNT) {
+      tags.genre = GENRE_NAMES[number - 1];
+      read = true;
+    }
+  }
+  text("\251cmt", tags.comment);
+  const TagLib::String trackKey("trkn", TagLib::String::Latin1);
+  if (tag->contains(trackKey))
+    tags.track = std::to_string(static_cast<uint16_t>(tag->item(trackKey).toIntPair().first));
+  text("\251wrt", tags.composer);
+  tags.copyright.clear();
+  return read;
+}
+
+std::string FileNameWithoutExtension(const std::string& path) {
+  const std::string::size_type slash = path.rfind('/');
+  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  const std::string::size_type dot = name.rfind('.');
+  if (dot != std::string::npos) name.erase(dot);
+  return name;
+}
+
+uint32_t TrackNumberFromText(const std::string& text) {
+  size_t i = 0;
+  while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+  if (i < text.size() && text[i] == '+') ++i;
+  uint64_t number = 0;
+  for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
+    number = number * 10 + static_cast<uint64_t>(text[i] - '0');
+    if (number > 0xFFFFFFFFull) return 0xFFFFFFFFu;
+  }
+  return static_cast<uint32_t>(number);
+}
+
+OutputTag ChooseOutputTag(uint32_t tagOption, bool mp3Target, int32_t sourceKind,
+                          const std::string& sourcePath, AudioSource& source,
+                          const TagPreset& preset, int sequence) {
+  OutputTag tag;
+  if (tagOption == TAG_FROM_PRESET) {
+    tag.type = OutputTag::Type::FIELDS;
+    TagInfo& f = tag.fields;
+    f.title = preset.titleAsFileName == 1 ? FileNameWithoutExtension(sourcePath) : preset.title;
+    f.artist = preset.artist;
+    f.album = preset.album;
+    f.year = preset.year;
+    f.genre = preset.genre;
+    f.comment = preset.comment;
+    f.composer = preset.composer;
+    f.copyright = preset.copyright;
+    if (preset.trackNumType == TRACK_NUM_SEQUENCE) tag.trackNumber = static_cast<uint32_t>(sequence);
+    else if (preset.trackNumType == TRACK_NUM_CUSTOM) tag.trackNumber = preset.customTrackNum;
+    f.track = std::to_string(tag.trackNumber);
+    return tag;
+  }
+  if (tagOption != TAG_TRANSFER) return tag;
+
+  if (mp3Target && sourceKind == KIND_MPEG_AUDIO) {
+    if (const uint8_t* v1 = source.GetId3v1Tag()) tag.id3v1.assign(v1, v1 + 128);
+    uint32_t size = 0;
+    if (const uint8_t* v2 = source.GetId3v2Tag(size)) tag.id3v2.assign(v2, v2 + size);
+    if (!tag.id3v1.empty() || !tag.id3v2.empty()) tag.type = OutputTag::Type::RAW_ID3;
+    return tag;
+  }
+
+  TagInfo texts;
+  bool read = sourceKind == KIND_MPEG4 && ReadMp4Metadata(sourcePath, texts);
+  if (!read) read = source.ReadTags(texts);
+  if (!read) return tag;
+  tag.type = OutputTag::Type::FIELDS;
+  tag.fields = texts;
+  tag.trackNumber = TrackNumberFromText(texts.track);
+  return tag;
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/TagPreset.h"
+#include "source/TagInfo.h"
+
+class AudioSource;
+
+// The program's own text encoding is UTF-8: a conversion to the local
+// encoding validates the text and passes it through unchanged; invalid UTF-8
+// (overlong forms, surrogates, stray continuation bytes, code points past
+// U+10FFFF, cut-off sequences) fails.
+std::optional<std::string> Utf8ToLocal(const std::string& text);
+bool IsValidUtf8(const std::string& text);
+
+// The metadata of an MPEG-4 file (title, artist, album, year, genre, comment,
+// composer; the track number as decimal text). Only the fields present are
+// set; copyright is emptied. True when at least one text field other than
+// the track number was read.
+bool ReadMp4Metadata(const std::string& path, TagInfo& tags);
+
+// The file-name part of `path` without its extension: the text after the
+// last "/", cut before the last "." of that name; a name without "." whole.
+std::string FileNameWithoutExtension(const std::string& path);
+
+// The number a standard text-to-integer conversion reads from a track text:
+// its leading digits ("7/12" gives 7), 0 when there are none.
+uint32_t TrackNumberFromText(const std::string& text);
+
+// The tag an output receives.
+struct OutputTag {
+  enum class Type {
+    NONE,    // no tag at all
+    FIELDS,  // the nine texts (from a preset or the source)
+    RAW_ID3, // the source's ID3 blocks, copied unchanged into an MP3 output
+  };
+  Type type = Type::NONE;
+  TagInfo fields;            // FIELDS: the track as text ("0" for none)
+  uint32_t trackNumber = 0;  // FIELDS: the track as a number
+  std::vector<uint8_t> id3v1;  // RAW_ID3: the 128-byte block, or empty
+  std::vector<uint8_t> id3v2;  // RAW_ID3: the whole ID3v2 block, or empty
+};
+
+// Chooses the tag of one output by its format's tag option (TAG_FROM_PRESET,
+// TAG_TRANSFER, TAG_NONE):
+// - the preset: its texts, the title from the source's file name when
+//   titleAsFileName is 1, the track number by its type (none: 0, the
+//   sequence number of the file in the run, or the custom number);
+// - transfer to an MP3 output from an MPEG audio source: the source's raw
+//   ID3 blocks unchanged;
+// - transfer otherwise: the MPEG-4 metadata first for MPEG-4 sources, else
+//   the source's own tag; no tag when neither reads anything;
+// - none: no tag.
+OutputTag ChooseOutputTag(uint32_t tagOption, bool mp3Target, int32_t sourceKind,
+                          const std::string& sourcePath, AudioSource& source,
+                          const TagPreset& preset, int sequence);

@@ -1,0 +1,151 @@
+// sondrel-cli info and convert, run as built on files made at test time.
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+
+#include <csignal>
+#include <filesystem>
+#include <sstream>
+
+#include "support/AudioFixtures.h"
+#include "support/MidiFixtures.h"
+#include "support/RunProcess.h"
+#include "support/TempDir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class CliCommandTest : public ::testing::Test {
+ protected:
+  CliCommandTest() { fs::create_directories(dir_.File("music/sub")); }
+
+  ProcessResult Cli(const std::vector<std::string>& args) {
+    return RunCliProcess(args, {{"HOME", dir_.Path()}, {"XDG_CONFIG_HOME", dir_.File("config")}});
+  }
+  std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+  }
+  std::string Wav(const std::string& name, int rate, int channels, int frames) {
+    const std::string path = dir_.File(name);
+    WriteWav16(path, rate, channels, SineWave(frames, channels, rate, 440));
+    return path;
+  }
+
+  TempDir dir_;
+};
+
+TEST_F(CliCommandTest, InfoPrintsTheListCells) {
+  Wav("music/a.wav", 44100, 2, 44100 * 59 + 100);
+  Wav("music/sub/six.wav", 48000, 6, 48000);
+  ASSERT_TRUE(RunFfmpeg({"-f", "lavfi", "-i", "sine=frequency=440:duration=3", "-ac", "2", "-c:a",
+                         "libmp3lame", "-b:a", "128k", "-joint_stereo", "1", dir_.File("music/b.mp3")}));
+  WriteFileText(dir_.File("music/c.mid"), OneNoteSong(500000, 1));
+  WriteFileText(dir_.File("music/junk.wav"), "not audio");
+
+  const ProcessResult result = Cli({"info", dir_.File("music")});
+  EXPECT_EQ(result.exitCode, 1);
+  const std::vector<std::string> lines = Lines(result.out);
+  ASSERT_EQ(lines.size(), 5u) << result.out;
+  EXPECT_EQ(lines[0], "File\tDuration\tBit Rate\tFreq.\tChannels");
+  EXPECT_EQ(lines[1], "a.wav\t00:59\t1411 kbps\t44100 Hz\tStereo");
+  EXPECT_EQ(lines[2].substr(0, 12), "b.mp3\t00:03\t") << lines[2];
+  EXPECT_NE(lines[2].find(" kbps\t44100 Hz\t"), std::string::npos) << lines[2];
+  const std::string mode = lines[2].substr(lines[2].rfind('\t') + 1);
+  EXPECT_TRUE(mode == "Stereo" || mode == "J-Stereo") << lines[2];
+  EXPECT_EQ(lines[3].substr(0, 6), "c.mid\t");
+  EXPECT_EQ(lines[4], "six.wav\t00:01\t4608 kbps\t48000 Hz\t5.1");
+  EXPECT_EQ(result.err, "Failed to load the following files.\n\n" + dir_.File("music/junk.wav") + "\n");
+}
+
+TEST_F(CliCommandTest, InfoWithTagsAndUsageErrors) {
+  ASSERT_TRUE(RunFfmpeg({"-f", "lavfi", "-i", "sine=duration=1", "-c:a", "libvorbis", "-metadata",
+                         "title=Dvořák", "-metadata", "comment=two\nlines", dir_.File("t.ogg")}));
+  const ProcessResult result = Cli({"info", "--tags", dir_.File("t.ogg"), dir_.File("t.ogg")});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const std::vector<std::string> lines = Lines(result.out);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_NE(lines[0].find("\tTitle\tArtist\tAlbum\tYear\tGenre\tComment\tTrack\tComposer\tCopyright"),
+            std::string::npos);
+  EXPECT_NE(lines[1].find("\tDvořák\t\t\t\t\ttwo\\nlines\t"), std::string::npos) << lines[1];
+
+  EXPECT_EQ(Cli({"info"}).exitCode, 2);
+  EXPECT_EQ(Cli({"info", "--bogus", "x"}).exitCode, 2);
+}
+
+TEST_F(CliCommandTest, ConvertPrintsOneStatusPerEntry) {
+  const std::string a = Wav("music/a.wav", 22050, 1, 22050);
+  const std::string b = Wav("music/sub/b.wav", 44100, 2, 44100);
+  WriteFileText(dir_.File("music/junk.wav"), "not audio");
+  const ProcessResult result = Cli({"convert", "--to", "wav", "--out", dir_.File("out"), "--set",
+                                    "AutoDestWAVEncodingParam=0", "--set", "WAVSampleRate=8000",
+                                    dir_.File("music")});
+  EXPECT_EQ(result.exitCode, 1) << result.err;
+  EXPECT_EQ(result.out, a + "\ta.wav\n" + b + "\tb.wav\n");
+  EXPECT_NE(result.err.find("Failed to load the following files.\n\n" + dir_.File("music/junk.wav")),
+            std::string::npos) << result.err;
+  EXPECT_EQ(ProbeStreamField(dir_.File("out/b.wav"), "sample_rate"), "8000");
+  // Flags are for this run only.
+  EXPECT_FALSE(fs::exists(dir_.File("config/Vantrel Technologies/Sondrel.conf")));
+
+  const ProcessResult clean = Cli({"convert", "--to", "wav", "--out", dir_.File("out2"), a});
+  EXPECT_EQ(clean.exitCode, 0) << clean.err;
+  EXPECT_EQ(clean.out, a + "\ta.wav\n");
+}
+
+TEST_F(CliCommandTest, ConvertUsageErrors) {
+  const std::string a = Wav("a.wav", 8000, 1, 800);
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"convert"}, {"convert", "--to", "flac", a}, {"convert", "--to"},
+        {"convert", "--set", "NoSuch=1", a}, {"convert", "--frobnicate", a}}) {
+    const ProcessResult result = Cli(args);
+    EXPECT_EQ(result.exitCode, 2) << args.back();
+    EXPECT_FALSE(result.err.empty());
+    EXPECT_EQ(result.out, "");
+  }
+  // A format whose writer is not there yet fails each entry.
+  const ProcessResult amr = Cli({"convert", "--to", "amr", "--out", dir_.File("o"), a});
+  EXPECT_EQ(amr.exitCode, 1);
+  EXPECT_EQ(amr.out, a + "\tConversion Failure\n");
+}
+
+TEST_F(CliCommandTest, InterruptCancelsTheFileBeingConverted) {
+  const std::string first = Wav("1.wav", 8000, 1, 8000);
+  // Long enough that the interrupt lands in the middle of it.
+  const std::string longOne = Wav("2.wav", 8000, 1, 8000 * 1200);
+
+  QProcess process;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("HOME"), QString::fromStdString(dir_.Path()));
+  env.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(dir_.File("config")));
+  process.setProcessEnvironment(env);
+  process.start(QStringLiteral(SONDREL_CLI_PATH),
+                {QStringLiteral("convert"), QStringLiteral("--to"), QStringLiteral("wav"),
+                 QStringLiteral("--out"), QString::fromStdString(dir_.File("out")), QStringLiteral("--set"),
+                 QStringLiteral("AutoDestWAVEncodingParam=0"), QStringLiteral("--set"),
+                 QStringLiteral("WAVSampleRate=48000"), QStringLiteral("--set"),
+                 QStringLiteral("WAVChannelNum=2"), QString::fromStdString(first),
+                 QString::fromStdString(longOne)});
+  ASSERT_TRUE(process.waitForStarted());
+  // Wait until the second output has begun, then interrupt.
+  const std::string partial = dir_.File("out/2.wav");
+  for (int i = 0; i < 600 && !(fs::exists(partial) && fs::file_size(partial) > 100000); ++i)
+    process.waitForFinished(50);
+  ASSERT_EQ(process.state(), QProcess::Running) << "the conversion ended before the interrupt";
+  ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+  ASSERT_TRUE(process.waitForFinished(60000));
+  EXPECT_EQ(process.exitCode(), 130);
+  const std::string out = process.readAllStandardOutput().toStdString();
+  EXPECT_EQ(out, first + "\t1.wav\n" + longOne + "\tCancelled\n");
+  EXPECT_TRUE(fs::exists(dir_.File("out/1.wav")));
+  EXPECT_FALSE(fs::exists(partial));
+  EXPECT_TRUE(fs::exists(longOne));
+}
+
+}  // namespace

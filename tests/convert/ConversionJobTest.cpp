@@ -1,0 +1,237 @@
+// Whole batches on real files through the engine, driven by a scripted
+// front end.
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "app/EngineStartup.h"
+#include "convert/ConversionJob.h"
+#include "convert/OutputFormat.h"
+#include "source/SourceList.h"
+#include "support/AudioFixtures.h"
+#include "support/MidiFixtures.h"
+#include "support/ProgramFolder.h"
+#include "support/ScriptedFrontEnd.h"
+#include "support/TempDir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class ConversionJobTest : public ::testing::Test {
+ protected:
+  ConversionJobTest() : settings_(dir_.File("docs")) {
+    settings_.outputFormat = FORMAT_WAV;
+    settings_.destOutputFolderOpt = DEST_CUSTOM_FOLDER;
+    settings_.destSpecifiedFolder = dir_.File("out");
+    settings_.browseOutputFolder = 0;
+  }
+
+  std::string Wav(const std::string& name, int seconds = 1) {
+    const std::string path = dir_.File("in/" + name);
+    fs::create_directories(dir_.File("in"));
+    WriteWav16(path, 44100, 2, SineWave(44100 * seconds, 2, 44100, 440));
+    return path;
+  }
+  std::string Midi(const std::string& name) {
+    const std::string path = dir_.File("in/" + name);
+    fs::create_directories(dir_.File("in"));
+    WriteFileText(path, OneNoteSong(500000, 1));
+    return path;
+  }
+
+  BatchResult Run(EngineSession& engine, const std::vector<std::string>& paths) {
+    for (const std::string& path : paths) list_.AddOneFile(path);
+    ConversionJob job(settings_, engine, prompter_, progress_,
+                      PlacementContext([this] { return dir_.File("docs"); }));
+    return ConvertAll(list_, job, prompter_);
+  }
+
+  TempDir dir_;
+  ConvertSettings settings_;
+  SourceList list_;
+  RecordingProgress progress_;
+  ScriptedPrompter prompter_;
+};
+
+TEST_F(ConversionJobTest, EveryEntryGetsItsOutputNameAndTheBarsMove) {
+  TestProgramFolder folder(true, true);
+  EngineSession engine(folder.Path());
+  const BatchResult result = Run(engine, {Wav("a.wav"), Wav("b.wav", 2), Midi("c.mid")});
+  EXPECT_TRUE(result.ran);
+  EXPECT_EQ(result.converted, 3);
+  EXPECT_EQ(progress_.status[0], "a.wav");
+  EXPECT_EQ(progress_.status[1], "b.wav");
+  EXPECT_EQ(progress_.status[2], "c.wav");
+  EXPECT_TRUE(fs::file_size(dir_.File("out/a.wav")) > 44);
+  EXPECT_EQ(list_.At(2).destinationPath, dir_.File("out/c.wav"));
+  EXPECT_EQ(progress_.batchLines.front(), "Converting 1 of 3 file(s) to WAV...");
+  EXPECT_EQ(progress_.batchSteps, 3);
+  EXPECT_EQ(progress_.finished, 1);
+
+  // Percentages only grow within a file and end at 100.
+  int last = -1;
+  for (const std::string& line : progress_.fileLines) {
+    const auto dots = line.rfind("...");
+    const std::string tail = line.substr(dots + 3);
+    if (tail.empty()) { last = -1; continue; }
+    const int percent = std::stoi(tail);
+    EXPECT_GT(percent, last) << line;
+    last = percent;
+  }
+  EXPECT_EQ(progress_.fileLines.back(), "Converting c.mid...100%");
+  EXPECT_LE(progress_.bars.size(), 3u * (1 + 200 + 1));
+}
+
+TEST_F(ConversionJobTest, NothingToConvertShowsAMessage) {
+  TestProgramFolder folder(false, false);
+  EngineSession engine(folder.Path());
+  ConversionJob job(settings_, engine, prompter_, progress_);
+  EXPECT_FALSE(ConvertAll(list_, job, prompter_).ran);
+  EXPECT_FALSE(ConvertSelected(list_, {}, job, prompter_).ran);
+  EXPECT_EQ(prompter_.shown, (std::vector<std::string>{"information: There aren't files in list.",
+                                                        "information: You should select a file at least."}));
+  EXPECT_EQ(progress_.begun, -1);
+}
+
+TEST_F(ConversionJobTest, FormatsWithoutARoutineFailEveryEntryAndLeaveNoFile) {
+  TestProgramFolder folder(false, false);
+  EngineSession engine(folder.Path());
+  for (uint32_t format : {1234u, static_cast<uint32_t>(FORMAT_AMR)}) {
+    settings_.outputFormat = format;
+    list_.Clear();
+    const BatchResult result = Run(engine, {Wav("a.wav"), Wav("b.wav")});
+    EXPECT_EQ(result.failed, 2);
+    EXPECT_EQ(progress_.status[0], "Conversion Failure");
+    EXPECT_EQ(progress_.status[1], "Conversion Failure");
+    EXPECT_TRUE(list_.At(0).destinationPath.empty());
+    EXPECT_TRUE(fs::is_empty(dir_.File("out")));
+  }
+}
+
+TEST_F(ConversionJobTest, MissingSoundFontAnsweredNoFailsOnlyMidiEntries) {
+  TestProgramFolder folder(false, false);
+  EngineSession engine(folder.Path());
+  prompter_.answer = false;
+  const BatchResult result = Run(engine, {Midi("a.mid"), Wav("b.wav"), Midi("c.kar")});
+  ASSERT_EQ(prompter_.shown.size(), 1u);
+  EXPECT_EQ(prompter_.shown[0], "question: " + SoundFontMissingMessage(folder.Path()));
+  EXPECT_NE(prompter_.shown[0].find("copy the file to folder:\n\"" + folder.Path() + "\"\nAnd then"),
+            std::string::npos);
+  EXPECT_EQ(progress_.status[0], "Failure. Requires file \"ct4mgm.sf2\".");
+  EXPECT_EQ(progress_.status[1], "b.wav");
+  EXPECT_EQ(progress_.status[2], "Failure. Requires file \"ct4mgm.sf2\".");
+  EXPECT_EQ(progress_.batchSteps, 1);
+  EXPECT_EQ(result.converted, 1);
+  EXPECT_EQ(result.failed, 2);
+}
+
+TEST_F(ConversionJobTest, MissingSoundFontAnsweredYesOpensTheFolderAndThePage) {
+  TestProgramFolder folder(false, false);
+  EngineSession engine(folder.Path());
+  prompter_.answer = true;
+  const BatchResult result = Run(engine, {Wav("b.wav"), Midi("a.mid")});
+  EXPECT_FALSE(result.ran);
+  ASSERT_EQ(prompter_.shown.size(), 3u);
+  EXPECT_EQ(prompter_.shown[1], "folder: " + folder.Path());
+  EXPECT_EQ(prompter_.shown[2].rfind("url: https://", 0), 0u);
+  EXPECT_TRUE(progress_.status.empty());
+  EXPECT_FALSE(fs::exists(dir_.File("out/b.wav")));
+}
+
+TEST_F(ConversionJobTest, CancelInAFileRemovesItsOutputAndStops) {
+  TestProgramFolder folder(false, false);
+  EngineSession engine(folder.Path());
+  progress_.cancelAtPump = 60;  // the first pump of the batch, a few in the first file
+  const BatchResult result = Run(engine, {Wav("a.wav"), Wav("b.wav", 3), Wav("c.wav")});
+  EXPECT_TRUE(result.cancelled);
+  EXPECT_EQ(progress_.status[0], "a.wav");
+  EXPECT_EQ(progress_.status[1], "Cancelled");
+  EXPECT_EQ(progress_.status.count(2), 0u);
+  EXPECT_TRUE(fs::exists(dir_.File("out/a.wav")));
+  EXPECT_FALSE(fs::exists(dir_.File("out/b.wav")));
+  EXPECT_TRUE(list_.At(1).destinationPath.empty());
+}
+
+TEST_F(ConversionJobTest, CancelBetweenFilesKeepsTheFinishedOne) {
+  TestProgramFolder folder(false, false);
+  EngineSession engine(folder.Path());
+  // One pump when the batch starts, one per block of the first file (a
+  // second of 44.1 kHz is 39 blocks), then the one after its success.
+  progress_.cancelAtPump = 1 + 39 + 1;
+  settings_.browseOutputFolder = 1;
+  const BatchResult result = Run(engine, {Wav("a.wav"), Wav("b.wav")});
+  EXPECT_TRUE(result.cancelled);
+  EXPECT_EQ(progress_.status[0], "a.wav");
+  EXPECT_EQ(progress_.status.count(1), 0u);
+  EXPECT_EQ(prompter_.shown, (std::vector<std::string>{"select: " + dir_.File("out/a.wav")}));
+}
+
+TEST_F(ConversionJobTest, BrowseShowsTheFirstOutputOnlyWhenThereIsOne) {
+  TestProgramFolder folder(false, false);
+  EngineSession engine(folder.Path());
+  settings_.browseOutputFolder = 1;
+  WriteFileText(dir_.File("in/broken.wav"), "RIFF....WAVEjunk");
+  Run(engine, {dir_.File("in/broken.wav"), Wav("b.wav")});
+  EXPECT_EQ(prompter_.shown, (std::vector<std::string>{"select: " + dir_.File("out/b.wav")}));
+
+  prompter_.shown.clear();
+  settings_.outputFormat = 1234;
+  list_.Clear();
+  Run(engine, {Wav("c.wav")});
+  EXPECT_TRUE(prompter_.shown.empty());
+}
+
+TEST_F(ConversionJobTest, PlacementMessageBecomesTheStatus) {
+  TestProgramFolder folder(false, false);
+  EngineSession engine(folder.Path());
+  settings_.targetExistsOpt = TARGET_SKIP;
+  const std::string source = Wav("a.wav");
+  fs::create_directories(dir_.File("out"));
+  WriteFileText(dir_.File("out/a.wav"), "existing");
+  Run(engine, {source});
+  EXPECT_NE(progress_.status[0], "a.wav");
+  EXPECT_NE(progress_.status[0], "Conversion Failure");
+  EXPECT_FALSE(progress_.status[0].empty());
+  EXPECT_EQ(ReadFileText(dir_.File("out/a.wav")), "existing");
+}
+
+TEST_F(ConversionJobTest, SourceThatVanishedFailsAndLeavesNothing) {
+  TestProgramFolder folder(false, false);
+  EngineSession engine(folder.Path());
+  const std::string source = Wav("a.wav");
+  list_.AddOneFile(source);
+  fs::remove(source);
+  ConversionJob job(settings_, engine, prompter_, progress_);
+  ConvertAll(list_, job, prompter_);
+  EXPECT_EQ(progress_.status[0], "Conversion Failure");
+  EXPECT_TRUE(!fs::exists(dir_.File("out")) || fs::is_empty(dir_.File("out")));
+}
+
+TEST_F(ConversionJobTest, FullDiskFailsTheEntryAndRemovesThePartialFile) {
+  TestProgramFolder folder(false, false);
+  EngineSession engine(folder.Path());
+  const std::string big = Wav("big.wav", 3);
+  const std::string small = Wav("small.wav");
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  getrlimit(RLIMIT_FSIZE, &old);
+  rlimit limited = old;
+  limited.rlim_cur = 300000;  // more than a second of CD audio, less than three
+  setrlimit(RLIMIT_FSIZE, &limited);
+  const BatchResult result = Run(engine, {big, small});
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, SIG_DFL);
+
+  EXPECT_EQ(progress_.status[0], "Conversion Failure");
+  EXPECT_FALSE(fs::exists(dir_.File("out/big.wav")));
+  EXPECT_EQ(progress_.status[1], "small.wav");
+  EXPECT_EQ(result.failed, 1);
+  EXPECT_TRUE(fs::exists(big));
+}
+
+}  // namespace

@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include "app/ConvertSettings.h"
+#include "source/AudioSource.h"
+#include "source/SourceKind.h"
+#include "source/TagReading.h"
+#include "support/AudioFixtures.h"
+#include "support/TempDir.h"
+
+namespace {
+
+// A source with fixed tags and ID3 blocks.
+class TaggedSource : public AudioSource {
+ public:
+  void Close() override {}
+  bool Open(const std::string&, uint32_t) override { return true; }
+  int Read(PcmBlock&) override { return 0; }
+  const uint8_t* GetId3v1Tag() override { return id3v1.empty() ? nullptr : id3v1.data(); }
+  const uint8_t* GetId3v2Tag(uint32_t& size) override {
+    size = static_cast<uint32_t>(id3v2.size());
+    return id3v2.empty() ? nullptr : id3v2.data();
+  }
+  bool ReadTags(TagInfo& out) override {
+    ++readTagsCalls;
+    if (!tags) return false;
+    out = *tags;
+    return true;
+  }
+  std::vector<uint8_t> id3v1, id3v2;
+  std::optional<TagInfo> tags;
+  int readTagsCalls = 0;
+};
+
+TEST(TagReadingTest, Utf8IsValidatedAndPassedThrough) {
+  for (const char* good : {"", "plain", "Dvořák", "東京", "🎵 note", "\x7f"})
+    EXPECT_EQ(Utf8ToLocal(good), std::optional<std::string>(good)) << good;
+  const char* bad[] = {
+      "\x80",              // a continuation byte alone
+      "\xC3",              // a sequence cut short
+      "\xC0\xAF",          // an overlong "/"
+      "\xE0\x80\xAF",      // another overlong form
+      "\xED\xA0\x80",      // a UTF-16 surrogate
+      "\xF4\x90\x80\x80",  // past U+10FFFF
+      "\xFF",              // never in UTF-8
+      "ok\xE6\x9D",        // cut at the end
+  };
+  for (const char* text : bad) EXPECT_FALSE(Utf8ToLocal(text)) << testing::PrintToString(text);
+}
+
+TEST(TagReadingTest, FileNamesAndTrackNumbers) {
+  EXPECT_EQ(FileNameWithoutExtension("/m/01 Song.mp3"), "01 Song");
+  EXPECT_EQ(FileNameWithoutExtension("/m/v1.2/song"), "song");
+  EXPECT_EQ(FileNameWithoutExtension("/m/a.b.wav"), "a.b");
+  EXPECT_EQ(FileNameWithoutExtension("song.mid"), "song");
+
+  EXPECT_EQ(TrackNumberFromText("7/12"), 7u);
+  EXPECT_EQ(TrackNumberFromText(" 12"), 12u);
+  EXPECT_EQ(TrackNumberFromText("track 3"), 0u);
+  EXPECT_EQ(TrackNumberFromText(""), 0u);
+  EXPECT_EQ(TrackNumberFromText("-3"), 0u);
+  EXPECT_EQ(TrackNumberFromText("99999999999"), 0xFFFFFFFFu);
+}
+
+TEST(TagReadingTest, PresetTagTakesTitleAndTrackByType) {
+  TaggedSource source;
+  TagPreset preset;
+  preset.title = "Preset title";
+  preset.artist = "Ann";
+  preset.genre = "Rock";
+  preset.customTrackNum = 9;
+
+  const struct {
+    uint32_t titleAsFileName, trackNumType;
+    const char* title;
+    uint32_t track;
+  } cases[] = {{1, TRACK_NUM_NONE, "Song", 0}, {0, TRACK_NUM_SEQUENCE, "Preset title", 4},
+               {1, TRACK_NUM_CUSTOM, "Song", 9}};
+  for (const auto& c : cases) {
+    preset.titleAsFileName = c.titleAsFileName;
+    preset.trackNumType = c.trackNumType;
+    const OutputTag tag = ChooseOutputTag(TAG_FROM_PRESET, true, KIND_MIDI, "/m/Song.mid", source, preset, 4);
+    ASSERT_EQ(tag.type, OutputTag::Type::FIELDS);
+    EXPECT_EQ(tag.fields.title, c.title);
+    EXPECT_EQ(tag.fields.artist, "Ann");
+    EXPECT_EQ(tag.trackNumber, c.track);
+    EXPECT_EQ(tag.fields.track, std::to_string(c.track));
+  }
+  EXPECT_EQ(source.readTagsCalls, 0);
+  EXPECT_EQ(ChooseOutputTag(TAG_NONE, true, KIND_MIDI, "/m/a.mid", source, preset, 1).type,
+            OutputTag::Type::NONE);
+}
+
+TEST(TagReadingTest, TransferToMp3CopiesRawId3BlocksOfMpegSources) {
+  TaggedSource source;
+  source.id3v1.assign(128, 'T');
+  source.id3v2 = {'I', 'D', '3', 3, 0, 0, 0, 0, 0, 1, 0};
+  source.tags = TagInfo{"title", "", "", "", "", "", "", "", ""};
+
+  const OutputTag raw = ChooseOutputTag(TAG_TRANSFER, true, KIND_MPEG_AUDIO, "/m/a.mp3", source, {}, 1);
+  EXPECT_EQ(raw.type, OutputTag::Type::RAW_ID3);
+  EXPECT_EQ(raw.id3v1, source.id3v1);
+  EXPECT_EQ(raw.id3v2, source.id3v2);
+  EXPECT_EQ(source.readTagsCalls, 0);
+
+  // Without ID3 blocks (an ".mp2" file) the output gets no tag at all.
+  TaggedSource bare;
+  bare.tags = source.tags;
+  EXPECT_EQ(ChooseOutputTag(TAG_TRANSFER, true, KIND_MPEG_AUDIO, "/m/a.mp2", bare, {}, 1).type,
+            OutputTag::Type::NONE);
+
+  // Another target reads the texts instead.
+  const OutputTag texts = ChooseOutputTag(TAG_TRANSFER, false, KIND_MPEG_AUDIO, "/m/a.mp3", source, {}, 1);
+  EXPECT_EQ(texts.type, OutputTag::Type::FIELDS);
+  EXPECT_EQ(texts.fields.title, "title");
+}
+
+TEST(TagReadingTest, TransferReadsTheSourceTagOrNothing) {
+  TaggedSource source;
+  EXPECT_EQ(ChooseOutputTag(TAG_TRANSFER, false, KIND_OGG, "/m/a.ogg", source, {}, 1).type,
+            OutputTag::Type::NONE);
+  source.tags = TagInfo{"t", "a", "", "", "", "two\nlines", "7/12", "", ""};
+  const OutputTag tag = ChooseOutputTag(TAG_TRANSFER, false, KIND_OGG, "/m/a.ogg", source, {}, 1);
+  EXPECT_EQ(tag.fields.comment, "two\nlines");
+  EXPECT_EQ(tag.fields.track, "7/12");
+  EXPECT_EQ(tag.trackNumber, 7u);
+}
+
+class Mp4MetadataTest : public ::testing::Test {
+ protected:
+  std::string MakeM4a(const std::vector<std::string>& metadata) {
+    const std::string wav = dir_.File("in.wav");
+    WriteWav16(wav, 44100, 2, SineWave(4410, 2, 44100, 440));
+    const std::string m4a = dir_.File("out" + std::to_string(counter_++) + ".m4a");
+    std::vector<std::string> args = {"-i", wav, "-c:a", "aac", "-b:a", "64k"};
+    for (const std::string& item : metadata) {
+      args.push_back("-metadata");
+      args.push_back(item);
+    }
+    args.push_back(m4a);
+    EXPECT_TRUE(RunFfmpeg(args));
+    return m4a;
+  }
+  TempDir dir_;
+  int counter_ = 0;
+};
+
+TEST_F(Mp4MetadataTest, ReadsTheTextFieldsAndTrack) {
+  const std::string m4a = MakeM4a({"title=Dvořák", "artist=東京", "album=Al", "date=1999",
+                                   "genre=Rock", "comment=Note", "composer=Comp", "track=7/12",
+                                   "copyright=C"});
+  TagInfo tags;
+  tags.copyright = "stale";
+  ASSERT_TRUE(ReadMp4Metadata(m4a, tags));
+  EXPECT_EQ(tags.title, "Dvořák");
+  EXPECT_EQ(tags.artist, "東京");
+  EXPECT_EQ(tags.album, "Al");
+  EXPECT_EQ(tags.year, "1999");
+  EXPECT_EQ(tags.genre, "Rock");
+  EXPECT_EQ(tags.comment, "Note");
+  EXPECT_EQ(tags.composer, "Comp");
+  EXPECT_EQ(tags.track, "7");
+  EXPECT_EQ(tags.copyright, "");
+}
+
+TEST_F(Mp4MetadataTest, TrackAloneIsNotATag) {
+  const std::string m4a = MakeM4a({"track=3"});
+  TagInfo tags;
+  EXPECT_FALSE(ReadMp4Metadata(m4a, tags));
+  EXPECT_EQ(tags.track, "3");
+  EXPECT_FALSE(ReadMp4Metadata(dir_.File("missing.m4a"), tags));
+  WriteFileText(dir_.File("junk.m4a"), "not an mpeg-4 file at all");
+  EXPECT_FALSE(ReadMp4Metadata(dir_.File("junk.m4a"), tags));
+}
+
+}  // namespace

@@ -175,8 +175,11 @@ bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
     while (ok && done < bytes.size()) {
       const ssize_t got = read(fd, bytes.data() + done, bytes.size() - done);
       if (got < 0 && errno == EINTR) continue;
-      if (got <= 0) ok = false;
-      else done += static_cast<size_t>(got);
+      if (got <= 0) {
+        ok = false;
+      } else {
+        done += static_cast<size_t>(got);
+      }
     }
   }
   close(fd);
@@ -187,7 +190,8 @@ bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
 // beginning with "TAG"; ID3v2 is exactly as long as its header announces
 // (a rendering cut short by a failed write is not).
 bool IsCompleteImage(int version, const std::vector<uint8_t>& image) {
-  if (version == 1) return image.size() == 128 && image[0] == 'T' && image[1] == 'A' && image[2] == 'G';
+  if (version == 1)
+    return image.size() == 128 && image[0] == 'T' && image[1] == 'A' && image[2] == 'G';
   if (image.size() < 10 || image[0] != 'I' || image[1] != 'D' || image[2] != '3') return false;
   size_t size = 0;
   for (int i = 6; i < 10; ++i) {

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int kBitRates[] = {8,  16, 24,  32,  40,  48,  56,  64,  80,
+constexpr int kBitRates[] = {8,  16,  24,  32,  40,  48,  56,  64,  80,
                              96, 112, 128, 144, 160, 192, 224, 256, 320};
 
 // Options are stored unsigned; anything beyond int is far out of range anyway.

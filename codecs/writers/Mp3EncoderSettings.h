@@ -11,11 +11,11 @@ class Mp3Writer;
 // the MP3 options and the opened source. A field that is "not set" leaves
 // LAME's own default (or its own choice from the other settings) in place.
 struct Mp3EncoderSettings {
-  int inputRate = 0;    // always set: the source's rate
-  int channels = 1;     // always set: what the encoder is told it receives
-  int mode = -1;        // -1: not set; else 0 stereo, 1 joint stereo, 3 mono
-  int outputRate = 0;   // 0: not set
-  int bitRate = 0;      // kbit/s; 0: not set
+  int inputRate = 0;   // always set: the source's rate
+  int channels = 1;    // always set: what the encoder is told it receives
+  int mode = -1;       // -1: not set; else 0 stereo, 1 joint stereo, 3 mono
+  int outputRate = 0;  // 0: not set
+  int bitRate = 0;     // kbit/s; 0: not set
   // The one channel of a stereo source that is passed on when the encoder
   // takes a single channel: 0 none (blocks pass as the source delivers
   // them), 1 the left array, 2 the right array.

@@ -103,8 +103,9 @@ bool Mp3Writer::WriteBlock16(const int16_t* left, const int16_t* right, int coun
   for (int at = 0; at < count; at += kChunkSamples) {
     const int chunk = std::min(kChunkSamples, count - at);
     // LAME reads the right array only for two input channels.
-    const int produced = lame_encode_buffer(encoder_.get(), left + at, stereo ? right + at : left + at,
-                                            chunk, buffer_.data(), kBufferBytes);
+    const int produced =
+        lame_encode_buffer(encoder_.get(), left + at, stereo ? right + at : left + at, chunk,
+                           buffer_.data(), kBufferBytes);
     if (produced < 0 || !WriteAll(buffer_.data(), static_cast<size_t>(produced))) {
       failed_ = true;
       return false;

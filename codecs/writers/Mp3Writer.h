@@ -108,9 +108,9 @@ class Mp3Writer {
   std::string path_;
   std::unique_ptr<FILE, FileCloser> file_;
   std::unique_ptr<lame_global_struct, EncoderCloser> encoder_;
-  std::vector<unsigned char> buffer_;   // kBufferBytes, receives every LAME output
-  std::vector<uint8_t> id3v1_;          // empty or exactly kId3v1Bytes
-  std::vector<uint8_t> id3v2_;          // empty when none
+  std::vector<unsigned char> buffer_;  // kBufferBytes, receives every LAME output
+  std::vector<uint8_t> id3v1_;         // empty or exactly kId3v1Bytes
+  std::vector<uint8_t> id3v2_;         // empty when none
   bool started_ = false;
   bool failed_ = false;
 };

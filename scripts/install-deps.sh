@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package Sondrel builds, runs or tests with.
+#   scripts/install-deps.sh          build, run and test packages
+#   scripts/install-deps.sh --bench  the same plus the benchmark tools
 # Idempotent: when all packages are present it does nothing; the package
 # index is refreshed only when something has to be installed.
 set -euo pipefail
@@ -19,6 +21,15 @@ packages=(
   # tests and their independent oracles
   libgtest-dev ffmpeg sox
 )
+
+# Tools that only the scripts in bench/ use.
+bench_packages=(
+  lame hyperfine
+)
+
+if [[ "${1:-}" == "--bench" ]]; then
+  packages+=("${bench_packages[@]}")
+fi
 
 missing=()
 for p in "${packages[@]}"; do

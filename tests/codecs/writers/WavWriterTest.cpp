@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <csignal>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -11,6 +9,7 @@
 #include "codecs/writers/WavWriter.h"
 #include "source/PcmBlock.h"
 #include "support/AudioFixtures.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -188,30 +187,6 @@ TEST(WavWriterTest, OpenRefusesWhatItCannotWrite) {
   EXPECT_FALSE(writer.Close()) << "a refused block fails the file";
   EXPECT_EQ(FileSize(dir.File("old.wav")), 44);
 }
-
-// Lowers the process's file-size limit to `bytes` and ignores SIGXFSZ, so
-// that a write past the limit fails with EFBIG instead of killing the test;
-// both are restored when the guard goes.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previous_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit lowered = saved_;
-    lowered.rlim_cur = bytes;
-    active_ = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previous_);
-  }
-  bool Active() const { return active_; }
-
- private:
-  rlimit saved_{};
-  void (*previous_)(int) = nullptr;
-  bool active_ = false;
-};
 
 TEST(WavWriterTest, WriteErrorsFailTheBlockAndClose) {
   TempDir dir;

@@ -1,0 +1,161 @@
+#include "codecs/writers/Mp3Writer.h"
+
+#include <lame.h>
+
+#include <algorithm>
+
+void Mp3Writer::FileCloser::operator()(FILE* file) const {
+  fclose(file);
+}
+
+void Mp3Writer::EncoderCloser::operator()(lame_global_struct* encoder) const {
+  lame_close(encoder);
+}
+
+Mp3Writer::Mp3Writer() : buffer_(kBufferBytes) {}
+
+Mp3Writer::~Mp3Writer() {
+  Close();
+}
+
+bool Mp3Writer::Open(const std::string& path) {
+  Close();
+  // "e": the descriptor is not inherited by programs started meanwhile.
+  std::unique_ptr<FILE, FileCloser> file(fopen(path.c_str(), "wbe"));
+  if (!file) return false;
+  std::unique_ptr<lame_global_struct, EncoderCloser> encoder(lame_init());
+  if (!encoder) {
+    file.reset();
+    remove(path.c_str());
+    return false;
+  }
+  path_ = path;
+  file_ = std::move(file);
+  encoder_ = std::move(encoder);
+  started_ = false;
+  failed_ = false;
+  return true;
+}
+
+bool Mp3Writer::SetId3v1(const uint8_t* image, size_t length) {
+  if (!file_ || !image || length != kId3v1Bytes) return false;
+  id3v1_.assign(image, image + length);
+  return true;
+}
+
+bool Mp3Writer::SetId3v2(const uint8_t* image, size_t length) {
+  if (!Configurable() || (!image && length > 0)) return false;
+  if (length == 0) {
+    id3v2_.clear();
+  } else {
+    id3v2_.assign(image, image + length);
+  }
+  return true;
+}
+
+void Mp3Writer::SetInputRate(int hz) {
+  if (Configurable()) lame_set_in_samplerate(encoder_.get(), hz);
+}
+
+void Mp3Writer::SetChannels(int n) {
+  if (Configurable()) lame_set_num_channels(encoder_.get(), std::clamp(n, 1, 2));
+}
+
+void Mp3Writer::SetMode(int mode) {
+  if (!Configurable()) return;
+  const MPEG_mode value = mode == 1 ? JOINT_STEREO : mode == 3 ? MONO : STEREO;
+  lame_set_mode(encoder_.get(), value);
+}
+
+void Mp3Writer::SetOutputRate(int hz) {
+  if (Configurable()) lame_set_out_samplerate(encoder_.get(), hz);
+}
+
+void Mp3Writer::SetBitRate(int kbps) {
+  if (Configurable()) lame_set_brate(encoder_.get(), std::clamp(kbps, 8, 320));
+}
+
+bool Mp3Writer::Start() {
+  if (!Configurable()) return false;
+  lame_global_flags* encoder = encoder_.get();
+  lame_set_bWriteVbrTag(encoder, 0);
+  lame_set_VBR(encoder, vbr_off);
+  // The tags come from the program's own images only.
+  lame_set_write_id3tag_automatic(encoder, 0);
+  if (lame_init_params(encoder) < 0) return false;
+  started_ = true;
+  // The image goes out at once, so that a file that cannot even take its
+  // tag fails here rather than at a later block.
+  if (!id3v2_.empty() && (!WriteAll(id3v2_.data(), id3v2_.size()) || fflush(file_.get()) != 0)) {
+    failed_ = true;
+    return false;
+  }
+  return true;
+}
+
+bool Mp3Writer::WriteBlock16(const int16_t* left, const int16_t* right, int count) {
+  if (!started_ || failed_) return false;
+  const bool stereo = lame_get_num_channels(encoder_.get()) == 2;
+  if (count < 0 || (count > 0 && (!left || (stereo && !right)))) {
+    failed_ = true;
+    return false;
+  }
+  for (int at = 0; at < count; at += kChunkSamples) {
+    const int chunk = std::min(kChunkSamples, count - at);
+    // LAME reads the right array only for two input channels.
+    const int produced =
+        lame_encode_buffer(encoder_.get(), left + at, stereo ? right + at : left + at, chunk,
+                           buffer_.data(), kBufferBytes);
+    if (produced < 0 || !WriteAll(buffer_.data(), static_cast<size_t>(produced))) {
+      failed_ = true;
+      return false;
+    }
+  }
+  return true;
+}
+
+bool Mp3Writer::Close() {
+  if (!file_) return true;
+  bool ok = started_ && !failed_;
+  if (ok) {
+    const int produced = lame_encode_flush(encoder_.get(), buffer_.data(), kBufferBytes);
+    if (produced < 0 || !WriteAll(buffer_.data(), static_cast<size_t>(produced))) ok = false;
+    if (ok && !id3v1_.empty() && !WriteAll(id3v1_.data(), id3v1_.size())) ok = false;
+  }
+  // fclose writes out what stdio still holds; its failure is a lost tail.
+  if (fclose(file_.release()) != 0) ok = false;
+  encoder_.reset();
+  id3v1_.clear();
+  id3v2_.clear();
+  path_.clear();
+  started_ = false;
+  failed_ = false;
+  return ok;
+}
+
+bool Mp3Writer::WriteAll(const void* bytes, size_t size) {
+  if (size == 0) return true;
+  if (fwrite(bytes, 1, size, file_.get()) == size) return true;
+  failed_ = true;
+  return false;
+}
+
+int Mp3Writer::InputRate() const {
+  return encoder_ ? lame_get_in_samplerate(encoder_.get()) : 0;
+}
+
+int Mp3Writer::OutputRate() const {
+  return encoder_ ? lame_get_out_samplerate(encoder_.get()) : 0;
+}
+
+int Mp3Writer::BitRate() const {
+  return encoder_ ? lame_get_brate(encoder_.get()) : 0;
+}
+
+int Mp3Writer::Channels() const {
+  return encoder_ ? lame_get_num_channels(encoder_.get()) : 0;
+}
+
+int Mp3Writer::Mode() const {
+  return encoder_ ? static_cast<int>(lame_get_mode(encoder_.get())) : 0;
+}

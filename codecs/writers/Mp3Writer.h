@@ -1,0 +1,116 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "source/PcmBlock.h"
+
+struct lame_global_struct;
+
+// Encodes signed 16-bit PCM to an MP3 file at a constant bit rate through one
+// LAME encoder, with optional ID3 tag images around the frames. A file is,
+// in order: the ID3v2 image (if any), the MPEG frames, the frames of the
+// final flush, the 128-byte ID3v1 image (if any). No VBR/Info header frame is
+// written, and LAME never adds tags of its own.
+//
+// Calling order: Open; SetId3v1 / SetId3v2 (optional); SetInputRate and the
+// encoder settings; Start; WriteBlock16 per block; Close. Settings given
+// after Start, or while nothing is open, have no effect.
+//
+// Every write is checked: a full disk or a file-size limit makes Start,
+// WriteBlock16 or Close answer false, so the caller fails the file and
+// removes it instead of keeping a truncated file as a success.
+class Mp3Writer {
+ public:
+  // LAME documents 1.25 × samples + 7200 bytes as the most that one encode
+  // call can produce, and 7200 bytes as enough for the final flush. Blocks
+  // are handed to LAME in pieces of at most kChunkSamples samples per
+  // channel, so kBufferBytes always suffices and an encode call never fails
+  // for want of room.
+  static constexpr int kBufferBytes = 16384;
+  static constexpr int kChunkSamples = BLOCK_SAMPLES;
+  static_assert(kChunkSamples * 5 / 4 + 1 + 7200 <= kBufferBytes,
+                "the encode buffer must hold LAME's worst case for one chunk");
+
+  static constexpr size_t kId3v1Bytes = 128;
+
+  Mp3Writer();
+  Mp3Writer(const Mp3Writer&) = delete;
+  Mp3Writer& operator=(const Mp3Writer&) = delete;
+  virtual ~Mp3Writer();
+
+  // Closes whatever is open, creates (or truncates) `path` and creates the
+  // encoder. False when either cannot be created; nothing stays open then
+  // (a file that was created is removed again).
+  bool Open(const std::string& path);
+
+  // Tag images, copied. An ID3v1 image must be exactly 128 bytes; any other
+  // length is refused (false) so that the file never ends in a broken tag.
+  // An ID3v2 image is accepted while the writer is open and not started
+  // (an empty one means none). False when nothing is open.
+  bool SetId3v1(const uint8_t* image, size_t length);
+  bool SetId3v2(const uint8_t* image, size_t length);
+
+  void SetInputRate(int hz);
+  // n <= 0 becomes 1, n > 2 becomes 2.
+  void SetChannels(int n);
+  // 0 (stereo), 1 (joint stereo) and 3 (mono) are passed on; every other
+  // value becomes 0.
+  void SetMode(int mode);
+  void SetOutputRate(int hz);
+  // Clamped to 8..320 kbit/s. LAME further limits it by the output rate.
+  void SetBitRate(int kbps);
+
+  // Fixes the constant-bit-rate settings and writes the ID3v2 image. False
+  // when nothing is open, the encoder refuses its settings, or the image
+  // cannot be written.
+  bool Start();
+
+  // Encodes `count` samples per channel. `right` is read only when the
+  // encoder takes two channels. False before Start, for a negative count, a
+  // missing array, an encoder error or a short write; after a failure every
+  // later block fails too.
+  bool WriteBlock16(const int16_t* left, const int16_t* right, int count);
+
+  // Flushes the encoder, appends the ID3v1 image, closes the file and frees
+  // the encoder and the images. True when every byte of the file reached the
+  // file system; false after any failed write, and for a file that was
+  // opened but never started (it holds no MPEG data). True when nothing is
+  // open, so a second Close is harmless.
+  bool Close();
+
+  bool IsOpen() const { return file_ != nullptr; }
+  const std::string& Path() const { return path_; }
+
+  // The encoder's own view of its settings (after Start: the values it
+  // really uses, which LAME may have adjusted); 0 when nothing is open.
+  int InputRate() const;
+  int OutputRate() const;
+  int BitRate() const;
+  int Channels() const;
+  int Mode() const;
+
+ private:
+  struct FileCloser {
+    void operator()(FILE* file) const;
+  };
+  struct EncoderCloser {
+    void operator()(lame_global_struct* encoder) const;
+  };
+
+  bool Configurable() const { return encoder_ && !started_; }
+  bool WriteAll(const void* bytes, size_t size);
+
+  std::string path_;
+  std::unique_ptr<FILE, FileCloser> file_;
+  std::unique_ptr<lame_global_struct, EncoderCloser> encoder_;
+  std::vector<unsigned char> buffer_;  // kBufferBytes, receives every LAME output
+  std::vector<uint8_t> id3v1_;         // empty or exactly kId3v1Bytes
+  std::vector<uint8_t> id3v2_;         // empty when none
+  bool started_ = false;
+  bool failed_ = false;
+};

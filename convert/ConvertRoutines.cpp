@@ -7,6 +7,7 @@
 
 ConvertRoutine RoutineFor(uint32_t outputFormat) {
   switch (outputFormat) {
+    case FORMAT_MP3: return ConvertToMp3;
     case FORMAT_WAV: return ConvertToWav;
     default: return nullptr;
   }

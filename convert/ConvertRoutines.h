@@ -21,6 +21,8 @@ struct ConversionContext {
 using ConvertRoutine = bool (*)(int32_t kind, const std::string& sourcePath,
                                 const std::string& outputPath, const ConversionContext& context);
 
+bool ConvertToMp3(int32_t kind, const std::string& sourcePath, const std::string& outputPath,
+                  const ConversionContext& context);
 bool ConvertToWav(int32_t kind, const std::string& sourcePath, const std::string& outputPath,
                   const ConversionContext& context);
 

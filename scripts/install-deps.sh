@@ -24,7 +24,7 @@ packages=(
 
 # Tools that only the scripts in bench/ use.
 bench_packages=(
-  lame hyperfine
+  lame hyperfine fluidsynth time
 )
 
 if [[ "${1:-}" == "--bench" ]]; then

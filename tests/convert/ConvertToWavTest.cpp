@@ -10,6 +10,8 @@
 #include "convert/ConvertRoutines.h"
 #include "source/SourceKind.h"
 #include "support/AudioFixtures.h"
+#include "support/MidiFixtures.h"
+#include "support/ModuleFixtures.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedFrontEnd.h"
 #include "support/TempDir.h"
@@ -145,6 +147,35 @@ TEST_F(ConvertToWavTest, AmplificationAndTheResampledTail) {
   ASSERT_TRUE(Convert(source, dir_.File("up.wav")));
   // Nothing of the tail is lost: two seconds at the new rate, to the sample.
   EXPECT_NEAR(static_cast<double>(DecodeWithFfmpeg(dir_.File("up.wav")).Frames()), 88200.0, 1.0);
+}
+
+TEST(ConvertToWavFamiliesTest, CompressedMidiAndModuleSourcesInAutomaticMode) {
+  const TestProgramFolder folder(true, true);
+  const EngineSession engine(folder.Path());
+  TempDir dir;
+  ConvertSettings settings;
+  RecordingProgress progress;
+  const ConversionContext context{settings, progress, 1};
+  WriteWav16(dir.File("in.wav"), 48000, 2, SineWave(48000 * 2, 2, 48000, 440));
+  for (const char* name : {"a.mp3", "a.ogg", "a.flac"})
+    ASSERT_TRUE(RunFfmpeg({"-i", dir.File("in.wav"), dir.File(name)}));
+  WriteFileText(dir.File("song.mid"), OneNoteSong(500000, 4));  // two seconds and the tail
+  WriteFileText(dir.File("tune.mod"), ProTrackerModuleBytes(ModuleSong{32, 6, 125}));
+
+  const struct {
+    const char* name;
+    const char* rate;
+    double seconds;
+  } cases[] = {{"a.mp3", "48000", 2.0}, {"a.ogg", "48000", 2.0}, {"a.flac", "48000", 2.0},
+               {"song.mid", "44100", 3.0}, {"tune.mod", "44100", 3.84}};
+  for (const auto& c : cases) {
+    const std::string source = dir.File(c.name);
+    const std::string out = source + ".wav";
+    ASSERT_TRUE(ConvertToWav(SourceKindFromPath(source), source, out, context)) << c.name;
+    EXPECT_EQ(ProbeStreamField(out, "sample_rate"), c.rate) << c.name;
+    EXPECT_EQ(ProbeStreamField(out, "channels"), "2") << c.name;
+    EXPECT_NEAR(std::stod(ProbeStreamField(out, "duration")), c.seconds, 0.05) << c.name;
+  }
 }
 
 TEST_F(ConvertToWavTest, FailuresLeaveNoOutput) {

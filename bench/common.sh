@@ -1,0 +1,38 @@
+# Shared by the benchmark scripts: checks the tools, builds the release
+# sondrel-cli, and gives each run a private settings folder.
+set -euo pipefail
+
+require_tools() {
+  for tool in "$@"; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "missing: $tool (run scripts/install-deps.sh --bench)" >&2
+      exit 2
+    fi
+  done
+}
+
+build_release() {
+  bash scripts/build.sh release >/dev/null
+  cli=$PWD/build/release/sondrel-cli
+}
+
+make_workdir() {
+  work=$(mktemp -d "${TMPDIR:-/tmp}/sondrel-bench-XXXXXX")
+  trap 'rm -rf "$work"' EXIT
+  # Options for the benchmark only: the user's own settings stay untouched.
+  export XDG_CONFIG_HOME=$work/config
+}
+
+# Prints "name mean-wall ratio mean-user ratio" rows from a hyperfine JSON
+# export, each ratio against the first command.
+print_ratios() {
+  python3 - "$1" <<'PY'
+import json, sys
+results = json.load(open(sys.argv[1]))["results"]
+base = results[0]
+print(f"{'command':<12} {'wall s':>8} {'stddev':>8} {'ratio':>7} {'user s':>8} {'ratio':>7}")
+for r in results:
+    print(f"{r['command']:<12} {r['mean']:8.3f} {r['stddev'] or 0:8.3f} {r['mean'] / base['mean']:7.3f}"
+          f" {r['user']:8.3f} {r['user'] / base['user']:7.3f}")
+PY
+}

@@ -1,0 +1,212 @@
+// The MP3 routine end to end: encoder settings from the options and the
+// source, the tag of the output, checked with ffprobe, ffmpeg and TagLib.
+
+#include <gtest/gtest.h>
+
+#include <taglib/id3v2tag.h>
+#include <taglib/mpegfile.h>
+
+#include <cmath>
+#include <fstream>
+
+#include "app/EngineStartup.h"
+#include "convert/ConvertRoutines.h"
+#include "source/SourceKind.h"
+#include "support/AudioFixtures.h"
+#include "support/MidiFixtures.h"
+#include "support/ProgramFolder.h"
+#include "support/ScriptedFrontEnd.h"
+#include "support/TempDir.h"
+
+namespace {
+
+class ConvertToMp3Test : public ::testing::Test {
+ protected:
+  ConvertToMp3Test() : folder_(false, true), engine_(folder_.Path()) {
+    settings_.mp3ID3TagType = TAG_NONE;
+  }
+
+  bool Convert(const std::string& source, const std::string& output, int sequence = 1) {
+    const ConversionContext context{settings_, progress_, sequence};
+    return ConvertToMp3(SourceKindFromPath(source), source, output, context);
+  }
+  std::string Wav(const std::string& name, int rate, int channels, double seconds) {
+    const std::string path = dir_.File(name);
+    WriteWav16(path, rate, channels, SineWave(static_cast<int>(rate * seconds), channels, rate, 440));
+    return path;
+  }
+  // The channel-mode bits of the first MPEG frame after any ID3v2 tag.
+  int FirstFrameMode(const std::string& path) {
+    const std::string bytes = ReadFileText(path);
+    size_t at = 0;
+    if (bytes.compare(0, 3, "ID3") == 0)
+      at = 10 + ((static_cast<uint8_t>(bytes[6]) << 21) | (static_cast<uint8_t>(bytes[7]) << 14) |
+                 (static_cast<uint8_t>(bytes[8]) << 7) | static_cast<uint8_t>(bytes[9]));
+    return static_cast<uint8_t>(bytes.at(at + 3)) >> 6;
+  }
+
+  TestProgramFolder folder_;
+  EngineSession engine_;
+  TempDir dir_;
+  ConvertSettings settings_;
+  RecordingProgress progress_;
+};
+
+TEST_F(ConvertToMp3Test, AutomaticModeLiftsVeryLowRates) {
+  const std::string source = Wav("low.wav", 8000, 2, 2.0);
+  const std::string out = dir_.File("low.mp3");
+  ASSERT_TRUE(Convert(source, out));
+  EXPECT_EQ(ProbeStreamField(out, "sample_rate"), "11025");
+  EXPECT_EQ(ProbeStreamField(out, "bit_rate"), "48000");
+  EXPECT_EQ(ProbeStreamField(out, "channels"), "2");
+  // Two seconds, within a frame plus the encoder's delay and its flush.
+  EXPECT_NEAR(std::stod(ProbeStreamField(out, "duration")), 2.0, (576.0 + 2 * 1152) / 11025);
+}
+
+TEST_F(ConvertToMp3Test, CustomModeRateBitRateAndChannels) {
+  const std::string stereo = Wav("s.wav", 44100, 2, 1.0);
+  settings_.autoDestMP3EncodingParam = 0;
+  struct Case {
+    uint32_t rate, bitRate, mode;
+    const char *expectRate, *expectBitRate, *expectChannels;
+    int expectMode;
+  } cases[] = {
+      {22050, 320, 0, "22050", "160000", "2", 0},  // limited by the rate
+      {44100, 105, 1, "44100", "112000", "2", 1},  // rounded
+      {11025, 128, 3, "11025", "64000", "1", 3},
+      {44100, 128, 4, "44100", "128000", "2", 1},  // same as the source: joint stereo
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    settings_.mp3SampleRate = c.rate;
+    settings_.mp3BitRate = c.bitRate;
+    settings_.mp3ChannelMode = c.mode;
+    const std::string out = dir_.File("c" + std::to_string(n++) + ".mp3");
+    ASSERT_TRUE(Convert(stereo, out)) << out;
+    EXPECT_EQ(ProbeStreamField(out, "sample_rate"), c.expectRate) << out;
+    EXPECT_EQ(ProbeStreamField(out, "bit_rate"), c.expectBitRate) << out;
+    EXPECT_EQ(ProbeStreamField(out, "channels"), c.expectChannels) << out;
+    EXPECT_EQ(FirstFrameMode(out), c.expectMode) << out;
+  }
+}
+
+TEST_F(ConvertToMp3Test, MonoTypeTwoFeedsOnlyTheRightChannel) {
+  // Left silent, right a loud tone.
+  std::vector<int16_t> samples = SineWave(44100, 2, 44100, 1000, 0.8);
+  for (size_t i = 0; i < samples.size(); i += 2) samples[i] = 0;
+  const std::string source = dir_.File("right.wav");
+  WriteWav16(source, 44100, 2, samples);
+  settings_.autoDestMP3EncodingParam = 0;
+  settings_.mp3ChannelMode = 3;
+  settings_.mp3SampleRate = 44100;
+  settings_.mp3BitRate = 128;
+  for (uint32_t monoType : {1u, 2u}) {
+    settings_.monoType = monoType;
+    const std::string out = dir_.File("m" + std::to_string(monoType) + ".mp3");
+    ASSERT_TRUE(Convert(source, out));
+    const Decoded decoded = DecodeWithFfmpeg(out);
+    ASSERT_EQ(decoded.channels, 1);
+    double energy = 0;
+    for (int16_t s : decoded.samples) energy += static_cast<double>(s) * s;
+    const double rms = std::sqrt(energy / static_cast<double>(decoded.samples.size()));
+    if (monoType == 1) EXPECT_LT(rms, 50) << "the silent left channel";
+    else EXPECT_GT(rms, 15000) << "the loud right channel";
+  }
+}
+
+TEST_F(ConvertToMp3Test, PresetTagWithNonLatinText) {
+  settings_.mp3ID3TagType = TAG_FROM_PRESET;
+  settings_.mp3WriteID3Version = 2;
+  settings_.mp3Tag.artist = "Dvořák";
+  settings_.mp3Tag.album = "東京";
+  settings_.mp3Tag.genre = "Rock";
+  settings_.mp3Tag.trackNumType = TRACK_NUM_SEQUENCE;
+  const std::string source = Wav("Song One.wav", 44100, 2, 0.5);
+  const std::string out = dir_.File("tagged.mp3");
+  ASSERT_TRUE(Convert(source, out, 7));
+
+  TagLib::MPEG::File file(out.c_str());
+  ASSERT_TRUE(file.ID3v2Tag());
+  EXPECT_EQ(file.ID3v2Tag()->title().to8Bit(true), "Song One");
+  EXPECT_EQ(file.ID3v2Tag()->artist().to8Bit(true), "Dvořák");
+  EXPECT_EQ(file.ID3v2Tag()->album().to8Bit(true), "東京");
+  EXPECT_EQ(file.ID3v2Tag()->track(), 7u);
+  const std::string bytes = ReadFileText(out);
+  const std::string v1 = bytes.substr(bytes.size() - 128);
+  ASSERT_EQ(v1.substr(0, 3), "TAG");
+  EXPECT_EQ(static_cast<uint8_t>(v1[127]), 17);  // Rock
+  EXPECT_EQ(static_cast<uint8_t>(v1[126]), 7);   // the track byte
+}
+
+TEST_F(ConvertToMp3Test, TransferCopiesTheId3BlocksOfAnMp3Unchanged) {
+  settings_.mp3ID3TagType = TAG_TRANSFER;
+  settings_.mp3WriteID3Version = 1;  // not consulted for a transfer from MP3
+  // A source with only an ID3v1 tag.
+  const std::string wav = Wav("in.wav", 44100, 2, 0.5);
+  const std::string v1only = dir_.File("v1only.mp3");
+  ASSERT_TRUE(RunFfmpeg({"-i", wav, "-c:a", "libmp3lame", "-id3v2_version", "0", v1only}));
+  // The ID3v1 block: "TAG", title, artist, album (30 bytes each), year (4),
+  // comment (28), a zero byte and the track byte, the genre byte.
+  std::string v1(128, '\0');
+  v1.replace(0, 3, "TAG");
+  v1.replace(3, 9, "Old Title");
+  v1.replace(33, 3, "Ann");
+  v1.replace(93, 4, "1999");
+  v1[126] = 4;
+  v1[127] = 17;
+  WriteFileText(v1only, ReadFileText(v1only) + v1);
+  const std::string sourceBytes = ReadFileText(v1only);
+  ASSERT_EQ(sourceBytes.substr(sourceBytes.size() - 128, 3), "TAG");
+  ASSERT_NE(sourceBytes.substr(0, 3), "ID3");
+
+  const std::string out = dir_.File("out1.mp3");
+  ASSERT_TRUE(Convert(v1only, out));
+  const std::string outBytes = ReadFileText(out);
+  EXPECT_NE(outBytes.substr(0, 3), "ID3");
+  EXPECT_EQ(outBytes.substr(outBytes.size() - 128), sourceBytes.substr(sourceBytes.size() - 128));
+
+  // Both tags: both blocks byte for byte.
+  const std::string both = dir_.File("both.mp3");
+  ASSERT_TRUE(RunFfmpeg({"-i", wav, "-c:a", "libmp3lame", "-id3v2_version", "3", "-write_id3v1", "1",
+                         "-metadata", "title=Both", both}));
+  const std::string bothBytes = ReadFileText(both);
+  const size_t v2size = 10 + ((static_cast<uint8_t>(bothBytes[6]) << 21) |
+                              (static_cast<uint8_t>(bothBytes[7]) << 14) |
+                              (static_cast<uint8_t>(bothBytes[8]) << 7) | static_cast<uint8_t>(bothBytes[9]));
+  const std::string out2 = dir_.File("out2.mp3");
+  ASSERT_TRUE(Convert(both, out2));
+  const std::string out2Bytes = ReadFileText(out2);
+  EXPECT_EQ(out2Bytes.substr(0, v2size), bothBytes.substr(0, v2size));
+  EXPECT_EQ(out2Bytes.substr(out2Bytes.size() - 128), bothBytes.substr(bothBytes.size() - 128));
+
+  // A WAV source without a tag gives an output without one.
+  const std::string out3 = dir_.File("out3.mp3");
+  ASSERT_TRUE(Convert(wav, out3));
+  const std::string out3Bytes = ReadFileText(out3);
+  EXPECT_NE(out3Bytes.substr(0, 3), "ID3");
+  EXPECT_NE(out3Bytes.substr(out3Bytes.size() - 128, 3), "TAG");
+}
+
+TEST_F(ConvertToMp3Test, EightBitMidiAndFailures) {
+  std::vector<uint8_t> eight(22050);
+  for (size_t i = 0; i < eight.size(); ++i)
+    eight[i] = static_cast<uint8_t>(128 + std::lround(90 * std::sin(i * 0.1)));
+  const std::string eightPath = dir_.File("eight.wav");
+  WriteWav8(eightPath, 22050, 1, eight);
+  ASSERT_TRUE(Convert(eightPath, dir_.File("eight.mp3")));
+  EXPECT_EQ(ProbeStreamField(dir_.File("eight.mp3"), "channels"), "1");
+
+  const std::string midi = dir_.File("song.mid");
+  WriteFileText(midi, OneNoteSong(500000, 2));
+  ASSERT_TRUE(Convert(midi, dir_.File("song.mp3")));
+  // One second of song and the engine's release tail.
+  EXPECT_NEAR(std::stod(ProbeStreamField(dir_.File("song.mp3"), "duration")), 2.0, 0.1);
+
+  EXPECT_FALSE(Convert(dir_.File("missing.wav"), dir_.File("never.mp3")));
+  EXPECT_FALSE(std::ifstream(dir_.File("never.mp3")).good());
+  progress_.cancelAtPump = 3;
+  EXPECT_FALSE(Convert(eightPath, dir_.File("cancelled.mp3")));
+  EXPECT_FALSE(std::ifstream(dir_.File("cancelled.mp3")).good());
+}
+
+}  // namespace

@@ -7,20 +7,10 @@
 #include <strings.h>
 
 #include "platform/engine/Engine.h"
+#include "platform/engine/MpegFrameScan.h"
 #include "source/SourceKind.h"
 
 namespace {
-
-// Kilobits per second by bit-rate index; index 0 (free format) is 0.
-constexpr uint16_t kMpeg1Rates[3][15] = {
-    {0, 32, 64, 96, 128, 160, 192, 224, 256, 288, 320, 352, 384, 416, 448},  // layer I
-    {0, 32, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 384},     // layer II
-    {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320},      // layer III
-};
-constexpr uint16_t kMpeg2Rates[2][15] = {
-    {0, 32, 48, 56, 64, 80, 96, 112, 128, 144, 160, 176, 192, 224, 256},  // layer I
-    {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160},      // layers II and III
-};
 
 // The field codes of the tag query, in the order the texts are assigned.
 const std::vector<std::string> kTagCodes = {"TRCK", "TITL", "ARTI", "ALBM", "GNRE",
@@ -42,15 +32,9 @@ uint32_t ReadChannelMode(const std::string& path, uint64_t offset) {
 }  // namespace
 
 uint32_t MpegHeaderChannelMode(const uint8_t b[4]) {
-  if (b[0] != 0xFF || (b[1] & 0xE0) != 0xE0) return CHANNEL_MODE_UNKNOWN;
-  const int version = (b[1] >> 3) & 3;  // 3 MPEG-1, 2 MPEG-2, 0 MPEG-2.5, 1 reserved
-  const int layerBits = (b[1] >> 1) & 3;  // 3 layer I, 2 layer II, 1 layer III, 0 reserved
-  const int index = b[2] >> 4;
-  if (version == 1 || layerBits == 0 || index == 15) return CHANNEL_MODE_UNKNOWN;
-  const int layer = 3 - layerBits;  // 0 layer I, 1 layer II, 2 layer III
-  const uint16_t kbps = version == 3 ? kMpeg1Rates[layer][index] : kMpeg2Rates[layer == 0 ? 0 : 1][index];
-  if (kbps == 0) return CHANNEL_MODE_UNKNOWN;
-  return b[3] >> 6;
+  engine::MpegFrameHeader header;
+  if (!engine::ParseMpegFrameHeader(b, header)) return CHANNEL_MODE_UNKNOWN;
+  return static_cast<uint32_t>(header.channelMode);
 }
 
 uint32_t SourceBitRate(uint64_t fileLength, double seconds, uint32_t bitsPerSample,

@@ -44,7 +44,8 @@ class EngineSource : public AudioSource {
 
 // The channel mode of an MPEG audio frame header (4 bytes), or
 // CHANNEL_MODE_UNKNOWN when the bytes are not a valid header: no sync,
-// reserved version or layer, a bad or free-format bit-rate index.
+// reserved version, layer or sample rate, a bad or free-format bit-rate
+// index.
 uint32_t MpegHeaderChannelMode(const uint8_t header[4]);
 
 // The bit rate in kbps of a source: from the file size and duration when

@@ -6,43 +6,9 @@
 #include <initializer_list>
 
 #include "codecs/readers/FrameSamples.h"
+#include "source/TagReading.h"
 
 namespace {
-
-// True when `text` is well-formed UTF-8: no stray continuation bytes, no
-// overlong forms, no surrogates, nothing above U+10FFFF.
-bool IsValidUtf8(const std::string& text) {
-  const auto* s = reinterpret_cast<const unsigned char*>(text.data());
-  const size_t n = text.size();
-  size_t i = 0;
-  while (i < n) {
-    const unsigned char lead = s[i];
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    }
-    size_t extra;
-    uint32_t min;
-    uint32_t code;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      extra = 1, min = 0x80, code = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      extra = 2, min = 0x800, code = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      extra = 3, min = 0x10000, code = lead & 0x07;
-    } else {
-      return false;
-    }
-    if (n - i <= extra) return false;
-    for (size_t k = 1; k <= extra; ++k) {
-      if ((s[i + k] & 0xC0) != 0x80) return false;
-      code = (code << 6) | (s[i + k] & 0x3F);
-    }
-    if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
-    i += extra + 1;
-  }
-  return true;
-}
 
 // The first non-empty value under one of `keys` (compared without regard to
 // case), looked up in `first` and then in `second`; "" when none.

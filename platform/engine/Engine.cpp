@@ -92,6 +92,15 @@ Handle AddChannel(EngineState& state, std::unique_ptr<EngineStream> stream, bool
   return handle;
 }
 
+// The file of an open channel, for the tag queries that read it.
+std::optional<std::string> ChannelPath(Handle handle) {
+  EngineState& state = State();
+  std::lock_guard<std::mutex> lock(state.mutex);
+  const Channel* channel = Find(state, handle);
+  if (!channel) return std::nullopt;
+  return channel->path;
+}
+
 bool FreeChannel(Handle handle, bool module) {
   EngineState& state = State();
   std::lock_guard<std::mutex> lock(state.mutex);
@@ -300,28 +309,16 @@ const char* ChannelGetTags(Handle handle, uint32_t tags) {
 }
 
 std::string TagsRead(Handle handle, const char* format) {
-  std::string path;
-  {
-    EngineState& state = State();
-    std::lock_guard<std::mutex> lock(state.mutex);
-    const Channel* channel = Find(state, handle);
-    if (!channel || !format) return std::string();
-    path = channel->path;
-  }
-  return FormatTags(path, format);
+  const std::optional<std::string> path = ChannelPath(handle);
+  if (!path || !format) return std::string();
+  return FormatTags(*path, format);
 }
 
 std::optional<std::vector<std::string>> TagsReadFields(Handle handle,
                                                        const std::vector<std::string>& codes) {
-  std::string path;
-  {
-    EngineState& state = State();
-    std::lock_guard<std::mutex> lock(state.mutex);
-    const Channel* channel = Find(state, handle);
-    if (!channel) return std::nullopt;
-    path = channel->path;
-  }
-  return ReadTagFields(path, codes);
+  const std::optional<std::string> path = ChannelPath(handle);
+  if (!path) return std::nullopt;
+  return ReadTagFields(*path, codes);
 }
 
 uint32_t MidiFontInit(const std::string& path, uint32_t /*flags*/) {

@@ -58,7 +58,7 @@ EngineSession::EngineSession(const std::string& programFolder)
 }
 
 EngineSession::~EngineSession() {
-  if (result_ != EngineStart::WRONG_VERSION) StopEngine();
+  if (result_ == EngineStart::STARTED) StopEngine();
 }
 
 void StopEngine() {

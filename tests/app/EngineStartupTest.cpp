@@ -30,3 +30,72 @@ TEST(FirstRunCheckTest, UnwritableStoreIsAFirstRunEveryTime) {
 }
 
 }  // namespace
+
+// Start-up with program folders of different make-ups.
+
+#include <filesystem>
+
+#include "platform/engine/Engine.h"
+#include "source/EngineSource.h"
+#include "support/AudioFixtures.h"
+#include "support/MidiFixtures.h"
+#include "support/ProgramFolder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(EngineStartTest, AddonsLoadFromTheProgramFolderAndBrokenOnesAreSkipped) {
+  TempDir folder;
+  const std::string built = BuildProgramFolder() + "addons/";
+  const std::string broken = BuildProgramFolder() + "test-addons/";
+  fs::create_directories(folder.File("addons"));
+  fs::copy_file(broken + "libbroken-foreign.so", folder.File("addons/libsondrel-cd.so"));
+  fs::copy_file(built + "libsondrel-flac.so", folder.File("addons/libsondrel-flac.so"));
+  fs::copy_file(broken + "libbroken-nosymbol.so", folder.File("addons/libsondrel-wma.so"));
+  WriteFileText(folder.File("addons/libsondrel-wv.so"), "not a shared object");
+
+  TempDir media;
+  WriteWav16(media.File("in.wav"), 44100, 1, SineWave(4410, 1, 44100, 440));
+  ASSERT_TRUE(RunFfmpeg({"-i", media.File("in.wav"), media.File("a.flac")}));
+  ASSERT_TRUE(RunFfmpeg({"-i", media.File("in.wav"), media.File("a.wma")}));
+  {
+    const EngineSession session(folder.Path() + "/");
+    ASSERT_EQ(session.Result(), EngineStart::STARTED);
+    EXPECT_TRUE(EngineSource().Open(media.File("a.flac"), 0));
+    EXPECT_FALSE(EngineSource().Open(media.File("a.wma"), 0));
+  }
+  {
+    const EngineSession session(BuildProgramFolder());
+    EXPECT_TRUE(EngineSource().Open(media.File("a.wma"), 0));
+    EXPECT_EQ(LoadAddons(BuildProgramFolder()), 12);  // loading again finds them loaded
+  }
+  // After the session every add-on is released again.
+  const EngineSession bare(folder.Path() + "/no-such-folder/");
+  EXPECT_FALSE(EngineSource().Open(media.File("a.flac"), 0));
+}
+
+TEST(EngineStartTest, SecondStartFailsAndTheSoundFontIsOptional) {
+  const TestProgramFolder withFont(false, true);
+  const EngineSession first(withFont.Path());
+  ASSERT_EQ(first.Result(), EngineStart::STARTED);
+  EXPECT_NE(first.SoundFontReady(), 0u);
+  {
+    const EngineSession second(withFont.Path());
+    EXPECT_EQ(second.Result(), EngineStart::INIT_FAILED);
+  }
+  EXPECT_TRUE(engine::IsStarted());
+
+  uint32_t ready = 0;
+  SetUpSoundFont(ready, "/no/such/folder/");
+  EXPECT_EQ(ready, 0u);
+  TempDir junk;
+  WriteFileText(junk.File("ct4mgm.sf2"), "RIFF....sfbk but not really");
+  SetUpSoundFont(ready, junk.Path() + "/");
+  EXPECT_EQ(ready, 0u);
+  ready = 7;
+  SetUpSoundFont(ready, "/no/such/folder/");
+  EXPECT_EQ(ready, 7u);  // already installed: nothing to do
+}
+
+}  // namespace

@@ -195,13 +195,15 @@ std::vector<int16_t> DecodeWithSox(const std::string& path, const std::string& i
     args.push_back("-t");
     args.push_back(inputType);
   }
-  args.insert(args.end(), {path, "-t", "raw", "-e", "signed-integer", "-b", "16", "-L", raw});
+  args.insert(args.end(), {path, "-t", "raw", "-e", "signed-integer", "-b", "32", "-L", raw});
   std::vector<int16_t> samples;
   if (RunProcess("sox", args).exitCode != 0) return samples;
   const Bytes bytes = ReadBytes(raw);
-  samples.resize(bytes.size() / 2);
+  // 32-bit output keeps sox from dithering; the top 16 bits are kept, as
+  // the readers keep them.
+  samples.resize(bytes.size() / 4);
   for (size_t i = 0; i < samples.size(); ++i)
-    samples[i] = static_cast<int16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+    samples[i] = static_cast<int16_t>(bytes[4 * i + 2] | (bytes[4 * i + 3] << 8));
   return samples;
 }
 

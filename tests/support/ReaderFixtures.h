@@ -85,7 +85,7 @@ struct SourceDump {
 };
 SourceDump ReadToEnd(AudioSource& source);
 
-// Decodes with sox to signed 16-bit at the file's own rate and channels;
+// Decodes with sox to the top 16 bits of signed 32-bit samples (no dither) at the file's own rate and channels;
 // `inputType` (for example "sndfile") forces sox's input handler.
 std::vector<int16_t> DecodeWithSox(const std::string& path, const std::string& inputType = "");
 

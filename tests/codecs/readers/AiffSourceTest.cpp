@@ -223,7 +223,7 @@ TEST(AiffSource, ChunksInEitherOrderAndCommonChunkSizes) {
     ASSERT_EQ(OpenMemory(reader, c.file), c.opens) << c.what;
     if (c.opens) {
       EXPECT_EQ(ReadToEnd(reader).samples, samples) << c.what;
-      EXPECT_EQ(reader.GetPosition(), reader.GetLength() - (c.file.size() - reader.GetPosition()) ) << c.what;
+      EXPECT_EQ(reader.GetLength(), c.file.size()) << c.what;
     }
   }
 }
@@ -350,7 +350,7 @@ TEST(AiffSource, TruncatedSoundDataEndsWithTheFile) {
 TEST(AiffSource, SoxFilesAndReopen) {
   TempDir dir;
   const std::string path = dir.File("sox.aiff");
-  ASSERT_EQ(RunProcess("sox", {"-n", "-r", "22050", "-c", "2", "-b", "24", path, "synth", "1.5", "sine", "300",
+  ASSERT_EQ(RunProcess("sox", {"-D", "-R", "-n", "-r", "22050", "-c", "2", "-b", "24", path, "synth", "1.5", "sine", "300",
                                "sine", "500", "vol", "0.7"})
                 .exitCode,
             0);

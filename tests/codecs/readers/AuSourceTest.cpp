@@ -31,7 +31,7 @@ TEST_P(AuEncodings, MatchIndependentDecode) {
   const SoxCase& c = GetParam();
   TempDir dir;
   const std::string path = dir.File("test.au");
-  std::vector<std::string> args = {"-n", "-r", "8000", "-c", "2"};
+  std::vector<std::string> args = {"-D", "-R", "-n", "-r", "8000", "-c", "2"};
   args.insert(args.end(), c.encoding.begin(), c.encoding.end());
   args.insert(args.end(), {path, "synth", "2.5", "sine", "440", "sine", "660", "vol", "0.8"});
   ASSERT_EQ(RunProcess("sox", args).exitCode, 0);
@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
 // the standard).
 TEST(AuSource, AdpcmMatchesReferenceDecoder) {
   TempDir dir;
-  ASSERT_EQ(RunProcess("sox", {"-n", "-r", "8000", "-c", "1", "-b", "16", dir.File("in.wav"), "synth", "3", "sine",
+  ASSERT_EQ(RunProcess("sox", {"-D", "-R", "-n", "-r", "8000", "-c", "1", "-b", "16", dir.File("in.wav"), "synth", "3", "sine",
                                "100-3000", "tremolo", "3", "90", "vol", "0.5"})
                 .exitCode,
             0);

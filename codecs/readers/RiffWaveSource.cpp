@@ -102,10 +102,16 @@ bool RiffWaveSource::Parse() {
 }
 
 bool RiffWaveSource::SkipToLetter() {
+  // Scanned a piece at a time, so a long run of junk costs no more than
+  // reading it.
+  uint8_t piece[512];
   for (;;) {
-    uint8_t c;
-    if (!bytes_->ReadExact(&c, 1)) return false;
-    if (IsLetter(c)) return bytes_->Seek(bytes_->Tell() - 1);
+    const uint64_t start = bytes_->Tell();
+    const size_t got = bytes_->Read(piece, sizeof piece);
+    if (got == 0) return false;
+    for (size_t i = 0; i < got; ++i) {
+      if (IsLetter(piece[i])) return bytes_->Seek(start + i);
+    }
   }
 }
 

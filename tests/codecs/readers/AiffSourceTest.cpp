@@ -277,6 +277,44 @@ TEST(AiffSource, SampleValueEdges) {
   EXPECT_EQ(ReadToEnd(reader).samples, (std::vector<int16_t>{0x1230}));
 }
 
+// Every compression name of the integer and law families, in either case,
+// on the same two samples.
+TEST(AiffSource, CompressionNames) {
+  struct Case {
+    const char* type;
+    uint16_t bits;
+    Bytes data;
+    std::vector<int16_t> expected;
+  } cases[] = {
+      {"TWOS", 16, {0x12, 0x34, 0xFF, 0xFE}, {0x1234, -2}},
+      {"twos", 16, {0x12, 0x34, 0xFF, 0xFE}, {0x1234, -2}},
+      {"IN24", 24, {0x12, 0x34, 0x56, 0x80, 0x00, 0x01}, {0x1234, -32768}},
+      {"in32", 32, {0x12, 0x34, 0x56, 0x78, 0xFF, 0xFF, 0xFF, 0xFF}, {0x1234, -1}},
+      {"23NI", 16, {0x34, 0x12, 0xFE, 0xFF}, {0x1234, -2}},
+      {"SOWT", 32, {0x78, 0x56, 0x34, 0x12, 0, 0, 0, 0x80}, {0x1234, -32768}},
+      {"ulaw", 16, {0x00, 0xFF}, {-32124, 0}},
+      {"ALAW", 16, {0xAA, 0xD5}, {32256, 8}},
+      {"fl32", 16, {0x3F, 0x00, 0x00, 0x00, 0xBF, 0x80, 0x00, 0x00}, {16383, -32768}},
+      {"FL64", 16, {0x3F, 0xE0, 0, 0, 0, 0, 0, 0, 0x40, 0, 0, 0, 0, 0, 0, 0}, {16383, 32767}},
+  };
+  for (const Case& c : cases) {
+    AiffSource reader;
+    ASSERT_TRUE(OpenMemory(reader, AiffFile(true, {IffChunk("COMM", AiffCommBody(1, 2, c.bits, 8000, c.type, "")),
+                                                   IffChunk("SSND", AiffSsndBody(c.data))})))
+        << c.type;
+    EXPECT_EQ(ReadToEnd(reader).samples, c.expected) << c.type;
+  }
+  // "raw " is unsigned 8-bit, delivered as such.
+  AiffSource reader;
+  ASSERT_TRUE(OpenMemory(reader, AiffFile(true, {IffChunk("COMM", AiffCommBody(1, 2, 8, 8000, "raw ", "")),
+                                                 IffChunk("SSND", AiffSsndBody({0x00, 0xC0}))})));
+  PcmBlock block;
+  ASSERT_EQ(reader.Read(block), 2);
+  EXPECT_EQ(reader.GetBitsPerSample(), 8u);
+  EXPECT_EQ(block.Left8()[0], 0x00);
+  EXPECT_EQ(block.Left8()[1], 0xC0);
+}
+
 TEST(AiffSource, ExtendedSampleRates) {
   struct Case {
     Bytes bytes;

@@ -1,7 +1,10 @@
 #include "source/OpenSource.h"
 
+#include "codecs/readers/AiffSource.h"
+#include "codecs/readers/AuSource.h"
 #include "codecs/readers/ContainerProbe.h"
 #include "codecs/readers/ContainerSource.h"
+#include "codecs/readers/RiffWaveSource.h"
 #include "source/EngineSource.h"
 #include "source/SourceKind.h"
 
@@ -18,6 +21,9 @@ std::unique_ptr<AudioSource> TryOpen(std::unique_ptr<AudioSource> source, const 
 SourceReaders SourceReaders::Default() {
   SourceReaders readers;
   readers.engine = [] { return std::make_unique<EngineSource>(); };
+  readers.aiff = [] { return std::make_unique<AiffSource>(); };
+  readers.au = [] { return std::make_unique<AuSource>(); };
+  readers.riffWave = [] { return std::make_unique<RiffWaveSource>(); };
   readers.container = [](bool forConversion) -> std::unique_ptr<AudioSource> {
     if (forConversion) return std::make_unique<ContainerSource>();
     return std::make_unique<ContainerProbe>();

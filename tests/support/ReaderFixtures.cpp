@@ -1,6 +1,7 @@
 #include "support/ReaderFixtures.h"
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -215,4 +216,13 @@ std::vector<int16_t> PickChannels(const std::vector<int16_t>& samples, int chann
     if (second >= 0) out.push_back(samples[i + second]);
   }
   return out;
+}
+
+int OpenDescriptorCount() {
+  int count = 0;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+    (void)entry;
+    ++count;
+  }
+  return count;
 }

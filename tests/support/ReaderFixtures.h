@@ -89,6 +89,10 @@ SourceDump ReadToEnd(AudioSource& source);
 // `inputType` (for example "sndfile") forces sox's input handler.
 std::vector<int16_t> DecodeWithSox(const std::string& path, const std::string& inputType = "");
 
+// How many file descriptors the process holds: a reader must give back
+// every one it took, on success and on failure alike.
+int OpenDescriptorCount();
+
 // Keeps channels `first` and `second` of interleaved samples.
 std::vector<int16_t> PickChannels(const std::vector<int16_t>& samples, int channels, int first,
                                   int second);

@@ -406,3 +406,21 @@ TEST(AiffSource, SoxFilesAndReopen) {
   PcmBlock block;
   EXPECT_EQ(reader.Read(block), 0);
 }
+
+TEST(AiffSource, GivesBackEveryFileDescriptor) {
+  TempDir dir;
+  WriteBytes(dir.File("good"), AiffFile(false, {IffChunk("COMM", AiffCommBody(1, 1, 16, 8000)), IffChunk("SSND", AiffSsndBody({0, 1}))}));
+  WriteBytes(dir.File("bad"), AiffFile(false, {IffChunk("COMM", AiffCommBody(5, 1, 16, 8000)), IffChunk("SSND", AiffSsndBody({0, 1}))}));
+  const int before = OpenDescriptorCount();
+  for (int i = 0; i < 20; ++i) {
+    AiffSource failed;
+    EXPECT_FALSE(failed.Open(dir.File("bad"), 0));
+    AiffSource reopened;
+    ASSERT_TRUE(reopened.Open(dir.File("good"), 0));
+    ASSERT_TRUE(reopened.Open(dir.File("good"), 0));
+    EXPECT_FALSE(reopened.Open(dir.File("bad"), 0));
+    AiffSource destroyedOpen;
+    ASSERT_TRUE(destroyedOpen.Open(dir.File("good"), 0));
+  }
+  EXPECT_EQ(OpenDescriptorCount(), before);
+}

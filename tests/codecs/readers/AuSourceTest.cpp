@@ -224,3 +224,21 @@ TEST(AuSource, OpenFromFileCloseAndReopen) {
   EXPECT_EQ(reader.Read(block), 0);
   EXPECT_EQ(reader.GetChannels(), 0u);
 }
+
+TEST(AuSource, GivesBackEveryFileDescriptor) {
+  TempDir dir;
+  WriteBytes(dir.File("good"), AuFile(AuHeader{}, {0, 1}));
+  WriteBytes(dir.File("bad"), AuFile([] { AuHeader h; h.encoding = 99; return h; }(), {0, 1}));
+  const int before = OpenDescriptorCount();
+  for (int i = 0; i < 20; ++i) {
+    AuSource failed;
+    EXPECT_FALSE(failed.Open(dir.File("bad"), 0));
+    AuSource reopened;
+    ASSERT_TRUE(reopened.Open(dir.File("good"), 0));
+    ASSERT_TRUE(reopened.Open(dir.File("good"), 0));
+    EXPECT_FALSE(reopened.Open(dir.File("bad"), 0));
+    AuSource destroyedOpen;
+    ASSERT_TRUE(destroyedOpen.Open(dir.File("good"), 0));
+  }
+  EXPECT_EQ(OpenDescriptorCount(), before);
+}

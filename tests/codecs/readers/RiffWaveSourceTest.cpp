@@ -261,3 +261,21 @@ TEST(RiffWaveSource, CloseIsIdempotentAndReopenWorks) {
   EXPECT_EQ(reader.Read(block), 0);
   EXPECT_EQ(reader.GetSampleRate(), 0u);
 }
+
+TEST(RiffWaveSource, GivesBackEveryFileDescriptor) {
+  TempDir dir;
+  WriteBytes(dir.File("good"), PcmWave16(8000, 1, {1, 2, 3}));
+  WriteBytes(dir.File("bad"), WaveFile({RiffChunk("data", Bytes(4, 0))}));
+  const int before = OpenDescriptorCount();
+  for (int i = 0; i < 20; ++i) {
+    RiffWaveSource failed;
+    EXPECT_FALSE(failed.Open(dir.File("bad"), 0));
+    RiffWaveSource reopened;
+    ASSERT_TRUE(reopened.Open(dir.File("good"), 0));
+    ASSERT_TRUE(reopened.Open(dir.File("good"), 0));
+    EXPECT_FALSE(reopened.Open(dir.File("bad"), 0));
+    RiffWaveSource destroyedOpen;
+    ASSERT_TRUE(destroyedOpen.Open(dir.File("good"), 0));
+  }
+  EXPECT_EQ(OpenDescriptorCount(), before);
+}

@@ -85,11 +85,10 @@ ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings
   CliPrompter prompter(err);
   InstallInterruptHandler();
 
-  BatchResult result;
-  if (list.Size() > 0) {
-    ConversionJob job(settings, engine, prompter, progress);
-    result = ConvertAll(list, job, prompter);
-  }
+  // An empty list (nothing found, or nothing readable) is reported as the
+  // window reports it.
+  ConversionJob job(settings, engine, prompter, progress);
+  const BatchResult result = ConvertAll(list, job, prompter);
   if (!failures.Empty()) err << failures.Message();
 
   if (result.cancelled) return EXIT_CANCELLED;

@@ -12,7 +12,7 @@ seconds=${1:-60}
 out=build/fuzz
 CC=clang CXX=clang++ cmake -S . -B "$out" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSONDREL_FUZZ=ON \
   -DSONDREL_TESTS=OFF >/dev/null
-cmake --build "$out" -j "$(nproc 2>/dev/null || echo 2)" --target fuzz-aiff fuzz-au fuzz-wave
+cmake --build "$out" -j "$(nproc 2>/dev/null || echo 2)" --target fuzz-aiff fuzz-au fuzz-wave fuzz-open
 
 # --- seed corpus ----------------------------------------------------------
 be16() { printf "$(printf '\\%03o\\%03o' $(($1 >> 8 & 255)) $(($1 & 255)))"; }
@@ -67,12 +67,26 @@ if [ ! -d "$corpus" ]; then
     ff -i "$tmp/m.wav" -c:a g726le -code_size "$1" -f g726le "$tmp/g$1.raw"
     au "$2" 1 "$tmp/g$1.raw" > "$corpus/au/g72x-$1.au"
   done
+  # The whole chain: each seed behind the byte that selects its extension
+  # (.wav .aiff .au .mp3 .ogg .flac .mid .mod .amr .m4a, none).
+  mkdir -p "$corpus/open"
+  ff -i "$tmp/s.wav" -c:a libmp3lame -b:a 32k "$tmp/s.mp3"
+  ff -i "$tmp/s.wav" -c:a libvorbis "$tmp/s.ogg"
+  ff -i "$tmp/s.wav" "$tmp/s.flac"
+  sox "$tmp/m.wav" -t amr-nb "$tmp/s.amr"
+  ff -i "$tmp/s.wav" -c:a aac -b:a 32k "$tmp/s.m4a"
+  printf 'MThd\x00\x00\x00\x06\x00\x00\x00\x01\x01\xe0MTrk\x00\x00\x00\x0d\x00\x90\x3c\x64\x83\x60\x80\x3c\x00\x00\xff\x2f\x00' > "$tmp/s.mid"
+  seed() { { printf "$(printf '\\%03o' "$1")"; cat "$2"; } > "$corpus/open/$(basename "$2")"; }
+  seed 0 "$corpus/wave/pcm_s16le.wav"; seed 0 "$corpus/wave/adpcm_ms.wav"
+  seed 1 "$corpus/aiff/pcm_s16be.aiff"; seed 2 "$corpus/au/u-law.au"
+  seed 3 "$tmp/s.mp3"; seed 4 "$tmp/s.ogg"; seed 5 "$tmp/s.flac"; seed 6 "$tmp/s.mid"
+  seed 8 "$tmp/s.amr"; seed 9 "$tmp/s.m4a"; seed 10 "$tmp/s.flac"
 fi
 
 # --- run ------------------------------------------------------------------
 mkdir -p "$out/artifacts"
 status=0
-for target in aiff au wave; do
+for target in aiff au wave open; do
   echo "== fuzz-$target for ${seconds}s"
   mkdir -p "$out/work/$target"
   if ! "$out/fuzz-$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \

@@ -109,6 +109,11 @@ TEST_F(CliCommandTest, ConvertUsageErrors) {
     EXPECT_FALSE(result.err.empty());
     EXPECT_EQ(result.out, "");
   }
+  // Nothing to convert is said so.
+  std::filesystem::create_directories(dir_.File("empty"));
+  const ProcessResult empty = Cli({"convert", dir_.File("empty")});
+  EXPECT_EQ(empty.exitCode, 1);
+  EXPECT_EQ(empty.err, "There aren't files in list.\n");
   // A format whose writer is not there yet fails each entry.
   const ProcessResult amr = Cli({"convert", "--to", "amr", "--out", dir_.File("o"), a});
   EXPECT_EQ(amr.exitCode, 1);

@@ -1,0 +1,54 @@
+// libFuzzer entry: a whole file through OpenSource, as the conversion opens
+// it. The first byte of the input picks the file's extension (and so the
+// first reader of the chain); the rest is the file. The engine, with its
+// add-ons, is started once for the run.
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "app/EngineStartup.h"
+#include "platform/paths/StandardFolders.h"
+#include "source/OpenSource.h"
+#include "source/SourceKind.h"
+
+namespace {
+
+const char* const kExtensions[] = {".wav", ".aiff", ".au", ".mp3", ".ogg", ".flac",
+                                   ".mid", ".mod",  ".amr", ".m4a", ""};
+constexpr size_t kExtensionCount = sizeof kExtensions / sizeof kExtensions[0];
+
+std::string folder;
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  StartEngine(ProgramFolder());
+  folder = std::filesystem::temp_directory_path().string() + "/sondrel-fuzz-" + std::to_string(getpid());
+  std::filesystem::create_directories(folder);
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size == 0) return 0;
+  const std::string path = folder + "/input" + kExtensions[data[0] % kExtensionCount];
+  if (FILE* file = std::fopen(path.c_str(), "wb")) {
+    std::fwrite(data + 1, 1, size - 1, file);
+    std::fclose(file);
+  }
+  for (const bool forConversion : {false, true}) {
+    std::unique_ptr<AudioSource> source = OpenSource(path, SourceKindFromPath(path), 0, forConversion);
+    if (!source) continue;
+    PcmBlock block;
+    uint64_t calls = 0;
+    // A few bytes of MIDI or module can describe hours of music, so the
+    // reading stops after a bounded number of blocks: enough for every
+    // decoding path of a small file.
+    for (int frames; calls < 4096 && (frames = source->Read(block)) != 0; ++calls)
+      if (frames < 0 || frames > BLOCK_SAMPLES || frames != block.frames) __builtin_trap();
+    source->Close();
+  }
+  std::remove(path.c_str());
+  return 0;
+}

@@ -2,6 +2,7 @@
 
 extern "C" {
 #include <libavutil/log.h>
+#include <libavutil/mem.h>
 }
 
 #include "app/SettingsStore.h"
@@ -17,8 +18,11 @@ EngineStart StartEngine(const std::string& programFolder) {
   if (!engine::Init(0, 44100, 0)) return EngineStart::INIT_FAILED;
   LoadAddons(programFolder);
   // The container library needs no registration of its formats; keep its
-  // diagnostics off the terminal, since failures are reported per file.
+  // diagnostics off the terminal, since failures are reported per file, and
+  // cap its allocations: a forged size field in a file of a few hundred
+  // bytes must not make it take gigabytes. Sound needs far less than this.
   av_log_set_level(AV_LOG_QUIET);
+  av_max_alloc(MAX_CONTAINER_ALLOCATION);
   return EngineStart::STARTED;
 }
 

@@ -7,19 +7,9 @@
 #include "app/SettingsCatalog.h"
 #include "app/SettingsStore.h"
 #include "convert/OutputFormat.h"
+#include "platform/settings/SettingsKey.h"
 
 namespace {
-
-std::optional<uint32_t> ParseNumber(const std::string& text) {
-  if (text.empty() || text.size() > 10) return std::nullopt;
-  uint64_t value = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + static_cast<uint64_t>(c - '0');
-  }
-  if (value > 0xFFFFFFFFull) return std::nullopt;
-  return static_cast<uint32_t>(value);
-}
 
 // The field of `settings` that `name` denotes (an option, or a preset
 // value as "MP3Tag/Artist"), with its write group, correction and limit.
@@ -99,7 +89,7 @@ bool ApplyOptionAssignment(const std::string& pair, ConvertSettings& settings, s
     }
     *field->text = value;
   } else {
-    std::optional<uint32_t> number = ParseNumber(value);
+    std::optional<uint32_t> number = ParseDword(value);
     const bool isFormat = name == "OutputFormat";
     if (!number && isFormat && OutputFormatFromName(value) != 0) number = OutputFormatFromName(value);
     if (!number) {

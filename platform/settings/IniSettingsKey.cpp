@@ -25,18 +25,6 @@ bool GroupExists(QSettings& settings, const QString& path) {
   return found;
 }
 
-// A strict reading of an unsigned 32-bit decimal number: digits only.
-std::optional<uint32_t> ParseDword(const QString& text) {
-  if (text.isEmpty() || text.size() > 10) return std::nullopt;
-  uint64_t value = 0;
-  for (const QChar c : text) {
-    if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
-    value = value * 10 + static_cast<uint64_t>(c.unicode() - u'0');
-  }
-  if (value > 0xFFFFFFFFull) return std::nullopt;
-  return static_cast<uint32_t>(value);
-}
-
 class IniSettingsKey : public SettingsKey {
  public:
   IniSettingsKey(std::shared_ptr<QSettings> settings, QString group)
@@ -47,7 +35,7 @@ class IniSettingsKey : public SettingsKey {
     if (!value.isValid()) return std::nullopt;
     switch (value.typeId()) {
       case QMetaType::QString:
-        return ParseDword(value.toString());
+        return ParseDword(value.toString().toStdString());
       case QMetaType::Int:
       case QMetaType::UInt:
       case QMetaType::LongLong:

@@ -43,6 +43,10 @@ class SettingsRoot {
   virtual std::unique_ptr<SettingsKey> CreateKey(const std::string& path) = 0;
 };
 
+// A stored number as text: decimal digits only, at most 4294967295; empty
+// for anything else (a sign, spaces, letters, an empty text).
+std::optional<uint32_t> ParseDword(const std::string& text);
+
 // The per-user settings of the program: the settings file of the
 // organisation "Vantrel Technologies", application "Sondrel".
 std::unique_ptr<SettingsRoot> OpenUserSettings();

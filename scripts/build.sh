@@ -13,5 +13,10 @@ case "$kind" in
   *) echo "usage: scripts/build.sh [release|test]" >&2; exit 2 ;;
 esac
 
+# A compiler cache, when one is installed, makes rebuilds of other checkouts cheap.
+if command -v ccache >/dev/null 2>&1; then
+  args+=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD} CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
+fi
 cmake -S . -B "build/$kind" "${args[@]}" >/dev/null
 cmake --build "build/$kind" -j "$jobs"

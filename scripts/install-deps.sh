@@ -19,12 +19,12 @@ packages=(
   # the General MIDI SoundFont shipped as ct4mgm.sf2
   timgm6mb-soundfont
   # tests and their independent oracles
-  libgtest-dev ffmpeg sox
+  libgtest-dev ffmpeg sox lame sndfile-programs
 )
 
 # Tools that only the scripts in bench/ use.
 bench_packages=(
-  lame hyperfine fluidsynth time
+  hyperfine fluidsynth time
 )
 
 if [[ "${1:-}" == "--bench" ]]; then

@@ -3,7 +3,9 @@
 #include <taglib/mp4file.h>
 #include <taglib/mp4tag.h>
 
+#include <algorithm>
 #include <cctype>
+#include <cstdint>
 
 #include "app/ConvertSettings.h"
 #include "source/AudioSource.h"
@@ -86,16 +88,17 @@ std::string FileNameWithoutExtension(const std::string& path) {
   return name;
 }
 
-uint32_t TrackNumberFromText(const std::string& text) {
+int32_t TrackNumberFromText(const std::string& text) {
   size_t i = 0;
   while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
-  if (i < text.size() && text[i] == '+') ++i;
-  uint64_t number = 0;
-  for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-    number = number * 10 + static_cast<uint64_t>(text[i] - '0');
-    if (number > 0xFFFFFFFFull) return 0xFFFFFFFFu;
-  }
-  return static_cast<uint32_t>(number);
+  const bool negative = i < text.size() && text[i] == '-';
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  // An overflow is held to the nearest end of the 32-bit range.
+  const int64_t limit = int64_t{INT32_MAX} + (negative ? 1 : 0);
+  int64_t magnitude = 0;
+  for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
+    magnitude = std::min(magnitude * 10 + (text[i] - '0'), limit);
+  return static_cast<int32_t>(negative ? -magnitude : magnitude);
 }
 
 OutputTag ChooseOutputTag(uint32_t tagOption, bool mp3Target, int32_t sourceKind,
@@ -113,9 +116,11 @@ OutputTag ChooseOutputTag(uint32_t tagOption, bool mp3Target, int32_t sourceKind
     f.comment = preset.comment;
     f.composer = preset.composer;
     f.copyright = preset.copyright;
-    if (preset.trackNumType == TRACK_NUM_SEQUENCE) tag.trackNumber = static_cast<uint32_t>(sequence);
-    else if (preset.trackNumType == TRACK_NUM_CUSTOM) tag.trackNumber = preset.customTrackNum;
-    f.track = std::to_string(tag.trackNumber);
+    uint32_t track = 0;
+    if (preset.trackNumType == TRACK_NUM_SEQUENCE) track = static_cast<uint32_t>(sequence);
+    else if (preset.trackNumType == TRACK_NUM_CUSTOM) track = preset.customTrackNum;
+    tag.trackNumber = static_cast<int32_t>(track);
+    f.track = std::to_string(track);
     return tag;
   }
   if (tagOption != TAG_TRANSFER) return tag;

@@ -28,8 +28,9 @@ bool ReadMp4Metadata(const std::string& path, TagInfo& tags);
 std::string FileNameWithoutExtension(const std::string& path);
 
 // The number a standard text-to-integer conversion reads from a track text:
-// its leading digits ("7/12" gives 7), 0 when there are none.
-uint32_t TrackNumberFromText(const std::string& text);
+// a signed decimal integer after any leading white space ("7/12" gives 7,
+// "-3" gives -3), 0 when there are no digits, held to the 32-bit range.
+int32_t TrackNumberFromText(const std::string& text);
 
 // The tag an output receives.
 struct OutputTag {
@@ -40,7 +41,7 @@ struct OutputTag {
   };
   Type type = Type::NONE;
   TagInfo fields;            // FIELDS: the track as text ("0" for none)
-  uint32_t trackNumber = 0;  // FIELDS: the track as a number
+  int32_t trackNumber = 0;   // FIELDS: the track as a number
   std::vector<uint8_t> id3v1;  // RAW_ID3: the 128-byte block, or empty
   std::vector<uint8_t> id3v2;  // RAW_ID3: the whole ID3v2 block, or empty
 };

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "app/ConvertSettings.h"
 #include "source/AudioSource.h"
 #include "source/SourceKind.h"
@@ -53,12 +55,12 @@ TEST(TagReadingTest, FileNamesAndTrackNumbers) {
   EXPECT_EQ(FileNameWithoutExtension("/m/a.b.wav"), "a.b");
   EXPECT_EQ(FileNameWithoutExtension("song.mid"), "song");
 
-  EXPECT_EQ(TrackNumberFromText("7/12"), 7u);
-  EXPECT_EQ(TrackNumberFromText(" 12"), 12u);
-  EXPECT_EQ(TrackNumberFromText("track 3"), 0u);
-  EXPECT_EQ(TrackNumberFromText(""), 0u);
-  EXPECT_EQ(TrackNumberFromText("-3"), 0u);
-  EXPECT_EQ(TrackNumberFromText("99999999999"), 0xFFFFFFFFu);
+  EXPECT_EQ(TrackNumberFromText("7/12"), 7);
+  EXPECT_EQ(TrackNumberFromText(" 12"), 12);
+  EXPECT_EQ(TrackNumberFromText("track 3"), 0);
+  EXPECT_EQ(TrackNumberFromText(""), 0);
+  EXPECT_EQ(TrackNumberFromText("-3"), -3);
+  EXPECT_EQ(TrackNumberFromText("99999999999"), INT_MAX);
 }
 
 TEST(TagReadingTest, PresetTagTakesTitleAndTrackByType) {
@@ -72,7 +74,7 @@ TEST(TagReadingTest, PresetTagTakesTitleAndTrackByType) {
   const struct {
     uint32_t titleAsFileName, trackNumType;
     const char* title;
-    uint32_t track;
+    int32_t track;
   } cases[] = {{1, TRACK_NUM_NONE, "Song", 0}, {0, TRACK_NUM_SEQUENCE, "Preset title", 4},
                {1, TRACK_NUM_CUSTOM, "Song", 9}};
   for (const auto& c : cases) {
@@ -122,7 +124,27 @@ TEST(TagReadingTest, TransferReadsTheSourceTagOrNothing) {
   const OutputTag tag = ChooseOutputTag(TAG_TRANSFER, false, KIND_OGG, "/m/a.ogg", source, {}, 1);
   EXPECT_EQ(tag.fields.comment, "two\nlines");
   EXPECT_EQ(tag.fields.track, "7/12");
-  EXPECT_EQ(tag.trackNumber, 7u);
+  EXPECT_EQ(tag.trackNumber, 7);
+}
+
+TEST(TagReadingTest, TransferReadsTheTrackTextAsASignedDecimalInteger) {
+  const struct {
+    const char* text;
+    int32_t number;
+  } cases[] = {
+      {"-3", -3},        {"+4", 4},      {" -12/15", -12}, {"7/12", 7},
+      {"-", 0},          {"- 3", 0},     {"x5", 0},        {"", 0},
+      {"2147483647", INT_MAX},           {"99999999999", INT_MAX},
+      {"-2147483648", INT_MIN},          {"-99999999999", INT_MIN},
+  };
+  for (const auto& c : cases) {
+    TaggedSource source;
+    source.tags = TagInfo{"t", "", "", "", "", "", c.text, "", ""};
+    const OutputTag tag = ChooseOutputTag(TAG_TRANSFER, false, KIND_OGG, "/m/a.ogg", source, {}, 1);
+    ASSERT_EQ(tag.type, OutputTag::Type::FIELDS) << c.text;
+    EXPECT_EQ(tag.trackNumber, c.number) << c.text;
+    EXPECT_EQ(tag.fields.track, c.text);
+  }
 }
 
 class Mp4MetadataTest : public ::testing::Test {

@@ -1,7 +1,12 @@
 #include "source/TagReading.h"
 
+#include <taglib/apetag.h>
+#include <taglib/id3v1tag.h>
+#include <taglib/id3v2tag.h>
 #include <taglib/mp4file.h>
 #include <taglib/mp4tag.h>
+#include <taglib/mpegfile.h>
+#include <taglib/tpropertymap.h>
 
 #include <algorithm>
 #include <cctype>
@@ -11,6 +16,48 @@
 #include "source/AudioSource.h"
 #include "source/Genres.h"
 #include "source/SourceKind.h"
+
+namespace {
+
+// The tag properties that hold each field; the first one present wins.
+struct FieldProperties {
+  std::string TagInfo::*field;
+  std::vector<const char*> names;
+};
+
+const std::vector<FieldProperties>& TagFieldProperties() {
+  static const std::vector<FieldProperties> table = {
+      {&TagInfo::title, {"TITLE"}},
+      {&TagInfo::artist, {"ARTIST"}},
+      {&TagInfo::album, {"ALBUM"}},
+      {&TagInfo::year, {"DATE", "YEAR"}},
+      {&TagInfo::genre, {"GENRE"}},
+      {&TagInfo::comment, {"COMMENT", "DESCRIPTION"}},
+      {&TagInfo::track, {"TRACKNUMBER"}},
+      {&TagInfo::composer, {"COMPOSER"}},
+      {&TagInfo::copyright, {"COPYRIGHT"}},
+  };
+  return table;
+}
+
+// Sets each empty field of `tags` that `properties` holds a text for; true
+// when at least one was set.
+bool FillEmptyFields(const TagLib::PropertyMap& properties, TagInfo& tags) {
+  bool filled = false;
+  for (const FieldProperties& entry : TagFieldProperties()) {
+    std::string& field = tags.*entry.field;
+    for (const char* name : entry.names) {
+      if (!field.empty()) break;
+      const auto found = properties.find(name);
+      if (found == properties.end() || found->second.isEmpty()) continue;
+      field = found->second.front().to8Bit(true);
+      filled = filled || !field.empty();
+    }
+  }
+  return filled;
+}
+
+}  // namespace
 
 bool IsValidUtf8(const std::string& text) {
   const auto* s = reinterpret_cast<const unsigned char*>(text.data());
@@ -80,6 +127,16 @@ bool ReadMp4Metadata(const std::string& path, TagInfo& tags) {
   return read;
 }
 
+bool FillFromMpegTags(const std::string& path, TagInfo& tags) {
+  TagLib::MPEG::File file(path.c_str(), false);
+  if (!file.isValid()) return false;
+  bool filled = false;
+  if (file.hasID3v2Tag()) filled = FillEmptyFields(file.ID3v2Tag()->properties(), tags);
+  if (file.hasAPETag()) filled = FillEmptyFields(file.APETag()->properties(), tags) || filled;
+  if (file.hasID3v1Tag()) filled = FillEmptyFields(file.ID3v1Tag()->properties(), tags) || filled;
+  return filled;
+}
+
 std::string FileNameWithoutExtension(const std::string& path) {
   const std::string::size_type slash = path.rfind('/');
   std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
@@ -136,6 +193,9 @@ OutputTag ChooseOutputTag(uint32_t tagOption, bool mp3Target, int32_t sourceKind
   TagInfo texts;
   bool read = sourceKind == KIND_MPEG4 && ReadMp4Metadata(sourcePath, texts);
   if (!read) read = source.ReadTags(texts);
+  // An MPEG audio file may carry several tags, each with some of the
+  // fields; the source's answer holds those of its first tag only.
+  if (sourceKind == KIND_MPEG_AUDIO) read = FillFromMpegTags(sourcePath, texts) || read;
   if (!read) return tag;
   tag.type = OutputTag::Type::FIELDS;
   tag.fields = texts;

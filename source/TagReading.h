@@ -23,6 +23,12 @@ bool IsValidUtf8(const std::string& text);
 // the track number was read.
 bool ReadMp4Metadata(const std::string& path, TagInfo& tags);
 
+// Fills each empty field of `tags` from the tags of an MPEG audio file, in
+// the order ID3v2, APE, ID3v1: a field that one tag lacks comes from the
+// next tag that holds it. True when at least one field was set; false also
+// for a file that is not MPEG audio.
+bool FillFromMpegTags(const std::string& path, TagInfo& tags);
+
 // The file-name part of `path` without its extension: the text after the
 // last "/", cut before the last "." of that name; a name without "." whole.
 std::string FileNameWithoutExtension(const std::string& path);
@@ -54,7 +60,8 @@ struct OutputTag {
 // - transfer to an MP3 output from an MPEG audio source: the source's raw
 //   ID3 blocks unchanged;
 // - transfer otherwise: the MPEG-4 metadata first for MPEG-4 sources, else
-//   the source's own tag; no tag when neither reads anything;
+//   the source's own tag, with the fields it lacks filled from every tag of
+//   an MPEG audio file; no tag when nothing is read;
 // - none: no tag.
 OutputTag ChooseOutputTag(uint32_t tagOption, bool mp3Target, int32_t sourceKind,
                           const std::string& sourcePath, AudioSource& source,

@@ -142,6 +142,29 @@ TEST_F(SettingsStoreTest, HandEditedFilterTextWithoutQuotesLoadsWhole) {
   EXPECT_EQ(loaded.extensionFilter, (std::vector<std::string>{"wav", "mp3"}));
 }
 
+TEST_F(SettingsStoreTest, HandEditedTextsWithCommasReadExactlyAsWritten) {
+  WriteFileText(FilePath(),
+                "[Options]\n"
+                "DestSpecifiedFolder=/srv/Hello, World\n"
+                "EnableExtFilter=1\n"
+                "FilterExts=wav, mp3\n"
+                "MP3Tag\\Title=Hello, World\n"
+                "[Options/OGGTag]\n"
+                "Artist=  Ann ,  Bob ,\n"
+                "Album=\"Quoted, kept\", and not\n"
+                "Comment=tab\\t, escape\n"
+                "Genre=Rock,Pop\n");
+  const ConvertSettings loaded = Load();
+  EXPECT_EQ(loaded.destSpecifiedFolder, "/srv/Hello, World");
+  EXPECT_EQ(loaded.filterExts, "wav, mp3");
+  EXPECT_EQ(loaded.extensionFilter, (std::vector<std::string>{"wav", " mp3"}));
+  EXPECT_EQ(loaded.mp3Tag.title, "Hello, World");
+  EXPECT_EQ(loaded.oggTag.artist, "Ann ,  Bob ,");
+  EXPECT_EQ(loaded.oggTag.album, "Quoted, kept, and not");
+  EXPECT_EQ(loaded.oggTag.comment, "tab\t, escape");
+  EXPECT_EQ(loaded.oggTag.genre, "Rock,Pop");
+}
+
 TEST_F(SettingsStoreTest, ValuesOfTheWrongTypeOrSizeKeepTheDefault) {
   WriteFileText(FilePath(),
                 "[Options]\n"

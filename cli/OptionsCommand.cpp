@@ -114,7 +114,9 @@ bool ApplyOptionAssignment(const std::string& pair, ConvertSettings& settings, s
 ExitCode RunOptionsCommand(const std::vector<std::string>& args, ConvertSettings& settings,
                            SettingsRoot& root, std::ostream& out, std::ostream& err) {
   LoadSettings(settings, root);
+  const std::string problem = root.ReadProblem();
   if (args.empty()) {
+    if (!problem.empty()) err << "sondrel-cli: " << problem << "; the defaults are shown.\n";
     PrintOptions(settings, out);
     return EXIT_OK;
   }
@@ -122,6 +124,12 @@ ExitCode RunOptionsCommand(const std::vector<std::string>& args, ConvertSettings
   uint32_t groups = 0;
   for (const std::string& arg : args)
     if (!ApplyOptionAssignment(arg, settings, err, &groups)) return EXIT_USAGE;
+  // Saving over a file that could not be read would lose what it holds.
+  if (!problem.empty()) {
+    err << "sondrel-cli: " << problem << "; nothing was saved. Correct or remove the file, "
+        << "then try again.\n";
+    return EXIT_FAILED;
+  }
   if (!SaveSettings(settings, groups, root)) {
     err << "sondrel-cli: the options could not be saved; check that the settings file "
            "and its folder are writable.\n";

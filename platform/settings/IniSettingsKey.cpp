@@ -172,7 +172,16 @@ class IniSettingsKey : public SettingsKey {
 
 IniSettingsRoot::IniSettingsRoot(std::string filePath)
     : filePath_(std::move(filePath)),
-      settings_(std::make_shared<QSettings>(Q(filePath_), QSettings::IniFormat)) {}
+      settings_(std::make_shared<QSettings>(Q(filePath_), QSettings::IniFormat)) {
+  // Judged once, on the file as it was read: a later failed write is no
+  // reading problem.
+  const std::string file = "the settings file \"" + filePath_ + "\"";
+  const QFileInfo info(Q(filePath_));
+  if (settings_->status() == QSettings::FormatError)
+    readProblem_ = file + " cannot be parsed";
+  else if (info.exists() && (!info.isReadable() || settings_->status() == QSettings::AccessError))
+    readProblem_ = file + " cannot be read";
+}
 
 IniSettingsRoot::~IniSettingsRoot() {
   if (settings_) settings_->sync();
@@ -190,8 +199,8 @@ std::unique_ptr<SettingsKey> IniSettingsRoot::OpenKey(const std::string& path) c
 }
 
 std::unique_ptr<SettingsKey> IniSettingsRoot::CreateKey(const std::string& path) {
-  // A file that exists but could not be parsed is left alone rather than
-  // overwritten with a store that would lose what it held.
-  if (settings_->status() == QSettings::FormatError || !settings_->isWritable()) return nullptr;
+  // A file that exists but could not be read or parsed is left alone rather
+  // than overwritten with a store that would lose what it held.
+  if (!readProblem_.empty() || !settings_->isWritable()) return nullptr;
   return std::make_unique<IniSettingsKey>(settings_, Q(path));
 }

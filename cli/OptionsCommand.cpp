@@ -6,6 +6,7 @@
 #include "app/ConvertSettings.h"
 #include "app/SettingsCatalog.h"
 #include "app/SettingsStore.h"
+#include "cli/OneLineText.h"
 #include "convert/OutputFormat.h"
 #include "platform/settings/SettingsKey.h"
 
@@ -41,10 +42,12 @@ std::optional<Field> FindField(const std::string& name, ConvertSettings& setting
   return field;
 }
 
+// One line "Name=Value"; a text's tabs, line feeds and backslashes are
+// escaped so that every value stays on its line.
 void PrintValue(std::ostream& out, const std::string& name, const uint32_t* number,
                 const std::string* text) {
   out << name << '=';
-  if (number) out << *number; else out << *text;
+  if (number) out << *number; else out << OneLineText(*text);
   out << '\n';
 }
 

@@ -143,6 +143,19 @@ TEST_F(OptionsCommandTest, UnparsableSettingsFileIsReportedByName) {
   EXPECT_NE(list.err.find("\"" + SettingsFile() + "\" cannot be parsed"), std::string::npos) << list.err;
 }
 
+TEST_F(OptionsCommandTest, TextsPrintOnOneLineWithTabsAndLineFeedsEscaped) {
+  const ProcessResult set = Cli({"options", "MP3Tag/Comment=two\nlines\tand a \\ backslash"});
+  ASSERT_EQ(set.exitCode, 0) << set.err;
+  const std::string escaped = "two\\nlines\\tand a \\\\ backslash";
+  EXPECT_EQ(set.out, "MP3Tag/Comment=" + escaped + "\n");
+  EXPECT_EQ(Printed("MP3Tag/Comment"), escaped);
+
+  const ProcessResult list = Cli({"options"});
+  size_t lines = 0;
+  for (const char c : list.out) lines += c == '\n';
+  EXPECT_EQ(lines, SettingsCatalog().size() + 4 * PresetCatalog().size());
+}
+
 TEST_F(OptionsCommandTest, HelpVersionAndUnknownCommands) {
   const ProcessResult help = Cli({"--help"});
   EXPECT_EQ(help.exitCode, 0);

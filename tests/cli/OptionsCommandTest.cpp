@@ -128,11 +128,12 @@ TEST_F(OptionsCommandTest, UnwritableSettingsFailTheCommand) {
 TEST_F(OptionsCommandTest, UnparsableSettingsFileIsReportedByName) {
   const std::string broken = "[Options\nMP3BitRate=320\n";
   WriteFileText(SettingsFile(), broken);
+  const std::string named = "\"" + SettingsFile() + "\" cannot be parsed";
 
   const ProcessResult set = Cli({"options", "MP3BitRate=192"});
   EXPECT_EQ(set.exitCode, 1);
   EXPECT_EQ(set.out, "");
-  EXPECT_NE(set.err.find("\"" + SettingsFile() + "\" cannot be parsed"), std::string::npos) << set.err;
+  EXPECT_NE(set.err.find(named), std::string::npos) << set.err;
   EXPECT_EQ(set.err.find("writable"), std::string::npos) << set.err;
   EXPECT_EQ(ReadFileText(SettingsFile()), broken);
 
@@ -140,7 +141,7 @@ TEST_F(OptionsCommandTest, UnparsableSettingsFileIsReportedByName) {
   const ProcessResult list = Cli({"options"});
   EXPECT_EQ(list.exitCode, 0);
   EXPECT_NE(list.out.find("\nMP3BitRate=128\n"), std::string::npos);
-  EXPECT_NE(list.err.find("\"" + SettingsFile() + "\" cannot be parsed"), std::string::npos) << list.err;
+  EXPECT_NE(list.err.find(named), std::string::npos) << list.err;
 }
 
 TEST_F(OptionsCommandTest, TextsPrintOnOneLineWithTabsAndLineFeedsEscaped) {

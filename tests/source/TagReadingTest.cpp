@@ -164,16 +164,17 @@ TEST(TagReadingTest, TransferFillsEmptyFieldsFromEveryTagOfAnMp3) {
   WriteWav16(wav, 44100, 1, SineWave(11025, 1, 44100, 440));
   const std::string mp3 = dir.File("tagged.mp3");
   const ProcessResult lame =
-      RunProcess("lame", {"--quiet", "--id3v1-only", "--ta", "V1 Artist", "--tl", "V1 Album", "--ty",
-                          "1999", "--tg", "Jazz", "--tc", "V1 comment", "--tn", "5", wav, mp3});
+      RunProcess("lame", {"--quiet", "--id3v1-only", "--ta", "V1 Artist", "--tl", "V1 Album",
+                          "--ty", "1999", "--tg", "Jazz", "--tc", "V1 comment", "--tn", "5", wav,
+                          mp3});
   ASSERT_EQ(lame.exitCode, 0) << lame.err;
   {
     TagLib::MPEG::File file(mp3.c_str());
     ASSERT_TRUE(file.hasID3v1Tag());
     file.ID3v2Tag(true)->setTitle("V2 Title");
     file.APETag(true)->setArtist("APE Artist");
-    ASSERT_TRUE(file.save(TagLib::MPEG::File::ID3v2 | TagLib::MPEG::File::APE, TagLib::File::StripNone,
-                          TagLib::ID3v2::v3, TagLib::File::DoNotDuplicate));
+    ASSERT_TRUE(file.save(TagLib::MPEG::File::ID3v2 | TagLib::MPEG::File::APE,
+                          TagLib::File::StripNone, TagLib::ID3v2::v3, TagLib::File::DoNotDuplicate));
   }
   {
     TagLib::MPEG::File file(mp3.c_str());

@@ -2,6 +2,12 @@
 
 #include <algorithm>
 
+#include "convert/OutputFormat.h"
+
+uint32_t CorrectOutputFormat(uint32_t stored) {
+  return OutputFormatChoiceIndex(stored) < 0 ? FORMAT_MP3 : stored;
+}
+
 uint32_t CorrectMp3ChannelMode(uint32_t stored) {
   return (stored == 0 || stored == 1 || stored == 3 || stored == 4) ? stored : 1;
 }
@@ -37,7 +43,7 @@ constexpr uint32_t kOpt = GROUP_OPTIONS;
 const std::vector<SettingValue>& SettingsCatalog() {
   static const std::vector<SettingValue> catalog = {
       // General
-      Number("OutputFormat", GROUP_MAIN_WINDOW, &CS::outputFormat),
+      Number("OutputFormat", GROUP_MAIN_WINDOW, &CS::outputFormat, CorrectOutputFormat),
       Text("Folder", GROUP_FOLDER, &CS::folder, MAX_PATH_BYTES),
       Number("DestOutputFolderOpt", kOpt, &CS::destOutputFolderOpt),
       Text("DestSpecifiedFolder", kOpt, &CS::destSpecifiedFolder, MAX_PATH_BYTES),

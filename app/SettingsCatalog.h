@@ -51,6 +51,7 @@ const std::vector<PresetSlot>& PresetSlots();
 const PresetSlot* FindPresetSlot(std::string_view subkeyName);  // "MP3Tag"
 
 // The corrections that loading applies.
+uint32_t CorrectOutputFormat(uint32_t stored);      // a code of the format list; else MP3 (1000)
 uint32_t CorrectMp3ChannelMode(uint32_t stored);    // 0, 1, 3, 4; else 1
 uint32_t CorrectStereoMonoSame(uint32_t stored);    // 0, 1, 2; else 2
 uint32_t CorrectWmaChannels(uint32_t stored);       // 1, 2; else 2

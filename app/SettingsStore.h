@@ -13,9 +13,9 @@ inline constexpr const char* OPTIONS_KEY = "Options";
 // Loads every option from the Options key into `settings`. Never fails: a
 // missing key or value, a value of the wrong type or a file that cannot be
 // parsed leaves the field as it was. Loading corrects out-of-range values
-// where the option allows only some values, rebuilds the extension filter,
-// then loads the presets MP3, OGG, WMA and M4A. "OutputFormat" is kept as
-// stored; the main window's format list corrects it.
+// where the option allows only some values (an "OutputFormat" that is no
+// code of the format list loads as MP3), rebuilds the extension filter,
+// then loads the presets MP3, OGG, WMA and M4A.
 void LoadSettings(ConvertSettings& settings, const SettingsRoot& root);
 
 // Writes the groups of values named by the bit set `groups` (GROUP_FOLDER,

@@ -5,24 +5,13 @@
 
 #include "app/ConvertSettings.h"
 #include "app/EngineStartup.h"
+#include "cli/OneLineText.h"
 #include "source/FileCollector.h"
 #include "source/OpenSource.h"
 #include "source/SourceList.h"
 #include "source/TagReading.h"
 
 namespace {
-
-std::string Escape(const std::string& text) {
-  std::string escaped;
-  for (const char c : text) {
-    if (c == '\t') escaped += "\\t";
-    else if (c == '\n') escaped += "\\n";
-    else if (c == '\r') escaped += "\\r";
-    else if (c == '\\') escaped += "\\\\";
-    else escaped += c;
-  }
-  return escaped;
-}
 
 void PrintTags(const SourceFile& entry, std::ostream& out) {
   TagInfo tags;
@@ -34,7 +23,7 @@ void PrintTags(const SourceFile& entry, std::ostream& out) {
   }
   for (const std::string* field : {&tags.title, &tags.artist, &tags.album, &tags.year, &tags.genre,
                                    &tags.comment, &tags.track, &tags.composer, &tags.copyright})
-    out << '\t' << Escape(*field);
+    out << '\t' << OneLineText(*field);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "app/ConvertSettings.h"
 #include "app/SettingsCatalog.h"
 #include "app/SettingsStore.h"
+#include "cli/OneLineText.h"
 #include "convert/OutputFormat.h"
 #include "platform/settings/SettingsKey.h"
 
@@ -41,10 +42,12 @@ std::optional<Field> FindField(const std::string& name, ConvertSettings& setting
   return field;
 }
 
+// One line "Name=Value"; a text's tabs, line feeds and backslashes are
+// escaped so that every value stays on its line.
 void PrintValue(std::ostream& out, const std::string& name, const uint32_t* number,
                 const std::string* text) {
   out << name << '=';
-  if (number) out << *number; else out << *text;
+  if (number) out << *number; else out << OneLineText(*text);
   out << '\n';
 }
 
@@ -114,7 +117,9 @@ bool ApplyOptionAssignment(const std::string& pair, ConvertSettings& settings, s
 ExitCode RunOptionsCommand(const std::vector<std::string>& args, ConvertSettings& settings,
                            SettingsRoot& root, std::ostream& out, std::ostream& err) {
   LoadSettings(settings, root);
+  const std::string problem = root.ReadProblem();
   if (args.empty()) {
+    if (!problem.empty()) err << "sondrel-cli: " << problem << "; the defaults are shown.\n";
     PrintOptions(settings, out);
     return EXIT_OK;
   }
@@ -122,6 +127,12 @@ ExitCode RunOptionsCommand(const std::vector<std::string>& args, ConvertSettings
   uint32_t groups = 0;
   for (const std::string& arg : args)
     if (!ApplyOptionAssignment(arg, settings, err, &groups)) return EXIT_USAGE;
+  // Saving over a file that could not be read would lose what it holds.
+  if (!problem.empty()) {
+    err << "sondrel-cli: " << problem << "; nothing was saved. Correct or remove the file, "
+        << "then try again.\n";
+    return EXIT_FAILED;
+  }
   if (!SaveSettings(settings, groups, root)) {
     err << "sondrel-cli: the options could not be saved; check that the settings file "
            "and its folder are writable.\n";

@@ -14,7 +14,10 @@ struct ConvertSettings;
 // persisted option as Name=Value after loading, the tag presets last as
 // MP3Tag/Title=...; with arguments validates every pair, applies the same
 // corrections as loading, saves the write groups that own the changed
-// values, and prints the values as stored.
+// values, and prints the values as stored. Texts are printed as `info
+// --tags` prints them: tabs, line feeds and backslashes as \t, \n and \\.
+// A settings file that exists but cannot be read or parsed is named on
+// stderr and never written.
 ExitCode RunOptionsCommand(const std::vector<std::string>& args, ConvertSettings& settings,
                            SettingsRoot& root, std::ostream& out, std::ostream& err);
 

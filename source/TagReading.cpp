@@ -1,14 +1,63 @@
 #include "source/TagReading.h"
 
+#include <taglib/apetag.h>
+#include <taglib/id3v1tag.h>
+#include <taglib/id3v2tag.h>
 #include <taglib/mp4file.h>
 #include <taglib/mp4tag.h>
+#include <taglib/mpegfile.h>
+#include <taglib/tpropertymap.h>
 
+#include <algorithm>
 #include <cctype>
+#include <cstdint>
 
 #include "app/ConvertSettings.h"
 #include "source/AudioSource.h"
 #include "source/Genres.h"
 #include "source/SourceKind.h"
+
+namespace {
+
+// The tag properties that hold each field; the first one present wins.
+struct FieldProperties {
+  std::string TagInfo::*field;
+  std::vector<const char*> names;
+};
+
+const std::vector<FieldProperties>& TagFieldProperties() {
+  static const std::vector<FieldProperties> table = {
+      {&TagInfo::title, {"TITLE"}},
+      {&TagInfo::artist, {"ARTIST"}},
+      {&TagInfo::album, {"ALBUM"}},
+      {&TagInfo::year, {"DATE", "YEAR"}},
+      {&TagInfo::genre, {"GENRE"}},
+      {&TagInfo::comment, {"COMMENT", "DESCRIPTION"}},
+      {&TagInfo::track, {"TRACKNUMBER"}},
+      {&TagInfo::composer, {"COMPOSER"}},
+      {&TagInfo::copyright, {"COPYRIGHT"}},
+  };
+  return table;
+}
+
+// Sets each empty field of `tags` that `properties` holds a text for; true
+// when at least one was set.
+bool FillEmptyFields(const TagLib::PropertyMap& properties, TagInfo& tags) {
+  bool filled = false;
+  for (const FieldProperties& entry : TagFieldProperties()) {
+    std::string& field = tags.*entry.field;
+    for (const char* name : entry.names) {
+      if (!field.empty()) break;
+      const auto found = properties.find(name);
+      if (found == properties.end() || found->second.isEmpty()) continue;
+      field = found->second.front().to8Bit(true);
+      filled = filled || !field.empty();
+    }
+  }
+  return filled;
+}
+
+}  // namespace
 
 bool IsValidUtf8(const std::string& text) {
   const auto* s = reinterpret_cast<const unsigned char*>(text.data());
@@ -78,6 +127,16 @@ bool ReadMp4Metadata(const std::string& path, TagInfo& tags) {
   return read;
 }
 
+bool FillFromMpegTags(const std::string& path, TagInfo& tags) {
+  TagLib::MPEG::File file(path.c_str(), false);
+  if (!file.isValid()) return false;
+  bool filled = false;
+  if (file.hasID3v2Tag()) filled = FillEmptyFields(file.ID3v2Tag()->properties(), tags);
+  if (file.hasAPETag()) filled = FillEmptyFields(file.APETag()->properties(), tags) || filled;
+  if (file.hasID3v1Tag()) filled = FillEmptyFields(file.ID3v1Tag()->properties(), tags) || filled;
+  return filled;
+}
+
 std::string FileNameWithoutExtension(const std::string& path) {
   const std::string::size_type slash = path.rfind('/');
   std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
@@ -86,16 +145,17 @@ std::string FileNameWithoutExtension(const std::string& path) {
   return name;
 }
 
-uint32_t TrackNumberFromText(const std::string& text) {
+int32_t TrackNumberFromText(const std::string& text) {
   size_t i = 0;
   while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
-  if (i < text.size() && text[i] == '+') ++i;
-  uint64_t number = 0;
-  for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-    number = number * 10 + static_cast<uint64_t>(text[i] - '0');
-    if (number > 0xFFFFFFFFull) return 0xFFFFFFFFu;
-  }
-  return static_cast<uint32_t>(number);
+  const bool negative = i < text.size() && text[i] == '-';
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  // An overflow is held to the nearest end of the 32-bit range.
+  const int64_t limit = int64_t{INT32_MAX} + (negative ? 1 : 0);
+  int64_t magnitude = 0;
+  for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
+    magnitude = std::min(magnitude * 10 + (text[i] - '0'), limit);
+  return static_cast<int32_t>(negative ? -magnitude : magnitude);
 }
 
 OutputTag ChooseOutputTag(uint32_t tagOption, bool mp3Target, int32_t sourceKind,
@@ -113,9 +173,11 @@ OutputTag ChooseOutputTag(uint32_t tagOption, bool mp3Target, int32_t sourceKind
     f.comment = preset.comment;
     f.composer = preset.composer;
     f.copyright = preset.copyright;
-    if (preset.trackNumType == TRACK_NUM_SEQUENCE) tag.trackNumber = static_cast<uint32_t>(sequence);
-    else if (preset.trackNumType == TRACK_NUM_CUSTOM) tag.trackNumber = preset.customTrackNum;
-    f.track = std::to_string(tag.trackNumber);
+    uint32_t track = 0;
+    if (preset.trackNumType == TRACK_NUM_SEQUENCE) track = static_cast<uint32_t>(sequence);
+    else if (preset.trackNumType == TRACK_NUM_CUSTOM) track = preset.customTrackNum;
+    tag.trackNumber = static_cast<int32_t>(track);
+    f.track = std::to_string(track);
     return tag;
   }
   if (tagOption != TAG_TRANSFER) return tag;
@@ -131,6 +193,9 @@ OutputTag ChooseOutputTag(uint32_t tagOption, bool mp3Target, int32_t sourceKind
   TagInfo texts;
   bool read = sourceKind == KIND_MPEG4 && ReadMp4Metadata(sourcePath, texts);
   if (!read) read = source.ReadTags(texts);
+  // An MPEG audio file may carry several tags, each with some of the
+  // fields; the source's answer holds those of its first tag only.
+  if (sourceKind == KIND_MPEG_AUDIO) read = FillFromMpegTags(sourcePath, texts) || read;
   if (!read) return tag;
   tag.type = OutputTag::Type::FIELDS;
   tag.fields = texts;

@@ -23,13 +23,20 @@ bool IsValidUtf8(const std::string& text);
 // the track number was read.
 bool ReadMp4Metadata(const std::string& path, TagInfo& tags);
 
+// Fills each empty field of `tags` from the tags of an MPEG audio file, in
+// the order ID3v2, APE, ID3v1: a field that one tag lacks comes from the
+// next tag that holds it. True when at least one field was set; false also
+// for a file that is not MPEG audio.
+bool FillFromMpegTags(const std::string& path, TagInfo& tags);
+
 // The file-name part of `path` without its extension: the text after the
 // last "/", cut before the last "." of that name; a name without "." whole.
 std::string FileNameWithoutExtension(const std::string& path);
 
 // The number a standard text-to-integer conversion reads from a track text:
-// its leading digits ("7/12" gives 7), 0 when there are none.
-uint32_t TrackNumberFromText(const std::string& text);
+// a signed decimal integer after any leading white space ("7/12" gives 7,
+// "-3" gives -3), 0 when there are no digits, held to the 32-bit range.
+int32_t TrackNumberFromText(const std::string& text);
 
 // The tag an output receives.
 struct OutputTag {
@@ -40,7 +47,7 @@ struct OutputTag {
   };
   Type type = Type::NONE;
   TagInfo fields;            // FIELDS: the track as text ("0" for none)
-  uint32_t trackNumber = 0;  // FIELDS: the track as a number
+  int32_t trackNumber = 0;   // FIELDS: the track as a number
   std::vector<uint8_t> id3v1;  // RAW_ID3: the 128-byte block, or empty
   std::vector<uint8_t> id3v2;  // RAW_ID3: the whole ID3v2 block, or empty
 };
@@ -53,7 +60,8 @@ struct OutputTag {
 // - transfer to an MP3 output from an MPEG audio source: the source's raw
 //   ID3 blocks unchanged;
 // - transfer otherwise: the MPEG-4 metadata first for MPEG-4 sources, else
-//   the source's own tag; no tag when neither reads anything;
+//   the source's own tag, with the fields it lacks filled from every tag of
+//   an MPEG audio file; no tag when nothing is read;
 // - none: no tag.
 OutputTag ChooseOutputTag(uint32_t tagOption, bool mp3Target, int32_t sourceKind,
                           const std::string& sourcePath, AudioSource& source,

@@ -1,8 +1,11 @@
 #include "platform/settings/IniSettingsKey.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
+
+#include <optional>
 
 namespace {
 
@@ -23,6 +26,63 @@ bool GroupExists(QSettings& settings, const QString& path) {
   }
   for (qsizetype i = 0; i < opened.size(); ++i) settings.endGroup();
   return found;
+}
+
+// The raw text after "=" of the last line of the INI file `fileName` that
+// holds the value `path` ("Options/MP3Tag/Title"), as a section "[Options]"
+// with the key "MP3Tag\Title" or a section "[Options/MP3Tag]" with the key
+// "Title" writes it; empty when no line holds it.
+std::optional<QByteArray> RawIniValue(const QString& fileName, const QString& path) {
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  std::optional<QByteArray> raw;
+  QString section;
+  for (const QByteArray& rawLine : file.readAll().split('\n')) {
+    const QByteArray line = rawLine.trimmed();
+    if (line.startsWith('[')) {
+      const qsizetype end = line.indexOf(']');
+      if (end > 0) section = QString::fromUtf8(line.mid(1, end - 1).trimmed());
+      section.replace(QLatin1Char('\\'), QLatin1Char('/'));
+      continue;
+    }
+    const qsizetype equals = line.indexOf('=');
+    if (equals <= 0) continue;
+    QString key = QString::fromUtf8(line.left(equals).trimmed());
+    key.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if ((section.isEmpty() ? key : section + QLatin1Char('/') + key) == path)
+      raw = line.mid(equals + 1);
+  }
+  return raw;
+}
+
+// The text of an unquoted value with commas exactly as written. QSettings
+// reads such a value as a list: it splits it at every comma outside quotes
+// and drops the spaces and tabs around each comma. The text is the list's
+// items joined by the separators as the raw line writes them; empty when
+// the raw text does not split into as many items.
+std::optional<QString> TextAsWritten(const QByteArray& raw, const QStringList& items) {
+  auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+  QStringList separators;
+  bool quoted = false;
+  for (qsizetype i = 0; i < raw.size(); ++i) {
+    const char c = raw[i];
+    if (c == '\\') {
+      ++i;  // an escape: the next character never splits
+    } else if (c == '"') {
+      quoted = !quoted;
+    } else if (c == ';' && !quoted) {
+      break;  // the rest of the line is a comment
+    } else if (c == ',' && !quoted) {
+      qsizetype from = i, to = i + 1;
+      while (from > 0 && isBlank(raw[from - 1])) --from;
+      while (to < raw.size() && isBlank(raw[to])) ++to;
+      separators.append(QString::fromUtf8(raw.mid(from, to - from)));
+    }
+  }
+  if (separators.size() != items.size() - 1) return std::nullopt;
+  QString text = items.front();
+  for (qsizetype i = 0; i < separators.size(); ++i) text += separators[i] + items[i + 1];
+  return text;
 }
 
 class IniSettingsKey : public SettingsKey {
@@ -56,10 +116,15 @@ class IniSettingsKey : public SettingsKey {
     switch (value.typeId()) {
       case QMetaType::QString:
         return value.toString().toStdString();
-      case QMetaType::QStringList:
+      case QMetaType::QStringList: {
         // An unquoted text with commas, as a hand-edited file may hold it
-        // ("FilterExts=wav,mp3"), comes back as a list: join it again.
-        return value.toStringList().join(QLatin1Char(',')).toStdString();
+        // ("Title=Hello, World"), comes back as a list: take it as written.
+        const QStringList items = value.toStringList();
+        if (const std::optional<QByteArray> raw = RawIniValue(settings_->fileName(), Path(name)))
+          if (const std::optional<QString> text = TextAsWritten(*raw, items))
+            return text->toStdString();
+        return items.join(QLatin1Char(',')).toStdString();
+      }
       default:
         return std::nullopt;
     }
@@ -107,7 +172,16 @@ class IniSettingsKey : public SettingsKey {
 
 IniSettingsRoot::IniSettingsRoot(std::string filePath)
     : filePath_(std::move(filePath)),
-      settings_(std::make_shared<QSettings>(Q(filePath_), QSettings::IniFormat)) {}
+      settings_(std::make_shared<QSettings>(Q(filePath_), QSettings::IniFormat)) {
+  // Judged once, on the file as it was read: a later failed write is no
+  // reading problem.
+  const std::string file = "the settings file \"" + filePath_ + "\"";
+  const QFileInfo info(Q(filePath_));
+  if (settings_->status() == QSettings::FormatError)
+    readProblem_ = file + " cannot be parsed";
+  else if (info.exists() && (!info.isReadable() || settings_->status() == QSettings::AccessError))
+    readProblem_ = file + " cannot be read";
+}
 
 IniSettingsRoot::~IniSettingsRoot() {
   if (settings_) settings_->sync();
@@ -125,8 +199,8 @@ std::unique_ptr<SettingsKey> IniSettingsRoot::OpenKey(const std::string& path) c
 }
 
 std::unique_ptr<SettingsKey> IniSettingsRoot::CreateKey(const std::string& path) {
-  // A file that exists but could not be parsed is left alone rather than
-  // overwritten with a store that would lose what it held.
-  if (settings_->status() == QSettings::FormatError || !settings_->isWritable()) return nullptr;
+  // A file that exists but could not be read or parsed is left alone rather
+  // than overwritten with a store that would lose what it held.
+  if (!readProblem_.empty() || !settings_->isWritable()) return nullptr;
   return std::make_unique<IniSettingsKey>(settings_, Q(path));
 }

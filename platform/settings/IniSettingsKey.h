@@ -10,7 +10,8 @@ class QSettings;
 // The settings store as an INI file through QSettings. A key is a QSettings
 // group ("Options", "Options/MP3Tag"); numbers are written as unsigned
 // decimal texts, texts as strings. A file that cannot be read or parsed
-// opens no key at all, so every value keeps its default.
+// opens no key at all, so every value keeps its default, and is never
+// written, so that nothing it holds is lost.
 class IniSettingsRoot : public SettingsRoot {
  public:
   explicit IniSettingsRoot(std::string filePath);
@@ -18,6 +19,7 @@ class IniSettingsRoot : public SettingsRoot {
 
   std::unique_ptr<SettingsKey> OpenKey(const std::string& path) const override;
   std::unique_ptr<SettingsKey> CreateKey(const std::string& path) override;
+  std::string ReadProblem() const override { return readProblem_; }
 
   const std::string& FilePath() const { return filePath_; }
 
@@ -26,4 +28,5 @@ class IniSettingsRoot : public SettingsRoot {
 
   std::string filePath_;
   std::shared_ptr<QSettings> settings_;
+  std::string readProblem_;
 };

@@ -41,6 +41,10 @@ class SettingsRoot {
   virtual std::unique_ptr<SettingsKey> OpenKey(const std::string& path) const = 0;
   // The key at `path` for writing, created when missing, or null.
   virtual std::unique_ptr<SettingsKey> CreateKey(const std::string& path) = 0;
+  // Why the stored settings exist but cannot be read, naming the store
+  // ("the settings file "/home/ann/.config/…" cannot be parsed"); "" when
+  // they can be read or do not exist yet. Such a store is never written.
+  virtual std::string ReadProblem() const { return std::string(); }
 };
 
 // A stored number as text: decimal digits only, at most 4294967295; empty

@@ -85,12 +85,26 @@ TEST_F(SettingsStoreTest, LoadingCorrectsOutOfRangeValues) {
       {"WMAID3TagType", 7, 2},        {"M4AID3TagType", 3, 2},      {"OGGID3TagType", 7, 7},
       {"MP3ID3TagType", 5, 5},        {"WAVChannelNum", 5, 2},      {"WAVChannelNum", 0, 0},
       {"OGGChannels", 3, 2},          {"OGGChannels", 1, 1},        {"WMAChannels", 0, 2},
-      {"WMAChannels", 1, 1},          {"OutputFormat", 1234, 1234}, {"WAVBitsPerSample", 24, 24},
+      {"WMAChannels", 1, 1},          {"OutputFormat", 1234, 1000}, {"WAVBitsPerSample", 24, 24},
   };
   for (const Correction& c : cases) {
     StoreNumber(c.name, c.stored);
     const ConvertSettings loaded = Load();
     EXPECT_EQ(loaded.*FindSetting(c.name)->number, c.loaded) << c.name << " stored as " << c.stored;
+  }
+}
+
+TEST_F(SettingsStoreTest, UnknownStoredOutputFormatLoadsAsMp3) {
+  // Every code of the format list stays; anything else, source kinds that
+  // are no output format included, loads as MP3.
+  const Correction cases[] = {
+      {"OutputFormat", 6700, 6700}, {"OutputFormat", 6500, 6500}, {"OutputFormat", 5600, 5600},
+      {"OutputFormat", 1234, 1000}, {"OutputFormat", 0, 1000},    {"OutputFormat", 3050, 1000},
+      {"OutputFormat", 4294967295u, 1000},
+  };
+  for (const Correction& c : cases) {
+    StoreNumber(c.name, c.stored);
+    EXPECT_EQ(Load().outputFormat, c.loaded) << "stored as " << c.stored;
   }
 }
 
@@ -126,6 +140,29 @@ TEST_F(SettingsStoreTest, HandEditedFilterTextWithoutQuotesLoadsWhole) {
   const ConvertSettings loaded = Load();
   EXPECT_EQ(loaded.filterExts, "WAV,Mp3");
   EXPECT_EQ(loaded.extensionFilter, (std::vector<std::string>{"wav", "mp3"}));
+}
+
+TEST_F(SettingsStoreTest, HandEditedTextsWithCommasReadExactlyAsWritten) {
+  WriteFileText(FilePath(),
+                "[Options]\n"
+                "DestSpecifiedFolder=/srv/Hello, World\n"
+                "EnableExtFilter=1\n"
+                "FilterExts=wav, mp3\n"
+                "MP3Tag\\Title=Hello, World\n"
+                "[Options/OGGTag]\n"
+                "Artist=  Ann ,  Bob ,\n"
+                "Album=\"Quoted, kept\", and not\n"
+                "Comment=tab\\t, escape\n"
+                "Genre=Rock,Pop\n");
+  const ConvertSettings loaded = Load();
+  EXPECT_EQ(loaded.destSpecifiedFolder, "/srv/Hello, World");
+  EXPECT_EQ(loaded.filterExts, "wav, mp3");
+  EXPECT_EQ(loaded.extensionFilter, (std::vector<std::string>{"wav", " mp3"}));
+  EXPECT_EQ(loaded.mp3Tag.title, "Hello, World");
+  EXPECT_EQ(loaded.oggTag.artist, "Ann ,  Bob ,");
+  EXPECT_EQ(loaded.oggTag.album, "Quoted, kept, and not");
+  EXPECT_EQ(loaded.oggTag.comment, "tab\t, escape");
+  EXPECT_EQ(loaded.oggTag.genre, "Rock,Pop");
 }
 
 TEST_F(SettingsStoreTest, ValuesOfTheWrongTypeOrSizeKeepTheDefault) {

@@ -125,6 +125,38 @@ TEST_F(OptionsCommandTest, UnwritableSettingsFailTheCommand) {
   EXPECT_NE(result.err.find("could not be saved"), std::string::npos) << result.err;
 }
 
+TEST_F(OptionsCommandTest, UnparsableSettingsFileIsReportedByName) {
+  const std::string broken = "[Options\nMP3BitRate=320\n";
+  WriteFileText(SettingsFile(), broken);
+  const std::string named = "\"" + SettingsFile() + "\" cannot be parsed";
+
+  const ProcessResult set = Cli({"options", "MP3BitRate=192"});
+  EXPECT_EQ(set.exitCode, 1);
+  EXPECT_EQ(set.out, "");
+  EXPECT_NE(set.err.find(named), std::string::npos) << set.err;
+  EXPECT_EQ(set.err.find("writable"), std::string::npos) << set.err;
+  EXPECT_EQ(ReadFileText(SettingsFile()), broken);
+
+  // Listing still shows the values in effect, the defaults, and says why.
+  const ProcessResult list = Cli({"options"});
+  EXPECT_EQ(list.exitCode, 0);
+  EXPECT_NE(list.out.find("\nMP3BitRate=128\n"), std::string::npos);
+  EXPECT_NE(list.err.find(named), std::string::npos) << list.err;
+}
+
+TEST_F(OptionsCommandTest, TextsPrintOnOneLineWithTabsAndLineFeedsEscaped) {
+  const ProcessResult set = Cli({"options", "MP3Tag/Comment=two\nlines\tand a \\ backslash"});
+  ASSERT_EQ(set.exitCode, 0) << set.err;
+  const std::string escaped = "two\\nlines\\tand a \\\\ backslash";
+  EXPECT_EQ(set.out, "MP3Tag/Comment=" + escaped + "\n");
+  EXPECT_EQ(Printed("MP3Tag/Comment"), escaped);
+
+  const ProcessResult list = Cli({"options"});
+  size_t lines = 0;
+  for (const char c : list.out) lines += c == '\n';
+  EXPECT_EQ(lines, SettingsCatalog().size() + 4 * PresetCatalog().size());
+}
+
 TEST_F(OptionsCommandTest, HelpVersionAndUnknownCommands) {
   const ProcessResult help = Cli({"--help"});
   EXPECT_EQ(help.exitCode, 0);

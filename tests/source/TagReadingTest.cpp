@@ -1,10 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <taglib/apetag.h>
+#include <taglib/id3v1tag.h>
+#include <taglib/id3v2tag.h>
+#include <taglib/mpegfile.h>
+
+#include <climits>
+
 #include "app/ConvertSettings.h"
+#include "app/EngineStartup.h"
 #include "source/AudioSource.h"
+#include "source/OpenSource.h"
 #include "source/SourceKind.h"
 #include "source/TagReading.h"
 #include "support/AudioFixtures.h"
+#include "support/ProgramFolder.h"
+#include "support/RunProcess.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -53,12 +64,12 @@ TEST(TagReadingTest, FileNamesAndTrackNumbers) {
   EXPECT_EQ(FileNameWithoutExtension("/m/a.b.wav"), "a.b");
   EXPECT_EQ(FileNameWithoutExtension("song.mid"), "song");
 
-  EXPECT_EQ(TrackNumberFromText("7/12"), 7u);
-  EXPECT_EQ(TrackNumberFromText(" 12"), 12u);
-  EXPECT_EQ(TrackNumberFromText("track 3"), 0u);
-  EXPECT_EQ(TrackNumberFromText(""), 0u);
-  EXPECT_EQ(TrackNumberFromText("-3"), 0u);
-  EXPECT_EQ(TrackNumberFromText("99999999999"), 0xFFFFFFFFu);
+  EXPECT_EQ(TrackNumberFromText("7/12"), 7);
+  EXPECT_EQ(TrackNumberFromText(" 12"), 12);
+  EXPECT_EQ(TrackNumberFromText("track 3"), 0);
+  EXPECT_EQ(TrackNumberFromText(""), 0);
+  EXPECT_EQ(TrackNumberFromText("-3"), -3);
+  EXPECT_EQ(TrackNumberFromText("99999999999"), INT_MAX);
 }
 
 TEST(TagReadingTest, PresetTagTakesTitleAndTrackByType) {
@@ -72,7 +83,7 @@ TEST(TagReadingTest, PresetTagTakesTitleAndTrackByType) {
   const struct {
     uint32_t titleAsFileName, trackNumType;
     const char* title;
-    uint32_t track;
+    int32_t track;
   } cases[] = {{1, TRACK_NUM_NONE, "Song", 0}, {0, TRACK_NUM_SEQUENCE, "Preset title", 4},
                {1, TRACK_NUM_CUSTOM, "Song", 9}};
   for (const auto& c : cases) {
@@ -122,7 +133,72 @@ TEST(TagReadingTest, TransferReadsTheSourceTagOrNothing) {
   const OutputTag tag = ChooseOutputTag(TAG_TRANSFER, false, KIND_OGG, "/m/a.ogg", source, {}, 1);
   EXPECT_EQ(tag.fields.comment, "two\nlines");
   EXPECT_EQ(tag.fields.track, "7/12");
-  EXPECT_EQ(tag.trackNumber, 7u);
+  EXPECT_EQ(tag.trackNumber, 7);
+}
+
+TEST(TagReadingTest, TransferReadsTheTrackTextAsASignedDecimalInteger) {
+  const struct {
+    const char* text;
+    int32_t number;
+  } cases[] = {
+      {"-3", -3},        {"+4", 4},      {" -12/15", -12}, {"7/12", 7},
+      {"-", 0},          {"- 3", 0},     {"x5", 0},        {"", 0},
+      {"2147483647", INT_MAX},           {"99999999999", INT_MAX},
+      {"-2147483648", INT_MIN},          {"-99999999999", INT_MIN},
+  };
+  for (const auto& c : cases) {
+    TaggedSource source;
+    source.tags = TagInfo{"t", "", "", "", "", "", c.text, "", ""};
+    const OutputTag tag = ChooseOutputTag(TAG_TRANSFER, false, KIND_OGG, "/m/a.ogg", source, {}, 1);
+    ASSERT_EQ(tag.type, OutputTag::Type::FIELDS) << c.text;
+    EXPECT_EQ(tag.trackNumber, c.number) << c.text;
+    EXPECT_EQ(tag.fields.track, c.text);
+  }
+}
+
+// An MP3 file made by lame with an ID3v1 tag, to which TagLib adds an ID3v2
+// tag holding the title only and an APE tag holding another artist.
+TEST(TagReadingTest, TransferFillsEmptyFieldsFromEveryTagOfAnMp3) {
+  TempDir dir;
+  const std::string wav = dir.File("in.wav");
+  WriteWav16(wav, 44100, 1, SineWave(11025, 1, 44100, 440));
+  const std::string mp3 = dir.File("tagged.mp3");
+  const ProcessResult lame =
+      RunProcess("lame", {"--quiet", "--id3v1-only", "--ta", "V1 Artist", "--tl", "V1 Album",
+                          "--ty", "1999", "--tg", "Jazz", "--tc", "V1 comment", "--tn", "5", wav,
+                          mp3});
+  ASSERT_EQ(lame.exitCode, 0) << lame.err;
+  {
+    TagLib::MPEG::File file(mp3.c_str());
+    ASSERT_TRUE(file.hasID3v1Tag());
+    file.ID3v2Tag(true)->setTitle("V2 Title");
+    file.APETag(true)->setArtist("APE Artist");
+    ASSERT_TRUE(file.save(TagLib::MPEG::File::ID3v2 | TagLib::MPEG::File::APE,
+                          TagLib::File::StripNone, TagLib::ID3v2::v3, TagLib::File::DoNotDuplicate));
+  }
+  {
+    TagLib::MPEG::File file(mp3.c_str());
+    ASSERT_TRUE(file.hasID3v2Tag() && file.hasAPETag() && file.hasID3v1Tag());
+    ASSERT_TRUE(file.ID3v2Tag()->artist().isEmpty());
+    ASSERT_EQ(file.ID3v1Tag()->artist(), "V1 Artist");
+  }
+
+  const TestProgramFolder folder(false, false);
+  const EngineSession engine(folder.Path());
+  const std::unique_ptr<AudioSource> source = OpenSource(mp3, KIND_MPEG_AUDIO, 0, true);
+  ASSERT_TRUE(source);
+  const OutputTag tag = ChooseOutputTag(TAG_TRANSFER, false, KIND_MPEG_AUDIO, mp3, *source, {}, 1);
+  source->Close();
+  ASSERT_EQ(tag.type, OutputTag::Type::FIELDS);
+  EXPECT_EQ(tag.fields.title, "V2 Title");
+  EXPECT_EQ(tag.fields.artist, "APE Artist");
+  EXPECT_EQ(tag.fields.album, "V1 Album");
+  EXPECT_EQ(tag.fields.year, "1999");
+  EXPECT_EQ(tag.fields.genre, "Jazz");
+  EXPECT_EQ(tag.fields.comment, "V1 comment");
+  EXPECT_EQ(tag.fields.track, "5");
+  EXPECT_EQ(tag.trackNumber, 5);
+  EXPECT_EQ(tag.fields.composer, "");
 }
 
 class Mp4MetadataTest : public ::testing::Test {

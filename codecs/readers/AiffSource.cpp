@@ -90,18 +90,20 @@ bool AiffSource::ParseChunks() {
       if (!ParseCommon(rounded)) return false;
       if (soundSeen_) return true;
     } else if (id == Tag("SSND")) {
+      // The offset and block-size fields come first; a chunk too small for
+      // them holds no sound. The pad byte of an odd chunk is not sample
+      // data, so the stored size bounds the data.
       uint8_t fields[8];
-      if (rounded < 8 || !bytes_->ReadExact(fields, sizeof fields)) return false;
+      if (size < sizeof fields || !bytes_->ReadExact(fields, sizeof fields)) return false;
       const uint64_t offset = LoadBe32(fields);
-      // The pad byte of an odd chunk is not sample data.
-      if (offset > size - std::min<uint64_t>(size, 8)) return false;
+      if (offset > size - sizeof fields) return false;
       dataStart_ = bytes_->Tell() + offset;
       if (dataStart_ > bytes_->Size()) return false;
       // A chunk that claims more than the file holds ends with the file.
-      dataLeft_ = std::min<uint64_t>(size - 8 - offset, bytes_->Size() - dataStart_);
+      dataLeft_ = std::min<uint64_t>(size - sizeof fields - offset, bytes_->Size() - dataStart_);
       soundSeen_ = true;
       if (commonSeen_) return true;
-      if (!bytes_->Skip(rounded - 8)) return false;
+      if (!bytes_->Skip(rounded - sizeof fields)) return false;
     } else if (!bytes_->Skip(rounded)) {
       return false;
     }

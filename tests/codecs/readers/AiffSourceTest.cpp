@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <string>
 
 #include "support/ReaderFixtures.h"
 #include "support/RunProcess.h"
@@ -423,4 +425,24 @@ TEST(AiffSource, GivesBackEveryFileDescriptor) {
     ASSERT_TRUE(destroyedOpen.Open(dir.File("good"), 0));
   }
   EXPECT_EQ(OpenDescriptorCount(), before);
+}
+
+// A sound-data chunk of 7 bytes (padded to 8) cannot even hold its offset
+// and block-size fields: it is refused in either chunk order, and the
+// chunks after it are never taken for samples.
+TEST(AiffSource, SoundChunkShorterThanItsFieldsIsRefused) {
+  ByteWriter ssnd;
+  ssnd.Text("SSND")
+      .Be32(7)            // size: less than the 8 bytes of fields
+      .Be32(0)            // offset
+      .Append({0, 0, 0})  // three bytes of the block size
+      .Append({0});       // the pad byte of the odd chunk
+  const Bytes comm = IffChunk("COMM", AiffCommBody(1, 100, 16, 8000));
+  const Bytes loud = IffChunk("APPL", PcmBytes16(std::vector<int16_t>(100, 30000), true));
+  for (const Bytes& file :
+       {AiffFile(false, {comm, ssnd.bytes, loud}), AiffFile(false, {ssnd.bytes, comm, loud})}) {
+    AiffSource reader;
+    EXPECT_FALSE(OpenMemory(reader, file));
+    EXPECT_TRUE(ReadToEnd(reader).samples.empty());
+  }
 }

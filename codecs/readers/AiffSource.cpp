@@ -235,7 +235,7 @@ bool AiffSource::Prepare() {
     buffer_.resize(layout_.frameBytes * BLOCK_SAMPLES);
   }
 
-  length_ = bytes_->Size();
+  length_ = dataLeft_;
   duration_ = sampleFrames_ / sampleRate_;
   if (duration_ != 0) {
     bitRate_ = Clamp32(length_ / (static_cast<uint64_t>(duration_) * 125));
@@ -244,7 +244,7 @@ bool AiffSource::Prepare() {
   }
   bytesPerSample_ = bitsPerSample_ / 8;
   if (!bytes_->Seek(dataStart_)) return false;
-  position_ = dataStart_;
+  position_ = 0;
   return true;
 }
 

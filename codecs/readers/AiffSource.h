@@ -14,8 +14,8 @@
 // The program's own AIFF and AIFF-C reader. It walks the IFF chunks, takes
 // the stream description from the common chunk and the samples from the
 // sound-data chunk, and delivers two of up to six channels. Length is the
-// file size and position the file offset reached, so progress counts file
-// bytes.
+// size of the sound data and position the sound-data bytes read, so
+// progress and bit rate count samples, not the other chunks of the file.
 class AiffSource : public AudioSource {
  public:
   // The stored encodings.

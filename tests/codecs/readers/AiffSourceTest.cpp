@@ -109,9 +109,9 @@ TEST_P(AiffEncodings, MatchIndependentDecode) {
   EXPECT_EQ(reader.GetOutputChannels(), static_cast<uint32_t>(c.channels));
   EXPECT_EQ(reader.GetBitsPerSample(), static_cast<uint32_t>(c.bits));
   EXPECT_EQ(reader.GetDuration(), 2u);
-  EXPECT_EQ(reader.GetLength(), ReadBytes(dir.File("out.aiff")).size());
   const SourceDump dump = ReadToEnd(reader);
   EXPECT_TRUE(dump.contractKept);
+  EXPECT_EQ(reader.GetPosition(), reader.GetLength());
   const Decoded reference = DecodeWithFfmpeg(dir.File("out.aiff"));
   ASSERT_TRUE(reference.ok);
   ASSERT_EQ(dump.samples.size(), reference.samples.size());
@@ -225,7 +225,7 @@ TEST(AiffSource, ChunksInEitherOrderAndCommonChunkSizes) {
     ASSERT_EQ(OpenMemory(reader, c.file), c.opens) << c.what;
     if (c.opens) {
       EXPECT_EQ(ReadToEnd(reader).samples, samples) << c.what;
-      EXPECT_EQ(reader.GetLength(), c.file.size()) << c.what;
+      EXPECT_EQ(reader.GetLength(), samples.size() * 2) << c.what;
     }
   }
 }
@@ -382,9 +382,10 @@ TEST(AiffSource, TruncatedSoundDataEndsWithTheFile) {
   AiffSource reader;
   ASSERT_TRUE(OpenMemory(reader, file));
   EXPECT_EQ(reader.GetDuration(), 0u);
+  EXPECT_EQ(reader.GetLength(), 10000u - 1001u);
   const SourceDump dump = ReadToEnd(reader);
   EXPECT_EQ(dump.samples.size(), 5000u - 501u);
-  EXPECT_EQ(reader.GetPosition(), file.size() - 1);
+  EXPECT_EQ(reader.GetPosition(), reader.GetLength() - 1);
 }
 
 TEST(AiffSource, SoxFilesAndReopen) {
@@ -397,7 +398,7 @@ TEST(AiffSource, SoxFilesAndReopen) {
   AiffSource reader;
   ASSERT_TRUE(reader.Open(path, 0));
   EXPECT_EQ(reader.GetDuration(), 1u);
-  EXPECT_EQ(reader.GetBitRate(), static_cast<uint32_t>(ReadBytes(path).size() / 125));
+  EXPECT_EQ(reader.GetBitRate(), 22050u * 3 / 2 * 2 * 3 / 125);  // 1.5 s of 24-bit stereo in 1 s
   const SourceDump dump = ReadToEnd(reader);
   EXPECT_EQ(dump.samples, DecodeWithSox(path));
   EXPECT_EQ(dump.samples, DecodeWithFfmpeg(path).samples);
@@ -445,4 +446,32 @@ TEST(AiffSource, SoundChunkShorterThanItsFieldsIsRefused) {
     EXPECT_FALSE(OpenMemory(reader, file));
     EXPECT_TRUE(ReadToEnd(reader).samples.empty());
   }
+}
+
+// A large chunk after the sound data (an application chunk here) is not
+// sound: progress runs over the sound data to its end, and the bit rate is
+// that of the samples, as ffprobe reports it.
+TEST(AiffSource, ProgressAndBitRateCountSoundDataOnly) {
+  TempDir dir;
+  const std::string path = dir.File("appl.aiff");
+  ASSERT_EQ(RunProcess("sox", {"-D", "-R", "-n", "-r", "8000", "-c", "1", "-b", "16", path, "synth",
+                               "2", "sine", "440", "vol", "0.5"})
+                .exitCode,
+            0);
+  Bytes file = ReadBytes(path);
+  const Bytes appl = IffChunk("APPL", Bytes(100 * 1024, 0x41));
+  file.insert(file.end(), appl.begin(), appl.end());
+  ByteWriter formSize;
+  formSize.Be32(static_cast<uint32_t>(file.size() - 8));
+  std::copy(formSize.bytes.begin(), formSize.bytes.end(), file.begin() + 4);
+  WriteBytes(path, file);
+
+  AiffSource reader;
+  ASSERT_TRUE(reader.Open(path, 0));
+  EXPECT_EQ(reader.GetBitRate(), std::stoul(ProbeStreamField(path, "bit_rate")) / 1000);
+  EXPECT_EQ(reader.GetLength(), 32000u);  // 16000 samples of 2 bytes
+  EXPECT_EQ(reader.GetPosition(), 0u);
+  const SourceDump dump = ReadToEnd(reader);
+  EXPECT_EQ(dump.samples, DecodeWithSox(path));
+  EXPECT_EQ(reader.GetPosition(), reader.GetLength());
 }

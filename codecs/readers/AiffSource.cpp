@@ -55,7 +55,7 @@ bool AiffSource::OpenBytes(std::unique_ptr<ByteSource> bytes) {
   Close();
   if (!bytes) return false;
   bytes_ = std::move(bytes);
-  if (!ParseChunks() || !Prepare()) {
+  if (!ParseChunks() || !Prepare() || !HoldsWholeFrame()) {
     Close();
     return false;
   }
@@ -246,6 +246,27 @@ bool AiffSource::Prepare() {
   if (!bytes_->Seek(dataStart_)) return false;
   position_ = 0;
   return true;
+}
+
+// True when the sound data holds at least one whole sample frame; reading
+// then starts at the data start.
+bool AiffSource::HoldsWholeFrame() {
+  if (encoding_ == kIma4) return dataLeft_ >= kImaPacketBytes * channels_;
+  if (encoding_ == kGsm) return dataLeft_ >= GsmDecoder::kFrameBytes;
+  if (encoding_ != kDwvw) return dataLeft_ >= layout_.frameBytes;
+  // DWVW samples take a varying number of bits: a scratch decoder tries
+  // the first frame.
+  const int channels = static_cast<int>(channels_);
+  DwvwDecoder probe(static_cast<int>(sampleSize_));
+  uint64_t left = dataLeft_;
+  const int decoded =
+      probe.Decode(dwvwSamples_.data(), channels, [&](uint8_t* out, size_t capacity) {
+        const size_t got =
+            bytes_->Read(out, static_cast<size_t>(std::min<uint64_t>(capacity, left)));
+        left -= got;
+        return got;
+      });
+  return decoded == channels && bytes_->Seek(dataStart_);
 }
 
 size_t AiffSource::ReadData(uint8_t* out, size_t count) {

@@ -49,6 +49,7 @@ class AiffSource : public AudioSource {
   bool ParseCommon(uint64_t size);
   bool SelectEncoding(uint32_t compression);
   bool Prepare();
+  bool HoldsWholeFrame();
   int ReadFixed(PcmBlock& block);
   int ReadIma4(PcmBlock& block);
   int ReadGsm(PcmBlock& block);

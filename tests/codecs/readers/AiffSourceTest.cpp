@@ -428,6 +428,46 @@ TEST(AiffSource, GivesBackEveryFileDescriptor) {
   EXPECT_EQ(OpenDescriptorCount(), before);
 }
 
+// Sound data that holds no whole sample frame is refused, whatever its
+// encoding: the empty DWVW file that sndfile-convert writes for 12 bits
+// and an empty file from sox, then sound chunks built field by field.
+TEST(AiffSource, RefusesSoundWithoutAWholeFrame) {
+  TempDir dir;
+  ASSERT_EQ(RunProcess("sox", {"-D", "-R", "-n", "-r", "8000", "-c", "1", "-b", "16",
+                               dir.File("in.wav"), "synth", "0.5", "sine", "440"})
+                .exitCode,
+            0);
+  ASSERT_EQ(RunProcess("sndfile-convert", {"-dwvw12", dir.File("in.wav"), dir.File("dwvw12.aif")})
+                .exitCode,
+            0);
+  ASSERT_EQ(RunProcess("sox", {"-n", "-r", "8000", "-c", "2", "-b", "16", dir.File("empty.aiff"),
+                               "trim", "0", "0"})
+                .exitCode,
+            0);
+  auto aifc = [](uint16_t channels, uint16_t bits, const char* type, const Bytes& data) {
+    return AiffFile(true, {IffChunk("COMM", AiffCommBody(channels, 1, bits, 8000, type, "")),
+                           IffChunk("SSND", AiffSsndBody(data))});
+  };
+  struct Case {
+    const char* what;
+    Bytes file;
+  } cases[] = {
+      {"sndfile-convert 12-bit DWVW", ReadBytes(dir.File("dwvw12.aif"))},
+      {"sox with no samples", ReadBytes(dir.File("empty.aiff"))},
+      {"half a 16-bit sample", aifc(1, 16, "NONE", {0x12})},
+      {"one sample of a 24-bit pair", aifc(2, 24, "NONE", {1, 2, 3, 4, 5})},
+      {"one channel of a 6-channel frame", aifc(6, 8, "NONE", {1, 2, 3, 4, 5})},
+      {"IMA4 packet of one channel in two", aifc(2, 16, "IMA4", Bytes(34, 0x11))},
+      {"GSM frame short of a byte", aifc(1, 16, "GSM ", Bytes(32, 0x22))},
+      {"DWVW without data", aifc(1, 16, "DWVW", {})},
+  };
+  for (const Case& c : cases) {
+    AiffSource reader;
+    EXPECT_FALSE(OpenMemory(reader, c.file)) << c.what;
+    EXPECT_EQ(reader.GetLength(), 0u) << c.what;
+  }
+}
+
 // A sound-data chunk of 7 bytes (padded to 8) cannot even hold its offset
 // and block-size fields: it is refused in either chunk order, and the
 // chunks after it are never taken for samples.

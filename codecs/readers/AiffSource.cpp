@@ -29,6 +29,7 @@ void AiffSource::Close() {
   commonSeen_ = false;
   soundSeen_ = false;
   sampleFrames_ = 0;
+  commonFrames_ = 0;
   sampleSize_ = 0;
   encoding_ = 0;
   bigEndian_ = true;
@@ -41,6 +42,7 @@ void AiffSource::Close() {
   gsm_.reset();
   dwvw_.reset();
   dwvwSamples_ = {};
+  dwvwFramesLeft_ = 0;
   ResetState();
 }
 
@@ -128,7 +130,8 @@ bool AiffSource::ParseCommon(uint64_t size) {
     default: return false;
   }
   outputChannels_ = channels_ == 1 ? 1 : 2;
-  sampleFrames_ = LoadBe32(comm + 2);
+  commonFrames_ = LoadBe32(comm + 2);
+  sampleFrames_ = commonFrames_;
   if (sampleFrames_ == 0 || sampleFrames_ == 0xFFFFFFFFu) sampleFrames_ = 1;
   sampleSize_ = LoadBe16(comm + 6);
   sampleRate_ = ExtendedToRate(comm + 8);
@@ -223,6 +226,10 @@ bool AiffSource::Prepare() {
     case kDwvw:
       dwvw_ = std::make_unique<DwvwDecoder>(static_cast<int>(sampleSize_));
       dwvwSamples_.resize(channels * BLOCK_SAMPLES);
+      // The stream ends on a whole byte, so bits after the last sample are
+      // padding: a known frame count says where the samples end.
+      dwvwFramesLeft_ =
+          commonFrames_ == 0 || commonFrames_ == 0xFFFFFFFFu ? UINT64_MAX : commonFrames_;
       break;
     default:
       return false;
@@ -353,9 +360,18 @@ int AiffSource::ReadGsm(PcmBlock& block) {
 
 int AiffSource::ReadDwvw(PcmBlock& block) {
   const int channels = static_cast<int>(channels_);
-  const int decoded = dwvw_->Decode(dwvwSamples_.data(), channels * BLOCK_SAMPLES,
-                                    [this](uint8_t* out, size_t capacity) { return ReadData(out, capacity); });
+  const int wanted = static_cast<int>(std::min<uint64_t>(BLOCK_SAMPLES, dwvwFramesLeft_));
+  if (wanted == 0) return 0;
+  const int decoded =
+      dwvw_->Decode(dwvwSamples_.data(), channels * wanted,
+                    [this](uint8_t* out, size_t capacity) { return ReadData(out, capacity); });
   const int frames = decoded / channels;
+  dwvwFramesLeft_ -= static_cast<uint64_t>(frames);
+  if (dwvwFramesLeft_ == 0) {
+    // What follows the last frame is padding: the sound data is used up.
+    dataLeft_ = 0;
+    position_ = length_;
+  }
   for (int i = 0; i < frames; ++i) {
     const int32_t* frame = dwvwSamples_.data() + static_cast<size_t>(i) * channels;
     block.left[i] = static_cast<int16_t>(frame[0] >> 16);

@@ -61,6 +61,7 @@ class AiffSource : public AudioSource {
   bool commonSeen_ = false;
   bool soundSeen_ = false;
   uint32_t sampleFrames_ = 0;
+  uint32_t commonFrames_ = 0;  // the common chunk's frame count as stored
   uint32_t sampleSize_ = 0;
   int encoding_ = 0;
   bool bigEndian_ = true;
@@ -74,4 +75,5 @@ class AiffSource : public AudioSource {
   std::unique_ptr<GsmDecoder> gsm_;
   std::unique_ptr<DwvwDecoder> dwvw_;
   std::vector<int32_t> dwvwSamples_;
+  uint64_t dwvwFramesLeft_ = 0;
 };

@@ -488,6 +488,29 @@ TEST(AiffSource, SoundChunkShorterThanItsFieldsIsRefused) {
   }
 }
 
+// DWVW streams end on a byte: the bits after the last sample are padding.
+// The common chunk's frame count ends the stream, as libsndfile (which
+// wrote the files) reads them.
+TEST(AiffSource, DwvwEndsAtTheCommonChunkFrameCount) {
+  for (const char* width : {"-dwvw16", "-dwvw24"}) {
+    TempDir dir;
+    ASSERT_EQ(RunProcess("sox", {"-D", "-R", "-n", "-r", "8000", "-c", "1", "-b", "16",
+                                 dir.File("in.wav"), "synth", "2.5", "sine", "440", "vol", "0.7"})
+                  .exitCode,
+              0);
+    const std::string path = dir.File("dwvw.aif");
+    ASSERT_EQ(RunProcess("sndfile-convert", {width, dir.File("in.wav"), path}).exitCode, 0);
+    const std::vector<int16_t> reference = DecodeWithSox(path, "sndfile");
+    ASSERT_EQ(reference.size(), 20000u) << width;
+    AiffSource reader;
+    ASSERT_TRUE(reader.Open(path, 0)) << width;
+    const SourceDump dump = ReadToEnd(reader);
+    EXPECT_EQ(dump.samples.size(), reference.size()) << width;
+    EXPECT_TRUE(dump.samples == reference) << width;
+    EXPECT_EQ(reader.GetPosition(), reader.GetLength()) << width;
+  }
+}
+
 // A large chunk after the sound data (an application chunk here) is not
 // sound: progress runs over the sound data to its end, and the bit rate is
 // that of the samples, as ffprobe reports it.

@@ -218,7 +218,9 @@ bool AiffSource::Prepare() {
       buffer_.resize(kImaPacketBytes * channels * kImaGroupsPerRead);
       break;
     case kGsm:
-      sampleFrames_ = Clamp32(dataLeft_ / GsmDecoder::kFrameBytes * GsmDecoder::kFrameSamples);
+      // The 160 samples of a frame alternate over the channels.
+      sampleFrames_ =
+          Clamp32(dataLeft_ / GsmDecoder::kFrameBytes * GsmDecoder::kFrameSamples / channels);
       gsm_ = std::make_unique<GsmDecoder>(false);
       if (!gsm_->IsValid()) return false;
       buffer_.resize(GsmDecoder::kFrameBytes);

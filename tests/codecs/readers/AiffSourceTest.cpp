@@ -511,6 +511,35 @@ TEST(AiffSource, DwvwEndsAtTheCommonChunkFrameCount) {
   }
 }
 
+// GSM 06.10 frames hold 160 samples of one channel: in a stereo file they
+// alternate left and right, so a frame is 80 sample frames. The stream is
+// a mono encoding of the interleaved samples, so the ffmpeg tool's decode
+// of the raw frames is the interleaved reference.
+TEST(AiffSource, StereoGsmDurationCountsFramesNotSamples) {
+  TempDir dir;
+  ASSERT_EQ(RunProcess("sox", {"-D", "-R", "-n", "-r", "8000", "-c", "1", "-b", "16",
+                               dir.File("in.wav"), "synth", "6", "sine", "300", "vol", "0.5"})
+                .exitCode,
+            0);
+  ASSERT_TRUE(
+      RunFfmpeg({"-i", dir.File("in.wav"), "-c:a", "libgsm", "-f", "gsm", dir.File("raw.gsm")}));
+  const Bytes frames = ReadBytes(dir.File("raw.gsm"));
+  ASSERT_EQ(frames.size(), 300u * 33);  // 3 s of stereo at 8000 Hz
+  const std::string path = dir.File("stereo.aifc");
+  WriteBytes(path,
+             AiffFile(true, {IffChunk("COMM", AiffCommBody(2, 24000, 16, 8000, "GSM ", "GSM 6.10")),
+                             IffChunk("SSND", AiffSsndBody(frames))}));
+  AiffSource reader;
+  ASSERT_TRUE(reader.Open(path, 0));
+  EXPECT_EQ(reader.GetDuration(), 3u);
+  EXPECT_EQ(reader.GetBitRate(), 26u);  // 9900 bytes in 3 s
+  EXPECT_EQ(reader.GetLength(), frames.size());
+  const SourceDump dump = ReadToEnd(reader);
+  EXPECT_TRUE(dump.contractKept);
+  EXPECT_EQ(dump.samples, DecodeWithFfmpeg(dir.File("raw.gsm")).samples);
+  EXPECT_EQ(reader.GetPosition(), reader.GetLength());
+}
+
 // A large chunk after the sound data (an application chunk here) is not
 // sound: progress runs over the sound data to its end, and the bit rate is
 // that of the samples, as ffprobe reports it.

@@ -29,6 +29,7 @@ void AiffSource::Close() {
   commonSeen_ = false;
   soundSeen_ = false;
   sampleFrames_ = 0;
+  commonFrames_ = 0;
   sampleSize_ = 0;
   encoding_ = 0;
   bigEndian_ = true;
@@ -41,6 +42,7 @@ void AiffSource::Close() {
   gsm_.reset();
   dwvw_.reset();
   dwvwSamples_ = {};
+  dwvwFramesLeft_ = 0;
   ResetState();
 }
 
@@ -55,7 +57,7 @@ bool AiffSource::OpenBytes(std::unique_ptr<ByteSource> bytes) {
   Close();
   if (!bytes) return false;
   bytes_ = std::move(bytes);
-  if (!ParseChunks() || !Prepare()) {
+  if (!ParseChunks() || !Prepare() || !HoldsWholeFrame()) {
     Close();
     return false;
   }
@@ -90,18 +92,20 @@ bool AiffSource::ParseChunks() {
       if (!ParseCommon(rounded)) return false;
       if (soundSeen_) return true;
     } else if (id == Tag("SSND")) {
+      // The offset and block-size fields come first; a chunk too small for
+      // them holds no sound. The pad byte of an odd chunk is not sample
+      // data, so the stored size bounds the data.
       uint8_t fields[8];
-      if (rounded < 8 || !bytes_->ReadExact(fields, sizeof fields)) return false;
+      if (size < sizeof fields || !bytes_->ReadExact(fields, sizeof fields)) return false;
       const uint64_t offset = LoadBe32(fields);
-      // The pad byte of an odd chunk is not sample data.
-      if (offset > size - std::min<uint64_t>(size, 8)) return false;
+      if (offset > size - sizeof fields) return false;
       dataStart_ = bytes_->Tell() + offset;
       if (dataStart_ > bytes_->Size()) return false;
       // A chunk that claims more than the file holds ends with the file.
-      dataLeft_ = std::min<uint64_t>(size - 8 - offset, bytes_->Size() - dataStart_);
+      dataLeft_ = std::min<uint64_t>(size - sizeof fields - offset, bytes_->Size() - dataStart_);
       soundSeen_ = true;
       if (commonSeen_) return true;
-      if (!bytes_->Skip(rounded - 8)) return false;
+      if (!bytes_->Skip(rounded - sizeof fields)) return false;
     } else if (!bytes_->Skip(rounded)) {
       return false;
     }
@@ -126,7 +130,8 @@ bool AiffSource::ParseCommon(uint64_t size) {
     default: return false;
   }
   outputChannels_ = channels_ == 1 ? 1 : 2;
-  sampleFrames_ = LoadBe32(comm + 2);
+  commonFrames_ = LoadBe32(comm + 2);
+  sampleFrames_ = commonFrames_;
   if (sampleFrames_ == 0 || sampleFrames_ == 0xFFFFFFFFu) sampleFrames_ = 1;
   sampleSize_ = LoadBe16(comm + 6);
   sampleRate_ = ExtendedToRate(comm + 8);
@@ -213,7 +218,9 @@ bool AiffSource::Prepare() {
       buffer_.resize(kImaPacketBytes * channels * kImaGroupsPerRead);
       break;
     case kGsm:
-      sampleFrames_ = Clamp32(dataLeft_ / GsmDecoder::kFrameBytes * GsmDecoder::kFrameSamples);
+      // The 160 samples of a frame alternate over the channels.
+      sampleFrames_ =
+          Clamp32(dataLeft_ / GsmDecoder::kFrameBytes * GsmDecoder::kFrameSamples / channels);
       gsm_ = std::make_unique<GsmDecoder>(false);
       if (!gsm_->IsValid()) return false;
       buffer_.resize(GsmDecoder::kFrameBytes);
@@ -221,6 +228,10 @@ bool AiffSource::Prepare() {
     case kDwvw:
       dwvw_ = std::make_unique<DwvwDecoder>(static_cast<int>(sampleSize_));
       dwvwSamples_.resize(channels * BLOCK_SAMPLES);
+      // The stream ends on a whole byte, so bits after the last sample are
+      // padding: a known frame count says where the samples end.
+      dwvwFramesLeft_ =
+          commonFrames_ == 0 || commonFrames_ == 0xFFFFFFFFu ? UINT64_MAX : commonFrames_;
       break;
     default:
       return false;
@@ -233,7 +244,7 @@ bool AiffSource::Prepare() {
     buffer_.resize(layout_.frameBytes * BLOCK_SAMPLES);
   }
 
-  length_ = bytes_->Size();
+  length_ = dataLeft_;
   duration_ = sampleFrames_ / sampleRate_;
   if (duration_ != 0) {
     bitRate_ = Clamp32(length_ / (static_cast<uint64_t>(duration_) * 125));
@@ -242,8 +253,29 @@ bool AiffSource::Prepare() {
   }
   bytesPerSample_ = bitsPerSample_ / 8;
   if (!bytes_->Seek(dataStart_)) return false;
-  position_ = dataStart_;
+  position_ = 0;
   return true;
+}
+
+// True when the sound data holds at least one whole sample frame; reading
+// then starts at the data start.
+bool AiffSource::HoldsWholeFrame() {
+  if (encoding_ == kIma4) return dataLeft_ >= kImaPacketBytes * channels_;
+  if (encoding_ == kGsm) return dataLeft_ >= GsmDecoder::kFrameBytes;
+  if (encoding_ != kDwvw) return dataLeft_ >= layout_.frameBytes;
+  // DWVW samples take a varying number of bits: a scratch decoder tries
+  // the first frame.
+  const int channels = static_cast<int>(channels_);
+  DwvwDecoder probe(static_cast<int>(sampleSize_));
+  uint64_t left = dataLeft_;
+  const int decoded =
+      probe.Decode(dwvwSamples_.data(), channels, [&](uint8_t* out, size_t capacity) {
+        const size_t got =
+            bytes_->Read(out, static_cast<size_t>(std::min<uint64_t>(capacity, left)));
+        left -= got;
+        return got;
+      });
+  return decoded == channels && bytes_->Seek(dataStart_);
 }
 
 size_t AiffSource::ReadData(uint8_t* out, size_t count) {
@@ -330,9 +362,18 @@ int AiffSource::ReadGsm(PcmBlock& block) {
 
 int AiffSource::ReadDwvw(PcmBlock& block) {
   const int channels = static_cast<int>(channels_);
-  const int decoded = dwvw_->Decode(dwvwSamples_.data(), channels * BLOCK_SAMPLES,
-                                    [this](uint8_t* out, size_t capacity) { return ReadData(out, capacity); });
+  const int wanted = static_cast<int>(std::min<uint64_t>(BLOCK_SAMPLES, dwvwFramesLeft_));
+  if (wanted == 0) return 0;
+  const int decoded =
+      dwvw_->Decode(dwvwSamples_.data(), channels * wanted,
+                    [this](uint8_t* out, size_t capacity) { return ReadData(out, capacity); });
   const int frames = decoded / channels;
+  dwvwFramesLeft_ -= static_cast<uint64_t>(frames);
+  if (dwvwFramesLeft_ == 0) {
+    // What follows the last frame is padding: the sound data is used up.
+    dataLeft_ = 0;
+    position_ = length_;
+  }
   for (int i = 0; i < frames; ++i) {
     const int32_t* frame = dwvwSamples_.data() + static_cast<size_t>(i) * channels;
     block.left[i] = static_cast<int16_t>(frame[0] >> 16);

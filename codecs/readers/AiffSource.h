@@ -14,8 +14,8 @@
 // The program's own AIFF and AIFF-C reader. It walks the IFF chunks, takes
 // the stream description from the common chunk and the samples from the
 // sound-data chunk, and delivers two of up to six channels. Length is the
-// file size and position the file offset reached, so progress counts file
-// bytes.
+// size of the sound data and position the sound-data bytes read, so
+// progress and bit rate count samples, not the other chunks of the file.
 class AiffSource : public AudioSource {
  public:
   // The stored encodings.
@@ -49,6 +49,7 @@ class AiffSource : public AudioSource {
   bool ParseCommon(uint64_t size);
   bool SelectEncoding(uint32_t compression);
   bool Prepare();
+  bool HoldsWholeFrame();
   int ReadFixed(PcmBlock& block);
   int ReadIma4(PcmBlock& block);
   int ReadGsm(PcmBlock& block);
@@ -60,6 +61,7 @@ class AiffSource : public AudioSource {
   bool commonSeen_ = false;
   bool soundSeen_ = false;
   uint32_t sampleFrames_ = 0;
+  uint32_t commonFrames_ = 0;  // the common chunk's frame count as stored
   uint32_t sampleSize_ = 0;
   int encoding_ = 0;
   bool bigEndian_ = true;
@@ -73,4 +75,5 @@ class AiffSource : public AudioSource {
   std::unique_ptr<GsmDecoder> gsm_;
   std::unique_ptr<DwvwDecoder> dwvw_;
   std::vector<int32_t> dwvwSamples_;
+  uint64_t dwvwFramesLeft_ = 0;
 };

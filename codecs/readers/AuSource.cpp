@@ -91,9 +91,12 @@ bool AuSource::ParseHeader() {
   dataStart_ = offset;
   if (!bytes_->Seek(dataStart_)) return false;
   const uint64_t available = bytes_->Size() - dataStart_;
-  // 0xFFFFFFFF means "to the end of the file"; a size past the end is cut
-  // to what the file holds.
-  if (dataSize == 0xFFFFFFFFu || dataSize > available) dataSize = available;
+  // 0xFFFFFFFF means "to the end of the file", and so does 0, which a
+  // writer that could not come back to the header leaves. A size past the
+  // end is cut to what the file holds.
+  if (dataSize == 0 || dataSize == 0xFFFFFFFFu || dataSize > available) dataSize = available;
+  // Data without one whole frame (one code per channel) is no sound.
+  if (dataSize * 8 < static_cast<uint64_t>(codeSize_) * channels_) return false;
 
   if (codeSize_ < 8) {
     adpcm_ = std::make_unique<G72xDecoder>(static_cast<int>(codeSize_));

@@ -232,6 +232,9 @@ bool RiffWaveSource::Prepare() {
       frames = static_cast<uint64_t>(samplesPerBlock_) * length_ / blockAlign_;
     }
   }
+  // Data without one whole frame, or for the block codecs one whole block,
+  // is no sound.
+  if (length_ < (codec_ == Codec::Fixed ? layout_.frameBytes : blockAlign_)) return false;
   duration_ = Clamp32(frames / sampleRate_);
   if (duration_ != 0) {
     bitRate_ = Clamp32(length_ / (static_cast<uint64_t>(duration_) * 125));

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <string>
 
 #include "support/ReaderFixtures.h"
 #include "support/RunProcess.h"
@@ -107,9 +109,9 @@ TEST_P(AiffEncodings, MatchIndependentDecode) {
   EXPECT_EQ(reader.GetOutputChannels(), static_cast<uint32_t>(c.channels));
   EXPECT_EQ(reader.GetBitsPerSample(), static_cast<uint32_t>(c.bits));
   EXPECT_EQ(reader.GetDuration(), 2u);
-  EXPECT_EQ(reader.GetLength(), ReadBytes(dir.File("out.aiff")).size());
   const SourceDump dump = ReadToEnd(reader);
   EXPECT_TRUE(dump.contractKept);
+  EXPECT_EQ(reader.GetPosition(), reader.GetLength());
   const Decoded reference = DecodeWithFfmpeg(dir.File("out.aiff"));
   ASSERT_TRUE(reference.ok);
   ASSERT_EQ(dump.samples.size(), reference.samples.size());
@@ -223,7 +225,7 @@ TEST(AiffSource, ChunksInEitherOrderAndCommonChunkSizes) {
     ASSERT_EQ(OpenMemory(reader, c.file), c.opens) << c.what;
     if (c.opens) {
       EXPECT_EQ(ReadToEnd(reader).samples, samples) << c.what;
-      EXPECT_EQ(reader.GetLength(), c.file.size()) << c.what;
+      EXPECT_EQ(reader.GetLength(), samples.size() * 2) << c.what;
     }
   }
 }
@@ -380,9 +382,10 @@ TEST(AiffSource, TruncatedSoundDataEndsWithTheFile) {
   AiffSource reader;
   ASSERT_TRUE(OpenMemory(reader, file));
   EXPECT_EQ(reader.GetDuration(), 0u);
+  EXPECT_EQ(reader.GetLength(), 10000u - 1001u);
   const SourceDump dump = ReadToEnd(reader);
   EXPECT_EQ(dump.samples.size(), 5000u - 501u);
-  EXPECT_EQ(reader.GetPosition(), file.size() - 1);
+  EXPECT_EQ(reader.GetPosition(), reader.GetLength() - 1);
 }
 
 TEST(AiffSource, SoxFilesAndReopen) {
@@ -395,7 +398,7 @@ TEST(AiffSource, SoxFilesAndReopen) {
   AiffSource reader;
   ASSERT_TRUE(reader.Open(path, 0));
   EXPECT_EQ(reader.GetDuration(), 1u);
-  EXPECT_EQ(reader.GetBitRate(), static_cast<uint32_t>(ReadBytes(path).size() / 125));
+  EXPECT_EQ(reader.GetBitRate(), 22050u * 3 / 2 * 2 * 3 / 125);  // 1.5 s of 24-bit stereo in 1 s
   const SourceDump dump = ReadToEnd(reader);
   EXPECT_EQ(dump.samples, DecodeWithSox(path));
   EXPECT_EQ(dump.samples, DecodeWithFfmpeg(path).samples);
@@ -423,4 +426,144 @@ TEST(AiffSource, GivesBackEveryFileDescriptor) {
     ASSERT_TRUE(destroyedOpen.Open(dir.File("good"), 0));
   }
   EXPECT_EQ(OpenDescriptorCount(), before);
+}
+
+// Sound data that holds no whole sample frame is refused, whatever its
+// encoding: the empty DWVW file that sndfile-convert writes for 12 bits
+// and an empty file from sox, then sound chunks built field by field.
+TEST(AiffSource, RefusesSoundWithoutAWholeFrame) {
+  TempDir dir;
+  ASSERT_EQ(RunProcess("sox", {"-D", "-R", "-n", "-r", "8000", "-c", "1", "-b", "16",
+                               dir.File("in.wav"), "synth", "0.5", "sine", "440"})
+                .exitCode,
+            0);
+  ASSERT_EQ(RunProcess("sndfile-convert", {"-dwvw12", dir.File("in.wav"), dir.File("dwvw12.aif")})
+                .exitCode,
+            0);
+  ASSERT_EQ(RunProcess("sox", {"-n", "-r", "8000", "-c", "2", "-b", "16", dir.File("empty.aiff"),
+                               "trim", "0", "0"})
+                .exitCode,
+            0);
+  auto aifc = [](uint16_t channels, uint16_t bits, const char* type, const Bytes& data) {
+    return AiffFile(true, {IffChunk("COMM", AiffCommBody(channels, 1, bits, 8000, type, "")),
+                           IffChunk("SSND", AiffSsndBody(data))});
+  };
+  struct Case {
+    const char* what;
+    Bytes file;
+  } cases[] = {
+      {"sndfile-convert 12-bit DWVW", ReadBytes(dir.File("dwvw12.aif"))},
+      {"sox with no samples", ReadBytes(dir.File("empty.aiff"))},
+      {"half a 16-bit sample", aifc(1, 16, "NONE", {0x12})},
+      {"one sample of a 24-bit pair", aifc(2, 24, "NONE", {1, 2, 3, 4, 5})},
+      {"one channel of a 6-channel frame", aifc(6, 8, "NONE", {1, 2, 3, 4, 5})},
+      {"IMA4 packet of one channel in two", aifc(2, 16, "IMA4", Bytes(34, 0x11))},
+      {"GSM frame short of a byte", aifc(1, 16, "GSM ", Bytes(32, 0x22))},
+      {"DWVW without data", aifc(1, 16, "DWVW", {})},
+  };
+  for (const Case& c : cases) {
+    AiffSource reader;
+    EXPECT_FALSE(OpenMemory(reader, c.file)) << c.what;
+    EXPECT_EQ(reader.GetLength(), 0u) << c.what;
+  }
+}
+
+// A sound-data chunk of 7 bytes (padded to 8) cannot even hold its offset
+// and block-size fields: it is refused in either chunk order, and the
+// chunks after it are never taken for samples.
+TEST(AiffSource, SoundChunkShorterThanItsFieldsIsRefused) {
+  ByteWriter ssnd;
+  ssnd.Text("SSND")
+      .Be32(7)            // size: less than the 8 bytes of fields
+      .Be32(0)            // offset
+      .Append({0, 0, 0})  // three bytes of the block size
+      .Append({0});       // the pad byte of the odd chunk
+  const Bytes comm = IffChunk("COMM", AiffCommBody(1, 100, 16, 8000));
+  const Bytes loud = IffChunk("APPL", PcmBytes16(std::vector<int16_t>(100, 30000), true));
+  for (const Bytes& file :
+       {AiffFile(false, {comm, ssnd.bytes, loud}), AiffFile(false, {ssnd.bytes, comm, loud})}) {
+    AiffSource reader;
+    EXPECT_FALSE(OpenMemory(reader, file));
+    EXPECT_TRUE(ReadToEnd(reader).samples.empty());
+  }
+}
+
+// DWVW streams end on a byte: the bits after the last sample are padding.
+// The common chunk's frame count ends the stream, as libsndfile (which
+// wrote the files) reads them.
+TEST(AiffSource, DwvwEndsAtTheCommonChunkFrameCount) {
+  for (const char* width : {"-dwvw16", "-dwvw24"}) {
+    TempDir dir;
+    ASSERT_EQ(RunProcess("sox", {"-D", "-R", "-n", "-r", "8000", "-c", "1", "-b", "16",
+                                 dir.File("in.wav"), "synth", "2.5", "sine", "440", "vol", "0.7"})
+                  .exitCode,
+              0);
+    const std::string path = dir.File("dwvw.aif");
+    ASSERT_EQ(RunProcess("sndfile-convert", {width, dir.File("in.wav"), path}).exitCode, 0);
+    const std::vector<int16_t> reference = DecodeWithSox(path, "sndfile");
+    ASSERT_EQ(reference.size(), 20000u) << width;
+    AiffSource reader;
+    ASSERT_TRUE(reader.Open(path, 0)) << width;
+    const SourceDump dump = ReadToEnd(reader);
+    EXPECT_EQ(dump.samples.size(), reference.size()) << width;
+    EXPECT_TRUE(dump.samples == reference) << width;
+    EXPECT_EQ(reader.GetPosition(), reader.GetLength()) << width;
+  }
+}
+
+// GSM 06.10 frames hold 160 samples of one channel: in a stereo file they
+// alternate left and right, so a frame is 80 sample frames. The stream is
+// a mono encoding of the interleaved samples, so the ffmpeg tool's decode
+// of the raw frames is the interleaved reference.
+TEST(AiffSource, StereoGsmDurationCountsFramesNotSamples) {
+  TempDir dir;
+  ASSERT_EQ(RunProcess("sox", {"-D", "-R", "-n", "-r", "8000", "-c", "1", "-b", "16",
+                               dir.File("in.wav"), "synth", "6", "sine", "300", "vol", "0.5"})
+                .exitCode,
+            0);
+  ASSERT_TRUE(
+      RunFfmpeg({"-i", dir.File("in.wav"), "-c:a", "libgsm", "-f", "gsm", dir.File("raw.gsm")}));
+  const Bytes frames = ReadBytes(dir.File("raw.gsm"));
+  ASSERT_EQ(frames.size(), 300u * 33);  // 3 s of stereo at 8000 Hz
+  const std::string path = dir.File("stereo.aifc");
+  WriteBytes(path,
+             AiffFile(true, {IffChunk("COMM", AiffCommBody(2, 24000, 16, 8000, "GSM ", "GSM 6.10")),
+                             IffChunk("SSND", AiffSsndBody(frames))}));
+  AiffSource reader;
+  ASSERT_TRUE(reader.Open(path, 0));
+  EXPECT_EQ(reader.GetDuration(), 3u);
+  EXPECT_EQ(reader.GetBitRate(), 26u);  // 9900 bytes in 3 s
+  EXPECT_EQ(reader.GetLength(), frames.size());
+  const SourceDump dump = ReadToEnd(reader);
+  EXPECT_TRUE(dump.contractKept);
+  EXPECT_EQ(dump.samples, DecodeWithFfmpeg(dir.File("raw.gsm")).samples);
+  EXPECT_EQ(reader.GetPosition(), reader.GetLength());
+}
+
+// A large chunk after the sound data (an application chunk here) is not
+// sound: progress runs over the sound data to its end, and the bit rate is
+// that of the samples, as ffprobe reports it.
+TEST(AiffSource, ProgressAndBitRateCountSoundDataOnly) {
+  TempDir dir;
+  const std::string path = dir.File("appl.aiff");
+  ASSERT_EQ(RunProcess("sox", {"-D", "-R", "-n", "-r", "8000", "-c", "1", "-b", "16", path, "synth",
+                               "2", "sine", "440", "vol", "0.5"})
+                .exitCode,
+            0);
+  Bytes file = ReadBytes(path);
+  const Bytes appl = IffChunk("APPL", Bytes(100 * 1024, 0x41));
+  file.insert(file.end(), appl.begin(), appl.end());
+  ByteWriter formSize;
+  formSize.Be32(static_cast<uint32_t>(file.size() - 8));
+  std::copy(formSize.bytes.begin(), formSize.bytes.end(), file.begin() + 4);
+  WriteBytes(path, file);
+
+  AiffSource reader;
+  ASSERT_TRUE(reader.Open(path, 0));
+  EXPECT_EQ(reader.GetBitRate(), std::stoul(ProbeStreamField(path, "bit_rate")) / 1000);
+  EXPECT_EQ(reader.GetLength(), 32000u);  // 16000 samples of 2 bytes
+  EXPECT_EQ(reader.GetPosition(), 0u);
+  const SourceDump dump = ReadToEnd(reader);
+  EXPECT_EQ(dump.samples, DecodeWithSox(path));
+  EXPECT_EQ(reader.GetPosition(), reader.GetLength());
 }

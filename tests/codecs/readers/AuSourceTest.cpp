@@ -242,3 +242,59 @@ TEST(AuSource, GivesBackEveryFileDescriptor) {
   }
   EXPECT_EQ(OpenDescriptorCount(), before);
 }
+
+// A data size of 0 is what a writer that could not go back to the header
+// leaves: the data runs to the end of the file, as ffmpeg and sox read it.
+TEST(AuSource, DataSizeZeroRunsToTheEndOfTheFile) {
+  TempDir dir;
+  const std::string path = dir.File("zero.au");
+  ASSERT_EQ(RunProcess("sox", {"-D", "-R", "-n", "-r", "8000", "-c", "2", "-b", "16", path, "synth",
+                               "1.5", "sine", "440", "sine", "660", "vol", "0.5"})
+                .exitCode,
+            0);
+  Bytes file = ReadBytes(path);
+  ASSERT_EQ(LoadBe32(&file[8]), 48000u);
+  for (int i = 8; i < 12; ++i) file[i] = 0;  // the data size field
+  WriteBytes(path, file);
+
+  AuSource reader;
+  ASSERT_TRUE(reader.Open(path, 0));
+  EXPECT_EQ(reader.GetLength(), 48000u);
+  EXPECT_EQ(reader.GetDuration(), 1u);
+  const SourceDump dump = ReadToEnd(reader);
+  EXPECT_EQ(dump.samples, DecodeWithFfmpeg(path).samples);
+  EXPECT_EQ(dump.samples, DecodeWithSox(path));
+  EXPECT_EQ(reader.GetPosition(), reader.GetLength());
+}
+
+// Data that holds no whole frame is refused: an empty file from sox, then
+// headers built field by field.
+TEST(AuSource, RefusesDataWithoutAWholeFrame) {
+  TempDir dir;
+  ASSERT_EQ(RunProcess("sox", {"-n", "-r", "8000", "-c", "1", "-b", "16", dir.File("empty.au"),
+                               "trim", "0", "0"})
+                .exitCode,
+            0);
+  auto with = [](uint32_t encoding, uint32_t channels, uint32_t dataSize, const Bytes& data) {
+    AuHeader h;
+    h.encoding = encoding;
+    h.channels = channels;
+    h.dataSize = dataSize;
+    return AuFile(h, data);
+  };
+  struct Case {
+    const char* what;
+    Bytes file;
+  } cases[] = {
+      {"sox with no samples", ReadBytes(dir.File("empty.au"))},
+      {"size 0, nothing after the header", with(3, 1, 0, {})},
+      {"size 1 of 16-bit", with(3, 1, 1, {0x12, 0x34})},
+      {"one sample of a stereo 24-bit frame", with(4, 2, 0xFFFFFFFF, {1, 2, 3, 4, 5})},
+      {"G.723 40 kbit/s: 5 bits of a stereo pair's 10", with(26, 2, 1, {0xFF})},
+  };
+  for (const Case& c : cases) {
+    AuSource reader;
+    EXPECT_FALSE(OpenMemory(reader, c.file)) << c.what;
+    EXPECT_EQ(reader.GetLength(), 0u) << c.what;
+  }
+}

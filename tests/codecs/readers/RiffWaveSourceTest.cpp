@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "support/ReaderFixtures.h"
+#include "support/RunProcess.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -278,4 +279,46 @@ TEST(RiffWaveSource, GivesBackEveryFileDescriptor) {
     ASSERT_TRUE(destroyedOpen.Open(dir.File("good"), 0));
   }
   EXPECT_EQ(OpenDescriptorCount(), before);
+}
+
+// A data chunk that holds no whole frame (or, for the block codecs, no
+// whole block) is refused: an empty file from sox, then chunks built field
+// by field.
+TEST(RiffWaveSource, RefusesDataWithoutAWholeFrame) {
+  TempDir dir;
+  ASSERT_EQ(RunProcess("sox", {"-n", "-r", "8000", "-c", "1", "-b", "16", dir.File("empty.wav"),
+                               "trim", "0", "0"})
+                .exitCode,
+            0);
+  ByteWriter gsmExtra;
+  gsmExtra
+      .Le16(2)     // extension size
+      .Le16(320);  // samples per block
+  ByteWriter imaExtra;
+  imaExtra
+      .Le16(2)     // extension size
+      .Le16(505);  // samples per block: 256-byte blocks of one channel
+  struct Case {
+    const char* what;
+    Bytes file;
+  } cases[] = {
+      {"sox with no samples", ReadBytes(dir.File("empty.wav"))},
+      {"empty data chunk at the end",
+       WaveFile({RiffChunk("fmt ", WaveFormatBody(1, 1, 8000, 2, 16)), RiffChunk("data", {})})},
+      {"half a 16-bit sample", WaveFile({RiffChunk("fmt ", WaveFormatBody(1, 1, 8000, 2, 16)),
+                                         RiffChunk("data", {0x12}, false)})},
+      {"three of six channels", WaveFile({RiffChunk("fmt ", WaveFormatBody(1, 6, 8000, 6, 8)),
+                                          RiffChunk("data", {1, 2, 3})})},
+      {"GSM block short of a byte",
+       WaveFile({RiffChunk("fmt ", WaveFormatBody(49, 1, 8000, 65, 0, gsmExtra.bytes)),
+                 RiffChunk("data", Bytes(64, 0))})},
+      {"IMA block short of a byte",
+       WaveFile({RiffChunk("fmt ", WaveFormatBody(17, 1, 8000, 256, 4, imaExtra.bytes)),
+                 RiffChunk("data", Bytes(255, 0))})},
+  };
+  for (const Case& c : cases) {
+    RiffWaveSource reader;
+    EXPECT_FALSE(OpenMemory(reader, c.file)) << c.what;
+    EXPECT_EQ(reader.GetLength(), 0u) << c.what;
+  }
 }

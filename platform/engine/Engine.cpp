@@ -138,6 +138,9 @@ bool Free() {
   std::lock_guard<std::mutex> lock(state.mutex);
   if (!state.started) return false;
   state.channels.clear();
+  // A later start must not render with a font of this session.
+  state.fonts.clear();
+  state.defaultFont.reset();
   state.started = false;
   return true;
 }

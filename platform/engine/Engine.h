@@ -30,7 +30,8 @@ bool SetConfig(uint32_t option, uint32_t value);
 // Starts the engine on `device` (0: no sound output) at `freq` Hz. The
 // engine must be started before any stream is created.
 bool Init(int device, uint32_t freq, uint32_t flags);
-// Releases every stream still open and stops the engine.
+// Releases every stream still open and every SoundFont, clears the default
+// font set, and stops the engine.
 bool Free();
 bool IsStarted();
 

@@ -74,7 +74,10 @@ uint64_t ChannelGetPosition(Handle handle, uint32_t mode);  // -1 on failure
 // Decodes the next `length` bytes (whole frames) of interleaved PCM:
 // signed 16-bit, or unsigned 8-bit with SAMPLE_8BITS. Answers the bytes
 // delivered, DATA_END at the end of the stream or on an error. The decoded
-// total equals ChannelGetLength exactly.
+// total equals ChannelGetLength at the end: a decoder that ends a fraction
+// of a second early is padded with silence, one that ends well before the
+// announced length (a cut file) ends the stream there, and the length
+// shrinks to what was delivered.
 constexpr uint32_t DATA_END = 0xFFFFFFFF;
 uint32_t ChannelGetData(Handle handle, void* buffer, uint32_t length);
 

@@ -41,6 +41,7 @@ bool OpenInput(const std::string& url, const AVInputFormat*& format, FfmpegInput
   AVIOContext* io = nullptr;
   if (avio_open2(&io, url.c_str(), AVIO_FLAG_READ, nullptr, nullptr) < 0) return false;
   input.io.reset(io);
+  input.allowance.Grant(avio_size(io));
   if (!format && av_probe_input_buffer2(io, &format, url.c_str(), nullptr, 0, 0) < 0) {
     return false;
   }

@@ -4,14 +4,18 @@
 #include <string>
 #include <vector>
 
+#include "platform/engine/AllocationCap.h"
 #include "platform/engine/EngineStream.h"
 #include "platform/engine/FfmpegHandles.h"
 
 namespace engine {
 
-// A demuxer reading a local file through its own I/O context.
+// A demuxer reading a local file through its own I/O context. The
+// allowance lets the library's allocations grow with the file while it is
+// open (the index of a long file).
 struct FfmpegInput {
-  AvioPtr io;  // declared first, so that the demuxer closes before its I/O
+  AllocationAllowance allowance;  // declared first, so that it goes last
+  AvioPtr io;                     // the demuxer closes before its I/O
   FormatPtr format;
 };
 

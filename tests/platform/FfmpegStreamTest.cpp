@@ -4,11 +4,15 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "codecs/readers/ContainerSource.h"
+#include "platform/engine/AllocationCap.h"
 #include "support/AudioFixtures.h"
 #include "support/TempDir.h"
 
@@ -302,6 +306,12 @@ TEST_F(MpegFileTest, CutAndJoinedFilesAnnounceWhatTheyDecode) {
   ExpectExactDecode(Write("joined.mp3", plain_ + plain_));
 }
 
+double Rms(const std::vector<int16_t>& samples) {
+  double sum = 0;
+  for (int16_t s : samples) sum += static_cast<double>(s) * s;
+  return samples.empty() ? 0 : std::sqrt(sum / samples.size());
+}
+
 // Every descriptor the process holds.
 size_t OpenDescriptors() {
   return static_cast<size_t>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
@@ -407,6 +417,58 @@ TEST(FfmpegStreamTest, FileNamesAreNeverProtocols) {
   ASSERT_TRUE(stream);
   EXPECT_EQ(stream->LengthBytes(), 1600u);
   EXPECT_EQ(stream->FirstFrameOffset(), 44);
+}
+
+// Sets the floor of the library's allocation cap for one test.
+class ScopedAllocationFloor {
+ public:
+  explicit ScopedAllocationFloor(size_t bytes) : saved_(engine::AllocationFloor()) {
+    engine::SetAllocationFloor(bytes);
+  }
+  ~ScopedAllocationFloor() { engine::SetAllocationFloor(saved_); }
+
+ private:
+  size_t saved_;
+};
+
+TEST(FfmpegStreamTest, LongMpeg4FileOpensWithItsWholeIndex) {
+  // The index of an MPEG-4 file is one allocation of 25-30 bytes a frame:
+  // two hours of 8 kHz AAC need about 1.7 MB. With the cap's floor at 1 MB,
+  // as 256 MB stands to the index of a 60-hour book, the file still opens
+  // and decodes from its first packet through both readers.
+  TempDir dir;
+  WriteWav16(dir.File("in.wav"), 8000, 1, SineWave(60 * 8000, 1, 8000, 440));
+  ASSERT_TRUE(
+      RunFfmpeg({"-i", dir.File("in.wav"), "-c:a", "aac", "-b:a", "12k", dir.File("minute.m4a")}));
+  const std::string book = dir.File("book.m4b");
+  ASSERT_TRUE(RunFfmpeg({"-stream_loop", "-1", "-i", dir.File("minute.m4a"), "-c", "copy", "-t",
+                         "7200", "-f", "ipod", book}));
+  const Decoded minute = DecodeWithFfmpeg(dir.File("minute.m4a"));
+  ASSERT_TRUE(minute.ok);
+  const double seconds = std::stod(ProbeStreamField(book, "duration"));
+  ASSERT_NEAR(seconds, 7200, 1);
+
+  const ScopedAllocationFloor floor(1 << 20);
+  FormatGate gate = FormatGate::Core();
+  gate.AllowDemuxer("m4a");
+  gate.AllowCodec("aac");
+  auto stream = OpenSampledStream(book, gate);
+  ASSERT_TRUE(stream);
+  EXPECT_NEAR(static_cast<double>(stream->LengthBytes() / 2), seconds * 8000, 1024);
+  std::vector<uint8_t> head(2 * 8000 * 2);
+  ASSERT_EQ(stream->Decode(head.data(), static_cast<uint32_t>(head.size())), head.size());
+  EXPECT_TRUE(std::equal(minute.samples.begin(), minute.samples.begin() + 16000,
+                         AsSigned16(head, false).begin()))
+      << "the first seconds differ from the ffmpeg tool's decode";
+
+  // This reader rounds float samples its own way: one step apart at most.
+  ContainerSource source;
+  ASSERT_TRUE(source.Open(book, 0));
+  PcmBlock block;
+  ASSERT_EQ(source.Read(block), BLOCK_SAMPLES);
+  EXPECT_TRUE(std::equal(block.left, block.left + BLOCK_SAMPLES, minute.samples.begin(),
+                         [](int16_t a, int16_t b) { return std::abs(a - b) <= 1; }));
+  EXPECT_GT(Rms(std::vector<int16_t>(block.left, block.left + BLOCK_SAMPLES)), 1000);
 }
 
 }  // namespace

@@ -90,6 +90,12 @@ bool EngineSource::Open(const std::string& path, uint32_t renderRate) {
 
   length_ = engine::ChannelGetLength(handle_, engine::POS_BYTE);
   if (length_ == static_cast<uint64_t>(-1)) length_ = 0;
+  // A stream that opens but would deliver nothing is no source: converting
+  // it would write an empty file.
+  if (length_ == 0) {
+    Close();
+    return false;
+  }
   const double seconds = engine::ChannelBytes2Seconds(handle_, length_);
   if (length_ != 0) duration_ = static_cast<uint32_t>(seconds);
 

@@ -14,6 +14,7 @@
 #include "codecs/readers/ContainerSource.h"
 #include "platform/engine/AllocationCap.h"
 #include "support/AudioFixtures.h"
+#include "support/RunProcess.h"
 #include "support/TempDir.h"
 
 using engine::FormatGate;
@@ -306,10 +307,73 @@ TEST_F(MpegFileTest, CutAndJoinedFilesAnnounceWhatTheyDecode) {
   ExpectExactDecode(Write("joined.mp3", plain_ + plain_));
 }
 
+// One channel of interleaved samples, frames [from, to).
+std::vector<int16_t> ChannelOf(const std::vector<int16_t>& samples, int channels, int channel,
+                               size_t from, size_t to) {
+  std::vector<int16_t> out;
+  for (size_t k = from; k < to && (k + 1) * channels <= samples.size(); ++k) {
+    out.push_back(samples[k * channels + channel]);
+  }
+  return out;
+}
+
 double Rms(const std::vector<int16_t>& samples) {
   double sum = 0;
   for (int16_t s : samples) sum += static_cast<double>(s) * s;
   return samples.empty() ? 0 : std::sqrt(sum / samples.size());
+}
+
+// Rising zero crossings per second: the frequency of a sine.
+double Frequency(const std::vector<int16_t>& samples, int rate) {
+  int rising = 0;
+  for (size_t i = 1; i < samples.size(); ++i) rising += samples[i - 1] < 0 && samples[i] >= 0;
+  return samples.empty() ? 0 : rising * static_cast<double>(rate) / samples.size();
+}
+
+TEST_F(MpegFileTest, JoinedMp3OfAnotherFormatIsHeardToItsEnd) {
+  // Two files joined with cat: two seconds at 44.1 kHz stereo, then three at
+  // 22.05 kHz mono. The stream keeps the first part's format; the second
+  // part is resampled to it and heard on both sides at its own level.
+  WriteWav16(dir_.File("b.wav"), 22050, 1, SineWave(3 * 22050, 1, 22050, 660));
+  ASSERT_EQ(
+      RunProcess("lame", {"--silent", "-b", "64", dir_.File("b.wav"), dir_.File("b.mp3")}).exitCode,
+      0);
+  const std::string joined = Write("joined.mp3", plain_ + ReadFileText(dir_.File("b.mp3")));
+  const Decoded first = DecodeWithFfmpeg(dir_.File("plain.mp3"));
+  const Decoded second = DecodeWithFfmpeg(dir_.File("b.mp3"));
+  ASSERT_TRUE(first.ok && second.ok);
+  ASSERT_EQ(second.rate, 22050);
+
+  auto stream = OpenSampledStream(joined, FormatGate::Core());
+  ASSERT_TRUE(stream);
+  EXPECT_EQ(stream->Format().rate, 44100u);
+  EXPECT_EQ(stream->Format().channels, 2u);
+  const Decoding decoded = DecodeAll(*stream);
+  EXPECT_EQ(decoded.bytes.size(), stream->LengthBytes());
+  const std::vector<int16_t> samples = AsSigned16(decoded.bytes, false);
+  const size_t frames = samples.size() / 2;
+  // The parts as the ffmpeg tool decodes each, at 44.1 kHz, plus what their
+  // own Info headers would trim and the joined file keeps: the first part's
+  // end padding (under a frame), the second's header frame, encoder delay
+  // (1105 samples) and end padding (under a frame).
+  const int64_t parts = first.Frames() + 2 * second.Frames();
+  EXPECT_GE(static_cast<int64_t>(frames), parts);
+  EXPECT_LE(static_cast<int64_t>(frames), parts + 1152 + 2 * (576 + 1105 + 576));
+
+  const size_t firstFrames = static_cast<size_t>(first.Frames());
+  ASSERT_GT(frames, firstFrames);
+  // All but the first part's last frame, whose padding the joined file keeps.
+  EXPECT_TRUE(std::equal(first.samples.begin(), first.samples.end() - 2 * 1152, samples.begin()))
+      << "the first part differs from the ffmpeg tool's decode of it";
+  // Half a second into the second part, for two seconds.
+  const size_t from = frames - static_cast<size_t>(2 * second.Frames()) + 22050;
+  const std::vector<int16_t> left = ChannelOf(samples, 2, 0, from, from + 88200);
+  const std::vector<int16_t> right = ChannelOf(samples, 2, 1, from, from + 88200);
+  const std::vector<int16_t> mono = ChannelOf(second.samples, 1, 0, 11025, 11025 + 44100);
+  EXPECT_TRUE(left == right);
+  EXPECT_NEAR(Rms(left), Rms(mono), Rms(mono) * 0.03);
+  EXPECT_NEAR(Frequency(left, 44100), Frequency(mono, 22050), 3);
+  EXPECT_NEAR(Frequency(left, 44100), 660, 3);
 }
 
 // Every descriptor the process holds.

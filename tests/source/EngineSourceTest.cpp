@@ -251,4 +251,34 @@ TEST_F(EngineFilesTest, TruncatedFlacEndsWhereItsAudioEnds) {
               static_cast<double>(reference.Frames()) / 44100, 0.11);
 }
 
+TEST_F(EngineFilesTest, FilesThatDecodeToNothingDoNotOpen) {
+  // Each opens as a container but holds no sound: converting it would write
+  // an empty or silent file and call it a success.
+  const TestProgramFolder folder(true, false);
+  const EngineSession engine(folder.Path());
+  WriteWav16(dir_.File("empty.wav"), 44100, 2, {});
+  // A WMA file cut after its header and the head of its data object, before
+  // the first packet. The header object's size is at bytes 16-23.
+  ASSERT_TRUE(RunFfmpeg({"-i", dir_.File("in.wav"), "-c:a", "wmav2", dir_.File("full.wma")}));
+  const std::string wma = ReadFileText(dir_.File("full.wma"));
+  uint64_t headerSize = 0;
+  for (int i = 7; i >= 0; --i) headerSize = headerSize << 8 | static_cast<uint8_t>(wma[16 + i]);
+  ASSERT_LT(headerSize + 50, wma.size());
+  WriteFileText(dir_.File("header-only.wma"), wma.substr(0, headerSize + 50));
+
+  std::vector<std::string> files = {dir_.File("empty.wav"), dir_.File("header-only.wma")};
+  // A WMA file from a real encoder that carries tags and no audio packet.
+  const std::string real = std::string(SONDREL_SOURCE_DIR) + "/../shared/media/real_example.wma";
+  if (std::filesystem::exists(real)) files.push_back(real);
+  for (const std::string& path : files) {
+    SCOPED_TRACE(path);
+    EXPECT_FALSE(EngineSource().Open(path, 0));
+    // Nor does the container library, the fallback for these kinds.
+    if (SourceKindFromPath(path) == KIND_WINDOWS_MEDIA) {
+      EXPECT_EQ(OpenSource(path, KIND_WINDOWS_MEDIA, 0, true), nullptr);
+    }
+  }
+  if (files.size() < 3) GTEST_SKIP() << "shared media real_example.wma is missing: " << real;
+}
+
 }  // namespace

@@ -176,6 +176,41 @@ int64_t ScanSamples(const std::string& url, const AVInputFormat* container, int 
   return std::max<int64_t>(0, total);
 }
 
+// The samples per channel that decoding the stream delivers (frames of
+// another rate counted at `rate`), by decoding the whole file once; -1 when
+// it does not open. For containers whose packet times are too coarse to
+// add up and whose decoders keep back part of the first packet.
+int64_t CountDecodedSamples(const std::string& url, const AVInputFormat* container, int rate) {
+  FfmpegInput input;
+  if (!OpenInput(url, container, input) || !StartDemuxer(url, container, input)) return -1;
+  AVFormatContext* format = input.format.get();
+  const int index = FirstAudioStream(format);
+  if (index < 0) return -1;
+  DiscardOtherStreams(format, index);
+  CodecPtr codec = OpenDecoderFor(format->streams[index]);
+  PacketPtr packet(av_packet_alloc());
+  FramePtr frame(av_frame_alloc());
+  if (!codec || !packet || !frame) return -1;
+
+  int64_t samples = 0;
+  const auto receiveAll = [&] {
+    while (avcodec_receive_frame(codec.get(), frame.get()) == 0) {
+      const int frameRate = codec->sample_rate > 0 ? codec->sample_rate : rate;
+      samples += av_rescale(frame->nb_samples, rate, frameRate);
+      av_frame_unref(frame.get());
+    }
+  };
+  while (av_read_frame(format, packet.get()) >= 0) {
+    // A damaged packet is refused and skipped, as in decoding.
+    if (packet->stream_index == index && avcodec_send_packet(codec.get(), packet.get()) == 0) {
+      receiveAll();
+    }
+    av_packet_unref(packet.get());
+  }
+  if (avcodec_send_packet(codec.get(), nullptr) == 0) receiveAll();
+  return samples;
+}
+
 // Where the MPEG audio of a file begins, and its Xing/Info header if the
 // first frame carries one.
 struct MpegLayout {
@@ -305,6 +340,13 @@ int64_t FfmpegStream::LengthSamples(const std::string& path, bool mpegFile) {
     if (layout.firstFrame >= 0) firstFrame_ = layout.firstFrame;
     const int64_t fromHeader = InfoHeaderSamples(layout, fileLength_);
     if (fromHeader >= 0) return fromHeader;
+  }
+
+  // ASF times its packets in milliseconds, and its decoders keep back part
+  // of the first packet: only decoding tells the length.
+  if (std::strcmp(input_.format->iformat->name, "asf") == 0) {
+    const int64_t counted = CountDecodedSamples("file:" + path, input_.format->iformat, rate);
+    if (counted >= 0) return counted;
   }
 
   int64_t duration = -1;

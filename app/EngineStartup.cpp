@@ -2,10 +2,10 @@
 
 extern "C" {
 #include <libavutil/log.h>
-#include <libavutil/mem.h>
 }
 
 #include "app/SettingsStore.h"
+#include "platform/engine/AllocationCap.h"
 #include "platform/engine/Engine.h"
 #include "platform/settings/SettingsKey.h"
 
@@ -20,9 +20,10 @@ EngineStart StartEngine(const std::string& programFolder) {
   // The container library needs no registration of its formats; keep its
   // diagnostics off the terminal, since failures are reported per file, and
   // cap its allocations: a forged size field in a file of a few hundred
-  // bytes must not make it take gigabytes. Sound needs far less than this.
+  // bytes must not make it take gigabytes. An open file raises the cap in
+  // proportion to its size, so that the index of a long file still fits.
   av_log_set_level(AV_LOG_QUIET);
-  av_max_alloc(MAX_CONTAINER_ALLOCATION);
+  engine::SetAllocationFloor(MAX_CONTAINER_ALLOCATION);
   return EngineStart::STARTED;
 }
 

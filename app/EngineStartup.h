@@ -14,7 +14,9 @@ class SettingsRoot;
 inline constexpr const char* INIT_FAILED_MESSAGE = "Failed to initialize the software (0x0002020).";
 inline constexpr const char* SOUNDFONT_FILE = "ct4mgm.sf2";
 
-// The largest single allocation the container library may make, in bytes.
+// The floor of the cap on single allocations of the container library, in
+// bytes: an open file of more than 32 MB raises the cap in proportion to
+// its size while it is open (platform/engine/AllocationCap.h).
 inline constexpr size_t MAX_CONTAINER_ALLOCATION = 256u << 20;
 
 // The add-ons, in load order; each is "addons/libsondrel-<name>.so".

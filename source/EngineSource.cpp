@@ -90,6 +90,12 @@ bool EngineSource::Open(const std::string& path, uint32_t renderRate) {
 
   length_ = engine::ChannelGetLength(handle_, engine::POS_BYTE);
   if (length_ == static_cast<uint64_t>(-1)) length_ = 0;
+  // A stream that opens but would deliver nothing is no source: converting
+  // it would write an empty file.
+  if (length_ == 0) {
+    Close();
+    return false;
+  }
   const double seconds = engine::ChannelBytes2Seconds(handle_, length_);
   if (length_ != 0) duration_ = static_cast<uint32_t>(seconds);
 
@@ -119,6 +125,11 @@ int EngineSource::Read(PcmBlock& block) {
   uint8_t* target = channels_ < 2 ? block.Left8() : buffer_.data();
   const uint32_t bytes =
       engine::ChannelGetData(handle_, target, static_cast<uint32_t>(buffer_.size()));
+  // The engine shortens the length of a stream that ends well before it.
+  if (bytes == engine::DATA_END || bytes < buffer_.size()) {
+    const uint64_t length = engine::ChannelGetLength(handle_, engine::POS_BYTE);
+    if (length != static_cast<uint64_t>(-1)) length_ = length;
+  }
   if (bytes == engine::DATA_END) return block.frames = 0;
 
   int frames = 0;

@@ -1,5 +1,7 @@
 #include "codecs/readers/ContainerReader.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -48,9 +50,14 @@ bool ContainerReader::OpenContainer(const std::string& path) {
   Dictionary options;
   if (!options.Set("protocol_whitelist", "file")) return false;
   const std::string url = "file:" + path;
+  struct stat info;
+  if (stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) allowance_.Grant(info.st_size);
   AVFormatContext* raw = nullptr;
   // On failure the library frees the context it allocated.
-  if (avformat_open_input(&raw, url.c_str(), nullptr, options.Address()) < 0) return false;
+  if (avformat_open_input(&raw, url.c_str(), nullptr, options.Address()) < 0) {
+    allowance_.Release();
+    return false;
+  }
   format_.reset(raw);
   // The library shows text files (".txt", ".nfo" and the like) as video of
   // rendered text; they hold no media.
@@ -65,6 +72,7 @@ bool ContainerReader::OpenContainer(const std::string& path) {
 
 void ContainerReader::CloseContainer() {
   format_.reset();
+  allowance_.Release();
   audioStream_ = -1;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "codecs/readers/FfmpegOwners.h"
+#include "platform/engine/AllocationCap.h"
 #include "source/AudioSource.h"
 
 // What the two readers over the media-container library share: the opened
@@ -37,6 +38,9 @@ class ContainerReader : public AudioSource {
   // The first stream of `type`, or null. Cover pictures are not video.
   AVStream* FirstStream(AVMediaType type) const;
 
+  // Lets the library's allocations grow with the open file (the index of a
+  // long file); declared before the container, so that it goes after it.
+  engine::AllocationAllowance allowance_;
   FormatContextPtr format_;
   int audioStream_ = -1;
 };

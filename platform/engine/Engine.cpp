@@ -21,7 +21,7 @@ struct Channel {
   bool isModule = false;
   std::string path;
   StreamFormat format;
-  uint64_t length = 0;    // announced at open; the stream delivers exactly this
+  uint64_t length = 0;    // announced at open; less when the decoder ends well before it
   uint64_t position = 0;  // bytes delivered so far
   bool decoderDone = false;
   // Raw ID3 blocks, read from the file on first request.
@@ -54,6 +54,12 @@ EngineState& State() {
   static EngineState state;
   return state;
 }
+
+// A decoder that ends at most this far before the announced length (a
+// codec's last frame, a container's rounded duration) is padded with
+// silence up to it, so that exact lengths hold. One that ends further
+// before it (a cut or damaged file) ends the stream there.
+constexpr double kPaddedGapSeconds = 0.25;
 
 Channel* Find(EngineState& state, Handle handle) {
   const auto found = state.channels.find(handle);
@@ -138,6 +144,9 @@ bool Free() {
   std::lock_guard<std::mutex> lock(state.mutex);
   if (!state.started) return false;
   state.channels.clear();
+  // A later start must not render with a font of this session.
+  state.fonts.clear();
+  state.defaultFont.reset();
   state.started = false;
   return true;
 }
@@ -276,11 +285,22 @@ uint32_t ChannelGetData(Handle handle, void* buffer, uint32_t length) {
     if (got == 0) channel->decoderDone = true;
     filled += got;
   }
-  // A decoder that ends early is padded with silence up to the announced
-  // length, so position and length always agree.
-  if (filled < wanted) std::memset(out + filled, channel->format.eightBit ? 0x80 : 0, wanted - filled);
-  channel->position += wanted;
-  return wanted;
+  lock.lock();
+  if (filled < wanted) {
+    const uint64_t gap = channel->length - channel->position - filled;
+    const double gapSeconds =
+        static_cast<double>(gap) / (static_cast<double>(channel->format.rate) * frameBytes);
+    if (gapSeconds <= kPaddedGapSeconds) {
+      std::memset(out + filled, channel->format.eightBit ? 0x80 : 0, wanted - filled);
+      filled = wanted;
+    } else {
+      // No silence stands in for missing sound: the stream ends where the
+      // decoder did, and its length with it, so position and length agree.
+      channel->length = channel->position + filled;
+    }
+  }
+  channel->position += filled;
+  return filled > 0 ? filled : DATA_END;
 }
 
 uint64_t StreamGetFilePosition(Handle handle, uint32_t mode) {

@@ -30,7 +30,8 @@ bool SetConfig(uint32_t option, uint32_t value);
 // Starts the engine on `device` (0: no sound output) at `freq` Hz. The
 // engine must be started before any stream is created.
 bool Init(int device, uint32_t freq, uint32_t flags);
-// Releases every stream still open and stops the engine.
+// Releases every stream still open and every SoundFont, clears the default
+// font set, and stops the engine.
 bool Free();
 bool IsStarted();
 
@@ -73,7 +74,10 @@ uint64_t ChannelGetPosition(Handle handle, uint32_t mode);  // -1 on failure
 // Decodes the next `length` bytes (whole frames) of interleaved PCM:
 // signed 16-bit, or unsigned 8-bit with SAMPLE_8BITS. Answers the bytes
 // delivered, DATA_END at the end of the stream or on an error. The decoded
-// total equals ChannelGetLength exactly.
+// total equals ChannelGetLength at the end: a decoder that ends a fraction
+// of a second early is padded with silence, one that ends well before the
+// announced length (a cut file) ends the stream there, and the length
+// shrinks to what was delivered.
 constexpr uint32_t DATA_END = 0xFFFFFFFF;
 uint32_t ChannelGetData(Handle handle, void* buffer, uint32_t length);
 

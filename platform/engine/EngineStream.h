@@ -2,8 +2,10 @@
 
 // The decoders behind the engine's handles. Each backend opens one kind of
 // file and decodes it to interleaved PCM; the engine keeps the handle table,
-// counts positions, and pads or cuts every stream to the length it
-// announced at open, so position and length always agree.
+// counts positions, and cuts every stream to the length it announced at
+// open. A stream that ends a fraction of a second short of that length is
+// padded to it; one that ends well short of it ends there, with its length.
+// MIDI songs and modules always deliver exactly their announced length.
 
 #include <cstdint>
 #include <memory>

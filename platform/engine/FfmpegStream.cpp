@@ -41,6 +41,7 @@ bool OpenInput(const std::string& url, const AVInputFormat*& format, FfmpegInput
   AVIOContext* io = nullptr;
   if (avio_open2(&io, url.c_str(), AVIO_FLAG_READ, nullptr, nullptr) < 0) return false;
   input.io.reset(io);
+  input.allowance.Grant(avio_size(io));
   if (!format && av_probe_input_buffer2(io, &format, url.c_str(), nullptr, 0, 0) < 0) {
     return false;
   }
@@ -71,6 +72,31 @@ void DiscardOtherStreams(AVFormatContext* format, int keep) {
   for (unsigned i = 0; i < format->nb_streams; ++i) {
     if (static_cast<int>(i) != keep) format->streams[i]->discard = AVDISCARD_ALL;
   }
+}
+
+// `layout` in native order when it has one, else the default order of its
+// channel count. Such layouts own no memory and may be copied freely.
+AVChannelLayout NativeLayout(const AVChannelLayout& layout) {
+  AVChannelLayout native{};
+  if (layout.order == AV_CHANNEL_ORDER_NATIVE) {
+    native.order = AV_CHANNEL_ORDER_NATIVE;
+    native.nb_channels = layout.nb_channels;
+    native.u.mask = layout.u.mask;
+  } else {
+    av_channel_layout_default(&native, layout.nb_channels);
+  }
+  return native;
+}
+
+// An opened decoder for `stream`, or null.
+CodecPtr OpenDecoderFor(const AVStream* stream) {
+  const AVCodec* decoder = avcodec_find_decoder(stream->codecpar->codec_id);
+  if (!decoder) return nullptr;
+  CodecPtr codec(avcodec_alloc_context3(decoder));
+  if (!codec || avcodec_parameters_to_context(codec.get(), stream->codecpar) < 0) return nullptr;
+  codec->pkt_timebase = stream->time_base;
+  if (avcodec_open2(codec.get(), decoder, nullptr) < 0) return nullptr;
+  return codec;
 }
 
 uint32_t ReadLe32(const uint8_t* p) {
@@ -148,6 +174,41 @@ int64_t ScanSamples(const std::string& url, const AVInputFormat* container, int 
   }
   const int64_t total = samples + av_rescale_q(coarseTicks, stream->time_base, perSample) - trimmed;
   return std::max<int64_t>(0, total);
+}
+
+// The samples per channel that decoding the stream delivers (frames of
+// another rate counted at `rate`), by decoding the whole file once; -1 when
+// it does not open. For containers whose packet times are too coarse to
+// add up and whose decoders keep back part of the first packet.
+int64_t CountDecodedSamples(const std::string& url, const AVInputFormat* container, int rate) {
+  FfmpegInput input;
+  if (!OpenInput(url, container, input) || !StartDemuxer(url, container, input)) return -1;
+  AVFormatContext* format = input.format.get();
+  const int index = FirstAudioStream(format);
+  if (index < 0) return -1;
+  DiscardOtherStreams(format, index);
+  CodecPtr codec = OpenDecoderFor(format->streams[index]);
+  PacketPtr packet(av_packet_alloc());
+  FramePtr frame(av_frame_alloc());
+  if (!codec || !packet || !frame) return -1;
+
+  int64_t samples = 0;
+  const auto receiveAll = [&] {
+    while (avcodec_receive_frame(codec.get(), frame.get()) == 0) {
+      const int frameRate = codec->sample_rate > 0 ? codec->sample_rate : rate;
+      samples += av_rescale(frame->nb_samples, rate, frameRate);
+      av_frame_unref(frame.get());
+    }
+  };
+  while (av_read_frame(format, packet.get()) >= 0) {
+    // A damaged packet is refused and skipped, as in decoding.
+    if (packet->stream_index == index && avcodec_send_packet(codec.get(), packet.get()) == 0) {
+      receiveAll();
+    }
+    av_packet_unref(packet.get());
+  }
+  if (avcodec_send_packet(codec.get(), nullptr) == 0) receiveAll();
+  return samples;
 }
 
 // Where the MPEG audio of a file begins, and its Xing/Info header if the
@@ -237,51 +298,55 @@ bool FfmpegStream::Start(const std::string& path, const FormatGate& gate) {
   if (!gate.AllowsCodec(avcodec_get_name(par->codec_id))) return false;
   if (par->sample_rate <= 0 || par->ch_layout.nb_channels <= 0) return false;
 
-  format_.rate = static_cast<uint32_t>(par->sample_rate);
-  format_.channels = static_cast<uint32_t>(par->ch_layout.nb_channels);
   format_.eightBit = par->codec_id == AV_CODEC_ID_PCM_U8 || par->codec_id == AV_CODEC_ID_PCM_S8 ||
                      par->codec_id == AV_CODEC_ID_PCM_S8_PLANAR;
   outputFormat_ = format_.eightBit ? AV_SAMPLE_FMT_U8 : AV_SAMPLE_FMT_S16;
   if (!OpenDecoder()) return false;
-
   fileLength_ = avio_size(input_.io.get());
   if (fileLength_ < 0) fileLength_ = -1;
-  const bool mpegFile = std::strcmp(container->name, "mp3") == 0;
-  const int64_t samples = LengthSamples(path, mpegFile);
-  if (samples < 0) return false;
-  lengthBytes_ = static_cast<uint64_t>(samples) * format_.BytesPerFrame();
 
   // The first packet tells where the audio data begin when nothing better
-  // is known; it is kept for decoding.
+  // is known. The first frame is decoded now: it announces the stream's
+  // rate and channels (the stream information may already describe a
+  // later part of joined files), and a file that opens but yields no sound
+  // (no packet read, none that decodes) is refused here.
   packetHeld_ = ReadPacket();
-  if (firstFrame_ < 0 && packetHeld_ && packet_->pos >= 0) firstFrame_ = packet_->pos;
+  if (packetHeld_ && packet_->pos >= 0) firstFrame_ = packet_->pos;
+  if (!DecodeMore()) return false;
+
+  // A stream that announces no samples would deliver nothing.
+  const bool mpegFile = std::strcmp(container->name, "mp3") == 0;
+  const int64_t samples = LengthSamples(path, mpegFile);
+  if (samples <= 0) return false;
+  lengthBytes_ = static_cast<uint64_t>(samples) * format_.BytesPerFrame();
   return true;
 }
 
 bool FfmpegStream::OpenDecoder() {
-  const AVStream* stream = input_.format->streams[streamIndex_];
-  const AVCodec* decoder = avcodec_find_decoder(stream->codecpar->codec_id);
-  if (!decoder) return false;
-  codec_.reset(avcodec_alloc_context3(decoder));
+  codec_ = OpenDecoderFor(input_.format->streams[streamIndex_]);
   packet_.reset(av_packet_alloc());
   frame_.reset(av_frame_alloc());
-  if (!codec_ || !packet_ || !frame_) return false;
-  if (avcodec_parameters_to_context(codec_.get(), stream->codecpar) < 0) return false;
-  codec_->pkt_timebase = stream->time_base;
-  return avcodec_open2(codec_.get(), decoder, nullptr) >= 0;
+  return codec_ && packet_ && frame_;
 }
 
 // The decoded length in samples per channel, exact wherever the file allows.
 int64_t FfmpegStream::LengthSamples(const std::string& path, bool mpegFile) {
   const AVStream* stream = input_.format->streams[streamIndex_];
   const AVCodecParameters* par = stream->codecpar;
-  const int rate = par->sample_rate;
+  const int rate = static_cast<int>(format_.rate);
 
   if (mpegFile) {
     const MpegLayout layout = ReadMpegLayout(path, fileLength_);
-    firstFrame_ = layout.firstFrame;
+    if (layout.firstFrame >= 0) firstFrame_ = layout.firstFrame;
     const int64_t fromHeader = InfoHeaderSamples(layout, fileLength_);
     if (fromHeader >= 0) return fromHeader;
+  }
+
+  // ASF times its packets in milliseconds, and its decoders keep back part
+  // of the first packet: only decoding tells the length.
+  if (std::strcmp(input_.format->iformat->name, "asf") == 0) {
+    const int64_t counted = CountDecodedSamples("file:" + path, input_.format->iformat, rate);
+    if (counted >= 0) return counted;
   }
 
   int64_t duration = -1;
@@ -351,46 +416,95 @@ bool FfmpegStream::DecodeMore() {
     }
   }
   finished_ = true;
-  return false;
+  // A resampler holds back the last moments of the stream.
+  return FlushConverter() && pendingSize_ > 0;
 }
 
-// Converts the decoded frame into the pending buffer. False when the frame
-// cannot be delivered in the stream's announced format.
+// Appends the decoded frame to the pending samples in the announced format.
+// False when it cannot be converted.
 bool FfmpegStream::TakeFrame() {
   const AVFrame& frame = *frame_;
   if (frame.nb_samples <= 0) return true;
-  if (frame.ch_layout.nb_channels != static_cast<int>(format_.channels) ||
-      frame.sample_rate != static_cast<int>(format_.rate)) {
+  // Decoders set their context's rate from each frame's header; the MPEG
+  // audio decoder fills the frame's own rate field before reading it, so
+  // that field may still hold the previous frame's rate.
+  const int rate = codec_->sample_rate > 0 ? codec_->sample_rate : frame.sample_rate;
+  if (format_.rate == 0) {
+    // The first frame announces the stream's format.
+    if (rate <= 0 || frame.ch_layout.nb_channels <= 0) return false;
+    format_.rate = static_cast<uint32_t>(rate);
+    format_.channels = static_cast<uint32_t>(frame.ch_layout.nb_channels);
+    outputLayout_ = NativeLayout(frame.ch_layout);
+  }
+  // A frame with the announced channel count keeps its channels as they
+  // are; another count is remixed from the frame's own layout.
+  const bool sameChannels = frame.ch_layout.nb_channels == static_cast<int>(format_.channels);
+  const AVChannelLayout layout = sameChannels ? outputLayout_ : NativeLayout(frame.ch_layout);
+  const bool converterFits = swr_ && swrFormat_ == frame.format && swrRate_ == rate &&
+                             av_channel_layout_compare(&swrLayout_, &layout) == 0;
+  if (swr_ && !converterFits && !FlushConverter()) return false;
+
+  const uint32_t frameBytes = format_.BytesPerFrame();
+  if (sameChannels && rate == static_cast<int>(format_.rate) && frame.format == outputFormat_) {
+    const size_t bytes = static_cast<size_t>(frame.nb_samples) * frameBytes;
+    std::memcpy(PendingRoom(bytes), frame.data[0], bytes);
+    pendingSize_ += bytes;
+    return true;
+  }
+  if (!swr_ && !MakeConverter(static_cast<AVSampleFormat>(frame.format), rate, layout))
+    return false;
+  const int room = swr_get_out_samples(swr_.get(), frame.nb_samples);
+  if (room < 0) return false;
+  uint8_t* out = PendingRoom(static_cast<size_t>(room) * frameBytes);
+  const int converted = swr_convert(
+      swr_.get(), &out, room, const_cast<const uint8_t**>(frame.extended_data), frame.nb_samples);
+  if (converted < 0) return false;
+  pendingSize_ += static_cast<size_t>(converted) * frameBytes;
+  return true;
+}
+
+uint8_t* FfmpegStream::PendingRoom(size_t bytes) {
+  if (pending_.size() < pendingSize_ + bytes) pending_.resize(pendingSize_ + bytes);
+  return pending_.data() + pendingSize_;
+}
+
+bool FfmpegStream::MakeConverter(AVSampleFormat format, int rate, const AVChannelLayout& layout) {
+  AVChannelLayout input = layout;
+  AVChannelLayout output = outputLayout_;
+  SwrContext* raw = nullptr;
+  if (swr_alloc_set_opts2(&raw, &output, outputFormat_, static_cast<int>(format_.rate), &input,
+                          format, rate, 0, nullptr) < 0) {
     return false;
   }
-  const size_t bytes = static_cast<size_t>(frame.nb_samples) * format_.BytesPerFrame();
-  if (pending_.size() < bytes) pending_.resize(bytes);
-
-  if (frame.format == outputFormat_) {
-    std::memcpy(pending_.data(), frame.data[0], bytes);
-  } else {
-    if (!swr_ || swrInput_ != frame.format) {
-      SwrContext* swr = nullptr;
-      const AVSampleFormat input = static_cast<AVSampleFormat>(frame.format);
-      // The same layout on both sides: only the sample format changes.
-      AVChannelLayout* layout = const_cast<AVChannelLayout*>(&frame.ch_layout);
-      if (swr_alloc_set_opts2(&swr, layout, outputFormat_, frame.sample_rate, layout, input,
-                              frame.sample_rate, 0, nullptr) < 0) {
-        return false;
-      }
-      swr_.reset(swr);
-      swrInput_ = -1;
-      if (swr_init(swr) < 0) return false;
-      swrInput_ = frame.format;
-    }
-    uint8_t* out = pending_.data();
-    const int converted =
-        swr_convert(swr_.get(), &out, frame.nb_samples,
-                    const_cast<const uint8_t**>(frame.extended_data), frame.nb_samples);
-    if (converted != frame.nb_samples) return false;
+  SwrPtr swr(raw);
+  // The library would lower a mono channel by 3 dB on each side; mono is
+  // delivered on every channel at its own level, as a mono file sounds.
+  if (input.nb_channels == 1 && format_.channels > 1) {
+    const std::vector<double> matrix(format_.channels, 1.0);
+    if (swr_set_matrix(raw, matrix.data(), 1) < 0) return false;
   }
-  pendingSize_ = bytes;
+  if (swr_init(raw) < 0) return false;
+  swr_ = std::move(swr);
+  swrFormat_ = format;
+  swrRate_ = rate;
+  swrLayout_ = layout;
   return true;
+}
+
+bool FfmpegStream::FlushConverter() {
+  if (!swr_) return true;
+  const SwrPtr swr = std::move(swr_);
+  swrFormat_ = -1;
+  const uint32_t frameBytes = format_.BytesPerFrame();
+  for (;;) {
+    const int room = swr_get_out_samples(swr.get(), 0);
+    if (room <= 0) return true;
+    uint8_t* out = PendingRoom(static_cast<size_t>(room) * frameBytes);
+    const int flushed = swr_convert(swr.get(), &out, room, nullptr, 0);
+    if (flushed < 0) return false;
+    if (flushed == 0) return true;
+    pendingSize_ += static_cast<size_t>(flushed) * frameBytes;
+  }
 }
 
 uint32_t FfmpegStream::Decode(uint8_t* buffer, uint32_t bytes) {

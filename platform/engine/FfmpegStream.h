@@ -4,25 +4,33 @@
 #include <string>
 #include <vector>
 
+#include "platform/engine/AllocationCap.h"
 #include "platform/engine/EngineStream.h"
 #include "platform/engine/FfmpegHandles.h"
 
 namespace engine {
 
-// A demuxer reading a local file through its own I/O context.
+// A demuxer reading a local file through its own I/O context. The
+// allowance lets the library's allocations grow with the file while it is
+// open (the index of a long file).
 struct FfmpegInput {
-  AvioPtr io;  // declared first, so that the demuxer closes before its I/O
+  AllocationAllowance allowance;  // declared first, so that it goes last
+  AvioPtr io;                     // the demuxer closes before its I/O
   FormatPtr format;
 };
 
 // Decodes the first audio stream of a sampled-format file through FFmpeg to
 // interleaved PCM at the file's own rate with all of its channels: unsigned
-// 8-bit when the file holds 8-bit PCM, signed 16-bit otherwise. The length
-// is fixed at open; decoding never changes rate or channel layout.
+// 8-bit when the file holds 8-bit PCM, signed 16-bit otherwise. The rate
+// and channel count are those the stream announces at open (its first
+// frame's); frames of another rate or channel count later in the stream
+// (joined files) are resampled and remixed to them, a mono frame reaching
+// every channel at full level. The length is fixed at open.
 class FfmpegStream : public EngineStream {
  public:
-  // Null when the file does not open, has no audio stream, or its demuxer
-  // or codec is not allowed by `gate`.
+  // Null when the file does not open, has no audio stream, its demuxer or
+  // codec is not allowed by `gate`, or not one frame of it decodes: a file
+  // that opens but holds no decodable sound is not a stream of silence.
   static std::unique_ptr<FfmpegStream> Open(const std::string& path, const FormatGate& gate);
 
   StreamFormat Format() const override { return format_; }
@@ -40,6 +48,13 @@ class FfmpegStream : public EngineStream {
   bool SendNextPacket();
   bool DecodeMore();
   bool TakeFrame();
+  // Room for `bytes` more bytes at the end of the pending samples.
+  uint8_t* PendingRoom(size_t bytes);
+  // Makes the converter from frames of `format`, `rate` and `layout` to
+  // the announced format; false when the library refuses it.
+  bool MakeConverter(AVSampleFormat format, int rate, const AVChannelLayout& layout);
+  // Appends what a resampling converter still holds, and drops it.
+  bool FlushConverter();
 
   FfmpegInput input_;
   CodecPtr codec_;
@@ -47,8 +62,12 @@ class FfmpegStream : public EngineStream {
   PacketPtr packet_;
   FramePtr frame_;
   int streamIndex_ = -1;
-  int swrInput_ = -1;  // the sample format swr_ was made for
+  // The frames swr_ was made for: sample format, rate, channel layout.
+  int swrFormat_ = -1;
+  int swrRate_ = 0;
+  AVChannelLayout swrLayout_{};  // native or unspecified order: owns no memory
   AVSampleFormat outputFormat_ = AV_SAMPLE_FMT_S16;
+  AVChannelLayout outputLayout_{};  // the announced layout, native or unspecified order
   StreamFormat format_;
   uint64_t lengthBytes_ = 0;
   int64_t fileLength_ = -1;

@@ -33,6 +33,8 @@ TEST(FirstRunCheckTest, UnwritableStoreIsAFirstRunEveryTime) {
 
 // Start-up with program folders of different make-ups.
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 #include "platform/engine/Engine.h"
@@ -96,6 +98,35 @@ TEST(EngineStartTest, SecondStartFailsAndTheSoundFontIsOptional) {
   ready = 7;
   SetUpSoundFont(ready, "/no/such/folder/");
   EXPECT_EQ(ready, 7u);  // already installed: nothing to do
+}
+
+TEST(EngineStartTest, FreeForgetsTheSoundFonts) {
+  // A session's SoundFont must not outlive it: a later session without one
+  // renders MIDI songs as silence (which the conversion then refuses), not
+  // with the font of the earlier session.
+  TempDir media;
+  WriteFileText(media.File("song.mid"), OneNoteSong(500000, 2));
+  const auto peak = [&] {
+    EngineSource source;
+    EXPECT_TRUE(source.Open(media.File("song.mid"), 22050));
+    PcmBlock block;
+    int loudest = 0;
+    for (int n; (n = source.Read(block)) > 0;) {
+      for (int k = 0; k < n; ++k)
+        loudest = std::max(loudest, std::abs(static_cast<int>(block.left[k])));
+    }
+    return loudest;
+  };
+  {
+    const TestProgramFolder withFont(false, true);
+    const EngineSession session(withFont.Path());
+    ASSERT_NE(session.SoundFontReady(), 0u);
+    EXPECT_GT(peak(), 100);
+  }
+  const TestProgramFolder withoutFont(false, false);
+  const EngineSession session(withoutFont.Path());
+  ASSERT_EQ(session.SoundFontReady(), 0u);
+  EXPECT_EQ(peak(), 0);
 }
 
 }  // namespace

@@ -9,11 +9,33 @@ void ContainerProbe::Close() {
   ResetState();
 }
 
+namespace {
+
+// True when the container holds at least one packet of stream `index`
+// among its first packets. Reading a few packets costs almost nothing and
+// keeps a file that holds no sound (a header alone) out of the list, as
+// converting it would fail.
+bool HasPacketOf(AVFormatContext* format, int index) {
+  constexpr int kPacketsLooked = 256;
+  PacketPtr packet(av_packet_alloc());
+  if (!packet) return false;
+  for (int i = 0; i < kPacketsLooked; ++i) {
+    if (av_read_frame(format, packet.get()) < 0) return false;
+    const bool found = packet->stream_index == index && packet->size > 0;
+    av_packet_unref(packet.get());
+    if (found) return true;
+  }
+  return true;  // a file this busy with other streams is taken as it is
+}
+
+}  // namespace
+
 bool ContainerProbe::Open(const std::string& path, uint32_t /*renderRate*/) {
   Close();
   if (!OpenContainer(path)) return false;
   const AVStream* video = FirstStream(AVMEDIA_TYPE_VIDEO);
-  if (audioStream_ < 0 && video == nullptr) {
+  const bool soundless = audioStream_ >= 0 && video == nullptr && !HasPacketOf(format_.get(), audioStream_);
+  if ((audioStream_ < 0 && video == nullptr) || soundless) {
     Close();
     return false;
   }

@@ -22,6 +22,13 @@ std::string SoundFontMissingMessage(const std::string& programFolder) {
          programFolder + "\"\nAnd then convert your MIDI file again. Thank you.";
 }
 
+std::string UnwritableFormatMessage(uint32_t outputFormat) {
+  if (RoutineFor(outputFormat)) return std::string();
+  if (!IsKnownOutputFormat(outputFormat))
+    return "The output format " + std::to_string(outputFormat) + " is unknown.";
+  return "Sondrel cannot write " + OutputFormatDisplayName(outputFormat) + " files yet.";
+}
+
 ConversionJob::ConversionJob(const ConvertSettings& settings, EngineSession& engine,
                              Prompter& prompter, ConversionProgress& progress,
                              PlacementContext placement)
@@ -64,6 +71,13 @@ bool ConversionJob::ConvertEntry(SourceFile& entry) {
 BatchResult ConversionJob::RunBatch(const std::vector<SourceFile*>& entries,
                                     const std::vector<size_t>& rows) {
   BatchResult result;
+  // A format without a routine would fail every entry after placement had
+  // made its folders: refuse it before anything is touched.
+  const std::string unwritable = UnwritableFormatMessage(settings_.outputFormat);
+  if (!unwritable.empty()) {
+    prompter_.Exclamation(unwritable);
+    return result;
+  }
   if (!CheckSoundFont(entries)) return result;
   result.ran = true;
 

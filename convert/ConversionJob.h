@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,10 @@ inline constexpr const char* STATUS_CANCELLED = "Cancelled";
 // SoundFont is missing, for the program folder (with its trailing "/").
 std::string SoundFontMissingMessage(const std::string& programFolder);
 
+// The message that refuses a batch to `outputFormat` when no routine writes
+// it ("Sondrel cannot write OGG files yet."), or "" when one does.
+std::string UnwritableFormatMessage(uint32_t outputFormat);
+
 // What a batch came to.
 struct BatchResult {
   bool ran = false;   // false when a check before the batch stopped it
@@ -33,7 +38,8 @@ struct BatchResult {
   bool cancelled = false;
 };
 
-// One batch run over entries of the list: the checks before it, then each
+// One batch run over entries of the list: the checks before it (an output
+// format that no routine writes is refused, then the SoundFont), then each
 // entry placed, converted by the routine of the output format and given its
 // status, with progress and Cancel; at the end the output may be shown in
 // the file manager. The entries are not owned; `rows` are their positions in

@@ -98,18 +98,30 @@ TEST_F(ConversionJobTest, NothingToConvertShowsAMessage) {
   EXPECT_EQ(progress_.begun, -1);
 }
 
-TEST_F(ConversionJobTest, FormatsWithoutARoutineFailEveryEntryAndLeaveNoFile) {
+TEST_F(ConversionJobTest, FormatsWithoutARoutineAreRefusedBeforeTheBatch) {
   TestProgramFolder folder(false, false);
   EngineSession engine(folder.Path());
-  for (uint32_t format : {1234u, static_cast<uint32_t>(FORMAT_AMR)}) {
+  const std::pair<uint32_t, std::string> rows[] = {
+      {FORMAT_OGG, "Sondrel cannot write OGG files yet."},
+      {FORMAT_AMR, "Sondrel cannot write AMR files yet."},
+      {FORMAT_AWB, "Sondrel cannot write AWB files yet."},
+      {FORMAT_AAC, "Sondrel cannot write AAC files yet."},
+      {FORMAT_M4A, "Sondrel cannot write M4A files yet."},
+      {FORMAT_MP4, "Sondrel cannot write MP4 files yet."},
+      {FORMAT_M4B, "Sondrel cannot write M4B files yet."},
+      {FORMAT_WMA, "Sondrel cannot write WMA files yet."},
+      {1234, "The output format 1234 is unknown."},
+  };
+  for (const auto& [format, message] : rows) {
     settings_.outputFormat = format;
     list_.Clear();
-    const BatchResult result = Run(engine, {Wav("a.wav"), Wav("b.wav")});
-    EXPECT_EQ(result.failed, 2);
-    EXPECT_EQ(progress_.status[0], "Conversion Failure");
-    EXPECT_EQ(progress_.status[1], "Conversion Failure");
-    EXPECT_TRUE(list_.At(0).destinationPath.empty());
-    EXPECT_TRUE(fs::is_empty(dir_.File("out")));
+    prompter_.shown.clear();
+    const BatchResult result = Run(engine, {Wav("a.wav"), Midi("b.mid")});
+    EXPECT_FALSE(result.ran) << message;
+    EXPECT_EQ(prompter_.shown, std::vector<std::string>{"exclamation: " + message});
+    EXPECT_TRUE(progress_.status.empty()) << message;
+    EXPECT_EQ(progress_.begun, -1) << message;
+    EXPECT_FALSE(fs::exists(dir_.File("out"))) << message;
   }
 }
 
@@ -179,10 +191,14 @@ TEST_F(ConversionJobTest, BrowseShowsTheFirstOutputOnlyWhenThereIsOne) {
   Run(engine, {dir_.File("in/broken.wav"), Wav("b.wav")});
   EXPECT_EQ(prompter_.shown, (std::vector<std::string>{"select: " + dir_.File("out/b.wav")}));
 
+  // Every entry failed (its source vanished after listing): no browser.
   prompter_.shown.clear();
-  settings_.outputFormat = 1234;
   list_.Clear();
-  Run(engine, {Wav("c.wav")});
+  const std::string vanished = Wav("c.wav");
+  list_.AddOneFile(vanished);
+  fs::remove(vanished);
+  Run(engine, {});
+  EXPECT_EQ(progress_.status[0], "Conversion Failure");
   EXPECT_TRUE(prompter_.shown.empty());
 }
 

@@ -109,13 +109,16 @@ enum class Attempt { kPlaced, kRetryElsewhere, kRefused };
 Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mode,
                  const std::string& folder, bool mirror, std::string& message) {
   const std::string& source = entry.path;
+  // The whole target path is known and its length checked before any
+  // folder is made, so a refused path leaves no folders behind.
   std::string stem;
+  std::string mirroredFolder;
   if (mode == DEST_CUSTOM_FOLDER) {
     if (folder.size() > MAX_PATH_BYTES) {
       message = kTooLong;
       return Attempt::kRetryElsewhere;
     }
-    if (folder.empty() || !EnsureFolder(folder)) {
+    if (folder.empty()) {
       message = Format(kFolderFailed, folder);
       return Attempt::kRetryElsewhere;
     }
@@ -123,14 +126,7 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
     if (stem.back() != '/') stem += '/';
     if (mirror) {
       stem += MirroredFolder(source);
-      if (stem.size() > MAX_PATH_BYTES) {
-        message = kTooLong;
-        return Attempt::kRetryElsewhere;
-      }
-      if (!EnsureFolder(stem)) {
-        message = Format(kFolderFailed, stem);
-        return Attempt::kRetryElsewhere;
-      }
+      mirroredFolder = stem;
     }
     const std::string name = FileNamePart(source);
     stem += name.substr(0, name.size() - SourceExtension(source).size());
@@ -143,6 +139,16 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
   if (target.size() > MAX_PATH_BYTES) {
     message = kTooLong;
     return Attempt::kRetryElsewhere;
+  }
+  if (mode == DEST_CUSTOM_FOLDER) {
+    if (!EnsureFolder(folder)) {
+      message = Format(kFolderFailed, folder);
+      return Attempt::kRetryElsewhere;
+    }
+    if (!mirroredFolder.empty() && !EnsureFolder(mirroredFolder)) {
+      message = Format(kFolderFailed, mirroredFolder);
+      return Attempt::kRetryElsewhere;
+    }
   }
 
   if (Exists(target)) {

@@ -402,6 +402,30 @@ TEST(OutputPlacementTest, OverLongPathsAreRefusedNotCut) {
   EXPECT_FALSE(EnsureFolder(settings.destSpecifiedFolder));
 }
 
+TEST(OutputPlacementTest, OverLongTargetLeavesNoFoldersBehind) {
+  Scene scene;
+  // Mirrored folders that fit the limit, and a file name that takes the
+  // whole target past it.
+  std::string source;
+  while (scene("docs/").size() + source.size() + 201 <= 4095) source += "/" + std::string(200, 'd');
+  source += "/" + std::string(200, 'n') + ".mid";
+  ASSERT_LE(scene("out/").size() + source.size() - 201, 4095u);
+
+  ConvertSettings settings;
+  settings.outputFormat = 2000;
+  settings.destOutputFolderOpt = DEST_CUSTOM_FOLDER;
+  settings.destSpecifiedFolder = scene("out");
+  settings.createDirs = 1;
+  SourceFile entry;
+  entry.path = source;
+  std::string message;
+  EXPECT_FALSE(PlaceOutput(entry, settings, message, scene.Context()));
+  EXPECT_EQ(message, kTooLong);
+  EXPECT_EQ(scene.documentsAsked, 1);
+  EXPECT_FALSE(ExistsAtAll(scene("out")));
+  EXPECT_FALSE(ExistsAtAll(scene("docs")));
+}
+
 TEST(OutputPlacementTest, TargetTheFileSystemCannotCreateFailsTheProbe) {
   Scene scene;
   // A file name of 256 bytes: too long for the file system, not for the path.

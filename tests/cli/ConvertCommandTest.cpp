@@ -26,6 +26,27 @@ class CliCommandTest : public ::testing::Test {
   ProcessResult Cli(const std::vector<std::string>& args) {
     return RunCliProcess(args, {{"HOME", dir_.Path()}, {"XDG_CONFIG_HOME", dir_.File("config")}});
   }
+  // The CLI started in `workingFolder`, for paths typed relative to it.
+  ProcessResult CliIn(const std::string& workingFolder, const std::vector<std::string>& args) {
+    QProcess process;
+    process.setProcessEnvironment(Environment());
+    process.setWorkingDirectory(QString::fromStdString(workingFolder));
+    QStringList arguments;
+    for (const std::string& arg : args) arguments.append(QString::fromStdString(arg));
+    process.start(QStringLiteral(SONDREL_CLI_PATH), arguments);
+    ProcessResult result;
+    if (!process.waitForFinished(120000)) return result;
+    result.out = process.readAllStandardOutput().toStdString();
+    result.err = process.readAllStandardError().toStdString();
+    if (process.exitStatus() == QProcess::NormalExit) result.exitCode = process.exitCode();
+    return result;
+  }
+  QProcessEnvironment Environment() {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), QString::fromStdString(dir_.Path()));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(dir_.File("config")));
+    return env;
+  }
   std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
@@ -123,16 +144,26 @@ TEST_F(CliCommandTest, ConvertUsageErrors) {
   EXPECT_FALSE(fs::exists(dir_.File("o")));
 }
 
+TEST_F(CliCommandTest, RelativeSourcesAreMirroredByTheirRealFolder) {
+  Wav("music/sub/x.wav", 8000, 1, 800);
+  // The working folder as the program sees it (links resolved).
+  const std::string real = fs::canonical(dir_.Path()).string();
+  const ProcessResult result =
+      CliIn(dir_.File("music/sub"), {"convert", "--to", "wav", "--out", "../../M", "--set",
+                                     "CreateDirs=1", "../sub/./x.wav"});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(result.out, real + "/music/sub/x.wav\tx.wav\n");
+  EXPECT_TRUE(fs::is_regular_file(real + "/M" + real + "/music/sub/x.wav"));
+  EXPECT_FALSE(fs::exists(real + "/M/sub"));
+}
+
 TEST_F(CliCommandTest, InterruptCancelsTheFileBeingConverted) {
   const std::string first = Wav("1.wav", 8000, 1, 8000);
   // Long enough that the interrupt lands in the middle of it.
   const std::string longOne = Wav("2.wav", 8000, 1, 8000 * 1200);
 
   QProcess process;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("HOME"), QString::fromStdString(dir_.Path()));
-  env.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(dir_.File("config")));
-  process.setProcessEnvironment(env);
+  process.setProcessEnvironment(Environment());
   process.start(QStringLiteral(SONDREL_CLI_PATH),
                 {QStringLiteral("convert"), QStringLiteral("--to"), QStringLiteral("wav"),
                  QStringLiteral("--out"), QString::fromStdString(dir_.File("out")), QStringLiteral("--set"),

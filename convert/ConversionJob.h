@@ -12,6 +12,7 @@ class ConversionProgress;
 class EngineSession;
 class Prompter;
 class SourceList;
+class TemporaryOutput;
 struct SourceFile;
 
 // Texts the batch shows.
@@ -58,6 +59,9 @@ class ConversionJob {
   bool CheckSoundFont(const std::vector<SourceFile*>& entries);
   // Converts one entry; false with `status_` set when it failed.
   bool ConvertEntry(SourceFile& entry);
+  // Gives the finished output the entry's target name; false with
+  // `status_` set when it cannot.
+  bool MoveToTarget(SourceFile& entry, TemporaryOutput& output);
 
   const ConvertSettings& settings_;
   EngineSession& engine_;

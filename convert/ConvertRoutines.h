@@ -15,9 +15,10 @@ struct ConversionContext {
 };
 
 // A per-file routine: converts the source at `sourcePath` (of kind `kind`)
-// into `outputPath`, which placement has chosen. True on success. On any
-// failure, Cancel included, nothing is left at `outputPath` unless it is
-// the source itself.
+// into `outputPath`, the temporary file that placement created beside the
+// chosen target (its name ends with the target's extension). True on
+// success. On any failure, Cancel included, nothing is left at `outputPath`
+// unless it is the source itself.
 using ConvertRoutine = bool (*)(int32_t kind, const std::string& sourcePath,
                                 const std::string& outputPath, const ConversionContext& context);
 

@@ -35,10 +35,17 @@ std::string CutUtf8(const std::string& text, size_t bytes) {
   return text.substr(0, end);
 }
 
+// The longest file name the folder's file system takes.
+size_t NameLimit(const std::string& folder) {
+  const long limit = pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
+  return limit > 0 ? static_cast<size_t>(limit) : NAME_MAX;
+}
+
 // "<folder>/.<base>.<random><extension>": hidden, beside the target, with
-// the target's extension last. The base is shortened when the name would
-// pass the file system's name limit or the path limit; "" when even a
-// bare name cannot fit.
+// the target's extension last. "" when the target's own name is too long
+// for the file system, since the output could never take it. The base is
+// shortened when only the longer temporary name would pass the name or path
+// limit.
 std::string TemporaryName(const std::string& target) {
   const std::string::size_type slash = target.rfind('/');
   const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
@@ -47,9 +54,10 @@ std::string TemporaryName(const std::string& target) {
   const std::string extension = dot == std::string::npos ? std::string() : name.substr(dot);
   const std::string base = name.substr(0, name.size() - extension.size());
 
+  const size_t nameLimit = NameLimit(folder);
+  if (name.size() > nameLimit || folder.size() >= MAX_PATH_BYTES) return std::string();
+  const size_t room = std::min(nameLimit, MAX_PATH_BYTES - folder.size());
   const size_t fixed = 2 + kRandomChars + extension.size();  // the two dots, random part, extension
-  if (folder.size() >= MAX_PATH_BYTES) return std::string();
-  const size_t room = std::min<size_t>(NAME_MAX, MAX_PATH_BYTES - folder.size());
   if (room < fixed) return std::string();
   return folder + "." + CutUtf8(base, room - fixed) + "." + RandomChars() + extension;
 }

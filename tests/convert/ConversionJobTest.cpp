@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 
@@ -13,6 +15,7 @@
 #include "convert/OutputFormat.h"
 #include "source/SourceList.h"
 #include "support/AudioFixtures.h"
+#include "support/FileSizeLimit.h"
 #include "support/MidiFixtures.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedFrontEnd.h"
@@ -21,6 +24,26 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+// A front end under which another program writes a file (the entry's
+// target) while the entry converts.
+class RacingProgress : public RecordingProgress {
+ public:
+  void Pump() override {
+    RecordingProgress::Pump();
+    if (pumps == appearAtPump) WriteFileText(appearPath, "appeared");
+  }
+  int appearAtPump = 0;
+  std::string appearPath;
+};
+
+// The names in `folder`, sorted; hidden ones included.
+std::vector<std::string> Names(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& item : fs::directory_iterator(folder)) names.push_back(item.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
 class ConversionJobTest : public ::testing::Test {
  protected:
@@ -54,7 +77,7 @@ class ConversionJobTest : public ::testing::Test {
   TempDir dir_;
   ConvertSettings settings_;
   SourceList list_;
-  RecordingProgress progress_;
+  RacingProgress progress_;
   ScriptedPrompter prompter_;
 };
 
@@ -249,5 +272,89 @@ TEST_F(ConversionJobTest, FullDiskFailsTheEntryAndRemovesThePartialFile) {
   EXPECT_EQ(result.failed, 1);
   EXPECT_TRUE(fs::exists(big));
 }
+
+enum class Event { NONE, WRITER_REFUSES, FULL_DISK, CANCEL, READ_ONLY, APPEARS };
+
+struct ExistingTargetCase {
+  const char* name;
+  uint32_t policy;
+  Event event;
+  std::string status;     // "%s" stands for the output folder
+  std::string atTarget;   // what out/a.wav holds afterwards; "" for the new output
+  std::string newOutput;  // the file holding the new output; "" for none
+  std::vector<std::string> names;  // everything in the output folder afterwards
+};
+
+void PrintTo(const ExistingTargetCase& c, std::ostream* out) { *out << c.name; }
+
+class ExistingTargetTest : public ConversionJobTest,
+                           public ::testing::WithParamInterface<ExistingTargetCase> {};
+
+TEST_P(ExistingTargetTest, ExistingTargetSurvivesUntilTheNewOutputIsComplete) {
+  const ExistingTargetCase& c = GetParam();
+  TestProgramFolder folder(false, false);
+  EngineSession engine(folder.Path());
+  const std::string source = Wav("a.wav");
+  const std::string target = dir_.File("out/a.wav");
+  fs::create_directories(dir_.File("out"));
+  if (c.event != Event::APPEARS) WriteFileText(target, "old");
+  settings_.targetExistsOpt = c.policy;
+  settings_.outputFiles2MyDocuments = 0;
+  switch (c.event) {
+    case Event::WRITER_REFUSES:
+      settings_.autoDestWAVEncodingParam = 0;
+      settings_.wavBitsPerSample = 24;
+      break;
+    case Event::CANCEL: progress_.cancelAtPump = 5; break;
+    case Event::READ_ONLY: ASSERT_EQ(chmod(target.c_str(), 0444), 0); break;
+    case Event::APPEARS:
+      progress_.appearAtPump = 3;  // while the first blocks are written
+      progress_.appearPath = target;
+      break;
+    default: break;
+  }
+  {
+    // One second of CD audio takes 176 kB.
+    FileSizeLimit limit(c.event == Event::FULL_DISK ? 100000 : RLIM_INFINITY);
+    Run(engine, {source});
+  }
+
+  std::string status = c.status;
+  if (status.find("%s") != std::string::npos) status.replace(status.find("%s"), 2, dir_.File("out"));
+  EXPECT_EQ(progress_.status[0], status);
+  EXPECT_EQ(Names(dir_.File("out")), c.names);
+  if (!c.atTarget.empty()) {
+    EXPECT_EQ(ReadFileText(target), c.atTarget);
+  }
+  if (!c.newOutput.empty()) {
+    EXPECT_EQ(list_.At(0).destinationPath, dir_.File("out/" + c.newOutput));
+    EXPECT_EQ(ProbeStreamField(dir_.File("out/" + c.newOutput), "sample_rate"), "44100");
+    EXPECT_EQ(ProbeStreamField(dir_.File("out/" + c.newOutput), "duration"), "1.000000");
+  } else {
+    EXPECT_EQ(list_.At(0).destinationPath, "");
+  }
+  EXPECT_TRUE(fs::exists(source));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ConversionJobTest, ExistingTargetTest,
+    ::testing::Values(
+        ExistingTargetCase{"overwrite, writer refuses", TARGET_OVERWRITE, Event::WRITER_REFUSES,
+                           "Conversion Failure", "old", "", {"a.wav"}},
+        ExistingTargetCase{"overwrite, full disk", TARGET_OVERWRITE, Event::FULL_DISK,
+                           "Conversion Failure", "old", "", {"a.wav"}},
+        ExistingTargetCase{"overwrite, cancelled", TARGET_OVERWRITE, Event::CANCEL, "Cancelled",
+                           "old", "", {"a.wav"}},
+        ExistingTargetCase{"overwrite, read-only target", TARGET_OVERWRITE, Event::READ_ONLY,
+                           "Failed to create file \"%s/a.wav\"", "old", "", {"a.wav"}},
+        ExistingTargetCase{"overwrite, success", TARGET_OVERWRITE, Event::NONE, "a.wav", "",
+                           "a.wav", {"a.wav"}},
+        ExistingTargetCase{"auto rename, target appears meanwhile", TARGET_AUTO_RENAME,
+                           Event::APPEARS, "a_1.wav", "appeared", "a_1.wav", {"a.wav", "a_1.wav"}},
+        ExistingTargetCase{"skip, target appears meanwhile", TARGET_SKIP, Event::APPEARS,
+                           "Target exists and skipped", "appeared", "", {"a.wav"}}),
+    [](const ::testing::TestParamInfo<ExistingTargetCase>& param) {
+      return "Case" + std::to_string(param.index);
+    });
 
 }  // namespace

@@ -68,7 +68,7 @@ bool ConversionJob::ConvertEntry(SourceFile& entry) {
   std::error_code error;
   const auto size = std::filesystem::file_size(output.Path(), error);
   if (!converted || error || size == 0) {
-    status_ = STATUS_FAILURE;
+    status_ = context.status.empty() ? STATUS_FAILURE : context.status;
     return false;
   }
   return MoveToTarget(entry, output);

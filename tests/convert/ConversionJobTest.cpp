@@ -273,6 +273,31 @@ TEST_F(ConversionJobTest, FullDiskFailsTheEntryAndRemovesThePartialFile) {
   EXPECT_TRUE(fs::exists(big));
 }
 
+TEST_F(ConversionJobTest, WavThatWouldPassFourGibIsRefusedBeforeWriting) {
+  TestProgramFolder folder(false, true);
+  EngineSession engine(folder.Path());
+  // Seven hours at the slowest tempo: 4.5 GB at 44.1 kHz, 16-bit stereo.
+  const std::string song = Midi("long.mid");
+  WriteFileText(song, OneNoteSong(16000000, 1600));
+  // A block read would mean the conversion had started: it cancels then.
+  progress_.cancelAtPump = 2;
+  const BatchResult result = Run(engine, {song});
+  EXPECT_EQ(progress_.status[0], "Output would pass the 4 GiB limit of WAV files");
+  EXPECT_EQ(result.failed, 1);
+  EXPECT_EQ(Names(dir_.File("out")), std::vector<std::string>{});
+
+  // At 8 kHz, 8-bit mono the same song fits (205 MB): it starts.
+  settings_.autoDestWAVEncodingParam = 0;
+  settings_.wavSampleRate = 8000;
+  settings_.wavBitsPerSample = 8;
+  settings_.wavChannelNum = 1;
+  progress_.pumps = 0;
+  list_.Clear();
+  Run(engine, {song});
+  EXPECT_EQ(progress_.status[0], "Cancelled");
+  EXPECT_EQ(Names(dir_.File("out")), std::vector<std::string>{});
+}
+
 enum class Event { NONE, WRITER_REFUSES, FULL_DISK, CANCEL, READ_ONLY, APPEARS };
 
 struct ExistingTargetCase {

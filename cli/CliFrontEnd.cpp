@@ -33,7 +33,9 @@ void CliProgress::SetEntryStatus(size_t index, const std::string& text) {
   out_.flush();
 }
 
-bool CliProgress::CancelRequested() { return CancelSignalReceived(); }
+bool CliProgress::CancelRequested() {
+  return CancelSignalReceived();
+}
 
 void CliProgress::Redraw() {
   if (!live_) return;

@@ -19,7 +19,8 @@ struct ConversionContext {
 
 // The status of a WAV output that the source's length shows would pass what
 // the format's 32-bit size fields can describe.
-inline constexpr const char* STATUS_WAV_TOO_LARGE = "Output would pass the 4 GiB limit of WAV files";
+inline constexpr const char* STATUS_WAV_TOO_LARGE =
+    "Output would pass the 4 GiB limit of WAV files";
 
 // A per-file routine: converts the source at `sourcePath` (of kind `kind`)
 // into `outputPath`, the temporary file that placement created beside the

@@ -18,8 +18,7 @@ constexpr int kRandomChars = 6;
 constexpr int kCreateAttempts = 100;
 
 std::string RandomChars() {
-  static const char kAlphabet[] =
-      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
   thread_local std::mt19937 generator{std::random_device{}()};
   std::uniform_int_distribution<size_t> pick(0, sizeof kAlphabet - 2);
   std::string chars;
@@ -48,7 +47,8 @@ size_t NameLimit(const std::string& folder) {
 // limit.
 std::string TemporaryName(const std::string& target) {
   const std::string::size_type slash = target.rfind('/');
-  const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+  const std::string folder =
+      slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
   const std::string name = target.substr(folder.size());
   const std::string::size_type dot = name.rfind('.');
   const std::string extension = dot == std::string::npos ? std::string() : name.substr(dot);

@@ -6,7 +6,9 @@ namespace {
 
 volatile std::sig_atomic_t cancelReceived = 0;
 
-extern "C" void OnCancelSignal(int) { cancelReceived = 1; }
+extern "C" void OnCancelSignal(int) {
+  cancelReceived = 1;
+}
 
 }  // namespace
 
@@ -28,4 +30,6 @@ void CatchCancelSignals() {
   for (const int signal : signals) sigaction(signal, &action, nullptr);
 }
 
-bool CancelSignalReceived() { return cancelReceived != 0; }
+bool CancelSignalReceived() {
+  return cancelReceived != 0;
+}

@@ -27,7 +27,8 @@ namespace fs = std::filesystem;
 std::vector<std::string> Names(const std::string& folder) {
   std::vector<std::string> names;
   std::error_code error;
-  for (const auto& item : fs::directory_iterator(folder, error)) names.push_back(item.path().filename());
+  for (const auto& item : fs::directory_iterator(folder, error))
+    names.push_back(item.path().filename());
   std::sort(names.begin(), names.end());
   return names;
 }
@@ -172,9 +173,9 @@ TEST_F(CliCommandTest, RelativeSourcesAreMirroredByTheirRealFolder) {
   Wav("music/sub/x.wav", 8000, 1, 800);
   // The working folder as the program sees it (links resolved).
   const std::string real = fs::canonical(dir_.Path()).string();
-  const ProcessResult result =
-      CliIn(dir_.File("music/sub"), {"convert", "--to", "wav", "--out", "../../M", "--set",
-                                     "CreateDirs=1", "../sub/./x.wav"});
+  const ProcessResult result = CliIn(
+      dir_.File("music/sub"),
+      {"convert", "--to", "wav", "--out", "../../M", "--set", "CreateDirs=1", "../sub/./x.wav"});
   EXPECT_EQ(result.exitCode, 0) << result.err;
   EXPECT_EQ(result.out, real + "/music/sub/x.wav\tx.wav\n");
   EXPECT_TRUE(fs::is_regular_file(real + "/M" + real + "/music/sub/x.wav"));
@@ -210,7 +211,9 @@ struct SignalCase {
   bool caught;  // false: the process dies of it
 };
 
-void PrintTo(const SignalCase& c, std::ostream* out) { *out << strsignal(c.signal); }
+void PrintTo(const SignalCase& c, std::ostream* out) {
+  *out << strsignal(c.signal);
+}
 
 class CliSignalTest : public CliCommandTest, public ::testing::WithParamInterface<SignalCase> {};
 

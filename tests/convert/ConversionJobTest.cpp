@@ -304,13 +304,15 @@ struct ExistingTargetCase {
   const char* name;
   uint32_t policy;
   Event event;
-  std::string status;     // "%s" stands for the output folder
-  std::string atTarget;   // what out/a.wav holds afterwards; "" for the new output
-  std::string newOutput;  // the file holding the new output; "" for none
+  std::string status;              // "%s" stands for the output folder
+  std::string atTarget;            // what out/a.wav holds afterwards; "" for the new output
+  std::string newOutput;           // the file holding the new output; "" for none
   std::vector<std::string> names;  // everything in the output folder afterwards
 };
 
-void PrintTo(const ExistingTargetCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const ExistingTargetCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class ExistingTargetTest : public ConversionJobTest,
                            public ::testing::WithParamInterface<ExistingTargetCase> {};
@@ -330,13 +332,18 @@ TEST_P(ExistingTargetTest, ExistingTargetSurvivesUntilTheNewOutputIsComplete) {
       settings_.autoDestWAVEncodingParam = 0;
       settings_.wavBitsPerSample = 24;
       break;
-    case Event::CANCEL: progress_.cancelAtPump = 5; break;
-    case Event::READ_ONLY: ASSERT_EQ(chmod(target.c_str(), 0444), 0); break;
+    case Event::CANCEL:
+      progress_.cancelAtPump = 5;
+      break;
+    case Event::READ_ONLY:
+      ASSERT_EQ(chmod(target.c_str(), 0444), 0);
+      break;
     case Event::APPEARS:
       progress_.appearAtPump = 3;  // while the first blocks are written
       progress_.appearPath = target;
       break;
-    default: break;
+    default:
+      break;
   }
   {
     // One second of CD audio takes 176 kB.
@@ -345,7 +352,8 @@ TEST_P(ExistingTargetTest, ExistingTargetSurvivesUntilTheNewOutputIsComplete) {
   }
 
   std::string status = c.status;
-  if (status.find("%s") != std::string::npos) status.replace(status.find("%s"), 2, dir_.File("out"));
+  if (status.find("%s") != std::string::npos)
+    status.replace(status.find("%s"), 2, dir_.File("out"));
   EXPECT_EQ(progress_.status[0], status);
   EXPECT_EQ(Names(dir_.File("out")), c.names);
   if (!c.atTarget.empty()) {
@@ -364,20 +372,50 @@ TEST_P(ExistingTargetTest, ExistingTargetSurvivesUntilTheNewOutputIsComplete) {
 INSTANTIATE_TEST_SUITE_P(
     ConversionJobTest, ExistingTargetTest,
     ::testing::Values(
-        ExistingTargetCase{"overwrite, writer refuses", TARGET_OVERWRITE, Event::WRITER_REFUSES,
-                           "Conversion Failure", "old", "", {"a.wav"}},
-        ExistingTargetCase{"overwrite, full disk", TARGET_OVERWRITE, Event::FULL_DISK,
-                           "Conversion Failure", "old", "", {"a.wav"}},
-        ExistingTargetCase{"overwrite, cancelled", TARGET_OVERWRITE, Event::CANCEL, "Cancelled",
-                           "old", "", {"a.wav"}},
-        ExistingTargetCase{"overwrite, read-only target", TARGET_OVERWRITE, Event::READ_ONLY,
-                           "Failed to create file \"%s/a.wav\"", "old", "", {"a.wav"}},
-        ExistingTargetCase{"overwrite, success", TARGET_OVERWRITE, Event::NONE, "a.wav", "",
-                           "a.wav", {"a.wav"}},
-        ExistingTargetCase{"auto rename, target appears meanwhile", TARGET_AUTO_RENAME,
-                           Event::APPEARS, "a_1.wav", "appeared", "a_1.wav", {"a.wav", "a_1.wav"}},
-        ExistingTargetCase{"skip, target appears meanwhile", TARGET_SKIP, Event::APPEARS,
-                           "Target exists and skipped", "appeared", "", {"a.wav"}}),
+        ExistingTargetCase{"overwrite, writer refuses",
+                           TARGET_OVERWRITE,
+                           Event::WRITER_REFUSES,
+                           "Conversion Failure",
+                           "old",
+                           "",
+                           {"a.wav"}},
+        ExistingTargetCase{"overwrite, full disk",
+                           TARGET_OVERWRITE,
+                           Event::FULL_DISK,
+                           "Conversion Failure",
+                           "old",
+                           "",
+                           {"a.wav"}},
+        ExistingTargetCase{"overwrite, cancelled",
+                           TARGET_OVERWRITE,
+                           Event::CANCEL,
+                           "Cancelled",
+                           "old",
+                           "",
+                           {"a.wav"}},
+        ExistingTargetCase{"overwrite, read-only target",
+                           TARGET_OVERWRITE,
+                           Event::READ_ONLY,
+                           "Failed to create file \"%s/a.wav\"",
+                           "old",
+                           "",
+                           {"a.wav"}},
+        ExistingTargetCase{
+            "overwrite, success", TARGET_OVERWRITE, Event::NONE, "a.wav", "", "a.wav", {"a.wav"}},
+        ExistingTargetCase{"auto rename, target appears meanwhile",
+                           TARGET_AUTO_RENAME,
+                           Event::APPEARS,
+                           "a_1.wav",
+                           "appeared",
+                           "a_1.wav",
+                           {"a.wav", "a_1.wav"}},
+        ExistingTargetCase{"skip, target appears meanwhile",
+                           TARGET_SKIP,
+                           Event::APPEARS,
+                           "Target exists and skipped",
+                           "appeared",
+                           "",
+                           {"a.wav"}}),
     [](const ::testing::TestParamInfo<ExistingTargetCase>& param) {
       return "Case" + std::to_string(param.index);
     });

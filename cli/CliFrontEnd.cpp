@@ -1,28 +1,9 @@
 #include "cli/CliFrontEnd.h"
 
-#include <csignal>
 #include <ostream>
 
 #include "convert/ConversionJob.h"
-
-namespace {
-
-volatile std::sig_atomic_t interrupted = 0;
-
-extern "C" void OnInterrupt(int) { interrupted = 1; }
-
-}  // namespace
-
-void InstallInterruptHandler() {
-  interrupted = 0;
-  struct sigaction action {};
-  action.sa_handler = OnInterrupt;
-  sigemptyset(&action.sa_mask);
-  sigaction(SIGINT, &action, nullptr);
-  sigaction(SIGTERM, &action, nullptr);
-}
-
-bool InterruptRequested() { return interrupted != 0; }
+#include "platform/process/Signals.h"
 
 CliProgress::CliProgress(const std::vector<std::string>& paths, std::ostream& out,
                          std::ostream& err, bool live)
@@ -52,7 +33,9 @@ void CliProgress::SetEntryStatus(size_t index, const std::string& text) {
   out_.flush();
 }
 
-bool CliProgress::CancelRequested() { return InterruptRequested(); }
+bool CliProgress::CancelRequested() {
+  return CancelSignalReceived();
+}
 
 void CliProgress::Redraw() {
   if (!live_) return;

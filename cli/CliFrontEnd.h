@@ -1,6 +1,5 @@
 #pragma once
 
-#include <atomic>
 #include <cstddef>
 #include <iosfwd>
 #include <string>
@@ -12,7 +11,7 @@
 // The terminal as the conversion's front end. Each entry's final status is
 // printed as one line "source path<TAB>status" on `out`; when `err` is a
 // terminal, a live line shows the batch and per-file progress there.
-// Cancel is the interrupt signal (Ctrl+C).
+// Cancel is Ctrl+C or another terminating signal (CatchCancelSignals).
 class CliProgress : public ConversionProgress {
  public:
   CliProgress(const std::vector<std::string>& paths, std::ostream& out, std::ostream& err,
@@ -59,7 +58,3 @@ class CliPrompter : public Prompter {
  private:
   std::ostream& err_;
 };
-
-// Whether the interrupt signal arrived since InstallInterruptHandler.
-bool InterruptRequested();
-void InstallInterruptHandler();

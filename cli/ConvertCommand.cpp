@@ -11,6 +11,7 @@
 #include "cli/OptionsCommand.h"
 #include "convert/ConversionJob.h"
 #include "platform/paths/PathIdentity.h"
+#include "platform/process/Signals.h"
 #include "source/FileCollector.h"
 #include "source/SourceList.h"
 
@@ -83,7 +84,7 @@ ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings
   for (const auto& entry : list.Entries()) entryPaths.push_back(entry->path);
   CliProgress progress(entryPaths, out, err, isatty(STDERR_FILENO) != 0);
   CliPrompter prompter(err);
-  InstallInterruptHandler();
+  CatchCancelSignals();
 
   // An empty list (nothing found, or nothing readable) is reported as the
   // window reports it.

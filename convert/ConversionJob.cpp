@@ -9,6 +9,7 @@
 #include "convert/ConvertRoutines.h"
 #include "convert/OutputFormat.h"
 #include "convert/Prompter.h"
+#include "convert/TemporaryOutput.h"
 #include "platform/paths/PathIdentity.h"
 #include "source/SourceFile.h"
 #include "source/SourceKind.h"
@@ -20,6 +21,13 @@ std::string SoundFontMissingMessage(const std::string& programFolder) {
          "Do you want to download the file from our website for free now?\n\n"
          "Once download completes, please copy the file to folder:\n\"" +
          programFolder + "\"\nAnd then convert your MIDI file again. Thank you.";
+}
+
+std::string UnwritableFormatMessage(uint32_t outputFormat) {
+  if (RoutineFor(outputFormat)) return std::string();
+  if (!IsKnownOutputFormat(outputFormat))
+    return "The output format " + std::to_string(outputFormat) + " is unknown.";
+  return "Sondrel cannot write " + OutputFormatDisplayName(outputFormat) + " files yet.";
 }
 
 ConversionJob::ConversionJob(const ConvertSettings& settings, EngineSession& engine,
@@ -44,26 +52,58 @@ bool ConversionJob::CheckSoundFont(const std::vector<SourceFile*>& entries) {
 }
 
 bool ConversionJob::ConvertEntry(SourceFile& entry) {
-  if (!PlaceOutput(entry, settings_, status_, placement_)) return false;
+  // The routine writes a temporary file beside the target; the target's
+  // name is given to it only once it is complete, so a failure, Cancel or a
+  // killed process never leaves a partial file there nor loses the file
+  // that an overwrite would replace.
+  TemporaryOutput output;
+  if (!PlaceOutput(entry, settings_, status_, placement_, &output)) return false;
 
   const ConvertRoutine routine = RoutineFor(settings_.outputFormat);
   const ConversionContext context{settings_, progress_, sequence_};
-  const bool converted =
-      routine && routine(entry.kind, entry.path, entry.destinationPath, context);
+  const bool converted = routine && routine(entry.kind, entry.path, output.Path(), context);
 
-  // Success means an output file with something in it. An empty file left
-  // by a routine is removed too, unless it is the source.
+  // Success means an output file with something in it; an empty file left
+  // by a routine goes with the temporary file.
   std::error_code error;
-  const auto size = std::filesystem::file_size(entry.destinationPath, error);
-  if (converted && !error && size > 0) return true;
-  if (!error && size == 0) RemoveFailedOutput(entry.destinationPath, entry.path);
-  status_ = STATUS_FAILURE;
+  const auto size = std::filesystem::file_size(output.Path(), error);
+  if (!converted || error || size == 0) {
+    status_ = context.status.empty() ? STATUS_FAILURE : context.status;
+    return false;
+  }
+  return MoveToTarget(entry, output);
+}
+
+bool ConversionJob::MoveToTarget(SourceFile& entry, TemporaryOutput& output) {
+  // Under overwrite the output replaces what is at the target. Otherwise a
+  // file that appeared there while converting is never replaced: skip gives
+  // up, auto rename places the entry again and takes the next free name.
+  const bool replace = settings_.targetExistsOpt == TARGET_OVERWRITE;
+  constexpr int kAttempts = 10;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    const TemporaryOutput::Move moved = output.MoveTo(entry.destinationPath, replace);
+    if (moved == TemporaryOutput::Move::DONE) return true;
+    if (moved == TemporaryOutput::Move::FAILED) break;
+    if (settings_.targetExistsOpt == TARGET_SKIP) {
+      status_ = TARGET_SKIPPED_MESSAGE;
+      return false;
+    }
+    if (!PlaceOutput(entry, settings_, status_, placement_)) return false;
+  }
+  status_ = FileCreationFailedMessage(entry.destinationPath);
   return false;
 }
 
 BatchResult ConversionJob::RunBatch(const std::vector<SourceFile*>& entries,
                                     const std::vector<size_t>& rows) {
   BatchResult result;
+  // A format without a routine would fail every entry after placement had
+  // made its folders: refuse it before anything is touched.
+  const std::string unwritable = UnwritableFormatMessage(settings_.outputFormat);
+  if (!unwritable.empty()) {
+    prompter_.Exclamation(unwritable);
+    return result;
+  }
   if (!CheckSoundFont(entries)) return result;
   result.ran = true;
 

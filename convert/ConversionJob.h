@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@ class ConversionProgress;
 class EngineSession;
 class Prompter;
 class SourceList;
+class TemporaryOutput;
 struct SourceFile;
 
 // Texts the batch shows.
@@ -25,6 +27,10 @@ inline constexpr const char* STATUS_CANCELLED = "Cancelled";
 // SoundFont is missing, for the program folder (with its trailing "/").
 std::string SoundFontMissingMessage(const std::string& programFolder);
 
+// The message that refuses a batch to `outputFormat` when no routine writes
+// it ("Sondrel cannot write OGG files yet."), or "" when one does.
+std::string UnwritableFormatMessage(uint32_t outputFormat);
+
 // What a batch came to.
 struct BatchResult {
   bool ran = false;   // false when a check before the batch stopped it
@@ -33,7 +39,8 @@ struct BatchResult {
   bool cancelled = false;
 };
 
-// One batch run over entries of the list: the checks before it, then each
+// One batch run over entries of the list: the checks before it (an output
+// format that no routine writes is refused, then the SoundFont), then each
 // entry placed, converted by the routine of the output format and given its
 // status, with progress and Cancel; at the end the output may be shown in
 // the file manager. The entries are not owned; `rows` are their positions in
@@ -52,6 +59,9 @@ class ConversionJob {
   bool CheckSoundFont(const std::vector<SourceFile*>& entries);
   // Converts one entry; false with `status_` set when it failed.
   bool ConvertEntry(SourceFile& entry);
+  // Gives the finished output the entry's target name; false with
+  // `status_` set when it cannot.
+  bool MoveToTarget(SourceFile& entry, TemporaryOutput& output);
 
   const ConvertSettings& settings_;
   EngineSession& engine_;

@@ -12,12 +12,21 @@ struct ConversionContext {
   const ConvertSettings& settings;
   ConversionProgress& progress;
   int sequence;  // 1-based position of the entry in the batch (a preset's track number)
+  // A routine that fails for a reason the user can act on puts the entry's
+  // status text here; otherwise the entry shows "Conversion Failure".
+  mutable std::string status = std::string();
 };
 
+// The status of a WAV output that the source's length shows would pass what
+// the format's 32-bit size fields can describe.
+inline constexpr const char* STATUS_WAV_TOO_LARGE =
+    "Output would pass the 4 GiB limit of WAV files";
+
 // A per-file routine: converts the source at `sourcePath` (of kind `kind`)
-// into `outputPath`, which placement has chosen. True on success. On any
-// failure, Cancel included, nothing is left at `outputPath` unless it is
-// the source itself.
+// into `outputPath`, the temporary file that placement created beside the
+// chosen target (its name ends with the target's extension). True on
+// success. On any failure, Cancel included, nothing is left at `outputPath`
+// unless it is the source itself.
 using ConvertRoutine = bool (*)(int32_t kind, const std::string& sourcePath,
                                 const std::string& outputPath, const ConversionContext& context);
 

@@ -36,6 +36,17 @@ bool ConvertToWav(int32_t kind, const std::string& sourcePath, const std::string
     plan.gain = AmplifyFactor(settings.amplifyWavCoeff);
   plan.sequenced = IsSequencedKind(kind);
 
+  // A WAV file cannot describe more than 4 GiB of samples. When the
+  // source's announced length already shows that the output would not fit,
+  // the entry is refused before hours of work are thrown away.
+  // (Whole seconds, so only an output that surely passes is refused.)
+  const uint64_t bytesPerSecond =
+      uint64_t{plan.targetRate} * (plan.targetChannels == 2 ? 2 : 1) * (plan.targetBits / 8);
+  if (bytesPerSecond > 0 && source->GetDuration() > WavWriter::kMaxDataBytes / bytesPerSecond) {
+    context.status = STATUS_WAV_TOO_LARGE;
+    return false;
+  }
+
   WavWriter writer;
   if (!writer.Open(outputPath, plan.targetChannels == 2, static_cast<int>(plan.targetBits), plan.targetRate))
     return false;

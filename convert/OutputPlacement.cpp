@@ -1,6 +1,5 @@
 #include "convert/OutputPlacement.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +9,7 @@
 #include <vector>
 
 #include "convert/OutputFormat.h"
+#include "convert/TemporaryOutput.h"
 #include "platform/paths/PathIdentity.h"
 #include "platform/paths/StandardFolders.h"
 
@@ -22,7 +22,6 @@ const char kFileFailed[] = "Failed to create file \"%s\"";
 const char kSameAsSource[] =
     "Target file name is same as original file that can't be overwritten. Please output files "
     "to a custom folder.";
-const char kSkipped[] = "Target exists and skipped";
 const char kTooLong[] = "Output path is longer than 4095 bytes";
 
 // Substitutes `value` for the single "%s" of `pattern`.
@@ -90,16 +89,12 @@ bool IsFolder(const std::string& path) {
   return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-// Proves that `target` can be created: an existing file (only the overwrite
-// policy gets here with one) is removed first, so that a link at the target
-// is replaced rather than followed into another file; then the file is
-// created new and deleted again.
-bool ProbeCreate(const std::string& target) {
-  if (Exists(target) && !IsFolder(target)) unlink(target.c_str());
-  const int fd = open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
-  close(fd);
-  return unlink(target.c_str()) == 0;
+// True for a file the user may not write: without write permission, or
+// with no write bit at all (which even the superuser's checks pass over).
+bool IsReadOnlyFile(const std::string& path) {
+  struct stat info;
+  if (lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  return access(path.c_str(), W_OK) != 0 || (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
 enum class Attempt { kPlaced, kRetryElsewhere, kRefused };
@@ -107,15 +102,19 @@ enum class Attempt { kPlaced, kRetryElsewhere, kRefused };
 // One attempt at placing the output in `folder` (mode 399) or next to the
 // source (any other mode).
 Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mode,
-                 const std::string& folder, bool mirror, std::string& message) {
+                 const std::string& folder, bool mirror, std::string& message,
+                 TemporaryOutput& probe) {
   const std::string& source = entry.path;
+  // The whole target path is known and its length checked before any
+  // folder is made, so a refused path leaves no folders behind.
   std::string stem;
+  std::string mirroredFolder;
   if (mode == DEST_CUSTOM_FOLDER) {
     if (folder.size() > MAX_PATH_BYTES) {
       message = kTooLong;
       return Attempt::kRetryElsewhere;
     }
-    if (folder.empty() || !EnsureFolder(folder)) {
+    if (folder.empty()) {
       message = Format(kFolderFailed, folder);
       return Attempt::kRetryElsewhere;
     }
@@ -123,14 +122,7 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
     if (stem.back() != '/') stem += '/';
     if (mirror) {
       stem += MirroredFolder(source);
-      if (stem.size() > MAX_PATH_BYTES) {
-        message = kTooLong;
-        return Attempt::kRetryElsewhere;
-      }
-      if (!EnsureFolder(stem)) {
-        message = Format(kFolderFailed, stem);
-        return Attempt::kRetryElsewhere;
-      }
+      mirroredFolder = stem;
     }
     const std::string name = FileNamePart(source);
     stem += name.substr(0, name.size() - SourceExtension(source).size());
@@ -144,6 +136,16 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
     message = kTooLong;
     return Attempt::kRetryElsewhere;
   }
+  if (mode == DEST_CUSTOM_FOLDER) {
+    if (!EnsureFolder(folder)) {
+      message = Format(kFolderFailed, folder);
+      return Attempt::kRetryElsewhere;
+    }
+    if (!mirroredFolder.empty() && !EnsureFolder(mirroredFolder)) {
+      message = Format(kFolderFailed, mirroredFolder);
+      return Attempt::kRetryElsewhere;
+    }
+  }
 
   if (Exists(target)) {
     if (settings.targetExistsOpt == TARGET_OVERWRITE) {
@@ -151,8 +153,14 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
         message = kSameAsSource;
         return Attempt::kRefused;
       }
+      // The finished output replaces the file then; a folder or a file the
+      // user may not write is not replaced.
+      if (IsFolder(target) || IsReadOnlyFile(target)) {
+        message = Format(kFileFailed, target);
+        return Attempt::kRetryElsewhere;
+      }
     } else if (settings.targetExistsOpt == TARGET_SKIP) {
-      message = kSkipped;
+      message = TARGET_SKIPPED_MESSAGE;
       return Attempt::kRefused;
     } else {
       // Auto rename: the first free "stem_n.ext"; there is no upper limit.
@@ -167,7 +175,9 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
     }
   }
 
-  if (!ProbeCreate(target)) {
+  // The probe: the temporary file the conversion will write, beside the
+  // target. An existing target is left alone.
+  if (!probe.Create(target)) {
     message = Format(kFileFailed, target);
     return Attempt::kRetryElsewhere;
   }
@@ -179,8 +189,14 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
 
 PlacementContext::PlacementContext() : documentsFolder(DocumentsFolder) {}
 
+std::string FileCreationFailedMessage(const std::string& target) {
+  return Format(kFileFailed, target);
+}
+
 bool PlaceOutput(SourceFile& entry, const ConvertSettings& settings, std::string& message,
-                 const PlacementContext& context) {
+                 const PlacementContext& context, TemporaryOutput* output) {
+  TemporaryOutput ownProbe;
+  TemporaryOutput& probe = output ? *output : ownProbe;
   uint32_t mode = settings.destOutputFolderOpt;
   std::string folder = settings.destSpecifiedFolder;
   bool mirror = settings.createDirs != 0;
@@ -189,7 +205,7 @@ bool PlaceOutput(SourceFile& entry, const ConvertSettings& settings, std::string
   // created there, one more attempt goes to the documents folder, mirrored
   // only when the options asked for a mirrored custom folder.
   for (bool fallbackTried = false;; fallbackTried = true) {
-    const Attempt attempt = TryPlace(entry, settings, mode, folder, mirror, message);
+    const Attempt attempt = TryPlace(entry, settings, mode, folder, mirror, message, probe);
     if (attempt == Attempt::kPlaced) return true;
     if (attempt == Attempt::kRefused) return false;
     if (settings.outputFiles2MyDocuments == 0 || fallbackTried) return false;

@@ -21,16 +21,28 @@ struct PlacementContext {
       : documentsFolder(std::move(documents)) {}
 };
 
+class TemporaryOutput;
+
+// The status texts of a target that cannot be created and of a target that
+// exists under the skip policy.
+std::string FileCreationFailedMessage(const std::string& target);
+inline constexpr const char* TARGET_SKIPPED_MESSAGE = "Target exists and skipped";
+
 // Chooses the output file of `entry` by the output-folder options, the
 // extension of the output format and the target-exists policy, and proves
-// that the file can be created there (the probe file is deleted again). On
-// success the entry's destinationPath holds the chosen path, nothing exists
-// at that path and its folder exists. On failure `message` holds the text to
-// show as the entry's status and destinationPath is unchanged. Placement
-// shows nothing itself and keeps no state between calls; the folders it
-// creates stay.
+// that a file can be created beside it by creating the temporary file the
+// conversion writes (TemporaryOutput). On success the entry's destinationPath
+// holds the chosen path and its folder exists; nothing exists at that path,
+// except under the overwrite policy, where an existing file stays until the
+// finished output replaces it (a folder or a read-only file there fails the
+// placement). The temporary file is handed over in `output` when given, and
+// removed otherwise. On failure `message` holds the text to show as the
+// entry's status and destinationPath is unchanged. Placement shows nothing
+// itself, deletes no existing file and keeps no state between calls; the
+// folders it creates stay.
 bool PlaceOutput(SourceFile& entry, const ConvertSettings& settings, std::string& message,
-                 const PlacementContext& context = PlacementContext());
+                 const PlacementContext& context = PlacementContext(),
+                 TemporaryOutput* output = nullptr);
 
 // Makes sure `path` is a folder, creating each missing folder along it from
 // the left. Fails on the first part that exists but is not a folder, or that

@@ -14,15 +14,18 @@ SourceList::SourceList(Prober prober) : prober_(std::move(prober)) {}
 std::string SourceList::PathKey(const std::string& path) { return NormalisedAbsolutePath(path); }
 
 SourceList::AddResult SourceList::AddOneFile(const std::string& path) {
-  const std::string key = PathKey(path);
-  if (pathIndex_.count(key)) return AddResult::ALREADY_LISTED;
+  // The entry keeps the path in the form the duplicate guard uses, so that
+  // later steps (folder mirroring, the documents fallback, the same-file
+  // check) see the real folder even when the path was typed relative.
+  const std::string absolute = PathKey(path);
+  if (pathIndex_.count(absolute)) return AddResult::ALREADY_LISTED;
 
-  const int32_t kind = SourceKindFromPath(path);
-  std::unique_ptr<AudioSource> source = prober_(path, kind);
+  const int32_t kind = SourceKindFromPath(absolute);
+  std::unique_ptr<AudioSource> source = prober_(absolute, kind);
   if (!source) return AddResult::FAILED;
 
   auto entry = std::make_unique<SourceFile>();
-  entry->path = path;
+  entry->path = absolute;
   entry->kind = kind;
   entry->duration = source->GetDuration();
   entry->sampleRate = source->GetSampleRate();
@@ -31,7 +34,7 @@ SourceList::AddResult SourceList::AddOneFile(const std::string& path) {
   else entry->channels = source->GetChannels();
   source->Close();
 
-  pathIndex_.emplace(key, entry.get());
+  pathIndex_.emplace(absolute, entry.get());
   entries_.push_back(std::move(entry));
   return AddResult::ADDED;
 }

@@ -11,7 +11,8 @@
 #include "source/SourceFile.h"
 
 // The list of sources a front end converts: entries in list order and the
-// duplicate guard keyed by each entry's absolute, lexically normalised path.
+// duplicate guard keyed by each entry's absolute, lexically normalised path,
+// which is also the path the entry holds.
 // Adding probes a file once through OpenSource (rate 0, probe only) and
 // closes it again; no audio is decoded.
 class SourceList {

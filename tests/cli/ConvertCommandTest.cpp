@@ -6,7 +6,11 @@
 #include <QProcessEnvironment>
 #include <QStringList>
 
+#include <sys/resource.h>
+
+#include <algorithm>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <sstream>
 
@@ -19,12 +23,54 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The names in `folder`, sorted; hidden ones included.
+std::vector<std::string> Names(const std::string& folder) {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (const auto& item : fs::directory_iterator(folder, error))
+    names.push_back(item.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// The size of the output for the target `name` while it is being written
+// into `folder` (a hidden file ".<name>.<random>.wav"); 0 while there is none.
+uintmax_t PartialOutputSize(const std::string& folder, const std::string& name) {
+  for (const std::string& found : Names(folder)) {
+    std::error_code error;
+    const uintmax_t size = fs::file_size(folder + "/" + found, error);
+    if (found.rfind("." + name + ".", 0) == 0 && !error) return size;
+  }
+  return 0;
+}
+
 class CliCommandTest : public ::testing::Test {
  protected:
   CliCommandTest() { fs::create_directories(dir_.File("music/sub")); }
 
   ProcessResult Cli(const std::vector<std::string>& args) {
     return RunCliProcess(args, {{"HOME", dir_.Path()}, {"XDG_CONFIG_HOME", dir_.File("config")}});
+  }
+  // The CLI started in `workingFolder`, for paths typed relative to it.
+  ProcessResult CliIn(const std::string& workingFolder, const std::vector<std::string>& args) {
+    QProcess process;
+    process.setProcessEnvironment(Environment());
+    process.setWorkingDirectory(QString::fromStdString(workingFolder));
+    QStringList arguments;
+    for (const std::string& arg : args) arguments.append(QString::fromStdString(arg));
+    process.start(QStringLiteral(SONDREL_CLI_PATH), arguments);
+    ProcessResult result;
+    if (!process.waitForFinished(120000)) return result;
+    result.out = process.readAllStandardOutput().toStdString();
+    result.err = process.readAllStandardError().toStdString();
+    if (process.exitStatus() == QProcess::NormalExit) result.exitCode = process.exitCode();
+    return result;
+  }
+  QProcessEnvironment Environment() {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), QString::fromStdString(dir_.Path()));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(dir_.File("config")));
+    return env;
   }
   std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -114,22 +160,71 @@ TEST_F(CliCommandTest, ConvertUsageErrors) {
   const ProcessResult empty = Cli({"convert", dir_.File("empty")});
   EXPECT_EQ(empty.exitCode, 1);
   EXPECT_EQ(empty.err, "There aren't files in list.\n");
-  // A format whose writer is not there yet fails each entry.
+  // A format whose writer is not there yet is refused before anything is
+  // written.
   const ProcessResult amr = Cli({"convert", "--to", "amr", "--out", dir_.File("o"), a});
   EXPECT_EQ(amr.exitCode, 1);
-  EXPECT_EQ(amr.out, a + "\tConversion Failure\n");
+  EXPECT_EQ(amr.out, "");
+  EXPECT_EQ(amr.err, "Sondrel cannot write AMR files yet.\n");
+  EXPECT_FALSE(fs::exists(dir_.File("o")));
 }
 
-TEST_F(CliCommandTest, InterruptCancelsTheFileBeingConverted) {
+TEST_F(CliCommandTest, RelativeSourcesAreMirroredByTheirRealFolder) {
+  Wav("music/sub/x.wav", 8000, 1, 800);
+  // The working folder as the program sees it (links resolved).
+  const std::string real = fs::canonical(dir_.Path()).string();
+  const ProcessResult result = CliIn(
+      dir_.File("music/sub"),
+      {"convert", "--to", "wav", "--out", "../../M", "--set", "CreateDirs=1", "../sub/./x.wav"});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(result.out, real + "/music/sub/x.wav\tx.wav\n");
+  EXPECT_TRUE(fs::is_regular_file(real + "/M" + real + "/music/sub/x.wav"));
+  EXPECT_FALSE(fs::exists(real + "/M/sub"));
+}
+
+TEST_F(CliCommandTest, FileSizeLimitFailsOnlyTheFileThatPassesIt) {
+  const std::string big = Wav("big.wav", 44100, 2, 44100 * 3);
+  const std::string small = Wav("small.wav", 44100, 2, 44100);
+  QProcess process;
+  process.setProcessEnvironment(Environment());
+  // The limit of a shell's "ulimit -f", with the signal as a shell leaves it.
+  process.setChildProcessModifier([] {
+    rlimit limit{300000, 300000};  // more than a second of CD audio, less than three
+    setrlimit(RLIMIT_FSIZE, &limit);
+    signal(SIGXFSZ, SIG_DFL);
+  });
+  process.start(QStringLiteral(SONDREL_CLI_PATH),
+                {QStringLiteral("convert"), QStringLiteral("--to"), QStringLiteral("wav"),
+                 QStringLiteral("--out"), QString::fromStdString(dir_.File("out")),
+                 QString::fromStdString(big), QString::fromStdString(small)});
+  ASSERT_TRUE(process.waitForFinished(60000));
+  EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(process.exitCode(), 1);
+  EXPECT_EQ(process.readAllStandardOutput().toStdString(),
+            big + "\tConversion Failure\n" + small + "\tsmall.wav\n");
+  EXPECT_EQ(Names(dir_.File("out")), std::vector<std::string>{"small.wav"});
+  EXPECT_EQ(ProbeStreamField(dir_.File("out/small.wav"), "duration"), "1.000000");
+}
+
+struct SignalCase {
+  int signal;
+  bool caught;  // false: the process dies of it
+};
+
+void PrintTo(const SignalCase& c, std::ostream* out) {
+  *out << strsignal(c.signal);
+}
+
+class CliSignalTest : public CliCommandTest, public ::testing::WithParamInterface<SignalCase> {};
+
+TEST_P(CliSignalTest, TerminatingSignalCancelsTheFileBeingConverted) {
+  const SignalCase& c = GetParam();
   const std::string first = Wav("1.wav", 8000, 1, 8000);
-  // Long enough that the interrupt lands in the middle of it.
+  // Long enough that the signal lands in the middle of it.
   const std::string longOne = Wav("2.wav", 8000, 1, 8000 * 1200);
 
   QProcess process;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("HOME"), QString::fromStdString(dir_.Path()));
-  env.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(dir_.File("config")));
-  process.setProcessEnvironment(env);
+  process.setProcessEnvironment(Environment());
   process.start(QStringLiteral(SONDREL_CLI_PATH),
                 {QStringLiteral("convert"), QStringLiteral("--to"), QStringLiteral("wav"),
                  QStringLiteral("--out"), QString::fromStdString(dir_.File("out")), QStringLiteral("--set"),
@@ -138,19 +233,38 @@ TEST_F(CliCommandTest, InterruptCancelsTheFileBeingConverted) {
                  QStringLiteral("WAVChannelNum=2"), QString::fromStdString(first),
                  QString::fromStdString(longOne)});
   ASSERT_TRUE(process.waitForStarted());
-  // Wait until the second output has begun, then interrupt.
-  const std::string partial = dir_.File("out/2.wav");
-  for (int i = 0; i < 600 && !(fs::exists(partial) && fs::file_size(partial) > 100000); ++i)
+  // Wait until the second output has begun (in its hidden temporary file),
+  // then send the signal.
+  for (int i = 0; i < 600 && PartialOutputSize(dir_.File("out"), "2") <= 100000; ++i)
     process.waitForFinished(50);
-  ASSERT_EQ(process.state(), QProcess::Running) << "the conversion ended before the interrupt";
-  ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+  ASSERT_EQ(process.state(), QProcess::Running) << "the conversion ended before the signal";
+  ::kill(static_cast<pid_t>(process.processId()), c.signal);
   ASSERT_TRUE(process.waitForFinished(60000));
-  EXPECT_EQ(process.exitCode(), 130);
   const std::string out = process.readAllStandardOutput().toStdString();
-  EXPECT_EQ(out, first + "\t1.wav\n" + longOne + "\tCancelled\n");
-  EXPECT_TRUE(fs::exists(dir_.File("out/1.wav")));
-  EXPECT_FALSE(fs::exists(partial));
+  std::vector<std::string> visible;
+  for (const std::string& name : Names(dir_.File("out")))
+    if (name[0] != '.') visible.push_back(name);
+  // Nothing ever appears under the target's name of the unfinished file.
+  EXPECT_EQ(visible, std::vector<std::string>{"1.wav"});
   EXPECT_TRUE(fs::exists(longOne));
+  if (c.caught) {
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 130);
+    EXPECT_EQ(out, first + "\t1.wav\n" + longOne + "\tCancelled\n");
+    // The temporary file went too.
+    EXPECT_EQ(Names(dir_.File("out")), std::vector<std::string>{"1.wav"});
+  } else {
+    EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
+    EXPECT_EQ(out, first + "\t1.wav\n");
+  }
 }
+
+INSTANTIATE_TEST_SUITE_P(CliCommandTest, CliSignalTest,
+                         ::testing::Values(SignalCase{SIGINT, true}, SignalCase{SIGTERM, true},
+                                           SignalCase{SIGHUP, true}, SignalCase{SIGQUIT, true},
+                                           SignalCase{SIGKILL, false}),
+                         [](const ::testing::TestParamInfo<SignalCase>& param) {
+                           return std::string(sigabbrev_np(param.param.signal));
+                         });
 
 }  // namespace

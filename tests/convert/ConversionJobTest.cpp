@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 
@@ -13,6 +15,7 @@
 #include "convert/OutputFormat.h"
 #include "source/SourceList.h"
 #include "support/AudioFixtures.h"
+#include "support/FileSizeLimit.h"
 #include "support/MidiFixtures.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedFrontEnd.h"
@@ -21,6 +24,26 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+// A front end under which another program writes a file (the entry's
+// target) while the entry converts.
+class RacingProgress : public RecordingProgress {
+ public:
+  void Pump() override {
+    RecordingProgress::Pump();
+    if (pumps == appearAtPump) WriteFileText(appearPath, "appeared");
+  }
+  int appearAtPump = 0;
+  std::string appearPath;
+};
+
+// The names in `folder`, sorted; hidden ones included.
+std::vector<std::string> Names(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& item : fs::directory_iterator(folder)) names.push_back(item.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
 class ConversionJobTest : public ::testing::Test {
  protected:
@@ -54,7 +77,7 @@ class ConversionJobTest : public ::testing::Test {
   TempDir dir_;
   ConvertSettings settings_;
   SourceList list_;
-  RecordingProgress progress_;
+  RacingProgress progress_;
   ScriptedPrompter prompter_;
 };
 
@@ -98,18 +121,30 @@ TEST_F(ConversionJobTest, NothingToConvertShowsAMessage) {
   EXPECT_EQ(progress_.begun, -1);
 }
 
-TEST_F(ConversionJobTest, FormatsWithoutARoutineFailEveryEntryAndLeaveNoFile) {
+TEST_F(ConversionJobTest, FormatsWithoutARoutineAreRefusedBeforeTheBatch) {
   TestProgramFolder folder(false, false);
   EngineSession engine(folder.Path());
-  for (uint32_t format : {1234u, static_cast<uint32_t>(FORMAT_AMR)}) {
+  const std::pair<uint32_t, std::string> rows[] = {
+      {FORMAT_OGG, "Sondrel cannot write OGG files yet."},
+      {FORMAT_AMR, "Sondrel cannot write AMR files yet."},
+      {FORMAT_AWB, "Sondrel cannot write AWB files yet."},
+      {FORMAT_AAC, "Sondrel cannot write AAC files yet."},
+      {FORMAT_M4A, "Sondrel cannot write M4A files yet."},
+      {FORMAT_MP4, "Sondrel cannot write MP4 files yet."},
+      {FORMAT_M4B, "Sondrel cannot write M4B files yet."},
+      {FORMAT_WMA, "Sondrel cannot write WMA files yet."},
+      {1234, "The output format 1234 is unknown."},
+  };
+  for (const auto& [format, message] : rows) {
     settings_.outputFormat = format;
     list_.Clear();
-    const BatchResult result = Run(engine, {Wav("a.wav"), Wav("b.wav")});
-    EXPECT_EQ(result.failed, 2);
-    EXPECT_EQ(progress_.status[0], "Conversion Failure");
-    EXPECT_EQ(progress_.status[1], "Conversion Failure");
-    EXPECT_TRUE(list_.At(0).destinationPath.empty());
-    EXPECT_TRUE(fs::is_empty(dir_.File("out")));
+    prompter_.shown.clear();
+    const BatchResult result = Run(engine, {Wav("a.wav"), Midi("b.mid")});
+    EXPECT_FALSE(result.ran) << message;
+    EXPECT_EQ(prompter_.shown, std::vector<std::string>{"exclamation: " + message});
+    EXPECT_TRUE(progress_.status.empty()) << message;
+    EXPECT_EQ(progress_.begun, -1) << message;
+    EXPECT_FALSE(fs::exists(dir_.File("out"))) << message;
   }
 }
 
@@ -179,10 +214,14 @@ TEST_F(ConversionJobTest, BrowseShowsTheFirstOutputOnlyWhenThereIsOne) {
   Run(engine, {dir_.File("in/broken.wav"), Wav("b.wav")});
   EXPECT_EQ(prompter_.shown, (std::vector<std::string>{"select: " + dir_.File("out/b.wav")}));
 
+  // Every entry failed (its source vanished after listing): no browser.
   prompter_.shown.clear();
-  settings_.outputFormat = 1234;
   list_.Clear();
-  Run(engine, {Wav("c.wav")});
+  const std::string vanished = Wav("c.wav");
+  list_.AddOneFile(vanished);
+  fs::remove(vanished);
+  Run(engine, {});
+  EXPECT_EQ(progress_.status[0], "Conversion Failure");
   EXPECT_TRUE(prompter_.shown.empty());
 }
 
@@ -233,5 +272,152 @@ TEST_F(ConversionJobTest, FullDiskFailsTheEntryAndRemovesThePartialFile) {
   EXPECT_EQ(result.failed, 1);
   EXPECT_TRUE(fs::exists(big));
 }
+
+TEST_F(ConversionJobTest, WavThatWouldPassFourGibIsRefusedBeforeWriting) {
+  TestProgramFolder folder(false, true);
+  EngineSession engine(folder.Path());
+  // Seven hours at the slowest tempo: 4.5 GB at 44.1 kHz, 16-bit stereo.
+  const std::string song = Midi("long.mid");
+  WriteFileText(song, OneNoteSong(16000000, 1600));
+  // A block read would mean the conversion had started: it cancels then.
+  progress_.cancelAtPump = 2;
+  const BatchResult result = Run(engine, {song});
+  EXPECT_EQ(progress_.status[0], "Output would pass the 4 GiB limit of WAV files");
+  EXPECT_EQ(result.failed, 1);
+  EXPECT_EQ(Names(dir_.File("out")), std::vector<std::string>{});
+
+  // At 8 kHz, 8-bit mono the same song fits (205 MB): it starts.
+  settings_.autoDestWAVEncodingParam = 0;
+  settings_.wavSampleRate = 8000;
+  settings_.wavBitsPerSample = 8;
+  settings_.wavChannelNum = 1;
+  progress_.pumps = 0;
+  list_.Clear();
+  Run(engine, {song});
+  EXPECT_EQ(progress_.status[0], "Cancelled");
+  EXPECT_EQ(Names(dir_.File("out")), std::vector<std::string>{});
+}
+
+enum class Event { NONE, WRITER_REFUSES, FULL_DISK, CANCEL, READ_ONLY, APPEARS };
+
+struct ExistingTargetCase {
+  const char* name;
+  uint32_t policy;
+  Event event;
+  std::string status;              // "%s" stands for the output folder
+  std::string atTarget;            // what out/a.wav holds afterwards; "" for the new output
+  std::string newOutput;           // the file holding the new output; "" for none
+  std::vector<std::string> names;  // everything in the output folder afterwards
+};
+
+void PrintTo(const ExistingTargetCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class ExistingTargetTest : public ConversionJobTest,
+                           public ::testing::WithParamInterface<ExistingTargetCase> {};
+
+TEST_P(ExistingTargetTest, ExistingTargetSurvivesUntilTheNewOutputIsComplete) {
+  const ExistingTargetCase& c = GetParam();
+  TestProgramFolder folder(false, false);
+  EngineSession engine(folder.Path());
+  const std::string source = Wav("a.wav");
+  const std::string target = dir_.File("out/a.wav");
+  fs::create_directories(dir_.File("out"));
+  if (c.event != Event::APPEARS) WriteFileText(target, "old");
+  settings_.targetExistsOpt = c.policy;
+  settings_.outputFiles2MyDocuments = 0;
+  switch (c.event) {
+    case Event::WRITER_REFUSES:
+      settings_.autoDestWAVEncodingParam = 0;
+      settings_.wavBitsPerSample = 24;
+      break;
+    case Event::CANCEL:
+      progress_.cancelAtPump = 5;
+      break;
+    case Event::READ_ONLY:
+      ASSERT_EQ(chmod(target.c_str(), 0444), 0);
+      break;
+    case Event::APPEARS:
+      progress_.appearAtPump = 3;  // while the first blocks are written
+      progress_.appearPath = target;
+      break;
+    default:
+      break;
+  }
+  {
+    // One second of CD audio takes 176 kB.
+    FileSizeLimit limit(c.event == Event::FULL_DISK ? 100000 : RLIM_INFINITY);
+    Run(engine, {source});
+  }
+
+  std::string status = c.status;
+  if (status.find("%s") != std::string::npos)
+    status.replace(status.find("%s"), 2, dir_.File("out"));
+  EXPECT_EQ(progress_.status[0], status);
+  EXPECT_EQ(Names(dir_.File("out")), c.names);
+  if (!c.atTarget.empty()) {
+    EXPECT_EQ(ReadFileText(target), c.atTarget);
+  }
+  if (!c.newOutput.empty()) {
+    EXPECT_EQ(list_.At(0).destinationPath, dir_.File("out/" + c.newOutput));
+    EXPECT_EQ(ProbeStreamField(dir_.File("out/" + c.newOutput), "sample_rate"), "44100");
+    EXPECT_EQ(ProbeStreamField(dir_.File("out/" + c.newOutput), "duration"), "1.000000");
+  } else {
+    EXPECT_EQ(list_.At(0).destinationPath, "");
+  }
+  EXPECT_TRUE(fs::exists(source));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ConversionJobTest, ExistingTargetTest,
+    ::testing::Values(
+        ExistingTargetCase{"overwrite, writer refuses",
+                           TARGET_OVERWRITE,
+                           Event::WRITER_REFUSES,
+                           "Conversion Failure",
+                           "old",
+                           "",
+                           {"a.wav"}},
+        ExistingTargetCase{"overwrite, full disk",
+                           TARGET_OVERWRITE,
+                           Event::FULL_DISK,
+                           "Conversion Failure",
+                           "old",
+                           "",
+                           {"a.wav"}},
+        ExistingTargetCase{"overwrite, cancelled",
+                           TARGET_OVERWRITE,
+                           Event::CANCEL,
+                           "Cancelled",
+                           "old",
+                           "",
+                           {"a.wav"}},
+        ExistingTargetCase{"overwrite, read-only target",
+                           TARGET_OVERWRITE,
+                           Event::READ_ONLY,
+                           "Failed to create file \"%s/a.wav\"",
+                           "old",
+                           "",
+                           {"a.wav"}},
+        ExistingTargetCase{
+            "overwrite, success", TARGET_OVERWRITE, Event::NONE, "a.wav", "", "a.wav", {"a.wav"}},
+        ExistingTargetCase{"auto rename, target appears meanwhile",
+                           TARGET_AUTO_RENAME,
+                           Event::APPEARS,
+                           "a_1.wav",
+                           "appeared",
+                           "a_1.wav",
+                           {"a.wav", "a_1.wav"}},
+        ExistingTargetCase{"skip, target appears meanwhile",
+                           TARGET_SKIP,
+                           Event::APPEARS,
+                           "Target exists and skipped",
+                           "appeared",
+                           "",
+                           {"a.wav"}}),
+    [](const ::testing::TestParamInfo<ExistingTargetCase>& param) {
+      return "Case" + std::to_string(param.index);
+    });
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,6 +30,19 @@ bool IsDir(const std::string& path) {
 bool ExistsAtAll(const std::string& path) {
   struct stat info;
   return lstat(path.c_str(), &info) == 0;
+}
+
+// The names in `folder` that start with a dot, one per line.
+std::string HiddenNames(const std::string& folder) {
+  std::string names;
+  if (DIR* dir = opendir(folder.c_str())) {
+    while (const dirent* item = readdir(dir)) {
+      const std::string name = item->d_name;
+      if (name[0] == '.' && name != "." && name != "..") names += name + "\n";
+    }
+    closedir(dir);
+  }
+  return names;
 }
 
 // A file system laid out for one case: "music/" holds sources, "out/" is
@@ -152,7 +166,7 @@ const Case kCases[] = {
      "",
      kSameAsSource,
      0},
-    {"overwrite keeps another file's name and removes it",
+    {"overwrite keeps another file's name and the file, until the output replaces it",
      [](Scene& s) { WriteFileText(s("music/x.wav"), "old"); },
      "music/x.mp3",
      {2000, DEST_SAME_AS_SOURCE, "", 0, TARGET_OVERWRITE},
@@ -160,6 +174,17 @@ const Case kCases[] = {
      "music/x.wav",
      "",
      0},
+    {"overwrite does not replace a read-only file; the fallback takes the output",
+     [](Scene& s) {
+       WriteFileText(s("music/x.wav"), "old");
+       ASSERT_EQ(chmod(s("music/x.wav").c_str(), 0444), 0);
+     },
+     "music/x.mp3",
+     {2000, DEST_SAME_AS_SOURCE, "", 0, TARGET_OVERWRITE},
+     true,
+     "docs/x.wav",
+     "",
+     1},
     {"overwrite replaces a link instead of following it",
      [](Scene& s) {
        WriteFileText(s("keep.txt"), "precious");
@@ -284,9 +309,16 @@ TEST_P(PlacementTable, ChoosesTheOutputOrRefuses) {
   if (placed) {
     const std::string wanted = scene(Expand(c.destination, scene));
     EXPECT_EQ(entry.destinationPath, wanted);
-    EXPECT_FALSE(ExistsAtAll(entry.destinationPath)) << "the probe file must be gone";
     const std::string folder = wanted.substr(0, wanted.rfind('/'));
     EXPECT_TRUE(IsDir(folder));
+    EXPECT_EQ(HiddenNames(folder), "") << "the probe file must be gone";
+    // Only overwrite leaves a file at the target, untouched until the
+    // finished output replaces it.
+    if (c.options.exists != TARGET_OVERWRITE) {
+      EXPECT_FALSE(ExistsAtAll(entry.destinationPath));
+    } else if (IsFile(entry.destinationPath)) {
+      EXPECT_EQ(ReadFileText(entry.destinationPath), "old");
+    }
   } else {
     EXPECT_EQ(message, Expand(c.message, scene));
     EXPECT_EQ(entry.destinationPath, "earlier");
@@ -400,6 +432,30 @@ TEST(OutputPlacementTest, OverLongPathsAreRefusedNotCut) {
   EXPECT_FALSE(PlaceOutput(entry, settings, message, scene.Context()));
   EXPECT_EQ(message, kTooLong);
   EXPECT_FALSE(EnsureFolder(settings.destSpecifiedFolder));
+}
+
+TEST(OutputPlacementTest, OverLongTargetLeavesNoFoldersBehind) {
+  Scene scene;
+  // Mirrored folders that fit the limit, and a file name that takes the
+  // whole target past it.
+  std::string source;
+  while (scene("docs/").size() + source.size() + 201 <= 4095) source += "/" + std::string(200, 'd');
+  source += "/" + std::string(200, 'n') + ".mid";
+  ASSERT_LE(scene("out/").size() + source.size() - 201, 4095u);
+
+  ConvertSettings settings;
+  settings.outputFormat = 2000;
+  settings.destOutputFolderOpt = DEST_CUSTOM_FOLDER;
+  settings.destSpecifiedFolder = scene("out");
+  settings.createDirs = 1;
+  SourceFile entry;
+  entry.path = source;
+  std::string message;
+  EXPECT_FALSE(PlaceOutput(entry, settings, message, scene.Context()));
+  EXPECT_EQ(message, kTooLong);
+  EXPECT_EQ(scene.documentsAsked, 1);
+  EXPECT_FALSE(ExistsAtAll(scene("out")));
+  EXPECT_FALSE(ExistsAtAll(scene("docs")));
 }
 
 TEST(OutputPlacementTest, TargetTheFileSystemCannotCreateFailsTheProbe) {

@@ -76,6 +76,10 @@ ExitCode RunCli(const std::vector<std::string>& args, std::ostream& out, std::os
     ConvertSettings settings(DocumentsFolder());
     const std::unique_ptr<SettingsRoot> root = OpenUserSettings();
     LoadSettings(settings, *root);
+    // Working with the defaults is fine, but not silently: the user's own
+    // options would otherwise be ignored without a word.
+    const std::string problem = root->ReadProblem();
+    if (!problem.empty()) err << "sondrel-cli: " << problem << "; the defaults are used.\n";
     if (command == "info") return RunInfoCommand(rest, settings, ProgramFolder(), out, err);
     return RunConvertCommand(rest, settings, ProgramFolder(), out, err);
   }

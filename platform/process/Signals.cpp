@@ -26,7 +26,7 @@ void CatchCancelSignals() {
   sigemptyset(&action.sa_mask);
   // Cancel is polled between blocks, so interrupted calls simply resume.
   action.sa_flags = SA_RESTART;
-  const int signals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+  const int signals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE};
   for (const int signal : signals) sigaction(signal, &action, nullptr);
 }
 

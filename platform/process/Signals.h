@@ -9,10 +9,11 @@
 // other write error and the batch goes on. Call it first thing.
 void IgnoreFileSizeSignal();
 
-// From now on INT, TERM, HUP and QUIT no longer end the process: each one
-// sets the flag that CancelSignalReceived reports, which the front end
-// treats as its Cancel button, so the file being converted is removed and
-// earlier outputs stay. Clears the flag.
+// From now on INT, TERM, HUP, QUIT and PIPE (the reader of the program's
+// output went away, as in `sondrel-cli convert ... | head -1`) no longer end
+// the process: each one sets the flag that CancelSignalReceived reports,
+// which the front end treats as its Cancel button, so the file being
+// converted is removed and earlier outputs stay. Clears the flag.
 void CatchCancelSignals();
 
 // Whether one of those signals arrived since CatchCancelSignals.

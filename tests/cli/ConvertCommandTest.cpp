@@ -262,6 +262,7 @@ TEST_P(CliSignalTest, TerminatingSignalCancelsTheFileBeingConverted) {
 INSTANTIATE_TEST_SUITE_P(CliCommandTest, CliSignalTest,
                          ::testing::Values(SignalCase{SIGINT, true}, SignalCase{SIGTERM, true},
                                            SignalCase{SIGHUP, true}, SignalCase{SIGQUIT, true},
+                                           SignalCase{SIGPIPE, true},
                                            SignalCase{SIGKILL, false}),
                          [](const ::testing::TestParamInfo<SignalCase>& param) {
                            return std::string(sigabbrev_np(param.param.signal));

@@ -142,6 +142,10 @@ TEST_F(OptionsCommandTest, UnparsableSettingsFileIsReportedByName) {
   EXPECT_EQ(list.exitCode, 0);
   EXPECT_NE(list.out.find("\nMP3BitRate=128\n"), std::string::npos);
   EXPECT_NE(list.err.find(named), std::string::npos) << list.err;
+
+  // The working commands say it too, rather than ignore the user's options.
+  const ProcessResult info = Cli({"info", SettingsFile()});
+  EXPECT_NE(info.err.find(named), std::string::npos) << info.err;
 }
 
 TEST_F(OptionsCommandTest, TextsPrintOnOneLineWithTabsAndLineFeedsEscaped) {

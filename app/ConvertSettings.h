@@ -24,13 +24,6 @@ enum MonoType : uint32_t {
   MONO_RIGHT = 2,
 };
 
-// Tag options of the formats that carry a tag ("MP3ID3TagType" and siblings).
-enum TagOption : uint32_t {
-  TAG_FROM_PRESET = 0,
-  TAG_TRANSFER = 1,
-  TAG_NONE = 2,
-};
-
 // Write groups of SaveSettings; a bit set.
 enum SettingsGroup : uint32_t {
   GROUP_FOLDER = 0x04,        // "Folder", after a folder is chosen in Add Folder

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "convert/OutputFormat.h"
+#include "app/OutputFormat.h"
 
 uint32_t CorrectOutputFormat(uint32_t stored) {
   return OutputFormatChoiceIndex(stored) < 0 ? FORMAT_MP3 : stored;

@@ -3,6 +3,13 @@
 #include <cstdint>
 #include <string>
 
+// Tag options of the formats that carry a tag ("MP3ID3TagType" and siblings).
+enum TagOption : uint32_t {
+  TAG_FROM_PRESET = 0,
+  TAG_TRANSFER = 1,
+  TAG_NONE = 2,
+};
+
 // The tag defaults of one output format (MP3, OGG, WMA or M4A): what is
 // written into an output's tag when its tag option asks for the preset.
 struct TagPreset {

@@ -9,6 +9,7 @@
 #include "app/EngineStartup.h"
 #include "cli/CliFrontEnd.h"
 #include "cli/OptionsCommand.h"
+#include "codecs/readers/ProgramReaders.h"
 #include "convert/ConversionJob.h"
 #include "platform/paths/PathIdentity.h"
 #include "platform/process/Signals.h"
@@ -67,7 +68,7 @@ ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings
     return EXIT_FAILED;
   }
 
-  SourceList list;
+  SourceList list(ProgramReaders());
   LoadFailures failures;
   for (const std::string& path : paths) {
     std::error_code error;

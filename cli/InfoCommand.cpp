@@ -6,6 +6,7 @@
 #include "app/ConvertSettings.h"
 #include "app/EngineStartup.h"
 #include "cli/OneLineText.h"
+#include "codecs/readers/ProgramReaders.h"
 #include "source/FileCollector.h"
 #include "source/OpenSource.h"
 #include "source/SourceList.h"
@@ -15,7 +16,7 @@ namespace {
 
 void PrintTags(const SourceFile& entry, std::ostream& out) {
   TagInfo tags;
-  if (std::unique_ptr<AudioSource> source = OpenSource(entry.path, entry.kind, 0, false)) {
+  if (std::unique_ptr<AudioSource> source = OpenSource(entry.path, entry.kind, 0, false, ProgramReaders())) {
     const OutputTag tag =
         ChooseOutputTag(TAG_TRANSFER, false, entry.kind, entry.path, *source, TagPreset(), 0);
     tags = tag.fields;
@@ -66,7 +67,7 @@ ExitCode RunInfoCommand(const std::vector<std::string>& args, const ConvertSetti
     }
   }
 
-  SourceList list;
+  SourceList list(ProgramReaders());
   LoadFailures failures;
   for (const std::string& file : files)
     if (list.AddOneFile(file) == SourceList::AddResult::FAILED) failures.Add(file);

@@ -4,10 +4,10 @@
 #include <ostream>
 
 #include "app/ConvertSettings.h"
+#include "app/OutputFormat.h"
 #include "app/SettingsCatalog.h"
 #include "app/SettingsStore.h"
 #include "cli/OneLineText.h"
-#include "convert/OutputFormat.h"
 #include "platform/settings/SettingsKey.h"
 
 namespace {

@@ -4,10 +4,10 @@
 #include <filesystem>
 
 #include "app/EngineStartup.h"
+#include "app/OutputFormat.h"
 #include "app/WebLinks.h"
 #include "convert/ConversionProgress.h"
 #include "convert/ConvertRoutines.h"
-#include "convert/OutputFormat.h"
 #include "convert/Prompter.h"
 #include "convert/TemporaryOutput.h"
 #include "platform/paths/PathIdentity.h"

@@ -2,7 +2,7 @@
 
 #include <unistd.h>
 
-#include "convert/OutputFormat.h"
+#include "app/OutputFormat.h"
 #include "platform/paths/PathIdentity.h"
 
 ConvertRoutine RoutineFor(uint32_t outputFormat) {

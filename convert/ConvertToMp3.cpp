@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "codecs/readers/ProgramReaders.h"
 #include "codecs/writers/Id3TagBuilder.h"
 #include "codecs/writers/Mp3EncoderSettings.h"
 #include "codecs/writers/Mp3Writer.h"
@@ -38,7 +39,8 @@ bool ConvertToMp3(int32_t kind, const std::string& sourcePath, const std::string
                   const ConversionContext& context) {
   const ConvertSettings& settings = context.settings;
   std::unique_ptr<AudioSource> source = OpenSource(
-      sourcePath, kind, RenderRate(settings.autoDestMP3EncodingParam, settings.mp3SampleRate), true);
+      sourcePath, kind, RenderRate(settings.autoDestMP3EncodingParam, settings.mp3SampleRate), true,
+      ProgramReaders());
   if (!source) return false;
 
   Mp3Writer writer;

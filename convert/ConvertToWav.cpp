@@ -3,20 +3,22 @@
 
 #include <memory>
 
+#include "codecs/readers/ProgramReaders.h"
 #include "codecs/writers/WavWriter.h"
 #include "convert/Amplify.h"
 #include "convert/ConversionLoop.h"
 #include "convert/ConvertRoutines.h"
 #include "convert/FileProgress.h"
 #include "source/OpenSource.h"
-#include "source/SourceKind.h"
 #include "source/SourceFile.h"
+#include "source/SourceKind.h"
 
 bool ConvertToWav(int32_t kind, const std::string& sourcePath, const std::string& outputPath,
                   const ConversionContext& context) {
   const ConvertSettings& settings = context.settings;
   std::unique_ptr<AudioSource> source = OpenSource(
-      sourcePath, kind, RenderRate(settings.autoDestWAVEncodingParam, settings.wavSampleRate), true);
+      sourcePath, kind, RenderRate(settings.autoDestWAVEncodingParam, settings.wavSampleRate), true,
+      ProgramReaders());
   if (!source) return false;
 
   BlockPlan plan;

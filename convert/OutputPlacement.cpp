@@ -8,7 +8,7 @@
 #include <system_error>
 #include <vector>
 
-#include "convert/OutputFormat.h"
+#include "app/OutputFormat.h"
 #include "convert/TemporaryOutput.h"
 #include "platform/paths/PathIdentity.h"
 #include "platform/paths/StandardFolders.h"

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/EngineStartup.h"
+#include "codecs/readers/ProgramReaders.h"
 #include "platform/paths/StandardFolders.h"
 #include "source/OpenSource.h"
 #include "source/SourceKind.h"
@@ -38,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::fclose(file);
   }
   for (const bool forConversion : {false, true}) {
-    std::unique_ptr<AudioSource> source = OpenSource(path, SourceKindFromPath(path), 0, forConversion);
+    std::unique_ptr<AudioSource> source = OpenSource(path, SourceKindFromPath(path), 0, forConversion, ProgramReaders());
     if (!source) continue;
     PcmBlock block;
     uint64_t calls = 0;

@@ -9,7 +9,7 @@ kind=${1:-release}
 jobs=$(nproc 2>/dev/null || echo 2)
 case "$kind" in
   release) args=(-DCMAKE_BUILD_TYPE=Release -DSONDREL_TESTS=OFF) ;;
-  test)    args=(-DCMAKE_BUILD_TYPE=Debug -DSONDREL_SANITIZE=ON -DSONDREL_TESTS=ON) ;;
+  test)    args=(-DCMAKE_BUILD_TYPE=Debug -DSONDREL_SANITIZE=ON -DSONDREL_TESTS=ON -DSONDREL_WERROR=ON) ;;
   *) echo "usage: scripts/build.sh [release|test]" >&2; exit 2 ;;
 esac
 

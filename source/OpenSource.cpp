@@ -1,11 +1,5 @@
 #include "source/OpenSource.h"
 
-#include "codecs/readers/AiffSource.h"
-#include "codecs/readers/AuSource.h"
-#include "codecs/readers/ContainerProbe.h"
-#include "codecs/readers/ContainerSource.h"
-#include "codecs/readers/RiffWaveSource.h"
-#include "source/EngineSource.h"
 #include "source/SourceKind.h"
 
 namespace {
@@ -17,19 +11,6 @@ std::unique_ptr<AudioSource> TryOpen(std::unique_ptr<AudioSource> source, const 
 }
 
 }  // namespace
-
-SourceReaders SourceReaders::Default() {
-  SourceReaders readers;
-  readers.engine = [] { return std::make_unique<EngineSource>(); };
-  readers.aiff = [] { return std::make_unique<AiffSource>(); };
-  readers.au = [] { return std::make_unique<AuSource>(); };
-  readers.riffWave = [] { return std::make_unique<RiffWaveSource>(); };
-  readers.container = [](bool forConversion) -> std::unique_ptr<AudioSource> {
-    if (forConversion) return std::make_unique<ContainerSource>();
-    return std::make_unique<ContainerProbe>();
-  };
-  return readers;
-}
 
 std::unique_ptr<AudioSource> OpenSource(const std::string& path, int32_t kind, uint32_t renderRate,
                                         bool forConversion, const SourceReaders& readers) {

@@ -8,7 +8,9 @@
 #include "source/AudioSource.h"
 
 // The readers OpenSource can choose from. A reader that is not available
-// is left empty and its step of the chain is skipped.
+// is left empty and its step of the chain is skipped. The program's own
+// list is ProgramReaders() (codecs/readers), a layer above this one; tests
+// give fakes.
 struct SourceReaders {
   std::function<std::unique_ptr<AudioSource>()> engine;
   std::function<std::unique_ptr<AudioSource>()> aiff;
@@ -17,9 +19,6 @@ struct SourceReaders {
   // The container-library reader: the decoding variant when `forConversion`
   // is true, the probe-only variant (whose Read always answers 0) otherwise.
   std::function<std::unique_ptr<AudioSource>(bool forConversion)> container;
-
-  // Every reader the program has.
-  static SourceReaders Default();
 };
 
 // Opens `path` with the first reader of its kind and falls back to the
@@ -29,5 +28,4 @@ struct SourceReaders {
 // source, owned by the caller, or null when no reader opens the file.
 // `renderRate` is the rate of MIDI and module rendering (0: 44100).
 std::unique_ptr<AudioSource> OpenSource(const std::string& path, int32_t kind, uint32_t renderRate,
-                                        bool forConversion,
-                                        const SourceReaders& readers = SourceReaders::Default());
+                                        bool forConversion, const SourceReaders& readers);

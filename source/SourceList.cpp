@@ -4,9 +4,9 @@
 #include "source/OpenSource.h"
 #include "source/SourceKind.h"
 
-SourceList::SourceList()
-    : SourceList([](const std::string& path, int32_t kind) {
-        return OpenSource(path, kind, 0, false);
+SourceList::SourceList(const SourceReaders& readers)
+    : SourceList([readers](const std::string& path, int32_t kind) {
+        return OpenSource(path, kind, 0, false, readers);
       }) {}
 
 SourceList::SourceList(Prober prober) : prober_(std::move(prober)) {}

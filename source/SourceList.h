@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "source/AudioSource.h"
+#include "source/OpenSource.h"
 #include "source/SourceFile.h"
 
 // The list of sources a front end converts: entries in list order and the
@@ -22,7 +23,9 @@ class SourceList {
   // Opens a file for probing; OpenSource in the program, a fake in tests.
   using Prober = std::function<std::unique_ptr<AudioSource>(const std::string& path, int32_t kind)>;
 
-  SourceList();
+  // Probes through OpenSource with `readers` (the program passes
+  // ProgramReaders()).
+  explicit SourceList(const SourceReaders& readers);
   explicit SourceList(Prober prober);
 
   AddResult AddOneFile(const std::string& path);

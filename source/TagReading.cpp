@@ -12,7 +12,6 @@
 #include <cctype>
 #include <cstdint>
 
-#include "app/ConvertSettings.h"
 #include "source/AudioSource.h"
 #include "source/Genres.h"
 #include "source/SourceKind.h"

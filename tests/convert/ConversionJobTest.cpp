@@ -11,8 +11,9 @@
 #include <filesystem>
 
 #include "app/EngineStartup.h"
+#include "app/OutputFormat.h"
+#include "codecs/readers/ProgramReaders.h"
 #include "convert/ConversionJob.h"
-#include "convert/OutputFormat.h"
 #include "source/SourceList.h"
 #include "support/AudioFixtures.h"
 #include "support/FileSizeLimit.h"
@@ -76,7 +77,7 @@ class ConversionJobTest : public ::testing::Test {
 
   TempDir dir_;
   ConvertSettings settings_;
-  SourceList list_;
+  SourceList list_{ProgramReaders()};
   RacingProgress progress_;
   ScriptedPrompter prompter_;
 };

@@ -43,6 +43,7 @@ TEST(EngineSourceTest, BitRateFromFileSizeOrFormat) {
 #include <filesystem>
 
 #include "app/EngineStartup.h"
+#include "codecs/readers/ProgramReaders.h"
 #include "convert/ConvertRoutines.h"
 #include "source/OpenSource.h"
 #include "source/SourceKind.h"
@@ -217,7 +218,7 @@ TEST_F(EngineFilesTest, WithoutAddonsTheCoreFormatsStillOpen) {
   ASSERT_TRUE(RunFfmpeg({"-i", in, dir_.File("a.flac")}));
   EXPECT_FALSE(EngineSource().Open(dir_.File("a.flac"), 0));
   // The factory then falls back to the container library.
-  EXPECT_NE(OpenSource(dir_.File("a.flac"), KIND_FLAC, 0, true), nullptr);
+  EXPECT_NE(OpenSource(dir_.File("a.flac"), KIND_FLAC, 0, true, ProgramReaders()), nullptr);
 }
 
 TEST_F(EngineFilesTest, TruncatedFlacEndsWhereItsAudioEnds) {
@@ -275,7 +276,7 @@ TEST_F(EngineFilesTest, FilesThatDecodeToNothingDoNotOpen) {
     EXPECT_FALSE(EngineSource().Open(path, 0));
     // Nor does the container library, the fallback for these kinds.
     if (SourceKindFromPath(path) == KIND_WINDOWS_MEDIA) {
-      EXPECT_EQ(OpenSource(path, KIND_WINDOWS_MEDIA, 0, true), nullptr);
+      EXPECT_EQ(OpenSource(path, KIND_WINDOWS_MEDIA, 0, true, ProgramReaders()), nullptr);
     }
   }
   if (files.size() < 3) GTEST_SKIP() << "shared media real_example.wma is missing: " << real;

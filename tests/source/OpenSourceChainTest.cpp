@@ -12,6 +12,7 @@
 #include "codecs/readers/AuSource.h"
 #include "codecs/readers/ContainerProbe.h"
 #include "codecs/readers/ContainerSource.h"
+#include "codecs/readers/ProgramReaders.h"
 #include "codecs/readers/RiffWaveSource.h"
 #include "convert/ConvertRoutines.h"
 #include "source/EngineSource.h"
@@ -28,7 +29,7 @@ namespace {
 template <typename Reader>
 bool OpensWith(const std::string& path, bool forConversion = true) {
   const std::unique_ptr<AudioSource> source =
-      OpenSource(path, SourceKindFromPath(path), 0, forConversion);
+      OpenSource(path, SourceKindFromPath(path), 0, forConversion, ProgramReaders());
   return dynamic_cast<Reader*>(source.get()) != nullptr;
 }
 
@@ -84,7 +85,7 @@ TEST_F(OpenSourceChainTest, WavThatOnlyTheRiffWaveReaderReads) {
 
   EXPECT_FALSE(EngineSource().Open(dir_.File("odd.wav"), 0));
   EXPECT_FALSE(ContainerSource().Open(dir_.File("odd.wav"), 0));
-  const std::unique_ptr<AudioSource> source = OpenSource(dir_.File("odd.wav"), KIND_WAVE, 0, true);
+  const std::unique_ptr<AudioSource> source = OpenSource(dir_.File("odd.wav"), KIND_WAVE, 0, true, ProgramReaders());
   ASSERT_TRUE(dynamic_cast<RiffWaveSource*>(source.get()));
   EXPECT_EQ(ReadToEnd(*source).samples, samples_);
 }
@@ -128,7 +129,7 @@ TEST_F(OpenSourceChainTest, ForgedSizesDoNotTakeGigabytes) {
   rusage before{};
   getrusage(RUSAGE_SELF, &before);
   for (const bool forConversion : {false, true}) {
-    if (std::unique_ptr<AudioSource> source = OpenSource(dir_.File("forged.wav"), KIND_WAVE, 0, forConversion))
+    if (std::unique_ptr<AudioSource> source = OpenSource(dir_.File("forged.wav"), KIND_WAVE, 0, forConversion, ProgramReaders()))
       ReadToEnd(*source);
   }
   rusage after{};

@@ -9,6 +9,7 @@
 
 #include "app/ConvertSettings.h"
 #include "app/EngineStartup.h"
+#include "codecs/readers/ProgramReaders.h"
 #include "source/AudioSource.h"
 #include "source/OpenSource.h"
 #include "source/SourceKind.h"
@@ -185,7 +186,7 @@ TEST(TagReadingTest, TransferFillsEmptyFieldsFromEveryTagOfAnMp3) {
 
   const TestProgramFolder folder(false, false);
   const EngineSession engine(folder.Path());
-  const std::unique_ptr<AudioSource> source = OpenSource(mp3, KIND_MPEG_AUDIO, 0, true);
+  const std::unique_ptr<AudioSource> source = OpenSource(mp3, KIND_MPEG_AUDIO, 0, true, ProgramReaders());
   ASSERT_TRUE(source);
   const OutputTag tag = ChooseOutputTag(TAG_TRANSFER, false, KIND_MPEG_AUDIO, mp3, *source, {}, 1);
   source->Close();

@@ -1,4 +1,4 @@
-#include "convert/OutputFormat.h"
+#include "app/OutputFormat.h"
 
 #include <strings.h>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "convert/OutputFormat.h"
+#include "app/OutputFormat.h"
 
 namespace {
 

@@ -1,0 +1,23 @@
+#include "codecs/readers/ProgramReaders.h"
+
+#include <memory>
+
+#include "codecs/readers/AiffSource.h"
+#include "codecs/readers/AuSource.h"
+#include "codecs/readers/ContainerProbe.h"
+#include "codecs/readers/ContainerSource.h"
+#include "codecs/readers/RiffWaveSource.h"
+#include "source/EngineSource.h"
+
+SourceReaders ProgramReaders() {
+  SourceReaders readers;
+  readers.engine = [] { return std::make_unique<EngineSource>(); };
+  readers.aiff = [] { return std::make_unique<AiffSource>(); };
+  readers.au = [] { return std::make_unique<AuSource>(); };
+  readers.riffWave = [] { return std::make_unique<RiffWaveSource>(); };
+  readers.container = [](bool forConversion) -> std::unique_ptr<AudioSource> {
+    if (forConversion) return std::make_unique<ContainerSource>();
+    return std::make_unique<ContainerProbe>();
+  };
+  return readers;
+}

@@ -48,7 +48,7 @@ bool ConvertToWav(int32_t kind, const std::string& sourcePath, const std::string
   }
 
   WavWriter writer;
-  if (!writer.Open(outputPath, plan.targetChannels == 2, static_cast<int>(plan.targetBits), plan.targetRate))
+  if (!writer.Open(outputPath, WriterFormat{plan.targetRate, plan.targetChannels, plan.targetBits}))
     return false;
 
   FileProgress fileProgress(context.progress, FileCellText(sourcePath), source->GetLength());

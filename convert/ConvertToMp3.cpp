@@ -5,12 +5,12 @@
 #include <memory>
 
 #include "codecs/writers/Id3TagBuilder.h"
-#include "codecs/writers/Mp3EncoderSettings.h"
 #include "codecs/writers/Mp3Writer.h"
 #include "convert/Amplify.h"
 #include "convert/ConversionLoop.h"
 #include "convert/ConvertRoutines.h"
 #include "convert/FileProgress.h"
+#include "convert/Mp3Output.h"
 #include "source/OpenSource.h"
 #include "source/SourceFile.h"
 #include "source/SourceKind.h"
@@ -18,18 +18,15 @@
 
 namespace {
 
-// Stores the chosen tag in the writer; a tag that cannot be rendered is
-// simply left out.
-void SetTag(Mp3Writer& writer, const OutputTag& tag, uint32_t versionOption) {
-  if (tag.type == OutputTag::Type::RAW_ID3) {
-    if (!tag.id3v1.empty()) writer.SetId3v1(tag.id3v1.data(), tag.id3v1.size());
-    if (!tag.id3v2.empty()) writer.SetId3v2(tag.id3v2.data(), tag.id3v2.size());
-  } else if (tag.type == OutputTag::Type::FIELDS) {
-    const Id3Images images = BuildId3Tags(static_cast<int>(versionOption), tag.fields,
-                                          static_cast<int>(tag.trackNumber));
-    if (!images.v1.empty()) writer.SetId3v1(images.v1.data(), images.v1.size());
-    if (!images.v2.empty()) writer.SetId3v2(images.v2.data(), images.v2.size());
-  }
+// The images of the chosen tag: the source's own ID3 blocks, or the texts
+// rendered in the versions that MP3WriteID3Version asks for. A tag that
+// cannot be rendered is simply left out.
+Id3Images TagImages(const OutputTag& tag, uint32_t versionOption) {
+  if (tag.type == OutputTag::Type::RAW_ID3) return Id3Images{tag.id3v1, tag.id3v2};
+  if (tag.type == OutputTag::Type::FIELDS)
+    return BuildId3Tags(static_cast<int>(versionOption), tag.fields,
+                        static_cast<int>(tag.trackNumber));
+  return Id3Images();
 }
 
 }  // namespace
@@ -41,38 +38,33 @@ bool ConvertToMp3(int32_t kind, const std::string& sourcePath, const std::string
       sourcePath, kind, RenderRate(settings.autoDestMP3EncodingParam, settings.mp3SampleRate), true);
   if (!source) return false;
 
-  Mp3Writer writer;
-  if (!writer.Open(outputPath)) return false;
-
-  SetTag(writer,
-         ChooseOutputTag(settings.mp3ID3TagType, true, kind, sourcePath, *source, settings.mp3Tag,
-                         context.sequence),
-         settings.mp3WriteID3Version);
-  const Mp3EncoderSettings chosen = ChooseMp3Settings(settings, kind, source->Info());
-  ApplyMp3Settings(chosen, writer);
+  const Mp3Choice chosen = ChooseMp3Settings(settings, kind, source->Info());
+  const OutputTag tag = ChooseOutputTag(settings.mp3ID3TagType, true, kind, sourcePath, *source,
+                                        settings.mp3Tag, context.sequence);
+  Mp3Writer writer(chosen.encoder, TagImages(tag, settings.mp3WriteID3Version));
+  if (!writer.Open(outputPath, chosen.input)) return false;
 
   BlockPlan plan;
-  plan.sourceRate = plan.targetRate = source->GetSampleRate();
+  plan.sourceRate = source->GetSampleRate();
   plan.sourceChannels = source->GetOutputChannels();
   plan.sourceBits = source->GetBitsPerSample();
-  plan.targetBits = 16;
-  plan.selectChannel = static_cast<uint32_t>(chosen.selectChannel);
-  plan.targetChannels = plan.selectChannel ? 1 : plan.sourceChannels;
-  plan.convert = plan.sourceBits != 16;  // the encoder takes 16-bit samples only
+  plan.targetRate = chosen.input.rate;
+  plan.targetChannels = chosen.input.channels;
+  plan.targetBits = chosen.input.bits;
+  // The encoder takes 16-bit samples only; a stereo source for one channel
+  // passes its left or right channel on.
+  PlanChannels(plan, settings.monoType);
   if (settings.amplifyMp3 != 0 && settings.amplifyMp3Coeff != 100)
     plan.gain = AmplifyFactor(settings.amplifyMp3Coeff);
   plan.sequenced = IsSequencedKind(kind);
 
-  bool ok = writer.Start();
-  if (ok) {
-    FileProgress fileProgress(context.progress, FileCellText(sourcePath), source->GetLength());
-    ok = RunBlockLoop(*source, plan,
-                      [&](const void* left, const void* right, int count) {
-                        return writer.WriteBlock16(static_cast<const int16_t*>(left),
-                                                   static_cast<const int16_t*>(right), count);
-                      },
-                      fileProgress, context.progress) == LoopEnd::FINISHED;
-  }
+  FileProgress fileProgress(context.progress, FileCellText(sourcePath), source->GetLength());
+  bool ok = RunBlockLoop(*source, plan,
+                         [&](const void* left, const void* right, int count) {
+                           return writer.WriteBlock16(static_cast<const int16_t*>(left),
+                                                      static_cast<const int16_t*>(right), count);
+                         },
+                         fileProgress, context.progress) == LoopEnd::FINISHED;
   source->Close();
   source.reset();
   ok = writer.Close() && ok;

@@ -1,10 +1,9 @@
-#include "codecs/writers/Mp3EncoderSettings.h"
+#include "convert/Mp3Output.h"
 
 #include <algorithm>
 #include <climits>
 #include <iterator>
 
-#include "codecs/writers/Mp3Writer.h"
 #include "source/SourceKind.h"
 
 namespace {
@@ -35,20 +34,19 @@ int LimitMp3BitRate(int kbps, int outputRate) {
   return std::max(kbps, 32);
 }
 
-Mp3EncoderSettings ChooseMp3Settings(const ConvertSettings& settings, int32_t kind,
-                                     const SourceInfo& source) {
-  Mp3EncoderSettings chosen;
+Mp3Choice ChooseMp3Settings(const ConvertSettings& settings, int32_t kind,
+                            const SourceInfo& source) {
+  Mp3Choice chosen;
   const int sourceRate = AsInt(source.sampleRate);
-  const int sourceChannels = std::clamp(AsInt(source.outputChannels), 1, 2);
-  chosen.inputRate = sourceRate;
+  const uint32_t sourceChannels = std::clamp<uint32_t>(source.outputChannels, 1, 2);
+  chosen.input = WriterFormat{source.sampleRate, sourceChannels, 16};
 
   if (settings.autoDestMP3EncodingParam != 0) {
     // LAME's defaults serve every rate but the lowest, where it would pick
     // 8000 Hz at a bit rate too low to be listened to.
-    chosen.channels = sourceChannels;
     if (sourceRate < 11025) {
-      chosen.outputRate = 11025;
-      chosen.bitRate = chosen.channels * 24;
+      chosen.encoder.outputRate = 11025;
+      chosen.encoder.bitRate = static_cast<int>(sourceChannels) * 24;
     }
     return chosen;
   }
@@ -61,29 +59,26 @@ Mp3EncoderSettings ChooseMp3Settings(const ConvertSettings& settings, int32_t ki
       mode = sourceChannels == 2 ? 1 : 3;
     }
   }
+  // A mono output of a stereo source takes only the left or right channel
+  // under MonoType 1 or 2; under any other value both go to the encoder,
+  // whose mono mode averages them.
   const bool selectOne = sourceChannels == 2 && mode == 3 &&
                          (settings.monoType == MONO_LEFT || settings.monoType == MONO_RIGHT);
-  chosen.selectChannel = selectOne ? static_cast<int>(settings.monoType) : 0;
-  chosen.channels = selectOne ? 1 : sourceChannels;
-  chosen.mode = mode;
-  chosen.outputRate = settings.mp3SampleRate != 0 ? AsInt(settings.mp3SampleRate) : sourceRate;
+  if (selectOne) chosen.input.channels = 1;
+  const int channels = static_cast<int>(chosen.input.channels);
+  chosen.encoder.mode = mode;
+  chosen.encoder.outputRate =
+      settings.mp3SampleRate != 0 ? AsInt(settings.mp3SampleRate) : sourceRate;
 
   int bitRate = AsInt(settings.mp3BitRate);
   if (bitRate == 0) {
     if (kind == KIND_MPEG_AUDIO || kind == KIND_OGG) {
       bitRate = AsInt(source.bitRate);
     } else if (sourceRate == 8000) {
-      bitRate = chosen.channels * 16;
+      bitRate = channels * 16;
     }
   }
-  if (bitRate > 0) chosen.bitRate = LimitMp3BitRate(RoundMp3BitRate(bitRate), chosen.outputRate);
+  if (bitRate > 0)
+    chosen.encoder.bitRate = LimitMp3BitRate(RoundMp3BitRate(bitRate), chosen.encoder.outputRate);
   return chosen;
-}
-
-void ApplyMp3Settings(const Mp3EncoderSettings& chosen, Mp3Writer& writer) {
-  writer.SetInputRate(chosen.inputRate);
-  writer.SetChannels(chosen.channels);
-  if (chosen.mode >= 0) writer.SetMode(chosen.mode);
-  if (chosen.outputRate > 0) writer.SetOutputRate(chosen.outputRate);
-  if (chosen.bitRate > 0) writer.SetBitRate(chosen.bitRate);
 }

@@ -1,9 +1,17 @@
+// The MP3 output: 16-bit blocks at the source's rate and channel count go
+// to the encoder, which resamples and mixes itself; the tag is the preset's,
+// the source's (its ID3 blocks unchanged for an MPEG audio source) or none.
+
 #include "convert/Mp3Output.h"
 
 #include <algorithm>
 #include <climits>
 #include <iterator>
 
+#include "codecs/writers/Id3TagBuilder.h"
+#include "codecs/writers/Mp3Writer.h"
+#include "convert/ConvertRoutines.h"
+#include "convert/OutputDescription.h"
 #include "source/SourceKind.h"
 
 namespace {
@@ -16,7 +24,50 @@ int AsInt(uint32_t value) {
   return static_cast<int>(std::min<uint32_t>(value, INT_MAX));
 }
 
+uint32_t Mp3RenderRate(const ConvertSettings& settings) {
+  return RenderRate(settings.autoDestMP3EncodingParam, settings.mp3SampleRate);
+}
+
+WriterFormat Mp3Format(const ConvertSettings& settings, int32_t kind, const SourceInfo& source) {
+  return ChooseMp3Settings(settings, kind, source).input;
+}
+
+// The images of the chosen tag: the source's own ID3 blocks, or the texts
+// rendered in the versions that MP3WriteID3Version asks for. A tag that
+// cannot be rendered is simply left out.
+Id3Images TagImages(const OutputTag& tag, uint32_t versionOption) {
+  if (tag.type == OutputTag::Type::RAW_ID3) return Id3Images{tag.id3v1, tag.id3v2};
+  if (tag.type == OutputTag::Type::FIELDS)
+    return BuildId3Tags(static_cast<int>(versionOption), tag.fields,
+                        static_cast<int>(tag.trackNumber));
+  return Id3Images();
+}
+
+std::unique_ptr<AudioWriter> MakeMp3Writer(const WriterRequest& request) {
+  return std::make_unique<Mp3Writer>(
+      ChooseMp3Settings(request.settings, request.kind, request.source).encoder,
+      TagImages(request.tag, request.settings.mp3WriteID3Version));
+}
+
+OutputDescription DescribeMp3() {
+  OutputDescription output;
+  output.renderRate = Mp3RenderRate;
+  output.targetFormat = Mp3Format;
+  output.amplify = &ConvertSettings::amplifyMp3;
+  output.amplifyCoeff = &ConvertSettings::amplifyMp3Coeff;
+  output.tagOption = &ConvertSettings::mp3ID3TagType;
+  output.tagPreset = &ConvertSettings::mp3Tag;
+  output.copiesId3Blocks = true;
+  output.makeWriter = MakeMp3Writer;
+  return output;
+}
+
 }  // namespace
+
+const OutputDescription& Mp3Output() {
+  static const OutputDescription output = DescribeMp3();
+  return output;
+}
 
 int RoundMp3BitRate(int kbps) {
   if (kbps <= 0) return 0;

@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "codecs/writers/AudioWriter.h"
 #include "convert/Amplify.h"
 #include "convert/ConversionProgress.h"
 #include "convert/FileProgress.h"
@@ -37,7 +38,7 @@ void PlanChannels(BlockPlan& plan, uint32_t monoType) {
                  plan.targetChannels > plan.sourceChannels || (fewer && !select);
 }
 
-LoopEnd RunBlockLoop(AudioSource& source, const BlockPlan& plan, const BlockWriter& write,
+LoopEnd RunBlockLoop(AudioSource& source, const BlockPlan& plan, AudioWriter& writer,
                      FileProgress& fileProgress, ConversionProgress& progress) {
   auto input = std::make_unique<PcmBlock>();
 
@@ -60,7 +61,13 @@ LoopEnd RunBlockLoop(AudioSource& source, const BlockPlan& plan, const BlockWrit
 
   auto writeBlock = [&](void* left, void* right, int count) {
     Amplify(left, right, count, plan);
-    return write(left, plan.targetChannels == 2 ? right : nullptr, count) || !plan.writeFailureEnds;
+    if (plan.targetChannels != 2) right = nullptr;
+    const bool written = plan.targetBits == 8
+                             ? writer.WriteBlock8(static_cast<const uint8_t*>(left),
+                                                  static_cast<const uint8_t*>(right), count)
+                             : writer.WriteBlock16(static_cast<const int16_t*>(left),
+                                                   static_cast<const int16_t*>(right), count);
+    return written || !plan.writeFailureEnds;
   };
   // The arrays of one input block after channel selection.
   const bool eightBit = plan.sourceBits == 8;

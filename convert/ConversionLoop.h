@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 
 class AudioSource;
+class AudioWriter;
 class ConversionProgress;
 class FileProgress;
 
@@ -31,16 +31,14 @@ struct BlockPlan {
   bool writeFailureEnds = true;
 };
 
-// Writes one block of `count` samples per channel at the target depth
-// (int16_t or uint8_t arrays); `right` only for two target channels.
-using BlockWriter = std::function<bool(const void* left, const void* right, int count)>;
-
 enum class LoopEnd { FINISHED, FAILED, CANCELLED };
 
 // The per-file loop: read a block, show progress, pump and poll Cancel,
-// convert, amplify, write; at the end, the samples the resamplers still
-// hold are written too. Buffers are allocated once for the file.
-LoopEnd RunBlockLoop(AudioSource& source, const BlockPlan& plan, const BlockWriter& write,
+// convert, amplify, write (16-bit or 8-bit blocks by the target depth; the
+// right array only for two target channels); at the end, the samples the
+// resamplers still hold are written too. Buffers are allocated once for the
+// file.
+LoopEnd RunBlockLoop(AudioSource& source, const BlockPlan& plan, AudioWriter& writer,
                      FileProgress& fileProgress, ConversionProgress& progress);
 
 // The render rate and the decision of the channel selection and the

@@ -3,14 +3,32 @@
 #include <unistd.h>
 
 #include "app/OutputFormat.h"
+#include "convert/ConvertFile.h"
+#include "convert/OutputDescription.h"
 #include "platform/paths/PathIdentity.h"
+
+bool ConvertRoutine::operator()(int32_t kind, const std::string& sourcePath,
+                                const std::string& outputPath,
+                                const ConversionContext& context) const {
+  return output_ && ConvertFile(*output_, kind, sourcePath, outputPath, context);
+}
 
 ConvertRoutine RoutineFor(uint32_t outputFormat) {
   switch (outputFormat) {
-    case FORMAT_MP3: return ConvertToMp3;
-    case FORMAT_WAV: return ConvertToWav;
-    default: return nullptr;
+    case FORMAT_MP3: return ConvertRoutine(Mp3Output());
+    case FORMAT_WAV: return ConvertRoutine(WavOutput());
+    default: return ConvertRoutine();
   }
+}
+
+bool ConvertToMp3(int32_t kind, const std::string& sourcePath, const std::string& outputPath,
+                  const ConversionContext& context) {
+  return ConvertFile(Mp3Output(), kind, sourcePath, outputPath, context);
+}
+
+bool ConvertToWav(int32_t kind, const std::string& sourcePath, const std::string& outputPath,
+                  const ConversionContext& context) {
+  return ConvertFile(WavOutput(), kind, sourcePath, outputPath, context);
 }
 
 uint32_t RenderRate(uint32_t automatic, uint32_t sampleRate) {

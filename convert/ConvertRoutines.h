@@ -6,6 +6,7 @@
 #include "app/ConvertSettings.h"
 
 class ConversionProgress;
+struct OutputDescription;
 
 // What a per-file routine works with besides its source and output paths.
 struct ConversionContext {
@@ -22,22 +23,35 @@ struct ConversionContext {
 inline constexpr const char* STATUS_WAV_TOO_LARGE =
     "Output would pass the 4 GiB limit of WAV files";
 
-// A per-file routine: converts the source at `sourcePath` (of kind `kind`)
-// into `outputPath`, the temporary file that placement created beside the
-// chosen target (its name ends with the target's extension). True on
-// success. On any failure, Cancel included, nothing is left at `outputPath`
-// unless it is the source itself.
-using ConvertRoutine = bool (*)(int32_t kind, const std::string& sourcePath,
-                                const std::string& outputPath, const ConversionContext& context);
+// The per-file routine of one output format: the shared routine
+// (ConvertFile) with the format's description. Called with a source
+// (`sourcePath`, of kind `kind`) and `outputPath`, the temporary file that
+// placement created beside the chosen target (its name ends with the
+// target's extension), it converts one file and answers true on success. On
+// any failure, Cancel included, nothing is left at `outputPath` unless it is
+// the source itself. An empty routine (false) converts nothing.
+class ConvertRoutine {
+ public:
+  ConvertRoutine() = default;
+  explicit ConvertRoutine(const OutputDescription& output) : output_(&output) {}
 
+  explicit operator bool() const { return output_ != nullptr; }
+  bool operator()(int32_t kind, const std::string& sourcePath, const std::string& outputPath,
+                  const ConversionContext& context) const;
+
+ private:
+  const OutputDescription* output_ = nullptr;
+};
+
+// The routine of an output format; empty for a format whose writer the
+// program does not have, and for an unknown code.
+ConvertRoutine RoutineFor(uint32_t outputFormat);
+
+// The routines of the MP3 and WAV formats.
 bool ConvertToMp3(int32_t kind, const std::string& sourcePath, const std::string& outputPath,
                   const ConversionContext& context);
 bool ConvertToWav(int32_t kind, const std::string& sourcePath, const std::string& outputPath,
                   const ConversionContext& context);
-
-// The routine of an output format; null for a format whose writer the
-// program does not have, and for an unknown code.
-ConvertRoutine RoutineFor(uint32_t outputFormat);
 
 // The rate at which a routine renders MIDI and module sources: 44100 in
 // automatic mode or without a rate, else the chosen rate.

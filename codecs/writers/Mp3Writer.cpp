@@ -3,6 +3,8 @@
 #include <lame.h>
 
 #include <algorithm>
+#include <climits>
+#include <utility>
 
 void Mp3Writer::FileCloser::operator()(FILE* file) const {
   fclose(file);
@@ -12,10 +14,31 @@ void Mp3Writer::EncoderCloser::operator()(lame_global_struct* encoder) const {
   lame_close(encoder);
 }
 
-Mp3Writer::Mp3Writer() : buffer_(kBufferBytes) {}
+Mp3Writer::Mp3Writer(const Mp3EncoderSettings& settings, Id3Images tags)
+    : settings_(settings), tags_(std::move(tags)), buffer_(kBufferBytes) {}
 
 Mp3Writer::~Mp3Writer() {
   Close();
+}
+
+bool Mp3Writer::Open(const std::string& path, const WriterFormat& format) {
+  if (file_ || format.bits != 16 || (format.channels != 1 && format.channels != 2) ||
+      format.rate == 0 || format.rate > static_cast<uint32_t>(INT_MAX))
+    return false;
+  if (!Open(path)) return false;
+  // An image that the writer refuses (an ID3v1 block that is not 128 bytes)
+  // is left out rather than failing the file.
+  if (!tags_.v1.empty()) SetId3v1(tags_.v1.data(), tags_.v1.size());
+  if (!tags_.v2.empty()) SetId3v2(tags_.v2.data(), tags_.v2.size());
+  SetInputRate(static_cast<int>(format.rate));
+  SetChannels(static_cast<int>(format.channels));
+  if (settings_.mode >= 0) SetMode(settings_.mode);
+  if (settings_.outputRate > 0) SetOutputRate(settings_.outputRate);
+  if (settings_.bitRate > 0) SetBitRate(settings_.bitRate);
+  if (Start()) return true;
+  Close();
+  remove(path.c_str());
+  return false;
 }
 
 bool Mp3Writer::Open(const std::string& path) {
@@ -112,6 +135,11 @@ bool Mp3Writer::WriteBlock16(const int16_t* left, const int16_t* right, int coun
     }
   }
   return true;
+}
+
+bool Mp3Writer::WriteBlock8(const uint8_t* /*left*/, const uint8_t* /*right*/, int /*count*/) {
+  if (file_) failed_ = true;
+  return false;
 }
 
 bool Mp3Writer::Close() {

@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "codecs/writers/AudioWriter.h"
+#include "codecs/writers/Id3TagBuilder.h"
+#include "codecs/writers/Mp3EncoderSettings.h"
 #include "source/PcmBlock.h"
 
 struct lame_global_struct;
@@ -17,14 +20,17 @@ struct lame_global_struct;
 // final flush, the 128-byte ID3v1 image (if any). No VBR/Info header frame is
 // written, and LAME never adds tags of its own.
 //
-// Calling order: Open; SetId3v1 / SetId3v2 (optional); SetInputRate and the
-// encoder settings; Start; WriteBlock16 per block; Close. Settings given
-// after Start, or while nothing is open, have no effect.
+// As an AudioWriter it takes the encoder settings and the tag images at
+// construction and applies them to every file it opens with
+// Open(path, format). The same steps can also be taken one by one: Open;
+// SetId3v1 / SetId3v2 (optional); SetInputRate and the encoder settings;
+// Start; WriteBlock16 per block; Close. Settings given after Start, or while
+// nothing is open, have no effect.
 //
 // Every write is checked: a full disk or a file-size limit makes Start,
 // WriteBlock16 or Close answer false, so the caller fails the file and
 // removes it instead of keeping a truncated file as a success.
-class Mp3Writer {
+class Mp3Writer : public AudioWriter {
  public:
   // LAME documents 1.25 × samples + 7200 bytes as the most that one encode
   // call can produce, and 7200 bytes as enough for the final flush. Blocks
@@ -38,10 +44,17 @@ class Mp3Writer {
 
   static constexpr size_t kId3v1Bytes = 128;
 
-  Mp3Writer();
-  Mp3Writer(const Mp3Writer&) = delete;
-  Mp3Writer& operator=(const Mp3Writer&) = delete;
-  virtual ~Mp3Writer();
+  // `settings` and `tags` (an empty image means that tag is not written)
+  // are what Open(path, format) gives each file.
+  explicit Mp3Writer(const Mp3EncoderSettings& settings = Mp3EncoderSettings(),
+                     Id3Images tags = Id3Images());
+  ~Mp3Writer() override;
+
+  // Opens `path` for 16-bit blocks of 1 or 2 channels at the format's rate,
+  // with the tag images and encoder settings given at construction, and
+  // starts the encoder. False while a file is open, for any other format, or
+  // when a step fails (a file that was created is removed again).
+  bool Open(const std::string& path, const WriterFormat& format) override;
 
   // Closes whatever is open, creates (or truncates) `path` and creates the
   // encoder. False when either cannot be created; nothing stays open then
@@ -74,14 +87,16 @@ class Mp3Writer {
   // encoder takes two channels. False before Start, for a negative count, a
   // missing array, an encoder error or a short write; after a failure every
   // later block fails too.
-  bool WriteBlock16(const int16_t* left, const int16_t* right, int count);
+  bool WriteBlock16(const int16_t* left, const int16_t* right, int count) override;
+  // The encoder takes 16-bit samples only: an 8-bit block fails the file.
+  bool WriteBlock8(const uint8_t* left, const uint8_t* right, int count) override;
 
   // Flushes the encoder, appends the ID3v1 image, closes the file and frees
   // the encoder and the images. True when every byte of the file reached the
   // file system; false after any failed write, and for a file that was
   // opened but never started (it holds no MPEG data). True when nothing is
   // open, so a second Close is harmless.
-  bool Close();
+  bool Close() override;
 
   bool IsOpen() const { return file_ != nullptr; }
   const std::string& Path() const { return path_; }
@@ -105,6 +120,8 @@ class Mp3Writer {
   bool Configurable() const { return encoder_ && !started_; }
   bool WriteAll(const void* bytes, size_t size);
 
+  const Mp3EncoderSettings settings_;
+  const Id3Images tags_;
   std::string path_;
   std::unique_ptr<FILE, FileCloser> file_;
   std::unique_ptr<lame_global_struct, EncoderCloser> encoder_;

@@ -30,15 +30,17 @@ WavWriter::~WavWriter() {
   Close();
 }
 
-bool WavWriter::Open(const std::string& path, bool stereo, int bitsPerSample, uint32_t sampleRate) {
-  Close();
-  if ((bitsPerSample != 8 && bitsPerSample != 16) || sampleRate == 0) return false;
+bool WavWriter::Open(const std::string& path, const WriterFormat& format) {
+  if (file_ >= 0) return false;
+  if ((format.bits != 8 && format.bits != 16) || (format.channels != 1 && format.channels != 2) ||
+      format.rate == 0)
+    return false;
 
   format_.formatTag = 1;
-  format_.channels = stereo ? 2 : 1;
-  format_.sampleRate = sampleRate;
-  format_.bitsPerSample = static_cast<uint16_t>(bitsPerSample);
-  format_.byteRate = (format_.channels * uint32_t{format_.bitsPerSample} * sampleRate) / 8;
+  format_.channels = static_cast<uint16_t>(format.channels);
+  format_.sampleRate = format.rate;
+  format_.bitsPerSample = static_cast<uint16_t>(format.bits);
+  format_.byteRate = (format_.channels * uint32_t{format_.bitsPerSample} * format.rate) / 8;
   format_.blockAlign = static_cast<uint16_t>(format_.channels * format_.bitsPerSample / 8);
 
   file_ = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);

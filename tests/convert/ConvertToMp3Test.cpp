@@ -1,16 +1,21 @@
-// The MP3 routine end to end: encoder settings from the options and the
-// source, the tag of the output, checked with ffprobe, ffmpeg and TagLib.
+// The MP3 output: the encoder settings chosen from the options and the
+// source, as LAME takes them and as the file carries them, and the tag of
+// the output, checked with ffprobe, ffmpeg and TagLib.
 
 #include <gtest/gtest.h>
 
 #include <taglib/id3v2tag.h>
 #include <taglib/mpegfile.h>
 
-#include <cmath>
-#include <fstream>
+#include <algorithm>
+#include <string>
+#include <vector>
 
 #include "app/EngineStartup.h"
+#include "codecs/writers/Mp3Writer.h"
+#include "convert/ConversionLoop.h"
 #include "convert/ConvertRoutines.h"
+#include "convert/Mp3Output.h"
 #include "source/SourceKind.h"
 #include "support/AudioFixtures.h"
 #include "support/MidiFixtures.h"
@@ -90,30 +95,6 @@ TEST_F(ConvertToMp3Test, CustomModeRateBitRateAndChannels) {
   }
 }
 
-TEST_F(ConvertToMp3Test, MonoTypeTwoFeedsOnlyTheRightChannel) {
-  // Left silent, right a loud tone.
-  std::vector<int16_t> samples = SineWave(44100, 2, 44100, 1000, 0.8);
-  for (size_t i = 0; i < samples.size(); i += 2) samples[i] = 0;
-  const std::string source = dir_.File("right.wav");
-  WriteWav16(source, 44100, 2, samples);
-  settings_.autoDestMP3EncodingParam = 0;
-  settings_.mp3ChannelMode = 3;
-  settings_.mp3SampleRate = 44100;
-  settings_.mp3BitRate = 128;
-  for (uint32_t monoType : {1u, 2u}) {
-    settings_.monoType = monoType;
-    const std::string out = dir_.File("m" + std::to_string(monoType) + ".mp3");
-    ASSERT_TRUE(Convert(source, out));
-    const Decoded decoded = DecodeWithFfmpeg(out);
-    ASSERT_EQ(decoded.channels, 1);
-    double energy = 0;
-    for (int16_t s : decoded.samples) energy += static_cast<double>(s) * s;
-    const double rms = std::sqrt(energy / static_cast<double>(decoded.samples.size()));
-    if (monoType == 1) EXPECT_LT(rms, 50) << "the silent left channel";
-    else EXPECT_GT(rms, 15000) << "the loud right channel";
-  }
-}
-
 TEST_F(ConvertToMp3Test, PresetTagWithNonLatinText) {
   settings_.mp3ID3TagType = TAG_FROM_PRESET;
   settings_.mp3WriteID3Version = 2;
@@ -187,26 +168,254 @@ TEST_F(ConvertToMp3Test, TransferCopiesTheId3BlocksOfAnMp3Unchanged) {
   EXPECT_NE(out3Bytes.substr(out3Bytes.size() - 128, 3), "TAG");
 }
 
-TEST_F(ConvertToMp3Test, EightBitMidiAndFailures) {
-  std::vector<uint8_t> eight(22050);
-  for (size_t i = 0; i < eight.size(); ++i)
-    eight[i] = static_cast<uint8_t>(128 + std::lround(90 * std::sin(i * 0.1)));
-  const std::string eightPath = dir_.File("eight.wav");
-  WriteWav8(eightPath, 22050, 1, eight);
-  ASSERT_TRUE(Convert(eightPath, dir_.File("eight.mp3")));
-  EXPECT_EQ(ProbeStreamField(dir_.File("eight.mp3"), "channels"), "1");
-
+TEST_F(ConvertToMp3Test, MidiSongIsRenderedWhole) {
   const std::string midi = dir_.File("song.mid");
   WriteFileText(midi, OneNoteSong(500000, 2));
   ASSERT_TRUE(Convert(midi, dir_.File("song.mp3")));
   // One second of song and the engine's release tail.
   EXPECT_NEAR(std::stod(ProbeStreamField(dir_.File("song.mp3"), "duration")), 2.0, 0.1);
+}
 
-  EXPECT_FALSE(Convert(dir_.File("missing.wav"), dir_.File("never.mp3")));
-  EXPECT_FALSE(std::ifstream(dir_.File("never.mp3")).good());
-  progress_.cancelAtPump = 3;
-  EXPECT_FALSE(Convert(eightPath, dir_.File("cancelled.mp3")));
-  EXPECT_FALSE(std::ifstream(dir_.File("cancelled.mp3")).good());
+TEST(Mp3BitRateTest, RoundsToTheNearestListedRateWithTiesGoingDown) {
+  const struct {
+    int in, out;
+  } rows[] = {
+      {100, 96}, {104, 96}, {105, 112}, {500, 320}, {8, 8},     {320, 320}, {321, 320},
+      {12, 8},   {13, 16},  {136, 128}, {137, 144}, {152, 144}, {240, 224}, {241, 256},
+      {5, 8},    {1, 8},    {0, 0},     {-4, 0},    {64, 64},   {72, 64},   {73, 80},
+  };
+  for (const auto& row : rows) EXPECT_EQ(RoundMp3BitRate(row.in), row.out) << row.in;
+}
+
+TEST(Mp3BitRateTest, LimitsByTheOutputRate) {
+  const struct {
+    int kbps, rate, out;
+  } rows[] = {
+      {128, 11025, 64},  {128, 12000, 64},  {56, 8000, 56},  {128, 12001, 128},
+      {320, 22050, 160}, {320, 24000, 160}, {8, 24000, 8},   {8, 24001, 32},
+      {8, 44100, 32},    {320, 48000, 320}, {32, 96000, 32},
+  };
+  for (const auto& row : rows)
+    EXPECT_EQ(LimitMp3BitRate(row.kbps, row.rate), row.out) << row.kbps << " at " << row.rate;
+}
+
+SourceInfo Source(uint32_t rate, uint32_t channels, uint32_t bitRate = 0,
+                  uint32_t mode = CHANNEL_MODE_UNKNOWN) {
+  SourceInfo info;
+  info.sampleRate = rate;
+  info.channels = channels;
+  info.outputChannels = channels;
+  info.bitsPerSample = 16;
+  info.bitRate = bitRate;
+  info.mp3ChannelMode = mode;
+  return info;
+}
+
+ConvertSettings Custom(uint32_t mode, uint32_t rate, uint32_t kbps,
+                       uint32_t monoType = MONO_AVERAGE) {
+  ConvertSettings settings;
+  settings.autoDestMP3EncodingParam = 0;
+  settings.mp3ChannelMode = mode;
+  settings.mp3SampleRate = rate;
+  settings.mp3BitRate = kbps;
+  settings.monoType = monoType;
+  return settings;
+}
+
+TEST(Mp3EncoderSettingsTest, ChoosesFromTheOptionsAndTheSource) {
+  ConvertSettings automatic;
+  automatic.autoDestMP3EncodingParam = 1;
+  const struct {
+    const char* what;
+    ConvertSettings settings;
+    int32_t kind;
+    SourceInfo source;
+    struct {
+      int inputRate, channels, mode, outputRate, bitRate, selectChannel;
+    } expected;
+  } rows[] = {
+      {"automatic, 8000 Hz stereo: raised to 11025 Hz at 48",
+       automatic,
+       KIND_WAVE,
+       Source(8000, 2),
+       {8000, 2, -1, 11025, 48, 0}},
+      {"automatic, 8000 Hz mono",
+       automatic,
+       KIND_WAVE,
+       Source(8000, 1),
+       {8000, 1, -1, 11025, 24, 0}},
+      {"automatic, 11025 Hz: LAME's defaults",
+       automatic,
+       KIND_WAVE,
+       Source(11025, 1),
+       {11025, 1, -1, 0, 0, 0}},
+      {"automatic, CD audio", automatic, KIND_FLAC, Source(44100, 2), {44100, 2, -1, 0, 0, 0}},
+      {"mode as source, stereo WAV: joint stereo",
+       Custom(4, 44100, 128),
+       KIND_WAVE,
+       Source(44100, 2),
+       {44100, 2, 1, 44100, 128, 0}},
+      {"mode as source, mono WAV: mono",
+       Custom(4, 44100, 128),
+       KIND_WAVE,
+       Source(44100, 1),
+       {44100, 1, 3, 44100, 128, 0}},
+      {"mode as source, MPEG audio: its own mode",
+       Custom(4, 44100, 128),
+       KIND_MPEG_AUDIO,
+       Source(44100, 2, 192, CHANNEL_MODE_STEREO),
+       {44100, 2, 0, 44100, 128, 0}},
+      {"mode as source, dual-channel MPEG audio",
+       Custom(4, 44100, 128),
+       KIND_MPEG_AUDIO,
+       Source(44100, 2, 192, CHANNEL_MODE_DUAL),
+       {44100, 2, 2, 44100, 128, 0}},
+      {"mono from stereo, right channel",
+       Custom(3, 44100, 128, MONO_RIGHT),
+       KIND_WAVE,
+       Source(44100, 2),
+       {44100, 1, 3, 44100, 128, 2}},
+      {"mono from stereo, left channel",
+       Custom(3, 44100, 128, MONO_LEFT),
+       KIND_WAVE,
+       Source(44100, 2),
+       {44100, 1, 3, 44100, 128, 1}},
+      {"mono from stereo, averaged by the encoder",
+       Custom(3, 44100, 128, MONO_AVERAGE),
+       KIND_WAVE,
+       Source(44100, 2),
+       {44100, 2, 3, 44100, 128, 0}},
+      {"mono from stereo, out-of-range mono type averages",
+       Custom(3, 44100, 128, 7),
+       KIND_WAVE,
+       Source(44100, 2),
+       {44100, 2, 3, 44100, 128, 0}},
+      {"mono source needs no selection",
+       Custom(3, 44100, 128, MONO_RIGHT),
+       KIND_WAVE,
+       Source(44100, 1),
+       {44100, 1, 3, 44100, 128, 0}},
+      {"output rate 0: the source's",
+       Custom(1, 0, 128),
+       KIND_WAVE,
+       Source(48000, 2),
+       {48000, 2, 1, 48000, 128, 0}},
+      {"bit rate 100 rounds to 96",
+       Custom(1, 44100, 100),
+       KIND_WAVE,
+       Source(44100, 2),
+       {44100, 2, 1, 44100, 96, 0}},
+      {"11025 Hz limits 128 to 64",
+       Custom(1, 11025, 128),
+       KIND_WAVE,
+       Source(44100, 2),
+       {44100, 2, 1, 11025, 64, 0}},
+      {"22050 Hz limits 320 to 160",
+       Custom(1, 22050, 320),
+       KIND_WAVE,
+       Source(44100, 2),
+       {44100, 2, 1, 22050, 160, 0}},
+      {"44100 Hz raises 8 to 32",
+       Custom(1, 44100, 8),
+       KIND_WAVE,
+       Source(44100, 2),
+       {44100, 2, 1, 44100, 32, 0}},
+      {"bit rate 0, MPEG audio: the source's",
+       Custom(1, 44100, 0),
+       KIND_MPEG_AUDIO,
+       Source(44100, 2, 192, CHANNEL_MODE_JOINT_STEREO),
+       {44100, 2, 1, 44100, 192, 0}},
+      {"bit rate 0, Ogg Vorbis: the source's, rounded",
+       Custom(1, 44100, 0),
+       KIND_OGG,
+       Source(44100, 2, 117),
+       {44100, 2, 1, 44100, 112, 0}},
+      {"bit rate 0, MPEG audio that reports none: not set",
+       Custom(1, 44100, 0),
+       KIND_MPEG_AUDIO,
+       Source(44100, 2, 0),
+       {44100, 2, 1, 44100, 0, 0}},
+      {"bit rate 0, 8000 Hz stereo: 16 per channel",
+       Custom(1, 0, 0),
+       KIND_WAVE,
+       Source(8000, 2),
+       {8000, 2, 1, 8000, 32, 0}},
+      {"bit rate 0, 8000 Hz, one channel selected",
+       Custom(3, 0, 0, MONO_LEFT),
+       KIND_WAVE,
+       Source(8000, 2),
+       {8000, 1, 3, 8000, 16, 1}},
+      {"bit rate 0, 44100 Hz WAV: not set",
+       Custom(1, 44100, 0),
+       KIND_WAVE,
+       Source(44100, 2),
+       {44100, 2, 1, 44100, 0, 0}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    const Mp3Choice chosen = ChooseMp3Settings(row.settings, row.kind, row.source);
+    EXPECT_EQ(chosen.input.rate, static_cast<uint32_t>(row.expected.inputRate));
+    EXPECT_EQ(chosen.input.channels, static_cast<uint32_t>(row.expected.channels));
+    EXPECT_EQ(chosen.input.bits, 16u);
+    EXPECT_EQ(chosen.encoder.mode, row.expected.mode);
+    EXPECT_EQ(chosen.encoder.outputRate, row.expected.outputRate);
+    EXPECT_EQ(chosen.encoder.bitRate, row.expected.bitRate);
+    // The channel that the conversion passes on to an encoder of fewer
+    // channels than the source.
+    BlockPlan plan;
+    plan.sourceRate = plan.targetRate = row.source.sampleRate;
+    plan.sourceBits = plan.targetBits = 16;
+    plan.sourceChannels = row.source.outputChannels;
+    plan.targetChannels = chosen.input.channels;
+    PlanChannels(plan, row.settings.monoType);
+    EXPECT_EQ(plan.selectChannel, static_cast<uint32_t>(row.expected.selectChannel));
+    EXPECT_FALSE(plan.convert);
+  }
+}
+
+// The settings as LAME really uses them, and as ffprobe finds them in the
+// encoded file.
+TEST(Mp3EncoderSettingsTest, TheEncoderAndTheFileCarryTheChosenSettings) {
+  ConvertSettings automatic;
+  automatic.autoDestMP3EncodingParam = 1;
+  const struct {
+    const char* what;
+    ConvertSettings settings;
+    SourceInfo source;
+    int outRate, kbps, channels;
+    const char* layout;
+  } rows[] = {
+      {"11025 Hz with 128", Custom(1, 11025, 128), Source(44100, 2), 11025, 64, 2, "stereo"},
+      {"22050 Hz with 320", Custom(1, 22050, 320), Source(44100, 2), 22050, 160, 2, "stereo"},
+      {"44100 Hz with 8", Custom(1, 44100, 8), Source(44100, 2), 44100, 32, 2, "stereo"},
+      {"automatic, 8000 Hz stereo", automatic, Source(8000, 2), 11025, 48, 2, "stereo"},
+      {"stereo source to mono by averaging", Custom(3, 0, 96), Source(32000, 2), 32000, 96, 1,
+       "mono"},
+      {"one selected channel", Custom(3, 44100, 64, MONO_RIGHT), Source(44100, 2), 44100, 64, 1,
+       "mono"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    TempDir dir;
+    const std::string path = dir.File("out.mp3");
+    const Mp3Choice chosen = ChooseMp3Settings(row.settings, KIND_WAVE, row.source);
+    Mp3Writer writer(chosen.encoder);
+    ASSERT_TRUE(writer.Open(path, chosen.input));
+    EXPECT_EQ(writer.OutputRate(), row.outRate);
+    EXPECT_EQ(writer.BitRate(), row.kbps);
+    // One second of a sine in the channels the encoder takes.
+    const int rate = static_cast<int>(chosen.input.rate);
+    const std::vector<int16_t> sine = SineWave(rate, 1, rate, 440);
+    for (int at = 0; at < rate; at += BLOCK_SAMPLES)
+      ASSERT_TRUE(writer.WriteBlock16(sine.data() + at, sine.data() + at,
+                                      std::min(BLOCK_SAMPLES, rate - at)));
+    ASSERT_TRUE(writer.Close());
+
+    EXPECT_EQ(ProbeStreamField(path, "sample_rate"), std::to_string(row.outRate));
+    EXPECT_EQ(ProbeStreamField(path, "bit_rate"), std::to_string(row.kbps * 1000));
+    EXPECT_EQ(ProbeStreamField(path, "channels"), std::to_string(row.channels));
+    EXPECT_EQ(ProbeStreamField(path, "channel_layout"), row.layout);
+  }
 }
 
 }  // namespace

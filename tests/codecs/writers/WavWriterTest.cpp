@@ -2,7 +2,6 @@
 
 #include <sys/stat.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -59,7 +58,7 @@ bool WriteSignal(WavWriter& writer, const std::vector<int16_t>& interleaved, int
 TEST(WavWriterTest, HeaderFieldsAndSizesForEachLayout) {
   const struct {
     bool stereo;
-    int bits;
+    uint32_t bits;
     uint32_t rate;
     int frames;
   } rows[] = {
@@ -75,7 +74,7 @@ TEST(WavWriterTest, HeaderFieldsAndSizesForEachLayout) {
     const int channels = row.stereo ? 2 : 1;
     {
       WavWriter writer;
-      ASSERT_TRUE(writer.Open(path, row.stereo, row.bits, row.rate));
+      ASSERT_TRUE(writer.Open(path, {row.rate, row.stereo ? 2u : 1u, row.bits}));
       ASSERT_TRUE(
           WriteSignal(writer, SineWave(row.frames, channels, row.rate, 440), channels, row.bits));
       ASSERT_TRUE(writer.Close());
@@ -99,47 +98,13 @@ TEST(WavWriterTest, HeaderFieldsAndSizesForEachLayout) {
   }
 }
 
-TEST(WavWriterTest, FfmpegReadsBackTheSamplesExactly) {
-  for (int bits : {8, 16}) {
-    for (int channels : {1, 2}) {
-      SCOPED_TRACE(testing::Message() << channels << " channels, " << bits << " bits");
-      TempDir dir;
-      const std::string path = dir.File("out.wav");
-      const int frames = 22050 + 17;
-      const std::vector<int16_t> signal = SineWave(frames, channels, 22050, 1000, 0.8);
-      WavWriter writer;
-      ASSERT_TRUE(writer.Open(path, channels == 2, bits, 22050));
-      ASSERT_TRUE(WriteSignal(writer, signal, channels, bits));
-      ASSERT_TRUE(writer.Close());
-
-      EXPECT_EQ(ProbeStreamField(path, "sample_rate"), "22050");
-      EXPECT_EQ(ProbeStreamField(path, "channels"), std::to_string(channels));
-      EXPECT_EQ(ProbeStreamField(path, "bits_per_sample"), std::to_string(bits));
-      EXPECT_NEAR(std::atof(ProbeStreamField(path, "duration").c_str()),
-                  static_cast<double>(frames) / 22050, 1e-4);
-
-      const Decoded decoded = DecodeWithFfmpeg(path);
-      ASSERT_TRUE(decoded.ok);
-      ASSERT_EQ(decoded.samples.size(), signal.size());
-      // ffmpeg widens unsigned 8-bit u to (u - 128) * 256.
-      size_t mismatches = 0;
-      for (size_t i = 0; i < signal.size(); ++i) {
-        const int16_t expected =
-            bits == 16 ? signal[i] : static_cast<int16_t>((signal[i] >> 8) * 256);
-        if (decoded.samples[i] != expected) ++mismatches;
-      }
-      EXPECT_EQ(mismatches, 0u);
-    }
-  }
-}
-
 TEST(WavWriterTest, MonoIgnoresTheRightArray) {
   TempDir dir;
   const std::string path = dir.File("mono.wav");
   const int16_t left[3] = {1, -2, 3};
   const int16_t right[3] = {100, 200, 300};
   WavWriter writer;
-  ASSERT_TRUE(writer.Open(path, false, 16, 8000));
+  ASSERT_TRUE(writer.Open(path, {8000, 1, 16}));
   ASSERT_TRUE(writer.WriteBlock16(left, right, 3));
   ASSERT_TRUE(writer.WriteBlock16(left, nullptr, 1));
   ASSERT_TRUE(writer.Close());
@@ -153,7 +118,7 @@ TEST(WavWriterTest, DestructorPatchesTheSizes) {
   const std::string path = dir.File("unclosed.wav");
   {
     WavWriter writer;
-    ASSERT_TRUE(writer.Open(path, true, 8, 8000));
+    ASSERT_TRUE(writer.Open(path, {8000, 2, 8}));
     const uint8_t left[5] = {1, 2, 3, 4, 5}, right[5] = {6, 7, 8, 9, 10};
     ASSERT_TRUE(writer.WriteBlock8(left, right, 5));
     // While the file is open the size fields hold their placeholder.
@@ -171,18 +136,20 @@ TEST(WavWriterTest, DestructorPatchesTheSizes) {
 TEST(WavWriterTest, OpenRefusesWhatItCannotWrite) {
   TempDir dir;
   WavWriter writer;
-  EXPECT_FALSE(writer.Open(dir.File("missing/out.wav"), true, 16, 44100));
-  EXPECT_FALSE(writer.Open(dir.File("24bit.wav"), true, 24, 44100));
-  EXPECT_FALSE(writer.Open(dir.File("norate.wav"), true, 16, 0));
+  EXPECT_FALSE(writer.Open(dir.File("missing/out.wav"), {44100, 2, 16}));
+  EXPECT_FALSE(writer.Open(dir.File("24bit.wav"), {44100, 2, 24}));
+  EXPECT_FALSE(writer.Open(dir.File("norate.wav"), {0, 2, 16}));
+  EXPECT_FALSE(writer.Open(dir.File("three.wav"), {44100, 3, 16}));
   EXPECT_EQ(FileSize(dir.File("24bit.wav")), -1);
   EXPECT_EQ(FileSize(dir.File("norate.wav")), -1);
+  EXPECT_EQ(FileSize(dir.File("three.wav")), -1);
   const int16_t samples[2] = {};
   EXPECT_FALSE(writer.WriteBlock16(samples, samples, 2)) << "nothing is open";
 
   // Opening over an existing file truncates it; a block of the other depth
   // is refused.
   WriteFileText(dir.File("old.wav"), std::string(5000, 'x'));
-  ASSERT_TRUE(writer.Open(dir.File("old.wav"), false, 16, 8000));
+  ASSERT_TRUE(writer.Open(dir.File("old.wav"), {8000, 1, 16}));
   EXPECT_FALSE(writer.WriteBlock8(reinterpret_cast<const uint8_t*>(samples), nullptr, 2));
   EXPECT_FALSE(writer.Close()) << "a refused block fails the file";
   EXPECT_EQ(FileSize(dir.File("old.wav")), 44);
@@ -198,7 +165,7 @@ TEST(WavWriterTest, WriteErrorsFailTheBlockAndClose) {
     FileSizeLimit limit(20000);
     ASSERT_TRUE(limit.Active());
     WavWriter writer;
-    ASSERT_TRUE(writer.Open(path, true, 16, 44100));
+    ASSERT_TRUE(writer.Open(path, {44100, 2, 16}));
     written = WriteSignal(writer, signal, 2, 16);
     closed = writer.Close();
   }
@@ -211,7 +178,7 @@ TEST(WavWriterTest, WriteErrorsFailTheBlockAndClose) {
     FileSizeLimit limit(10);
     ASSERT_TRUE(limit.Active());
     WavWriter writer;
-    EXPECT_FALSE(writer.Open(dir.File("tiny.wav"), true, 16, 44100));
+    EXPECT_FALSE(writer.Open(dir.File("tiny.wav"), {44100, 2, 16}));
   }
   EXPECT_EQ(FileSize(dir.File("tiny.wav")), -1);
 }
@@ -228,7 +195,7 @@ TEST(WavWriterTest, DataThatTheSizeFieldsCannotDescribeIsRefused) {
   TempDir dir;
   const std::string path = dir.File("limit.wav");
   WavWriter writer(1000);
-  ASSERT_TRUE(writer.Open(path, true, 16, 8000));
+  ASSERT_TRUE(writer.Open(path, {8000, 2, 16}));
   const std::vector<int16_t> samples(BLOCK_SAMPLES, 1000);
   ASSERT_TRUE(writer.WriteBlock16(samples.data(), samples.data(), 200));  // 800 bytes
   ASSERT_TRUE(writer.WriteBlock16(samples.data(), samples.data(), 50));   // exactly 1000

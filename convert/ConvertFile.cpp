@@ -1,0 +1,71 @@
+#include "convert/ConvertFile.h"
+
+#include <memory>
+
+#include "codecs/readers/ProgramReaders.h"
+#include "convert/Amplify.h"
+#include "convert/ConversionLoop.h"
+#include "convert/ConvertRoutines.h"
+#include "convert/FileProgress.h"
+#include "convert/OutputDescription.h"
+#include "source/OpenSource.h"
+#include "source/SourceFile.h"
+#include "source/SourceKind.h"
+
+namespace {
+
+BlockPlan PlanBlocks(const OutputDescription& output, const ConvertSettings& settings, int32_t kind,
+                     const SourceInfo& source, const WriterFormat& target) {
+  BlockPlan plan;
+  plan.sourceRate = source.sampleRate;
+  plan.sourceChannels = source.outputChannels;
+  plan.sourceBits = source.bitsPerSample;
+  plan.targetRate = target.rate;
+  plan.targetChannels = target.channels;
+  plan.targetBits = target.bits;
+  PlanChannels(plan, settings.monoType);
+  const uint32_t coefficient = settings.*output.amplifyCoeff;
+  if (settings.*output.amplify != 0 && coefficient != 100) plan.gain = AmplifyFactor(coefficient);
+  plan.sequenced = IsSequencedKind(kind);
+  plan.writeFailureEnds = output.writeFailureEnds;
+  return plan;
+}
+
+}  // namespace
+
+bool ConvertFile(const OutputDescription& output, int32_t kind, const std::string& sourcePath,
+                 const std::string& outputPath, const ConversionContext& context) {
+  const ConvertSettings& settings = context.settings;
+  std::unique_ptr<AudioSource> source =
+      OpenSource(sourcePath, kind, output.renderRate(settings), true, ProgramReaders());
+  if (!source) return false;
+
+  const SourceInfo info = source->Info();
+  const WriterFormat target = output.targetFormat(settings, kind, info);
+  const BlockPlan plan = PlanBlocks(output, settings, kind, info, target);
+  if (output.refuse) {
+    if (const char* refusal = output.refuse(info, target)) {
+      context.status = refusal;
+      return false;
+    }
+  }
+
+  OutputTag tag;
+  if (output.tagOption) {
+    tag = ChooseOutputTag(settings.*output.tagOption, output.copiesId3Blocks, kind, sourcePath,
+                          *source, settings.*output.tagPreset, context.sequence);
+  }
+  const std::unique_ptr<AudioWriter> writer =
+      output.makeWriter(WriterRequest{settings, kind, info, tag, target});
+  // A writer that does not open leaves nothing behind.
+  if (!writer || !writer->Open(outputPath, target)) return false;
+
+  FileProgress fileProgress(context.progress, FileCellText(sourcePath), source->GetLength());
+  const LoopEnd end = RunBlockLoop(*source, plan, *writer, fileProgress, context.progress);
+  source->Close();
+  source.reset();
+  const bool closed = writer->Close();
+  const bool ok = end == LoopEnd::FINISHED && closed;
+  if (!ok) RemoveFailedOutput(outputPath, sourcePath);
+  return ok;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct ConversionContext;
+struct OutputDescription;
+
+// The per-file routine of every output format: opens the source at the
+// format's render rate, plans how its blocks become the PCM the writer
+// takes, lets the format refuse the entry, chooses the tag, builds and opens
+// the writer, runs the block loop, closes the source and then the writer.
+// True on success. On any failure, Cancel included, the source and the
+// writer are released and nothing is left at `outputPath` unless it is the
+// source itself; a refusal's text goes to the context's status.
+bool ConvertFile(const OutputDescription& output, int32_t kind, const std::string& sourcePath,
+                 const std::string& outputPath, const ConversionContext& context);

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "app/ConvertSettings.h"
+#include "codecs/writers/AudioWriter.h"
+#include "source/AudioSource.h"
+#include "source/TagReading.h"
+
+// What a format's writer is built from: the options, the opened source, the
+// tag chosen for the output and the PCM the writer will be opened with.
+struct WriterRequest {
+  const ConvertSettings& settings;
+  int32_t kind;
+  const SourceInfo& source;
+  const OutputTag& tag;
+  const WriterFormat& format;
+};
+
+// One output format as the per-file routine (ConvertFile) sees it: how the
+// source is opened and turned into the PCM the writer takes, which options
+// amplify it and tag the output, and how the writer is built. Everything
+// else (the block loop, progress, Cancel, clean-up) is the same for every
+// format.
+struct OutputDescription {
+  // The rate at which MIDI and module sources are rendered.
+  uint32_t (*renderRate)(const ConvertSettings& settings) = nullptr;
+
+  // The PCM the writer takes, from the options and the opened source. A
+  // target with fewer channels than the source passes the left or right
+  // source channel on under MonoType 1 or 2 and their average otherwise;
+  // a target that differs from the source in anything else goes through the
+  // SampleConverter.
+  WriterFormat (*targetFormat)(const ConvertSettings& settings, int32_t kind,
+                               const SourceInfo& source) = nullptr;
+
+  // The amplification option and its coefficient in percent: the blocks are
+  // amplified when the option is set and the coefficient is not 100.
+  uint32_t ConvertSettings::*amplify = nullptr;
+  uint32_t ConvertSettings::*amplifyCoeff = nullptr;
+
+  // The tag option and the format's preset (ChooseOutputTag); a format
+  // without a tag option writes no tag. `copiesId3Blocks`: transferring the
+  // tag of an MPEG audio source copies its ID3 blocks unchanged.
+  uint32_t ConvertSettings::*tagOption = nullptr;
+  TagPreset ConvertSettings::*tagPreset = nullptr;
+  bool copiesId3Blocks = false;
+
+  // A block that the writer refuses fails the file; otherwise the file goes
+  // on without it.
+  bool writeFailureEnds = true;
+
+  // Optional: refuses the entry before the writer opens, with the status
+  // text it answers (null: go on).
+  const char* (*refuse)(const SourceInfo& source, const WriterFormat& format) = nullptr;
+
+  // Builds the writer, configured for the output but not open; null when
+  // the format cannot be written for this source.
+  std::unique_ptr<AudioWriter> (*makeWriter)(const WriterRequest& request) = nullptr;
+};
+
+// The descriptions of the formats the program writes.
+const OutputDescription& Mp3Output();
+const OutputDescription& WavOutput();

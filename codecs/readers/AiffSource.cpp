@@ -5,13 +5,11 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/bytes/ByteOrder.h"
+
 namespace {
 
-constexpr uint32_t Tag(const char (&s)[5]) {
-  return (static_cast<uint32_t>(static_cast<uint8_t>(s[0])) << 24) |
-         (static_cast<uint32_t>(static_cast<uint8_t>(s[1])) << 16) |
-         (static_cast<uint32_t>(static_cast<uint8_t>(s[2])) << 8) | static_cast<uint8_t>(s[3]);
-}
+constexpr uint32_t Tag(const char (&s)[5]) { return LoadBe<32>(s); }
 
 constexpr size_t kImaPacketBytes = 34;
 constexpr int kImaPacketFrames = 64;
@@ -66,9 +64,8 @@ bool AiffSource::OpenBytes(std::unique_ptr<ByteSource> bytes) {
 
 uint32_t AiffSource::ExtendedToRate(const uint8_t* p) {
   if (p[0] & 0x80) return 0;
-  const int exponent = ((p[0] & 0x7F) << 8 | p[1]) - 16383;
-  uint64_t mantissa = 0;
-  for (int i = 2; i < 10; ++i) mantissa = (mantissa << 8) | p[i];
+  const int exponent = (LoadBe<16>(p) & 0x7FFF) - 16383;
+  const uint64_t mantissa = LoadBe<64>(p + 2);
   if (mantissa == 0 || exponent < 0 || exponent > 31) return 0;
   return static_cast<uint32_t>(mantissa >> (63 - exponent));
 }
@@ -85,9 +82,9 @@ bool AiffSource::ParseChunks() {
   for (;;) {
     uint8_t chunk[8];
     if (!bytes_->ReadExact(chunk, sizeof chunk)) return false;
-    const uint64_t size = LoadBe32(chunk + 4);
+    const uint64_t size = LoadBe<32>(chunk + 4);
     const uint64_t rounded = size + (size & 1);
-    const uint32_t id = LoadBe32(chunk);
+    const uint32_t id = LoadBe<32>(chunk);
     if (id == Tag("COMM")) {
       if (!ParseCommon(rounded)) return false;
       if (soundSeen_) return true;
@@ -97,7 +94,7 @@ bool AiffSource::ParseChunks() {
       // data, so the stored size bounds the data.
       uint8_t fields[8];
       if (size < sizeof fields || !bytes_->ReadExact(fields, sizeof fields)) return false;
-      const uint64_t offset = LoadBe32(fields);
+      const uint64_t offset = LoadBe<32>(fields);
       if (offset > size - sizeof fields) return false;
       dataStart_ = bytes_->Tell() + offset;
       if (dataStart_ > bytes_->Size()) return false;
@@ -118,7 +115,7 @@ bool AiffSource::ParseCommon(uint64_t size) {
   const size_t wanted = aifc_ ? 22 : 18;
   if (!bytes_->ReadExact(comm, wanted) || !bytes_->Skip(size - wanted)) return false;
 
-  channels_ = LoadBe16(comm);
+  channels_ = LoadBe<16>(comm);
   switch (channels_) {
     case 1: rightChannel_ = 0; break;
     case 2:
@@ -130,10 +127,10 @@ bool AiffSource::ParseCommon(uint64_t size) {
     default: return false;
   }
   outputChannels_ = channels_ == 1 ? 1 : 2;
-  commonFrames_ = LoadBe32(comm + 2);
+  commonFrames_ = LoadBe<32>(comm + 2);
   sampleFrames_ = commonFrames_;
   if (sampleFrames_ == 0 || sampleFrames_ == 0xFFFFFFFFu) sampleFrames_ = 1;
-  sampleSize_ = LoadBe16(comm + 6);
+  sampleSize_ = LoadBe<16>(comm + 6);
   sampleRate_ = ExtendedToRate(comm + 8);
   if (sampleRate_ == 0) return false;
 

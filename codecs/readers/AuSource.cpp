@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/bytes/ByteOrder.h"
+
 namespace {
 
 constexpr uint32_t kHeaderBytes = 24;
@@ -47,7 +49,7 @@ bool AuSource::OpenBytes(std::unique_ptr<ByteSource> bytes) {
 bool AuSource::ParseHeader() {
   uint8_t header[kHeaderBytes];
   if (!bytes_->ReadExact(header, sizeof header)) return false;
-  switch (LoadBe32(header)) {
+  switch (LoadBe<32>(header)) {
     case 0x2E736E64:  // ".snd"
     case 0x2E736400:  // ".sd\0"
       bigEndian_ = true;
@@ -61,7 +63,7 @@ bool AuSource::ParseHeader() {
   }
   auto field = [&](int index) {
     const uint8_t* p = header + 4 * index;
-    return bigEndian_ ? LoadBe32(p) : LoadLe32(p);
+    return bigEndian_ ? LoadBe<32>(p) : LoadLe<32>(p);
   };
   const uint32_t offset = field(1);
   uint64_t dataSize = field(2);

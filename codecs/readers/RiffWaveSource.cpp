@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "codecs/readers/WaveAdpcm.h"
+#include "platform/bytes/ByteOrder.h"
 
 namespace {
 
@@ -78,7 +79,7 @@ bool RiffWaveSource::Parse() {
   for (;;) {
     uint8_t chunk[8];
     if (!bytes_->ReadExact(chunk, sizeof chunk)) return false;
-    const uint32_t size = LoadLe32(chunk + 4);
+    const uint32_t size = LoadLe<32>(chunk + 4);
     if (std::memcmp(chunk, "data", 4) == 0) {
       if (!formatSeen_) return false;
       uint64_t dataSize = size;
@@ -123,14 +124,14 @@ bool RiffWaveSource::ParseFormat(uint32_t chunkSize) {
   if (!bytes_->ReadExact(fmt.data(), fmt.size())) return false;
   if (!bytes_->Skip(chunkSize - fmt.size())) return false;
 
-  formatTag_ = LoadLe16(&fmt[0]);
-  channels_ = LoadLe16(&fmt[2]);
-  sampleRate_ = LoadLe32(&fmt[4]);
-  blockAlign_ = LoadLe16(&fmt[12]);
-  storedBits_ = LoadLe16(&fmt[14]);
+  formatTag_ = LoadLe<16>(&fmt[0]);
+  channels_ = LoadLe<16>(&fmt[2]);
+  sampleRate_ = LoadLe<32>(&fmt[4]);
+  blockAlign_ = LoadLe<16>(&fmt[12]);
+  storedBits_ = LoadLe<16>(&fmt[14]);
   if (channels_ < 1 || sampleRate_ == 0) return false;
   outputChannels_ = std::min<uint32_t>(channels_, 2);
-  const size_t extraSize = fmt.size() >= 18 ? LoadLe16(&fmt[16]) : 0;
+  const size_t extraSize = fmt.size() >= 18 ? LoadLe<16>(&fmt[16]) : 0;
   const size_t extraAvailable = fmt.size() > 18 ? fmt.size() - 18 : 0;
 
   uint16_t tag = formatTag_;
@@ -138,7 +139,7 @@ bool RiffWaveSource::ParseFormat(uint32_t chunkSize) {
     // The sub-format GUID tells PCM from float; anything else is refused.
     const uint8_t* guid = &fmt[24];
     if (std::memcmp(guid + 2, kGuidTail, sizeof kGuidTail) != 0) return false;
-    tag = LoadLe16(guid);
+    tag = LoadLe<16>(guid);
     if (tag != kTagPcm && tag != kTagFloat) return false;
   } else if (tag == kTagExtensible) {
     tag = kTagPcm;
@@ -178,12 +179,12 @@ bool RiffWaveSource::ParseFormat(uint32_t chunkSize) {
       return formatSeen_ = true;
     case kTagMsAdpcm: {
       if (channels_ > 2 || extraSize <= 3 || extraAvailable < 4) return false;
-      samplesPerBlock_ = LoadLe16(&fmt[18]);
-      const size_t count = LoadLe16(&fmt[20]);
+      samplesPerBlock_ = LoadLe<16>(&fmt[18]);
+      const size_t count = LoadLe<16>(&fmt[20]);
       if (extraAvailable < 4 + 4 * count || count == 0) return false;
       msCoefficients_.resize(2 * count);
       for (size_t i = 0; i < 2 * count; ++i)
-        msCoefficients_[i] = static_cast<int16_t>(LoadLe16(&fmt[22 + 2 * i]));
+        msCoefficients_[i] = static_cast<int16_t>(LoadLe<16>(&fmt[22 + 2 * i]));
       if (samplesPerBlock_ < 2 ||
           WaveAdpcm::MsAdpcmBlockBytes(static_cast<int>(channels_), static_cast<int>(samplesPerBlock_)) > blockAlign_)
         return false;
@@ -192,7 +193,7 @@ bool RiffWaveSource::ParseFormat(uint32_t chunkSize) {
     }
     case kTagImaAdpcm:
       if (channels_ > 2 || extraSize < 2 || extraAvailable < 2) return false;
-      samplesPerBlock_ = LoadLe16(&fmt[18]);
+      samplesPerBlock_ = LoadLe<16>(&fmt[18]);
       if (samplesPerBlock_ < 1 ||
           WaveAdpcm::ImaBlockBytes(static_cast<int>(channels_), static_cast<int>(samplesPerBlock_)) > blockAlign_)
         return false;
@@ -201,7 +202,7 @@ bool RiffWaveSource::ParseFormat(uint32_t chunkSize) {
     case kTagGsm:
       // GSM 06.10 is mono: two 160-sample frames in 65 bytes.
       if (channels_ != 1 || blockAlign_ != kGsmBlockAlign || chunkSize < 20 || extraSize <= 1 ||
-          extraAvailable < 2 || LoadLe16(&fmt[18]) != kGsmSamplesPerBlock)
+          extraAvailable < 2 || LoadLe<16>(&fmt[18]) != kGsmSamplesPerBlock)
         return false;
       samplesPerBlock_ = kGsmSamplesPerBlock;
       codec_ = Codec::Gsm;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/bytes/ByteOrder.h"
 #include "platform/engine/MpegFrameScan.h"
 
 namespace engine {
@@ -99,11 +100,6 @@ CodecPtr OpenDecoderFor(const AVStream* stream) {
   return codec;
 }
 
-uint32_t ReadLe32(const uint8_t* p) {
-  return p[0] | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
-         (static_cast<uint32_t>(p[3]) << 24);
-}
-
 // Codecs whose container states the decoded length exactly.
 bool DurationIsExact(AVCodecID codec) {
   switch (codec) {
@@ -164,8 +160,8 @@ int64_t ScanSamples(const std::string& url, const AVInputFormat* container, int 
       const uint8_t* side =
           av_packet_get_side_data(packet.get(), AV_PKT_DATA_SKIP_SAMPLES, &sideSize);
       if (side && sideSize >= 10) {
-        const int64_t skip = std::min<int64_t>(ReadLe32(side), frameSamples);
-        const int64_t discard = ReadLe32(side + 4);
+        const int64_t skip = std::min<int64_t>(LoadLe<32>(side), frameSamples);
+        const int64_t discard = LoadLe<32>(side + 4);
         trimmed += skip;
         if (discard > 0 && discard <= frameSamples - skip) trimmed += discard;
       }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "codecs/readers/ContainerSource.h"
+#include "platform/bytes/ByteOrder.h"
 #include "platform/engine/AllocationCap.h"
 #include "support/AudioFixtures.h"
 #include "support/RunProcess.h"
@@ -167,7 +168,7 @@ std::vector<int16_t> AsSigned16(const std::vector<uint8_t>& bytes, bool eightBit
     for (uint8_t b : bytes) samples.push_back(static_cast<int16_t>((b - 128) * 256));
   } else {
     for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-      samples.push_back(static_cast<int16_t>(bytes[i] | (bytes[i + 1] << 8)));
+      samples.push_back(static_cast<int16_t>(LoadLe<16>(&bytes[i])));
     }
   }
   return samples;

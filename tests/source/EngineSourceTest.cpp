@@ -44,6 +44,7 @@ TEST(EngineSourceTest, BitRateFromFileSizeOrFormat) {
 
 #include "app/EngineStartup.h"
 #include "convert/ConvertRoutines.h"
+#include "platform/bytes/ByteOrder.h"
 #include "source/OpenSource.h"
 #include "source/SourceKind.h"
 #include "support/AudioFixtures.h"
@@ -261,8 +262,7 @@ TEST_F(EngineFilesTest, FilesThatDecodeToNothingDoNotOpen) {
   // the first packet. The header object's size is at bytes 16-23.
   ASSERT_TRUE(RunFfmpeg({"-i", dir_.File("in.wav"), "-c:a", "wmav2", dir_.File("full.wma")}));
   const std::string wma = ReadFileText(dir_.File("full.wma"));
-  uint64_t headerSize = 0;
-  for (int i = 7; i >= 0; --i) headerSize = headerSize << 8 | static_cast<uint8_t>(wma[16 + i]);
+  const uint64_t headerSize = LoadLe<64>(&wma[16]);
   ASSERT_LT(headerSize + 50, wma.size());
   WriteFileText(dir_.File("header-only.wma"), wma.substr(0, headerSize + 50));
 

@@ -4,14 +4,12 @@
 #include <cstdio>
 #include <fstream>
 
+#include "platform/bytes/ByteOrder.h"
+#include "support/ByteText.h"
 #include "support/RunProcess.h"
 #include "support/TempDir.h"
 
 namespace {
-
-void PutLe(std::string& out, uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
 
 std::string WavHeader(int rate, int channels, int bits, uint32_t dataBytes) {
   std::string h = "RIFF";
@@ -86,8 +84,7 @@ Decoded DecodeWithFfmpeg(const std::string& path) {
   const std::string bytes = ReadFileText(raw);
   decoded.samples.resize(bytes.size() / 2);
   for (size_t i = 0; i < decoded.samples.size(); ++i) {
-    decoded.samples[i] = static_cast<int16_t>(static_cast<uint8_t>(bytes[2 * i]) |
-                                              (static_cast<uint8_t>(bytes[2 * i + 1]) << 8));
+    decoded.samples[i] = static_cast<int16_t>(LoadLe<16>(&bytes[2 * i]));
   }
   decoded.ok = true;
   return decoded;

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "platform/bytes/ByteOrder.h"
 #include "support/ReaderFixtures.h"
 #include "support/RunProcess.h"
 #include "support/TempDir.h"
@@ -253,7 +254,7 @@ TEST(AuSource, DataSizeZeroRunsToTheEndOfTheFile) {
                 .exitCode,
             0);
   Bytes file = ReadBytes(path);
-  ASSERT_EQ(LoadBe32(&file[8]), 48000u);
+  ASSERT_EQ(LoadBe<32>(&file[8]), 48000u);
   for (int i = 8; i < 12; ++i) file[i] = 0;  // the data size field
   WriteBytes(path, file);
 

@@ -13,6 +13,7 @@
 #include "codecs/readers/ContainerProbe.h"
 #include "codecs/readers/ContainerSource.h"
 #include "support/AudioFixtures.h"
+#include "support/ByteText.h"
 #include "support/RunProcess.h"
 #include "support/TempDir.h"
 
@@ -103,10 +104,6 @@ Decoded DecodeDownmixed(const std::string& path) {
   std::memcpy(decoded.samples.data(), bytes.data(), decoded.samples.size() * 2);
   decoded.ok = true;
   return decoded;
-}
-
-void PutLe(std::string& out, uint64_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
 // A WAV file of IEEE float samples (format tag 3), 32 or 64 bits, mono.
@@ -525,7 +522,7 @@ TEST_F(ContainerSourceTest, TagTextsThatAreNotUtf8OrNotPositiveAreLeftOut) {
   std::string bytes = ReadFileText(plain);
   bytes.insert(36, listChunk);  // between the fmt and data chunks
   const uint32_t riff = static_cast<uint32_t>(bytes.size() - 8);
-  std::memcpy(&bytes[4], &riff, 4);
+  StoreLe<32>(&bytes[4], riff);
   const std::string path = dir_.File("info.wav");
   WriteFileText(path, bytes);
 

@@ -53,11 +53,11 @@ bool StartDemuxer(const std::string& url, const AVInputFormat* format, FfmpegInp
   AVFormatContext* context = avformat_alloc_context();
   if (!context) return false;
   context->pb = input.io.get();
-  AVDictionary* options = nullptr;
-  av_dict_set(&options, "protocol_whitelist", "file", 0);
-  const int opened = avformat_open_input(&context, url.c_str(), format, &options);
-  av_dict_free(&options);
-  if (opened < 0) return false;  // the context is freed on failure
+  Dictionary options;
+  options.Set("protocol_whitelist", "file");
+  if (avformat_open_input(&context, url.c_str(), format, options.Address()) < 0) {
+    return false;  // the context is freed on failure
+  }
   input.format.reset(context);
   return avformat_find_stream_info(context, nullptr) >= 0;
 }
@@ -90,10 +90,10 @@ AVChannelLayout NativeLayout(const AVChannelLayout& layout) {
 }
 
 // An opened decoder for `stream`, or null.
-CodecPtr OpenDecoderFor(const AVStream* stream) {
+CodecContextPtr OpenDecoderFor(const AVStream* stream) {
   const AVCodec* decoder = avcodec_find_decoder(stream->codecpar->codec_id);
   if (!decoder) return nullptr;
-  CodecPtr codec(avcodec_alloc_context3(decoder));
+  CodecContextPtr codec(avcodec_alloc_context3(decoder));
   if (!codec || avcodec_parameters_to_context(codec.get(), stream->codecpar) < 0) return nullptr;
   codec->pkt_timebase = stream->time_base;
   if (avcodec_open2(codec.get(), decoder, nullptr) < 0) return nullptr;
@@ -183,7 +183,7 @@ int64_t CountDecodedSamples(const std::string& url, const AVInputFormat* contain
   const int index = FirstAudioStream(format);
   if (index < 0) return -1;
   DiscardOtherStreams(format, index);
-  CodecPtr codec = OpenDecoderFor(format->streams[index]);
+  CodecContextPtr codec = OpenDecoderFor(format->streams[index]);
   PacketPtr packet(av_packet_alloc());
   FramePtr frame(av_frame_alloc());
   if (!codec || !packet || !frame) return -1;

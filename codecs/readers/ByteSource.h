@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/files/FileHandle.h"
+
 // The bytes a reader parses: a file on disk for the program, a block of
 // memory for tests and fuzzers. Reads never go past the end; a short read
 // answers how many bytes came.
@@ -36,7 +38,6 @@ class FileByteSource : public ByteSource {
  public:
   // Null when the file cannot be opened or is not a regular file.
   static std::unique_ptr<FileByteSource> Open(const std::string& path);
-  ~FileByteSource() override;
 
   size_t Read(void* out, size_t count) override;
   bool Seek(uint64_t offset) override;
@@ -44,9 +45,9 @@ class FileByteSource : public ByteSource {
   uint64_t Size() const override { return size_; }
 
  private:
-  FileByteSource(std::FILE* file, uint64_t size) : file_(file), size_(size) {}
+  FileByteSource(FilePtr file, uint64_t size) : file_(std::move(file)), size_(size) {}
 
-  std::FILE* file_;
+  FilePtr file_;
   uint64_t size_;
   uint64_t offset_ = 0;
 };

@@ -5,7 +5,8 @@
 #include <taglib/tpropertymap.h>
 
 #include <cstdio>
-#include <memory>
+
+#include "platform/files/FileHandle.h"
 
 namespace engine {
 namespace {
@@ -23,11 +24,6 @@ std::vector<const char*> PropertyNames(const std::string& code) {
   if (code == "COPY") return {"COPYRIGHT"};
   return {};
 }
-
-struct FileCloser {
-  void operator()(FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<FILE, FileCloser>;
 
 }  // namespace
 

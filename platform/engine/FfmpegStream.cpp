@@ -6,6 +6,7 @@
 
 #include "platform/bytes/ByteOrder.h"
 #include "platform/engine/MpegFrameScan.h"
+#include "platform/files/FileHandle.h"
 
 namespace engine {
 
@@ -17,10 +18,6 @@ constexpr int kMaxErrorsInRow = 64;
 // MPEG audio may follow this much junk after its tags (FFmpeg's own limit).
 constexpr int64_t kMpegJunkWindow = 64 * 1024;
 constexpr int kMaxId3v2Tags = 64;
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 // A demuxer name may be a comma list ("mov,mp4,m4a,3gp,3g2,mj2"): the gate
 // may allow the whole name or any one of its parts.
@@ -219,7 +216,7 @@ struct MpegLayout {
 
 MpegLayout ReadMpegLayout(const std::string& path, int64_t fileLength) {
   MpegLayout layout;
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+  FilePtr file(std::fopen(path.c_str(), "rb"));
   if (!file || fileLength <= 0) return layout;
   for (int i = 0; i < kMaxId3v2Tags && layout.tagEnd < fileLength; ++i) {
     uint8_t head[10];

@@ -75,8 +75,7 @@ bool EngineSource::Open(const std::string& path, uint32_t renderRate) {
   } else {
     handle_ = engine::StreamCreateFile(path, engine::STREAM_DECODE);
     if (handle_ == 0) {
-      handle_ = engine::MusicLoad(
-          path, engine::MUSIC_DECODE | engine::MUSIC_PRESCAN | engine::MUSIC_RAMP, renderRate);
+      handle_ = engine::MusicLoad(path, engine::MUSIC_DECODE, renderRate);
       if (handle_ != 0) mode_ = MODE_MODULE;
     }
   }

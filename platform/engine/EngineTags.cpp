@@ -51,30 +51,6 @@ std::optional<std::vector<std::string>> ReadTagFields(const std::string& path,
   return values;
 }
 
-std::string FormatTags(const std::string& path, const std::string& format) {
-  // The codes in the order they appear in the format.
-  std::vector<std::string> codes;
-  for (std::string::size_type at = format.find('%'); at != std::string::npos;
-       at = format.find('%', at + 1)) {
-    if (at + 5 <= format.size() && !PropertyNames(format.substr(at + 1, 4)).empty())
-      codes.push_back(format.substr(at + 1, 4));
-  }
-  const std::optional<std::vector<std::string>> values = ReadTagFields(path, codes);
-  if (!values) return std::string();
-
-  std::string text;
-  size_t next = 0;
-  for (std::string::size_type i = 0; i < format.size(); ++i) {
-    if (format[i] == '%' && next < codes.size() && format.compare(i + 1, 4, codes[next]) == 0) {
-      text += (*values)[next++];
-      i += 4;
-    } else {
-      text += format[i];
-    }
-  }
-  return text;
-}
-
 std::string ReadId3v1Block(const std::string& path) {
   FilePtr file(std::fopen(path.c_str(), "rb"));
   if (!file || std::fseek(file.get(), -128, SEEK_END) != 0) return std::string();

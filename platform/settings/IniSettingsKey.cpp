@@ -145,17 +145,6 @@ class IniSettingsKey : public SettingsKey {
     return settings_->isWritable();
   }
 
-  std::unique_ptr<SettingsKey> OpenSubkey(const std::string& name) const override {
-    const QString path = Path(name);
-    if (!GroupExists(*settings_, path)) return nullptr;
-    return std::make_unique<IniSettingsKey>(settings_, path);
-  }
-
-  std::unique_ptr<SettingsKey> CreateSubkey(const std::string& name) override {
-    if (!settings_->isWritable()) return nullptr;
-    return std::make_unique<IniSettingsKey>(settings_, Path(name));
-  }
-
   bool Flush() override {
     settings_->sync();
     return settings_->status() == QSettings::NoError;

@@ -6,8 +6,9 @@
 #include <string>
 
 // One key of the per-user settings store, shaped like a registry key: named
-// 32-bit numbers and texts, and subkeys below it. Keys are opened for
-// reading (which fails when the key does not exist) or created for writing.
+// 32-bit numbers and texts. Keys, and the keys below them ("Options/MP3Tag"),
+// are opened through the SettingsRoot for reading (which fails when the key
+// does not exist) or created for writing.
 class SettingsKey {
  public:
   virtual ~SettingsKey() = default;
@@ -21,11 +22,6 @@ class SettingsKey {
   virtual bool WriteDword(const std::string& name, uint32_t value) = 0;
   virtual bool WriteText(const std::string& name, const std::string& value) = 0;
   virtual bool DeleteValue(const std::string& name) = 0;
-
-  // Opens an existing subkey for reading; null when it does not exist.
-  virtual std::unique_ptr<SettingsKey> OpenSubkey(const std::string& name) const = 0;
-  // Opens or creates a subkey for writing; null when that is impossible.
-  virtual std::unique_ptr<SettingsKey> CreateSubkey(const std::string& name) = 0;
 
   // Makes every write so far durable; false when the store cannot be written.
   virtual bool Flush() = 0;

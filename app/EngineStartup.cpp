@@ -47,9 +47,9 @@ void SetUpSoundFont(uint32_t& soundFontReady, const std::string& programFolder) 
 bool FirstRunCheck(SettingsRoot& root) {
   uint32_t firstRun = 1;
   if (std::unique_ptr<SettingsKey> key = root.CreateKey(OPTIONS_KEY)) {
-    if (std::optional<uint32_t> stored = key->ReadDword("FirstRun")) firstRun = *stored;
+    if (std::optional<uint32_t> stored = key->ReadNumber("FirstRun")) firstRun = *stored;
     if (firstRun != 0) {
-      key->WriteDword("FirstRun", 0);
+      key->WriteNumber("FirstRun", 0);
       key->Flush();
     }
   }

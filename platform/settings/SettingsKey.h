@@ -15,11 +15,11 @@ class SettingsKey {
 
   // The number stored under `name`; empty when the value is missing or is
   // not a 32-bit unsigned number.
-  virtual std::optional<uint32_t> ReadDword(const std::string& name) const = 0;
+  virtual std::optional<uint32_t> ReadNumber(const std::string& name) const = 0;
   // The text stored under `name` (UTF-8); empty when missing or not a text.
   virtual std::optional<std::string> ReadText(const std::string& name) const = 0;
 
-  virtual bool WriteDword(const std::string& name, uint32_t value) = 0;
+  virtual bool WriteNumber(const std::string& name, uint32_t value) = 0;
   virtual bool WriteText(const std::string& name, const std::string& value) = 0;
   virtual bool DeleteValue(const std::string& name) = 0;
 
@@ -45,7 +45,7 @@ class SettingsRoot {
 
 // A stored number as text: decimal digits only, at most 4294967295; empty
 // for anything else (a sign, spaces, letters, an empty text).
-std::optional<uint32_t> ParseDword(const std::string& text);
+std::optional<uint32_t> ParseUint32(const std::string& text);
 
 // The per-user settings of the program: the settings file of the
 // organisation "Vantrel Technologies", application "Sondrel".

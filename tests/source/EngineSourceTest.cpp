@@ -52,6 +52,7 @@ TEST(EngineSourceTest, BitRateFromFileSizeOrFormat) {
 #include "support/ModuleFixtures.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedFrontEnd.h"
+#include "support/SharedMedia.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -268,8 +269,8 @@ TEST_F(EngineFilesTest, FilesThatDecodeToNothingDoNotOpen) {
 
   std::vector<std::string> files = {dir_.File("empty.wav"), dir_.File("header-only.wma")};
   // A WMA file from a real encoder that carries tags and no audio packet.
-  const std::string real = std::string(SONDREL_SOURCE_DIR) + "/../shared/media/real_example.wma";
-  if (std::filesystem::exists(real)) files.push_back(real);
+  const std::string real = SharedMediaFile("real_example.wma");
+  if (!real.empty()) files.push_back(real);
   for (const std::string& path : files) {
     SCOPED_TRACE(path);
     EXPECT_FALSE(EngineSource().Open(path, 0));
@@ -278,7 +279,7 @@ TEST_F(EngineFilesTest, FilesThatDecodeToNothingDoNotOpen) {
       EXPECT_EQ(OpenSource(path, KIND_WINDOWS_MEDIA, 0, true), nullptr);
     }
   }
-  if (files.size() < 3) GTEST_SKIP() << "shared media real_example.wma is missing: " << real;
+  if (real.empty()) GTEST_SKIP() << MissingSharedMedia("real_example.wma");
 }
 
 }  // namespace

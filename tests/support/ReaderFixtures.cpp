@@ -162,8 +162,7 @@ Bytes AuFile(const AuHeader& h, const Bytes& data) {
 }
 
 void WriteBytes(const std::string& path, const Bytes& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  WriteFileText(path, std::string(bytes.begin(), bytes.end()));
 }
 
 Bytes ReadBytes(const std::string& path) {
@@ -208,7 +207,9 @@ std::vector<int16_t> DecodeWithSox(const std::string& path, const std::string& i
   }
   args.insert(args.end(), {path, "-t", "raw", "-e", "signed-integer", "-b", "32", "-L", raw});
   std::vector<int16_t> samples;
-  if (RunProcess("sox", args).exitCode != 0) return samples;
+  const testing::AssertionResult made = Succeeded(RunProcess("sox", args));
+  EXPECT_TRUE(made);
+  if (!made) return samples;
   const Bytes bytes = ReadBytes(raw);
   // 32-bit output keeps sox from dithering; the top 16 bits are kept, as
   // the readers keep them.

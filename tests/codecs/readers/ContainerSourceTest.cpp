@@ -95,9 +95,10 @@ Decoded DecodeDownmixed(const std::string& path) {
   Decoded decoded;
   TempDir dir;
   const std::string raw = dir.File("mix.raw");
-  if (!RunFfmpeg({"-downmix", "stereo", "-i", path, "-f", "s16le", "-c:a", "pcm_s16le", raw})) {
-    return decoded;
-  }
+  const testing::AssertionResult made =
+      RunFfmpeg({"-downmix", "stereo", "-i", path, "-f", "s16le", "-c:a", "pcm_s16le", raw});
+  EXPECT_TRUE(made);
+  if (!made) return decoded;
   const std::string bytes = ReadFileText(raw);
   decoded.channels = 2;
   decoded.samples.resize(bytes.size() / 2);
@@ -137,9 +138,9 @@ void WriteFloatWav(const std::string& path, int bits, const std::vector<double>&
 }
 
 // An AMR-WB storage-format file of `frames` 20 ms frames of a sine.
-bool WriteAmrWb(const std::string& path, int frames) {
+testing::AssertionResult WriteAmrWb(const std::string& path, int frames) {
   void* encoder = E_IF_init();
-  if (encoder == nullptr) return false;
+  if (encoder == nullptr) return testing::AssertionFailure() << "the AMR-WB encoder does not start";
   std::string bytes = "#!AMR-WB\n";
   const std::vector<int16_t> speech = SineWave(frames * 320, 1, 16000, 440, 0.4);
   for (int f = 0; f < frames; ++f) {
@@ -149,15 +150,17 @@ bool WriteAmrWb(const std::string& path, int frames) {
   }
   E_IF_exit(encoder);
   WriteFileText(path, bytes);
-  return true;
+  return testing::AssertionSuccess();
 }
 
 // The container's duration in seconds as ffprobe reports it; 0 when absent.
+// A failing ffprobe fails the running test.
 double ProbeFormatDuration(const std::string& path) {
   const ProcessResult r =
       RunProcess("ffprobe", {"-v", "error", "-show_entries", "format=duration", "-of",
                              "default=noprint_wrappers=1:nokey=1", path});
-  return r.exitCode == 0 ? std::atof(r.out.c_str()) : 0;
+  EXPECT_TRUE(Succeeded(r));
+  return std::atof(r.out.c_str());
 }
 
 // A 16-bit WAV of `seconds` of a sine, the input of most encodes.
@@ -176,7 +179,8 @@ class ContainerSourceTest : public testing::Test {
 // One decodable source: how it is made and what the reader must report.
 struct SourceCase {
   const char* name;
-  std::function<std::string(const TempDir&)> make;  // the file's path, "" on failure
+  // The file's path; "" (and a failure) when it could not be made.
+  std::function<std::string(const TempDir&)> make;
   uint32_t rate, channels, outputChannels, bits;
   int tolerance;   // largest sample difference from ffmpeg's decode
   int frameSlack;  // allowed difference of the frame total: one codec frame
@@ -191,7 +195,7 @@ std::function<std::string(const TempDir&)> Encode(int rate, int channels, double
     std::vector<std::string> args = {"-i", SineInput(dir, rate, channels, seconds)};
     args.insert(args.end(), codec.begin(), codec.end());
     args.push_back(out);
-    return RunFfmpeg(args) ? out : std::string();
+    return MadePath(RunFfmpeg(args), out);
   };
 }
 
@@ -203,7 +207,7 @@ std::function<std::string(const TempDir&)> Synthesize(const std::string& source,
     std::vector<std::string> args = {"-f", "lavfi", "-i", source};
     args.insert(args.end(), codec.begin(), codec.end());
     args.push_back(out);
-    return RunFfmpeg(args) ? out : std::string();
+    return MadePath(RunFfmpeg(args), out);
   };
 }
 
@@ -237,15 +241,15 @@ std::vector<SourceCase> DecodeCases() {
       {"amr-nb",
        [](const TempDir& dir) {
          const std::string out = dir.File("e.amr");
-         const ProcessResult r =
-             RunProcess("sox", {SineInput(dir, 8000, 1, 1.0), "-t", "amr-nb", out});
-         return r.exitCode == 0 ? out : std::string();
+         return MadePath(
+             Succeeded(RunProcess("sox", {SineInput(dir, 8000, 1, 1.0), "-t", "amr-nb", out})),
+             out);
        },
        8000, 1, 1, 16, 1, 160},
       {"amr-wb",
        [](const TempDir& dir) {
          const std::string out = dir.File("f.awb");
-         return WriteAmrWb(out, 60) ? out : std::string();
+         return MadePath(WriteAmrWb(out, 60), out);
        },
        16000, 1, 1, 16, 1, 320},
       {"6-channel flac: first two channels", Synthesize(kSixChannels, {"-c:a", "flac"}, "six.flac"),
@@ -579,7 +583,8 @@ TEST_F(ContainerSourceTest, JunkIsRefusedByBothVariants) {
   for (const char* name : {"empty.au", "empty.aiff", "empty.wav"}) {
     SCOPED_TRACE(name);
     const std::string path = dir_.File(name);
-    ASSERT_EQ(RunProcess("sox", {"-n", "-r", "8000", "-c", "1", path, "trim", "0", "0"}).exitCode, 0);
+    ASSERT_TRUE(
+        Succeeded(RunProcess("sox", {"-n", "-r", "8000", "-c", "1", path, "trim", "0", "0"})));
     ContainerProbe probe;
     EXPECT_FALSE(probe.Open(path, 0));
   }

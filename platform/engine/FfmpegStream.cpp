@@ -97,6 +97,16 @@ CodecContextPtr OpenDecoderFor(const AVStream* stream) {
   return codec;
 }
 
+// Opens `url` with its known `container` again for one more pass over its
+// first audio stream, the other streams discarded. The stream's index; -1
+// when the file does not open or holds no audio.
+int ReopenFirstAudio(const std::string& url, const AVInputFormat* container, FfmpegInput& input) {
+  if (!OpenInput(url, container, input) || !StartDemuxer(url, container, input)) return -1;
+  const int index = FirstAudioStream(input.format.get());
+  if (index >= 0) DiscardOtherStreams(input.format.get(), index);
+  return index;
+}
+
 // Codecs whose container states the decoded length exactly.
 bool DurationIsExact(AVCodecID codec) {
   switch (codec) {
@@ -120,11 +130,9 @@ bool DurationIsExact(AVCodecID codec) {
 // a packet's duration is unknown.
 int64_t ScanSamples(const std::string& url, const AVInputFormat* container, int rate) {
   FfmpegInput input;
-  if (!OpenInput(url, container, input) || !StartDemuxer(url, container, input)) return -1;
-  AVFormatContext* format = input.format.get();
-  const int index = FirstAudioStream(format);
+  const int index = ReopenFirstAudio(url, container, input);
   if (index < 0) return -1;
-  DiscardOtherStreams(format, index);
+  AVFormatContext* format = input.format.get();
   const AVStream* stream = format->streams[index];
   const AVRational perSample{1, rate};
   // A time base finer than a sample stores each packet's duration rounded,
@@ -175,11 +183,9 @@ int64_t ScanSamples(const std::string& url, const AVInputFormat* container, int 
 // add up and whose decoders keep back part of the first packet.
 int64_t CountDecodedSamples(const std::string& url, const AVInputFormat* container, int rate) {
   FfmpegInput input;
-  if (!OpenInput(url, container, input) || !StartDemuxer(url, container, input)) return -1;
-  AVFormatContext* format = input.format.get();
-  const int index = FirstAudioStream(format);
+  const int index = ReopenFirstAudio(url, container, input);
   if (index < 0) return -1;
-  DiscardOtherStreams(format, index);
+  AVFormatContext* format = input.format.get();
   CodecContextPtr codec = OpenDecoderFor(format->streams[index]);
   PacketPtr packet(av_packet_alloc());
   FramePtr frame(av_frame_alloc());

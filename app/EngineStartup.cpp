@@ -14,8 +14,7 @@ const char* const ADDON_NAMES[12] = {"cd",   "flac", "wma",  "wv",  "aac", "ac3"
 
 EngineStart StartEngine(const std::string& programFolder) {
   if ((engine::GetVersion() >> 16) != 0x0204) return EngineStart::WRONG_VERSION;
-  engine::SetConfig(engine::CONFIG_UPDATEPERIOD, 0);
-  if (!engine::Init(0, 44100, 0)) return EngineStart::INIT_FAILED;
+  if (!engine::Init(44100)) return EngineStart::INIT_FAILED;
   LoadAddons(programFolder);
   // The container library needs no registration of its formats; keep its
   // diagnostics off the terminal, since failures are reported per file, and
@@ -32,14 +31,14 @@ int LoadAddons(const std::string& programFolder) {
   int loaded = 0;
   for (const char* name : ADDON_NAMES) {
     const std::string path = programFolder + "addons/libsondrel-" + name + ".so";
-    if (engine::PluginLoad(path, 0) != 0) ++loaded;
+    if (engine::PluginLoad(path) != 0) ++loaded;
   }
   return loaded;
 }
 
 void SetUpSoundFont(uint32_t& soundFontReady, const std::string& programFolder) {
   if (soundFontReady != 0 || programFolder.empty()) return;
-  const uint32_t font = engine::MidiFontInit(programFolder + SOUNDFONT_FILE, 0);
+  const uint32_t font = engine::MidiFontInit(programFolder + SOUNDFONT_FILE);
   if (font == 0) return;
   const engine::MidiFontEntry entry{font, -1, 0};
   soundFontReady = engine::MidiStreamSetFonts(0, &entry, 1) ? 1 : 0;
@@ -48,9 +47,9 @@ void SetUpSoundFont(uint32_t& soundFontReady, const std::string& programFolder) 
 bool FirstRunCheck(SettingsRoot& root) {
   uint32_t firstRun = 1;
   if (std::unique_ptr<SettingsKey> key = root.CreateKey(OPTIONS_KEY)) {
-    if (std::optional<uint32_t> stored = key->ReadDword("FirstRun")) firstRun = *stored;
+    if (std::optional<uint32_t> stored = key->ReadNumber("FirstRun")) firstRun = *stored;
     if (firstRun != 0) {
-      key->WriteDword("FirstRun", 0);
+      key->WriteNumber("FirstRun", 0);
       key->Flush();
     }
   }

@@ -11,7 +11,7 @@ std::string PresetKeyPath(const std::string& name) {
 
 bool WriteValue(SettingsKey& key, const SettingValue& value, const ConvertSettings& settings) {
   if (value.IsText()) return key.WriteText(value.name, settings.*value.text);
-  return key.WriteDword(value.name, settings.*value.number);
+  return key.WriteNumber(value.name, settings.*value.number);
 }
 
 }  // namespace
@@ -26,7 +26,7 @@ void LoadSettings(ConvertSettings& settings, const SettingsRoot& root) {
       if (text && (value.maxBytes == 0 || text->size() <= value.maxBytes))
         settings.*value.text = *text;
     } else {
-      const std::optional<uint32_t> number = key->ReadDword(value.name);
+      const std::optional<uint32_t> number = key->ReadNumber(value.name);
       if (number) settings.*value.number = value.correct ? value.correct(*number) : *number;
     }
   }
@@ -58,7 +58,7 @@ bool LoadTagPreset(TagPreset& preset, const std::string& name, const SettingsRoo
   for (const PresetValue& value : PresetCatalog()) {
     if (value.IsText()) {
       preset.*value.text = key->ReadText(value.name).value_or(std::string());
-    } else if (const std::optional<uint32_t> number = key->ReadDword(value.name)) {
+    } else if (const std::optional<uint32_t> number = key->ReadNumber(value.name)) {
       preset.*value.number = *number;
     }
   }
@@ -72,7 +72,7 @@ bool SaveTagPreset(const TagPreset& preset, const std::string& name, SettingsRoo
   bool ok = true;
   for (const PresetValue& value : PresetCatalog()) {
     ok = (value.IsText() ? key->WriteText(value.name, preset.*value.text)
-                         : key->WriteDword(value.name, preset.*value.number)) &&
+                         : key->WriteNumber(value.name, preset.*value.number)) &&
          ok;
   }
   return key->Flush() && ok;

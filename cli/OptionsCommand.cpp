@@ -92,7 +92,7 @@ bool ApplyOptionAssignment(const std::string& pair, ConvertSettings& settings, s
     }
     *field->text = value;
   } else {
-    std::optional<uint32_t> number = ParseDword(value);
+    std::optional<uint32_t> number = ParseUint32(value);
     const bool isFormat = name == "OutputFormat";
     if (!number && isFormat && OutputFormatFromName(value) != 0) number = OutputFormatFromName(value);
     if (!number) {

@@ -10,6 +10,7 @@
 
 #include "app/EngineStartup.h"
 #include "codecs/readers/ProgramReaders.h"
+#include "platform/files/FileHandle.h"
 #include "platform/paths/StandardFolders.h"
 #include "source/OpenSource.h"
 #include "source/SourceKind.h"
@@ -34,10 +35,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   const std::string path = folder + "/input" + kExtensions[data[0] % kExtensionCount];
-  if (FILE* file = std::fopen(path.c_str(), "wb")) {
-    std::fwrite(data + 1, 1, size - 1, file);
-    std::fclose(file);
-  }
+  if (FilePtr file{std::fopen(path.c_str(), "wb")}) std::fwrite(data + 1, 1, size - 1, file.get());
   for (const bool forConversion : {false, true}) {
     std::unique_ptr<AudioSource> source = OpenSource(path, SourceKindFromPath(path), 0, forConversion, ProgramReaders());
     if (!source) continue;

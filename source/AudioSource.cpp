@@ -23,7 +23,4 @@ void AudioSource::ResetState() {
   bytesPerSample_ = 0;
   bitRate_ = 0;
   mp3ChannelMode_ = CHANNEL_MODE_UNKNOWN;
-  videoWidth_ = 0;
-  videoHeight_ = 0;
-  frameRate_ = 0;
 }

@@ -42,7 +42,6 @@ class AudioSource {
   // `renderRate` is the rate in Hz at which MIDI and module sources are
   // rendered (0: 44100); readers of sampled formats ignore it.
   virtual bool Open(const std::string& path, uint32_t renderRate) = 0;
-  virtual bool IsReady() { return true; }
   // Fills block.left (and block.right when two channels are delivered) with
   // at most BLOCK_SAMPLES frames: signed 16-bit, or unsigned 8-bit through
   // the 8-bit views when GetBitsPerSample() is 8. Answers the frame count,
@@ -73,12 +72,6 @@ class AudioSource {
   // tag was read.
   virtual bool ReadTags(TagInfo& /*tags*/) { return false; }
 
-  virtual void GetVideoSize(uint32_t& width, uint32_t& height) {
-    width = videoWidth_;
-    height = videoHeight_;
-  }
-  virtual double GetFrameRate() { return frameRate_; }
-
   // The stream properties as one record.
   SourceInfo Info();
 
@@ -96,7 +89,4 @@ class AudioSource {
   uint32_t bytesPerSample_ = 0;
   uint32_t bitRate_ = 0;
   uint32_t mp3ChannelMode_ = CHANNEL_MODE_UNKNOWN;
-  uint32_t videoWidth_ = 0;
-  uint32_t videoHeight_ = 0;
-  double frameRate_ = 0;
 };

@@ -8,6 +8,7 @@
 
 #include "platform/engine/Engine.h"
 #include "platform/engine/MpegFrameScan.h"
+#include "platform/files/FileHandle.h"
 #include "source/SourceKind.h"
 
 namespace {
@@ -16,12 +17,8 @@ namespace {
 const std::vector<std::string> kTagCodes = {"TRCK", "TITL", "ARTI", "ALBM", "GNRE",
                                             "YEAR", "CMNT", "COMP", "COPY"};
 
-struct FileCloser {
-  void operator()(FILE* file) const { std::fclose(file); }
-};
-
 uint32_t ReadChannelMode(const std::string& path, uint64_t offset) {
-  std::unique_ptr<FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+  FilePtr file(std::fopen(path.c_str(), "rb"));
   uint8_t header[4];
   if (!file || std::fseek(file.get(), static_cast<long>(offset), SEEK_SET) != 0 ||
       std::fread(header, 1, 4, file.get()) != 4)
@@ -78,8 +75,7 @@ bool EngineSource::Open(const std::string& path, uint32_t renderRate) {
   } else {
     handle_ = engine::StreamCreateFile(path, engine::STREAM_DECODE);
     if (handle_ == 0) {
-      handle_ = engine::MusicLoad(
-          path, engine::MUSIC_DECODE | engine::MUSIC_PRESCAN | engine::MUSIC_RAMP, renderRate);
+      handle_ = engine::MusicLoad(path, engine::MUSIC_DECODE, renderRate);
       if (handle_ != 0) mode_ = MODE_MODULE;
     }
   }

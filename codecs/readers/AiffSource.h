@@ -5,18 +5,40 @@
 #include <string>
 #include <vector>
 
-#include "codecs/readers/ByteSource.h"
+#include "codecs/readers/ByteSourceReader.h"
 #include "codecs/readers/DwvwDecoder.h"
 #include "codecs/readers/GsmDecoder.h"
 #include "codecs/readers/SampleCodecs.h"
-#include "source/AudioSource.h"
+
+// What the AIFF reader knows of the open file.
+struct AiffFileState {
+  bool aifc = false;
+  bool commonSeen = false;
+  bool soundSeen = false;
+  uint32_t sampleFrames = 0;
+  uint32_t commonFrames = 0;  // the common chunk's frame count as stored
+  uint32_t sampleSize = 0;
+  int encoding = 0;
+  bool bigEndian = true;
+  int rightChannel = 0;  // channel delivered as right (0: mono)
+  uint64_t dataStart = 0;
+  uint64_t dataLeft = 0;
+  SampleCodecs::SampleFormat sampleFormat = SampleCodecs::SampleFormat::S16Be;
+  SampleCodecs::FrameLayout layout;
+  std::vector<uint8_t> buffer;
+  SampleCodecs::ImaState ima[2];
+  std::unique_ptr<GsmDecoder> gsm;
+  std::unique_ptr<DwvwDecoder> dwvw;
+  std::vector<int32_t> dwvwSamples;
+  uint64_t dwvwFramesLeft = 0;
+};
 
 // The program's own AIFF and AIFF-C reader. It walks the IFF chunks, takes
 // the stream description from the common chunk and the samples from the
 // sound-data chunk, and delivers two of up to six channels. Length is the
 // size of the sound data and position the sound-data bytes read, so
 // progress and bit rate count samples, not the other chunks of the file.
-class AiffSource : public AudioSource {
+class AiffSource : public ByteSourceReader<AiffFileState> {
  public:
   // The stored encodings.
   enum Encoding {
@@ -31,13 +53,6 @@ class AiffSource : public AudioSource {
     kDwvw = 9,
   };
 
-  AiffSource() = default;
-  ~AiffSource() override;
-
-  void Close() override;
-  bool Open(const std::string& path, uint32_t renderRate) override;
-  // Opens the bytes of a whole file; the reader keeps them until Close.
-  bool OpenBytes(std::unique_ptr<ByteSource> bytes);
   int Read(PcmBlock& block) override;
 
   // The sample rate of an 80-bit IEEE extended number, truncated; 0 for a
@@ -45,6 +60,7 @@ class AiffSource : public AudioSource {
   static uint32_t ExtendedToRate(const uint8_t* p);
 
  private:
+  bool Parse() override;
   bool ParseChunks();
   bool ParseCommon(uint64_t size);
   bool SelectEncoding(uint32_t compression);
@@ -55,25 +71,4 @@ class AiffSource : public AudioSource {
   int ReadGsm(PcmBlock& block);
   int ReadDwvw(PcmBlock& block);
   size_t ReadData(uint8_t* out, size_t count);
-
-  std::unique_ptr<ByteSource> bytes_;
-  bool aifc_ = false;
-  bool commonSeen_ = false;
-  bool soundSeen_ = false;
-  uint32_t sampleFrames_ = 0;
-  uint32_t commonFrames_ = 0;  // the common chunk's frame count as stored
-  uint32_t sampleSize_ = 0;
-  int encoding_ = 0;
-  bool bigEndian_ = true;
-  int rightChannel_ = 0;  // channel delivered as right (0: mono)
-  uint64_t dataStart_ = 0;
-  uint64_t dataLeft_ = 0;
-  SampleCodecs::SampleFormat sampleFormat_ = SampleCodecs::SampleFormat::S16Be;
-  SampleCodecs::FrameLayout layout_;
-  std::vector<uint8_t> buffer_;
-  SampleCodecs::ImaState ima_[2];
-  std::unique_ptr<GsmDecoder> gsm_;
-  std::unique_ptr<DwvwDecoder> dwvw_;
-  std::vector<int32_t> dwvwSamples_;
-  uint64_t dwvwFramesLeft_ = 0;
 };

@@ -11,27 +11,23 @@ bool ByteSource::Skip(uint64_t count) {
 }
 
 std::unique_ptr<FileByteSource> FileByteSource::Open(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  FilePtr file(std::fopen(path.c_str(), "rb"));
   if (!file) return nullptr;
   struct stat info {};
-  if (fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) {
-    std::fclose(file);
-    return nullptr;
-  }
-  return std::unique_ptr<FileByteSource>(new FileByteSource(file, static_cast<uint64_t>(info.st_size)));
+  if (fstat(fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode)) return nullptr;
+  return std::unique_ptr<FileByteSource>(
+      new FileByteSource(std::move(file), static_cast<uint64_t>(info.st_size)));
 }
 
-FileByteSource::~FileByteSource() { std::fclose(file_); }
-
 size_t FileByteSource::Read(void* out, size_t count) {
-  const size_t got = std::fread(out, 1, count, file_);
+  const size_t got = std::fread(out, 1, count, file_.get());
   offset_ += got;
   return got;
 }
 
 bool FileByteSource::Seek(uint64_t offset) {
   if (offset > size_) return false;
-  if (fseeko(file_, static_cast<off_t>(offset), SEEK_SET) != 0) return false;
+  if (fseeko(file_.get(), static_cast<off_t>(offset), SEEK_SET) != 0) return false;
   offset_ = offset;
   return true;
 }

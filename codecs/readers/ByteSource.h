@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/files/FileHandle.h"
+
 // The bytes a reader parses: a file on disk for the program, a block of
 // memory for tests and fuzzers. Reads never go past the end; a short read
 // answers how many bytes came.
@@ -36,7 +38,6 @@ class FileByteSource : public ByteSource {
  public:
   // Null when the file cannot be opened or is not a regular file.
   static std::unique_ptr<FileByteSource> Open(const std::string& path);
-  ~FileByteSource() override;
 
   size_t Read(void* out, size_t count) override;
   bool Seek(uint64_t offset) override;
@@ -44,9 +45,9 @@ class FileByteSource : public ByteSource {
   uint64_t Size() const override { return size_; }
 
  private:
-  FileByteSource(std::FILE* file, uint64_t size) : file_(file), size_(size) {}
+  FileByteSource(FilePtr file, uint64_t size) : file_(std::move(file)), size_(size) {}
 
-  std::FILE* file_;
+  FilePtr file_;
   uint64_t size_;
   uint64_t offset_ = 0;
 };
@@ -66,15 +67,3 @@ class MemoryByteSource : public ByteSource {
   std::vector<uint8_t> bytes_;
   uint64_t offset_ = 0;
 };
-
-// Integers stored in headers.
-inline uint16_t LoadBe16(const uint8_t* p) { return static_cast<uint16_t>((p[0] << 8) | p[1]); }
-inline uint16_t LoadLe16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
-inline uint32_t LoadBe32(const uint8_t* p) {
-  return (static_cast<uint32_t>(p[0]) << 24) | (static_cast<uint32_t>(p[1]) << 16) |
-         (static_cast<uint32_t>(p[2]) << 8) | p[3];
-}
-inline uint32_t LoadLe32(const uint8_t* p) {
-  return (static_cast<uint32_t>(p[3]) << 24) | (static_cast<uint32_t>(p[2]) << 16) |
-         (static_cast<uint32_t>(p[1]) << 8) | p[0];
-}

@@ -43,13 +43,6 @@ bool ContainerProbe::Open(const std::string& path, uint32_t /*renderRate*/) {
     const AVCodecParameters* par = format_->streams[audioStream_]->codecpar;
     SetAudioFields(par->ch_layout.nb_channels, par->sample_rate, par->bit_rate, par->format);
   }
-  if (video != nullptr) {
-    const AVCodecParameters* par = video->codecpar;
-    videoWidth_ = par->width > 0 ? static_cast<uint32_t>(par->width) : 0;
-    videoHeight_ = par->height > 0 ? static_cast<uint32_t>(par->height) : 0;
-    const AVRational rate = video->r_frame_rate;
-    frameRate_ = (rate.num > 0 && rate.den > 0) ? av_q2d(rate) : 0;
-  }
   return true;
 }
 

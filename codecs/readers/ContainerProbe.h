@@ -4,9 +4,8 @@
 
 // The probe-only reader over the media-container library, used when files
 // are added to the list: it reports the stream properties of the first
-// audio stream and the size and frame rate of the first video stream from
-// the container alone, without opening a decoder, and never delivers
-// samples. Length and position stay 0.
+// audio stream from the container alone, without opening a decoder, and
+// never delivers samples. Length and position stay 0.
 class ContainerProbe : public ContainerReader {
  public:
   ContainerProbe() = default;

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "codecs/readers/FfmpegOwners.h"
+#include "platform/ffmpeg/FfmpegOwners.h"
 #include "platform/engine/AllocationCap.h"
 #include "source/AudioSource.h"
 

@@ -21,8 +21,6 @@ class G72xDecoder {
   // reference decoder gives it.
   int DecodeLinear(unsigned code);
 
-  int CodeSize() const { return codeSize_; }
-
  private:
   int PredictorZero() const;
   int PredictorPole() const;

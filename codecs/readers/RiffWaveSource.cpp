@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "codecs/readers/WaveAdpcm.h"
+#include "platform/bytes/ByteOrder.h"
 
 namespace {
 
@@ -27,50 +28,11 @@ constexpr uint8_t kGuidTail[14] = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80,
 
 bool IsLetter(uint8_t c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
-uint32_t Clamp32(uint64_t value) { return value > 0xFFFFFFFFu ? 0xFFFFFFFFu : static_cast<uint32_t>(value); }
-
 }  // namespace
 
-RiffWaveSource::~RiffWaveSource() { Close(); }
+bool RiffWaveSource::Parse() { return ParseChunks() && Prepare(); }
 
-void RiffWaveSource::Close() {
-  bytes_.reset();
-  formatSeen_ = false;
-  formatTag_ = 0;
-  storedBits_ = 0;
-  blockAlign_ = 0;
-  samplesPerBlock_ = 0;
-  dataLeft_ = 0;
-  codec_ = Codec::Fixed;
-  layout_ = {};
-  readBuffer_ = {};
-  decoded_ = {};
-  decodedFrames_ = 0;
-  cursor_ = 0;
-  msCoefficients_ = {};
-  gsm_.reset();
-  ResetState();
-}
-
-bool RiffWaveSource::Open(const std::string& path, uint32_t /*renderRate*/) {
-  Close();
-  std::unique_ptr<FileByteSource> file = FileByteSource::Open(path);
-  if (!file) return false;
-  return OpenBytes(std::move(file));
-}
-
-bool RiffWaveSource::OpenBytes(std::unique_ptr<ByteSource> bytes) {
-  Close();
-  if (!bytes) return false;
-  bytes_ = std::move(bytes);
-  if (!Parse() || !Prepare()) {
-    Close();
-    return false;
-  }
-  return true;
-}
-
-bool RiffWaveSource::Parse() {
+bool RiffWaveSource::ParseChunks() {
   uint8_t header[12];
   if (!bytes_->ReadExact(header, sizeof header)) return false;
   if (std::memcmp(header, "RIFF", 4) != 0 || std::memcmp(header + 8, "WAVE", 4) != 0) return false;
@@ -78,15 +40,15 @@ bool RiffWaveSource::Parse() {
   for (;;) {
     uint8_t chunk[8];
     if (!bytes_->ReadExact(chunk, sizeof chunk)) return false;
-    const uint32_t size = LoadLe32(chunk + 4);
+    const uint32_t size = LoadLe<32>(chunk + 4);
     if (std::memcmp(chunk, "data", 4) == 0) {
-      if (!formatSeen_) return false;
+      if (!file_.formatSeen) return false;
       uint64_t dataSize = size;
       // A size of 0 is what an interrupted writer leaves: the data runs to
       // the end of the file. A size past the end is cut to what is there.
       if (dataSize == 0 || dataSize > bytes_->Remaining()) dataSize = bytes_->Remaining();
       length_ = dataSize;
-      dataLeft_ = dataSize;
+      file_.dataLeft = dataSize;
       position_ = 0;
       return true;
     }
@@ -123,22 +85,22 @@ bool RiffWaveSource::ParseFormat(uint32_t chunkSize) {
   if (!bytes_->ReadExact(fmt.data(), fmt.size())) return false;
   if (!bytes_->Skip(chunkSize - fmt.size())) return false;
 
-  formatTag_ = LoadLe16(&fmt[0]);
-  channels_ = LoadLe16(&fmt[2]);
-  sampleRate_ = LoadLe32(&fmt[4]);
-  blockAlign_ = LoadLe16(&fmt[12]);
-  storedBits_ = LoadLe16(&fmt[14]);
+  file_.formatTag = LoadLe<16>(&fmt[0]);
+  channels_ = LoadLe<16>(&fmt[2]);
+  sampleRate_ = LoadLe<32>(&fmt[4]);
+  file_.blockAlign = LoadLe<16>(&fmt[12]);
+  file_.storedBits = LoadLe<16>(&fmt[14]);
   if (channels_ < 1 || sampleRate_ == 0) return false;
   outputChannels_ = std::min<uint32_t>(channels_, 2);
-  const size_t extraSize = fmt.size() >= 18 ? LoadLe16(&fmt[16]) : 0;
+  const size_t extraSize = fmt.size() >= 18 ? LoadLe<16>(&fmt[16]) : 0;
   const size_t extraAvailable = fmt.size() > 18 ? fmt.size() - 18 : 0;
 
-  uint16_t tag = formatTag_;
+  uint16_t tag = file_.formatTag;
   if (tag == kTagExtensible && extraSize >= 22 && extraAvailable >= 22) {
     // The sub-format GUID tells PCM from float; anything else is refused.
     const uint8_t* guid = &fmt[24];
     if (std::memcmp(guid + 2, kGuidTail, sizeof kGuidTail) != 0) return false;
-    tag = LoadLe16(guid);
+    tag = LoadLe<16>(guid);
     if (tag != kTagPcm && tag != kTagFloat) return false;
   } else if (tag == kTagExtensible) {
     tag = kTagPcm;
@@ -149,63 +111,65 @@ bool RiffWaveSource::ParseFormat(uint32_t chunkSize) {
   switch (tag) {
     case kTagPcm:
       if (channels_ > kMaxChannels) return false;
-      switch (storedBits_) {
-        case 8: sampleFormat_ = SampleFormat::U8; bitsPerSample_ = 8; break;
-        case 16: sampleFormat_ = SampleFormat::S16Le; break;
-        case 24: sampleFormat_ = SampleFormat::S24Le; break;
-        case 32: sampleFormat_ = SampleFormat::S32Le; break;
+      switch (file_.storedBits) {
+        case 8: file_.sampleFormat = SampleFormat::U8; bitsPerSample_ = 8; break;
+        case 16: file_.sampleFormat = SampleFormat::S16Le; break;
+        case 24: file_.sampleFormat = SampleFormat::S24Le; break;
+        case 32: file_.sampleFormat = SampleFormat::S32Le; break;
         default: return false;
       }
-      codec_ = Codec::Fixed;
-      return formatSeen_ = true;
+      file_.codec = Codec::Fixed;
+      return file_.formatSeen = true;
     case kTagFloat:
       if (channels_ > kMaxChannels) return false;
-      if (storedBits_ == 32) {
-        sampleFormat_ = SampleFormat::F32Le;
-      } else if (storedBits_ == 64) {
-        sampleFormat_ = SampleFormat::F64Le;
+      if (file_.storedBits == 32) {
+        file_.sampleFormat = SampleFormat::F32Le;
+      } else if (file_.storedBits == 64) {
+        file_.sampleFormat = SampleFormat::F64Le;
       } else {
         return false;
       }
-      codec_ = Codec::Fixed;
-      return formatSeen_ = true;
+      file_.codec = Codec::Fixed;
+      return file_.formatSeen = true;
     case kTagAlaw:
     case kTagUlaw:
       if (channels_ > kMaxChannels) return false;
-      sampleFormat_ = tag == kTagAlaw ? SampleFormat::ALaw : SampleFormat::ULaw;
-      storedBits_ = 8;  // the stored code is always one byte
-      codec_ = Codec::Fixed;
-      return formatSeen_ = true;
+      file_.sampleFormat = tag == kTagAlaw ? SampleFormat::ALaw : SampleFormat::ULaw;
+      file_.storedBits = 8;  // the stored code is always one byte
+      file_.codec = Codec::Fixed;
+      return file_.formatSeen = true;
     case kTagMsAdpcm: {
       if (channels_ > 2 || extraSize <= 3 || extraAvailable < 4) return false;
-      samplesPerBlock_ = LoadLe16(&fmt[18]);
-      const size_t count = LoadLe16(&fmt[20]);
+      file_.samplesPerBlock = LoadLe<16>(&fmt[18]);
+      const size_t count = LoadLe<16>(&fmt[20]);
       if (extraAvailable < 4 + 4 * count || count == 0) return false;
-      msCoefficients_.resize(2 * count);
+      file_.msCoefficients.resize(2 * count);
       for (size_t i = 0; i < 2 * count; ++i)
-        msCoefficients_[i] = static_cast<int16_t>(LoadLe16(&fmt[22 + 2 * i]));
-      if (samplesPerBlock_ < 2 ||
-          WaveAdpcm::MsAdpcmBlockBytes(static_cast<int>(channels_), static_cast<int>(samplesPerBlock_)) > blockAlign_)
+        file_.msCoefficients[i] = static_cast<int16_t>(LoadLe<16>(&fmt[22 + 2 * i]));
+      if (file_.samplesPerBlock < 2 ||
+          WaveAdpcm::MsAdpcmBlockBytes(static_cast<int>(channels_),
+                                       static_cast<int>(file_.samplesPerBlock)) > file_.blockAlign)
         return false;
-      codec_ = Codec::MsAdpcm;
-      return formatSeen_ = true;
+      file_.codec = Codec::MsAdpcm;
+      return file_.formatSeen = true;
     }
     case kTagImaAdpcm:
       if (channels_ > 2 || extraSize < 2 || extraAvailable < 2) return false;
-      samplesPerBlock_ = LoadLe16(&fmt[18]);
-      if (samplesPerBlock_ < 1 ||
-          WaveAdpcm::ImaBlockBytes(static_cast<int>(channels_), static_cast<int>(samplesPerBlock_)) > blockAlign_)
+      file_.samplesPerBlock = LoadLe<16>(&fmt[18]);
+      if (file_.samplesPerBlock < 1 ||
+          WaveAdpcm::ImaBlockBytes(static_cast<int>(channels_),
+                                   static_cast<int>(file_.samplesPerBlock)) > file_.blockAlign)
         return false;
-      codec_ = Codec::ImaAdpcm;
-      return formatSeen_ = true;
+      file_.codec = Codec::ImaAdpcm;
+      return file_.formatSeen = true;
     case kTagGsm:
       // GSM 06.10 is mono: two 160-sample frames in 65 bytes.
-      if (channels_ != 1 || blockAlign_ != kGsmBlockAlign || chunkSize < 20 || extraSize <= 1 ||
-          extraAvailable < 2 || LoadLe16(&fmt[18]) != kGsmSamplesPerBlock)
+      if (channels_ != 1 || file_.blockAlign != kGsmBlockAlign || chunkSize < 20 ||
+          extraSize <= 1 || extraAvailable < 2 || LoadLe<16>(&fmt[18]) != kGsmSamplesPerBlock)
         return false;
-      samplesPerBlock_ = kGsmSamplesPerBlock;
-      codec_ = Codec::Gsm;
-      return formatSeen_ = true;
+      file_.samplesPerBlock = kGsmSamplesPerBlock;
+      file_.codec = Codec::Gsm;
+      return file_.formatSeen = true;
     default:
       return false;
   }
@@ -214,108 +178,108 @@ bool RiffWaveSource::ParseFormat(uint32_t chunkSize) {
 bool RiffWaveSource::Prepare() {
   bytesPerSample_ = bitsPerSample_ / 8;
   uint64_t frames = 0;
-  if (codec_ == Codec::Fixed) {
-    const size_t sampleBytes = static_cast<size_t>(SampleCodecs::StoredBytes(sampleFormat_));
-    layout_.frameBytes = sampleBytes * channels_;
-    layout_.rightOffset = sampleBytes;
-    layout_.stereo = channels_ >= 2;
-    readBuffer_.resize(layout_.frameBytes * BLOCK_SAMPLES);
-    frames = length_ * 8 / storedBits_ / channels_;
+  if (file_.codec == Codec::Fixed) {
+    const size_t sampleBytes = static_cast<size_t>(SampleCodecs::StoredBytes(file_.sampleFormat));
+    file_.layout.frameBytes = sampleBytes * channels_;
+    file_.layout.rightOffset = sampleBytes;
+    file_.layout.stereo = channels_ >= 2;
+    file_.readBuffer.resize(file_.layout.frameBytes * BLOCK_SAMPLES);
+    frames = length_ * 8 / file_.storedBits / channels_;
   } else {
-    readBuffer_.resize(blockAlign_);
-    decoded_.resize(static_cast<size_t>(samplesPerBlock_) * channels_);
-    if (codec_ == Codec::Gsm) {
-      gsm_ = std::make_unique<GsmDecoder>(true);
-      if (!gsm_->IsValid()) return false;
+    file_.readBuffer.resize(file_.blockAlign);
+    file_.decoded.resize(static_cast<size_t>(file_.samplesPerBlock) * channels_);
+    if (file_.codec == Codec::Gsm) {
+      file_.gsm = std::make_unique<GsmDecoder>(true);
+      if (!file_.gsm->IsValid()) return false;
       frames = length_ * kGsmSamplesPerBlock / kGsmBlockAlign;
     } else {
-      frames = static_cast<uint64_t>(samplesPerBlock_) * length_ / blockAlign_;
+      frames = static_cast<uint64_t>(file_.samplesPerBlock) * length_ / file_.blockAlign;
     }
   }
   // Data without one whole frame, or for the block codecs one whole block,
   // is no sound.
-  if (length_ < (codec_ == Codec::Fixed ? layout_.frameBytes : blockAlign_)) return false;
+  if (length_ < (file_.codec == Codec::Fixed ? file_.layout.frameBytes : file_.blockAlign))
+    return false;
   duration_ = Clamp32(frames / sampleRate_);
-  if (duration_ != 0) {
-    bitRate_ = Clamp32(length_ / (static_cast<uint64_t>(duration_) * 125));
-  } else {
-    bitRate_ = Clamp32(static_cast<uint64_t>(storedBits_) * channels_ * sampleRate_ / 1000);
-  }
+  SetBitRate(file_.storedBits);
   return true;
 }
 
 int RiffWaveSource::Read(PcmBlock& block) {
   block.frames = 0;
   if (!bytes_) return 0;
-  block.frames = codec_ == Codec::Fixed ? ReadFixed(block) : ReadDecoded(block);
+  block.frames = file_.codec == Codec::Fixed ? ReadFixed(block) : ReadDecoded(block);
   return block.frames;
 }
 
 int RiffWaveSource::ReadFixed(PcmBlock& block) {
-  const uint64_t wanted = std::min<uint64_t>(readBuffer_.size(), dataLeft_);
-  const size_t whole = static_cast<size_t>(wanted / layout_.frameBytes * layout_.frameBytes);
+  const uint64_t wanted = std::min<uint64_t>(file_.readBuffer.size(), file_.dataLeft);
+  const size_t whole =
+      static_cast<size_t>(wanted / file_.layout.frameBytes * file_.layout.frameBytes);
   if (whole == 0) return 0;
-  const size_t got = bytes_->Read(readBuffer_.data(), whole);
-  dataLeft_ -= got;
+  const size_t got = bytes_->Read(file_.readBuffer.data(), whole);
+  file_.dataLeft -= got;
   position_ += got;
-  const int frames = static_cast<int>(got / layout_.frameBytes);
+  const int frames = static_cast<int>(got / file_.layout.frameBytes);
   if (frames == 0) {
-    dataLeft_ = 0;
+    file_.dataLeft = 0;
     return 0;
   }
-  SampleCodecs::ConvertFrames(readBuffer_.data(), frames, sampleFormat_, layout_, block);
+  SampleCodecs::ConvertFrames(file_.readBuffer.data(), frames, file_.sampleFormat, file_.layout,
+                              block);
   return frames;
 }
 
 int RiffWaveSource::ReadDecoded(PcmBlock& block) {
-  if (cursor_ == decodedFrames_ && !DecodeNextBlock()) return 0;
-  const size_t frames = std::min<size_t>(decodedFrames_ - cursor_, BLOCK_SAMPLES);
-  const int16_t* in = decoded_.data() + cursor_ * channels_;
+  if (file_.cursor == file_.decodedFrames && !DecodeNextBlock()) return 0;
+  const size_t frames = std::min<size_t>(file_.decodedFrames - file_.cursor, BLOCK_SAMPLES);
+  const int16_t* in = file_.decoded.data() + file_.cursor * channels_;
   for (size_t i = 0; i < frames; ++i, in += channels_) {
     block.left[i] = in[0];
     if (channels_ >= 2) block.right[i] = in[1];
   }
-  cursor_ += frames;
+  file_.cursor += frames;
   return static_cast<int>(frames);
 }
 
 bool RiffWaveSource::DecodeNextBlock() {
-  cursor_ = 0;
-  decodedFrames_ = 0;
-  if (dataLeft_ < blockAlign_) {
-    dataLeft_ = 0;
+  file_.cursor = 0;
+  file_.decodedFrames = 0;
+  if (file_.dataLeft < file_.blockAlign) {
+    file_.dataLeft = 0;
     return false;
   }
-  const size_t got = bytes_->Read(readBuffer_.data(), blockAlign_);
-  dataLeft_ -= got;
+  const size_t got = bytes_->Read(file_.readBuffer.data(), file_.blockAlign);
+  file_.dataLeft -= got;
   position_ += got;
-  if (got != blockAlign_) {
-    dataLeft_ = 0;
+  if (got != file_.blockAlign) {
+    file_.dataLeft = 0;
     return false;
   }
   const int channels = static_cast<int>(channels_);
-  const int samples = static_cast<int>(samplesPerBlock_);
+  const int samples = static_cast<int>(file_.samplesPerBlock);
   bool ok = false;
-  switch (codec_) {
+  switch (file_.codec) {
     case Codec::MsAdpcm:
-      ok = WaveAdpcm::DecodeMsAdpcmBlock(readBuffer_.data(), got, channels, samples, msCoefficients_,
-                                         decoded_.data());
+      ok = WaveAdpcm::DecodeMsAdpcmBlock(file_.readBuffer.data(), got, channels, samples,
+                                         file_.msCoefficients, file_.decoded.data());
       break;
     case Codec::ImaAdpcm:
-      ok = WaveAdpcm::DecodeImaBlock(readBuffer_.data(), got, channels, samples, decoded_.data());
+      ok = WaveAdpcm::DecodeImaBlock(file_.readBuffer.data(), got, channels, samples,
+                                     file_.decoded.data());
       break;
     case Codec::Gsm:
-      ok = gsm_->DecodeFrame(readBuffer_.data(), decoded_.data()) &&
-           gsm_->DecodeFrame(readBuffer_.data() + GsmDecoder::kFrameBytes,
-                             decoded_.data() + GsmDecoder::kFrameSamples);
+      ok = file_.gsm->DecodeFrame(file_.readBuffer.data(), file_.decoded.data()) &&
+           file_.gsm->DecodeFrame(file_.readBuffer.data() + GsmDecoder::kFrameBytes,
+                             file_.decoded.data() + GsmDecoder::kFrameSamples);
       break;
     case Codec::Fixed:
       break;
   }
   if (!ok) {
-    dataLeft_ = 0;
+    file_.dataLeft = 0;
     return false;
   }
-  decodedFrames_ = samplesPerBlock_;
+  file_.decodedFrames = file_.samplesPerBlock;
   return true;
 }

@@ -3,31 +3,24 @@
 #include <cmath>
 #include <cstring>
 
+#include "platform/bytes/ByteOrder.h"
+
 namespace SampleCodecs {
 
 namespace {
 
-int16_t Be16(const uint8_t* p) { return static_cast<int16_t>((p[0] << 8) | p[1]); }
-int16_t Le16(const uint8_t* p) { return static_cast<int16_t>((p[1] << 8) | p[0]); }
-
-uint32_t Bits32(const uint8_t* p, bool bigEndian) {
-  return bigEndian ? (static_cast<uint32_t>(p[0]) << 24) | (static_cast<uint32_t>(p[1]) << 16) |
-                         (static_cast<uint32_t>(p[2]) << 8) | p[3]
-                   : (static_cast<uint32_t>(p[3]) << 24) | (static_cast<uint32_t>(p[2]) << 16) |
-                         (static_cast<uint32_t>(p[1]) << 8) | p[0];
-}
+int16_t Be16(const uint8_t* p) { return static_cast<int16_t>(LoadBe<16>(p)); }
+int16_t Le16(const uint8_t* p) { return static_cast<int16_t>(LoadLe<16>(p)); }
 
 float Float32(const uint8_t* p, bool bigEndian) {
-  const uint32_t bits = Bits32(p, bigEndian);
+  const uint32_t bits = bigEndian ? LoadBe<32>(p) : LoadLe<32>(p);
   float value;
   std::memcpy(&value, &bits, sizeof value);
   return value;
 }
 
 double Float64(const uint8_t* p, bool bigEndian) {
-  const uint64_t high = Bits32(bigEndian ? p : p + 4, bigEndian);
-  const uint64_t low = Bits32(bigEndian ? p + 4 : p, bigEndian);
-  const uint64_t bits = (high << 32) | low;
+  const uint64_t bits = bigEndian ? LoadBe<64>(p) : LoadLe<64>(p);
   double value;
   std::memcpy(&value, &bits, sizeof value);
   return value;

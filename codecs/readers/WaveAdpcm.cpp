@@ -2,8 +2,8 @@
 
 #include <climits>
 
-#include "codecs/readers/ByteSource.h"
 #include "codecs/readers/SampleCodecs.h"
+#include "platform/bytes/ByteOrder.h"
 
 namespace WaveAdpcm {
 
@@ -31,9 +31,9 @@ bool DecodeMsAdpcmBlock(const uint8_t* block, size_t size, int channels, int sam
     state[c].coefficient1 = coefficients[2 * predictor];
     state[c].coefficient2 = coefficients[2 * predictor + 1];
   }
-  for (int c = 0; c < channels; ++c, p += 2) state[c].delta = static_cast<int16_t>(LoadLe16(p));
-  for (int c = 0; c < channels; ++c, p += 2) state[c].sample1 = static_cast<int16_t>(LoadLe16(p));
-  for (int c = 0; c < channels; ++c, p += 2) state[c].sample2 = static_cast<int16_t>(LoadLe16(p));
+  for (int c = 0; c < channels; ++c, p += 2) state[c].delta = static_cast<int16_t>(LoadLe<16>(p));
+  for (int c = 0; c < channels; ++c, p += 2) state[c].sample1 = static_cast<int16_t>(LoadLe<16>(p));
+  for (int c = 0; c < channels; ++c, p += 2) state[c].sample2 = static_cast<int16_t>(LoadLe<16>(p));
   for (int c = 0; c < channels; ++c) {
     out[c] = static_cast<int16_t>(state[c].sample2);
     out[channels + c] = static_cast<int16_t>(state[c].sample1);
@@ -75,7 +75,7 @@ bool DecodeImaBlock(const uint8_t* block, size_t size, int channels, int samples
   SampleCodecs::ImaState state[2];
   for (int c = 0; c < channels; ++c) {
     const uint8_t* header = block + 4 * c;
-    state[c].predictor = static_cast<int16_t>(LoadLe16(header));
+    state[c].predictor = static_cast<int16_t>(LoadLe<16>(header));
     state[c].index = header[2] > 88 ? 88 : header[2];
     out[c] = static_cast<int16_t>(state[c].predictor);
   }

@@ -40,7 +40,6 @@ struct EngineState {
   std::mutex mutex;
   bool started = false;
   uint32_t freq = 44100;
-  uint32_t updatePeriod = 100;
   Handle nextHandle = 1;
   std::map<Handle, Channel> channels;
   uint32_t nextPlugin = 1;
@@ -120,17 +119,8 @@ bool FreeChannel(Handle handle, bool module) {
 
 uint32_t GetVersion() { return VERSION; }
 
-bool SetConfig(uint32_t option, uint32_t value) {
-  if (option != CONFIG_UPDATEPERIOD) return false;
-  EngineState& state = State();
-  std::lock_guard<std::mutex> lock(state.mutex);
-  state.updatePeriod = value;
-  return true;
-}
-
-bool Init(int device, uint32_t freq, uint32_t /*flags*/) {
-  // Only the "no sound" device exists: the engine decodes, it never plays.
-  if (device != 0 || freq == 0) return false;
+bool Init(uint32_t freq) {
+  if (freq == 0) return false;
   EngineState& state = State();
   std::lock_guard<std::mutex> lock(state.mutex);
   if (state.started) return false;
@@ -157,7 +147,7 @@ bool IsStarted() {
   return state.started;
 }
 
-uint32_t PluginLoad(const std::string& path, uint32_t /*flags*/) {
+uint32_t PluginLoad(const std::string& path) {
   EngineState& state = State();
   std::lock_guard<std::mutex> lock(state.mutex);
   for (const auto& [id, plugin] : state.plugins)
@@ -328,12 +318,6 @@ const char* ChannelGetTags(Handle handle, uint32_t tags) {
   return block && !block->empty() ? block->data() : nullptr;
 }
 
-std::string TagsRead(Handle handle, const char* format) {
-  const std::optional<std::string> path = ChannelPath(handle);
-  if (!path || !format) return std::string();
-  return FormatTags(*path, format);
-}
-
 std::optional<std::vector<std::string>> TagsReadFields(Handle handle,
                                                        const std::vector<std::string>& codes) {
   const std::optional<std::string> path = ChannelPath(handle);
@@ -341,7 +325,7 @@ std::optional<std::vector<std::string>> TagsReadFields(Handle handle,
   return ReadTagFields(*path, codes);
 }
 
-uint32_t MidiFontInit(const std::string& path, uint32_t /*flags*/) {
+uint32_t MidiFontInit(const std::string& path) {
   std::shared_ptr<MidiFont> font = LoadMidiFont(path);
   if (!font) return 0;
   EngineState& state = State();
@@ -360,16 +344,6 @@ bool MidiStreamSetFonts(Handle stream, const MidiFontEntry* fonts, uint32_t coun
   const auto found = state.fonts.find(fonts[0].font);
   if (found == state.fonts.end()) return false;
   state.defaultFont = found->second;
-  return true;
-}
-
-bool MidiFontFree(uint32_t font) {
-  EngineState& state = State();
-  std::lock_guard<std::mutex> lock(state.mutex);
-  const auto found = state.fonts.find(font);
-  if (found == state.fonts.end()) return false;
-  // Streams and the default set keep their own reference to the font.
-  state.fonts.erase(found);
   return true;
 }
 

@@ -23,13 +23,10 @@ using Handle = uint32_t;  // a stream or module; 0 is never a valid handle
 constexpr uint32_t VERSION = 0x02040000;
 uint32_t GetVersion();
 
-// Configuration options.
-constexpr uint32_t CONFIG_UPDATEPERIOD = 1;  // 0: no periodic update (decoding only)
-bool SetConfig(uint32_t option, uint32_t value);
-
-// Starts the engine on `device` (0: no sound output) at `freq` Hz. The
-// engine must be started before any stream is created.
-bool Init(int device, uint32_t freq, uint32_t flags);
+// Starts the engine with `freq` Hz as the rate at which MIDI songs and
+// modules are rendered by default. The engine must be started before any
+// stream is created.
+bool Init(uint32_t freq);
 // Releases every stream still open and every SoundFont, clears the default
 // font set, and stops the engine.
 bool Free();
@@ -37,14 +34,12 @@ bool IsStarted();
 
 // Add-ons. Load answers a plug-in handle, 0 when the file is missing, is not
 // an add-on, or speaks another interface version. Free(0) unloads them all.
-uint32_t PluginLoad(const std::string& path, uint32_t flags);
+uint32_t PluginLoad(const std::string& path);
 bool PluginFree(uint32_t plugin);
 
 // Stream creation flags.
 constexpr uint32_t SAMPLE_8BITS = 0x1;
 constexpr uint32_t STREAM_DECODE = 0x200000;
-constexpr uint32_t MUSIC_RAMP = 0x200;
-constexpr uint32_t MUSIC_PRESCAN = 0x20000;
 constexpr uint32_t MUSIC_DECODE = STREAM_DECODE;
 
 // A decoding stream of a sampled-format file; 0 when no enabled decoder
@@ -94,26 +89,22 @@ constexpr uint32_t TAG_ID3 = 0;
 constexpr uint32_t TAG_ID3V2 = 1;
 const char* ChannelGetTags(Handle handle, uint32_t tags);
 
-// The stream's tag as text in UTF-8: `format` is copied with each field code
-// replaced by the field's text (%TRCK %TITL %ARTI %ALBM %GNRE %YEAR %CMNT
-// %COMP %COPY); empty when the file has no tag. Never fails.
-std::string TagsRead(Handle handle, const char* format);
-// The same fields as separate texts, one per code of `codes` ("TRCK",
-// "TITL", ...) in that order; empty when the file has no tag. A text that
-// itself holds a line feed stays whole.
+// The stream's tag texts in UTF-8, one per field code of `codes` ("TRCK",
+// "TITL", "ARTI", "ALBM", "GNRE", "YEAR", "CMNT", "COMP", "COPY") in that
+// order; empty when the file has no tag. A text that itself holds a line
+// feed stays whole.
 std::optional<std::vector<std::string>> TagsReadFields(Handle handle,
                                                        const std::vector<std::string>& codes);
 
 // SoundFonts for MIDI streams. FontInit answers a font handle, 0 when the
-// file is missing or not a SoundFont.
+// file is missing or not a SoundFont. Fonts are released by Free.
 struct MidiFontEntry {
   uint32_t font = 0;
   int preset = -1;  // -1: all presets
   int bank = 0;
 };
-uint32_t MidiFontInit(const std::string& path, uint32_t flags);
+uint32_t MidiFontInit(const std::string& path);
 // `stream` 0 sets the default fonts of MIDI streams created later.
 bool MidiStreamSetFonts(Handle stream, const MidiFontEntry* fonts, uint32_t count);
-bool MidiFontFree(uint32_t font);
 
 }  // namespace engine

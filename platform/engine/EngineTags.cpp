@@ -5,7 +5,8 @@
 #include <taglib/tpropertymap.h>
 
 #include <cstdio>
-#include <memory>
+
+#include "platform/files/FileHandle.h"
 
 namespace engine {
 namespace {
@@ -23,11 +24,6 @@ std::vector<const char*> PropertyNames(const std::string& code) {
   if (code == "COPY") return {"COPYRIGHT"};
   return {};
 }
-
-struct FileCloser {
-  void operator()(FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<FILE, FileCloser>;
 
 }  // namespace
 
@@ -53,30 +49,6 @@ std::optional<std::vector<std::string>> ReadTagFields(const std::string& path,
   }
   if (!any) return std::nullopt;
   return values;
-}
-
-std::string FormatTags(const std::string& path, const std::string& format) {
-  // The codes in the order they appear in the format.
-  std::vector<std::string> codes;
-  for (std::string::size_type at = format.find('%'); at != std::string::npos;
-       at = format.find('%', at + 1)) {
-    if (at + 5 <= format.size() && !PropertyNames(format.substr(at + 1, 4)).empty())
-      codes.push_back(format.substr(at + 1, 4));
-  }
-  const std::optional<std::vector<std::string>> values = ReadTagFields(path, codes);
-  if (!values) return std::string();
-
-  std::string text;
-  size_t next = 0;
-  for (std::string::size_type i = 0; i < format.size(); ++i) {
-    if (format[i] == '%' && next < codes.size() && format.compare(i + 1, 4, codes[next]) == 0) {
-      text += (*values)[next++];
-      i += 4;
-    } else {
-      text += format[i];
-    }
-  }
-  return text;
 }
 
 std::string ReadId3v1Block(const std::string& path) {

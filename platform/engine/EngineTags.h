@@ -13,10 +13,6 @@ namespace engine {
 std::optional<std::vector<std::string>> ReadTagFields(const std::string& path,
                                                       const std::vector<std::string>& codes);
 
-// Replaces each "%CODE" of `format` with that field's text; "" when the file
-// has no tag.
-std::string FormatTags(const std::string& path, const std::string& format);
-
 // The raw ID3 blocks of a file: the last 128 bytes when they begin with
 // "TAG", and the ID3v2 tag at the start of the file from its 10-byte header
 // on (the header's size plus 10, a footer not included). Empty when absent.

@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/bytes/ByteOrder.h"
 #include "platform/engine/MpegFrameScan.h"
+#include "platform/files/FileHandle.h"
 
 namespace engine {
 
@@ -16,10 +18,6 @@ constexpr int kMaxErrorsInRow = 64;
 // MPEG audio may follow this much junk after its tags (FFmpeg's own limit).
 constexpr int64_t kMpegJunkWindow = 64 * 1024;
 constexpr int kMaxId3v2Tags = 64;
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 // A demuxer name may be a comma list ("mov,mp4,m4a,3gp,3g2,mj2"): the gate
 // may allow the whole name or any one of its parts.
@@ -52,11 +50,11 @@ bool StartDemuxer(const std::string& url, const AVInputFormat* format, FfmpegInp
   AVFormatContext* context = avformat_alloc_context();
   if (!context) return false;
   context->pb = input.io.get();
-  AVDictionary* options = nullptr;
-  av_dict_set(&options, "protocol_whitelist", "file", 0);
-  const int opened = avformat_open_input(&context, url.c_str(), format, &options);
-  av_dict_free(&options);
-  if (opened < 0) return false;  // the context is freed on failure
+  Dictionary options;
+  options.Set("protocol_whitelist", "file");
+  if (avformat_open_input(&context, url.c_str(), format, options.Address()) < 0) {
+    return false;  // the context is freed on failure
+  }
   input.format.reset(context);
   return avformat_find_stream_info(context, nullptr) >= 0;
 }
@@ -89,19 +87,24 @@ AVChannelLayout NativeLayout(const AVChannelLayout& layout) {
 }
 
 // An opened decoder for `stream`, or null.
-CodecPtr OpenDecoderFor(const AVStream* stream) {
+CodecContextPtr OpenDecoderFor(const AVStream* stream) {
   const AVCodec* decoder = avcodec_find_decoder(stream->codecpar->codec_id);
   if (!decoder) return nullptr;
-  CodecPtr codec(avcodec_alloc_context3(decoder));
+  CodecContextPtr codec(avcodec_alloc_context3(decoder));
   if (!codec || avcodec_parameters_to_context(codec.get(), stream->codecpar) < 0) return nullptr;
   codec->pkt_timebase = stream->time_base;
   if (avcodec_open2(codec.get(), decoder, nullptr) < 0) return nullptr;
   return codec;
 }
 
-uint32_t ReadLe32(const uint8_t* p) {
-  return p[0] | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
-         (static_cast<uint32_t>(p[3]) << 24);
+// Opens `url` with its known `container` again for one more pass over its
+// first audio stream, the other streams discarded. The stream's index; -1
+// when the file does not open or holds no audio.
+int ReopenFirstAudio(const std::string& url, const AVInputFormat* container, FfmpegInput& input) {
+  if (!OpenInput(url, container, input) || !StartDemuxer(url, container, input)) return -1;
+  const int index = FirstAudioStream(input.format.get());
+  if (index >= 0) DiscardOtherStreams(input.format.get(), index);
+  return index;
 }
 
 // Codecs whose container states the decoded length exactly.
@@ -127,11 +130,9 @@ bool DurationIsExact(AVCodecID codec) {
 // a packet's duration is unknown.
 int64_t ScanSamples(const std::string& url, const AVInputFormat* container, int rate) {
   FfmpegInput input;
-  if (!OpenInput(url, container, input) || !StartDemuxer(url, container, input)) return -1;
-  AVFormatContext* format = input.format.get();
-  const int index = FirstAudioStream(format);
+  const int index = ReopenFirstAudio(url, container, input);
   if (index < 0) return -1;
-  DiscardOtherStreams(format, index);
+  AVFormatContext* format = input.format.get();
   const AVStream* stream = format->streams[index];
   const AVRational perSample{1, rate};
   // A time base finer than a sample stores each packet's duration rounded,
@@ -164,8 +165,8 @@ int64_t ScanSamples(const std::string& url, const AVInputFormat* container, int 
       const uint8_t* side =
           av_packet_get_side_data(packet.get(), AV_PKT_DATA_SKIP_SAMPLES, &sideSize);
       if (side && sideSize >= 10) {
-        const int64_t skip = std::min<int64_t>(ReadLe32(side), frameSamples);
-        const int64_t discard = ReadLe32(side + 4);
+        const int64_t skip = std::min<int64_t>(LoadLe<32>(side), frameSamples);
+        const int64_t discard = LoadLe<32>(side + 4);
         trimmed += skip;
         if (discard > 0 && discard <= frameSamples - skip) trimmed += discard;
       }
@@ -182,12 +183,10 @@ int64_t ScanSamples(const std::string& url, const AVInputFormat* container, int 
 // add up and whose decoders keep back part of the first packet.
 int64_t CountDecodedSamples(const std::string& url, const AVInputFormat* container, int rate) {
   FfmpegInput input;
-  if (!OpenInput(url, container, input) || !StartDemuxer(url, container, input)) return -1;
-  AVFormatContext* format = input.format.get();
-  const int index = FirstAudioStream(format);
+  const int index = ReopenFirstAudio(url, container, input);
   if (index < 0) return -1;
-  DiscardOtherStreams(format, index);
-  CodecPtr codec = OpenDecoderFor(format->streams[index]);
+  AVFormatContext* format = input.format.get();
+  CodecContextPtr codec = OpenDecoderFor(format->streams[index]);
   PacketPtr packet(av_packet_alloc());
   FramePtr frame(av_frame_alloc());
   if (!codec || !packet || !frame) return -1;
@@ -223,7 +222,7 @@ struct MpegLayout {
 
 MpegLayout ReadMpegLayout(const std::string& path, int64_t fileLength) {
   MpegLayout layout;
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+  FilePtr file(std::fopen(path.c_str(), "rb"));
   if (!file || fileLength <= 0) return layout;
   for (int i = 0; i < kMaxId3v2Tags && layout.tagEnd < fileLength; ++i) {
     uint8_t head[10];

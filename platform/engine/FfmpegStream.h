@@ -6,7 +6,7 @@
 
 #include "platform/engine/AllocationCap.h"
 #include "platform/engine/EngineStream.h"
-#include "platform/engine/FfmpegHandles.h"
+#include "platform/ffmpeg/FfmpegOwners.h"
 
 namespace engine {
 
@@ -16,7 +16,7 @@ namespace engine {
 struct FfmpegInput {
   AllocationAllowance allowance;  // declared first, so that it goes last
   AvioPtr io;                     // the demuxer closes before its I/O
-  FormatPtr format;
+  FormatContextPtr format;
 };
 
 // Decodes the first audio stream of a sampled-format file through FFmpeg to
@@ -57,7 +57,7 @@ class FfmpegStream : public EngineStream {
   bool FlushConverter();
 
   FfmpegInput input_;
-  CodecPtr codec_;
+  CodecContextPtr codec_;
   SwrPtr swr_;
   PacketPtr packet_;
   FramePtr frame_;

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <fstream>
 
+#include "platform/bytes/ByteOrder.h"
+
 namespace engine {
 
 namespace {
@@ -12,16 +14,6 @@ namespace {
 constexpr size_t CHUNK_HEADER_BYTES = 8;
 constexpr uint8_t META_END_OF_TRACK = 0x2F;
 constexpr uint8_t META_TEMPO = 0x51;
-
-uint32_t Be32(const uint8_t* p) {
-  return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
-}
-uint16_t Be16(const uint8_t* p) {
-  return static_cast<uint16_t>((p[0] << 8) | p[1]);
-}
-uint32_t Le32(const uint8_t* p) {
-  return uint32_t{p[0]} | (uint32_t{p[1]} << 8) | (uint32_t{p[2]} << 16) | (uint32_t{p[3]} << 24);
-}
 
 bool HasId(const uint8_t* p, const char* id) {
   return std::memcmp(p, id, 4) == 0;
@@ -70,7 +62,7 @@ bool FindRiffMidiData(const std::vector<uint8_t>& bytes, size_t& offset, size_t&
   uint64_t pos = 12;
   while (pos + CHUNK_HEADER_BYTES <= bytes.size()) {
     const uint8_t* chunk = bytes.data() + pos;
-    const uint64_t length = Le32(chunk + 4);
+    const uint64_t length = LoadLe<32>(chunk + 4);
     const uint64_t body = pos + CHUNK_HEADER_BYTES;
     if (HasId(chunk, "data")) {
       offset = static_cast<size_t>(body);
@@ -128,12 +120,12 @@ class MidiFile::Parser {
 
   MidiError Run() {
     if (size_ < CHUNK_HEADER_BYTES || !HasId(data_, "MThd")) return MidiError::NotMidi;
-    const uint32_t headerLength = Be32(data_ + 4);
+    const uint32_t headerLength = LoadBe<32>(data_ + 4);
     if (headerLength < 6) return MidiError::BadHeader;
     if (headerLength > size_ - CHUNK_HEADER_BYTES) return MidiError::Truncated;
-    file_.format_ = Be16(data_ + 8);
-    const uint16_t trackCount = Be16(data_ + 10);
-    file_.division_ = Be16(data_ + 12);
+    file_.format_ = LoadBe<16>(data_ + 8);
+    const uint16_t trackCount = LoadBe<16>(data_ + 10);
+    file_.division_ = LoadBe<16>(data_ + 12);
     if (file_.format_ > 2) return MidiError::UnsupportedFormat;
     if (file_.division_ & 0x8000) return MidiError::SmpteDivision;
     if (file_.division_ == 0) return MidiError::BadHeader;
@@ -145,7 +137,7 @@ class MidiFile::Parser {
     while (file_.tracks_.size() < trackCount) {
       if (size_ - pos < CHUNK_HEADER_BYTES) return MidiError::Truncated;
       const uint8_t* chunk = data_ + pos;
-      const uint32_t length = Be32(chunk + 4);
+      const uint32_t length = LoadBe<32>(chunk + 4);
       const size_t body = pos + CHUNK_HEADER_BYTES;
       const size_t available = size_ - body;
       const size_t end = body + std::min<size_t>(length, available);
@@ -225,8 +217,7 @@ class MidiFile::Parser {
           if (required >= 0 && length != static_cast<uint32_t>(required)) return MidiError::BadMeta;
           if (event.data1 == META_END_OF_TRACK) track.hasEndOfTrack = true;
           if (event.data1 == META_TEMPO) {
-            const uint32_t tempo =
-                (uint32_t{data_[pos]} << 16) | (data_[pos + 1] << 8) | data_[pos + 2];
+            const uint32_t tempo = LoadBe<24>(data_ + pos);
             if (tempo > 0) file_.tempoEvents_.push_back({tick, tempo});
           }
         }

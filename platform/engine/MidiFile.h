@@ -75,7 +75,6 @@ class MidiFile {
                                       MidiError* error = nullptr);
 
   uint16_t Format() const { return format_; }
-  uint16_t Division() const { return division_; }  // ticks per quarter note
   const std::vector<MidiTrack>& Tracks() const { return tracks_; }
   // Tempo events of all tracks, ordered by tick (at equal ticks in track
   // order, so the later track wins); events with tempo 0 are ignored, as the

@@ -6,6 +6,7 @@
 #include <map>
 #include <vector>
 
+#include "platform/bytes/ByteOrder.h"
 #include "platform/engine/EngineStream.h"
 
 namespace engine {
@@ -16,11 +17,6 @@ namespace {
 // shared font. FluidSynth's own loader, should it be asked first, finds no
 // such file and passes.
 constexpr const char* SHARED_FONT_NAME = "\x01sondrel-shared-soundfont";
-
-uint32_t Le32(const char* p) {
-  const auto* b = reinterpret_cast<const unsigned char*>(p);
-  return uint32_t{b[0]} | (uint32_t{b[1]} << 8) | (uint32_t{b[2]} << 16) | (uint32_t{b[3]} << 24);
-}
 
 // The chunks of one RIFF level, [begin, end) of the file: id, body position
 // and size of each. False when a chunk runs past `end` or the file cannot
@@ -36,7 +32,7 @@ bool ReadChunks(std::ifstream& in, uint64_t begin, uint64_t end, std::vector<Chu
     if (end - at < sizeof header) return false;
     in.seekg(static_cast<std::streamoff>(at));
     if (!in.read(header, sizeof header)) return false;
-    Chunk chunk{std::string(header, 4), at + sizeof header, Le32(header + 4)};
+    Chunk chunk{std::string(header, 4), at + sizeof header, LoadLe<32>(header + 4)};
     if (chunk.size > end - chunk.body) return false;
     chunks.push_back(chunk);
     at = chunk.body + chunk.size + (chunk.size & 1);
@@ -58,7 +54,7 @@ bool HasSoundFontStructure(const std::string& path) {
   in.seekg(0);
   if (fileSize < 12 || !in.read(header, sizeof header)) return false;
   if (std::memcmp(header, "RIFF", 4) != 0 || std::memcmp(header + 8, "sfbk", 4) != 0) return false;
-  const uint64_t riffEnd = 8 + uint64_t{Le32(header + 4)};
+  const uint64_t riffEnd = 8 + uint64_t{LoadLe<32>(header + 4)};
   if (riffEnd > static_cast<uint64_t>(fileSize)) return false;
 
   std::vector<Chunk> lists;

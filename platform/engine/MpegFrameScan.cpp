@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/bytes/ByteOrder.h"
+
 namespace engine {
 
 namespace {
@@ -31,11 +33,6 @@ int SideInfoBytes(const MpegFrameHeader& header) {
   const bool mono = header.channelMode == 3;
   if (header.version == MpegVersion::kMpeg1) return mono ? 17 : 32;
   return mono ? 9 : 17;
-}
-
-uint32_t ReadBe32(const uint8_t* p) {
-  return (static_cast<uint32_t>(p[0]) << 24) | (static_cast<uint32_t>(p[1]) << 16) |
-         (static_cast<uint32_t>(p[2]) << 8) | p[3];
 }
 
 bool SameStream(const MpegFrameHeader& a, const MpegFrameHeader& b) {
@@ -126,18 +123,18 @@ bool ParseMpegInfoHeader(const uint8_t* frame, size_t size, const MpegFrameHeade
   if (std::memcmp(frame + at, "Xing", 4) != 0 && std::memcmp(frame + at, "Info", 4) != 0) {
     return false;
   }
-  const uint32_t flags = ReadBe32(frame + at + 4);
+  const uint32_t flags = LoadBe<32>(frame + at + 4);
   at += 8;
 
   MpegInfoHeader result;
   if (flags & 0x1) {
     if (at + 4 > limit) return false;
-    result.frames = ReadBe32(frame + at);
+    result.frames = LoadBe<32>(frame + at);
     at += 4;
   }
   if (flags & 0x2) {
     if (at + 4 > limit) return false;
-    result.bytes = ReadBe32(frame + at);
+    result.bytes = LoadBe<32>(frame + at);
     at += 4;
   }
   if (flags & 0x4) at += 100;  // seek table

@@ -90,12 +90,12 @@ class IniSettingsKey : public SettingsKey {
   IniSettingsKey(std::shared_ptr<QSettings> settings, QString group)
       : settings_(std::move(settings)), group_(std::move(group)) {}
 
-  std::optional<uint32_t> ReadDword(const std::string& name) const override {
+  std::optional<uint32_t> ReadNumber(const std::string& name) const override {
     const QVariant value = settings_->value(Path(name));
     if (!value.isValid()) return std::nullopt;
     switch (value.typeId()) {
       case QMetaType::QString:
-        return ParseDword(value.toString().toStdString());
+        return ParseUint32(value.toString().toStdString());
       case QMetaType::Int:
       case QMetaType::UInt:
       case QMetaType::LongLong:
@@ -130,7 +130,7 @@ class IniSettingsKey : public SettingsKey {
     }
   }
 
-  bool WriteDword(const std::string& name, uint32_t value) override {
+  bool WriteNumber(const std::string& name, uint32_t value) override {
     settings_->setValue(Path(name), QString::number(value));
     return settings_->isWritable();
   }
@@ -143,17 +143,6 @@ class IniSettingsKey : public SettingsKey {
   bool DeleteValue(const std::string& name) override {
     settings_->remove(Path(name));
     return settings_->isWritable();
-  }
-
-  std::unique_ptr<SettingsKey> OpenSubkey(const std::string& name) const override {
-    const QString path = Path(name);
-    if (!GroupExists(*settings_, path)) return nullptr;
-    return std::make_unique<IniSettingsKey>(settings_, path);
-  }
-
-  std::unique_ptr<SettingsKey> CreateSubkey(const std::string& name) override {
-    if (!settings_->isWritable()) return nullptr;
-    return std::make_unique<IniSettingsKey>(settings_, Path(name));
   }
 
   bool Flush() override {

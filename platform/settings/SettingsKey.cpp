@@ -4,7 +4,7 @@
 
 #include "platform/settings/IniSettingsKey.h"
 
-std::optional<uint32_t> ParseDword(const std::string& text) {
+std::optional<uint32_t> ParseUint32(const std::string& text) {
   if (text.empty() || text.size() > 10) return std::nullopt;
   uint64_t value = 0;
   for (const char c : text) {

@@ -6,26 +6,22 @@
 #include <string>
 
 // One key of the per-user settings store, shaped like a registry key: named
-// 32-bit numbers and texts, and subkeys below it. Keys are opened for
-// reading (which fails when the key does not exist) or created for writing.
+// 32-bit numbers and texts. Keys, and the keys below them ("Options/MP3Tag"),
+// are opened through the SettingsRoot for reading (which fails when the key
+// does not exist) or created for writing.
 class SettingsKey {
  public:
   virtual ~SettingsKey() = default;
 
   // The number stored under `name`; empty when the value is missing or is
   // not a 32-bit unsigned number.
-  virtual std::optional<uint32_t> ReadDword(const std::string& name) const = 0;
+  virtual std::optional<uint32_t> ReadNumber(const std::string& name) const = 0;
   // The text stored under `name` (UTF-8); empty when missing or not a text.
   virtual std::optional<std::string> ReadText(const std::string& name) const = 0;
 
-  virtual bool WriteDword(const std::string& name, uint32_t value) = 0;
+  virtual bool WriteNumber(const std::string& name, uint32_t value) = 0;
   virtual bool WriteText(const std::string& name, const std::string& value) = 0;
   virtual bool DeleteValue(const std::string& name) = 0;
-
-  // Opens an existing subkey for reading; null when it does not exist.
-  virtual std::unique_ptr<SettingsKey> OpenSubkey(const std::string& name) const = 0;
-  // Opens or creates a subkey for writing; null when that is impossible.
-  virtual std::unique_ptr<SettingsKey> CreateSubkey(const std::string& name) = 0;
 
   // Makes every write so far durable; false when the store cannot be written.
   virtual bool Flush() = 0;
@@ -49,7 +45,7 @@ class SettingsRoot {
 
 // A stored number as text: decimal digits only, at most 4294967295; empty
 // for anything else (a sign, spaces, letters, an empty text).
-std::optional<uint32_t> ParseDword(const std::string& text);
+std::optional<uint32_t> ParseUint32(const std::string& text);
 
 // The per-user settings of the program: the settings file of the
 // organisation "Vantrel Technologies", application "Sondrel".

@@ -11,12 +11,12 @@ TEST(FirstRunCheckTest, FirstStartIsSeenOnceAndAfterTheValueIsReset) {
   TempDir dir;
   IniSettingsRoot root(dir.File("Sondrel.conf"));
   EXPECT_TRUE(FirstRunCheck(root));
-  EXPECT_EQ(root.OpenKey(OPTIONS_KEY)->ReadDword("FirstRun"), 0u);
+  EXPECT_EQ(root.OpenKey(OPTIONS_KEY)->ReadNumber("FirstRun"), 0u);
   EXPECT_FALSE(FirstRunCheck(root));
 
-  root.CreateKey(OPTIONS_KEY)->WriteDword("FirstRun", 5);
+  root.CreateKey(OPTIONS_KEY)->WriteNumber("FirstRun", 5);
   EXPECT_TRUE(FirstRunCheck(root));
-  EXPECT_EQ(root.OpenKey(OPTIONS_KEY)->ReadDword("FirstRun"), 0u);
+  EXPECT_EQ(root.OpenKey(OPTIONS_KEY)->ReadNumber("FirstRun"), 0u);
 
   root.CreateKey(OPTIONS_KEY)->DeleteValue("FirstRun");
   EXPECT_TRUE(FirstRunCheck(root));

@@ -21,7 +21,7 @@ class SettingsStoreTest : public ::testing::Test {
     IniSettingsRoot root(FilePath());
     auto key = root.CreateKey(OPTIONS_KEY);
     ASSERT_TRUE(key);
-    ASSERT_TRUE(key->WriteDword(name, value));
+    ASSERT_TRUE(key->WriteNumber(name, value));
     ASSERT_TRUE(key->Flush());
   }
 
@@ -125,7 +125,7 @@ TEST_F(SettingsStoreTest, ExtensionFilterIsRebuiltAtLoad) {
     {
       IniSettingsRoot root(FilePath());
       auto key = root.CreateKey(OPTIONS_KEY);
-      key->WriteDword("EnableExtFilter", c.enabled);
+      key->WriteNumber("EnableExtFilter", c.enabled);
       key->WriteText("FilterExts", c.text);
       key->Flush();
     }
@@ -200,14 +200,14 @@ TEST_F(SettingsStoreTest, OptionsGroupLeavesWindowAndFolderValuesAlone) {
 
   auto key = root.OpenKey(OPTIONS_KEY);
   ASSERT_TRUE(key);
-  EXPECT_FALSE(key->ReadDword("OutputFormat"));
-  EXPECT_FALSE(key->ReadDword("OptStartPageIndex"));
+  EXPECT_FALSE(key->ReadNumber("OutputFormat"));
+  EXPECT_FALSE(key->ReadNumber("OptStartPageIndex"));
   EXPECT_FALSE(key->ReadText("Folder"));
-  EXPECT_FALSE(key->ReadDword("FirstRun"));
+  EXPECT_FALSE(key->ReadNumber("FirstRun"));
   for (const SettingValue& value : SettingsCatalog()) {
     if (value.group != GROUP_OPTIONS) continue;
     EXPECT_TRUE(value.IsText() ? key->ReadText(value.name).has_value()
-                               : key->ReadDword(value.name).has_value())
+                               : key->ReadNumber(value.name).has_value())
         << value.name;
   }
   for (const char* preset : {"MP3Tag", "OGGTag", "WMATag", "M4ATag"})
@@ -241,7 +241,7 @@ TEST_F(SettingsStoreTest, FolderGroupAndEmptyGroup) {
   auto key = root.OpenKey(OPTIONS_KEY);
   ASSERT_TRUE(key);
   EXPECT_EQ(key->ReadText("Folder"), "/home/ann/Music");
-  EXPECT_FALSE(key->ReadDword("MP3BitRate"));
+  EXPECT_FALSE(key->ReadNumber("MP3BitRate"));
 }
 
 // Sets every persisted value and preset field to something other than its default.

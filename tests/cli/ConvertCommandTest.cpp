@@ -48,23 +48,11 @@ class CliCommandTest : public ::testing::Test {
  protected:
   CliCommandTest() { fs::create_directories(dir_.File("music/sub")); }
 
-  ProcessResult Cli(const std::vector<std::string>& args) {
-    return RunCliProcess(args, {{"HOME", dir_.Path()}, {"XDG_CONFIG_HOME", dir_.File("config")}});
-  }
+  ProcessResult Cli(const std::vector<std::string>& args) { return CliIn("", args); }
   // The CLI started in `workingFolder`, for paths typed relative to it.
   ProcessResult CliIn(const std::string& workingFolder, const std::vector<std::string>& args) {
-    QProcess process;
-    process.setProcessEnvironment(Environment());
-    process.setWorkingDirectory(QString::fromStdString(workingFolder));
-    QStringList arguments;
-    for (const std::string& arg : args) arguments.append(QString::fromStdString(arg));
-    process.start(QStringLiteral(SONDREL_CLI_PATH), arguments);
-    ProcessResult result;
-    if (!process.waitForFinished(120000)) return result;
-    result.out = process.readAllStandardOutput().toStdString();
-    result.err = process.readAllStandardError().toStdString();
-    if (process.exitStatus() == QProcess::NormalExit) result.exitCode = process.exitCode();
-    return result;
+    return RunCliProcess(args, {{"HOME", dir_.Path()}, {"XDG_CONFIG_HOME", dir_.File("config")}},
+                         kProcessSeconds, workingFolder);
   }
   QProcessEnvironment Environment() {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -197,7 +185,7 @@ TEST_F(CliCommandTest, FileSizeLimitFailsOnlyTheFileThatPassesIt) {
                 {QStringLiteral("convert"), QStringLiteral("--to"), QStringLiteral("wav"),
                  QStringLiteral("--out"), QString::fromStdString(dir_.File("out")),
                  QString::fromStdString(big), QString::fromStdString(small)});
-  ASSERT_TRUE(process.waitForFinished(60000));
+  ASSERT_TRUE(process.waitForFinished(60000)) << "sondrel-cli convert still running after 60 s";
   EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(process.exitCode(), 1);
   EXPECT_EQ(process.readAllStandardOutput().toStdString(),
@@ -232,14 +220,15 @@ TEST_P(CliSignalTest, TerminatingSignalCancelsTheFileBeingConverted) {
                  QStringLiteral("WAVSampleRate=48000"), QStringLiteral("--set"),
                  QStringLiteral("WAVChannelNum=2"), QString::fromStdString(first),
                  QString::fromStdString(longOne)});
-  ASSERT_TRUE(process.waitForStarted());
+  ASSERT_TRUE(process.waitForStarted(30000)) << "sondrel-cli does not start";
   // Wait until the second output has begun (in its hidden temporary file),
   // then send the signal.
   for (int i = 0; i < 600 && PartialOutputSize(dir_.File("out"), "2") <= 100000; ++i)
     process.waitForFinished(50);
   ASSERT_EQ(process.state(), QProcess::Running) << "the conversion ended before the signal";
   ::kill(static_cast<pid_t>(process.processId()), c.signal);
-  ASSERT_TRUE(process.waitForFinished(60000));
+  ASSERT_TRUE(process.waitForFinished(60000))
+      << "sondrel-cli convert still running 60 s after " << strsignal(c.signal);
   const std::string out = process.readAllStandardOutput().toStdString();
   std::vector<std::string> visible;
   for (const std::string& name : Names(dir_.File("out")))

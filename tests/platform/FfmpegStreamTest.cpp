@@ -12,9 +12,11 @@
 #include <vector>
 
 #include "codecs/readers/ContainerSource.h"
+#include "platform/bytes/ByteOrder.h"
 #include "platform/engine/AllocationCap.h"
 #include "support/AudioFixtures.h"
 #include "support/RunProcess.h"
+#include "support/SharedMedia.h"
 #include "support/TempDir.h"
 
 using engine::FormatGate;
@@ -90,16 +92,6 @@ const FormatCase kFormats[] = {
 };
 // clang-format on
 
-// The shared test media, wherever the checkout sits beside it.
-std::string SharedMedia(const std::string& name) {
-  for (const char* dir : {SONDREL_ENGINE_TEST_SOURCE "/../shared/media",
-                          SONDREL_ENGINE_TEST_SOURCE "/../../shared/media"}) {
-    const std::string path = std::string(dir) + "/" + name;
-    if (std::filesystem::exists(path)) return path;
-  }
-  return std::string();
-}
-
 // Writes the generated source WAV and answers its path.
 std::string WriteSource(const TempDir& dir, Source source) {
   const std::string path = dir.File("source.wav");
@@ -123,14 +115,12 @@ std::string WriteSource(const TempDir& dir, Source source) {
   return path;
 }
 
-// Makes the file of a case; "" when it cannot be made here.
-std::string MakeFile(const TempDir& dir, const FormatCase& c) {
-  if (c.file[0] == '@') return SharedMedia(c.file + 1);
-  const std::string out = dir.File(c.file);
+// Makes the file of a case with the ffmpeg tool.
+testing::AssertionResult MakeFile(const TempDir& dir, const FormatCase& c) {
   std::vector<std::string> args = {"-i", WriteSource(dir, c.source)};
   args.insert(args.end(), c.encode.begin(), c.encode.end());
-  args.push_back(out);
-  return RunFfmpeg(args) ? out : std::string();
+  args.push_back(dir.File(c.file));
+  return RunFfmpeg(args);
 }
 
 FormatGate GateFor(const FormatCase& c) {
@@ -167,7 +157,7 @@ std::vector<int16_t> AsSigned16(const std::vector<uint8_t>& bytes, bool eightBit
     for (uint8_t b : bytes) samples.push_back(static_cast<int16_t>((b - 128) * 256));
   } else {
     for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-      samples.push_back(static_cast<int16_t>(bytes[i] | (bytes[i + 1] << 8)));
+      samples.push_back(static_cast<int16_t>(LoadLe<16>(&bytes[i])));
     }
   }
   return samples;
@@ -178,8 +168,14 @@ class SampledFormatTest : public testing::TestWithParam<FormatCase> {};
 TEST_P(SampledFormatTest, DecodesLikeTheFfmpegTool) {
   const FormatCase& c = GetParam();
   TempDir dir;
-  const std::string path = MakeFile(dir, c);
-  if (path.empty()) GTEST_SKIP() << "cannot make or find " << c.file;
+  std::string path;
+  if (c.file[0] == '@') {
+    path = SharedMediaFile(c.file + 1);
+    if (path.empty()) GTEST_SKIP() << MissingSharedMedia(c.file + 1);
+  } else {
+    ASSERT_TRUE(MakeFile(dir, c));
+    path = dir.File(c.file);
+  }
 
   EXPECT_EQ(OpenSampledStream(path, FormatGate::Core()) != nullptr, c.core);
   auto stream = OpenSampledStream(path, GateFor(c));
@@ -335,9 +331,8 @@ TEST_F(MpegFileTest, JoinedMp3OfAnotherFormatIsHeardToItsEnd) {
   // 22.05 kHz mono. The stream keeps the first part's format; the second
   // part is resampled to it and heard on both sides at its own level.
   WriteWav16(dir_.File("b.wav"), 22050, 1, SineWave(3 * 22050, 1, 22050, 660));
-  ASSERT_EQ(
-      RunProcess("lame", {"--silent", "-b", "64", dir_.File("b.wav"), dir_.File("b.mp3")}).exitCode,
-      0);
+  ASSERT_TRUE(Succeeded(
+      RunProcess("lame", {"--silent", "-b", "64", dir_.File("b.wav"), dir_.File("b.mp3")})));
   const std::string joined = Write("joined.mp3", plain_ + ReadFileText(dir_.File("b.mp3")));
   const Decoded first = DecodeWithFfmpeg(dir_.File("plain.mp3"));
   const Decoded second = DecodeWithFfmpeg(dir_.File("b.mp3"));

@@ -45,6 +45,7 @@ TEST(EngineSourceTest, BitRateFromFileSizeOrFormat) {
 #include "app/EngineStartup.h"
 #include "codecs/readers/ProgramReaders.h"
 #include "convert/ConvertRoutines.h"
+#include "platform/bytes/ByteOrder.h"
 #include "source/OpenSource.h"
 #include "source/SourceKind.h"
 #include "support/AudioFixtures.h"
@@ -52,6 +53,7 @@ TEST(EngineSourceTest, BitRateFromFileSizeOrFormat) {
 #include "support/ModuleFixtures.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedFrontEnd.h"
+#include "support/SharedMedia.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -262,15 +264,14 @@ TEST_F(EngineFilesTest, FilesThatDecodeToNothingDoNotOpen) {
   // the first packet. The header object's size is at bytes 16-23.
   ASSERT_TRUE(RunFfmpeg({"-i", dir_.File("in.wav"), "-c:a", "wmav2", dir_.File("full.wma")}));
   const std::string wma = ReadFileText(dir_.File("full.wma"));
-  uint64_t headerSize = 0;
-  for (int i = 7; i >= 0; --i) headerSize = headerSize << 8 | static_cast<uint8_t>(wma[16 + i]);
+  const uint64_t headerSize = LoadLe<64>(&wma[16]);
   ASSERT_LT(headerSize + 50, wma.size());
   WriteFileText(dir_.File("header-only.wma"), wma.substr(0, headerSize + 50));
 
   std::vector<std::string> files = {dir_.File("empty.wav"), dir_.File("header-only.wma")};
   // A WMA file from a real encoder that carries tags and no audio packet.
-  const std::string real = std::string(SONDREL_SOURCE_DIR) + "/../shared/media/real_example.wma";
-  if (std::filesystem::exists(real)) files.push_back(real);
+  const std::string real = SharedMediaFile("real_example.wma");
+  if (!real.empty()) files.push_back(real);
   for (const std::string& path : files) {
     SCOPED_TRACE(path);
     EXPECT_FALSE(EngineSource().Open(path, 0));
@@ -279,7 +280,7 @@ TEST_F(EngineFilesTest, FilesThatDecodeToNothingDoNotOpen) {
       EXPECT_EQ(OpenSource(path, KIND_WINDOWS_MEDIA, 0, true, ProgramReaders()), nullptr);
     }
   }
-  if (files.size() < 3) GTEST_SKIP() << "shared media real_example.wma is missing: " << real;
+  if (real.empty()) GTEST_SKIP() << MissingSharedMedia("real_example.wma");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "platform/shell/Shortcut.h"
 #include "source/FileCollector.h"
+#include "support/SharedMedia.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -77,11 +78,10 @@ TEST_F(FileCollectorTest, ShortcutsAreFollowedOnlyWhenTheFilterIsOn) {
 // Windows shortcut files from the shared test media, copied next to the
 // targets they name.
 TEST_F(FileCollectorTest, WindowsShortcutsResolveTheirRelativePath) {
-  const std::string media = "../shared/media/lnk/";
-  std::string found;
-  for (const std::string& base : {std::string(SONDREL_SOURCE_DIR) + "/" + media, media})
-    if (fs::exists(base + "relonly.lnk")) found = base;
-  if (found.empty()) GTEST_SKIP() << "shared test media not present";
+  for (const char* name : {"lnk/relonly.lnk", "lnk/local.lnk", "lnk/network.lnk"})
+    if (SharedMediaFile(name).empty()) GTEST_SKIP() << MissingSharedMedia(name);
+  const std::string found =
+      fs::path(SharedMediaFile("lnk/relonly.lnk")).parent_path().string() + "/";
 
   fs::create_directories(dir_.File("links"));
   fs::copy_file(found + "relonly.lnk", dir_.File("links/relonly.lnk"));

@@ -92,7 +92,8 @@ TEST_F(OpenSourceChainTest, WavThatOnlyTheRiffWaveReaderReads) {
 
 TEST_F(OpenSourceChainTest, FilesWithoutAKnownExtensionConvertThroughTheContainerLibrary) {
   WriteBytes(dir_.File("in.wav"), PcmWave16(8000, 1, SineWave(16000, 1, 8000, 440)));
-  ASSERT_TRUE(RunProcess("sox", {dir_.File("in.wav"), "-t", "amr-nb", dir_.File("speech.amr")}).exitCode == 0);
+  ASSERT_TRUE(
+      Succeeded(RunProcess("sox", {dir_.File("in.wav"), "-t", "amr-nb", dir_.File("speech.amr")})));
   ASSERT_TRUE(RunFfmpeg({"-i", dir_.File("in.wav"), "-f", "flac", dir_.File("noextension")}));
   EXPECT_TRUE(OpensWith<ContainerSource>(dir_.File("speech.amr")));
   EXPECT_TRUE(OpensWith<ContainerSource>(dir_.File("noextension")));

@@ -214,8 +214,7 @@ class Mp4MetadataTest : public ::testing::Test {
       args.push_back(item);
     }
     args.push_back(m4a);
-    EXPECT_TRUE(RunFfmpeg(args));
-    return m4a;
+    return MadePath(RunFfmpeg(args), m4a);
   }
   TempDir dir_;
   int counter_ = 0;
@@ -225,6 +224,7 @@ TEST_F(Mp4MetadataTest, ReadsTheTextFieldsAndTrack) {
   const std::string m4a = MakeM4a({"title=Dvořák", "artist=東京", "album=Al", "date=1999",
                                    "genre=Rock", "comment=Note", "composer=Comp", "track=7/12",
                                    "copyright=C"});
+  ASSERT_FALSE(m4a.empty());
   TagInfo tags;
   tags.copyright = "stale";
   ASSERT_TRUE(ReadMp4Metadata(m4a, tags));
@@ -241,6 +241,7 @@ TEST_F(Mp4MetadataTest, ReadsTheTextFieldsAndTrack) {
 
 TEST_F(Mp4MetadataTest, TrackAloneIsNotATag) {
   const std::string m4a = MakeM4a({"track=3"});
+  ASSERT_FALSE(m4a.empty());
   TagInfo tags;
   EXPECT_FALSE(ReadMp4Metadata(m4a, tags));
   EXPECT_EQ(tags.track, "3");

@@ -4,14 +4,12 @@
 #include <cstdio>
 #include <fstream>
 
+#include "platform/bytes/ByteOrder.h"
+#include "support/ByteText.h"
 #include "support/RunProcess.h"
 #include "support/TempDir.h"
 
 namespace {
-
-void PutLe(std::string& out, uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
 
 std::string WavHeader(int rate, int channels, int bits, uint32_t dataBytes) {
   std::string h = "RIFF";
@@ -60,34 +58,46 @@ std::string ProbeStreamField(const std::string& path, const std::string& field) 
   const ProcessResult result =
       RunProcess("ffprobe", {"-v", "error", "-select_streams", "a:0", "-show_entries",
                              "stream=" + field, "-of", "default=noprint_wrappers=1:nokey=1", path});
-  if (result.exitCode != 0) return std::string();
+  if (result.exitCode != 0) {
+    ADD_FAILURE() << Succeeded(result).message();
+    return std::string();
+  }
   std::string value = result.out;
   while (!value.empty() && (value.back() == '\n' || value.back() == '\r')) value.pop_back();
   const std::string::size_type newline = value.find('\n');
   return newline == std::string::npos ? value : value.substr(0, newline);
 }
 
-bool RunFfmpeg(const std::vector<std::string>& args) {
+testing::AssertionResult RunFfmpeg(const std::vector<std::string>& args) {
   std::vector<std::string> all = {"-hide_banner", "-loglevel", "error", "-nostdin", "-y"};
   all.insert(all.end(), args.begin(), args.end());
-  return RunProcess("ffmpeg", all).exitCode == 0;
+  return Succeeded(RunProcess("ffmpeg", all));
+}
+
+std::string MadePath(const testing::AssertionResult& made, const std::string& path) {
+  EXPECT_TRUE(made);
+  return made ? path : std::string();
 }
 
 Decoded DecodeWithFfmpeg(const std::string& path) {
   Decoded decoded;
   decoded.rate = std::atoi(ProbeStreamField(path, "sample_rate").c_str());
   decoded.channels = std::atoi(ProbeStreamField(path, "channels").c_str());
-  if (decoded.rate <= 0 || decoded.channels <= 0) return decoded;
+  if (decoded.rate <= 0 || decoded.channels <= 0) {
+    ADD_FAILURE() << "ffprobe finds no audio stream in " << path;
+    return decoded;
+  }
 
   TempDir dir;
   const std::string raw = dir.File("decoded.raw");
-  if (!RunFfmpeg({"-i", path, "-map", "0:a:0", "-f", "s16le", "-acodec", "pcm_s16le", raw}))
-    return decoded;
+  const testing::AssertionResult made =
+      RunFfmpeg({"-i", path, "-map", "0:a:0", "-f", "s16le", "-acodec", "pcm_s16le", raw});
+  EXPECT_TRUE(made);
+  if (!made) return decoded;
   const std::string bytes = ReadFileText(raw);
   decoded.samples.resize(bytes.size() / 2);
   for (size_t i = 0; i < decoded.samples.size(); ++i) {
-    decoded.samples[i] = static_cast<int16_t>(static_cast<uint8_t>(bytes[2 * i]) |
-                                              (static_cast<uint8_t>(bytes[2 * i + 1]) << 8));
+    decoded.samples[i] = static_cast<int16_t>(LoadLe<16>(&bytes[2 * i]));
   }
   decoded.ok = true;
   return decoded;

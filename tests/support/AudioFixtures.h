@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -26,14 +28,19 @@ struct Decoded {
   int64_t Frames() const { return channels ? static_cast<int64_t>(samples.size()) / channels : 0; }
 };
 // Decodes `path` with ffmpeg to signed 16-bit at the file's own rate and
-// channel count (read first with ffprobe).
+// channel count (read first with ffprobe). When the tools fail, so does the
+// running test, and `ok` stays false.
 Decoded DecodeWithFfmpeg(const std::string& path);
 
 // One field of ffprobe's report on the first audio stream ("sample_rate",
 // "channels", "bit_rate", "duration", "codec_name", "bits_per_sample"...), or
-// "" when absent.
+// "" when absent. When ffprobe fails, so does the running test.
 std::string ProbeStreamField(const std::string& path, const std::string& field);
 
-// Runs the ffmpeg tool quietly with `args` (overwriting outputs); true when
-// it succeeded.
-bool RunFfmpeg(const std::vector<std::string>& args);
+// Runs the ffmpeg tool quietly with `args` (overwriting outputs): success,
+// or a failure that names the command and carries ffmpeg's message.
+testing::AssertionResult RunFfmpeg(const std::vector<std::string>& args);
+
+// For fixture makers that answer a path: `path` when `made` is a success;
+// otherwise "" after failing the running test with `made`'s message.
+std::string MadePath(const testing::AssertionResult& made, const std::string& path);

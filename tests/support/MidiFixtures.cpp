@@ -1,13 +1,9 @@
 #include "support/MidiFixtures.h"
 
+#include "support/ByteText.h"
+
 namespace {
 
-void PutBe(std::string& out, uint32_t value, int bytes) {
-  for (int i = bytes - 1; i >= 0; --i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-void PutLe(std::string& out, uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
 std::string Byte(int value) {
   return std::string(1, static_cast<char>(value & 0xFF));
 }

@@ -2,11 +2,9 @@
 
 #include <cstdint>
 
-namespace {
+#include "support/ByteText.h"
 
-void PutBe(std::string& out, uint32_t value, int bytes) {
-  for (int i = bytes - 1; i >= 0; --i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
+namespace {
 
 constexpr int CHANNELS = 4;
 constexpr int PATTERN_ROWS = 64;

@@ -5,22 +5,32 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/bytes/ByteOrder.h"
 #include "source/AudioSource.h"
 #include "support/RunProcess.h"
 #include "support/TempDir.h"
 
-ByteWriter& ByteWriter::Le16(uint32_t v) {
-  bytes.push_back(static_cast<uint8_t>(v));
-  bytes.push_back(static_cast<uint8_t>(v >> 8));
-  return *this;
+namespace {
+
+// Appends the `Bits`-bit value `v` in the given byte order.
+template <int Bits>
+ByteWriter& AppendStored(ByteWriter& w, uint32_t v, bool bigEndian) {
+  uint8_t stored[Bits / 8];
+  if (bigEndian) {
+    StoreBe<Bits>(stored, static_cast<StoredUint<Bits>>(v));
+  } else {
+    StoreLe<Bits>(stored, static_cast<StoredUint<Bits>>(v));
+  }
+  w.bytes.insert(w.bytes.end(), stored, stored + sizeof stored);
+  return w;
 }
-ByteWriter& ByteWriter::Le32(uint32_t v) { return Le16(v & 0xFFFF).Le16(v >> 16); }
-ByteWriter& ByteWriter::Be16(uint32_t v) {
-  bytes.push_back(static_cast<uint8_t>(v >> 8));
-  bytes.push_back(static_cast<uint8_t>(v));
-  return *this;
-}
-ByteWriter& ByteWriter::Be32(uint32_t v) { return Be16(v >> 16).Be16(v & 0xFFFF); }
+
+}  // namespace
+
+ByteWriter& ByteWriter::Le16(uint32_t v) { return AppendStored<16>(*this, v, false); }
+ByteWriter& ByteWriter::Le32(uint32_t v) { return AppendStored<32>(*this, v, false); }
+ByteWriter& ByteWriter::Be16(uint32_t v) { return AppendStored<16>(*this, v, true); }
+ByteWriter& ByteWriter::Be32(uint32_t v) { return AppendStored<32>(*this, v, true); }
 ByteWriter& ByteWriter::Text(const std::string& text) {
   bytes.insert(bytes.end(), text.begin(), text.end());
   return *this;
@@ -140,7 +150,7 @@ Bytes AuFile(const AuHeader& h, const Bytes& data) {
       w.Be32(v);
     }
   };
-  w.Be32(h.littleEndian ? __builtin_bswap32(h.magic) : h.magic);  // magic, as stored
+  put(h.magic);     // magic, byte-swapped with the fields
   put(h.offset);    // data offset
   put(h.dataSize);  // data size, 0xFFFFFFFF for unknown
   put(h.encoding);  // encoding number
@@ -152,8 +162,7 @@ Bytes AuFile(const AuHeader& h, const Bytes& data) {
 }
 
 void WriteBytes(const std::string& path, const Bytes& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  WriteFileText(path, std::string(bytes.begin(), bytes.end()));
 }
 
 Bytes ReadBytes(const std::string& path) {
@@ -198,13 +207,15 @@ std::vector<int16_t> DecodeWithSox(const std::string& path, const std::string& i
   }
   args.insert(args.end(), {path, "-t", "raw", "-e", "signed-integer", "-b", "32", "-L", raw});
   std::vector<int16_t> samples;
-  if (RunProcess("sox", args).exitCode != 0) return samples;
+  const testing::AssertionResult made = Succeeded(RunProcess("sox", args));
+  EXPECT_TRUE(made);
+  if (!made) return samples;
   const Bytes bytes = ReadBytes(raw);
   // 32-bit output keeps sox from dithering; the top 16 bits are kept, as
   // the readers keep them.
   samples.resize(bytes.size() / 4);
   for (size_t i = 0; i < samples.size(); ++i)
-    samples[i] = static_cast<int16_t>(bytes[4 * i + 2] | (bytes[4 * i + 3] << 8));
+    samples[i] = static_cast<int16_t>(LoadLe<16>(&bytes[4 * i + 2]));
   return samples;
 }
 

@@ -85,8 +85,9 @@ struct SourceDump {
 };
 SourceDump ReadToEnd(AudioSource& source);
 
-// Decodes with sox to the top 16 bits of signed 32-bit samples (no dither) at the file's own rate and channels;
-// `inputType` (for example "sndfile") forces sox's input handler.
+// Decodes with sox to the top 16 bits of signed 32-bit samples (no dither) at the file's own rate
+// and channels; `inputType` (for example "sndfile") forces sox's input handler. When sox fails, so
+// does the running test, and nothing is answered.
 std::vector<int16_t> DecodeWithSox(const std::string& path, const std::string& inputType = "");
 
 // How many file descriptors the process holds: a reader must give back

@@ -3,11 +3,9 @@
 #include <cmath>
 #include <cstdint>
 
-namespace {
+#include "support/ByteText.h"
 
-void PutLe(std::string& out, uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
+namespace {
 
 // A name field of `size` bytes, zero-padded.
 std::string Name(const std::string& name, size_t size) {

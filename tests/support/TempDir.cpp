@@ -6,6 +6,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include <gtest/gtest.h>
+
 TempDir::TempDir() {
   std::string pattern = (std::filesystem::temp_directory_path() / "sondrel-test-XXXXXX").string();
   if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
@@ -28,4 +30,6 @@ void WriteFileText(const std::string& path, const std::string& text) {
   std::filesystem::create_directories(std::filesystem::path(path).parent_path());
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << text;
+  out.close();
+  if (!out) ADD_FAILURE() << "cannot write the fixture " << path;
 }

@@ -19,6 +19,7 @@ class TempDir {
   std::string path_;
 };
 
-// Whole-file helpers for tests.
+// Whole-file helpers for tests. A file that cannot be written fails the
+// running test.
 std::string ReadFileText(const std::string& path);
 void WriteFileText(const std::string& path, const std::string& text);

@@ -391,10 +391,9 @@ TEST(AiffSource, TruncatedSoundDataEndsWithTheFile) {
 TEST(AiffSource, SoxFilesAndReopen) {
   TempDir dir;
   const std::string path = dir.File("sox.aiff");
-  ASSERT_EQ(RunProcess("sox", {"-D", "-R", "-n", "-r", "22050", "-c", "2", "-b", "24", path, "synth", "1.5", "sine", "300",
-                               "sine", "500", "vol", "0.7"})
-                .exitCode,
-            0);
+  ASSERT_TRUE(
+      Succeeded(RunProcess("sox", {"-D", "-R", "-n", "-r", "22050", "-c", "2", "-b", "24", path,
+                                   "synth", "1.5", "sine", "300", "sine", "500", "vol", "0.7"})));
   AiffSource reader;
   ASSERT_TRUE(reader.Open(path, 0));
   EXPECT_EQ(reader.GetDuration(), 1u);
@@ -433,17 +432,12 @@ TEST(AiffSource, GivesBackEveryFileDescriptor) {
 // and an empty file from sox, then sound chunks built field by field.
 TEST(AiffSource, RefusesSoundWithoutAWholeFrame) {
   TempDir dir;
-  ASSERT_EQ(RunProcess("sox", {"-D", "-R", "-n", "-r", "8000", "-c", "1", "-b", "16",
-                               dir.File("in.wav"), "synth", "0.5", "sine", "440"})
-                .exitCode,
-            0);
-  ASSERT_EQ(RunProcess("sndfile-convert", {"-dwvw12", dir.File("in.wav"), dir.File("dwvw12.aif")})
-                .exitCode,
-            0);
-  ASSERT_EQ(RunProcess("sox", {"-n", "-r", "8000", "-c", "2", "-b", "16", dir.File("empty.aiff"),
-                               "trim", "0", "0"})
-                .exitCode,
-            0);
+  ASSERT_TRUE(Succeeded(RunProcess("sox", {"-D", "-R", "-n", "-r", "8000", "-c", "1", "-b", "16",
+                                           dir.File("in.wav"), "synth", "0.5", "sine", "440"})));
+  ASSERT_TRUE(Succeeded(
+      RunProcess("sndfile-convert", {"-dwvw12", dir.File("in.wav"), dir.File("dwvw12.aif")})));
+  ASSERT_TRUE(Succeeded(RunProcess("sox", {"-n", "-r", "8000", "-c", "2", "-b", "16",
+                                           dir.File("empty.aiff"), "trim", "0", "0"})));
   auto aifc = [](uint16_t channels, uint16_t bits, const char* type, const Bytes& data) {
     return AiffFile(true, {IffChunk("COMM", AiffCommBody(channels, 1, bits, 8000, type, "")),
                            IffChunk("SSND", AiffSsndBody(data))});
@@ -494,12 +488,11 @@ TEST(AiffSource, SoundChunkShorterThanItsFieldsIsRefused) {
 TEST(AiffSource, DwvwEndsAtTheCommonChunkFrameCount) {
   for (const char* width : {"-dwvw16", "-dwvw24"}) {
     TempDir dir;
-    ASSERT_EQ(RunProcess("sox", {"-D", "-R", "-n", "-r", "8000", "-c", "1", "-b", "16",
-                                 dir.File("in.wav"), "synth", "2.5", "sine", "440", "vol", "0.7"})
-                  .exitCode,
-              0);
+    ASSERT_TRUE(Succeeded(
+        RunProcess("sox", {"-D", "-R", "-n", "-r", "8000", "-c", "1", "-b", "16",
+                           dir.File("in.wav"), "synth", "2.5", "sine", "440", "vol", "0.7"})));
     const std::string path = dir.File("dwvw.aif");
-    ASSERT_EQ(RunProcess("sndfile-convert", {width, dir.File("in.wav"), path}).exitCode, 0);
+    ASSERT_TRUE(Succeeded(RunProcess("sndfile-convert", {width, dir.File("in.wav"), path})));
     const std::vector<int16_t> reference = DecodeWithSox(path, "sndfile");
     ASSERT_EQ(reference.size(), 20000u) << width;
     AiffSource reader;
@@ -517,10 +510,9 @@ TEST(AiffSource, DwvwEndsAtTheCommonChunkFrameCount) {
 // of the raw frames is the interleaved reference.
 TEST(AiffSource, StereoGsmDurationCountsFramesNotSamples) {
   TempDir dir;
-  ASSERT_EQ(RunProcess("sox", {"-D", "-R", "-n", "-r", "8000", "-c", "1", "-b", "16",
-                               dir.File("in.wav"), "synth", "6", "sine", "300", "vol", "0.5"})
-                .exitCode,
-            0);
+  ASSERT_TRUE(Succeeded(
+      RunProcess("sox", {"-D", "-R", "-n", "-r", "8000", "-c", "1", "-b", "16", dir.File("in.wav"),
+                         "synth", "6", "sine", "300", "vol", "0.5"})));
   ASSERT_TRUE(
       RunFfmpeg({"-i", dir.File("in.wav"), "-c:a", "libgsm", "-f", "gsm", dir.File("raw.gsm")}));
   const Bytes frames = ReadBytes(dir.File("raw.gsm"));
@@ -546,10 +538,8 @@ TEST(AiffSource, StereoGsmDurationCountsFramesNotSamples) {
 TEST(AiffSource, ProgressAndBitRateCountSoundDataOnly) {
   TempDir dir;
   const std::string path = dir.File("appl.aiff");
-  ASSERT_EQ(RunProcess("sox", {"-D", "-R", "-n", "-r", "8000", "-c", "1", "-b", "16", path, "synth",
-                               "2", "sine", "440", "vol", "0.5"})
-                .exitCode,
-            0);
+  ASSERT_TRUE(Succeeded(RunProcess("sox", {"-D", "-R", "-n", "-r", "8000", "-c", "1", "-b", "16",
+                                           path, "synth", "2", "sine", "440", "vol", "0.5"})));
   Bytes file = ReadBytes(path);
   const Bytes appl = IffChunk("APPL", Bytes(100 * 1024, 0x41));
   file.insert(file.end(), appl.begin(), appl.end());

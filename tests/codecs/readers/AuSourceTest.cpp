@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "platform/bytes/ByteOrder.h"
 #include "support/ReaderFixtures.h"
 #include "support/RunProcess.h"
 #include "support/TempDir.h"
@@ -34,7 +35,7 @@ TEST_P(AuEncodings, MatchIndependentDecode) {
   std::vector<std::string> args = {"-D", "-R", "-n", "-r", "8000", "-c", "2"};
   args.insert(args.end(), c.encoding.begin(), c.encoding.end());
   args.insert(args.end(), {path, "synth", "2.5", "sine", "440", "sine", "660", "vol", "0.8"});
-  ASSERT_EQ(RunProcess("sox", args).exitCode, 0);
+  ASSERT_TRUE(Succeeded(RunProcess("sox", args)));
   ASSERT_EQ(ReadBytes(path)[15], c.auEncoding);
 
   AuSource reader;
@@ -72,10 +73,9 @@ INSTANTIATE_TEST_SUITE_P(
 // the standard).
 TEST(AuSource, AdpcmMatchesReferenceDecoder) {
   TempDir dir;
-  ASSERT_EQ(RunProcess("sox", {"-D", "-R", "-n", "-r", "8000", "-c", "1", "-b", "16", dir.File("in.wav"), "synth", "3", "sine",
-                               "100-3000", "tremolo", "3", "90", "vol", "0.5"})
-                .exitCode,
-            0);
+  ASSERT_TRUE(Succeeded(
+      RunProcess("sox", {"-D", "-R", "-n", "-r", "8000", "-c", "1", "-b", "16", dir.File("in.wav"),
+                         "synth", "3", "sine", "100-3000", "tremolo", "3", "90", "vol", "0.5"})));
   for (int channels : {1, 2}) {
     for (int codeSize : {3, 4, 5}) {
       ASSERT_TRUE(RunFfmpeg({"-i", dir.File("in.wav"), "-ac", "1", "-c:a", "g726le", "-code_size",
@@ -248,12 +248,11 @@ TEST(AuSource, GivesBackEveryFileDescriptor) {
 TEST(AuSource, DataSizeZeroRunsToTheEndOfTheFile) {
   TempDir dir;
   const std::string path = dir.File("zero.au");
-  ASSERT_EQ(RunProcess("sox", {"-D", "-R", "-n", "-r", "8000", "-c", "2", "-b", "16", path, "synth",
-                               "1.5", "sine", "440", "sine", "660", "vol", "0.5"})
-                .exitCode,
-            0);
+  ASSERT_TRUE(
+      Succeeded(RunProcess("sox", {"-D", "-R", "-n", "-r", "8000", "-c", "2", "-b", "16", path,
+                                   "synth", "1.5", "sine", "440", "sine", "660", "vol", "0.5"})));
   Bytes file = ReadBytes(path);
-  ASSERT_EQ(LoadBe32(&file[8]), 48000u);
+  ASSERT_EQ(LoadBe<32>(&file[8]), 48000u);
   for (int i = 8; i < 12; ++i) file[i] = 0;  // the data size field
   WriteBytes(path, file);
 
@@ -271,10 +270,8 @@ TEST(AuSource, DataSizeZeroRunsToTheEndOfTheFile) {
 // headers built field by field.
 TEST(AuSource, RefusesDataWithoutAWholeFrame) {
   TempDir dir;
-  ASSERT_EQ(RunProcess("sox", {"-n", "-r", "8000", "-c", "1", "-b", "16", dir.File("empty.au"),
-                               "trim", "0", "0"})
-                .exitCode,
-            0);
+  ASSERT_TRUE(Succeeded(RunProcess(
+      "sox", {"-n", "-r", "8000", "-c", "1", "-b", "16", dir.File("empty.au"), "trim", "0", "0"})));
   auto with = [](uint32_t encoding, uint32_t channels, uint32_t dataSize, const Bytes& data) {
     AuHeader h;
     h.encoding = encoding;

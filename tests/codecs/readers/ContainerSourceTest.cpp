@@ -13,6 +13,7 @@
 #include "codecs/readers/ContainerProbe.h"
 #include "codecs/readers/ContainerSource.h"
 #include "support/AudioFixtures.h"
+#include "support/ByteText.h"
 #include "support/RunProcess.h"
 #include "support/TempDir.h"
 
@@ -94,19 +95,16 @@ Decoded DecodeDownmixed(const std::string& path) {
   Decoded decoded;
   TempDir dir;
   const std::string raw = dir.File("mix.raw");
-  if (!RunFfmpeg({"-downmix", "stereo", "-i", path, "-f", "s16le", "-c:a", "pcm_s16le", raw})) {
-    return decoded;
-  }
+  const testing::AssertionResult made =
+      RunFfmpeg({"-downmix", "stereo", "-i", path, "-f", "s16le", "-c:a", "pcm_s16le", raw});
+  EXPECT_TRUE(made);
+  if (!made) return decoded;
   const std::string bytes = ReadFileText(raw);
   decoded.channels = 2;
   decoded.samples.resize(bytes.size() / 2);
   std::memcpy(decoded.samples.data(), bytes.data(), decoded.samples.size() * 2);
   decoded.ok = true;
   return decoded;
-}
-
-void PutLe(std::string& out, uint64_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
 // A WAV file of IEEE float samples (format tag 3), 32 or 64 bits, mono.
@@ -140,9 +138,9 @@ void WriteFloatWav(const std::string& path, int bits, const std::vector<double>&
 }
 
 // An AMR-WB storage-format file of `frames` 20 ms frames of a sine.
-bool WriteAmrWb(const std::string& path, int frames) {
+testing::AssertionResult WriteAmrWb(const std::string& path, int frames) {
   void* encoder = E_IF_init();
-  if (encoder == nullptr) return false;
+  if (encoder == nullptr) return testing::AssertionFailure() << "the AMR-WB encoder does not start";
   std::string bytes = "#!AMR-WB\n";
   const std::vector<int16_t> speech = SineWave(frames * 320, 1, 16000, 440, 0.4);
   for (int f = 0; f < frames; ++f) {
@@ -152,15 +150,17 @@ bool WriteAmrWb(const std::string& path, int frames) {
   }
   E_IF_exit(encoder);
   WriteFileText(path, bytes);
-  return true;
+  return testing::AssertionSuccess();
 }
 
 // The container's duration in seconds as ffprobe reports it; 0 when absent.
+// A failing ffprobe fails the running test.
 double ProbeFormatDuration(const std::string& path) {
   const ProcessResult r =
       RunProcess("ffprobe", {"-v", "error", "-show_entries", "format=duration", "-of",
                              "default=noprint_wrappers=1:nokey=1", path});
-  return r.exitCode == 0 ? std::atof(r.out.c_str()) : 0;
+  EXPECT_TRUE(Succeeded(r));
+  return std::atof(r.out.c_str());
 }
 
 // A 16-bit WAV of `seconds` of a sine, the input of most encodes.
@@ -179,7 +179,8 @@ class ContainerSourceTest : public testing::Test {
 // One decodable source: how it is made and what the reader must report.
 struct SourceCase {
   const char* name;
-  std::function<std::string(const TempDir&)> make;  // the file's path, "" on failure
+  // The file's path; "" (and a failure) when it could not be made.
+  std::function<std::string(const TempDir&)> make;
   uint32_t rate, channels, outputChannels, bits;
   int tolerance;   // largest sample difference from ffmpeg's decode
   int frameSlack;  // allowed difference of the frame total: one codec frame
@@ -194,7 +195,7 @@ std::function<std::string(const TempDir&)> Encode(int rate, int channels, double
     std::vector<std::string> args = {"-i", SineInput(dir, rate, channels, seconds)};
     args.insert(args.end(), codec.begin(), codec.end());
     args.push_back(out);
-    return RunFfmpeg(args) ? out : std::string();
+    return MadePath(RunFfmpeg(args), out);
   };
 }
 
@@ -206,7 +207,7 @@ std::function<std::string(const TempDir&)> Synthesize(const std::string& source,
     std::vector<std::string> args = {"-f", "lavfi", "-i", source};
     args.insert(args.end(), codec.begin(), codec.end());
     args.push_back(out);
-    return RunFfmpeg(args) ? out : std::string();
+    return MadePath(RunFfmpeg(args), out);
   };
 }
 
@@ -240,15 +241,15 @@ std::vector<SourceCase> DecodeCases() {
       {"amr-nb",
        [](const TempDir& dir) {
          const std::string out = dir.File("e.amr");
-         const ProcessResult r =
-             RunProcess("sox", {SineInput(dir, 8000, 1, 1.0), "-t", "amr-nb", out});
-         return r.exitCode == 0 ? out : std::string();
+         return MadePath(
+             Succeeded(RunProcess("sox", {SineInput(dir, 8000, 1, 1.0), "-t", "amr-nb", out})),
+             out);
        },
        8000, 1, 1, 16, 1, 160},
       {"amr-wb",
        [](const TempDir& dir) {
          const std::string out = dir.File("f.awb");
-         return WriteAmrWb(out, 60) ? out : std::string();
+         return MadePath(WriteAmrWb(out, 60), out);
        },
        16000, 1, 1, 16, 1, 320},
       {"6-channel flac: first two channels", Synthesize(kSixChannels, {"-c:a", "flac"}, "six.flac"),
@@ -373,18 +374,13 @@ TEST_F(ContainerSourceTest, LoudFloatSamplesAreClippedNotWrapped) {
   }
 }
 
-TEST_F(ContainerSourceTest, ProbeReportsVideoFieldsAndSourceSkipsVideo) {
+TEST_F(ContainerSourceTest, ProbeTakesVideoContainersAndSourceSkipsVideo) {
   const std::string both = dir_.File("clip.mp4");
   ASSERT_TRUE(RunFfmpeg({"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25", "-f", "lavfi", "-i",
                          "sine=frequency=440:sample_rate=44100", "-t", "2", "-c:v", "mpeg4", "-c:a",
                          "aac", "-ac", "2", both}));
   ContainerProbe probe;
   ASSERT_TRUE(probe.Open(both, 0));
-  uint32_t width = 0, height = 0;
-  probe.GetVideoSize(width, height);
-  EXPECT_EQ(width, 320u);
-  EXPECT_EQ(height, 240u);
-  EXPECT_DOUBLE_EQ(probe.GetFrameRate(), 25.0);
   EXPECT_EQ(probe.GetSampleRate(), 44100u);
   EXPECT_EQ(probe.GetChannels(), 2u);
   EXPECT_EQ(probe.GetDuration(), 2u);
@@ -404,10 +400,6 @@ TEST_F(ContainerSourceTest, ProbeReportsVideoFieldsAndSourceSkipsVideo) {
   ASSERT_TRUE(RunFfmpeg(
       {"-f", "lavfi", "-i", "testsrc=size=160x120:rate=30", "-t", "1", "-c:v", "mpeg4", silent}));
   ASSERT_TRUE(probe.Open(silent, 0));
-  probe.GetVideoSize(width, height);
-  EXPECT_EQ(width, 160u);
-  EXPECT_EQ(height, 120u);
-  EXPECT_DOUBLE_EQ(probe.GetFrameRate(), 30.0);
   EXPECT_EQ(probe.GetSampleRate(), 0u);
   EXPECT_EQ(probe.GetChannels(), 0u);
   EXPECT_FALSE(source.Open(silent, 0));
@@ -423,14 +415,23 @@ TEST_F(ContainerSourceTest, CoverPictureIsNotVideo) {
                  "-c:a", "libmp3lame", "-c:v", "copy", "-disposition:v", "attached_pic", path}));
   ContainerProbe probe;
   ASSERT_TRUE(probe.Open(path, 0));
-  uint32_t width = 1, height = 1;
-  probe.GetVideoSize(width, height);
-  EXPECT_EQ(width, 0u);
-  EXPECT_EQ(height, 0u);
-  EXPECT_EQ(probe.GetFrameRate(), 0.0);
   ContainerSource source;
   ASSERT_TRUE(source.Open(path, 0));
   EXPECT_GT(ReadAll(source).Frames(), 20000u);
+
+  // An MP4 file cut right after its header: an audio stream without one
+  // packet, and a cover picture. Only a video stream lets a container
+  // without sound into the list; the picture is none.
+  const std::string m4a = dir_.File("covered.m4a");
+  ASSERT_TRUE(RunFfmpeg({"-i", SineInput(dir_, 44100, 1, 0.5), "-i", cover, "-map", "0", "-map",
+                         "1", "-c:a", "aac", "-c:v", "copy", "-disposition:v", "attached_pic",
+                         "-movflags", "faststart", m4a}));
+  const std::string whole = ReadFileText(m4a);
+  const std::string::size_type data = whole.find("mdat");
+  ASSERT_NE(data, std::string::npos);
+  const std::string cut = dir_.File("cut.m4a");
+  WriteFileText(cut, whole.substr(0, data + 4));
+  EXPECT_FALSE(probe.Open(cut, 0));
 }
 
 TEST_F(ContainerSourceTest, TagsComeFromTheContainerInUtf8) {
@@ -525,7 +526,7 @@ TEST_F(ContainerSourceTest, TagTextsThatAreNotUtf8OrNotPositiveAreLeftOut) {
   std::string bytes = ReadFileText(plain);
   bytes.insert(36, listChunk);  // between the fmt and data chunks
   const uint32_t riff = static_cast<uint32_t>(bytes.size() - 8);
-  std::memcpy(&bytes[4], &riff, 4);
+  StoreLe<32>(&bytes[4], riff);
   const std::string path = dir_.File("info.wav");
   WriteFileText(path, bytes);
 
@@ -582,7 +583,8 @@ TEST_F(ContainerSourceTest, JunkIsRefusedByBothVariants) {
   for (const char* name : {"empty.au", "empty.aiff", "empty.wav"}) {
     SCOPED_TRACE(name);
     const std::string path = dir_.File(name);
-    ASSERT_EQ(RunProcess("sox", {"-n", "-r", "8000", "-c", "1", path, "trim", "0", "0"}).exitCode, 0);
+    ASSERT_TRUE(
+        Succeeded(RunProcess("sox", {"-n", "-r", "8000", "-c", "1", path, "trim", "0", "0"})));
     ContainerProbe probe;
     EXPECT_FALSE(probe.Open(path, 0));
   }

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "codecs/readers/FfmpegOwners.h"
+#include "platform/ffmpeg/FfmpegOwners.h"
 #include "codecs/readers/FrameSamples.h"
 
 namespace {

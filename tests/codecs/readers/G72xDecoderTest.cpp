@@ -79,10 +79,9 @@ TEST(G72xDecoder, MatchesReferenceOnEncodedSpeechLikeSignals) {
   // through its range and the predictor adapts in both directions. No
   // dither, so the codes are the same on every run.
   const std::string input = dir.File("in.wav");
-  ASSERT_EQ(RunProcess("sox", {"-D", "-R", "-n", "-r", "8000", "-c", "1", "-b", "16", input, "synth", "3", "sine", "100-3000",
-                               "tremolo", "3", "90", "vol", "0.5"})
-                .exitCode,
-            0);
+  ASSERT_TRUE(Succeeded(
+      RunProcess("sox", {"-D", "-R", "-n", "-r", "8000", "-c", "1", "-b", "16", input, "synth", "3",
+                         "sine", "100-3000", "tremolo", "3", "90", "vol", "0.5"})));
   for (int codeSize : {3, 4, 5}) {
     const std::string raw = dir.File("codes.g726");
     ASSERT_TRUE(RunFfmpeg({"-i", input, "-c:a", "g726le", "-code_size", std::to_string(codeSize), "-f", "g726le", raw}));

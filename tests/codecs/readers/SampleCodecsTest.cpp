@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/bytes/ByteOrder.h"
 #include "support/ReaderFixtures.h"
 #include "support/RunProcess.h"
 #include "support/TempDir.h"
@@ -25,7 +26,7 @@ std::vector<int16_t> FfmpegExpand(const std::string& format) {
   const Bytes out = ReadBytes(dir.File("out.raw"));
   std::vector<int16_t> samples(out.size() / 2);
   for (size_t i = 0; i < samples.size(); ++i)
-    samples[i] = static_cast<int16_t>(out[2 * i] | (out[2 * i + 1] << 8));
+    samples[i] = static_cast<int16_t>(LoadLe<16>(&out[2 * i]));
   return samples;
 }
 

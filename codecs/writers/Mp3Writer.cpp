@@ -6,10 +6,6 @@
 #include <climits>
 #include <utility>
 
-void Mp3Writer::FileCloser::operator()(FILE* file) const {
-  fclose(file);
-}
-
 void Mp3Writer::EncoderCloser::operator()(lame_global_struct* encoder) const {
   lame_close(encoder);
 }
@@ -44,7 +40,7 @@ bool Mp3Writer::Open(const std::string& path, const WriterFormat& format) {
 bool Mp3Writer::Open(const std::string& path) {
   Close();
   // "e": the descriptor is not inherited by programs started meanwhile.
-  std::unique_ptr<FILE, FileCloser> file(fopen(path.c_str(), "wbe"));
+  FilePtr file(fopen(path.c_str(), "wbe"));
   if (!file) return false;
   std::unique_ptr<lame_global_struct, EncoderCloser> encoder(lame_init());
   if (!encoder) {

@@ -10,6 +10,7 @@
 #include "codecs/writers/AudioWriter.h"
 #include "codecs/writers/Id3TagBuilder.h"
 #include "codecs/writers/Mp3EncoderSettings.h"
+#include "platform/files/FileHandle.h"
 #include "source/PcmBlock.h"
 
 struct lame_global_struct;
@@ -110,9 +111,6 @@ class Mp3Writer : public AudioWriter {
   int Mode() const;
 
  private:
-  struct FileCloser {
-    void operator()(FILE* file) const;
-  };
   struct EncoderCloser {
     void operator()(lame_global_struct* encoder) const;
   };
@@ -123,7 +121,7 @@ class Mp3Writer : public AudioWriter {
   const Mp3EncoderSettings settings_;
   const Id3Images tags_;
   std::string path_;
-  std::unique_ptr<FILE, FileCloser> file_;
+  FilePtr file_;
   std::unique_ptr<lame_global_struct, EncoderCloser> encoder_;
   std::vector<unsigned char> buffer_;  // kBufferBytes, receives every LAME output
   std::vector<uint8_t> id3v1_;         // empty or exactly kId3v1Bytes

@@ -7,20 +7,13 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "platform/bytes/ByteOrder.h"
+
 namespace {
 
 constexpr size_t kHeaderBytes = 44;
 // The value both size fields hold until the file is closed.
 constexpr uint32_t kSizePlaceholder = 4;
-
-void Put16(uint8_t* at, uint16_t value) {
-  at[0] = static_cast<uint8_t>(value);
-  at[1] = static_cast<uint8_t>(value >> 8);
-}
-
-void Put32(uint8_t* at, uint32_t value) {
-  for (int i = 0; i < 4; ++i) at[i] = static_cast<uint8_t>(value >> (8 * i));
-}
 
 }  // namespace
 
@@ -50,17 +43,17 @@ bool WavWriter::Open(const std::string& path, const WriterFormat& format) {
 
   uint8_t header[kHeaderBytes];
   std::copy_n("RIFF", 4, header);
-  Put32(header + 4, kSizePlaceholder);
+  StoreLe<32>(header + 4, kSizePlaceholder);
   std::copy_n("WAVEfmt ", 8, header + 8);
-  Put32(header + 16, 16);
-  Put16(header + 20, format_.formatTag);
-  Put16(header + 22, format_.channels);
-  Put32(header + 24, format_.sampleRate);
-  Put32(header + 28, format_.byteRate);
-  Put16(header + 32, format_.blockAlign);
-  Put16(header + 34, format_.bitsPerSample);
+  StoreLe<32>(header + 16, 16);
+  StoreLe<16>(header + 20, format_.formatTag);
+  StoreLe<16>(header + 22, format_.channels);
+  StoreLe<32>(header + 24, format_.sampleRate);
+  StoreLe<32>(header + 28, format_.byteRate);
+  StoreLe<16>(header + 32, format_.blockAlign);
+  StoreLe<16>(header + 34, format_.bitsPerSample);
   std::copy_n("data", 4, header + 36);
-  Put32(header + 40, kSizePlaceholder);
+  StoreLe<32>(header + 40, kSizePlaceholder);
   if (!WriteAll(header, sizeof header)) {
     close(file_);
     file_ = -1;
@@ -101,10 +94,10 @@ bool WavWriter::WriteInterleaved(const void* left, const void* right, int count,
     const int16_t* l = static_cast<const int16_t*>(left);
     const int16_t* r = static_cast<const int16_t*>(right);
     for (int i = 0; i < count; ++i) {
-      Put16(out, static_cast<uint16_t>(l[i]));
+      StoreLe<16>(out, static_cast<uint16_t>(l[i]));
       out += 2;
       if (stereo) {
-        Put16(out, static_cast<uint16_t>(r[i]));
+        StoreLe<16>(out, static_cast<uint16_t>(r[i]));
         out += 2;
       }
     }
@@ -157,7 +150,7 @@ bool WavWriter::WriteAll(const uint8_t* bytes, size_t size) {
 
 bool WavWriter::WriteAt(uint64_t offset, uint32_t value) {
   uint8_t bytes[4];
-  Put32(bytes, value);
+  StoreLe<32>(bytes, value);
   ssize_t written;
   do {
     written = pwrite(file_, bytes, sizeof bytes, static_cast<off_t>(offset));

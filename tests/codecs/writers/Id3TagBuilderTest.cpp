@@ -141,6 +141,7 @@ void WriteTaggedMp3(const std::string& path, const Id3Images& images) {
 std::map<std::string, std::string> ProbeFormatTags(const std::string& path) {
   const ProcessResult result = RunProcess("ffprobe", {"-v", "error", "-show_entries", "format_tags",
                                                       "-of", "default=noprint_wrappers=1", path});
+  EXPECT_TRUE(Succeeded(result));
   std::map<std::string, std::string> tags;
   size_t at = 0;
   while (at < result.out.size()) {

@@ -7,22 +7,15 @@
 
 #include "codecs/writers/WavWriter.h"
 #include "source/PcmBlock.h"
+#include "platform/bytes/ByteOrder.h"
 #include "support/AudioFixtures.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
 namespace {
 
-uint32_t Le32(const std::string& bytes, size_t at) {
-  uint32_t value = 0;
-  for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<uint8_t>(bytes[at + i]);
-  return value;
-}
-
-uint16_t Le16(const std::string& bytes, size_t at) {
-  return static_cast<uint16_t>(static_cast<uint8_t>(bytes[at]) |
-                               (static_cast<uint8_t>(bytes[at + 1]) << 8));
-}
+uint32_t Le32(const std::string& bytes, size_t at) { return LoadLe<32>(bytes.data() + at); }
+uint16_t Le16(const std::string& bytes, size_t at) { return LoadLe<16>(bytes.data() + at); }
 
 off_t FileSize(const std::string& path) {
   struct stat info;

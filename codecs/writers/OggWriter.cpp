@@ -22,9 +22,9 @@ struct OggWriter::Encoder {
   ogg_stream_state stream{};
   ogg_page page{};
   ogg_packet packet{};
-  bool analysing = false;   // dsp and block are set up
-  bool streaming = false;   // stream is set up
-  bool ended = false;       // the end-of-stream page is written
+  bool analysing = false;  // dsp and block are set up
+  bool streaming = false;  // stream is set up
+  bool ended = false;      // the end-of-stream page is written
 
   Encoder() {
     vorbis_info_init(&info);
@@ -91,10 +91,10 @@ bool OggWriter::Configure(const WriterFormat& format) {
 
 void OggWriter::AddComments() {
   const std::pair<const char*, const std::string*> fields[] = {
-      {"TITLE", &comments_.title},         {"ARTIST", &comments_.artist},
-      {"ALBUM", &comments_.album},         {"DATE", &comments_.year},
-      {"GENRE", &comments_.genre},         {"COMMENT", &comments_.comment},
-      {"COMPOSER", &comments_.composer},   {"COPYRIGHT", &comments_.copyright},
+      {"TITLE", &comments_.title},       {"ARTIST", &comments_.artist},
+      {"ALBUM", &comments_.album},       {"DATE", &comments_.year},
+      {"GENRE", &comments_.genre},       {"COMMENT", &comments_.comment},
+      {"COMPOSER", &comments_.composer}, {"COPYRIGHT", &comments_.copyright},
       {"TRACKNUMBER", &comments_.track},
   };
   for (const auto& [name, text] : fields) {
@@ -121,11 +121,12 @@ bool OggWriter::WriteHeaders() {
   ogg_stream_packetin(&e.stream, &identification);
   ogg_stream_packetin(&e.stream, &comments);
   ogg_stream_packetin(&e.stream, &setup);
-  // Flushed now, so the audio starts on a page of its own.
+  // Flushed now, so the audio starts on a page of its own; and out of
+  // stdio at once, so a file that cannot even take them fails here.
   while (ogg_stream_flush(&e.stream, &e.page) != 0) {
     if (!WritePage(e.page.header, e.page.header_len, e.page.body, e.page.body_len)) return false;
   }
-  return true;
+  return fflush(file_.get()) == 0;
 }
 
 bool OggWriter::WriteBlock16(const int16_t* left, const int16_t* right, int count) {
@@ -170,8 +171,7 @@ bool OggWriter::Drain() {
   return true;
 }
 
-bool OggWriter::WritePage(const void* header, long headerBytes, const void* body,
-                          long bodyBytes) {
+bool OggWriter::WritePage(const void* header, long headerBytes, const void* body, long bodyBytes) {
   const auto writeAll = [this](const void* bytes, long size) {
     return size <= 0 ||
            fwrite(bytes, 1, static_cast<size_t>(size), file_.get()) == static_cast<size_t>(size);

@@ -16,6 +16,7 @@
 #include "convert/OggOutput.h"
 #include "source/SourceKind.h"
 #include "support/AudioFixtures.h"
+#include "support/FileSizeLimit.h"
 #include "support/ProgramFolder.h"
 #include "support/RunProcess.h"
 #include "support/ScriptedFrontEnd.h"
@@ -62,8 +63,8 @@ TEST(OggSettingsTest, ChoosesRateChannelsAndBitRate) {
        32},
       {"automatic, 8000 Hz mono", automatic, KIND_WAVE, Source(8000, 1), 8000, 1, 16},
       {"automatic, 96000 Hz: 48000 Hz", automatic, KIND_FLAC, Source(96000, 2), 48000, 2, 128},
-      {"automatic, 37800 Hz: the nearer 32000 Hz", automatic, KIND_WAVE, Source(37800, 2), 32000,
-       2, 64},
+      {"automatic, 37800 Hz: the nearer 32000 Hz", automatic, KIND_WAVE, Source(37800, 2), 32000, 2,
+       64},
       {"automatic, 28000 Hz, halfway: the lower 24000 Hz", automatic, KIND_WAVE, Source(28000, 2),
        24000, 2, 64},
       {"automatic, 6000 Hz: 8000 Hz", automatic, KIND_WAVE, Source(6000, 1), 8000, 1, 16},
@@ -74,15 +75,15 @@ TEST(OggSettingsTest, ChoosesRateChannelsAndBitRate) {
       {"600 kbit/s: 480", Manual(44100, 2, 600), KIND_WAVE, Source(44100, 2), 44100, 2, 480},
       {"mono at 44100 Hz, 320 kbit/s: 224", Manual(44100, 1, 320), KIND_WAVE, Source(44100, 2),
        44100, 1, 224},
-      {"5 kbit/s: the stereo minimum of 44100 Hz", Manual(44100, 2, 5), KIND_WAVE,
-       Source(44100, 2), 44100, 2, 48},
+      {"5 kbit/s: the stereo minimum of 44100 Hz", Manual(44100, 2, 5), KIND_WAVE, Source(44100, 2),
+       44100, 2, 48},
       {"5 kbit/s, 8000 Hz mono: 8", Manual(8000, 1, 5), KIND_WAVE, Source(44100, 2), 8000, 1, 8},
-      {"100 kbit/s, 11025 Hz stereo: 96", Manual(11025, 2, 100), KIND_WAVE, Source(44100, 1),
-       11025, 2, 96},
+      {"100 kbit/s, 11025 Hz stereo: 96", Manual(11025, 2, 100), KIND_WAVE, Source(44100, 1), 11025,
+       2, 96},
       {"rate and channels of the source, mono limit", Manual(0, 0, 160), KIND_WAVE,
        Source(22050, 1), 22050, 1, 80},
-      {"a 96000 Hz option: 48000 Hz", Manual(96000, 2, 500), KIND_WAVE, Source(44100, 2), 48000,
-       2, 480},
+      {"a 96000 Hz option: 48000 Hz", Manual(96000, 2, 500), KIND_WAVE, Source(44100, 2), 48000, 2,
+       480},
       {"88200 Hz source kept: 48000 Hz", Manual(0, 2, 192), KIND_WAVE, Source(88200, 2), 48000, 2,
        192},
       {"bit rate of an MP3 source", Manual(44100, 2, 0), KIND_MPEG_AUDIO, Source(44100, 2, 16, 192),
@@ -131,7 +132,7 @@ struct OggPage {
   int64_t granule = 0;
   uint32_t serial = 0;
   uint32_t sequence = 0;
-  int packetsEnded = 0;  // lacing values below 255
+  int packetsEnded = 0;       // lacing values below 255
   bool endsInPacket = false;  // the last lacing value is 255: a packet goes on
 };
 
@@ -208,6 +209,19 @@ TEST(OggStreamTest, HeaderPagesComeAloneAndOnlyTheLastPageEndsTheStream) {
   }
 }
 
+TEST(OggStreamTest, HeadersThatCannotBeWrittenFailTheOpenAndLeaveNothing) {
+  TempDir dir;
+  const std::string path = dir.File("full.ogg");
+  OggWriter writer(128000);
+  {
+    FileSizeLimit limit(1000);  // less than the set-up header alone
+    ASSERT_TRUE(limit.Active());
+    EXPECT_FALSE(writer.Open(path, WriterFormat{44100, 2, 16}));
+  }
+  EXPECT_FALSE(fs::exists(path));
+  EXPECT_TRUE(writer.Close());
+}
+
 // The comments of an Ogg Vorbis file as vorbiscomment lists them, one
 // NAME=value line each.
 std::string ListComments(const std::string& path) {
@@ -241,8 +255,7 @@ TEST(OggCommentsTest, FieldsInTheirOrderAndWhatIsLeftOut) {
     TagInfo tags;
     const char* listed;
   } rows[] = {
-      {"every field, text of any script",
-       every,
+      {"every field, text of any script", every,
        "TITLE=Ninth\nARTIST=Dvořák\nALBUM=東京 🎵\nDATE=1893\nGENRE=Classical\n"
        "COMMENT=From the New World\nCOMPOSER=Antonín\nCOPYRIGHT=© Ann\nTRACKNUMBER=7\n"},
       {"no tag: only the vendor text", TagInfo(), ""},
@@ -412,11 +425,9 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTripRow{"AutomaticEightBitMono", 11025, 1, 8, [](ConvertSettings&) {}, "11025", "1",
                      "16000"},
         RoundTripRow{"Manual130Kbps", 44100, 2, 16,
-                     [](ConvertSettings& s) { s = Manual(44100, 2, 130); }, "44100", "2",
-                     "128000"},
+                     [](ConvertSettings& s) { s = Manual(44100, 2, 130); }, "44100", "2", "128000"},
         RoundTripRow{"ManualMono320Kbps", 44100, 1, 16,
-                     [](ConvertSettings& s) { s = Manual(44100, 1, 320); }, "44100", "1",
-                     "224000"},
+                     [](ConvertSettings& s) { s = Manual(44100, 1, 320); }, "44100", "1", "224000"},
         RoundTripRow{"Manual22050HzFromCdAudio", 44100, 2, 16,
                      [](ConvertSettings& s) { s = Manual(22050, 0, 0); }, "22050", "2", "64000"}),
     [](const ::testing::TestParamInfo<RoundTripRow>& row) { return std::string(row.param.name); });

@@ -23,7 +23,7 @@ const char kUsage[] =
     "  convert [FLAGS] PATH... convert files and folders (searched with their\n"
     "                          sub-folders) with the saved options; prints\n"
     "                          \"path<TAB>status\" for each entry\n"
-    "      --to FORMAT         output format for this run: mp3 or wav (wma, ogg,\n"
+    "      --to FORMAT         output format for this run: mp3, wav or ogg (wma,\n"
     "                          aac, m4a, mp4, m4b, amr and awb are not written yet)\n"
     "      --out DIR           write into DIR for this run\n"
     "      --set NAME=VALUE    any option for this run (names as 'options' prints)\n"

@@ -17,6 +17,7 @@ ConvertRoutine RoutineFor(uint32_t outputFormat) {
   switch (outputFormat) {
     case FORMAT_MP3: return ConvertRoutine(Mp3Output());
     case FORMAT_WAV: return ConvertRoutine(WavOutput());
+    case FORMAT_OGG: return ConvertRoutine(OggOutput());
     default: return ConvertRoutine();
   }
 }

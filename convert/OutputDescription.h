@@ -62,4 +62,5 @@ struct OutputDescription {
 
 // The descriptions of the formats the program writes.
 const OutputDescription& Mp3Output();
+const OutputDescription& OggOutput();
 const OutputDescription& WavOutput();

@@ -19,7 +19,7 @@ packages=(
   # the General MIDI SoundFont shipped as ct4mgm.sf2
   timgm6mb-soundfont
   # tests and their independent oracles
-  libgtest-dev ffmpeg sox lame sndfile-programs
+  libgtest-dev ffmpeg sox lame sndfile-programs vorbis-tools
 )
 
 # Tools that only the scripts in bench/ use.

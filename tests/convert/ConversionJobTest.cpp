@@ -126,7 +126,6 @@ TEST_F(ConversionJobTest, FormatsWithoutARoutineAreRefusedBeforeTheBatch) {
   TestProgramFolder folder(false, false);
   EngineSession engine(folder.Path());
   const std::pair<uint32_t, std::string> rows[] = {
-      {FORMAT_OGG, "Sondrel cannot write OGG files yet."},
       {FORMAT_AMR, "Sondrel cannot write AMR files yet."},
       {FORMAT_AWB, "Sondrel cannot write AWB files yet."},
       {FORMAT_AAC, "Sondrel cannot write AAC files yet."},

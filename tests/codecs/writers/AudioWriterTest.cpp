@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "codecs/writers/Mp3Writer.h"
+#include "codecs/writers/OggWriter.h"
 #include "codecs/writers/WavWriter.h"
 #include "source/PcmBlock.h"
 #include "support/AudioFixtures.h"
@@ -109,7 +110,10 @@ class AudioWriterTest : public ::testing::TestWithParam<WriterRow> {
       return;
     }
     // The encoder's delay and the padding of its last frame come on top.
-    EXPECT_GE(decoded.Frames(), frames);
+    // ffmpeg's Vorbis decoding leaves out up to half a short block (128
+    // frames) at the end of any Vorbis stream, one made by oggenc too; the
+    // stream's own length is checked exactly where the OGG output is tested.
+    EXPECT_GE(decoded.Frames(), frames - 128);
     EXPECT_LE(decoded.Frames(), frames + 4 * 1152);
     const double expected = 0.5 * 32767 / std::sqrt(2.0);
     const size_t edge = 4096 * channels;  // away from the delay and the tail
@@ -200,7 +204,17 @@ INSTANTIATE_TEST_SUITE_P(
                   false,
                   "mp3"},
         WriterRow{
-            "Mp3Mono", [] { return std::make_unique<Mp3Writer>(); }, {22050, 1, 16}, false, "mp3"}),
+            "Mp3Mono", [] { return std::make_unique<Mp3Writer>(); }, {22050, 1, 16}, false, "mp3"},
+        WriterRow{"OggStereo",
+                  [] { return std::make_unique<OggWriter>(128000); },
+                  {44100, 2, 16},
+                  false,
+                  "ogg"},
+        WriterRow{"OggMono",
+                  [] { return std::make_unique<OggWriter>(32000); },
+                  {22050, 1, 16},
+                  false,
+                  "ogg"}),
     [](const ::testing::TestParamInfo<WriterRow>& row) { return std::string(row.param.name); });
 
 }  // namespace

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# OGG Vorbis encoding speed: `sondrel-cli convert --to ogg` against the
+# oggenc tool, both at a nominal 128 kbit/s (variable bit rate, no bit-rate
+# management) on the same ten-minute stereo 44.1 kHz WAV file.
+#
+# How to run, from the checkout:
+#   scripts/install-deps.sh --bench     # once: oggenc, hyperfine, time
+#   bench/ogg_encode.sh [runs]          # runs per command, default 5
+#
+# Prints each command's mean wall and user CPU time and its ratio to oggenc's.
+# Target: sondrel no slower than oggenc by more than 5% (ratio <= 1.05).
+cd "$(dirname "$0")/.."
+source bench/common.sh
+runs=${1:-5}
+require_tools sox oggenc ffprobe hyperfine python3
+build_release
+make_workdir
+
+# Pink noise with a tone on top: the encoder works on every band.
+sox -n -r 44100 -c 2 -b 16 "$work/in.wav" synth 600 pinknoise synth 600 sine mix 440 gain -6
+echo "input: $(soxi -d "$work/in.wav") of stereo 44.1 kHz 16-bit PCM"
+
+sondrel="'$cli' convert --to ogg --out '$work/sondrel' --set TargetExistsOpt=22 \
+  --set AutoDestOGGEncodingParam=0 --set OGGBitRate=128 --set OGGSampleRate=44100 \
+  --set OGGChannels=2 --set OGGID3TagType=2 --set BrowseOutputFolder=0 '$work/in.wav'"
+hyperfine --style basic --warmup 1 --runs "$runs" --export-json "$work/times.json" \
+  -n oggenc "oggenc --quiet -b 128 -o '$work/oggenc.ogg' '$work/in.wav'" \
+  -n sondrel "$sondrel"
+
+for out in oggenc.ogg sondrel/in.ogg; do
+  echo "output $out: nominal bit rate, duration, size = $(ffprobe -v error -select_streams a:0 \
+    -show_entries stream=bit_rate,duration -of csv=p=0 "$work/$out"),$(stat -c %s "$work/$out")"
+done
+echo
+print_ratios "$work/times.json"

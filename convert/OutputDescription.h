@@ -63,3 +63,5 @@ struct OutputDescription {
 // The descriptions of the formats the program writes.
 const OutputDescription& Mp3Output();
 const OutputDescription& WavOutput();
+const OutputDescription& AacOutput();
+const OutputDescription& M4aOutput();  // also MP4 and M4B, by the output's extension

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "codecs/writers/AacWriter.h"
+#include "codecs/writers/M4aWriter.h"
 #include "codecs/writers/Mp3Writer.h"
 #include "codecs/writers/WavWriter.h"
 #include "source/PcmBlock.h"
@@ -200,7 +202,15 @@ INSTANTIATE_TEST_SUITE_P(
                   false,
                   "mp3"},
         WriterRow{
-            "Mp3Mono", [] { return std::make_unique<Mp3Writer>(); }, {22050, 1, 16}, false, "mp3"}),
+            "Mp3Mono", [] { return std::make_unique<Mp3Writer>(); }, {22050, 1, 16}, false, "mp3"},
+        WriterRow{
+            "AacStereo", [] { return std::make_unique<AacWriter>(); }, {44100, 2, 16}, false, "aac"},
+        WriterRow{
+            "Aac8Mono", [] { return std::make_unique<AacWriter>(); }, {22050, 1, 8}, false, "aac"},
+        WriterRow{
+            "M4aStereo", [] { return std::make_unique<M4aWriter>(); }, {48000, 2, 16}, false, "m4a"},
+        WriterRow{
+            "M4a8Stereo", [] { return std::make_unique<M4aWriter>(); }, {16000, 2, 8}, false, "m4a"}),
     [](const ::testing::TestParamInfo<WriterRow>& row) { return std::string(row.param.name); });
 
 }  // namespace

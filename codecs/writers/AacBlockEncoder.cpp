@@ -72,6 +72,11 @@ bool AacBlockEncoder::Write8(const uint8_t* left, const uint8_t* right, int coun
   return Append(left, right, count, 8, sink);
 }
 
+bool AacBlockEncoder::WriteSilence(int count, AacFrameSink& sink) {
+  const std::vector<int16_t> silence(static_cast<size_t>(std::max(count, 0)));
+  return Append(silence.data(), silence.data(), count, format_.bits, sink);
+}
+
 template <typename Sample>
 bool AacBlockEncoder::Append(const Sample* left, const Sample* right, int count,
                              unsigned int bits, AacFrameSink& sink) {

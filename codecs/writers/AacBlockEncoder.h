@@ -63,6 +63,9 @@ class AacBlockEncoder {
   bool Write16(const int16_t* left, const int16_t* right, int count, AacFrameSink& sink);
   bool Write8(const uint8_t* left, const uint8_t* right, int count, AacFrameSink& sink);
 
+  // `count` samples of silence per channel, at whatever depth is open.
+  bool WriteSilence(int count, AacFrameSink& sink);
+
   // Encodes what the buffer still holds and drains the encoder into the
   // sink. False after any earlier failure, on an encoder error or a frame
   // the sink refuses.
@@ -73,8 +76,12 @@ class AacBlockEncoder {
 
   bool IsOpen() const { return encoder_ != nullptr; }
   bool Started() const { return started_; }
-  // Sample frames (samples per channel) handed to the encoder so far.
+  // Sample frames (samples per channel) handed to the encoder so far, and
+  // those together with what the buffer holds.
   uint64_t FramesIn() const { return framesIn_; }
+  uint64_t FramesBuffered() const {
+    return format_.channels ? framesIn_ + fill_ / format_.channels : 0;
+  }
   // Samples per channel in one AAC frame.
   unsigned int FrameLength() const { return frameLength_; }
 

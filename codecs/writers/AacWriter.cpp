@@ -43,12 +43,24 @@ bool AacWriter::WriteBlock8(const uint8_t* left, const uint8_t* right, int count
 
 bool AacWriter::Close() {
   if (!file_) return true;
-  bool ok = !failed_ && encoder_.Finish(*this) && encoder_.FramesIn() > 0;
+  bool ok = !failed_ && encoder_.FramesBuffered() > 0 && PadShortStream() &&
+            encoder_.Finish(*this);
   // fclose writes out what stdio still holds; its failure is a lost tail.
   if (fclose(file_.release()) != 0) ok = false;
   encoder_.Close();
   failed_ = false;
   return ok;
+}
+
+// Common demuxers recognise an ADTS stream only by three frames in a row.
+// The encoder's delay makes the first frame, so an input of one frame or
+// less (two frames with the delay) gets silence up to one frame and one
+// sample, which makes a third.
+bool AacWriter::PadShortStream() {
+  const uint64_t frames = encoder_.FramesBuffered();
+  const uint64_t wanted = uint64_t{encoder_.FrameLength()} + 1;
+  if (frames >= wanted) return true;
+  return encoder_.WriteSilence(static_cast<int>(wanted - frames), *this);
 }
 
 bool AacWriter::StoreFrame(const uint8_t* bytes, size_t size) {

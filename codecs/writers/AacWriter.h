@@ -12,7 +12,9 @@
 // encoder, each with its 7-byte ADTS header, appended to the file as it
 // comes. The stream is low-complexity AAC at the PCM's own rate (one of the
 // 13 standard AAC rates) and channel count (1 or 2); the encoder's delay of
-// one frame of silence comes first, as in every ADTS stream.
+// one frame of silence comes first, as in every ADTS stream. A stream has
+// at least three frames, so that players recognise it: an input of one
+// frame or less is followed by silence.
 //
 // The edits of the encoder's configuration are given at construction and
 // applied to every file it opens.
@@ -47,6 +49,7 @@ class AacWriter : public AudioWriter, private AacFrameSink {
   const AacEncConfiguration* Configuration() const { return encoder_.Configuration(); }
 
  private:
+  bool PadShortStream();
   bool StoreFrame(const uint8_t* bytes, size_t size) override;
 
   const AacEncoderSettings settings_;

@@ -185,13 +185,15 @@ TEST_F(ConvertToAacTest, OptionsChooseTheEncoderSettings) {
     if (row.m4a) continue;
     // Every ADTS header carries the MPEG version in its ID bit.
     const std::string bytes = ReadFileText(out);
-    size_t frames = 0, at = 0;
+    size_t frames = 0, at = 0, otherVersion = 0;
     for (; at + 7 <= bytes.size(); ++frames) {
       ASSERT_EQ(static_cast<uint8_t>(bytes[at]), 0xFF) << "frame " << frames;
-      EXPECT_EQ((static_cast<uint8_t>(bytes[at + 1]) >> 3) & 1, row.mpegVersion.value_or(0));
+      if (((static_cast<uint8_t>(bytes[at + 1]) >> 3) & 1) != row.mpegVersion.value_or(0))
+        ++otherVersion;
       at += ((static_cast<uint8_t>(bytes[at + 3]) & 3) << 11) |
             (static_cast<uint8_t>(bytes[at + 4]) << 3) | (static_cast<uint8_t>(bytes[at + 5]) >> 5);
     }
+    EXPECT_EQ(otherVersion, 0u);
     EXPECT_EQ(at, bytes.size()) << "the frames fill the file exactly";
     EXPECT_EQ(frames, Packets(out).size());
   }

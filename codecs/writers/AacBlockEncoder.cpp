@@ -29,7 +29,6 @@ bool AacBlockEncoder::Open(const WriterFormat& format, unsigned int outputFormat
   encoder_ = std::move(encoder);
   format_ = format;
   frameLength_ = static_cast<unsigned int>(inputSamples / format.channels);
-  // The buffers are allocated by Start; their sizes are kept until then.
   input_.resize(inputSamples);
   output_.resize(maxOutputBytes);
   return true;

@@ -32,9 +32,9 @@ extern "C" {
 //                  encoder writes raw frames only); 0: raw frames.
 //   inputFormat    16-bit interleaved integers only; they are handed to the
 //                  encoder as planar float.
-//   shortctl       kept in the record; the encoder's psychoacoustic model
-//                  switches between long and short blocks by itself and
-//                  offers no option to restrict it.
+//   shortctl       kept in the record, whatever its value; the encoder's
+//                  psychoacoustic model switches between long and short
+//                  blocks by itself and offers no option to restrict it.
 
 namespace {
 
@@ -97,8 +97,7 @@ bool ValidConfiguration(const AacEncConfiguration& config) {
   return (config.mpegVersion == AAC_MPEG4 || config.mpegVersion == AAC_MPEG2) &&
          config.aacObjectType == AAC_LOW &&
          (config.outputFormat == AAC_OUTPUT_RAW || config.outputFormat == AAC_OUTPUT_ADTS) &&
-         config.inputFormat == AAC_INPUT_16BIT && config.shortctl >= AAC_SHORTCTL_NORMAL &&
-         config.shortctl <= AAC_SHORTCTL_NOLONG;
+         config.inputFormat == AAC_INPUT_16BIT;
 }
 
 // Opens FFmpeg's encoder with `config`, replacing any it had; false, with

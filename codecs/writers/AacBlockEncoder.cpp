@@ -77,8 +77,8 @@ bool AacBlockEncoder::WriteSilence(int count, AacFrameSink& sink) {
 }
 
 template <typename Sample>
-bool AacBlockEncoder::Append(const Sample* left, const Sample* right, int count,
-                             unsigned int bits, AacFrameSink& sink) {
+bool AacBlockEncoder::Append(const Sample* left, const Sample* right, int count, unsigned int bits,
+                             AacFrameSink& sink) {
   if (!started_ || failed_) return false;
   const size_t channels = format_.channels;
   if (bits != format_.bits || count < 0 || (count > 0 && (!left || (channels == 2 && !right)))) {

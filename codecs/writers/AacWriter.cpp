@@ -43,8 +43,7 @@ bool AacWriter::WriteBlock8(const uint8_t* left, const uint8_t* right, int count
 
 bool AacWriter::Close() {
   if (!file_) return true;
-  bool ok = !failed_ && encoder_.FramesBuffered() > 0 && PadShortStream() &&
-            encoder_.Finish(*this);
+  bool ok = !failed_ && encoder_.FramesBuffered() > 0 && PadShortStream() && encoder_.Finish(*this);
   // fclose writes out what stdio still holds; its failure is a lost tail.
   if (fclose(file_.release()) != 0) ok = false;
   encoder_.Close();

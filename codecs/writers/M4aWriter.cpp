@@ -49,7 +49,7 @@ bool M4aWriter::StartTrack(const WriterFormat& format) {
     return false;
   const std::vector<uint8_t> config = encoder_.DecoderSpecificInfo();
   if (config.empty() || !Mp4SetTrackESConfiguration(file, track_, config.data(),
-                                                     static_cast<uint32_t>(config.size())))
+                                                    static_cast<uint32_t>(config.size())))
     return false;
   framesOut_ = 0;
   return true;
@@ -66,7 +66,8 @@ void M4aWriter::SetMetadata(const M4aTag& tag) {
   set(Mp4SetMetadataArtist, tag.texts.artist);
   set(Mp4SetMetadataAlbum, tag.texts.album);
   // The item holds 16 bits.
-  if (tag.track > 0) Mp4SetMetadataTrack(file, static_cast<uint16_t>(std::min(tag.track, 65535)), 0);
+  if (tag.track > 0)
+    Mp4SetMetadataTrack(file, static_cast<uint16_t>(std::min(tag.track, 65535)), 0);
   set(Mp4SetMetadataYear, tag.texts.year);
   set(Mp4SetMetadataGenre, tag.texts.genre);
   set(Mp4SetMetadataComment, tag.texts.comment);
@@ -105,11 +106,11 @@ bool M4aWriter::Close() {
 bool M4aWriter::StoreFrame(const uint8_t* bytes, size_t size) {
   const uint64_t frameLength = encoder_.FrameLength();
   const uint64_t covered = encoder_.FramesIn() + frameLength;
-  const uint64_t duration = covered >= framesOut_ ? std::min(covered - framesOut_, frameLength)
-                                                  : frameLength;
+  const uint64_t duration =
+      covered >= framesOut_ ? std::min(covered - framesOut_, frameLength) : frameLength;
   const int64_t offset = framesOut_ == 0 ? static_cast<int64_t>(frameLength) : 0;
-  if (size > UINT32_MAX || !Mp4WriteSample(file_.get(), track_, bytes,
-                                           static_cast<uint32_t>(size), duration, offset, true))
+  if (size > UINT32_MAX || !Mp4WriteSample(file_.get(), track_, bytes, static_cast<uint32_t>(size),
+                                           duration, offset, true))
     return false;
   framesOut_ += duration;
   return true;

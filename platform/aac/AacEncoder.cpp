@@ -120,8 +120,7 @@ bool OpenCodec(AacEncoder& encoder, const AacEncConfiguration& config) {
     context->flags |= AV_CODEC_FLAG_QSCALE;
     context->global_quality = static_cast<int>(quality * FF_QP2LAMBDA / 100);
   }
-  context->cutoff =
-      static_cast<int>(std::min<unsigned long>(config.bandWidth, encoder.rate / 2));
+  context->cutoff = static_cast<int>(std::min<unsigned long>(config.bandWidth, encoder.rate / 2));
   if (av_opt_set_int(context->priv_data, "aac_tns", config.useTns ? 1 : 0, 0) < 0 ||
       av_opt_set_int(context->priv_data, "aac_ms", config.allowMidside ? -1 : 0, 0) < 0)
     return false;
@@ -215,8 +214,7 @@ int AacEncEncode(AacEncoder* encoder, const int16_t* input, unsigned int samples
                  uint8_t* output, unsigned int bufferSize) {
   if (!encoder || !output) return -1;
   // Without a configuration applied, the encoder starts with its defaults.
-  if (!encoder->context && (encoder->encoding || !OpenCodec(*encoder, encoder->config)))
-    return -1;
+  if (!encoder->context && (encoder->encoding || !OpenCodec(*encoder, encoder->config))) return -1;
   encoder->encoding = true;
   const unsigned int channels = encoder->channels;
   if (samplesInput > 0) {

@@ -89,8 +89,7 @@ bool ReadAudioSpecificConfig(const uint8_t* config, uint32_t size, int& channels
 
 bool SetText(Mp4File* file, const char* key, const std::string& text) {
   if (!file || !file->context) return false;
-  return av_dict_set(&file->context->metadata, key, text.empty() ? nullptr : text.c_str(), 0) >=
-         0;
+  return av_dict_set(&file->context->metadata, key, text.empty() ? nullptr : text.c_str(), 0) >= 0;
 }
 
 // Writes the file header with the options gathered so far.
@@ -154,8 +153,7 @@ bool Mp4SetAudioProfileLevel(Mp4File* file, uint8_t level) {
 
 bool Mp4SetTrackESConfiguration(Mp4File* file, Mp4TrackId track, const uint8_t* config,
                                 uint32_t size) {
-  if (!file || file->started || !file->stream || track != 1 || !config || size == 0 ||
-      size > 1024)
+  if (!file || file->started || !file->stream || track != 1 || !config || size == 0 || size > 1024)
     return false;
   int channels = 0, frameLength = 0;
   if (!ReadAudioSpecificConfig(config, size, channels, frameLength)) return false;

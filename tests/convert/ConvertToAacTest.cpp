@@ -83,9 +83,8 @@ class ConvertToAacTest : public ::testing::Test {
   bool Convert(const std::string& source, const std::string& output, int sequence = 1) {
     const ConversionContext context{settings_, progress_, sequence};
     const int32_t kind = SourceKindFromPath(source);
-    return fs::path(output).extension() == ".aac"
-               ? ConvertToAac(kind, source, output, context)
-               : ConvertToM4a(kind, source, output, context);
+    return fs::path(output).extension() == ".aac" ? ConvertToAac(kind, source, output, context)
+                                                  : ConvertToM4a(kind, source, output, context);
   }
   std::string Sine(const std::string& name, int rate, int channels, int frames,
                    double amplitude = 0.5) {
@@ -126,42 +125,65 @@ TEST_F(ConvertToAacTest, OptionsChooseTheEncoderSettings) {
       {"quality 9 is ignored", false, 2, CustomVbr<9>, {}, {}, AAC_MPEG4, 90, 160},
       {"quality 10", false, 2, CustomVbr<10>, 10, {}, AAC_MPEG4, 0, 60},
       {"quality 500", true, 2, CustomVbr<500>, 500, {}, {}, 200, 1e9},
-      {"quality 501 is ignored", true, 2, CustomVbr<501>, {}, {},
-       {}, 90, 160},
-      {"ABR 128 stereo", false, 2,
+      {"quality 501 is ignored", true, 2, CustomVbr<501>, {}, {}, {}, 90, 160},
+      {"ABR 128 stereo",
+       false,
+       2,
        [](ConvertSettings& s) {
          s.autoDestAACEncodingParam = 0;
          s.aacVBR = 0;
          s.aacABRBitRate = 128;
        },
-       {}, 64000, AAC_MPEG4, 110, 145},
-      {"ABR 128 mono", true, 1,
+       {},
+       64000,
+       AAC_MPEG4,
+       110,
+       145},
+      {"ABR 128 mono",
+       true,
+       1,
        [](ConvertSettings& s) {
          s.autoDestM4AEncodingParam = 0;
          s.m4aVBR = 0;
          s.m4aABRBitRate = 128;
        },
-       {}, 128000, {}, 110, 145},
-      {"MPEG-2 for AAC", false, 2,
+       {},
+       128000,
+       {},
+       110,
+       145},
+      {"MPEG-2 for AAC",
+       false,
+       2,
        [](ConvertSettings& s) {
          s.autoDestAACEncodingParam = 0;
          s.aacMpegVersion = 1;
        },
-       100, {}, AAC_MPEG2, 90, 160},
-      {"M4A has no MPEG version", true, 2,
+       100,
+       {},
+       AAC_MPEG2,
+       90,
+       160},
+      {"M4A has no MPEG version",
+       true,
+       2,
        [](ConvertSettings& s) {
          s.autoDestM4AEncodingParam = 0;
          s.aacMpegVersion = 1;
        },
-       100, {}, {}, 90, 160},
+       100,
+       {},
+       {},
+       90,
+       160},
   };
   // Pink noise: every band carries something, as in music.
   const double seconds = 3;
   for (const uint32_t channels : {1u, 2u}) {
-    ASSERT_TRUE(Succeeded(RunProcess(
-        "sox", {"-n", "-r", "44100", "-c", std::to_string(channels), "-b", "16",
-                dir_.File("noise" + std::to_string(channels) + ".wav"), "synth",
-                std::to_string(seconds), "pinknoise", "gain", "-12"})));
+    ASSERT_TRUE(Succeeded(
+        RunProcess("sox", {"-n", "-r", "44100", "-c", std::to_string(channels), "-b", "16",
+                           dir_.File("noise" + std::to_string(channels) + ".wav"), "synth",
+                           std::to_string(seconds), "pinknoise", "gain", "-12"})));
   }
   int n = 0;
   for (const OptionsRow& row : rows) {
@@ -208,9 +230,8 @@ TEST_F(ConvertToAacTest, SampleDurationsAndPriming) {
     int frames, channels;
     const char* extension;
   } rows[] = {
-      {1, 2, "m4a"},    {300, 1, "m4a"}, {1023, 2, "mp4"}, {1024, 1, "m4b"},
-      {1025, 2, "m4a"}, {2048, 2, "m4a"}, {44117, 2, "m4a"}, {300, 2, "aac"},
-      {1024, 1, "aac"}, {44117, 2, "aac"},
+      {1, 2, "m4a"},    {300, 1, "m4a"},   {1023, 2, "mp4"}, {1024, 1, "m4b"}, {1025, 2, "m4a"},
+      {2048, 2, "m4a"}, {44117, 2, "m4a"}, {300, 2, "aac"},  {1024, 1, "aac"}, {44117, 2, "aac"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(testing::Message() << row.frames << " frames to ." << row.extension);

@@ -18,6 +18,10 @@ ConvertRoutine RoutineFor(uint32_t outputFormat) {
     case FORMAT_MP3: return ConvertRoutine(Mp3Output());
     case FORMAT_WAV: return ConvertRoutine(WavOutput());
     case FORMAT_OGG: return ConvertRoutine(OggOutput());
+    case FORMAT_AAC: return ConvertRoutine(AacOutput());
+    case FORMAT_M4A:
+    case FORMAT_MP4:
+    case FORMAT_M4B: return ConvertRoutine(M4aOutput());
     default: return ConvertRoutine();
   }
 }
@@ -30,6 +34,16 @@ bool ConvertToMp3(int32_t kind, const std::string& sourcePath, const std::string
 bool ConvertToWav(int32_t kind, const std::string& sourcePath, const std::string& outputPath,
                   const ConversionContext& context) {
   return ConvertFile(WavOutput(), kind, sourcePath, outputPath, context);
+}
+
+bool ConvertToAac(int32_t kind, const std::string& sourcePath, const std::string& outputPath,
+                  const ConversionContext& context) {
+  return ConvertFile(AacOutput(), kind, sourcePath, outputPath, context);
+}
+
+bool ConvertToM4a(int32_t kind, const std::string& sourcePath, const std::string& outputPath,
+                  const ConversionContext& context) {
+  return ConvertFile(M4aOutput(), kind, sourcePath, outputPath, context);
 }
 
 uint32_t RenderRate(uint32_t automatic, uint32_t sampleRate) {

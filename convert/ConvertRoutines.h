@@ -53,6 +53,12 @@ bool ConvertToMp3(int32_t kind, const std::string& sourcePath, const std::string
 bool ConvertToWav(int32_t kind, const std::string& sourcePath, const std::string& outputPath,
                   const ConversionContext& context);
 
+// The routines of the AAC format and of the M4A, MP4 and M4B formats.
+bool ConvertToAac(int32_t kind, const std::string& sourcePath, const std::string& outputPath,
+                  const ConversionContext& context);
+bool ConvertToM4a(int32_t kind, const std::string& sourcePath, const std::string& outputPath,
+                  const ConversionContext& context);
+
 // The rate at which a routine renders MIDI and module sources: 44100 in
 // automatic mode or without a rate, else the chosen rate.
 uint32_t RenderRate(uint32_t automatic, uint32_t sampleRate);

@@ -64,3 +64,5 @@ struct OutputDescription {
 const OutputDescription& Mp3Output();
 const OutputDescription& OggOutput();
 const OutputDescription& WavOutput();
+const OutputDescription& AacOutput();
+const OutputDescription& M4aOutput();  // also MP4 and M4B, by the output's extension

@@ -26,6 +26,11 @@ struct ReleasedBy {
 
 // Closes the demuxer only: a context given its own I/O leaves that open.
 using FormatContextPtr = std::unique_ptr<AVFormatContext, ReleasedBy<avformat_close_input>>;
+// A muxer's context; its I/O is the owner's to close first.
+struct OutputContextFree {
+  void operator()(AVFormatContext* context) const { avformat_free_context(context); }
+};
+using OutputContextPtr = std::unique_ptr<AVFormatContext, OutputContextFree>;
 using AvioPtr = std::unique_ptr<AVIOContext, ReleasedBy<avio_closep>>;
 using CodecContextPtr = std::unique_ptr<AVCodecContext, ReleasedBy<avcodec_free_context>>;
 using SwrPtr = std::unique_ptr<SwrContext, ReleasedBy<swr_free>>;

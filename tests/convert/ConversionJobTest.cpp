@@ -128,10 +128,6 @@ TEST_F(ConversionJobTest, FormatsWithoutARoutineAreRefusedBeforeTheBatch) {
   const std::pair<uint32_t, std::string> rows[] = {
       {FORMAT_AMR, "Sondrel cannot write AMR files yet."},
       {FORMAT_AWB, "Sondrel cannot write AWB files yet."},
-      {FORMAT_AAC, "Sondrel cannot write AAC files yet."},
-      {FORMAT_M4A, "Sondrel cannot write M4A files yet."},
-      {FORMAT_MP4, "Sondrel cannot write MP4 files yet."},
-      {FORMAT_M4B, "Sondrel cannot write M4B files yet."},
       {FORMAT_WMA, "Sondrel cannot write WMA files yet."},
       {1234, "The output format 1234 is unknown."},
   };

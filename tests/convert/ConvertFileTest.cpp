@@ -30,7 +30,7 @@ struct FormatRow {
   uint32_t format;
   bool lossless;
   // Options for a one-channel output at 44100 Hz, 16-bit where the format
-  // has a choice.
+  // has a choice; null for a format that always keeps the source's channels.
   void (*monoOutput)(ConvertSettings& settings);
   uint32_t ConvertSettings::*amplify;
   uint32_t ConvertSettings::*amplifyCoeff;
@@ -111,6 +111,19 @@ TEST_P(ConvertFileTest, MonoTypeChoosesWhatAMonoOutputCarries) {
   for (size_t i = 0; i < left.size(); ++i) stereo.insert(stereo.end(), {left[i], right[i]});
   const std::string source = dir_.File("lr.wav");
   WriteWav16(source, 44100, 2, stereo);
+  if (!GetParam().monoOutput) {
+    // MonoType does not apply: both channels go on as they are.
+    for (const uint32_t monoType : {MONO_LEFT, MONO_RIGHT, MONO_AVERAGE}) {
+      SCOPED_TRACE(testing::Message() << "MonoType " << monoType);
+      settings_.monoType = monoType;
+      const std::string out = Output("stereo" + std::to_string(monoType));
+      ASSERT_TRUE(Convert(source, out));
+      const Decoded decoded = DecodeOutput(out, 2, 1.0);
+      EXPECT_NEAR(Level(decoded, 0), SineLevel(0.8), LevelTolerance(GetParam(), SineLevel(0.8)));
+      EXPECT_NEAR(Level(decoded, 1), SineLevel(0.2), LevelTolerance(GetParam(), SineLevel(0.2)));
+    }
+    return;
+  }
   GetParam().monoOutput(settings_);
 
   const struct {
@@ -259,7 +272,11 @@ INSTANTIATE_TEST_SUITE_P(
                                   s.oggSampleRate = 44100;
                                   s.oggBitRate = 128;
                                 },
-                                &ConvertSettings::amplifyOGG, &ConvertSettings::amplifyOGGCoeff}),
+                                &ConvertSettings::amplifyOGG, &ConvertSettings::amplifyOGGCoeff},
+                      FormatRow{"Aac", FORMAT_AAC, false, nullptr, &ConvertSettings::amplifyAAC,
+                                &ConvertSettings::amplifyAACCoef},
+                      FormatRow{"M4a", FORMAT_M4A, false, nullptr, &ConvertSettings::amplifyM4A,
+                                &ConvertSettings::amplifyM4ACoef}),
     [](const ::testing::TestParamInfo<FormatRow>& row) { return std::string(row.param.name); });
 
 }  // namespace

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "codecs/writers/AacWriter.h"
+#include "codecs/writers/M4aWriter.h"
 #include "codecs/writers/Mp3Writer.h"
 #include "codecs/writers/OggWriter.h"
 #include "codecs/writers/WavWriter.h"
@@ -214,7 +216,15 @@ INSTANTIATE_TEST_SUITE_P(
                   [] { return std::make_unique<OggWriter>(32000); },
                   {22050, 1, 16},
                   false,
-                  "ogg"}),
+                  "ogg"},
+        WriterRow{
+            "AacStereo", [] { return std::make_unique<AacWriter>(); }, {44100, 2, 16}, false, "aac"},
+        WriterRow{
+            "Aac8Mono", [] { return std::make_unique<AacWriter>(); }, {22050, 1, 8}, false, "aac"},
+        WriterRow{
+            "M4aStereo", [] { return std::make_unique<M4aWriter>(); }, {48000, 2, 16}, false, "m4a"},
+        WriterRow{
+            "M4a8Stereo", [] { return std::make_unique<M4aWriter>(); }, {16000, 2, 8}, false, "m4a"}),
     [](const ::testing::TestParamInfo<WriterRow>& row) { return std::string(row.param.name); });
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "codecs/writers/AacWriter.h"
 #include "convert/OutputDescription.h"
+#include "platform/aac/AacEncoder.h"
 
 namespace {
 
@@ -34,9 +35,13 @@ uint32_t AacRenderRate(const ConvertSettings& /*settings*/) {
   return 44100;
 }
 
+// The source's PCM as it is, except a rate that AAC streams cannot signal
+// (37800 Hz, say): that one is resampled to the nearest standard rate, so
+// every source converts rather than failing at the encoder.
 WriterFormat SourceFormat(const ConvertSettings& /*settings*/, int32_t /*kind*/,
                           const SourceInfo& source) {
-  return WriterFormat{source.sampleRate, source.outputChannels, source.bitsPerSample};
+  const auto rate = static_cast<uint32_t>(NearestAacRate(source.sampleRate));
+  return WriterFormat{rate, source.outputChannels, source.bitsPerSample};
 }
 
 std::unique_ptr<AudioWriter> MakeAacWriter(const WriterRequest& request) {

@@ -76,6 +76,16 @@ void WriteAdtsHeader(uint8_t* header, unsigned int mpegVersion, unsigned int obj
 
 }  // namespace
 
+unsigned long NearestAacRate(unsigned long rate) {
+  unsigned long nearest = kAacRates[0];
+  for (const unsigned long candidate : kAacRates) {
+    const unsigned long distance = candidate > rate ? candidate - rate : rate - candidate;
+    const unsigned long best = nearest > rate ? nearest - rate : rate - nearest;
+    if (distance < best || (distance == best && candidate < nearest)) nearest = candidate;
+  }
+  return nearest;
+}
+
 struct AacEncoder {
   AacEncConfiguration config;
   unsigned long rate = 0;

@@ -34,6 +34,10 @@ enum : int {
   AAC_SHORTCTL_NOLONG = 2,
 };
 
+// The standard AAC rate nearest to `rate` (the lower one on a tie): `rate`
+// itself when it is one of the thirteen rates AAC streams can signal.
+unsigned long NearestAacRate(unsigned long rate);
+
 // Samples per channel in one AAC frame, and the encoder's delay: the first
 // frame of output describes one frame of silence before the input.
 inline constexpr unsigned int kAacFrameLength = 1024;

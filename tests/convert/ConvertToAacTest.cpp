@@ -18,6 +18,7 @@
 #include "convert/AacOutput.h"
 #include "convert/ConvertRoutines.h"
 #include "source/SourceKind.h"
+#include "platform/aac/AacEncoder.h"
 #include "support/AudioFixtures.h"
 #include "support/ProgramFolder.h"
 #include "support/RunProcess.h"
@@ -366,13 +367,22 @@ TEST_F(ConvertToAacTest, Mpeg4TagsAndBrands) {
     EXPECT_FALSE(file.tag()->contains(TagLib::String(key, TagLib::String::Latin1))) << key;
 }
 
-TEST_F(ConvertToAacTest, RatesTheEncoderDoesNotTakeFailAndLeaveNothing) {
+TEST_F(ConvertToAacTest, RatesAacCannotSignalAreResampledToTheNearestStandardRate) {
+  // 37800 Hz lies between 32000 and 44100, nearer 32000; a second of it.
   const std::string source = Sine("odd.wav", 37800, 2, 37800);
   for (const char* extension : {"aac", "m4a"}) {
+    SCOPED_TRACE(extension);
     const std::string out = dir_.File(std::string("odd.") + extension);
-    EXPECT_FALSE(Convert(source, out)) << extension;
-    EXPECT_FALSE(fs::exists(out)) << extension;
+    ASSERT_TRUE(Convert(source, out));
+    EXPECT_EQ(ProbeStreamField(out, "sample_rate"), "32000");
+    EXPECT_EQ(ProbeStreamField(out, "channels"), "2");
   }
+  // The MPEG-4 file is exact in length: one second at the new rate.
+  EXPECT_EQ(ProbeStreamField(dir_.File("odd.m4a"), "duration_ts"), "32000");
+  EXPECT_EQ(NearestAacRate(7000), 7350u);
+  EXPECT_EQ(NearestAacRate(46050), 44100u);  // a tie goes to the lower rate
+  EXPECT_EQ(NearestAacRate(200000), 96000u);
+  EXPECT_EQ(NearestAacRate(22050), 22050u);
 }
 
 }  // namespace

@@ -3,9 +3,9 @@
 # kbit/s) and `--to awb` (wide band, 23.85 kbit/s) on the same ten-minute
 # stereo 44.1 kHz WAV file, each against a reference encoder over the same
 # libraries: ffmpeg's libopencore_amrnb / libvo_amrwbenc when `ffmpeg
-# -encoders` lists them, otherwise a small C loop built here that encodes
-# the source already mixed to mono at the band's rate (made by sox before
-# timing, so the reference does no decoding, mixing or resampling).
+# -encoders` lists them, otherwise sox mixing the source to mono at the
+# band's rate followed by a small C loop built here that encodes it (both
+# timed, so the reference does the same work as sondrel-cli).
 #
 # How to run, from the checkout:
 #   scripts/install-deps.sh --bench     # once: hyperfine and the other tools
@@ -68,10 +68,10 @@ int main(int argc, char** argv) {
 C
   cc -O2 -o "$work/amrref" "$work/amrref.c" \
     $(pkg-config --cflags --libs opencore-amrnb vo-amrwbenc)
-  sox "$work/in.wav" -r 8000 -c 1 -b 16 -e signed "$work/in8k.raw"
-  sox "$work/in.wav" -r 16000 -c 1 -b 16 -e signed "$work/in16k.raw"
-  nb="'$work/amrref' nb '$work/in8k.raw' '$work/ref.amr'"
-  wb="'$work/amrref' wb '$work/in16k.raw' '$work/ref.awb'"
+  nb="sox '$work/in.wav' -r 8000 -c 1 -b 16 -e signed '$work/in8k.raw' &&
+    '$work/amrref' nb '$work/in8k.raw' '$work/ref.amr'"
+  wb="sox '$work/in.wav' -r 16000 -c 1 -b 16 -e signed '$work/in16k.raw' &&
+    '$work/amrref' wb '$work/in16k.raw' '$work/ref.awb'"
 fi
 echo "reference: $reference"
 

@@ -148,12 +148,12 @@ TEST_F(CliCommandTest, ConvertUsageErrors) {
   const ProcessResult empty = Cli({"convert", dir_.File("empty")});
   EXPECT_EQ(empty.exitCode, 1);
   EXPECT_EQ(empty.err, "There aren't files in list.\n");
-  // A format without a writer is refused before anything is written.
-  const ProcessResult unknown =
-      Cli({"convert", "--set", "OutputFormat=1234", "--out", dir_.File("o"), a});
-  EXPECT_EQ(unknown.exitCode, 1);
-  EXPECT_EQ(unknown.out, "");
-  EXPECT_EQ(unknown.err, "The output format 1234 is unknown.\n");
+  // A format whose writer is not there yet is refused before anything is
+  // written.
+  const ProcessResult wma = Cli({"convert", "--to", "wma", "--out", dir_.File("o"), a});
+  EXPECT_EQ(wma.exitCode, 1);
+  EXPECT_EQ(wma.out, "");
+  EXPECT_EQ(wma.err, "Sondrel cannot write WMA files yet.\n");
   EXPECT_FALSE(fs::exists(dir_.File("o")));
 }
 

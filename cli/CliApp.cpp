@@ -24,7 +24,7 @@ const char kUsage[] =
     "                          sub-folders) with the saved options; prints\n"
     "                          \"path<TAB>status\" for each entry\n"
     "      --to FORMAT         output format for this run: mp3, wav, ogg, aac, m4a,\n"
-    "                          mp4 or m4b (wma, amr and awb are not written yet)\n"
+    "                          mp4, m4b, amr or awb (wma is not written yet)\n"
     "      --out DIR           write into DIR for this run\n"
     "      --set NAME=VALUE    any option for this run (names as 'options' prints)\n"
     "  info [--tags] PATH...   probe files and folders and print a table: File,\n"

@@ -22,6 +22,8 @@ ConvertRoutine RoutineFor(uint32_t outputFormat) {
     case FORMAT_M4A:
     case FORMAT_MP4:
     case FORMAT_M4B: return ConvertRoutine(M4aOutput());
+    case FORMAT_AMR: return ConvertRoutine(AmrOutput());
+    case FORMAT_AWB: return ConvertRoutine(AwbOutput());
     default: return ConvertRoutine();
   }
 }

@@ -66,3 +66,5 @@ const OutputDescription& OggOutput();
 const OutputDescription& WavOutput();
 const OutputDescription& AacOutput();
 const OutputDescription& M4aOutput();  // also MP4 and M4B, by the output's extension
+const OutputDescription& AmrOutput();
+const OutputDescription& AwbOutput();

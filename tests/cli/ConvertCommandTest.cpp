@@ -150,10 +150,10 @@ TEST_F(CliCommandTest, ConvertUsageErrors) {
   EXPECT_EQ(empty.err, "There aren't files in list.\n");
   // A format whose writer is not there yet is refused before anything is
   // written.
-  const ProcessResult amr = Cli({"convert", "--to", "amr", "--out", dir_.File("o"), a});
-  EXPECT_EQ(amr.exitCode, 1);
-  EXPECT_EQ(amr.out, "");
-  EXPECT_EQ(amr.err, "Sondrel cannot write AMR files yet.\n");
+  const ProcessResult wma = Cli({"convert", "--to", "wma", "--out", dir_.File("o"), a});
+  EXPECT_EQ(wma.exitCode, 1);
+  EXPECT_EQ(wma.out, "");
+  EXPECT_EQ(wma.err, "Sondrel cannot write WMA files yet.\n");
   EXPECT_FALSE(fs::exists(dir_.File("o")));
 }
 

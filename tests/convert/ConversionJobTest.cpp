@@ -126,8 +126,6 @@ TEST_F(ConversionJobTest, FormatsWithoutARoutineAreRefusedBeforeTheBatch) {
   TestProgramFolder folder(false, false);
   EngineSession engine(folder.Path());
   const std::pair<uint32_t, std::string> rows[] = {
-      {FORMAT_AMR, "Sondrel cannot write AMR files yet."},
-      {FORMAT_AWB, "Sondrel cannot write AWB files yet."},
       {FORMAT_WMA, "Sondrel cannot write WMA files yet."},
       {1234, "The output format 1234 is unknown."},
   };

@@ -4,3 +4,4 @@
 // of the components it can offer to fetch.
 inline constexpr const char* HOME_PAGE_URL = "https://sondrel.vantrel.example/";
 inline constexpr const char* SOUNDFONT_DOWNLOAD_URL = "https://sondrel.vantrel.example/download/ct4mgm.sf2";
+inline constexpr const char* WMA_RUNTIME_DOWNLOAD_URL = "https://sondrel.vantrel.example/download/wma-runtime";

@@ -10,6 +10,7 @@
 #include "convert/ConvertRoutines.h"
 #include "convert/Prompter.h"
 #include "convert/TemporaryOutput.h"
+#include "convert/WmaOutput.h"
 #include "platform/paths/PathIdentity.h"
 #include "source/SourceFile.h"
 #include "source/SourceKind.h"
@@ -97,6 +98,7 @@ bool ConversionJob::MoveToTarget(SourceFile& entry, TemporaryOutput& output) {
 BatchResult ConversionJob::RunBatch(const std::vector<SourceFile*>& entries,
                                     const std::vector<size_t>& rows) {
   BatchResult result;
+  if (settings_.outputFormat == FORMAT_WMA && !EnsureWmaRuntime(prompter_)) return result;
   // A format without a routine would fail every entry after placement had
   // made its folders: refuse it before anything is touched.
   const std::string unwritable = UnwritableFormatMessage(settings_.outputFormat);

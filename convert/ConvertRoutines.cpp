@@ -24,6 +24,7 @@ ConvertRoutine RoutineFor(uint32_t outputFormat) {
     case FORMAT_M4B: return ConvertRoutine(M4aOutput());
     case FORMAT_AMR: return ConvertRoutine(AmrOutput());
     case FORMAT_AWB: return ConvertRoutine(AwbOutput());
+    case FORMAT_WMA: return ConvertRoutine(WmaOutput());
     default: return ConvertRoutine();
   }
 }

@@ -68,3 +68,4 @@ const OutputDescription& AacOutput();
 const OutputDescription& M4aOutput();  // also MP4 and M4B, by the output's extension
 const OutputDescription& AmrOutput();
 const OutputDescription& AwbOutput();
+const OutputDescription& WmaOutput();

@@ -122,11 +122,10 @@ TEST_F(ConversionJobTest, NothingToConvertShowsAMessage) {
   EXPECT_EQ(progress_.begun, -1);
 }
 
-TEST_F(ConversionJobTest, FormatsWithoutARoutineAreRefusedBeforeTheBatch) {
+TEST_F(ConversionJobTest, UnknownOutputFormatIsRefusedBeforeTheBatch) {
   TestProgramFolder folder(false, false);
   EngineSession engine(folder.Path());
   const std::pair<uint32_t, std::string> rows[] = {
-      {FORMAT_WMA, "Sondrel cannot write WMA files yet."},
       {1234, "The output format 1234 is unknown."},
   };
   for (const auto& [format, message] : rows) {

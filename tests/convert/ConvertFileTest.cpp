@@ -297,7 +297,15 @@ INSTANTIATE_TEST_SUITE_P(
                                 0.4, 0.25, 1000},
                       FormatRow{"Awb", FORMAT_AWB, false, [](ConvertSettings&) {},
                                 &ConvertSettings::amplifyAMR, &ConvertSettings::amplifyAMRCoef,
-                                0.5, 0.35, 1000}),
+                                0.5, 0.35, 1000},
+                      FormatRow{"Wma", FORMAT_WMA, false,
+                                [](ConvertSettings& s) {
+                                  s.autoDestWMAEncodingParam = 0;
+                                  s.wmaChannels = 1;
+                                  s.wmaSampleRate = 44100;
+                                  s.wmaBitRate = 64000;
+                                },
+                                &ConvertSettings::amplifyWMA, &ConvertSettings::amplifyWMACoeff}),
     [](const ::testing::TestParamInfo<FormatRow>& row) { return std::string(row.param.name); });
 
 }  // namespace

@@ -19,11 +19,22 @@
 #include "codecs/writers/Mp3Writer.h"
 #include "codecs/writers/OggWriter.h"
 #include "codecs/writers/WavWriter.h"
+#include "codecs/writers/WmaWriter.h"
 #include "source/PcmBlock.h"
 #include "support/AudioFixtures.h"
 #include "support/TempDir.h"
 
 namespace {
+
+// A WMA codec format of the program's list.
+WmaFormat WmaFormatOf(uint32_t rate, uint32_t channels, uint32_t bitRate) {
+  WmaFormat format;
+  format.wave.formatTag = kWmaFormatTagV2;
+  format.wave.channels = static_cast<uint16_t>(channels);
+  format.wave.samplesPerSec = rate;
+  format.bitRate = bitRate;
+  return format;
+}
 
 struct WriterRow {
   const char* name;
@@ -244,7 +255,17 @@ INSTANTIATE_TEST_SUITE_P(
                   {16000, 1, 16},
                   false,
                   "awb",
-                  0.3}),
+                  0.3},
+        WriterRow{"WmaStereo",
+                  [] { return std::make_unique<WmaWriter>(WmaFormatOf(44100, 2, 128000)); },
+                  {44100, 2, 16},
+                  false,
+                  "wma"},
+        WriterRow{"Wma8Mono",
+                  [] { return std::make_unique<WmaWriter>(WmaFormatOf(22050, 1, 32000)); },
+                  {22050, 1, 8},
+                  false,
+                  "wma"}),
     [](const ::testing::TestParamInfo<WriterRow>& row) { return std::string(row.param.name); });
 
 }  // namespace

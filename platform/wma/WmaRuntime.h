@@ -1,0 +1,16 @@
+#pragma once
+
+// The Windows Media runtime: on this system, FFmpeg's WMA (version 2)
+// encoder and its ASF muxer. The runtime counts as loaded when both are
+// present; the check runs on first need and its success lasts for the rest
+// of the process.
+
+// True when the runtime is (or now becomes) loaded.
+bool LoadWmaRuntime();
+
+// Whether an earlier LoadWmaRuntime succeeded.
+bool WmaRuntimeLoaded();
+
+// Makes the runtime look missing (true) or present again (false), so tests
+// can take the missing-runtime path. Setting it unloads the runtime.
+void SetWmaRuntimeMissing(bool missing);

@@ -41,11 +41,4 @@ echo
 print_ratios "$work/times.json"
 echo
 # Each sondrel command against ffmpeg writing the same kind of file.
-python3 - "$work/times.json" <<'PY'
-import json, sys
-times = {r["command"]: r for r in json.load(open(sys.argv[1]))["results"]}
-for kind in ("aac", "m4a"):
-    ours, theirs = times["sondrel-" + kind], times["ffmpeg-" + kind]
-    print(f"{kind}: sondrel/ffmpeg wall {ours['mean'] / theirs['mean']:.3f}, "
-          f"user {ours['user'] / theirs['user']:.3f}")
-PY
+print_pair_ratios "$work/times.json" ffmpeg aac m4a

@@ -86,11 +86,4 @@ done
 echo
 print_ratios "$work/times.json"
 echo
-python3 - "$work/times.json" <<'PY'
-import json, sys
-times = {r["command"]: r for r in json.load(open(sys.argv[1]))["results"]}
-for kind in ("amr", "awb"):
-    ours, theirs = times["sondrel-" + kind], times["ref-" + kind]
-    print(f"{kind}: sondrel/reference wall {ours['mean'] / theirs['mean']:.3f}, "
-          f"user {ours['user'] / theirs['user']:.3f}")
-PY
+print_pair_ratios "$work/times.json" ref amr awb

@@ -36,3 +36,18 @@ for r in results:
           f" {r['user']:8.3f} {r['user'] / base['user']:7.3f}")
 PY
 }
+
+# Prints, for each KIND, the wall and user time of the command "sondrel-KIND"
+# over the command "REF-KIND" of a hyperfine JSON export:
+#   print_pair_ratios FILE REF KIND...
+print_pair_ratios() {
+  python3 - "$@" <<'PY'
+import json, sys
+path, ref, kinds = sys.argv[1], sys.argv[2], sys.argv[3:]
+times = {r["command"]: r for r in json.load(open(path))["results"]}
+for kind in kinds:
+    ours, theirs = times["sondrel-" + kind], times[ref + "-" + kind]
+    print(f"{kind}: sondrel/{ref} wall {ours['mean'] / theirs['mean']:.3f}, "
+          f"user {ours['user'] / theirs['user']:.3f}")
+PY
+}

@@ -17,9 +17,7 @@ require_tools sox ffmpeg ffprobe hyperfine python3
 build_release
 make_workdir
 
-# Pink noise with a tone on top: the encoder works on every band.
-sox -n -r 44100 -c 2 -b 16 "$work/in.wav" synth 600 pinknoise synth 600 sine mix 440 gain -6
-echo "input: $(soxi -d "$work/in.wav") of stereo 44.1 kHz 16-bit PCM"
+make_source_wav
 
 sondrel() {
   local format=$1 option=$2

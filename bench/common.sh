@@ -51,3 +51,10 @@ for kind in kinds:
           f"user {ours['user'] / theirs['user']:.3f}")
 PY
 }
+
+# Writes the ten-minute source every encoding benchmark uses to $work/in.wav:
+# pink noise with a tone on top, so the encoder works on every band.
+make_source_wav() {
+  sox -n -r 44100 -c 2 -b 16 "$work/in.wav" synth 600 pinknoise synth 600 sine mix 440 gain -6
+  echo "input: $(soxi -d "$work/in.wav") of stereo 44.1 kHz 16-bit PCM"
+}

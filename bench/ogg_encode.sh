@@ -16,9 +16,7 @@ require_tools sox oggenc ffprobe hyperfine python3
 build_release
 make_workdir
 
-# Pink noise with a tone on top: the encoder works on every band.
-sox -n -r 44100 -c 2 -b 16 "$work/in.wav" synth 600 pinknoise synth 600 sine mix 440 gain -6
-echo "input: $(soxi -d "$work/in.wav") of stereo 44.1 kHz 16-bit PCM"
+make_source_wav
 
 sondrel="'$cli' convert --to ogg --out '$work/sondrel' --set TargetExistsOpt=22 \
   --set AutoDestOGGEncodingParam=0 --set OGGBitRate=128 --set OGGSampleRate=44100 \

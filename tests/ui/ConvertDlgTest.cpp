@@ -1,0 +1,372 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+#include <map>
+
+#include "app/ConvertSettings.h"
+#include "app/EngineStartup.h"
+#include "app/OutputFormat.h"
+#include "codecs/readers/ProgramReaders.h"
+#include "platform/settings/IniSettingsKey.h"
+#include "source/OpenSource.h"
+#include "source/SourceKind.h"
+#include "support/AudioFixtures.h"
+#include "support/ProgramFolder.h"
+#include "support/TempDir.h"
+#include "ui/converting/ConvertProgressDlg.h"
+#include "ui/desktop/HelpWindow.h"
+#include "ui/main/ConvertDlg.h"
+#include "ui/main/SortListCtrl.h"
+#include "ScriptedDesktop.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// What the fake probe reports for a file name.
+struct Probe {
+  uint32_t duration, sampleRate, bitRate, channels, channelMode;
+};
+
+class FixedSource : public AudioSource {
+ public:
+  explicit FixedSource(const Probe& probe) {
+    duration_ = probe.duration;
+    sampleRate_ = probe.sampleRate;
+    bitRate_ = probe.bitRate;
+    channels_ = probe.channels;
+    mp3ChannelMode_ = probe.channelMode;
+  }
+  void Close() override {}
+  bool Open(const std::string&, uint32_t) override { return true; }
+  int Read(PcmBlock&) override { return 0; }
+};
+
+class ConvertDlgTest : public ::testing::Test {
+ protected:
+  ConvertDlgTest() : settings_(dir_.File("docs")) {
+    // Not the first start, unless a test says so.
+    root_.CreateKey("Options")->WriteNumber("FirstRun", 0);
+  }
+  ~ConvertDlgTest() override { window_.reset(); }
+
+  // The window probing through the program's readers, or through fixed
+  // properties by file name when `probes` is given.
+  CConvertDlg& Open(const std::map<std::string, Probe>& probes = {}) {
+    SourceList::Prober prober;
+    if (probes.empty()) {
+      prober = [this](const std::string& path, int32_t kind) {
+        return OpenSource(path, kind, 0, false, readers_);
+      };
+    } else {
+      prober = [probes](const std::string& path, int32_t) -> std::unique_ptr<AudioSource> {
+        const auto found = probes.find(fs::path(path).filename().string());
+        if (found == probes.end()) return nullptr;
+        return std::make_unique<FixedSource>(found->second);
+      };
+    }
+    window_.reset();
+    window_ = std::make_unique<CConvertDlg>(settings_, root_, engine_, desktop_, prober);
+    settings_.destOutputFolderOpt = DEST_CUSTOM_FOLDER;
+    settings_.destSpecifiedFolder = dir_.File("out");
+    settings_.browseOutputFolder = 0;
+    fs::create_directories(dir_.File("out"));
+    window_->show();
+    return *window_;
+  }
+
+  void Add(const std::vector<std::string>& names) {
+    std::vector<std::string> paths;
+    for (const std::string& name : names) paths.push_back(dir_.File(name));
+    window_->AddDropped(paths);
+  }
+
+  std::vector<std::string> Column(int column) {
+    std::vector<std::string> cells;
+    for (int row = 0; row < window_->ListCtrl().RowCount(); ++row)
+      cells.push_back(window_->ListCtrl().CellText(row, column).toStdString());
+    return cells;
+  }
+
+  void ClickHeader(int column) {
+    QHeaderView* header = window_->ListCtrl().header();
+    const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+  }
+
+  // The conversion's progress window while it exists.
+  static CConvertProgressDlg* Progress() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+      if (auto* progress = qobject_cast<CConvertProgressDlg*>(widget)) return progress;
+    return nullptr;
+  }
+
+  std::string Wav(const std::string& name, int seconds) {
+    const std::string path = dir_.File(name);
+    WriteWav16(path, 44100, 2, SineWave(44100 * seconds, 2, 44100, 440));
+    return path;
+  }
+
+  TempDir dir_;
+  IniSettingsRoot root_{dir_.File("Sondrel.conf")};
+  ConvertSettings settings_;
+  EngineSession engine_{BuildProgramFolder()};
+  SourceReaders readers_ = ProgramReaders();
+  ScriptedDesktop desktop_;
+  std::unique_ptr<CConvertDlg> window_;
+};
+
+const std::map<std::string, Probe> kProbes = {
+    {"a.mp3", {59, 44100, 128, 0, 4}},
+    {"b.wav", {3725, 48000, 0, 6, 0}},
+    {"c.ogg", {0, 0, 96, 4, 0}},
+    {"d.flac", {3599, 8000, 320, 1, 0}},
+};
+
+TEST_F(ConvertDlgTest, WindowHasTheFixedSizeAndItsControlsInPlace) {
+  CConvertDlg& window = Open();
+  EXPECT_EQ(window.size(), QSize(699, 538));
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Sondrel"));
+  EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(window.ListCtrl().geometry(), QRect(137, 63, 552, 465));
+  EXPECT_EQ(window.Button("convert")->geometry(), QRect(11, 206, 107, 27));
+  EXPECT_EQ(window.Button("convert")->toolTip(), QStringLiteral("Convert all files"));
+  EXPECT_EQ(window.Button("homePage")->toolTip(), QStringLiteral("Visit Sondrel Homepage"));
+  EXPECT_EQ(window.Button("close")->geometry(), QRect(669, 11, 21, 21));
+  EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 300);
+  const QStringList headers = {QStringLiteral("File"), QStringLiteral("Duration"),
+                               QStringLiteral("Bit Rate"), QStringLiteral("Freq."),
+                               QStringLiteral("Channels"), QStringLiteral("Status")};
+  const int widths[] = {152, 65, 65, 65, 60, 145};
+  for (int column = 0; column < 6; ++column) {
+    EXPECT_EQ(window.ListCtrl().headerItem()->text(column), headers[column]);
+    EXPECT_EQ(window.ListCtrl().columnWidth(column), widths[column]);
+  }
+}
+
+TEST_F(ConvertDlgTest, RowsShowWhatTheProbeReported) {
+  Open(kProbes);
+  settings_.enableExtFilter = 0;
+  Add({"a.mp3", "b.wav", "c.ogg", "d.flac"});
+  EXPECT_EQ(Column(CSortListCtrl::COL_FILE),
+            (std::vector<std::string>{"a.mp3", "b.wav", "c.ogg", "d.flac"}));
+  EXPECT_EQ(Column(CSortListCtrl::COL_DURATION),
+            (std::vector<std::string>{"00:59", "1:02:05", "", "59:59"}));
+  EXPECT_EQ(Column(CSortListCtrl::COL_BIT_RATE),
+            (std::vector<std::string>{"128 kbps", "", "96 kbps", "320 kbps"}));
+  EXPECT_EQ(Column(CSortListCtrl::COL_FREQ),
+            (std::vector<std::string>{"44100 Hz", "48000 Hz", "", "8000 Hz"}));
+  // The MP3's channel mode is unknown: an empty cell.
+  EXPECT_EQ(Column(CSortListCtrl::COL_CHANNELS),
+            (std::vector<std::string>{"", "5.1", "4", "Mono"}));
+  EXPECT_EQ(window_->ListCtrl().topLevelItem(0)->textAlignment(CSortListCtrl::COL_BIT_RATE) &
+                Qt::AlignHorizontal_Mask,
+            Qt::AlignRight);
+}
+
+TEST_F(ConvertDlgTest, HeaderClicksSortAscendingThenDescending) {
+  Open(kProbes);
+  Add({"a.mp3", "b.wav", "c.ogg", "d.flac"});
+  ClickHeader(CSortListCtrl::COL_BIT_RATE);
+  EXPECT_EQ(Column(CSortListCtrl::COL_FILE),
+            (std::vector<std::string>{"b.wav", "c.ogg", "a.mp3", "d.flac"}));
+  ClickHeader(CSortListCtrl::COL_BIT_RATE);
+  EXPECT_FALSE(window_->ListCtrl().Ascending());
+  EXPECT_EQ(Column(CSortListCtrl::COL_FILE),
+            (std::vector<std::string>{"d.flac", "a.mp3", "c.ogg", "b.wav"}));
+  // Another column starts ascending again.
+  ClickHeader(CSortListCtrl::COL_FREQ);
+  EXPECT_TRUE(window_->ListCtrl().Ascending());
+  EXPECT_EQ(Column(CSortListCtrl::COL_FILE),
+            (std::vector<std::string>{"c.ogg", "d.flac", "a.mp3", "b.wav"}));
+  ClickHeader(CSortListCtrl::COL_DURATION);
+  EXPECT_EQ(Column(CSortListCtrl::COL_DURATION),
+            (std::vector<std::string>{"", "00:59", "59:59", "1:02:05"}));
+}
+
+TEST_F(ConvertDlgTest, FormatSelectorShowsTheStoredFormatAndStoresTheChoice) {
+  struct Row {
+    uint32_t stored;
+    int selected;
+    uint32_t after;
+  };
+  for (const Row& row : {Row{1234, 0, FORMAT_MP3}, Row{FORMAT_M4A, 7, FORMAT_M4A},
+                         Row{FORMAT_AWB, 10, FORMAT_AWB}, Row{FORMAT_WMA, 2, FORMAT_WMA}}) {
+    window_.reset();  // closing writes its own format
+    root_.CreateKey("Options")->WriteNumber("OutputFormat", row.stored);
+    CConvertDlg& window = Open();
+    EXPECT_EQ(window.FormatSelector().currentIndex(), row.selected) << row.stored;
+    EXPECT_EQ(settings_.outputFormat, row.after) << row.stored;
+  }
+  QComboBox& selector = window_->FormatSelector();
+  ASSERT_EQ(selector.count(), 11);
+  EXPECT_EQ(selector.itemText(0), QStringLiteral(" to MP3"));
+  EXPECT_EQ(selector.itemText(5), QStringLiteral(" to AAC for iPod/iTunes"));
+  EXPECT_EQ(selector.itemText(10), QStringLiteral(" to AWB"));
+  selector.setCurrentIndex(3);
+  EXPECT_EQ(settings_.outputFormat, FORMAT_OGG);
+  // Closing the window stores the format (and nothing is saved before).
+  EXPECT_EQ(root_.OpenKey("Options")->ReadNumber("OutputFormat"), FORMAT_WMA);
+  window_.reset();
+  EXPECT_EQ(root_.OpenKey("Options")->ReadNumber("OutputFormat"), FORMAT_OGG);
+}
+
+TEST_F(ConvertDlgTest, ContextMenuFollowsTheSelection) {
+  Open(kProbes);
+  auto enabled = [this] {
+    std::map<std::string, bool> state;
+    const std::unique_ptr<QMenu> menu = window_->MakeContextMenu();
+    for (QAction* action : menu->actions())
+      if (!action->isSeparator()) state[action->text().toStdString()] = action->isEnabled();
+    return state;
+  };
+  auto empty = enabled();
+  EXPECT_FALSE(empty["Convert All"]);
+  EXPECT_FALSE(empty["Remove Al&l"]);
+  EXPECT_TRUE(empty["&Add Files...\tCtrl+O"]);
+  EXPECT_TRUE(empty["Add F&older"]);
+
+  Add({"a.mp3", "b.wav"});
+  window_->ListCtrl().SelectRows({1});
+  auto one = enabled();
+  EXPECT_TRUE(one["&Play Source"]);
+  EXPECT_TRUE(one["Browse &Source Folder"]);
+  EXPECT_FALSE(one["Play &Destination"]);  // not converted yet
+  EXPECT_FALSE(one["Browse Destination &Folder"]);
+  EXPECT_TRUE(one["&Remove\tDel"]);
+  EXPECT_TRUE(one["&Convert Selected"]);
+
+  window_->ListCtrl().EntryAt(1)->destinationPath = dir_.File("out/b.mp3");
+  auto converted = enabled();
+  EXPECT_TRUE(converted["Play &Destination"]);
+  EXPECT_TRUE(converted["Browse Destination &Folder"]);
+
+  window_->ListCtrl().SelectRows({0, 1});
+  auto two = enabled();
+  EXPECT_FALSE(two["&Play Source"]);
+  EXPECT_FALSE(two["Play &Destination"]);
+  EXPECT_TRUE(two["&Convert Selected"]);
+
+  // A double click plays the source.
+  window_->ListCtrl().SelectRows({1});
+  QTreeWidgetItem* item = window_->ListCtrl().topLevelItem(1);
+  const QPoint at = window_->ListCtrl().visualItemRect(item).center();
+  QTest::mouseClick(window_->ListCtrl().viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(window_->ListCtrl().viewport(), Qt::LeftButton, {}, at);
+  EXPECT_EQ(desktop_.opened, (std::vector<std::string>{"open: " + dir_.File("b.wav")}));
+}
+
+TEST_F(ConvertDlgTest, RemoveTakesTheSelectedRowsAndTheirFilesCanComeBack) {
+  CConvertDlg& window = Open(kProbes);
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QTest::keyClick(&window, Qt::Key_Delete);
+  QTest::mouseClick(window.Button("removeAll"), Qt::LeftButton);
+  EXPECT_EQ(desktop_.shown, (std::vector<std::string>{
+                                "information: You should select a file at least.",
+                                "information: There aren't files in list."}));
+
+  Add({"a.mp3", "b.wav", "c.ogg", "d.flac"});
+  window.ListCtrl().SelectRows({0, 2, 3});
+  QTest::keyClick(&window, Qt::Key_Delete);
+  EXPECT_EQ(Column(CSortListCtrl::COL_FILE), (std::vector<std::string>{"b.wav"}));
+  EXPECT_EQ(window.Entries().Size(), 1u);
+  Add({"a.mp3", "c.ogg", "d.flac", "b.wav"});
+  EXPECT_EQ(Column(CSortListCtrl::COL_FILE),
+            (std::vector<std::string>{"b.wav", "a.mp3", "c.ogg", "d.flac"}));
+
+  QTest::mouseClick(window.Button("removeAll"), Qt::LeftButton);
+  EXPECT_EQ(window.ListCtrl().RowCount(), 0);
+  EXPECT_EQ(window.Entries().Size(), 0u);
+  EXPECT_EQ(desktop_.shown.size(), 2u);
+}
+
+TEST_F(ConvertDlgTest, KeysAndHelpMenuReachTheirCommands) {
+  CConvertDlg& window = Open();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+  EXPECT_FALSE(desktop_.filters.empty()) << "Ctrl+O did not open the file dialog";
+  QTest::keyClick(&window, Qt::Key_F1);
+  ASSERT_NE(window.Help(), nullptr);
+  EXPECT_TRUE(window.Help()->isVisible());
+  EXPECT_FALSE(window.Help()->isMaximized());
+  EXPECT_EQ(window.Help()->windowTitle(), QStringLiteral("Sondrel Help"));
+
+  const std::unique_ptr<QMenu> menu = window.MakeHelpMenu();
+  for (QAction* action : menu->actions())
+    if (!action->isSeparator() && !action->text().startsWith(QStringLiteral("&Help"))) action->trigger();
+  ASSERT_EQ(desktop_.opened.size(), 4u);
+  EXPECT_EQ(desktop_.opened[0],
+            "url: mailto:?subject=Sondrel%20-%20very%20COOL%20application%21%21%21"
+            "&body=Download%20from%20https%3A%2F%2Fsondrel.vantrel.example%2F");
+  EXPECT_EQ(desktop_.opened[1], "url: mailto:support@sondrel.vantrel.example");
+  EXPECT_EQ(desktop_.opened[2], "url: https://sondrel.vantrel.example/");
+  EXPECT_EQ(desktop_.opened[3], "url: https://sondrel.vantrel.example/latest?ver=2.4&build=775");
+  ASSERT_EQ(desktop_.shown.size(), 1u);  // the about box
+}
+
+TEST_F(ConvertDlgTest, FirstStartOpensTheGuideMaximisedOnce) {
+  root_.CreateKey("Options")->DeleteValue("FirstRun");
+  CConvertDlg& first = Open();
+  ASSERT_NE(first.Help(), nullptr);
+  EXPECT_TRUE(first.Help()->isMaximized());
+  EXPECT_TRUE(first.Help()->toPlainText().contains(QStringLiteral("Sondrel")));
+  QPointer<HelpWindow> help = first.Help();
+  first.close();
+  EXPECT_FALSE(help->isVisible()) << "closing the main window leaves the guide open";
+  EXPECT_EQ(root_.OpenKey("Options")->ReadNumber("FirstRun"), 0u);
+  EXPECT_EQ(Open().Help(), nullptr);
+}
+
+TEST_F(ConvertDlgTest, ConvertButtonConvertsEveryRowAndWritesItsStatus) {
+  CConvertDlg& window = Open();
+  settings_.browseOutputFolder = 1;
+  window.AddDropped({Wav("one.wav", 1), Wav("two.wav", 1), Wav("three.wav", 1)});
+  ASSERT_EQ(window.ListCtrl().RowCount(), 3);
+  QTest::mouseClick(window.Button("convert"), Qt::LeftButton);
+
+  EXPECT_EQ(Column(CSortListCtrl::COL_STATUS),
+            (std::vector<std::string>{"one.mp3", "two.mp3", "three.mp3"}));
+  for (const char* name : {"one.mp3", "two.mp3", "three.mp3"})
+    EXPECT_GT(fs::file_size(dir_.File(std::string("out/") + name)), 1000u) << name;
+  EXPECT_TRUE(window.isEnabled());
+  EXPECT_EQ(desktop_.opened, (std::vector<std::string>{"select: " + dir_.File("out/one.mp3")}));
+  EXPECT_EQ(window.ListCtrl().EntryAt(2)->destinationPath, dir_.File("out/three.mp3"));
+}
+
+TEST_F(ConvertDlgTest, CancelDuringALongConversionLeavesNoPartialFile) {
+  CConvertDlg& window = Open();
+  window.AddDropped({Wav("long.wav", 300)});
+  // Cancel is pressed once the file's bar has moved.
+  QTimer poll;
+  bool pressed = false;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* progress = Progress();
+    if (pressed || !progress || !progress->isVisible() || progress->FileBar()->value() < 2) return;
+    pressed = true;
+    QTest::mouseClick(progress->CancelButton(), Qt::LeftButton);
+  });
+  poll.start(10);
+  window.ConvertAll();
+  poll.stop();
+
+  EXPECT_TRUE(pressed);
+  EXPECT_EQ(Column(CSortListCtrl::COL_STATUS), (std::vector<std::string>{"Cancelled"}));
+  EXPECT_TRUE(window.ListCtrl().EntryAt(0)->destinationPath.empty());
+  EXPECT_TRUE(fs::is_empty(dir_.File("out"))) << "a partial or temporary file was left";
+  EXPECT_TRUE(window.isEnabled());
+  EXPECT_EQ(Progress(), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "convert/Prompter.h"
+
+class QWidget;
+
+// Everything the window asks of the desktop: the message boxes (caption
+// "Sondrel"), the file and folder dialogs, and opening files, web pages and
+// folders. The program shows real dialogs (QtDesktop); tests replace it with
+// a scripted desktop so that nothing blocks and every text can be checked.
+class Desktop : public Prompter {
+ public:
+  // A failure that ends the program (the error icon).
+  virtual void Error(const std::string& text) = 0;
+
+  // The multi-select open-file dialog with `filters` ("MP3 Files (*.mp3)"),
+  // the first selected; the chosen files in the order given, or none when
+  // the dialog was cancelled.
+  virtual std::vector<std::string> ChooseFiles(QWidget* owner,
+                                               const std::vector<std::string>& filters) = 0;
+  // The folder picker opened on `initialFolder`; "" when nothing was chosen.
+  virtual std::string ChooseFolder(QWidget* owner, const std::string& title,
+                                   const std::string& initialFolder) = 0;
+
+  // Opens a file with the program the desktop associates with it (Play).
+  virtual bool OpenFile(const std::string& path) = 0;
+};

@@ -1,0 +1,89 @@
+#include "ui/desktop/QtDesktop.h"
+
+#include <QDBusConnection>
+#include <QDBusInterface>
+#include <QDBusReply>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStringList>
+#include <QUrl>
+
+namespace {
+
+const QString kCaption = QStringLiteral("Sondrel");
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+// Opens a web address or file through the desktop; when that fails, hands
+// it to xdg-open as one argument (never through a shell).
+bool OpenThroughDesktop(const QUrl& url) {
+  if (QDesktopServices::openUrl(url)) return true;
+  return QProcess::startDetached(QStringLiteral("xdg-open"), {url.toString()});
+}
+
+}  // namespace
+
+void QtDesktop::Information(const std::string& text) {
+  QMessageBox::information(owner_, kCaption, Text(text));
+}
+
+void QtDesktop::Exclamation(const std::string& text) {
+  QMessageBox::warning(owner_, kCaption, Text(text));
+}
+
+bool QtDesktop::YesNo(const std::string& text) {
+  return QMessageBox::question(owner_, kCaption, Text(text), QMessageBox::Yes | QMessageBox::No) ==
+         QMessageBox::Yes;
+}
+
+void QtDesktop::Error(const std::string& text) {
+  QMessageBox::critical(owner_, kCaption, Text(text));
+}
+
+bool QtDesktop::OpenUrl(const std::string& url) {
+  return OpenThroughDesktop(QUrl::fromUserInput(Text(url)));
+}
+
+bool QtDesktop::ShowInFileManager(const std::string& path) {
+  // The file manager's own interface opens the folder with the file
+  // selected; without one the folder is opened.
+  QDBusInterface manager(QStringLiteral("org.freedesktop.FileManager1"),
+                         QStringLiteral("/org/freedesktop/FileManager1"),
+                         QStringLiteral("org.freedesktop.FileManager1"),
+                         QDBusConnection::sessionBus());
+  if (manager.isValid()) {
+    const QStringList items{QUrl::fromLocalFile(Text(path)).toString()};
+    const QDBusMessage reply = manager.call(QStringLiteral("ShowItems"), items, QString());
+    if (reply.type() == QDBusMessage::ReplyMessage) return true;
+  }
+  return OpenFolder(QFileInfo(Text(path)).absolutePath().toStdString());
+}
+
+bool QtDesktop::OpenFolder(const std::string& path) {
+  return OpenThroughDesktop(QUrl::fromLocalFile(Text(path)));
+}
+
+bool QtDesktop::OpenFile(const std::string& path) {
+  return OpenThroughDesktop(QUrl::fromLocalFile(Text(path)));
+}
+
+std::vector<std::string> QtDesktop::ChooseFiles(QWidget* owner,
+                                                const std::vector<std::string>& filters) {
+  QStringList qtFilters;
+  for (const std::string& filter : filters) qtFilters << Text(filter);
+  QString selected = qtFilters.isEmpty() ? QString() : qtFilters.front();
+  const QStringList chosen = QFileDialog::getOpenFileNames(
+      owner, QString(), QString(), qtFilters.join(QStringLiteral(";;")), &selected);
+  std::vector<std::string> paths;
+  for (const QString& path : chosen) paths.push_back(path.toStdString());
+  return paths;
+}
+
+std::string QtDesktop::ChooseFolder(QWidget* owner, const std::string& title,
+                                    const std::string& initialFolder) {
+  const QString folder = QFileDialog::getExistingDirectory(owner, Text(title), Text(initialFolder));
+  return folder.toStdString();
+}

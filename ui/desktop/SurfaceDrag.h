@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+
+class QWidget;
+
+// Lets a window without a caption be moved by dragging any point of its
+// surface that is not a control: a left-button press on the window itself
+// starts the move (through the window system where it offers one, as
+// Wayland requires, else by following the mouse).
+class SurfaceDrag : public QObject {
+ public:
+  // Installs itself on `window`, which owns it.
+  explicit SurfaceDrag(QWidget* window);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QWidget* window_;
+  bool dragging_ = false;
+  QPoint offset_;
+};
+
+// A rectangle given in dialog units of the 8-point dialog font, in pixels:
+// a horizontal unit is a quarter of the font's average character width, a
+// vertical unit an eighth of its height (6 × 13 pixels at 96 dots per inch).
+inline int DialogUnitsX(int units) { return (units * 6 + 2) / 4; }
+inline int DialogUnitsY(int units) { return (units * 13 + 4) / 8; }

@@ -1,0 +1,373 @@
+#include "ui/main/ConvertDlg.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QListView>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QUrl>
+
+#include "app/ConvertSettings.h"
+#include "app/EngineStartup.h"
+#include "app/OutputFormat.h"
+#include "app/SettingsStore.h"
+#include "app/WebLinks.h"
+#include "convert/ConversionJob.h"
+#include "ui/converting/ConvertProgressDlg.h"
+#include "ui/desktop/Desktop.h"
+#include "ui/desktop/HelpWindow.h"
+#include "ui/desktop/SurfaceDrag.h"
+#include "ui/main/SortListCtrl.h"
+
+namespace {
+
+// A command button of the main window, at its place.
+struct ButtonLayout {
+  const char* name;  // object name, for tests and style sheets
+  const char* text;
+  const char* tooltip;
+  QRect rect;
+  bool bold;  // the command buttons use Tahoma 11 pixels, bold
+};
+
+const ButtonLayout kButtons[] = {
+    {"addFiles", "&Add Files", "Add files", {11, 72, 107, 27}, true},
+    {"addFolder", "Add &Folder", "Add files from a folder", {11, 115, 107, 27}, true},
+    {"removeAll", "Remove A&ll", "Remove all files in list", {11, 161, 107, 27}, true},
+    {"convert", "&Convert", "Convert all files", {11, 206, 107, 27}, true},
+    {"options", "&Options", "Options", {11, 278, 107, 27}, true},
+    {"help", "?", "Help", {624, 11, 21, 21}, false},
+    {"minimize", "_", "Minimize", {647, 11, 21, 21}, false},
+    {"close", "x", "Close", {669, 11, 21, 21}, false},
+};
+
+const QRect kListRect(137, 63, 552, 465);
+const QRect kSelectorRect(14, 239, 98, 299);
+const QRect kHomeLinkRect(9, 507, 113, 20);
+constexpr int kSelectorDropDownWidth = 160;
+
+QString Text(const char* text) { return QString::fromUtf8(text); }
+
+QFont CommandFont() {
+  QFont font(QStringLiteral("Tahoma"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(11);
+  font.setBold(true);
+  return font;
+}
+
+// "mailto:" with the given header fields, each value percent-encoded.
+std::string MailLink(const std::string& address,
+                     const std::vector<std::pair<const char*, std::string>>& fields) {
+  std::string link = "mailto:" + address;
+  char separator = '?';
+  for (const auto& [name, value] : fields) {
+    link += separator + std::string(name) + "=" +
+            QUrl::toPercentEncoding(QString::fromStdString(value)).toStdString();
+    separator = '&';
+  }
+  return link;
+}
+
+}  // namespace
+
+CConvertDlg::CConvertDlg(ConvertSettings& settings, SettingsRoot& root, EngineSession& engine,
+                         Desktop& desktop, SourceList::Prober prober)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      settings_(settings),
+      root_(root),
+      engine_(engine),
+      desktop_(desktop),
+      list_(std::move(prober)) {
+  engine_.RetrySoundFont();
+  LoadSettings(settings_, root_);
+
+  setWindowTitle(QStringLiteral("Sondrel"));
+  setFixedSize(WIDTH, HEIGHT);
+  CreateControls();
+  FillFormatSelector();
+  CreateShortcuts();
+  setAcceptDrops(true);
+  new SurfaceDrag(this);
+  if (QScreen* screen = this->screen())
+    move(screen->availableGeometry().center() - rect().center());
+
+  adder_ = std::make_unique<FileAdder>(*this, *listCtrl_, list_, settings_, root_, desktop_);
+  if (FirstRunCheck(root_)) HelpTopics(true);
+}
+
+CConvertDlg::~CConvertDlg() {
+  help_.reset();
+  listCtrl_->DeleteAllRows();
+  list_.Clear();
+  SaveSettings(settings_, GROUP_MAIN_WINDOW, root_);
+}
+
+void CConvertDlg::CreateControls() {
+  for (const ButtonLayout& layout : kButtons) {
+    auto* button = new QPushButton(Text(layout.text), this);
+    button->setObjectName(Text(layout.name));
+    button->setToolTip(Text(layout.tooltip));
+    button->setGeometry(layout.rect);
+    button->setAutoDefault(false);
+    if (layout.bold) button->setFont(CommandFont());
+  }
+  connect(Button("addFiles"), &QPushButton::clicked, this, &CConvertDlg::AddFiles);
+  connect(Button("addFolder"), &QPushButton::clicked, this, &CConvertDlg::AddFolder);
+  connect(Button("removeAll"), &QPushButton::clicked, this, &CConvertDlg::RemoveAll);
+  connect(Button("convert"), &QPushButton::clicked, this, &CConvertDlg::ConvertAll);
+  connect(Button("options"), &QPushButton::clicked, this, &CConvertDlg::OpenOptions);
+  connect(Button("help"), &QPushButton::clicked, this, &CConvertDlg::ShowHelpMenu);
+  connect(Button("minimize"), &QPushButton::clicked, this, &QWidget::showMinimized);
+  connect(Button("close"), &QPushButton::clicked, this, &QWidget::close);
+
+  auto* homeLink = new QPushButton(Text(HOME_PAGE_HOST), this);
+  homeLink->setObjectName(QStringLiteral("homePage"));
+  homeLink->setToolTip(QStringLiteral("Visit %1 Homepage").arg(QStringLiteral("Sondrel")));
+  homeLink->setGeometry(kHomeLinkRect);
+  homeLink->setFlat(true);
+  homeLink->setAutoDefault(false);
+  homeLink->setCursor(Qt::PointingHandCursor);
+  QFont linkFont = homeLink->font();
+  linkFont.setUnderline(true);
+  homeLink->setFont(linkFont);
+  connect(homeLink, &QPushButton::clicked, this, [this] { OpenWebPage(HOME_PAGE_URL); });
+
+  listCtrl_ = new CSortListCtrl(this);
+  listCtrl_->setGeometry(kListRect);
+  listCtrl_->setContextMenuPolicy(Qt::DefaultContextMenu);
+  connect(listCtrl_, &CSortListCtrl::RowActivated, this, [this](int) { PlaySource(); });
+  connect(listCtrl_, &CSortListCtrl::ContextMenuAt, this, [this](const QPoint& global) {
+    MakeContextMenu()->exec(global);
+  });
+
+  formatSelector_ = new QComboBox(this);
+  formatSelector_->setToolTip(QStringLiteral("Output format"));
+  // The rectangle includes the drop-down; the closed box has its own height.
+  formatSelector_->setGeometry(kSelectorRect.x(), kSelectorRect.y(), kSelectorRect.width(),
+                               formatSelector_->sizeHint().height());
+  formatSelector_->view()->setMinimumWidth(kSelectorDropDownWidth);
+}
+
+void CConvertDlg::FillFormatSelector() {
+  for (const OutputFormatChoice& choice : OutputFormatChoices())
+    formatSelector_->addItem(QStringLiteral(" to %1").arg(Text(choice.label)), choice.format);
+  const int row = OutputFormatChoiceIndex(settings_.outputFormat);
+  if (row < 0) settings_.outputFormat = FORMAT_MP3;
+  formatSelector_->setCurrentIndex(row < 0 ? 0 : row);
+  connect(formatSelector_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    settings_.outputFormat = index < 0 ? FORMAT_MP3 : formatSelector_->itemData(index).toUInt();
+  });
+}
+
+void CConvertDlg::CreateShortcuts() {
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this), &QShortcut::activated, this,
+          &CConvertDlg::AddFiles);
+  connect(new QShortcut(QKeySequence(Qt::Key_Delete), this), &QShortcut::activated, this,
+          &CConvertDlg::Remove);
+  connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+          [this] { HelpTopics(); });
+}
+
+QPushButton* CConvertDlg::Button(const char* objectName) const {
+  return findChild<QPushButton*>(Text(objectName), Qt::FindDirectChildrenOnly);
+}
+
+void CConvertDlg::AddFiles() { adder_->AddFiles(); }
+void CConvertDlg::AddFolder() { adder_->AddFolder(); }
+void CConvertDlg::AddDropped(const std::vector<std::string>& paths) { adder_->AddDropped(paths); }
+
+void CConvertDlg::Remove() {
+  std::vector<int> rows = listCtrl_->SelectedRows();
+  if (rows.empty()) {
+    desktop_.Information(NOTHING_SELECTED_MESSAGE);
+    return;
+  }
+  // From the last row up, so the rows still to remove keep their index.
+  for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
+    const SourceFile* entry = listCtrl_->EntryAt(*row);
+    listCtrl_->DeleteRow(*row);
+    for (size_t index = 0; index < list_.Size(); ++index) {
+      if (&list_.At(index) == entry) {
+        list_.Remove(index);
+        break;
+      }
+    }
+  }
+}
+
+void CConvertDlg::RemoveAll() {
+  if (listCtrl_->RowCount() == 0) {
+    desktop_.Information(EMPTY_LIST_MESSAGE);
+    return;
+  }
+  listCtrl_->DeleteAllRows();
+  list_.Clear();
+}
+
+void CConvertDlg::ConvertAll() {
+  if (listCtrl_->RowCount() == 0) {
+    desktop_.Information(EMPTY_LIST_MESSAGE);
+    return;
+  }
+  std::vector<int> rows(static_cast<size_t>(listCtrl_->RowCount()));
+  for (size_t row = 0; row < rows.size(); ++row) rows[row] = static_cast<int>(row);
+  RunBatch(rows);
+}
+
+void CConvertDlg::ConvertSelected() {
+  const std::vector<int> rows = listCtrl_->SelectedRows();
+  if (rows.empty()) {
+    desktop_.Information(NOTHING_SELECTED_MESSAGE);
+    return;
+  }
+  RunBatch(rows);
+}
+
+void CConvertDlg::RunBatch(const std::vector<int>& rows) {
+  std::vector<SourceFile*> entries;
+  std::vector<size_t> rowIndexes;
+  for (int row : rows) {
+    entries.push_back(listCtrl_->EntryAt(row));
+    rowIndexes.push_back(static_cast<size_t>(row));
+  }
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  {
+    CConvertProgressDlg progress(this, *listCtrl_);
+    ConversionJob job(settings_, engine_, desktop_, progress);
+    job.RunBatch(entries, rowIndexes);
+  }
+  QApplication::restoreOverrideCursor();
+}
+
+SourceFile* CConvertDlg::FirstSelectedEntry() const {
+  const std::vector<int> rows = listCtrl_->SelectedRows();
+  return rows.empty() ? nullptr : listCtrl_->EntryAt(rows.front());
+}
+
+void CConvertDlg::PlaySource() {
+  if (const SourceFile* entry = FirstSelectedEntry()) desktop_.OpenFile(entry->path);
+}
+
+void CConvertDlg::PlayDestination() {
+  const SourceFile* entry = FirstSelectedEntry();
+  if (entry && !entry->destinationPath.empty()) desktop_.OpenFile(entry->destinationPath);
+}
+
+void CConvertDlg::BrowseSourceFolder() {
+  if (const SourceFile* entry = FirstSelectedEntry()) desktop_.ShowInFileManager(entry->path);
+}
+
+void CConvertDlg::BrowseDestinationFolder() {
+  const SourceFile* entry = FirstSelectedEntry();
+  if (entry && !entry->destinationPath.empty())
+    desktop_.ShowInFileManager(entry->destinationPath);
+}
+
+void CConvertDlg::HelpTopics(bool maximized) {
+  if (help_) {
+    if (help_->isMinimized()) help_->showNormal();
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+    return;
+  }
+  help_ = std::make_unique<HelpWindow>(engine_.ProgramFolder());
+  if (maximized)
+    help_->showMaximized();
+  else
+    help_->show();
+}
+
+void CConvertDlg::OpenOptions() {
+  desktop_.Information(
+      "The options are changed with \"sondrel-cli options\" until this window offers them.");
+}
+
+void CConvertDlg::OpenWebPage(const std::string& url) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  desktop_.OpenUrl(url);
+  QApplication::restoreOverrideCursor();
+}
+
+std::unique_ptr<QMenu> CConvertDlg::MakeContextMenu() {
+  auto menu = std::make_unique<QMenu>(this);
+  const std::vector<int> selected = listCtrl_->SelectedRows();
+  const bool one = selected.size() == 1;
+  const bool some = !selected.empty();
+  const bool converted = one && !listCtrl_->EntryAt(selected.front())->destinationPath.empty();
+  const bool listed = listCtrl_->RowCount() > 0;
+  auto add = [&](const char* text, bool enabled, auto command) {
+    QAction* action = menu->addAction(Text(text));
+    action->setEnabled(enabled);
+    connect(action, &QAction::triggered, this, command);
+  };
+  add("&Play Source", one, &CConvertDlg::PlaySource);
+  add("Play &Destination", converted, &CConvertDlg::PlayDestination);
+  menu->addSeparator();
+  add("&Convert Selected", some, &CConvertDlg::ConvertSelected);
+  add("Convert All", listed, &CConvertDlg::ConvertAll);
+  menu->addSeparator();
+  add("Browse &Source Folder", one, &CConvertDlg::BrowseSourceFolder);
+  add("Browse Destination &Folder", converted, &CConvertDlg::BrowseDestinationFolder);
+  menu->addSeparator();
+  add("&Add Files...\tCtrl+O", true, &CConvertDlg::AddFiles);
+  add("Add F&older", true, &CConvertDlg::AddFolder);
+  add("&Remove\tDel", some, &CConvertDlg::Remove);
+  add("Remove Al&l", listed, &CConvertDlg::RemoveAll);
+  return menu;
+}
+
+std::unique_ptr<QMenu> CConvertDlg::MakeHelpMenu() {
+  auto menu = std::make_unique<QMenu>(this);
+  auto add = [&](const char* text, auto command) {
+    connect(menu->addAction(Text(text)), &QAction::triggered, this, command);
+  };
+  add("&Help Topics\tF1", [this] { HelpTopics(); });
+  menu->addSeparator();
+  add("&Tell A Friend", [this] {
+    OpenWebPage(MailLink("", {{"subject", "Sondrel - very COOL application!!!"},
+                              {"body", std::string("Download from ") + HOME_PAGE_URL}}));
+  });
+  add("&Feedback and Support", [this] { OpenWebPage(MailLink(SUPPORT_MAIL_ADDRESS, {})); });
+  add("Home&page", [this] { OpenWebPage(HOME_PAGE_URL); });
+  add("&Check Latest Version", [this] {
+    OpenWebPage(std::string(UPDATE_CHECK_URL) + "?ver=" + PRODUCT_VERSION +
+                "&build=" + PRODUCT_BUILD);
+  });
+  menu->addSeparator();
+  add("&About...", [this] {
+    desktop_.Information(std::string("Sondrel\nVersion ") + PRODUCT_VERSION + " (build " +
+                         PRODUCT_BUILD + ")\n" + HOME_PAGE_URL);
+  });
+  return menu;
+}
+
+void CConvertDlg::ShowHelpMenu() {
+  const QPushButton* help = Button("help");
+  MakeHelpMenu()->exec(help->mapToGlobal(help->rect().bottomLeft()));
+}
+
+void CConvertDlg::closeEvent(QCloseEvent* event) {
+  if (help_) help_->close();
+  event->accept();
+}
+
+void CConvertDlg::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CConvertDlg::dropEvent(QDropEvent* event) {
+  std::vector<std::string> paths;
+  for (const QUrl& url : event->mimeData()->urls())
+    if (url.isLocalFile()) paths.push_back(url.toLocalFile().toStdString());
+  event->acceptProposedAction();
+  if (!paths.empty()) AddDropped(paths);
+}

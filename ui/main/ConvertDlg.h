@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "source/SourceList.h"
+#include "ui/adding/FileAdder.h"
+
+class CSortListCtrl;
+class Desktop;
+class EngineSession;
+class HelpWindow;
+class QComboBox;
+class QMenu;
+class QPushButton;
+class SettingsRoot;
+struct ConvertSettings;
+
+// The program's main window: the file list, the command buttons, the
+// output-format selector, the Help menu and the list's context menu. It
+// owns the list's entries and hands the convert commands to the conversion
+// batch. It has no system frame: three small buttons in its top-right corner
+// stand in for the caption, and dragging its surface moves it.
+class CConvertDlg : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int WIDTH = 699;
+  static constexpr int HEIGHT = 538;
+
+  // `settings` are loaded from `root` here; the window keeps both for its
+  // lifetime. The SoundFont of the engine's program folder is set up first.
+  // Files are probed through `prober` (OpenSource with the program's
+  // readers).
+  CConvertDlg(ConvertSettings& settings, SettingsRoot& root, EngineSession& engine,
+              Desktop& desktop, SourceList::Prober prober);
+  ~CConvertDlg() override;
+
+  // The commands.
+  void AddFiles();
+  void AddFolder();
+  void AddDropped(const std::vector<std::string>& paths);
+  void Remove();
+  void RemoveAll();
+  void ConvertAll();
+  void ConvertSelected();
+  void PlaySource();
+  void PlayDestination();
+  void BrowseSourceFolder();
+  void BrowseDestinationFolder();
+  void HelpTopics(bool maximized = false);
+  void OpenOptions();
+
+  // The menus as they would drop down now, with their enable rules applied.
+  std::unique_ptr<QMenu> MakeContextMenu();
+  std::unique_ptr<QMenu> MakeHelpMenu();
+
+  CSortListCtrl& ListCtrl() { return *listCtrl_; }
+  QComboBox& FormatSelector() { return *formatSelector_; }
+  SourceList& Entries() { return list_; }
+  HelpWindow* Help() const { return help_.get(); }
+  // The Add Files, Add Folder, Remove All, Convert and Options buttons, the
+  // home-page link and the Help, Minimize and Close caption buttons.
+  QPushButton* Button(const char* objectName) const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void CreateControls();
+  void FillFormatSelector();
+  void CreateShortcuts();
+  void RunBatch(const std::vector<int>& rows);
+  // The first selected row's entry, or null.
+  SourceFile* FirstSelectedEntry() const;
+  void OpenWebPage(const std::string& url);
+  void ShowHelpMenu();
+
+  ConvertSettings& settings_;
+  SettingsRoot& root_;
+  EngineSession& engine_;
+  Desktop& desktop_;
+  SourceList list_;
+  CSortListCtrl* listCtrl_ = nullptr;
+  QComboBox* formatSelector_ = nullptr;
+  std::unique_ptr<FileAdder> adder_;
+  std::unique_ptr<HelpWindow> help_;
+};

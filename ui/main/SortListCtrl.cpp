@@ -1,0 +1,141 @@
+#include "ui/main/SortListCtrl.h"
+
+#include <QContextMenuEvent>
+#include <QHeaderView>
+
+#include <algorithm>
+
+#include "source/SourceFile.h"
+
+namespace {
+
+struct ColumnLayout {
+  const char* header;
+  int width;
+  Qt::Alignment alignment;
+  ColumnSortType sortType;
+};
+
+const ColumnLayout kColumns[CSortListCtrl::COLUMN_COUNT] = {
+    {"File", 152, Qt::AlignLeft, SORT_TEXT},
+    {"Duration", 65, Qt::AlignRight, SORT_MIN_SEC},
+    {"Bit Rate", 65, Qt::AlignRight, SORT_NUMBER},
+    {"Freq.", 65, Qt::AlignRight, SORT_NUMBER},
+    {"Channels", 60, Qt::AlignLeft, SORT_TEXT},
+    {"Status", 145, Qt::AlignLeft, SORT_TEXT},
+};
+
+// The entry a row refers to is kept in the row's first cell.
+constexpr int kEntryRole = Qt::UserRole + 1;
+
+}  // namespace
+
+CSortListCtrl::CSortListCtrl(QWidget* parent) : QTreeWidget(parent) {
+  setColumnCount(COLUMN_COUNT);
+  setRootIsDecorated(false);
+  setItemsExpandable(false);
+  setUniformRowHeights(true);
+  setAllColumnsShowFocus(true);
+  setSelectionMode(QAbstractItemView::ExtendedSelection);
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setSortingEnabled(false);
+
+  QTreeWidgetItem* header = headerItem();
+  for (int column = 0; column < COLUMN_COUNT; ++column) {
+    header->setText(column, QString::fromLatin1(kColumns[column].header));
+    header->setTextAlignment(column, kColumns[column].alignment | Qt::AlignVCenter);
+    setColumnWidth(column, kColumns[column].width);
+    SetColumnSortType(column, kColumns[column].sortType);
+  }
+  this->header()->setStretchLastSection(false);
+  this->header()->setSectionsClickable(true);
+  this->header()->setSortIndicatorShown(false);
+  connect(this->header(), &QHeaderView::sectionClicked, this, &CSortListCtrl::SortByColumn);
+  connect(this, &QTreeWidget::itemDoubleClicked, this,
+          [this](QTreeWidgetItem* item, int) { Q_EMIT RowActivated(indexOfTopLevelItem(item)); });
+}
+
+void CSortListCtrl::SetColumnSortType(int column, ColumnSortType type) {
+  if (column < 0 || column >= MAX_SORT_COLUMNS) return;
+  columnTypes_[column] = type;
+}
+
+int CSortListCtrl::AppendEntry(SourceFile* entry) {
+  auto* item = new QTreeWidgetItem;
+  const std::string cells[COLUMN_COUNT] = {
+      FileCellText(entry->path),        DurationCellText(entry->duration),
+      BitRateCellText(entry->bitRate),  FreqCellText(entry->sampleRate),
+      ChannelsCellText(*entry),         std::string()};
+  for (int column = 0; column < COLUMN_COUNT; ++column) {
+    item->setText(column, QString::fromStdString(cells[column]));
+    item->setTextAlignment(column, kColumns[column].alignment | Qt::AlignVCenter);
+  }
+  item->setData(COL_FILE, kEntryRole, QVariant::fromValue(static_cast<void*>(entry)));
+  addTopLevelItem(item);
+  scrollToItem(item);
+  return indexOfTopLevelItem(item);
+}
+
+SourceFile* CSortListCtrl::EntryAt(int row) const {
+  const QTreeWidgetItem* item = topLevelItem(row);
+  return item ? static_cast<SourceFile*>(item->data(COL_FILE, kEntryRole).value<void*>()) : nullptr;
+}
+
+QString CSortListCtrl::CellText(int row, int column) const {
+  const QTreeWidgetItem* item = topLevelItem(row);
+  return item ? item->text(column) : QString();
+}
+
+void CSortListCtrl::SetCellText(int row, int column, const QString& text) {
+  if (QTreeWidgetItem* item = topLevelItem(row)) item->setText(column, text);
+}
+
+std::vector<int> CSortListCtrl::SelectedRows() const {
+  std::vector<int> rows;
+  for (const QModelIndex& index : selectionModel()->selectedRows()) rows.push_back(index.row());
+  std::sort(rows.begin(), rows.end());
+  return rows;
+}
+
+void CSortListCtrl::SelectRows(const std::vector<int>& rows) {
+  clearSelection();
+  for (int row : rows)
+    if (QTreeWidgetItem* item = topLevelItem(row)) item->setSelected(true);
+}
+
+void CSortListCtrl::DeleteRow(int row) { delete takeTopLevelItem(row); }
+
+void CSortListCtrl::DeleteAllRows() { clear(); }
+
+void CSortListCtrl::ScrollToRow(int row) {
+  if (QTreeWidgetItem* item = topLevelItem(row)) scrollToItem(item);
+}
+
+void CSortListCtrl::SortByColumn(int column) {
+  if (column < 0 || column >= COLUMN_COUNT) return;
+  ascending_ = column != sortColumn_ || !ascending_;
+  sortColumn_ = column;
+
+  // The rows are taken out, ordered by the column's comparison and put back;
+  // rows that compare equal keep their order.
+  std::vector<QTreeWidgetItem*> items;
+  items.reserve(static_cast<size_t>(topLevelItemCount()));
+  const QList<QTreeWidgetItem*> selected = selectedItems();
+  while (topLevelItemCount() > 0) items.push_back(takeTopLevelItem(0));
+  const ColumnSortType type = columnTypes_[column];
+  const bool ascending = ascending_;
+  std::stable_sort(items.begin(), items.end(), [&](QTreeWidgetItem* a, QTreeWidgetItem* b) {
+    const int order = CompareCells(type, a->text(column), b->text(column));
+    return ascending ? order < 0 : order > 0;
+  });
+  for (QTreeWidgetItem* item : items) addTopLevelItem(item);
+  for (QTreeWidgetItem* item : selected) item->setSelected(true);
+}
+
+void CSortListCtrl::contextMenuEvent(QContextMenuEvent* event) {
+  const QPoint global = event->reason() == QContextMenuEvent::Keyboard
+                            ? mapToGlobal(rect().center())
+                            : event->globalPos();
+  event->accept();
+  Q_EMIT ContextMenuAt(global);
+}

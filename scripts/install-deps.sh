@@ -2,6 +2,7 @@
 # Installs every Debian package Sondrel builds, runs or tests with.
 #   scripts/install-deps.sh          build, run and test packages
 #   scripts/install-deps.sh --bench  the same plus the benchmark tools
+#   scripts/install-deps.sh --screenshots  the same plus a virtual X display
 # Idempotent: when all packages are present it does nothing; the package
 # index is refreshed only when something has to be installed.
 set -euo pipefail
@@ -27,9 +28,15 @@ bench_packages=(
   hyperfine fluidsynth time
 )
 
-if [[ "${1:-}" == "--bench" ]]; then
-  packages+=("${bench_packages[@]}")
-fi
+# What scripts/screenshots.sh needs to show the windows without a screen.
+screenshot_packages=(
+  xvfb xauth
+)
+
+case "${1:-}" in
+  --bench) packages+=("${bench_packages[@]}") ;;
+  --screenshots) packages+=("${screenshot_packages[@]}") ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

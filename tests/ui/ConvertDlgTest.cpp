@@ -22,6 +22,7 @@
 #include "source/SourceKind.h"
 #include "support/AudioFixtures.h"
 #include "support/ProgramFolder.h"
+#include "support/RunProcess.h"
 #include "support/TempDir.h"
 #include "ui/converting/ConvertProgressDlg.h"
 #include "ui/desktop/HelpWindow.h"
@@ -309,10 +310,10 @@ TEST_F(ConvertDlgTest, KeysAndHelpMenuReachTheirCommands) {
   ASSERT_EQ(desktop_.opened.size(), 4u);
   EXPECT_EQ(desktop_.opened[0],
             "url: mailto:?subject=Sondrel%20-%20very%20COOL%20application%21%21%21"
-            "&body=Download%20from%20https%3A%2F%2Fsondrel.vantrel.example%2F");
-  EXPECT_EQ(desktop_.opened[1], "url: mailto:support@sondrel.vantrel.example");
-  EXPECT_EQ(desktop_.opened[2], "url: https://sondrel.vantrel.example/");
-  EXPECT_EQ(desktop_.opened[3], "url: https://sondrel.vantrel.example/latest?ver=2.4&build=775");
+            "&body=Download%20from%20https%3A%2F%2Fsondrel.example%2F");
+  EXPECT_EQ(desktop_.opened[1], "url: mailto:support@sondrel.example");
+  EXPECT_EQ(desktop_.opened[2], "url: https://sondrel.example/");
+  EXPECT_EQ(desktop_.opened[3], "url: https://sondrel.example/latest?ver=2.4&build=775");
   ASSERT_EQ(desktop_.shown.size(), 1u);  // the about box
 }
 
@@ -367,6 +368,18 @@ TEST_F(ConvertDlgTest, CancelDuringALongConversionLeavesNoPartialFile) {
   EXPECT_TRUE(fs::is_empty(dir_.File("out"))) << "a partial or temporary file was left";
   EXPECT_TRUE(window.isEnabled());
   EXPECT_EQ(Progress(), nullptr);
+}
+
+
+TEST(SondrelProgramTest, WithoutADisplayPointsToTheCommandLine) {
+  const ProcessResult result = RunProcess(std::string(SONDREL_BINARY_DIR) + "/sondrel", {},
+                                          {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""},
+                                           {"QT_QPA_PLATFORM", ""}},
+                                          60);
+  EXPECT_EQ(result.exitCode, 1) << result.err;
+  EXPECT_NE(result.err.find("Use the command line instead: sondrel-cli --help"),
+            std::string::npos)
+      << result.err;
 }
 
 }  // namespace

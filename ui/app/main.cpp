@@ -1,5 +1,7 @@
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -8,8 +10,29 @@
 #include "ui/desktop/QtDesktop.h"
 #include "ui/desktop/SondrelStyle.h"
 
+namespace {
+
+// True when a window can be shown: a display server to connect to, or a Qt
+// platform chosen explicitly (offscreen, for example).
+bool HasDisplay() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    const char* value = std::getenv(name);
+    if (value && *value) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   IgnoreFileSizeSignal();
+  if (!HasDisplay()) {
+    std::fputs(
+        "sondrel: there is no display to open the window on (DISPLAY and WAYLAND_DISPLAY are "
+        "unset).\nUse the command line instead: sondrel-cli --help\n",
+        stderr);
+    return 1;
+  }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Sondrel"));
   QApplication::setStyle(new SondrelStyle);

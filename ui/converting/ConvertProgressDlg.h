@@ -41,6 +41,7 @@ class CConvertProgressDlg : public QWidget, public ConversionProgress {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   QWidget* mainWindow_;

@@ -135,6 +135,8 @@ void CConvertDlg::CreateControls() {
   homeLink->setFlat(true);
   homeLink->setAutoDefault(false);
   homeLink->setCursor(Qt::PointingHandCursor);
+  homeLink->setStyleSheet(
+      QStringLiteral("QPushButton { text-align: left; padding: 0; border: none; color: #0645ad; }"));
   QFont linkFont = homeLink->font();
   linkFont.setUnderline(true);
   homeLink->setFont(linkFont);

@@ -1,0 +1,128 @@
+// Takes the README's screenshots of the real windows: run under a display
+// server (scripts/screenshots.sh starts one with xvfb-run), with the folder
+// to write the PNG files to as its argument. The list is filled with files
+// made here: a MIDI song, MP3, OGG, FLAC and WAV files.
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QScreen>
+#include <QTimer>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "app/ConvertSettings.h"
+#include "app/EngineStartup.h"
+#include "codecs/readers/ProgramReaders.h"
+#include "platform/settings/IniSettingsKey.h"
+#include "source/OpenSource.h"
+#include "support/AudioFixtures.h"
+#include "support/MidiFixtures.h"
+#include "support/ProgramFolder.h"
+#include "support/RunProcess.h"
+#include "support/TempDir.h"
+#include "ui/converting/ConvertProgressDlg.h"
+#include "ui/desktop/QtDesktop.h"
+#include "ui/desktop/SondrelStyle.h"
+#include "ui/main/ConvertDlg.h"
+#include "ui/main/SortListCtrl.h"
+
+namespace {
+
+// Saves the screen area `area` as `name` in `folder`.
+bool Save(const QString& folder, const char* name, const QRect& area) {
+  QApplication::processEvents();
+  const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(),
+                                                                    area.width(), area.height());
+  const QString path = folder + QLatin1Char('/') + QString::fromLatin1(name);
+  const bool saved = shot.save(path);
+  std::printf("%s %s\n", saved ? "wrote" : "could not write", path.toStdString().c_str());
+  return saved;
+}
+
+bool Tool(const std::string& program, const std::vector<std::string>& args) {
+  return RunProcess(program, args).exitCode == 0;
+}
+
+// The songs of the list, made from sines and one MIDI song.
+std::vector<std::string> MakeSongs(const TempDir& dir) {
+  const std::string wav = dir.File("source.wav");
+  WriteWav16(wav, 44100, 2, SineWave(44100 * 40, 2, 44100, 440, 0.3));
+  std::vector<std::string> songs;
+  auto add = [&](const std::string& name, const std::string& program,
+                 std::vector<std::string> args) {
+    args.push_back(dir.File(name));
+    if (Tool(program, args)) songs.push_back(dir.File(name));
+  };
+  WriteFileText(dir.File("Prelude in C.mid"), OneNoteSong(500000, 150));
+  songs.push_back(dir.File("Prelude in C.mid"));
+  add("Evening Rain.mp3", "lame", {"--quiet", "-b", "192", wav});
+  add("Harbour Lights.ogg", "ffmpeg", {"-v", "error", "-i", wav, "-c:a", "libvorbis", "-q:a", "5"});
+  add("Field Recording.flac", "ffmpeg", {"-v", "error", "-i", wav, "-ar", "48000", "-ac", "1"});
+  const std::string memo = dir.File("Voice Memo.wav");
+  WriteWav16(memo, 22050, 1, SineWave(22050 * 75, 1, 22050, 300, 0.3));
+  songs.push_back(memo);
+  const std::string concert = dir.File("Live Concert.wav");
+  WriteWav16(concert, 44100, 2, SineWave(44100 * 240, 2, 44100, 220, 0.3));
+  songs.push_back(concert);
+  return songs;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setStyle(new SondrelStyle);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: sondrel-screenshots FOLDER\n");
+    return 2;
+  }
+  const QString folder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+  QDir().mkpath(folder);
+
+  TempDir dir;
+  IniSettingsRoot root(dir.File("Sondrel.conf"));
+  root.CreateKey("Options")->WriteNumber("FirstRun", 0);
+  ConvertSettings settings(dir.File("docs"));
+  EngineSession engine(BuildProgramFolder());
+  const SourceReaders readers = ProgramReaders();
+  QtDesktop desktop;
+  CConvertDlg window(settings, root, engine, desktop,
+                     [&readers](const std::string& path, int32_t kind) {
+                       return OpenSource(path, kind, 0, false, readers);
+                     });
+  desktop.SetOwner(&window);
+  settings.destOutputFolderOpt = DEST_CUSTOM_FOLDER;
+  settings.destSpecifiedFolder = dir.File("out");
+  settings.browseOutputFolder = 0;
+  std::filesystem::create_directories(dir.File("out"));
+  window.move(40, 40);
+  window.show();
+
+  window.AddDropped(MakeSongs(dir));
+  bool ok = Save(folder, "main-window-list.png", window.frameGeometry());
+
+  // The conversion window, over the main window, while the long file
+  // converts.
+  bool shotTaken = false;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      auto* progress = qobject_cast<CConvertProgressDlg*>(widget);
+      if (shotTaken || !progress || !progress->isVisible()) continue;
+      if (progress->BatchBar()->value() < progress->BatchBar()->maximum() ||
+          progress->FileBar()->value() * 10 < progress->FileBar()->maximum() * 4)
+        continue;
+      shotTaken = true;
+      ok = Save(folder, "conversion-progress.png", window.frameGeometry()) && ok;
+    }
+  });
+  poll.start(20);
+  window.ConvertAll();
+  poll.stop();
+  ok = ok && shotTaken;
+  ok = Save(folder, "main-window-converted.png", window.frameGeometry()) && ok;
+  return ok ? 0 : 1;
+}

@@ -1,6 +1,7 @@
 #include "ui/adding/FileAdder.h"
 
 #include <QApplication>
+#include <QProgressBar>
 #include <QWidget>
 
 #include <filesystem>
@@ -9,8 +10,38 @@
 #include "app/SettingsStore.h"
 #include "source/FileCollector.h"
 #include "source/SourceList.h"
+#include "ui/adding/AddProgressDlg.h"
+#include "ui/adding/OpenFileFilters.h"
 #include "ui/desktop/Desktop.h"
 #include "ui/main/SortListCtrl.h"
+
+namespace {
+
+// An application-wide cursor for the life of the object. The wait cursor
+// covers the commands; dialogs and messages shown meanwhile push the normal
+// cursor over it, since the override would cover them too.
+class CursorOverride {
+ public:
+  explicit CursorOverride(Qt::CursorShape shape) { QApplication::setOverrideCursor(shape); }
+  ~CursorOverride() { QApplication::restoreOverrideCursor(); }
+  CursorOverride(const CursorOverride&) = delete;
+  CursorOverride& operator=(const CursorOverride&) = delete;
+};
+
+// Keeps the main window disabled for the life of the object, so that no
+// command starts while files are added, whatever way the run ends.
+class WindowDisabled {
+ public:
+  explicit WindowDisabled(QWidget& window) : window_(window) { window_.setEnabled(false); }
+  ~WindowDisabled() { window_.setEnabled(true); }
+  WindowDisabled(const WindowDisabled&) = delete;
+  WindowDisabled& operator=(const WindowDisabled&) = delete;
+
+ private:
+  QWidget& window_;
+};
+
+}  // namespace
 
 FileAdder::FileAdder(QWidget& mainWindow, CSortListCtrl& listCtrl, SourceList& list,
                      ConvertSettings& settings, SettingsRoot& root, Desktop& desktop)
@@ -22,27 +53,40 @@ FileAdder::FileAdder(QWidget& mainWindow, CSortListCtrl& listCtrl, SourceList& l
       desktop_(desktop) {}
 
 void FileAdder::AddFiles() {
-  const std::vector<std::string> chosen =
-      desktop_.ChooseFiles(&mainWindow_, {"All Files (*)"});
+  const CursorOverride wait(Qt::WaitCursor);
+  std::vector<std::string> chosen;
+  {
+    const CursorOverride normal(Qt::ArrowCursor);
+    chosen = desktop_.ChooseFiles(&mainWindow_, OpenFileFilters());
+  }
   if (chosen.empty()) return;
   QCoreApplication::processEvents();
-  // Files chosen in the dialog bypass the extension filter.
   AddFileList(chosen);
 }
 
 void FileAdder::AddFolder() {
-  const std::string folder =
-      desktop_.ChooseFolder(&mainWindow_, "Please choose a folder:", settings_.folder);
+  const CursorOverride wait(Qt::WaitCursor);
+  std::string folder;
+  {
+    const CursorOverride normal(Qt::ArrowCursor);
+    folder = desktop_.ChooseFolder(&mainWindow_, "Please choose a folder:", settings_.folder);
+  }
   if (folder.empty()) return;
+  // Stored at once: the next Add Folder opens here even if this run is
+  // cancelled or the program ends meanwhile.
   settings_.folder = folder;
   SaveSettings(settings_, GROUP_FOLDER, root_);
   QCoreApplication::processEvents();
-  AddFileList(CollectFiles(folder, settings_.enableExtFilter != 0, settings_.extensionFilter));
+  SearchAndAdd({folder});
 }
 
-void FileAdder::AddDropped(const std::vector<std::string>& paths) {
-  std::vector<std::string> collected;
+void FileAdder::AddDropped(const std::vector<std::string>& paths) { SearchAndAdd(paths); }
+
+void FileAdder::SearchAndAdd(const std::vector<std::string>& paths) {
+  std::unique_ptr<CAddProgressDlg> progress = OpenProgress("Searching files...");
+  QCoreApplication::processEvents();
   const bool filterOn = settings_.enableExtFilter != 0;
+  std::vector<std::string> collected;
   for (const std::string& path : paths) {
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) {
@@ -50,28 +94,49 @@ void FileAdder::AddDropped(const std::vector<std::string>& paths) {
         collected.push_back(std::move(file));
     } else if (std::optional<std::string> accepted =
                    FilterPath(path, filterOn, settings_.extensionFilter)) {
-      collected.push_back(*accepted);
+      collected.push_back(std::move(*accepted));
     }
   }
-  if (!collected.empty()) AddFileList(collected);
+  if (!collected.empty()) AddFileList(collected, std::move(progress));
 }
 
-void FileAdder::AddFileList(const std::vector<std::string>& paths) {
-  mainWindow_.setEnabled(false);
+void FileAdder::AddFileList(const std::vector<std::string>& paths,
+                            std::unique_ptr<CAddProgressDlg> progress) {
   LoadFailures failures;
-  for (const std::string& path : paths) {
-    switch (list_.AddOneFile(path)) {
-      case SourceList::AddResult::ADDED:
-        listCtrl_.AppendEntry(list_.Entries().back().get());
-        break;
-      case SourceList::AddResult::FAILED:
-        failures.Add(path);
-        break;
-      case SourceList::AddResult::ALREADY_LISTED:
-        break;
-    }
+  {
+    const WindowDisabled disabled(mainWindow_);
+    if (!progress) progress = OpenProgress("");
+    const int count = static_cast<int>(paths.size());
+    progress->Bar()->setRange(0, count);
+    progress->Bar()->setValue(0);
     QCoreApplication::processEvents();
+    for (int index = 0; index < count; ++index) {
+      progress->SetText(QString::asprintf("Adding file %d of %d...", index + 1, count));
+      progress->Bar()->setValue(index + 1);
+      const std::string& path = paths[static_cast<size_t>(index)];
+      switch (list_.AddOneFile(path)) {
+        case SourceList::AddResult::ADDED:
+          listCtrl_.AppendEntry(list_.Entries().back().get());
+          break;
+        case SourceList::AddResult::FAILED:
+          failures.Add(path);
+          break;
+        case SourceList::AddResult::ALREADY_LISTED:
+          break;
+      }
+      // Repaints the window and lets Cancel be pressed.
+      QCoreApplication::processEvents();
+      if (progress->CancelRequested()) break;
+    }
+    progress.reset();
   }
-  mainWindow_.setEnabled(true);
-  if (!failures.Empty()) desktop_.Exclamation(failures.Message());
+  if (failures.Empty()) return;
+  const CursorOverride normal(Qt::ArrowCursor);
+  desktop_.Exclamation(failures.Message());
+}
+
+std::unique_ptr<CAddProgressDlg> FileAdder::OpenProgress(const char* text) {
+  auto progress = std::make_unique<CAddProgressDlg>(&mainWindow_);
+  progress->Open(QString::fromUtf8(text));
+  return progress;
 }

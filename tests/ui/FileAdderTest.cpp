@@ -88,10 +88,10 @@ class FileAdderTest : public ::testing::Test {
   ~FileAdderTest() override { window_.reset(); }
 
   CConvertDlg& Open() {
-    window_ = std::make_unique<CConvertDlg>(
-        settings_, root_, engine_, desktop_, [this](const std::string& path, int32_t kind) {
-          return OpenSource(path, kind, 0, false, readers_);
-        });
+    window_ = std::make_unique<CConvertDlg>(settings_, root_, engine_, desktop_,
+                                            [this](const std::string& path, int32_t kind) {
+                                              return OpenSource(path, kind, 0, false, readers_);
+                                            });
     window_->show();
     return *window_;
   }
@@ -196,6 +196,8 @@ TEST_P(DropRulesTest, DroppedItemsPassTheFilterAndShortcutRules) {
   EXPECT_EQ(AddWindow(), nullptr);
 }
 
+// One row per line.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Drops, DropRulesTest,
     ::testing::Values(
@@ -217,6 +219,7 @@ INSTANTIATE_TEST_SUITE_P(
         DropCase{"FilteredFileDroppedAlone", true, "wav", {"music/song.mp3", "tree/a.wav"},
                  {"tree/a.wav"}, {}}),
     [](const ::testing::TestParamInfo<DropCase>& row) { return row.param.name; });
+// clang-format on
 
 TEST_F(FileAdderTest, FifteenUnreadableFilesNameTenAndMoreFiles) {
   for (int i = 1; i <= 15; ++i) Text("bad/bad" + std::to_string(100 + i) + ".wav", "RIFF junk");
@@ -224,7 +227,8 @@ TEST_F(FileAdderTest, FifteenUnreadableFilesNameTenAndMoreFiles) {
   window_->AddDropped({dir_.File("bad")});
 
   std::string message = kFailed;
-  for (int i = 1; i <= 10; ++i) message += dir_.File("bad/bad" + std::to_string(100 + i) + ".wav") + "\n";
+  for (int i = 1; i <= 10; ++i)
+    message += dir_.File("bad/bad" + std::to_string(100 + i) + ".wav") + "\n";
   message += "<more files>...\n";
   EXPECT_EQ(desktop_.shown, std::vector<std::string>{message});
   EXPECT_EQ(window_->ListCtrl().RowCount(), 0);
@@ -245,8 +249,8 @@ TEST_F(FileAdderTest, CancelStopsAfterTheCurrentFileAndReportsFailuresSoFar) {
   window_->AddDropped({dir_.File("in")});
 
   EXPECT_EQ(Listed(), std::vector<std::string>{"in/2.wav"});
-  EXPECT_EQ(desktop_.shown,
-            std::vector<std::string>{kFailed + dir_.File("in/1.wav") + "\n" + dir_.File("in/3.wav") + "\n"});
+  EXPECT_EQ(desktop_.shown, std::vector<std::string>{kFailed + dir_.File("in/1.wav") + "\n" +
+                                                     dir_.File("in/3.wav") + "\n"});
   ASSERT_FALSE(watch.texts.empty());
   EXPECT_EQ(watch.texts.back(), "Adding file 3 of 5...");
   EXPECT_TRUE(window_->isEnabled());
@@ -278,7 +282,8 @@ TEST_P(AddFilesTest, ChosenFilesAreListedOnce) {
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   ASSERT_EQ(desktop_.filters.size(), 49u);
   EXPECT_EQ(desktop_.filters.front(), "All Files (*.*) (*)");
-  EXPECT_EQ(desktop_.filters[5], "AIFF Files (*.aiff;*.aif;*.aifc;*.afc) (*.aiff *.aif *.aifc *.afc)");
+  EXPECT_EQ(desktop_.filters[5],
+            "AIFF Files (*.aiff;*.aif;*.aifc;*.afc) (*.aiff *.aif *.aifc *.afc)");
   EXPECT_EQ(desktop_.filters[21], "Microsoft Digital Video Recording (*.dvr-ms) (*.dvr-ms)");
   EXPECT_EQ(desktop_.filters.back(), "YUV Video File (*.yuv) (*.yuv)");
 }
@@ -289,8 +294,8 @@ INSTANTIATE_TEST_SUITE_P(
         ChooseCase{"OneFile", {"in/a.wav"}, {"in/a.wav"}},
         ChooseCase{"SeveralFiles", {"in/b.mp3", "in/a.wav"}, {"in/b.mp3", "in/a.wav"}},
         ChooseCase{"AnyExtension", {"in/tune.data"}, {"in/tune.data"}},
-        ChooseCase{"SameFileTwice", {"in/a.wav", "in/./a.wav", "alias/a.wav", "in/a.wav"},
-                   {"in/a.wav"}}),
+        ChooseCase{
+            "SameFileTwice", {"in/a.wav", "in/./a.wav", "alias/a.wav", "in/a.wav"}, {"in/a.wav"}}),
     [](const ::testing::TestParamInfo<ChooseCase>& row) { return row.param.name; });
 
 TEST_F(FileAdderTest, AddFolderStoresTheFolderAtOnceAndShowsItsProgress) {
@@ -312,13 +317,14 @@ TEST_F(FileAdderTest, AddFolderStoresTheFolderAtOnceAndShowsItsProgress) {
   };
   window_->AddFolder();
 
-  EXPECT_EQ(desktop_.shown,
-            std::vector<std::string>{"choose folder: Please choose a folder: at " + dir_.File("before")});
+  EXPECT_EQ(desktop_.shown, std::vector<std::string>{"choose folder: Please choose a folder: at " +
+                                                     dir_.File("before")});
   EXPECT_NE(settingsMeanwhile.find("Folder=" + dir_.File("music")), std::string::npos)
       << settingsMeanwhile;
-  EXPECT_EQ(watch.texts, (std::vector<std::string>{"Searching files...", "Adding file 1 of 5...",
-                                                    "Adding file 2 of 5...", "Adding file 3 of 5...",
-                                                    "Adding file 4 of 5...", "Adding file 5 of 5..."}));
+  EXPECT_EQ(watch.texts,
+            (std::vector<std::string>{"Searching files...", "Adding file 1 of 5...",
+                                      "Adding file 2 of 5...", "Adding file 3 of 5...",
+                                      "Adding file 4 of 5...", "Adding file 5 of 5..."}));
   EXPECT_EQ(size, QSize(DialogUnitsX(320), DialogUnitsY(62)));
   EXPECT_TRUE(ownWindow);
   EXPECT_FALSE(watch.mainEnabledMeanwhile);

@@ -50,7 +50,9 @@ void CAddProgressDlg::Open(const QString& text) {
   raise();
 }
 
-void CAddProgressDlg::SetText(const QString& text) { line_->setText(text); }
+void CAddProgressDlg::SetText(const QString& text) {
+  line_->setText(text);
+}
 
 void CAddProgressDlg::keyPressEvent(QKeyEvent* event) {
   // Enter and Escape neither close the window nor cancel: only the button

@@ -80,7 +80,9 @@ void FileAdder::AddFolder() {
   SearchAndAdd({folder});
 }
 
-void FileAdder::AddDropped(const std::vector<std::string>& paths) { SearchAndAdd(paths); }
+void FileAdder::AddDropped(const std::vector<std::string>& paths) {
+  SearchAndAdd(paths);
+}
 
 void FileAdder::SearchAndAdd(const std::vector<std::string>& paths) {
   std::unique_ptr<CAddProgressDlg> progress = OpenProgress("Searching files...");

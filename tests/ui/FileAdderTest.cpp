@@ -330,6 +330,7 @@ TEST_F(FileAdderTest, AddFolderStoresTheFolderAtOnceAndShowsItsProgress) {
   EXPECT_FALSE(watch.mainEnabledMeanwhile);
   EXPECT_TRUE(watch.waitCursorMeanwhile);
   EXPECT_EQ(window_->ListCtrl().RowCount(), 5);
+  EXPECT_TRUE(window_->ListCtrl().updatesEnabled());
   EXPECT_TRUE(window_->isEnabled());
   EXPECT_EQ(AddWindow(), nullptr);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);

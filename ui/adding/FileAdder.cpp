@@ -1,6 +1,7 @@
 #include "ui/adding/FileAdder.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QProgressBar>
 #include <QWidget>
 
@@ -39,6 +40,37 @@ class WindowDisabled {
 
  private:
   QWidget& window_;
+};
+
+// Repaints the list at most once a frame while files are added: each
+// appended row scrolls it, and repainting it after every file would cost
+// more than probing the file. The add window still repaints after every
+// file; the list is repainted whole when the run ends.
+class ListFrames {
+ public:
+  explicit ListFrames(QWidget& list) : list_(list) {
+    list_.setUpdatesEnabled(false);
+    clock_.start();
+  }
+  ~ListFrames() { list_.setUpdatesEnabled(true); }
+  ListFrames(const ListFrames&) = delete;
+  ListFrames& operator=(const ListFrames&) = delete;
+
+  // Dispatches pending events, repainting the list when a frame is due.
+  void ProcessEvents() {
+    const bool frame = clock_.elapsed() >= kFrameMs;
+    if (frame) {
+      list_.setUpdatesEnabled(true);
+      clock_.restart();
+    }
+    QCoreApplication::processEvents();
+    if (frame) list_.setUpdatesEnabled(false);
+  }
+
+ private:
+  static constexpr qint64 kFrameMs = 40;
+  QWidget& list_;
+  QElapsedTimer clock_;
 };
 
 }  // namespace
@@ -111,6 +143,7 @@ void FileAdder::AddFileList(const std::vector<std::string>& paths,
     const int count = static_cast<int>(paths.size());
     progress->Bar()->setRange(0, count);
     progress->Bar()->setValue(0);
+    ListFrames listFrames(listCtrl_);
     QCoreApplication::processEvents();
     for (int index = 0; index < count; ++index) {
       progress->SetText(QString::asprintf("Adding file %d of %d...", index + 1, count));
@@ -126,8 +159,8 @@ void FileAdder::AddFileList(const std::vector<std::string>& paths,
         case SourceList::AddResult::ALREADY_LISTED:
           break;
       }
-      // Repaints the window and lets Cancel be pressed.
-      QCoreApplication::processEvents();
+      // Repaints the windows and lets Cancel be pressed.
+      listFrames.ProcessEvents();
       if (progress->CancelRequested()) break;
     }
     progress.reset();

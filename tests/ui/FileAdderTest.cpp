@@ -303,6 +303,8 @@ TEST_F(FileAdderTest, AddFolderStoresTheFolderAtOnceAndShowsItsProgress) {
   Open();
   settings_.folder = dir_.File("before");
   desktop_.chosenFolder = dir_.File("music");
+  window_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
   AddWindowWatch watch(*window_);
   std::string settingsMeanwhile;
   QSize size;
@@ -332,6 +334,7 @@ TEST_F(FileAdderTest, AddFolderStoresTheFolderAtOnceAndShowsItsProgress) {
   EXPECT_EQ(window_->ListCtrl().RowCount(), 5);
   EXPECT_TRUE(window_->ListCtrl().updatesEnabled());
   EXPECT_TRUE(window_->isEnabled());
+  EXPECT_TRUE(window_->isActiveWindow());
   EXPECT_EQ(AddWindow(), nullptr);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

@@ -131,15 +131,18 @@ void FileAdder::SearchAndAdd(const std::vector<std::string>& paths) {
       collected.push_back(std::move(*accepted));
     }
   }
-  if (!collected.empty()) AddFileList(collected, std::move(progress));
+  if (collected.empty())
+    CloseProgress(std::move(progress));
+  else
+    AddFileList(collected, std::move(progress));
 }
 
 void FileAdder::AddFileList(const std::vector<std::string>& paths,
                             std::unique_ptr<CAddProgressDlg> progress) {
   LoadFailures failures;
+  if (!progress) progress = OpenProgress("");
   {
     const WindowDisabled disabled(mainWindow_);
-    if (!progress) progress = OpenProgress("");
     const int count = static_cast<int>(paths.size());
     progress->Bar()->setRange(0, count);
     progress->Bar()->setValue(0);
@@ -163,8 +166,8 @@ void FileAdder::AddFileList(const std::vector<std::string>& paths,
       listFrames.ProcessEvents();
       if (progress->CancelRequested()) break;
     }
-    progress.reset();
   }
+  CloseProgress(std::move(progress));
   if (failures.Empty()) return;
   const CursorOverride normal(Qt::ArrowCursor);
   desktop_.Exclamation(failures.Message());
@@ -174,4 +177,13 @@ std::unique_ptr<CAddProgressDlg> FileAdder::OpenProgress(const char* text) {
   auto progress = std::make_unique<CAddProgressDlg>(&mainWindow_);
   progress->Open(QString::fromUtf8(text));
   return progress;
+}
+
+void FileAdder::CloseProgress(std::unique_ptr<CAddProgressDlg> progress) {
+  // The main window takes the focus back, as when an owned window closes.
+  const bool wasActive = progress->isActiveWindow();
+  progress.reset();
+  if (!wasActive) return;
+  mainWindow_.activateWindow();
+  QCoreApplication::processEvents();
 }

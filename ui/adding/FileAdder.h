@@ -40,6 +40,7 @@ class FileAdder {
 
  private:
   std::unique_ptr<CAddProgressDlg> OpenProgress(const char* text);
+  void CloseProgress(std::unique_ptr<CAddProgressDlg> progress);
   // Under "Searching files...": searches the folders among `paths`, passes
   // the files through the extension filter, then adds what was collected.
   void SearchAndAdd(const std::vector<std::string>& paths);

@@ -11,8 +11,9 @@ require_tools() {
   done
 }
 
+# Arguments go to CMake, as -DSONDREL_BENCH=ON for the benchmark programs.
 build_release() {
-  bash scripts/build.sh release >/dev/null
+  bash scripts/build.sh release "$@" >/dev/null
   cli=$PWD/build/release/sondrel-cli
 }
 

@@ -2,6 +2,7 @@
 # Configures and builds one of the two build trees:
 #   release  optimised, for running and benchmarks   -> build/release
 #   test     debug with AddressSanitizer and UBSan   -> build/test
+# Further arguments go to CMake (scripts/build.sh release -DSONDREL_BENCH=ON).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,6 +13,7 @@ case "$kind" in
   test)    args=(-DCMAKE_BUILD_TYPE=Debug -DSONDREL_SANITIZE=ON -DSONDREL_TESTS=ON -DSONDREL_WERROR=ON) ;;
   *) echo "usage: scripts/build.sh [release|test]" >&2; exit 2 ;;
 esac
+args+=("${@:2}")
 
 # A compiler cache, when one is installed, makes rebuilds of other checkouts cheap.
 if command -v ccache >/dev/null 2>&1; then

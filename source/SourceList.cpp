@@ -1,5 +1,7 @@
 #include "source/SourceList.h"
 
+#include <filesystem>
+
 #include "platform/paths/PathIdentity.h"
 #include "source/OpenSource.h"
 #include "source/SourceKind.h"
@@ -19,6 +21,10 @@ SourceList::AddResult SourceList::AddOneFile(const std::string& path) {
   // check) see the real folder even when the path was typed relative.
   const std::string absolute = PathKey(path);
   if (pathIndex_.count(absolute)) return AddResult::ALREADY_LISTED;
+  // The same file reached through a symbolic link is listed once too.
+  std::error_code error;
+  const std::string resolved = std::filesystem::canonical(absolute, error).string();
+  if (!error && resolvedIndex_.count(resolved)) return AddResult::ALREADY_LISTED;
 
   const int32_t kind = SourceKindFromPath(absolute);
   std::unique_ptr<AudioSource> source = prober_(absolute, kind);
@@ -35,6 +41,7 @@ SourceList::AddResult SourceList::AddOneFile(const std::string& path) {
   source->Close();
 
   pathIndex_.emplace(absolute, entry.get());
+  if (!error) resolvedIndex_.emplace(resolved, entry.get());
   entries_.push_back(std::move(entry));
   return AddResult::ADDED;
 }
@@ -42,12 +49,18 @@ SourceList::AddResult SourceList::AddOneFile(const std::string& path) {
 void SourceList::Remove(size_t index) {
   if (index >= entries_.size()) return;
   pathIndex_.erase(PathKey(entries_[index]->path));
+  for (auto found = resolvedIndex_.begin(); found != resolvedIndex_.end(); ++found) {
+    if (found->second != entries_[index].get()) continue;
+    resolvedIndex_.erase(found);
+    break;
+  }
   entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
 void SourceList::Clear() {
   entries_.clear();
   pathIndex_.clear();
+  resolvedIndex_.clear();
 }
 
 void LoadFailures::Add(const std::string& path) {

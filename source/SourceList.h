@@ -13,7 +13,8 @@
 
 // The list of sources a front end converts: entries in list order and the
 // duplicate guard keyed by each entry's absolute, lexically normalised path,
-// which is also the path the entry holds.
+// which is also the path the entry holds, and by the path with symbolic
+// links followed.
 // Adding probes a file once through OpenSource (rate 0, probe only) and
 // closes it again; no audio is decoded.
 class SourceList {
@@ -43,6 +44,9 @@ class SourceList {
   Prober prober_;
   std::vector<std::unique_ptr<SourceFile>> entries_;
   std::map<std::string, SourceFile*> pathIndex_;
+  // The entries by their path with symbolic links followed, for the files
+  // that existed when added.
+  std::map<std::string, SourceFile*> resolvedIndex_;
 };
 
 // The files that failed to load in one adding run, reported together at the

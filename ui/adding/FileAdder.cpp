@@ -1,6 +1,8 @@
 #include "ui/adding/FileAdder.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QProgressBar>
 #include <QWidget>
 
 #include <filesystem>
@@ -9,8 +11,69 @@
 #include "app/SettingsStore.h"
 #include "source/FileCollector.h"
 #include "source/SourceList.h"
+#include "ui/adding/AddProgressDlg.h"
+#include "ui/adding/OpenFileFilters.h"
 #include "ui/desktop/Desktop.h"
 #include "ui/main/SortListCtrl.h"
+
+namespace {
+
+// An application-wide cursor for the life of the object. The wait cursor
+// covers the commands; dialogs and messages shown meanwhile push the normal
+// cursor over it, since the override would cover them too.
+class CursorOverride {
+ public:
+  explicit CursorOverride(Qt::CursorShape shape) { QApplication::setOverrideCursor(shape); }
+  ~CursorOverride() { QApplication::restoreOverrideCursor(); }
+  CursorOverride(const CursorOverride&) = delete;
+  CursorOverride& operator=(const CursorOverride&) = delete;
+};
+
+// Keeps the main window disabled for the life of the object, so that no
+// command starts while files are added, whatever way the run ends.
+class WindowDisabled {
+ public:
+  explicit WindowDisabled(QWidget& window) : window_(window) { window_.setEnabled(false); }
+  ~WindowDisabled() { window_.setEnabled(true); }
+  WindowDisabled(const WindowDisabled&) = delete;
+  WindowDisabled& operator=(const WindowDisabled&) = delete;
+
+ private:
+  QWidget& window_;
+};
+
+// Repaints the list at most once a frame while files are added: each
+// appended row scrolls it, and repainting it after every file would cost
+// more than probing the file. The add window still repaints after every
+// file; the list is repainted whole when the run ends.
+class ListFrames {
+ public:
+  explicit ListFrames(QWidget& list) : list_(list) {
+    list_.setUpdatesEnabled(false);
+    clock_.start();
+  }
+  ~ListFrames() { list_.setUpdatesEnabled(true); }
+  ListFrames(const ListFrames&) = delete;
+  ListFrames& operator=(const ListFrames&) = delete;
+
+  // Dispatches pending events, repainting the list when a frame is due.
+  void ProcessEvents() {
+    const bool frame = clock_.elapsed() >= kFrameMs;
+    if (frame) {
+      list_.setUpdatesEnabled(true);
+      clock_.restart();
+    }
+    QCoreApplication::processEvents();
+    if (frame) list_.setUpdatesEnabled(false);
+  }
+
+ private:
+  static constexpr qint64 kFrameMs = 40;
+  QWidget& list_;
+  QElapsedTimer clock_;
+};
+
+}  // namespace
 
 FileAdder::FileAdder(QWidget& mainWindow, CSortListCtrl& listCtrl, SourceList& list,
                      ConvertSettings& settings, SettingsRoot& root, Desktop& desktop)
@@ -22,27 +85,42 @@ FileAdder::FileAdder(QWidget& mainWindow, CSortListCtrl& listCtrl, SourceList& l
       desktop_(desktop) {}
 
 void FileAdder::AddFiles() {
-  const std::vector<std::string> chosen =
-      desktop_.ChooseFiles(&mainWindow_, {"All Files (*)"});
+  const CursorOverride wait(Qt::WaitCursor);
+  std::vector<std::string> chosen;
+  {
+    const CursorOverride normal(Qt::ArrowCursor);
+    chosen = desktop_.ChooseFiles(&mainWindow_, OpenFileFilters());
+  }
   if (chosen.empty()) return;
   QCoreApplication::processEvents();
-  // Files chosen in the dialog bypass the extension filter.
   AddFileList(chosen);
 }
 
 void FileAdder::AddFolder() {
-  const std::string folder =
-      desktop_.ChooseFolder(&mainWindow_, "Please choose a folder:", settings_.folder);
+  const CursorOverride wait(Qt::WaitCursor);
+  std::string folder;
+  {
+    const CursorOverride normal(Qt::ArrowCursor);
+    folder = desktop_.ChooseFolder(&mainWindow_, "Please choose a folder:", settings_.folder);
+  }
   if (folder.empty()) return;
+  // Stored at once: the next Add Folder opens here even if this run is
+  // cancelled or the program ends meanwhile.
   settings_.folder = folder;
   SaveSettings(settings_, GROUP_FOLDER, root_);
   QCoreApplication::processEvents();
-  AddFileList(CollectFiles(folder, settings_.enableExtFilter != 0, settings_.extensionFilter));
+  SearchAndAdd({folder});
 }
 
 void FileAdder::AddDropped(const std::vector<std::string>& paths) {
-  std::vector<std::string> collected;
+  SearchAndAdd(paths);
+}
+
+void FileAdder::SearchAndAdd(const std::vector<std::string>& paths) {
+  std::unique_ptr<CAddProgressDlg> progress = OpenProgress("Searching files...");
+  QCoreApplication::processEvents();
   const bool filterOn = settings_.enableExtFilter != 0;
+  std::vector<std::string> collected;
   for (const std::string& path : paths) {
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) {
@@ -50,28 +128,62 @@ void FileAdder::AddDropped(const std::vector<std::string>& paths) {
         collected.push_back(std::move(file));
     } else if (std::optional<std::string> accepted =
                    FilterPath(path, filterOn, settings_.extensionFilter)) {
-      collected.push_back(*accepted);
+      collected.push_back(std::move(*accepted));
     }
   }
-  if (!collected.empty()) AddFileList(collected);
+  if (collected.empty())
+    CloseProgress(std::move(progress));
+  else
+    AddFileList(collected, std::move(progress));
 }
 
-void FileAdder::AddFileList(const std::vector<std::string>& paths) {
-  mainWindow_.setEnabled(false);
+void FileAdder::AddFileList(const std::vector<std::string>& paths,
+                            std::unique_ptr<CAddProgressDlg> progress) {
   LoadFailures failures;
-  for (const std::string& path : paths) {
-    switch (list_.AddOneFile(path)) {
-      case SourceList::AddResult::ADDED:
-        listCtrl_.AppendEntry(list_.Entries().back().get());
-        break;
-      case SourceList::AddResult::FAILED:
-        failures.Add(path);
-        break;
-      case SourceList::AddResult::ALREADY_LISTED:
-        break;
-    }
+  if (!progress) progress = OpenProgress("");
+  {
+    const WindowDisabled disabled(mainWindow_);
+    const int count = static_cast<int>(paths.size());
+    progress->Bar()->setRange(0, count);
+    progress->Bar()->setValue(0);
+    ListFrames listFrames(listCtrl_);
     QCoreApplication::processEvents();
+    for (int index = 0; index < count; ++index) {
+      progress->SetText(QString::asprintf("Adding file %d of %d...", index + 1, count));
+      progress->Bar()->setValue(index + 1);
+      const std::string& path = paths[static_cast<size_t>(index)];
+      switch (list_.AddOneFile(path)) {
+        case SourceList::AddResult::ADDED:
+          listCtrl_.AppendEntry(list_.Entries().back().get());
+          break;
+        case SourceList::AddResult::FAILED:
+          failures.Add(path);
+          break;
+        case SourceList::AddResult::ALREADY_LISTED:
+          break;
+      }
+      // Repaints the windows and lets Cancel be pressed.
+      listFrames.ProcessEvents();
+      if (progress->CancelRequested()) break;
+    }
   }
-  mainWindow_.setEnabled(true);
-  if (!failures.Empty()) desktop_.Exclamation(failures.Message());
+  CloseProgress(std::move(progress));
+  if (failures.Empty()) return;
+  const CursorOverride normal(Qt::ArrowCursor);
+  desktop_.Exclamation(failures.Message());
+}
+
+std::unique_ptr<CAddProgressDlg> FileAdder::OpenProgress(const char* text) {
+  auto progress = std::make_unique<CAddProgressDlg>(&mainWindow_);
+  progress->Open(QString::fromUtf8(text));
+  return progress;
+}
+
+void FileAdder::CloseProgress(std::unique_ptr<CAddProgressDlg> progress) {
+  // The main window takes the focus back, as when an owned window closes.
+  const bool wasActive = progress->isActiveWindow();
+  progress.reset();
+  if (!wasActive) return;
+  mainWindow_.activateWindow();
+  QCoreApplication::processEvents();
 }

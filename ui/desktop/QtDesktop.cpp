@@ -75,8 +75,12 @@ std::vector<std::string> QtDesktop::ChooseFiles(QWidget* owner,
   QStringList qtFilters;
   for (const std::string& filter : filters) qtFilters << Text(filter);
   QString selected = qtFilters.isEmpty() ? QString() : qtFilters.front();
+  // Qt's own dialog: it matches patterns regardless of letter case and,
+  // with details hidden, shows each filter's text before its last pair of
+  // parentheses.
   const QStringList chosen = QFileDialog::getOpenFileNames(
-      owner, QString(), QString(), qtFilters.join(QStringLiteral(";;")), &selected);
+      owner, QString(), QString(), qtFilters.join(QStringLiteral(";;")), &selected,
+      QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
   std::vector<std::string> paths;
   for (const QString& path : chosen) paths.push_back(path.toStdString());
   return paths;

@@ -367,6 +367,7 @@ TEST_F(ConvertDlgTest, CancelDuringALongConversionLeavesNoPartialFile) {
   EXPECT_TRUE(window.ListCtrl().EntryAt(0)->destinationPath.empty());
   EXPECT_TRUE(fs::is_empty(dir_.File("out"))) << "a partial or temporary file was left";
   EXPECT_TRUE(window.isEnabled());
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&window, 1000)) << "the keyboard stayed elsewhere";
   EXPECT_EQ(Progress(), nullptr);
 }
 

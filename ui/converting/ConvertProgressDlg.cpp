@@ -67,7 +67,10 @@ void CConvertProgressDlg::Begin(int count) {
 
 void CConvertProgressDlg::Finish() {
   close();
-  if (mainWindow_) mainWindow_->setEnabled(true);
+  if (!mainWindow_) return;
+  // The main window takes the keyboard back, so Del and Ctrl+O work at once.
+  mainWindow_->setEnabled(true);
+  mainWindow_->activateWindow();
 }
 
 void CConvertProgressDlg::SetBatchLine(const std::string& text) {

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QScreen>
@@ -23,6 +24,7 @@
 #include "support/ProgramFolder.h"
 #include "support/RunProcess.h"
 #include "support/TempDir.h"
+#include "ui/adding/AddProgressDlg.h"
 #include "ui/converting/ConvertProgressDlg.h"
 #include "ui/desktop/QtDesktop.h"
 #include "ui/desktop/SondrelStyle.h"
@@ -101,8 +103,33 @@ int main(int argc, char** argv) {
   window.move(40, 40);
   window.show();
 
+  // The add window, while a folder of forty tracks is added.
+  const std::string album = dir.File("Album");
+  std::filesystem::create_directories(album);
+  for (int track = 1; track <= 40; ++track) {
+    char name[64];
+    std::snprintf(name, sizeof name, "/Track %02d.wav", track);
+    WriteWav16(album + name, 44100, 2, SineWave(44100 * 30, 2, 44100, 200 + 10 * track, 0.3));
+  }
+  bool ok = true;
+  bool addShot = false;
+  QTimer addPoll;
+  QObject::connect(&addPoll, &QTimer::timeout, [&] {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      auto* adding = qobject_cast<CAddProgressDlg*>(widget);
+      if (addShot || !adding || !adding->isVisible() || adding->Bar()->value() < 15) continue;
+      addShot = true;
+      ok = Save(folder, "adding-files.png", window.frameGeometry()) && ok;
+    }
+  });
+  addPoll.start(5);
+  window.AddDropped({album});
+  addPoll.stop();
+  ok = ok && addShot;
+  window.RemoveAll();
+
   window.AddDropped(MakeSongs(dir));
-  bool ok = Save(folder, "main-window-list.png", window.frameGeometry());
+  ok = Save(folder, "main-window-list.png", window.frameGeometry()) && ok;
 
   // The conversion window, over the main window, while the long file
   // converts.

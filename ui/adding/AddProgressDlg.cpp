@@ -64,3 +64,5 @@ void CAddProgressDlg::keyPressEvent(QKeyEvent* event) {
   }
   QWidget::keyPressEvent(event);
 }
+
+void CAddProgressDlg::paintEvent(QPaintEvent*) { PaintWindowEdge(*this); }

@@ -30,6 +30,7 @@ class CAddProgressDlg : public QWidget {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   QWidget* mainWindow_;

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -113,9 +112,4 @@ void CConvertProgressDlg::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
-void CConvertProgressDlg::paintEvent(QPaintEvent*) {
-  // Without a caption the window still shows its edge, over the main window.
-  QPainter painter(this);
-  painter.setPen(palette().color(QPalette::Dark));
-  painter.drawRect(rect().adjusted(0, 0, -1, -1));
-}
+void CConvertProgressDlg::paintEvent(QPaintEvent*) { PaintWindowEdge(*this); }

@@ -1,6 +1,7 @@
 #include "ui/desktop/SurfaceDrag.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <QWidget>
 #include <QWindow>
 
@@ -31,4 +32,10 @@ bool SurfaceDrag::eventFilter(QObject* watched, QEvent* event) {
     default:
       return false;
   }
+}
+
+void PaintWindowEdge(QWidget& window) {
+  QPainter painter(&window);
+  painter.setPen(window.palette().color(QPalette::Dark));
+  painter.drawRect(window.rect().adjusted(0, 0, -1, -1));
 }

@@ -23,6 +23,10 @@ class SurfaceDrag : public QObject {
   QPoint offset_;
 };
 
+// Draws the one-pixel edge of a window without a frame, so that it stands
+// out over the main window; called from the window's paint event.
+void PaintWindowEdge(QWidget& window);
+
 // A rectangle given in dialog units of the 8-point dialog font, in pixels:
 // a horizontal unit is a quarter of the font's average character width, a
 // vertical unit an eighth of its height (6 × 13 pixels at 96 dots per inch).

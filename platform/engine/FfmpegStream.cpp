@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "platform/bytes/ByteOrder.h"
 #include "platform/engine/MpegFrameScan.h"
@@ -46,17 +47,125 @@ bool OpenInput(const std::string& url, const AVInputFormat*& format, FfmpegInput
   return format != nullptr;
 }
 
-bool StartDemuxer(const std::string& url, const AVInputFormat* format, FfmpegInput& input) {
+// The WAV demuxer of this library generation hands the first packets of a
+// 16-bit PCM stream to a content probe over every demuxer, at each power of
+// two of the bytes gathered, so that compressed audio stored as PCM (an MP3
+// or AC-3 stream in a WAV file) is decoded as what it is. That probe costs
+// milliseconds per file. It can only recode the stream as one of the raw
+// audio formats below, and only when that format's own probe scores at
+// least the demuxer's request at one of those points; a stream on which
+// none of them reaches it keeps its codec whatever the other demuxers say.
+constexpr int kWavStreamProbePackets = 32;
+constexpr int kWavPacketBytes = 4096;
+constexpr int kWavStreamProbeRequest = AVPROBE_SCORE_EXTENSION;
+constexpr const char* kRecodingFormats[] = {"aac", "ac3", "aptx", "dts", "eac3", "loas", "mp3", "truehd"};
+
+// The probe score of the raw format `format` on the first `size` bytes of
+// `data`, which has room for the probe's zero padding after them.
+int RawFormatScore(const AVInputFormat* format, std::vector<uint8_t>& data, size_t size) {
+  std::vector<uint8_t> saved(data.begin() + size, data.begin() + size + AVPROBE_PADDING_SIZE);
+  std::fill(data.begin() + size, data.begin() + size + AVPROBE_PADDING_SIZE, 0);
+  AVProbeData probe{};
+  probe.filename = "";
+  probe.buf = data.data();
+  probe.buf_size = static_cast<int>(size);
+  const int score = format->read_probe(&probe);
+  std::copy(saved.begin(), saved.end(), data.begin() + size);
+  return score;
+}
+
+// False when the WAV demuxer's probe of the stream's first packets cannot
+// change the codec that `context` (opened with that probe cut to its first
+// packet, whose point the library checks itself) reports: a 16-bit PCM
+// stream read in full packets, none of whose later probe points gives a
+// recoding format the request's score. True whenever that cannot be shown,
+// in particular for another generation of the library.
+bool StreamProbeMightRecode(AVFormatContext* context, const std::string& path) {
+  if (LIBAVFORMAT_VERSION_MAJOR != 59 || (avformat_version() >> 16) != 59) return true;
+  if (context->nb_streams != 1) return true;
+  const AVStream* stream = context->streams[0];
+  const AVCodecParameters* par = stream->codecpar;
+  // Other PCM is not probed; a stream the demuxer took for S/PDIF data may
+  // still be.
+  if (par->codec_id != AV_CODEC_ID_PCM_S16LE) {
+    return std::strncmp(avcodec_get_name(par->codec_id), "pcm_", 4) != 0;
+  }
+  if (par->sample_rate <= 0 || par->block_align <= 0) return true;
+
+  // The demuxer's packets: 4096 bytes cut down to whole blocks. Only a
+  // stream whose first packets are all full is looked at.
+  const int64_t block = par->block_align;
+  const int64_t packet = std::max<int64_t>(kWavPacketBytes, block) / block * block;
+  const int64_t window = packet * kWavStreamProbePackets;
+  const int64_t dataStart = avio_tell(context->pb);
+  const int64_t fileSize = avio_size(context->pb);
+  if (dataStart < 0 || fileSize < 0 || fileSize - dataStart < window) return true;
+  if (stream->duration != AV_NOPTS_VALUE && stream->duration < window / block) return true;
+
+  std::vector<uint8_t> data(static_cast<size_t>(window) + AVPROBE_PADDING_SIZE);
+  FilePtr file(std::fopen(path.c_str(), "rb"));
+  if (!file || fseeko(file.get(), dataStart, SEEK_SET) != 0 ||
+      std::fread(data.data(), 1, static_cast<size_t>(window), file.get()) !=
+          static_cast<size_t>(window)) {
+    return true;
+  }
+  // The library's probe looks past an ID3v2 tag at the start; such data is
+  // left to the full probe.
+  if (data[0] == 'I' && data[1] == 'D' && data[2] == '3') return true;
+
+  for (const char* name : kRecodingFormats) {
+    const AVInputFormat* format = av_find_input_format(name);
+    if (!format) continue;  // not in this build: it cannot win
+    if (!format->read_probe) {
+      // Such a format scores by file name alone.
+      if (format->extensions && av_match_ext(path.c_str(), format->extensions)) return true;
+      continue;
+    }
+    for (int64_t count = 2; count <= kWavStreamProbePackets; ++count) {
+      const int64_t size = count * packet;
+      const bool point = count == kWavStreamProbePackets || av_log2(static_cast<unsigned>(size)) !=
+                                                               av_log2(static_cast<unsigned>(size - packet));
+      if (point && RawFormatScore(format, data, static_cast<size_t>(size)) >= kWavStreamProbeRequest) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+// Opens the demuxer `format` on the I/O of `input`. With `shortStreamProbe`
+// the demuxer's content probe of a stream's first packets stops after one
+// packet.
+bool OpenDemuxer(const std::string& url, const AVInputFormat* format, bool shortStreamProbe,
+                 FfmpegInput& input) {
   AVFormatContext* context = avformat_alloc_context();
   if (!context) return false;
   context->pb = input.io.get();
   Dictionary options;
   options.Set("protocol_whitelist", "file");
+  if (shortStreamProbe) options.Set("max_probe_packets", "1");
   if (avformat_open_input(&context, url.c_str(), format, options.Address()) < 0) {
     return false;  // the context is freed on failure
   }
   input.format.reset(context);
-  return avformat_find_stream_info(context, nullptr) >= 0;
+  return true;
+}
+
+bool StartDemuxer(const std::string& url, const AVInputFormat* format, FfmpegInput& input) {
+  // A WAV file is first opened with the demuxer's stream probe cut short,
+  // and opened again in full when the whole probe might have found more.
+  if (std::strcmp(format->name, "wav") == 0) {
+    if (!OpenDemuxer(url, format, true, input)) return false;
+    if (!StreamProbeMightRecode(input.format.get(), url.substr(5))) {
+      return avformat_find_stream_info(input.format.get(), nullptr) >= 0;
+    }
+    input.format.reset();
+    input.io.reset();
+    const AVInputFormat* known = format;
+    if (!OpenInput(url, known, input)) return false;
+  }
+  if (!OpenDemuxer(url, format, false, input)) return false;
+  return avformat_find_stream_info(input.format.get(), nullptr) >= 0;
 }
 
 int FirstAudioStream(AVFormatContext* format) {

@@ -58,20 +58,114 @@ bool OpenInput(const std::string& url, const AVInputFormat*& format, FfmpegInput
 constexpr int kWavStreamProbePackets = 32;
 constexpr int kWavPacketBytes = 4096;
 constexpr int kWavStreamProbeRequest = AVPROBE_SCORE_EXTENSION;
-constexpr const char* kRecodingFormats[] = {"aac", "ac3", "aptx", "dts", "eac3", "loas", "mp3", "truehd"};
+
+// A raw audio format the stream probe may recode to. Its probe counts
+// frames, and needs at least `framesNeeded` of them for the request's
+// score; data that cannot hold that many need no probe (0: always
+// probed). For most formats the count bounded is of sync words (big-endian,
+// the first `syncBytes` bytes of each value), with which every frame
+// begins; for MPEG audio it is the longest run of frames that follow one
+// another, each header valid and the next one a frame length further on.
+struct RecodingFormat {
+  const char* name;
+  std::vector<uint32_t> syncs;
+  int syncBytes;
+  int framesNeeded;
+  bool mpegRun;
+};
+
+const RecodingFormat kRecodingFormats[] = {
+    {"aac", {}, 0, 0, false},
+    {"ac3", {0x0B770000, 0x770B0000}, 2, 7, false},  // either byte order
+    {"aptx", {}, 0, 0, false},
+    {"dts", {0x7FFE8001, 0xFE7F0180, 0x1FFFE800, 0xFF1F00E8, 0x64582025}, 4, 4, false},
+    {"eac3", {0x0B770000, 0x770B0000}, 2, 7, false},
+    {"loas", {}, 0, 0, false},
+    {"mp3", {}, 0, 7, true},
+    {"truehd", {0xF8726FBA}, 4, 1, false},
+};
+
+// The longest run of MPEG audio frames in the first `size` bytes of `data`
+// whose headers all lie within them.
+int64_t LongestMpegRun(const std::vector<uint8_t>& data, size_t size) {
+  int64_t longest = 0;
+  const uint8_t* at = data.data();
+  const uint8_t* const end = data.data() + size;
+  while ((at = static_cast<const uint8_t*>(std::memchr(at, 0xFF, static_cast<size_t>(end - at))))) {
+    int64_t run = 0;
+    MpegFrameHeader header;
+    for (const uint8_t* frame = at; end - frame >= 4 && ParseMpegFrameHeader(frame, header);
+         frame += header.frameBytes) {
+      ++run;
+    }
+    longest = std::max(longest, run);
+    ++at;
+  }
+  return longest;
+}
+
+// How often the sync words of `format` occur in `data`, at any offset. The
+// probe sees zeros after the bytes it is given, so a word's trailing zero
+// bytes are not compared: a word cut short by the end still counts.
+int64_t SyncCount(const RecodingFormat& format, const std::vector<uint8_t>& data, size_t size) {
+  int64_t count = 0;
+  for (const uint32_t sync : format.syncs) {
+    uint8_t word[4];
+    StoreBe<32>(word, sync);
+    size_t bytes = static_cast<size_t>(format.syncBytes);
+    while (bytes > 1 && word[bytes - 1] == 0) --bytes;
+    const uint8_t* at = data.data();
+    const uint8_t* const end = data.data() + size;
+    while ((at = static_cast<const uint8_t*>(std::memchr(at, word[0], static_cast<size_t>(end - at))))) {
+      if (static_cast<size_t>(end - at) >= bytes && std::memcmp(at, word, bytes) == 0) ++count;
+      ++at;
+    }
+  }
+  return count;
+}
 
 // The probe score of the raw format `format` on the first `size` bytes of
 // `data`, which has room for the probe's zero padding after them.
 int RawFormatScore(const AVInputFormat* format, std::vector<uint8_t>& data, size_t size) {
-  std::vector<uint8_t> saved(data.begin() + size, data.begin() + size + AVPROBE_PADDING_SIZE);
-  std::fill(data.begin() + size, data.begin() + size + AVPROBE_PADDING_SIZE, 0);
+  uint8_t saved[AVPROBE_PADDING_SIZE];
+  std::copy_n(data.begin() + static_cast<std::ptrdiff_t>(size), sizeof saved, saved);
+  std::fill_n(data.begin() + static_cast<std::ptrdiff_t>(size), sizeof saved, 0);
   AVProbeData probe{};
   probe.filename = "";
   probe.buf = data.data();
   probe.buf_size = static_cast<int>(size);
   const int score = format->read_probe(&probe);
-  std::copy(saved.begin(), saved.end(), data.begin() + size);
+  std::copy_n(saved, sizeof saved, data.begin() + static_cast<std::ptrdiff_t>(size));
   return score;
+}
+
+// True when `format` may reach the request's score at one of the probe's
+// points after the first packet, over `data` read in packets of `packet`
+// bytes.
+bool FormatMayRecode(const RecodingFormat& recoding, const std::string& path,
+                     std::vector<uint8_t>& data, int64_t packet) {
+  const AVInputFormat* format = av_find_input_format(recoding.name);
+  if (!format) return false;  // not in this build: it cannot win
+  if (!format->read_probe) {
+    // Such a format scores by file name alone.
+    return format->extensions && av_match_ext(path.c_str(), format->extensions);
+  }
+  const int64_t window = packet * kWavStreamProbePackets;
+  if (recoding.framesNeeded > 0) {
+    const size_t size = static_cast<size_t>(window);
+    const int64_t frames =
+        recoding.mpegRun ? LongestMpegRun(data, size) : SyncCount(recoding, data, size);
+    if (frames < recoding.framesNeeded) return false;
+  }
+  for (int64_t count = 2; count <= kWavStreamProbePackets; ++count) {
+    const int64_t size = count * packet;
+    const bool point = count == kWavStreamProbePackets ||
+                       av_log2(static_cast<unsigned>(size)) != av_log2(static_cast<unsigned>(size - packet));
+    if (point && RawFormatScore(format, data, static_cast<size_t>(size)) >= kWavStreamProbeRequest) {
+      return true;
+    }
+  }
+  return false;
 }
 
 // False when the WAV demuxer's probe of the stream's first packets cannot
@@ -113,22 +207,8 @@ bool StreamProbeMightRecode(AVFormatContext* context, const std::string& path) {
   // left to the full probe.
   if (data[0] == 'I' && data[1] == 'D' && data[2] == '3') return true;
 
-  for (const char* name : kRecodingFormats) {
-    const AVInputFormat* format = av_find_input_format(name);
-    if (!format) continue;  // not in this build: it cannot win
-    if (!format->read_probe) {
-      // Such a format scores by file name alone.
-      if (format->extensions && av_match_ext(path.c_str(), format->extensions)) return true;
-      continue;
-    }
-    for (int64_t count = 2; count <= kWavStreamProbePackets; ++count) {
-      const int64_t size = count * packet;
-      const bool point = count == kWavStreamProbePackets || av_log2(static_cast<unsigned>(size)) !=
-                                                               av_log2(static_cast<unsigned>(size - packet));
-      if (point && RawFormatScore(format, data, static_cast<size_t>(size)) >= kWavStreamProbeRequest) {
-        return true;
-      }
-    }
+  for (const RecodingFormat& recoding : kRecodingFormats) {
+    if (FormatMayRecode(recoding, path, data, packet)) return true;
   }
   return false;
 }

@@ -25,12 +25,12 @@
 
 namespace {
 
-enum class Make { kCopy, kFfmpeg, kTruncate, kWavHeaderOverMp3, kText };
+enum class Make { kCopy, kFfmpeg, kTruncate, kPcmHeaderOver, kText };
 
 struct ProbeCase {
   const char* name;
   Make make;
-  std::vector<std::string> encode;  // ffmpeg output options for kFfmpeg
+  std::vector<std::string> encode;  // ffmpeg output options for kFfmpeg and kPcmHeaderOver
   const char* file;                 // the name the list sees
   bool opens;
 };
@@ -55,7 +55,11 @@ const ProbeCase kCases[] = {
   {"mp3_named_wav",     Make::kFfmpeg,   kMp3,                                      "a.wav",  true},
   {"wav_no_extension",  Make::kCopy,     {},                                        "a",      true},
   {"wav_truncated",     Make::kTruncate, {},                                        "a.wav",  true},
-  {"mp3_in_pcm_wav",    Make::kWavHeaderOverMp3, {},                                "a.wav",  true},
+  // Compressed streams under a PCM header, whose frames are too long for
+  // the first packet of the demuxer's stream probe to find enough of them.
+  {"mp3_in_pcm_wav",    Make::kPcmHeaderOver, {"-ar", "32000", "-c:a", "libmp3lame", "-b:a", "320k",
+                                               "-write_xing", "0", "-id3v2_version", "0", "-f", "mp3"}, "a.wav", true},
+  {"ac3_in_pcm_wav",    Make::kPcmHeaderOver, {"-ar", "48000", "-c:a", "ac3", "-b:a", "192k", "-f", "ac3"}, "a.wav", true},
   {"text_named_wav",    Make::kText,     {},                                        "a.wav",  false},
 };
 // clang-format on
@@ -75,9 +79,8 @@ std::string Le32(uint32_t value) {
   return bytes;
 }
 
-// A 44-byte header of 16-bit stereo 44.1 kHz PCM followed by `data`: the
-// demuxer's content probe finds that the data are MPEG audio. Frames of
-// 1440 bytes are found only once more than the first packet is probed.
+// A 44-byte header of 16-bit stereo 44.1 kHz PCM followed by `data`, which
+// the demuxer's content probe finds to be compressed audio.
 std::string PcmWavHeaderOver(const std::string& data) {
   const std::string fmt = Le32(16) + std::string("\x01\x00\x02\x00", 4) + Le32(44100) +
                           Le32(44100 * 4) + std::string("\x04\x00\x10\x00", 4);
@@ -91,11 +94,11 @@ class AddedFileProbeTest : public testing::TestWithParam<ProbeCase> {
  protected:
   AddedFileProbeTest() : engine_(BuildProgramFolder()) {}
 
-  // Makes the case's file from a 2.5-second stereo sine (ten seconds for
-  // MPEG audio under a PCM header, so that the probe sees many frames).
+  // Makes the case's file from a 2.5-second stereo sine (ten seconds under
+  // a PCM header, so that the probe sees many frames).
   std::string MakeFile(const ProbeCase& c) {
     const std::string source = dir_.File("source.wav");
-    const int seconds = c.make == Make::kWavHeaderOverMp3 ? 10 : 2;
+    const int seconds = c.make == Make::kPcmHeaderOver ? 10 : 2;
     const int frames = 44100 * seconds + 22050;
     WriteWav16(source, 44100, 2, SineWave(frames, 2, 44100, 440.0));
     const std::string path = dir_.File(c.file);
@@ -109,13 +112,14 @@ class AddedFileProbeTest : public testing::TestWithParam<ProbeCase> {
         args.push_back(path);
         return MadePath(RunFfmpeg(args), path);
       }
-      case Make::kWavHeaderOverMp3: {
-        const std::string mp3 = dir_.File("raw.mp3");
-        const testing::AssertionResult made = RunFfmpeg(
-            {"-i", source, "-ar", "32000", "-c:a", "libmp3lame", "-b:a", "320k", "-write_xing", "0",
-             "-id3v2_version", "0", mp3});
+      case Make::kPcmHeaderOver: {
+        const std::string raw = dir_.File("raw");
+        std::vector<std::string> args = {"-i", source};
+        args.insert(args.end(), c.encode.begin(), c.encode.end());
+        args.push_back(raw);
+        const testing::AssertionResult made = RunFfmpeg(args);
         if (!made) return MadePath(made, path);
-        WriteBytes(path, PcmWavHeaderOver(ReadBytes(mp3)));
+        WriteBytes(path, PcmWavHeaderOver(ReadBytes(raw)));
         break;
       }
     }

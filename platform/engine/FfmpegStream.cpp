@@ -59,43 +59,74 @@ constexpr int kWavStreamProbePackets = 32;
 constexpr int kWavPacketBytes = 4096;
 constexpr int kWavStreamProbeRequest = AVPROBE_SCORE_EXTENSION;
 
+// The header of a frame of a raw format: the bytes it needs, its first
+// byte, and the frame's length, or 0 where the bytes at `at` do not start a
+// frame that the format's probe counts.
+struct FrameHeader {
+  uint8_t firstByte;
+  int bytes;
+  int (*length)(const uint8_t* at);
+};
+
+int MpegFrameLength(const uint8_t* at) {
+  MpegFrameHeader header;
+  return ParseMpegFrameHeader(at, header) ? header.frameBytes : 0;
+}
+
+int AdtsFrameLength(const uint8_t* at) {
+  if ((LoadBe<16>(at) & 0xFFF6) != 0xFFF0) return 0;
+  const int length = static_cast<int>((LoadBe<32>(at + 3) >> 13) & 0x1FFF);
+  return length >= 7 ? length : 0;
+}
+
+int LoasFrameLength(const uint8_t* at) {
+  const uint32_t header = LoadBe<24>(at);
+  if ((header >> 13) != 0x2B7) return 0;
+  const int length = static_cast<int>(header & 0x1FFF) + 3;
+  return length >= 7 ? length : 0;
+}
+
+constexpr FrameHeader kMpegHeader{0xFF, 4, MpegFrameLength};
+constexpr FrameHeader kAdtsHeader{0xFF, 7, AdtsFrameLength};
+constexpr FrameHeader kLoasHeader{0x56, 3, LoasFrameLength};
+
 // A raw audio format the stream probe may recode to. Its probe counts
-// frames, and needs at least `framesNeeded` of them for the request's
-// score; data that cannot hold that many need no probe (0: always
-// probed). For most formats the count bounded is of sync words (big-endian,
-// the first `syncBytes` bytes of each value), with which every frame
-// begins; for MPEG audio it is the longest run of frames that follow one
-// another, each header valid and the next one a frame length further on.
+// frames and needs at least `framesNeeded` of them for the request's
+// score; data that cannot hold that many need no probe (0: always probed).
+// The count bounded is that of the longest run of frames that follow one
+// another when the format's `header` is known, else that of its sync words
+// (big-endian, the first `syncBytes` bytes of each value), with one of
+// which every frame begins.
 struct RecodingFormat {
   const char* name;
+  int framesNeeded;
+  const FrameHeader* header;
   std::vector<uint32_t> syncs;
   int syncBytes;
-  int framesNeeded;
-  bool mpegRun;
 };
 
 const RecodingFormat kRecodingFormats[] = {
-    {"aac", {}, 0, 0, false},
-    {"ac3", {0x0B770000, 0x770B0000}, 2, 7, false},  // either byte order
-    {"aptx", {}, 0, 0, false},
-    {"dts", {0x7FFE8001, 0xFE7F0180, 0x1FFFE800, 0xFF1F00E8, 0x64582025}, 4, 4, false},
-    {"eac3", {0x0B770000, 0x770B0000}, 2, 7, false},
-    {"loas", {}, 0, 0, false},
-    {"mp3", {}, 0, 7, true},
-    {"truehd", {0xF8726FBA}, 4, 1, false},
+    {"aac", 3, &kAdtsHeader, {}, 0},
+    {"ac3", 7, nullptr, {0x0B770000, 0x770B0000}, 2},  // either byte order
+    {"aptx", 0, nullptr, {}, 0},
+    {"dts", 4, nullptr, {0x7FFE8001, 0xFE7F0180, 0x1FFFE800, 0xFF1F00E8, 0x64582025}, 4},
+    {"eac3", 7, nullptr, {0x0B770000, 0x770B0000}, 2},
+    {"loas", 3, &kLoasHeader, {}, 0},
+    {"mp3", 7, &kMpegHeader, {}, 0},
+    {"truehd", 1, nullptr, {0xF8726FBA}, 4},
 };
 
-// The longest run of MPEG audio frames in the first `size` bytes of `data`
-// whose headers all lie within them.
-int64_t LongestMpegRun(const std::vector<uint8_t>& data, size_t size) {
+// The longest run of frames in the first `size` bytes of `data` whose
+// headers all lie within them.
+int64_t LongestFrameRun(const FrameHeader& frame, const std::vector<uint8_t>& data, size_t size) {
   int64_t longest = 0;
   const uint8_t* at = data.data();
   const uint8_t* const end = data.data() + size;
-  while ((at = static_cast<const uint8_t*>(std::memchr(at, 0xFF, static_cast<size_t>(end - at))))) {
+  while ((at = static_cast<const uint8_t*>(std::memchr(at, frame.firstByte, static_cast<size_t>(end - at))))) {
     int64_t run = 0;
-    MpegFrameHeader header;
-    for (const uint8_t* frame = at; end - frame >= 4 && ParseMpegFrameHeader(frame, header);
-         frame += header.frameBytes) {
+    int length = 0;
+    for (const uint8_t* next = at; end - next >= frame.bytes && (length = frame.length(next)) > 0;
+         next += length) {
       ++run;
     }
     longest = std::max(longest, run);
@@ -153,8 +184,8 @@ bool FormatMayRecode(const RecodingFormat& recoding, const std::string& path,
   const int64_t window = packet * kWavStreamProbePackets;
   if (recoding.framesNeeded > 0) {
     const size_t size = static_cast<size_t>(window);
-    const int64_t frames =
-        recoding.mpegRun ? LongestMpegRun(data, size) : SyncCount(recoding, data, size);
+    const int64_t frames = recoding.header ? LongestFrameRun(*recoding.header, data, size)
+                                           : SyncCount(recoding, data, size);
     if (frames < recoding.framesNeeded) return false;
   }
   for (int64_t count = 2; count <= kWavStreamProbePackets; ++count) {

@@ -122,7 +122,8 @@ int64_t LongestFrameRun(const FrameHeader& frame, const std::vector<uint8_t>& da
   int64_t longest = 0;
   const uint8_t* at = data.data();
   const uint8_t* const end = data.data() + size;
-  while ((at = static_cast<const uint8_t*>(std::memchr(at, frame.firstByte, static_cast<size_t>(end - at))))) {
+  while ((at = static_cast<const uint8_t*>(
+              std::memchr(at, frame.firstByte, static_cast<size_t>(end - at))))) {
     int64_t run = 0;
     int length = 0;
     for (const uint8_t* next = at; end - next >= frame.bytes && (length = frame.length(next)) > 0;
@@ -147,7 +148,8 @@ int64_t SyncCount(const RecodingFormat& format, const std::vector<uint8_t>& data
     while (bytes > 1 && word[bytes - 1] == 0) --bytes;
     const uint8_t* at = data.data();
     const uint8_t* const end = data.data() + size;
-    while ((at = static_cast<const uint8_t*>(std::memchr(at, word[0], static_cast<size_t>(end - at))))) {
+    while ((at = static_cast<const uint8_t*>(
+                std::memchr(at, word[0], static_cast<size_t>(end - at))))) {
       if (static_cast<size_t>(end - at) >= bytes && std::memcmp(at, word, bytes) == 0) ++count;
       ++at;
     }
@@ -190,9 +192,11 @@ bool FormatMayRecode(const RecodingFormat& recoding, const std::string& path,
   }
   for (int64_t count = 2; count <= kWavStreamProbePackets; ++count) {
     const int64_t size = count * packet;
-    const bool point = count == kWavStreamProbePackets ||
-                       av_log2(static_cast<unsigned>(size)) != av_log2(static_cast<unsigned>(size - packet));
-    if (point && RawFormatScore(format, data, static_cast<size_t>(size)) >= kWavStreamProbeRequest) {
+    const bool point =
+        count == kWavStreamProbePackets ||
+        av_log2(static_cast<unsigned>(size)) != av_log2(static_cast<unsigned>(size - packet));
+    if (point &&
+        RawFormatScore(format, data, static_cast<size_t>(size)) >= kWavStreamProbeRequest) {
       return true;
     }
   }

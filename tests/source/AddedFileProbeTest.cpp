@@ -35,7 +35,9 @@ struct ProbeCase {
   bool opens;
 };
 
-std::ostream& operator<<(std::ostream& out, const ProbeCase& c) { return out << c.name; }
+std::ostream& operator<<(std::ostream& out, const ProbeCase& c) {
+  return out << c.name;
+}
 
 const std::vector<std::string> kMp3 = {"-c:a", "libmp3lame", "-b:a", "128k", "-f", "mp3"};
 const std::vector<std::string> kOgg = {"-c:a", "libvorbis", "-f", "ogg"};
@@ -103,9 +105,15 @@ class AddedFileProbeTest : public testing::TestWithParam<ProbeCase> {
     WriteWav16(source, 44100, 2, SineWave(frames, 2, 44100, 440.0));
     const std::string path = dir_.File(c.file);
     switch (c.make) {
-      case Make::kCopy: WriteBytes(path, ReadBytes(source)); break;
-      case Make::kTruncate: WriteBytes(path, ReadBytes(source).substr(0, 300000)); break;
-      case Make::kText: WriteFileText(path, "Track list\n1. Intro\n2. Outro\n"); break;
+      case Make::kCopy:
+        WriteBytes(path, ReadBytes(source));
+        break;
+      case Make::kTruncate:
+        WriteBytes(path, ReadBytes(source).substr(0, 300000));
+        break;
+      case Make::kText:
+        WriteFileText(path, "Track list\n1. Intro\n2. Outro\n");
+        break;
       case Make::kFfmpeg: {
         std::vector<std::string> args = {"-i", source};
         args.insert(args.end(), c.encode.begin(), c.encode.end());
@@ -153,6 +161,8 @@ TEST_P(AddedFileProbeTest, MatchesFfmpeg) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, AddedFileProbeTest, testing::ValuesIn(kCases),
-                         [](const testing::TestParamInfo<ProbeCase>& row) { return std::string(row.param.name); });
+                         [](const testing::TestParamInfo<ProbeCase>& row) {
+                           return std::string(row.param.name);
+                         });
 
 }  // namespace

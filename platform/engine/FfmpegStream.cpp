@@ -203,12 +203,8 @@ bool FormatMayRecode(const RecodingFormat& recoding, const std::string& path,
   return false;
 }
 
-// False when the WAV demuxer's probe of the stream's first packets cannot
-// change the codec that `context` (opened with that probe cut to its first
-// packet, whose point the library checks itself) reports: a 16-bit PCM
-// stream read in full packets, none of whose later probe points gives a
-// recoding format the request's score. True whenever that cannot be shown,
-// in particular for another generation of the library.
+}  // namespace
+
 bool StreamProbeMightRecode(AVFormatContext* context, const std::string& path) {
   if (LIBAVFORMAT_VERSION_MAJOR != 59 || (avformat_version() >> 16) != 59) return true;
   if (context->nb_streams != 1) return true;
@@ -247,6 +243,8 @@ bool StreamProbeMightRecode(AVFormatContext* context, const std::string& path) {
   }
   return false;
 }
+
+namespace {
 
 // Opens the demuxer `format` on the I/O of `input`. With `shortStreamProbe`
 // the demuxer's content probe of a stream's first packets stops after one

@@ -268,8 +268,8 @@ bool StartDemuxer(const std::string& url, const AVInputFormat* format, FfmpegInp
   // A WAV file is first opened with the demuxer's stream probe cut short,
   // and opened again in full when the whole probe might have found more.
   if (std::strcmp(format->name, "wav") == 0) {
-    if (!OpenDemuxer(url, format, true, input)) return false;
-    if (!StreamProbeMightRecode(input.format.get(), url.substr(5))) {
+    const std::string path = url.substr(std::strlen("file:"));
+    if (OpenDemuxer(url, format, true, input) && !StreamProbeMightRecode(input.format.get(), path)) {
       return avformat_find_stream_info(input.format.get(), nullptr) >= 0;
     }
     input.format.reset();

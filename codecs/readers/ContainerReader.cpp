@@ -4,10 +4,13 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <initializer_list>
 
 #include "codecs/readers/FrameSamples.h"
+#include "platform/engine/FfmpegStream.h"
+#include "platform/files/FileHandle.h"
 #include "source/TagReading.h"
 
 namespace {
@@ -42,26 +45,56 @@ bool StartsPositive(const std::string& text) {
 
 }  // namespace
 
+namespace {
+
+// True when `path` begins as a RIFF WAVE file.
+bool StartsAsRiffWave(const std::string& path) {
+  char head[12];
+  FilePtr file(std::fopen(path.c_str(), "rb"));
+  return file && std::fread(head, 1, sizeof head, file.get()) == sizeof head &&
+         std::memcmp(head, "RIFF", 4) == 0 && std::memcmp(head + 8, "WAVE", 4) == 0;
+}
+
+// Opens the container of `url` as a local file. Only local files: the
+// "file:" prefix keeps a name with a colon from being read as a protocol,
+// and the whitelist keeps playlists and other referencing formats from
+// reaching anything but local files. With `shortStreamProbe` the demuxer's
+// content probe of a stream's first packets stops after one packet.
+FormatContextPtr OpenDemuxer(const std::string& url, bool shortStreamProbe) {
+  Dictionary options;
+  if (!options.Set("protocol_whitelist", "file")) return nullptr;
+  if (shortStreamProbe && !options.Set("max_probe_packets", "1")) return nullptr;
+  AVFormatContext* raw = nullptr;
+  // On failure the library frees the context it allocated.
+  if (avformat_open_input(&raw, url.c_str(), nullptr, options.Address()) < 0) return nullptr;
+  return FormatContextPtr(raw);
+}
+
+}  // namespace
+
 bool ContainerReader::OpenContainer(const std::string& path) {
   CloseContainer();
-  // Only local files: the "file:" prefix keeps a name with a colon from
-  // being read as a protocol, and the whitelist keeps playlists and other
-  // referencing formats from reaching anything but local files.
-  Dictionary options;
-  if (!options.Set("protocol_whitelist", "file")) return false;
   const std::string url = "file:" + path;
   struct stat info;
   if (stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) allowance_.Grant(info.st_size);
-  AVFormatContext* raw = nullptr;
-  // On failure the library frees the context it allocated.
-  if (avformat_open_input(&raw, url.c_str(), nullptr, options.Address()) < 0) {
+  // A WAV file is first opened with the stream probe cut short, and opened
+  // again in full when the whole probe might have found more.
+  if (StartsAsRiffWave(path)) {
+    format_ = OpenDemuxer(url, true);
+    if (format_ && (std::strcmp(format_->iformat->name, "wav") != 0 ||
+                    engine::StreamProbeMightRecode(format_.get(), path))) {
+      format_.reset();
+    }
+  }
+  if (!format_) format_ = OpenDemuxer(url, false);
+  if (!format_) {
     allowance_.Release();
     return false;
   }
-  format_.reset(raw);
   // The library shows text files (".txt", ".nfo" and the like) as video of
   // rendered text; they hold no media.
-  if (std::strcmp(raw->iformat->name, "tty") == 0 || avformat_find_stream_info(raw, nullptr) < 0) {
+  if (std::strcmp(format_->iformat->name, "tty") == 0 ||
+      avformat_find_stream_info(format_.get(), nullptr) < 0) {
     CloseContainer();
     return false;
   }

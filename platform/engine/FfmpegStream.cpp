@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "platform/bytes/ByteOrder.h"
 #include "platform/engine/MpegFrameScan.h"
@@ -46,17 +47,238 @@ bool OpenInput(const std::string& url, const AVInputFormat*& format, FfmpegInput
   return format != nullptr;
 }
 
-bool StartDemuxer(const std::string& url, const AVInputFormat* format, FfmpegInput& input) {
+// The WAV demuxer of this library generation hands the first packets of a
+// 16-bit PCM stream to a content probe over every demuxer, at each power of
+// two of the bytes gathered, so that compressed audio stored as PCM (an MP3
+// or AC-3 stream in a WAV file) is decoded as what it is. That probe costs
+// milliseconds per file. It can only recode the stream as one of the raw
+// audio formats below, and only when that format's own probe scores at
+// least the demuxer's request at one of those points; a stream on which
+// none of them reaches it keeps its codec whatever the other demuxers say.
+constexpr int kWavStreamProbePackets = 32;
+constexpr int kWavPacketBytes = 4096;
+constexpr int kWavStreamProbeRequest = AVPROBE_SCORE_EXTENSION;
+
+// The header of a frame of a raw format: the bytes it needs, its first
+// byte, and the frame's length, or 0 where the bytes at `at` do not start a
+// frame that the format's probe counts.
+struct FrameHeader {
+  uint8_t firstByte;
+  int bytes;
+  int (*length)(const uint8_t* at);
+};
+
+int MpegFrameLength(const uint8_t* at) {
+  MpegFrameHeader header;
+  return ParseMpegFrameHeader(at, header) ? header.frameBytes : 0;
+}
+
+int AdtsFrameLength(const uint8_t* at) {
+  if ((LoadBe<16>(at) & 0xFFF6) != 0xFFF0) return 0;
+  const int length = static_cast<int>((LoadBe<32>(at + 3) >> 13) & 0x1FFF);
+  return length >= 7 ? length : 0;
+}
+
+int LoasFrameLength(const uint8_t* at) {
+  const uint32_t header = LoadBe<24>(at);
+  if ((header >> 13) != 0x2B7) return 0;
+  const int length = static_cast<int>(header & 0x1FFF) + 3;
+  return length >= 7 ? length : 0;
+}
+
+constexpr FrameHeader kMpegHeader{0xFF, 4, MpegFrameLength};
+constexpr FrameHeader kAdtsHeader{0xFF, 7, AdtsFrameLength};
+constexpr FrameHeader kLoasHeader{0x56, 3, LoasFrameLength};
+
+// A raw audio format the stream probe may recode to. Its probe counts
+// frames and needs at least `framesNeeded` of them for the request's
+// score; data that cannot hold that many need no probe (0: always probed).
+// The count bounded is that of the longest run of frames that follow one
+// another when the format's `header` is known, else that of its sync words
+// (big-endian, the first `syncBytes` bytes of each value), with one of
+// which every frame begins.
+struct RecodingFormat {
+  const char* name;
+  int framesNeeded;
+  const FrameHeader* header;
+  std::vector<uint32_t> syncs;
+  int syncBytes;
+};
+
+const RecodingFormat kRecodingFormats[] = {
+    {"aac", 3, &kAdtsHeader, {}, 0},
+    {"ac3", 7, nullptr, {0x0B770000, 0x770B0000}, 2},  // either byte order
+    {"aptx", 0, nullptr, {}, 0},
+    {"dts", 4, nullptr, {0x7FFE8001, 0xFE7F0180, 0x1FFFE800, 0xFF1F00E8, 0x64582025}, 4},
+    {"eac3", 7, nullptr, {0x0B770000, 0x770B0000}, 2},
+    {"loas", 3, &kLoasHeader, {}, 0},
+    {"mp3", 7, &kMpegHeader, {}, 0},
+    {"truehd", 1, nullptr, {0xF8726FBA}, 4},
+};
+
+// The longest run of frames in the first `size` bytes of `data` whose
+// headers all lie within them.
+int64_t LongestFrameRun(const FrameHeader& frame, const std::vector<uint8_t>& data, size_t size) {
+  int64_t longest = 0;
+  const uint8_t* at = data.data();
+  const uint8_t* const end = data.data() + size;
+  while ((at = static_cast<const uint8_t*>(
+              std::memchr(at, frame.firstByte, static_cast<size_t>(end - at))))) {
+    int64_t run = 0;
+    int length = 0;
+    for (const uint8_t* next = at; end - next >= frame.bytes && (length = frame.length(next)) > 0;
+         next += length) {
+      ++run;
+    }
+    longest = std::max(longest, run);
+    ++at;
+  }
+  return longest;
+}
+
+// How often the sync words of `format` occur in `data`, at any offset. The
+// probe sees zeros after the bytes it is given, so a word's trailing zero
+// bytes are not compared: a word cut short by the end still counts.
+int64_t SyncCount(const RecodingFormat& format, const std::vector<uint8_t>& data, size_t size) {
+  int64_t count = 0;
+  for (const uint32_t sync : format.syncs) {
+    uint8_t word[4];
+    StoreBe<32>(word, sync);
+    size_t bytes = static_cast<size_t>(format.syncBytes);
+    while (bytes > 1 && word[bytes - 1] == 0) --bytes;
+    const uint8_t* at = data.data();
+    const uint8_t* const end = data.data() + size;
+    while ((at = static_cast<const uint8_t*>(
+                std::memchr(at, word[0], static_cast<size_t>(end - at))))) {
+      if (static_cast<size_t>(end - at) >= bytes && std::memcmp(at, word, bytes) == 0) ++count;
+      ++at;
+    }
+  }
+  return count;
+}
+
+// The probe score of the raw format `format` on the first `size` bytes of
+// `data`, which has room for the probe's zero padding after them.
+int RawFormatScore(const AVInputFormat* format, std::vector<uint8_t>& data, size_t size) {
+  uint8_t saved[AVPROBE_PADDING_SIZE];
+  std::copy_n(data.begin() + static_cast<std::ptrdiff_t>(size), sizeof saved, saved);
+  std::fill_n(data.begin() + static_cast<std::ptrdiff_t>(size), sizeof saved, 0);
+  AVProbeData probe{};
+  probe.filename = "";
+  probe.buf = data.data();
+  probe.buf_size = static_cast<int>(size);
+  const int score = format->read_probe(&probe);
+  std::copy_n(saved, sizeof saved, data.begin() + static_cast<std::ptrdiff_t>(size));
+  return score;
+}
+
+// True when `format` may reach the request's score at one of the probe's
+// points after the first packet, over `data` read in packets of `packet`
+// bytes.
+bool FormatMayRecode(const RecodingFormat& recoding, const std::string& path,
+                     std::vector<uint8_t>& data, int64_t packet) {
+  const AVInputFormat* format = av_find_input_format(recoding.name);
+  if (!format) return false;  // not in this build: it cannot win
+  if (!format->read_probe) {
+    // Such a format scores by file name alone.
+    return format->extensions && av_match_ext(path.c_str(), format->extensions);
+  }
+  const int64_t window = packet * kWavStreamProbePackets;
+  if (recoding.framesNeeded > 0) {
+    const size_t size = static_cast<size_t>(window);
+    const int64_t frames = recoding.header ? LongestFrameRun(*recoding.header, data, size)
+                                           : SyncCount(recoding, data, size);
+    if (frames < recoding.framesNeeded) return false;
+  }
+  for (int64_t count = 2; count <= kWavStreamProbePackets; ++count) {
+    const int64_t size = count * packet;
+    const bool point =
+        count == kWavStreamProbePackets ||
+        av_log2(static_cast<unsigned>(size)) != av_log2(static_cast<unsigned>(size - packet));
+    if (point &&
+        RawFormatScore(format, data, static_cast<size_t>(size)) >= kWavStreamProbeRequest) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+bool StreamProbeMightRecode(AVFormatContext* context, const std::string& path) {
+  if (LIBAVFORMAT_VERSION_MAJOR != 59 || (avformat_version() >> 16) != 59) return true;
+  if (context->nb_streams != 1) return true;
+  const AVStream* stream = context->streams[0];
+  const AVCodecParameters* par = stream->codecpar;
+  // Other PCM is not probed; a stream the demuxer took for S/PDIF data may
+  // still be.
+  if (par->codec_id != AV_CODEC_ID_PCM_S16LE) {
+    return std::strncmp(avcodec_get_name(par->codec_id), "pcm_", 4) != 0;
+  }
+  if (par->sample_rate <= 0 || par->block_align <= 0) return true;
+
+  // The demuxer's packets: 4096 bytes cut down to whole blocks. Only a
+  // stream whose first packets are all full is looked at.
+  const int64_t block = par->block_align;
+  const int64_t packet = std::max<int64_t>(kWavPacketBytes, block) / block * block;
+  const int64_t window = packet * kWavStreamProbePackets;
+  const int64_t dataStart = avio_tell(context->pb);
+  const int64_t fileSize = avio_size(context->pb);
+  if (dataStart < 0 || fileSize < 0 || fileSize - dataStart < window) return true;
+  if (stream->duration != AV_NOPTS_VALUE && stream->duration < window / block) return true;
+
+  std::vector<uint8_t> data(static_cast<size_t>(window) + AVPROBE_PADDING_SIZE);
+  FilePtr file(std::fopen(path.c_str(), "rb"));
+  if (!file || fseeko(file.get(), dataStart, SEEK_SET) != 0 ||
+      std::fread(data.data(), 1, static_cast<size_t>(window), file.get()) !=
+          static_cast<size_t>(window)) {
+    return true;
+  }
+  // The library's probe looks past an ID3v2 tag at the start; such data is
+  // left to the full probe.
+  if (data[0] == 'I' && data[1] == 'D' && data[2] == '3') return true;
+
+  for (const RecodingFormat& recoding : kRecodingFormats) {
+    if (FormatMayRecode(recoding, path, data, packet)) return true;
+  }
+  return false;
+}
+
+namespace {
+
+// Opens the demuxer `format` on the I/O of `input`. With `shortStreamProbe`
+// the demuxer's content probe of a stream's first packets stops after one
+// packet.
+bool OpenDemuxer(const std::string& url, const AVInputFormat* format, bool shortStreamProbe,
+                 FfmpegInput& input) {
   AVFormatContext* context = avformat_alloc_context();
   if (!context) return false;
   context->pb = input.io.get();
   Dictionary options;
   options.Set("protocol_whitelist", "file");
+  if (shortStreamProbe) options.Set("max_probe_packets", "1");
   if (avformat_open_input(&context, url.c_str(), format, options.Address()) < 0) {
     return false;  // the context is freed on failure
   }
   input.format.reset(context);
-  return avformat_find_stream_info(context, nullptr) >= 0;
+  return true;
+}
+
+bool StartDemuxer(const std::string& url, const AVInputFormat* format, FfmpegInput& input) {
+  // A WAV file is first opened with the demuxer's stream probe cut short,
+  // and opened again in full when the whole probe might have found more.
+  if (std::strcmp(format->name, "wav") == 0) {
+    const std::string path = url.substr(std::strlen("file:"));
+    if (OpenDemuxer(url, format, true, input) && !StreamProbeMightRecode(input.format.get(), path)) {
+      return avformat_find_stream_info(input.format.get(), nullptr) >= 0;
+    }
+    input.format.reset();
+    input.io.reset();
+    const AVInputFormat* known = format;
+    if (!OpenInput(url, known, input)) return false;
+  }
+  if (!OpenDemuxer(url, format, false, input)) return false;
+  return avformat_find_stream_info(input.format.get(), nullptr) >= 0;
 }
 
 int FirstAudioStream(AVFormatContext* format) {

@@ -19,6 +19,16 @@ struct FfmpegInput {
   FormatContextPtr format;
 };
 
+// For a WAV file whose demuxer was opened with the option
+// "max_probe_packets" at 1 (the demuxer's content probe of a 16-bit PCM
+// stream, which finds compressed audio stored as PCM, cut to the stream's
+// first packet): false when the full probe could not have changed the codec
+// that `context` reports, so that the file need not be opened again in
+// full. The probe costs milliseconds per file; this check a fraction of
+// that. True whenever the outcome cannot be shown to be the same, in
+// particular for another generation of the library. `path` is the file's.
+bool StreamProbeMightRecode(AVFormatContext* context, const std::string& path);
+
 // Decodes the first audio stream of a sampled-format file through FFmpeg to
 // interleaved PCM at the file's own rate with all of its channels: unsigned
 // 8-bit when the file holds 8-bit PCM, signed 16-bit otherwise. The rate

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <filesystem>
+#include <vector>
 
 #include "app/ConvertSettings.h"
 #include "app/SettingsStore.h"
@@ -42,34 +43,39 @@ class WindowDisabled {
   QWidget& window_;
 };
 
-// Repaints the list at most once a frame while files are added: each
-// appended row scrolls it, and repainting it after every file would cost
-// more than probing the file. The add window still repaints after every
-// file; the list is repainted whole when the run ends.
-class ListFrames {
+// Repaints the list and the add window at most once a frame while files are
+// added: each appended row scrolls the list and each file changes the add
+// window's text and bar, and repainting them after every file costs about
+// as much as probing the file. Events are still handled after every file,
+// so Cancel answers at once; both are repainted whole when the run ends.
+class Frames {
  public:
-  explicit ListFrames(QWidget& list) : list_(list) {
-    list_.setUpdatesEnabled(false);
+  explicit Frames(std::vector<QWidget*> windows) : windows_(std::move(windows)) {
+    Enable(false);
     clock_.start();
   }
-  ~ListFrames() { list_.setUpdatesEnabled(true); }
-  ListFrames(const ListFrames&) = delete;
-  ListFrames& operator=(const ListFrames&) = delete;
+  ~Frames() { Enable(true); }
+  Frames(const Frames&) = delete;
+  Frames& operator=(const Frames&) = delete;
 
-  // Dispatches pending events, repainting the list when a frame is due.
+  // Dispatches pending events, repainting when a frame is due.
   void ProcessEvents() {
     const bool frame = clock_.elapsed() >= kFrameMs;
     if (frame) {
-      list_.setUpdatesEnabled(true);
+      Enable(true);
       clock_.restart();
     }
     QCoreApplication::processEvents();
-    if (frame) list_.setUpdatesEnabled(false);
+    if (frame) Enable(false);
   }
 
  private:
+  void Enable(bool enabled) {
+    for (QWidget* window : windows_) window->setUpdatesEnabled(enabled);
+  }
+
   static constexpr qint64 kFrameMs = 40;
-  QWidget& list_;
+  std::vector<QWidget*> windows_;
   QElapsedTimer clock_;
 };
 
@@ -146,7 +152,7 @@ void FileAdder::AddFileList(const std::vector<std::string>& paths,
     const int count = static_cast<int>(paths.size());
     progress->Bar()->setRange(0, count);
     progress->Bar()->setValue(0);
-    ListFrames listFrames(listCtrl_);
+    Frames frames({&listCtrl_, progress.get()});
     QCoreApplication::processEvents();
     for (int index = 0; index < count; ++index) {
       progress->SetText(QString::asprintf("Adding file %d of %d...", index + 1, count));
@@ -163,7 +169,7 @@ void FileAdder::AddFileList(const std::vector<std::string>& paths,
           break;
       }
       // Repaints the windows and lets Cancel be pressed.
-      listFrames.ProcessEvents();
+      frames.ProcessEvents();
       if (progress->CancelRequested()) break;
     }
   }

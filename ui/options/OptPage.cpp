@@ -1,0 +1,17 @@
+#include "ui/options/OptPage.h"
+
+COptPage::COptPage(const QString& title, const ConvertSettings& values, Desktop& desktop)
+    : values_(values), desktop_(desktop), title_(title) {}
+
+void COptPage::EnsureInitialised() {
+  if (initialised_) return;
+  Initialise();
+  initialised_ = true;
+}
+
+QFont OptionsFont() {
+  QFont font(QStringLiteral("Tahoma"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(11);
+  return font;
+}

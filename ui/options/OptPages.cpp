@@ -1,10 +1,16 @@
 #include "ui/options/OptPages.h"
 
 #include "ui/options/OptPage.h"
+#include "ui/options/PageWMAOptions.h"
+#include "ui/options/AmrOptPage.h"
+#include "ui/options/OptAacPage.h"
+#include "ui/options/OptM4aPage.h"
 
 std::vector<COptPage*> MakeOptionPages(const ConvertSettings& values, Desktop& desktop) {
   std::vector<COptPage*> pages;
-  (void)values;
-  (void)desktop;
+  pages.push_back(new CPageWMAOptions(values, desktop));
+  pages.push_back(new CAmrOptPage(values, desktop));
+  pages.push_back(new COptAacPage(values, desktop));
+  pages.push_back(new COptM4aPage(values, desktop));
   return pages;
 }

@@ -30,6 +30,7 @@
 #include "ui/desktop/SondrelStyle.h"
 #include "ui/main/ConvertDlg.h"
 #include "ui/main/SortListCtrl.h"
+#include "ui/options/OptSheet.h"
 
 namespace {
 
@@ -151,5 +152,19 @@ int main(int argc, char** argv) {
   poll.stop();
   ok = ok && shotTaken;
   ok = Save(folder, "main-window-converted.png", window.frameGeometry()) && ok;
+
+  // The options sheet, on each page that has a picture.
+  COptSheet options(&window, settings, root, desktop);
+  options.show();
+  const std::pair<const char*, const char*> optionShots[] = {
+      {"General", "options-general.png"},
+  };
+  for (const auto& [title, file] : optionShots) {
+    for (int page = 0; page < options.Tabs().count(); ++page) {
+      if (options.Tabs().tabText(page) != QString::fromLatin1(title)) continue;
+      options.Tabs().setCurrentIndex(page);
+      ok = Save(folder, file, options.frameGeometry()) && ok;
+    }
+  }
   return ok ? 0 : 1;
 }

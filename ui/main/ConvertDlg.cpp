@@ -25,6 +25,7 @@
 #include "ui/desktop/HelpWindow.h"
 #include "ui/desktop/SurfaceDrag.h"
 #include "ui/main/SortListCtrl.h"
+#include "ui/options/OptSheet.h"
 
 namespace {
 
@@ -289,8 +290,7 @@ void CConvertDlg::HelpTopics(bool maximized) {
 }
 
 void CConvertDlg::OpenOptions() {
-  desktop_.Information(
-      "The options are changed with \"sondrel-cli options\" until this window offers them.");
+  COptSheet::Run(this, settings_, root_, desktop_);
 }
 
 void CConvertDlg::OpenWebPage(const std::string& url) {

@@ -1,5 +1,6 @@
 #include "ui/options/OptPages.h"
 
+#include "ui/options/OptOutputPage.h"
 #include "ui/options/OptPage.h"
 #include "ui/options/PageWMAOptions.h"
 #include "ui/options/AmrOptPage.h"
@@ -8,6 +9,7 @@
 
 std::vector<COptPage*> MakeOptionPages(const ConvertSettings& values, Desktop& desktop) {
   std::vector<COptPage*> pages;
+  pages.push_back(new COptOutputPage(values, desktop));
   pages.push_back(new CPageWMAOptions(values, desktop));
   pages.push_back(new CAmrOptPage(values, desktop));
   pages.push_back(new COptAacPage(values, desktop));

@@ -88,6 +88,8 @@ CTagEditDlg::CTagEditDlg(QWidget* parent, const TagPreset& preset, bool showCopy
       genre_ = new QComboBox(this);
       genre_->setEditable(true);
       genre_->setInsertPolicy(QComboBox::NoInsert);
+      // A genre is kept as typed: no completion from the list's names.
+      genre_->setCompleter(nullptr);
       QStringList names;
       for (int i = 0; i < GENRE_COUNT; ++i) names << QString::fromLatin1(GENRE_NAMES[i]);
       names.sort(Qt::CaseInsensitive);

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "ui/options/OptPage.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// "General": the options that belong to no one format. How a stereo source
+// becomes a mono output, the extension filter of Add Folder and dropped
+// files, the output folder (next to the source or a custom folder, with or
+// without the source's folders below it), what happens when the target
+// exists, the documents folder as the fallback, and showing the output
+// folder when a batch ends.
+class COptOutputPage : public COptPage {
+  Q_OBJECT
+
+ public:
+  COptOutputPage(const ConvertSettings& values, Desktop& desktop);
+
+  bool Leave() override;
+  void CopyOut(ConvertSettings& settings) override;
+
+  QRadioButton* MonoRadio(int monoType) const { return monoRadios_[monoType]; }
+  QPushButton* MonoHelp() const { return monoHelp_; }
+  QCheckBox* FilterBox() const { return filterBox_; }
+  QLineEdit* FilterEdit() const { return filterEdit_; }
+  QComboBox* OutputFolder() const { return outputFolderCombo_; }
+  QLineEdit* CustomFolder() const { return customFolderEdit_; }
+  QPushButton* Browse() const { return browseButton_; }
+  QCheckBox* CreateDirs() const { return createDirsBox_; }
+  QLabel* CreateDirsExample() const { return example_; }
+  QComboBox* TargetExists() const { return targetExistsCombo_; }
+  QCheckBox* ToMyDocuments() const { return toMyDocumentsBox_; }
+  QCheckBox* BrowseWhenDone() const { return browseWhenDoneBox_; }
+
+ protected:
+  void Initialise() override;
+
+ private:
+  void BuildControls();
+  void ReadControls();
+  void UpdateFolderControls();
+  void ChooseCustomFolder();
+
+  uint32_t monoType_ = 0;
+  bool enableExtFilter_ = false;
+  std::string filterExts_;
+  uint32_t outputFolderOpt_ = 0;
+  std::string customFolder_;
+  bool createDirs_ = false;
+  uint32_t targetExistsOpt_ = 0;
+  bool toMyDocuments_ = false;
+  bool browseWhenDone_ = false;
+
+  QRadioButton* monoRadios_[3] = {};
+  QPushButton* monoHelp_ = nullptr;
+  QCheckBox* filterBox_ = nullptr;
+  QLineEdit* filterEdit_ = nullptr;
+  QComboBox* outputFolderCombo_ = nullptr;
+  QLineEdit* customFolderEdit_ = nullptr;
+  QPushButton* browseButton_ = nullptr;
+  QCheckBox* createDirsBox_ = nullptr;
+  QLabel* example_ = nullptr;
+  QComboBox* targetExistsCombo_ = nullptr;
+  QCheckBox* toMyDocumentsBox_ = nullptr;
+  QCheckBox* browseWhenDoneBox_ = nullptr;
+};

@@ -9,10 +9,12 @@
 #include <QPixmap>
 #include <QProgressBar>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <cstdio>
 #include <filesystem>
+#include <utility>
 
 #include "app/ConvertSettings.h"
 #include "app/EngineStartup.h"
@@ -30,6 +32,7 @@
 #include "ui/desktop/SondrelStyle.h"
 #include "ui/main/ConvertDlg.h"
 #include "ui/main/SortListCtrl.h"
+#include "ui/options/OptSheet.h"
 
 namespace {
 
@@ -151,5 +154,17 @@ int main(int argc, char** argv) {
   poll.stop();
   ok = ok && shotTaken;
   ok = Save(folder, "main-window-converted.png", window.frameGeometry()) && ok;
+
+  // The options sheet on the encoding preset pages.
+  for (const auto& [title, file] :
+       {std::pair{"MP3 Options", "options-mp3.png"}, std::pair{"WAV Options", "options-wav.png"},
+        std::pair{"OGG Options", "options-ogg.png"}}) {
+    COptSheet sheet(&window, settings, root, desktop);
+    QTabWidget& tabs = sheet.Tabs();
+    for (int index = 0; index < tabs.count(); ++index)
+      if (tabs.tabText(index) == QString::fromLatin1(title)) tabs.setCurrentIndex(index);
+    sheet.show();
+    ok = Save(folder, file, sheet.frameGeometry()) && ok;
+  }
   return ok ? 0 : 1;
 }

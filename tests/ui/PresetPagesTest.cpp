@@ -347,7 +347,8 @@ TEST_P(PresetCancelTest, LeavesTheFileByteIdentical) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, PresetCancelTest,
-                         ::testing::Values("MP3 Options", "WAV Options", "OGG Options"));
+                         ::testing::Values("MP3 Options", "WAV Options", "OGG Options"),
+                         [](const auto& row) { return std::string(row.param, 3); });
 
 // The tag option and the page's own tag preset: the edit button works only
 // for the preset option, and the edited preset is stored for that format

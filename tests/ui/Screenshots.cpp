@@ -9,10 +9,12 @@
 #include <QPixmap>
 #include <QProgressBar>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <cstdio>
 #include <filesystem>
+#include <utility>
 
 #include "app/ConvertSettings.h"
 #include "app/EngineStartup.h"
@@ -31,6 +33,7 @@
 #include "ui/main/ConvertDlg.h"
 #include "ui/main/SortListCtrl.h"
 #include "ui/options/OptSheet.h"
+#include "ui/options/TagEditDlg.h"
 
 namespace {
 
@@ -153,12 +156,15 @@ int main(int argc, char** argv) {
   ok = ok && shotTaken;
   ok = Save(folder, "main-window-converted.png", window.frameGeometry()) && ok;
 
-  // The options sheet, on each page that has a picture.
+  // The options sheet, on each of its pages, and the tag editor.
+  const std::pair<const char*, const char*> optionShots[] = {
+      {"General", "options-general.png"},     {"MP3 Options", "options-mp3.png"},
+      {"WAV Options", "options-wav.png"},     {"WMA Options", "options-wma.png"},
+      {"OGG Options", "options-ogg.png"},     {"AMR/AWB Options", "options-amr.png"},
+      {"AAC Options", "options-aac.png"},     {"MP4/M4A/M4B Options", "options-m4a.png"},
+  };
   COptSheet options(&window, settings, root, desktop);
   options.show();
-  const std::pair<const char*, const char*> optionShots[] = {
-      {"General", "options-general.png"},
-  };
   for (const auto& [title, file] : optionShots) {
     for (int page = 0; page < options.Tabs().count(); ++page) {
       if (options.Tabs().tabText(page) != QString::fromLatin1(title)) continue;
@@ -166,5 +172,17 @@ int main(int argc, char** argv) {
       ok = Save(folder, file, options.frameGeometry()) && ok;
     }
   }
+  options.reject();
+  TagPreset preset;
+  preset.titleAsFileName = 0;
+  preset.title = "Night Train";
+  preset.artist = "Zoë Müller";
+  preset.album = "Études";
+  preset.year = "2024";
+  preset.genre = "Jazz";
+  preset.trackNumType = TRACK_NUM_SEQUENCE;
+  CTagEditDlg editor(&window, preset, true, desktop);
+  editor.show();
+  ok = Save(folder, "tag-editor.png", editor.frameGeometry()) && ok;
   return ok ? 0 : 1;
 }

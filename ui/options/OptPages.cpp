@@ -2,7 +2,10 @@
 
 #include "ui/options/OptOutputPage.h"
 #include "ui/options/OptPage.h"
+#include "ui/options/OptMp3Page.h"
+#include "ui/options/OptWavPage.h"
 #include "ui/options/PageWMAOptions.h"
+#include "ui/options/OptOggPage.h"
 #include "ui/options/AmrOptPage.h"
 #include "ui/options/OptAacPage.h"
 #include "ui/options/OptM4aPage.h"
@@ -10,7 +13,10 @@
 std::vector<COptPage*> MakeOptionPages(const ConvertSettings& values, Desktop& desktop) {
   std::vector<COptPage*> pages;
   pages.push_back(new COptOutputPage(values, desktop));
+  pages.push_back(new COptMp3Page(values, desktop));
+  pages.push_back(new COptWavPage(values, desktop));
   pages.push_back(new CPageWMAOptions(values, desktop));
+  pages.push_back(new COptOggPage(values, desktop));
   pages.push_back(new CAmrOptPage(values, desktop));
   pages.push_back(new COptAacPage(values, desktop));
   pages.push_back(new COptM4aPage(values, desktop));

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ui/options/OptPage.h"
+
+class PresetList;
+class SoundSection;
+class TagSection;
+
+// "OGG Options": the encoding preset with the sample rate, bit rate and
+// channels (any change keeps the bit rate within the range the encoder
+// accepts for the rate and channels), the tag option with its preset, and
+// the Sound section. In automatic mode OK keeps the stored encoding values.
+class COptOggPage : public COptPage {
+  Q_OBJECT
+
+ public:
+  COptOggPage(const ConvertSettings& values, Desktop& desktop);
+
+  bool Leave() override;
+  void CopyOut(ConvertSettings& settings) override;
+
+  PresetList* Presets() const { return presets_; }
+  TagSection* Tags() const { return tags_; }
+  SoundSection* Sound() const { return sound_; }
+
+ protected:
+  void Initialise() override;
+
+ private:
+  void KeepBitRateInRange();
+
+  PresetList* presets_;
+  TagSection* tags_;
+  SoundSection* sound_;
+};

@@ -91,6 +91,6 @@ INSTANTIATE_TEST_SUITE_P(Formats, TagPresetRoundTripTest,
                                            TagRow{"WMA Options", "wma", "WMAID3TagType"},
                                            TagRow{"MP4/M4A/M4B Options", "m4a",
                                                   "M4AID3TagType"}),
-                         [](const auto& info) { return std::string(info.param.format); });
+                         [](const auto& row) { return std::string(row.param.format); });
 
 }  // namespace

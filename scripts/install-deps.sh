@@ -3,6 +3,7 @@
 #   scripts/install-deps.sh          build, run and test packages
 #   scripts/install-deps.sh --bench  the same plus the benchmark tools
 #   scripts/install-deps.sh --screenshots  the same plus a virtual X display
+#   scripts/install-deps.sh --package  the same plus the Debian packaging tools
 # Idempotent: when all packages are present it does nothing; the package
 # index is refreshed only when something has to be installed.
 set -euo pipefail
@@ -33,9 +34,16 @@ screenshot_packages=(
   xvfb xauth
 )
 
+# What scripts/package.sh needs to make the .deb (dpkg-shlibdeps, file) and
+# to check the desktop entry and the AppStream metadata.
+package_packages=(
+  dpkg-dev file desktop-file-utils appstream
+)
+
 case "${1:-}" in
   --bench) packages+=("${bench_packages[@]}") ;;
   --screenshots) packages+=("${screenshot_packages[@]}") ;;
+  --package) packages+=("${package_packages[@]}") ;;
 esac
 
 missing=()

@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -20,6 +21,8 @@ COptSheet::COptSheet(QWidget* parent, ConvertSettings& settings, SettingsRoot& r
 
   tabs_ = new QTabWidget(this);
   for (COptPage* page : pages_) tabs_->addTab(page, page->Title());
+  // Every tab title stays in sight: the sheet is as wide as its tabs.
+  tabs_->tabBar()->setUsesScrollButtons(false);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
   buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));

@@ -22,6 +22,8 @@ packages=(
   timgm6mb-soundfont
   # tests and their independent oracles
   libgtest-dev ffmpeg sox lame sndfile-programs vorbis-tools
+  # validators of the desktop entry and the AppStream metadata
+  desktop-file-utils appstream
 )
 
 # Tools that only the scripts in bench/ use.
@@ -37,7 +39,7 @@ screenshot_packages=(
 # What scripts/package.sh needs to make the .deb (dpkg-shlibdeps, file) and
 # to check the desktop entry and the AppStream metadata.
 package_packages=(
-  dpkg-dev file desktop-file-utils appstream
+  dpkg-dev file
 )
 
 case "${1:-}" in

@@ -36,8 +36,7 @@ screenshot_packages=(
   xvfb xauth
 )
 
-# What scripts/package.sh needs to make the .deb (dpkg-shlibdeps, file) and
-# to check the desktop entry and the AppStream metadata.
+# What scripts/package.sh needs to make the .deb (dpkg-shlibdeps, file).
 package_packages=(
   dpkg-dev file
 )

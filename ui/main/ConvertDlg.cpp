@@ -20,6 +20,7 @@
 #include "app/SettingsStore.h"
 #include "app/WebLinks.h"
 #include "convert/ConversionJob.h"
+#include "ui/chrome/AboutBox.h"
 #include "ui/chrome/ProductLinks.h"
 #include "ui/converting/ConvertProgressDlg.h"
 #include "ui/desktop/Desktop.h"
@@ -327,10 +328,7 @@ std::unique_ptr<QMenu> CConvertDlg::MakeHelpMenu() {
   add("Home&page", [this] { OpenWebPage(HOME_PAGE_URL); });
   add("&Check Latest Version", [this] { OpenWebPage(UpdateCheckLink()); });
   menu->addSeparator();
-  add("&About...", [this] {
-    desktop_.Information(std::string("Sondrel\nVersion ") + PRODUCT_VERSION + " (build " +
-                         PRODUCT_BUILD + ")\n" + HOME_PAGE_URL);
-  });
+  add("&About...", [this] { CAboutBox(this, desktop_).exec(); });
   return menu;
 }
 

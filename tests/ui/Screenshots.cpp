@@ -27,6 +27,7 @@
 #include "support/RunProcess.h"
 #include "support/TempDir.h"
 #include "ui/adding/AddProgressDlg.h"
+#include "ui/chrome/AboutBox.h"
 #include "ui/converting/ConvertProgressDlg.h"
 #include "ui/desktop/QtDesktop.h"
 #include "ui/desktop/SondrelStyle.h"
@@ -184,5 +185,12 @@ int main(int argc, char** argv) {
   CTagEditDlg editor(&window, preset, true, desktop);
   editor.show();
   ok = Save(folder, "tag-editor.png", editor.frameGeometry()) && ok;
+
+  // The about box, over the main window.
+  {
+    CAboutBox about(&window, desktop);
+    about.show();
+    ok = Save(folder, "about-box.png", about.frameGeometry()) && ok;
+  }
   return ok ? 0 : 1;
 }

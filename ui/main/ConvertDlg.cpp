@@ -20,6 +20,8 @@
 #include "app/SettingsStore.h"
 #include "app/WebLinks.h"
 #include "convert/ConversionJob.h"
+#include "ui/chrome/AboutBox.h"
+#include "ui/chrome/ProductLinks.h"
 #include "ui/converting/ConvertProgressDlg.h"
 #include "ui/desktop/Desktop.h"
 #include "ui/desktop/HelpWindow.h"
@@ -62,19 +64,6 @@ QFont CommandFont() {
   font.setPixelSize(11);
   font.setBold(true);
   return font;
-}
-
-// "mailto:" with the given header fields, each value percent-encoded.
-std::string MailLink(const std::string& address,
-                     const std::vector<std::pair<const char*, std::string>>& fields) {
-  std::string link = "mailto:" + address;
-  char separator = '?';
-  for (const auto& [name, value] : fields) {
-    link += separator + std::string(name) + "=" +
-            QUrl::toPercentEncoding(QString::fromStdString(value)).toStdString();
-    separator = '&';
-  }
-  return link;
 }
 
 }  // namespace
@@ -334,21 +323,12 @@ std::unique_ptr<QMenu> CConvertDlg::MakeHelpMenu() {
   };
   add("&Help Topics\tF1", [this] { HelpTopics(); });
   menu->addSeparator();
-  add("&Tell A Friend", [this] {
-    OpenWebPage(MailLink("", {{"subject", "Sondrel - very COOL application!!!"},
-                              {"body", std::string("Download from ") + HOME_PAGE_URL}}));
-  });
-  add("&Feedback and Support", [this] { OpenWebPage(MailLink(SUPPORT_MAIL_ADDRESS, {})); });
+  add("&Tell A Friend", [this] { OpenWebPage(TellAFriendLink()); });
+  add("&Feedback and Support", [this] { OpenWebPage(SupportMailLink()); });
   add("Home&page", [this] { OpenWebPage(HOME_PAGE_URL); });
-  add("&Check Latest Version", [this] {
-    OpenWebPage(std::string(UPDATE_CHECK_URL) + "?ver=" + PRODUCT_VERSION +
-                "&build=" + PRODUCT_BUILD);
-  });
+  add("&Check Latest Version", [this] { OpenWebPage(UpdateCheckLink()); });
   menu->addSeparator();
-  add("&About...", [this] {
-    desktop_.Information(std::string("Sondrel\nVersion ") + PRODUCT_VERSION + " (build " +
-                         PRODUCT_BUILD + ")\n" + HOME_PAGE_URL);
-  });
+  add("&About...", [this] { CAboutBox(this, desktop_).exec(); });
   return menu;
 }
 

@@ -3,13 +3,13 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 #include "app/ConvertSettings.h"
+#include "ui/chrome/LinkLabel.h"
 #include "ui/desktop/Desktop.h"
 #include "ui/options/PresetList.h"
 #include "ui/options/SoundSection.h"
@@ -81,15 +81,11 @@ int BitRateFor(int sampleRate, int bitRate) {
   return std::max(bitRate, 32);
 }
 
-// A link that the desktop opens in the web browser.
-QLabel* MakeLink(QWidget* parent, const char* text, const char* url, Desktop& desktop) {
-  auto* link = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>")
-                              .arg(QString::fromLatin1(url), QString::fromLatin1(text)),
-                          parent);
-  link->setTextFormat(Qt::RichText);
-  link->setOpenExternalLinks(false);
-  QObject::connect(link, &QLabel::linkActivated, link,
-                   [&desktop](const QString& href) { desktop.OpenUrl(href.toStdString()); });
+// A link that the desktop opens in the web browser, always underlined.
+CLinkLabel* MakeLink(QWidget* parent, const char* text, const char* url, Desktop& desktop) {
+  auto* link = new CLinkLabel(desktop, QString::fromLatin1(text), parent);
+  link->SetURL(QString::fromLatin1(url));
+  link->SetUnderline(CLinkLabel::UNDERLINE_ALWAYS);
   return link;
 }
 
@@ -105,8 +101,11 @@ COptMp3Page::COptMp3Page(const ConvertSettings& values, Desktop& desktop)
                               "https://duckduckgo.com/?q=joint+stereo+vs+stereo", desktop_);
   encoderLink_ = MakeLink(this, "The program uses LAME MP3 encoder.",
                           "https://lame.sourceforge.io/", desktop_);
-  presets_->AddRow(jointStereoLink_);
-  presets_->AddRow(encoderLink_);
+  for (CLinkLabel* link : {jointStereoLink_, encoderLink_}) {
+    presets_->AddRow(link);
+    // As wide as its text, at the start of its row.
+    presets_->layout()->setAlignment(link, Qt::AlignLeft);
+  }
 
   tags_ = new TagSection(this, MP3_TAG_TEXTS, true, desktop_);
   auto* versionBox = new QGroupBox(QStringLiteral("Write ID3 tag as:"), this);

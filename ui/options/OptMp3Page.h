@@ -2,11 +2,11 @@
 
 #include <cstdint>
 
+#include "ui/chrome/LinkLabel.h"
 #include "ui/options/OptPage.h"
 
 class PresetList;
 class QButtonGroup;
-class QLabel;
 class QRadioButton;
 class SoundSection;
 class TagSection;
@@ -30,8 +30,8 @@ class COptMp3Page : public COptPage {
   SoundSection* Sound() const { return sound_; }
   // "ID3v&1" = 0, "ID3v&2" = 1, "I&D3v1 && ID3v2" = 2.
   QRadioButton* VersionRadio(int version) const;
-  QLabel* JointStereoLink() const { return jointStereoLink_; }
-  QLabel* EncoderLink() const { return encoderLink_; }
+  CLinkLabel* JointStereoLink() const { return jointStereoLink_; }
+  CLinkLabel* EncoderLink() const { return encoderLink_; }
 
  protected:
   void Initialise() override;
@@ -45,6 +45,6 @@ class COptMp3Page : public COptPage {
   TagSection* tags_;
   SoundSection* sound_;
   QButtonGroup* versions_;
-  QLabel* jointStereoLink_;
-  QLabel* encoderLink_;
+  CLinkLabel* jointStereoLink_;
+  CLinkLabel* encoderLink_;
 };

@@ -1,0 +1,46 @@
+#include "ui/chrome/ProductLinks.h"
+
+#include <QApplication>
+#include <QUrl>
+
+#include <utility>
+#include <vector>
+
+#include "app/WebLinks.h"
+#include "ui/desktop/Desktop.h"
+
+namespace {
+
+// "mailto:" with the given header fields, each value percent-encoded.
+std::string MailLink(const std::string& address,
+                     const std::vector<std::pair<const char*, std::string>>& fields) {
+  std::string link = "mailto:" + address;
+  char separator = '?';
+  for (const auto& [name, value] : fields) {
+    link += separator + std::string(name) + "=" +
+            QUrl::toPercentEncoding(QString::fromStdString(value)).toStdString();
+    separator = '&';
+  }
+  return link;
+}
+
+}  // namespace
+
+std::string UpdateCheckLink() {
+  return std::string(UPDATE_CHECK_URL) + "?ver=" + PRODUCT_VERSION + "&build=" + PRODUCT_BUILD;
+}
+
+std::string SupportMailLink() {
+  return MailLink(SUPPORT_MAIL_ADDRESS, {});
+}
+
+std::string TellAFriendLink() {
+  return MailLink("", {{"subject", "Sondrel - very COOL application!!!"},
+                       {"body", std::string("Download from ") + HOME_PAGE_URL}});
+}
+
+void OpenUnderWaitCursor(Desktop& desktop, const std::string& url) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  desktop.OpenUrl(url);
+  QApplication::restoreOverrideCursor();
+}

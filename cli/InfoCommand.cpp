@@ -5,6 +5,7 @@
 
 #include "app/ConvertSettings.h"
 #include "app/EngineStartup.h"
+#include "cli/InfoJson.h"
 #include "cli/OneLineText.h"
 #include "codecs/readers/ProgramReaders.h"
 #include "source/FileCollector.h"
@@ -14,7 +15,9 @@
 
 namespace {
 
-void PrintTags(const SourceFile& entry, std::ostream& out) {
+// The nine tag texts that transferring the tag would read; all empty when
+// the file has none.
+TagInfo EntryTags(const SourceFile& entry) {
   TagInfo tags;
   if (std::unique_ptr<AudioSource> source = OpenSource(entry.path, entry.kind, 0, false, ProgramReaders())) {
     const OutputTag tag =
@@ -22,9 +25,27 @@ void PrintTags(const SourceFile& entry, std::ostream& out) {
     tags = tag.fields;
     source->Close();
   }
+  return tags;
+}
+
+void PrintTags(const SourceFile& entry, std::ostream& out) {
+  const TagInfo tags = EntryTags(entry);
   for (const std::string* field : {&tags.title, &tags.artist, &tags.album, &tags.year, &tags.genre,
                                    &tags.comment, &tags.track, &tags.composer, &tags.copyright})
     out << '\t' << OneLineText(*field);
+}
+
+void PrintTable(const SourceList& list, bool withTags, std::ostream& out) {
+  out << "File\tDuration\tBit Rate\tFreq.\tChannels";
+  if (withTags) out << "\tTitle\tArtist\tAlbum\tYear\tGenre\tComment\tTrack\tComposer\tCopyright";
+  out << '\n';
+  for (const auto& entry : list.Entries()) {
+    out << FileCellText(entry->path) << '\t' << DurationCellText(entry->duration) << '\t'
+        << BitRateCellText(entry->bitRate) << '\t' << FreqCellText(entry->sampleRate) << '\t'
+        << ChannelsCellText(*entry);
+    if (withTags) PrintTags(*entry, out);
+    out << '\n';
+  }
 }
 
 }  // namespace
@@ -32,9 +53,11 @@ void PrintTags(const SourceFile& entry, std::ostream& out) {
 ExitCode RunInfoCommand(const std::vector<std::string>& args, const ConvertSettings& settings,
                         const std::string& programFolder, std::ostream& out, std::ostream& err) {
   bool withTags = false;
+  bool asJson = false;
   std::vector<std::string> paths;
   for (const std::string& arg : args) {
     if (arg == "--tags") withTags = true;
+    else if (arg == "--json") asJson = true;
     else if (arg.size() > 1 && arg[0] == '-') {
       err << "sondrel-cli: info does not know the option \"" << arg << "\". Run 'sondrel-cli --help'.\n";
       return EXIT_USAGE;
@@ -72,16 +95,8 @@ ExitCode RunInfoCommand(const std::vector<std::string>& args, const ConvertSetti
   for (const std::string& file : files)
     if (list.AddOneFile(file) == SourceList::AddResult::FAILED) failures.Add(file);
 
-  out << "File\tDuration\tBit Rate\tFreq.\tChannels";
-  if (withTags) out << "\tTitle\tArtist\tAlbum\tYear\tGenre\tComment\tTrack\tComposer\tCopyright";
-  out << '\n';
-  for (const auto& entry : list.Entries()) {
-    out << FileCellText(entry->path) << '\t' << DurationCellText(entry->duration) << '\t'
-        << BitRateCellText(entry->bitRate) << '\t' << FreqCellText(entry->sampleRate) << '\t'
-        << ChannelsCellText(*entry);
-    if (withTags) PrintTags(*entry, out);
-    out << '\n';
-  }
+  if (asJson) WriteInfoJson(list.Entries(), withTags ? EntryTags : nullptr, out);
+  else PrintTable(list, withTags, out);
 
   if (!failures.Empty()) {
     err << failures.Message();

@@ -8,11 +8,12 @@
 
 struct ConvertSettings;
 
-// `sondrel-cli info [--tags] PATH...`: probes each file as adding files
+// `sondrel-cli info [--tags] [--json] PATH...`: probes each file as adding files
 // does and prints the file list's cells as a tab-separated table. Folders
 // are searched as Add Folder searches them (extension filter, shortcuts).
 // With --tags, the nine tag texts that transferring the tag would read
 // follow; tabs, line feeds and backslashes inside them are written as \t,
-// \n and \\. Files that no reader opens are reported on stderr.
+// \n and \\. With --json, one JSON array instead (cli/InfoJson.h). Files
+// that no reader opens are reported on stderr.
 ExitCode RunInfoCommand(const std::vector<std::string>& args, const ConvertSettings& settings,
                         const std::string& programFolder, std::ostream& out, std::ostream& err);

@@ -67,6 +67,7 @@ bool EngineSource::Open(const std::string& path, uint32_t renderRate) {
   if (strcasecmp(extension.c_str(), ".mp3") == 0) mode_ = MODE_MP3;
   for (const char* midi : {".midi", ".mid", ".rmi", ".kar"})
     if (strcasecmp(extension.c_str(), midi) == 0) mode_ = MODE_MIDI;
+  if (midiSong_) mode_ = MODE_MIDI;
 
   // A MIDI file opens only as a MIDI stream; anything else as a stream, then
   // as a module.

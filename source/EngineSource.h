@@ -19,6 +19,10 @@ class EngineSource : public AudioSource {
   };
 
   EngineSource() = default;
+  // With `midiSong`, every file opens as a MIDI song whatever its name: the
+  // reader of the MIDI kind, which also serves songs that carry another
+  // extension or none.
+  explicit EngineSource(bool midiSong) : midiSong_(midiSong) {}
   ~EngineSource() override;
 
   void Close() override;
@@ -33,6 +37,7 @@ class EngineSource : public AudioSource {
   Mode GetMode() const { return mode_; }
 
  private:
+  bool midiSong_ = false;
   uint32_t handle_ = 0;
   Mode mode_ = MODE_STREAM;
   std::vector<uint8_t> buffer_;  // interleaved PCM of up to BLOCK_SAMPLES frames

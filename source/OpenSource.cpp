@@ -28,7 +28,8 @@ std::unique_ptr<AudioSource> OpenSource(const std::string& path, int32_t kind, u
   switch (kind) {
     case KIND_AU: first = make(readers.au); break;
     case KIND_AIFF: first = make(readers.aiff); break;
-    case KIND_MPEG_AUDIO: case KIND_WAVE: case KIND_MODULE: case KIND_MIDI:
+    case KIND_MIDI: first = make(readers.midi ? readers.midi : readers.engine); break;
+    case KIND_MPEG_AUDIO: case KIND_WAVE: case KIND_MODULE:
     case KIND_CD_AUDIO: case KIND_FLAC: case KIND_WAVPACK: case KIND_AC3: case KIND_ADX:
     case KIND_MONKEYS_AUDIO: case KIND_MUSEPACK: case KIND_SPEEX: case KIND_TRUE_AUDIO:
     case KIND_OGG: case KIND_AAC: case KIND_MPEG4: case KIND_WINDOWS_MEDIA:

@@ -13,6 +13,9 @@
 // give fakes.
 struct SourceReaders {
   std::function<std::unique_ptr<AudioSource>()> engine;
+  // The engine opening its file as a MIDI song whatever the file's name: the
+  // first reader of the MIDI kind (the engine itself when left empty).
+  std::function<std::unique_ptr<AudioSource>()> midi;
   std::function<std::unique_ptr<AudioSource>()> aiff;
   std::function<std::unique_ptr<AudioSource>()> au;
   std::function<std::unique_ptr<AudioSource>()> riffWave;

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
+#include <cstring>
+
+#include "platform/files/FileHandle.h"
 
 namespace {
 
@@ -57,4 +61,40 @@ SourceKind SourceKindFromPath(const std::string& path) {
   for (const KindRow& row : kKinds)
     if (extension == row.extension) return row.kind;
   return KIND_OTHER;
+}
+
+bool HasMidiContent(const std::string& path) {
+  FilePtr file(std::fopen(path.c_str(), "rb"));
+  char head[12] = {};
+  const size_t got = file ? std::fread(head, 1, sizeof head, file.get()) : 0;
+  if (got >= 4 && std::memcmp(head, "MThd", 4) == 0) return true;
+  return got == sizeof head && std::memcmp(head, "RIFF", 4) == 0 &&
+         std::memcmp(head + 8, "RMID", 4) == 0;
+}
+
+const char* SourceKindName(int32_t kind) {
+  switch (kind) {
+    case KIND_MPEG_AUDIO: return "mpeg audio";
+    case KIND_WAVE: return "wave";
+    case KIND_MODULE: return "module";
+    case KIND_MIDI: return "midi";
+    case KIND_CD_AUDIO: return "cd audio";
+    case KIND_FLAC: return "flac";
+    case KIND_WAVPACK: return "wavpack";
+    case KIND_AC3: return "ac3";
+    case KIND_ADX: return "adx";
+    case KIND_MONKEYS_AUDIO: return "monkeys audio";
+    case KIND_MUSEPACK: return "musepack";
+    case KIND_SPEEX: return "speex";
+    case KIND_TRUE_AUDIO: return "true audio";
+    case KIND_OGG: return "ogg";
+    case KIND_AU: return "au";
+    case KIND_AIFF: return "aiff";
+    case KIND_AMR: return "amr";
+    case KIND_AAC: return "aac";
+    case KIND_MPEG4: return "mpeg4";
+    case KIND_WINDOWS_MEDIA: return "windows media";
+    case KIND_OTHER: return "other";
+  }
+  return nullptr;
 }

@@ -37,6 +37,15 @@ std::string FileExtension(const std::string& path);
 // KIND_OTHER for any other extension and for a name without one.
 SourceKind SourceKindFromPath(const std::string& path);
 
+// The name of a kind for scripts and reports, lower case: "mpeg audio",
+// "wave", "module", "midi", … "other"; null for a code outside the table.
+const char* SourceKindName(int32_t kind);
+
+// True when the file at `path` starts as a MIDI song: a Standard MIDI File
+// ("MThd") or a RIFF "RMID" file. Files whose extension says something else
+// (or nothing) and that no reader opens are taken as MIDI when this holds.
+bool HasMidiContent(const std::string& path);
+
 // True for the kinds rendered from a score (tracker modules and MIDI): their
 // conversion ends when the position reaches the announced length.
 inline bool IsSequencedKind(int32_t kind) { return kind == KIND_MODULE || kind == KIND_MIDI; }

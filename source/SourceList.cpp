@@ -26,8 +26,15 @@ SourceList::AddResult SourceList::AddOneFile(const std::string& path) {
   const std::string resolved = std::filesystem::canonical(absolute, error).string();
   if (!error && resolvedIndex_.count(resolved)) return AddResult::ALREADY_LISTED;
 
-  const int32_t kind = SourceKindFromPath(absolute);
+  int32_t kind = SourceKindFromPath(absolute);
   std::unique_ptr<AudioSource> source = prober_(absolute, kind);
+  // A MIDI song under another extension (or none) that every reader of that
+  // kind refused is listed as MIDI when its content says so; converting it
+  // then renders it with the SoundFont like any MIDI song.
+  if (!source && kind != KIND_MIDI && HasMidiContent(absolute)) {
+    kind = KIND_MIDI;
+    source = prober_(absolute, kind);
+  }
   if (!source) return AddResult::FAILED;
 
   auto entry = std::make_unique<SourceFile>();

@@ -12,6 +12,7 @@
 SourceReaders ProgramReaders() {
   SourceReaders readers;
   readers.engine = [] { return std::make_unique<EngineSource>(); };
+  readers.midi = [] { return std::make_unique<EngineSource>(true); };
   readers.aiff = [] { return std::make_unique<AiffSource>(); };
   readers.au = [] { return std::make_unique<AuSource>(); };
   readers.riffWave = [] { return std::make_unique<RiffWaveSource>(); };

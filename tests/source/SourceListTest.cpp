@@ -2,6 +2,8 @@
 
 #include "source/SourceKind.h"
 #include "source/SourceList.h"
+#include "support/MidiFixtures.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -66,6 +68,40 @@ TEST(SourceListTest, FailedFilesAreNotListed) {
   EXPECT_EQ(list.AddOneFile("/m/a.txt"), SourceList::AddResult::FAILED);
   EXPECT_EQ(list.Size(), 0u);
   EXPECT_EQ(list.AddOneFile("/m/a.txt"), SourceList::AddResult::FAILED);
+}
+
+// The kind a file is listed with and how often it was probed, when a reader
+// of its name's kind opens it or not, and a MIDI song opens when probed as
+// MIDI.
+TEST(SourceListTest, MidiContentIsTriedOnlyAfterEveryReaderRefused) {
+  TempDir dir;
+  const struct {
+    const char* name;
+    std::string bytes;
+    bool readerOpens;    // a reader of the name's kind opens the file
+    int32_t listedKind;  // 0: not listed
+    int probes;
+  } cases[] = {
+      {"song.mp3", OneNoteSong(500000, 1), false, KIND_MIDI, 2},
+      {"song", RmiBytes(OneNoteSong(500000, 1)), false, KIND_MIDI, 2},
+      {"opens.mp3", OneNoteSong(500000, 1), true, KIND_MPEG_AUDIO, 1},
+      {"song.mid", OneNoteSong(500000, 1), false, 0, 1},
+      {"near.wav", "MThx and RIFF....RMID", false, 0, 1},
+  };
+  for (const auto& c : cases) {
+    const std::string path = dir.File(c.name);
+    WriteFileText(path, c.bytes);
+    int probes = 0;
+    SourceList list([&](const std::string&, int32_t kind) -> std::unique_ptr<AudioSource> {
+      ++probes;
+      if (c.readerOpens || (kind == KIND_MIDI && c.listedKind == KIND_MIDI))
+        return std::make_unique<ProbedSource>();
+      return nullptr;
+    });
+    const bool listed = list.AddOneFile(path) == SourceList::AddResult::ADDED;
+    EXPECT_EQ(listed ? list.At(0).kind : 0, c.listedKind) << c.name;
+    EXPECT_EQ(probes, c.probes) << c.name;
+  }
 }
 
 TEST(SourceListTest, FailureMessageListsTenPaths) {

@@ -1,0 +1,93 @@
+#include "cli/InfoJson.h"
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QString>
+
+#include <ostream>
+
+#include "source/AudioSource.h"
+#include "source/SourceKind.h"
+
+namespace {
+
+// A count the probe reports, or null where it reported none (0).
+QJsonValue Count(uint32_t value) {
+  return value > 0 ? QJsonValue(static_cast<qint64>(value)) : QJsonValue();
+}
+
+QString Utf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QJsonValue Text(const std::string& text) {
+  return text.empty() ? QJsonValue() : QJsonValue(Utf8(text));
+}
+
+// The exact bytes of a path that is not valid UTF-8, so that a script can
+// still name the file; null for a valid one. Decoding replaces each bad
+// byte, so a path that does not survive the round trip is not valid UTF-8.
+QJsonValue PathBytes(const std::string& path) {
+  const QByteArray bytes(path.data(), static_cast<qsizetype>(path.size()));
+  if (Utf8(path).toUtf8() == bytes) return QJsonValue();
+  return QString::fromLatin1(bytes.toHex());
+}
+
+// The names of the MPEG audio channel modes, by mode.
+const char* const kChannelModeNames[] = {"stereo", "joint stereo", "dual channel", "mono"};
+
+// MPEG audio: the channel mode the list shows, and the count it implies;
+// other kinds: the channel count.
+void AddChannels(const SourceFile& entry, QJsonObject& object) {
+  QJsonValue channels = Count(entry.channels);
+  QJsonValue mode;
+  if (entry.kind == KIND_MPEG_AUDIO) {
+    const bool known = entry.channelMode < CHANNEL_MODE_UNKNOWN;
+    if (known) mode = QString::fromLatin1(kChannelModeNames[entry.channelMode]);
+    channels = known ? QJsonValue(entry.channelMode == CHANNEL_MODE_MONO ? 1 : 2) : QJsonValue();
+  }
+  object[QStringLiteral("channels")] = channels;
+  object[QStringLiteral("channel_mode")] = mode;
+}
+
+QJsonObject TagsObject(const TagInfo& tags) {
+  return QJsonObject{{QStringLiteral("title"), Text(tags.title)},
+                     {QStringLiteral("artist"), Text(tags.artist)},
+                     {QStringLiteral("album"), Text(tags.album)},
+                     {QStringLiteral("year"), Text(tags.year)},
+                     {QStringLiteral("genre"), Text(tags.genre)},
+                     {QStringLiteral("comment"), Text(tags.comment)},
+                     {QStringLiteral("track"), Text(tags.track)},
+                     {QStringLiteral("composer"), Text(tags.composer)},
+                     {QStringLiteral("copyright"), Text(tags.copyright)}};
+}
+
+QJsonObject EntryObject(const SourceFile& entry) {
+  QJsonObject object;
+  object[QStringLiteral("path")] = Utf8(entry.path);
+  object[QStringLiteral("path_bytes_hex")] = PathBytes(entry.path);
+  object[QStringLiteral("duration")] = Count(entry.duration);
+  object[QStringLiteral("sample_rate")] = Count(entry.sampleRate);
+  object[QStringLiteral("bit_rate")] = Count(entry.bitRate);
+  AddChannels(entry, object);
+  const char* kind = SourceKindName(entry.kind);
+  object[QStringLiteral("kind")] = kind ? QJsonValue(QString::fromLatin1(kind)) : QJsonValue();
+  object[QStringLiteral("kind_code")] = entry.kind;
+  return object;
+}
+
+}  // namespace
+
+void WriteInfoJson(const std::vector<std::unique_ptr<SourceFile>>& entries,
+                   const std::function<TagInfo(const SourceFile&)>& tagsOf, std::ostream& out) {
+  QJsonArray array;
+  for (const auto& entry : entries) {
+    QJsonObject object = EntryObject(*entry);
+    if (tagsOf) object[QStringLiteral("tags")] = TagsObject(tagsOf(*entry));
+    array.append(object);
+  }
+  const QByteArray text = QJsonDocument(array).toJson(QJsonDocument::Indented);
+  out.write(text.constData(), text.size());
+}

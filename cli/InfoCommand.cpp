@@ -5,6 +5,7 @@
 
 #include "app/ConvertSettings.h"
 #include "app/EngineStartup.h"
+#include "cli/Arguments.h"
 #include "cli/OneLineText.h"
 #include "codecs/readers/ProgramReaders.h"
 #include "source/FileCollector.h"
@@ -31,17 +32,10 @@ void PrintTags(const SourceFile& entry, std::ostream& out) {
 
 ExitCode RunInfoCommand(const std::vector<std::string>& args, const ConvertSettings& settings,
                         const std::string& programFolder, std::ostream& out, std::ostream& err) {
-  bool withTags = false;
-  std::vector<std::string> paths;
-  for (const std::string& arg : args) {
-    if (arg == "--tags") withTags = true;
-    else if (arg.size() > 1 && arg[0] == '-') {
-      err << "sondrel-cli: info does not know the option \"" << arg << "\". Run 'sondrel-cli --help'.\n";
-      return EXIT_USAGE;
-    } else {
-      paths.push_back(arg);
-    }
-  }
+  Arguments parsed;
+  if (!SplitArguments(args, {{"--tags", false}}, "info", parsed, err)) return EXIT_USAGE;
+  const bool withTags = !parsed.flags.empty();
+  const std::vector<std::string>& paths = parsed.operands;
   if (paths.empty()) {
     err << "sondrel-cli: info needs at least one file or folder.\n";
     return EXIT_USAGE;

@@ -296,3 +296,27 @@ const PresetSlot* FindPresetSlot(std::string_view subkeyName) {
     if (subkeyName == std::string(slot.name) + "Tag") return &slot;
   return nullptr;
 }
+
+std::optional<SettingField> FindSettingField(const std::string& name, ConvertSettings& settings) {
+  SettingField field;
+  if (const SettingValue* setting = FindSetting(name)) {
+    field.group = setting->group;
+    field.correct = setting->correct;
+    field.maxBytes = setting->maxBytes;
+    field.values = &setting->values;
+    field.meaning = setting->meaning;
+    if (setting->IsText()) field.text = &(settings.*setting->text);
+    else field.number = &(settings.*setting->number);
+    return field;
+  }
+  const std::string::size_type slash = name.find('/');
+  const PresetSlot* slot = slash == std::string::npos ? nullptr : FindPresetSlot(name.substr(0, slash));
+  const PresetValue* value = slot ? FindPresetValue(name.substr(slash + 1)) : nullptr;
+  if (!value) return std::nullopt;
+  TagPreset& preset = settings.*slot->preset;
+  field.values = &value->values;
+  field.meaning = value->meaning;
+  if (value->IsText()) field.text = &(preset.*value->text);
+  else field.number = &(preset.*value->number);
+  return field;
+}

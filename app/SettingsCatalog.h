@@ -83,6 +83,21 @@ struct PresetSlot {
 const std::vector<PresetSlot>& PresetSlots();
 const PresetSlot* FindPresetSlot(std::string_view subkeyName);  // "MP3Tag"
 
+// The field of a settings record that a name as `sondrel-cli options`
+// prints it denotes: an option ("MP3BitRate") or a preset value
+// ("MP3Tag/Artist"), with its write group, correction, length limit, values
+// and meaning. Exactly one of `number` and `text` is set.
+struct SettingField {
+  uint32_t group = GROUP_OPTIONS;
+  uint32_t* number = nullptr;
+  std::string* text = nullptr;
+  uint32_t (*correct)(uint32_t) = nullptr;
+  std::size_t maxBytes = 0;
+  const ValueRule* values = nullptr;
+  const char* meaning = "";
+};
+std::optional<SettingField> FindSettingField(const std::string& name, ConvertSettings& settings);
+
 // The corrections that loading applies.
 uint32_t CorrectOutputFormat(uint32_t stored);      // a code of the format list; else MP3 (1000)
 uint32_t CorrectMp3ChannelMode(uint32_t stored);    // 0, 1, 3, 4; else 1

@@ -12,46 +12,10 @@
 
 namespace {
 
-// The field of `settings` that `name` denotes (an option, or a preset
-// value as "MP3Tag/Artist"), with its write group, correction and limit.
-struct Field {
-  uint32_t group = GROUP_OPTIONS;
-  uint32_t* number = nullptr;
-  std::string* text = nullptr;
-  uint32_t (*correct)(uint32_t) = nullptr;
-  std::size_t maxBytes = 0;
-  const ValueRule* values = nullptr;
-  const char* meaning = "";
-};
-
-std::optional<Field> FindField(const std::string& name, ConvertSettings& settings) {
-  Field field;
-  if (const SettingValue* setting = FindSetting(name)) {
-    field.group = setting->group;
-    field.correct = setting->correct;
-    field.maxBytes = setting->maxBytes;
-    field.values = &setting->values;
-    field.meaning = setting->meaning;
-    if (setting->IsText()) field.text = &(settings.*setting->text);
-    else field.number = &(settings.*setting->number);
-    return field;
-  }
-  const std::string::size_type slash = name.find('/');
-  const PresetSlot* slot = slash == std::string::npos ? nullptr : FindPresetSlot(name.substr(0, slash));
-  const PresetValue* value = slot ? FindPresetValue(name.substr(slash + 1)) : nullptr;
-  if (!value) return std::nullopt;
-  TagPreset& preset = settings.*slot->preset;
-  field.values = &value->values;
-  field.meaning = value->meaning;
-  if (value->IsText()) field.text = &(preset.*value->text);
-  else field.number = &(preset.*value->number);
-  return field;
-}
-
 // One line "Name=Value": a number by its name when it has one; a text's
 // tabs, line feeds and backslashes escaped so that every value stays on its
 // line.
-void PrintValue(std::ostream& out, const std::string& name, const Field& field) {
+void PrintValue(std::ostream& out, const std::string& name, const SettingField& field) {
   out << name << '=';
   if (field.number) out << field.values->Text(*field.number);
   else out << OneLineText(*field.text);
@@ -71,7 +35,7 @@ std::vector<std::string> OptionNames() {
 // "Name=Value", then what the option takes and what it means, indented.
 void DescribeOptions(ConvertSettings& settings, std::ostream& out) {
   for (const std::string& name : OptionNames()) {
-    const Field field = *FindField(name, settings);
+    const SettingField field = *FindSettingField(name, settings);
     PrintValue(out, name, field);
     out << "    ";
     if (field.number) out << field.values->Describe();
@@ -94,7 +58,7 @@ ExitCode PrintCompletionWords(const Arguments& parsed, ConvertSettings& settings
     for (const std::string& name : OptionNames()) out << name << '\n';
     return EXIT_OK;
   }
-  const std::optional<Field> field = FindField(flag.value, settings);
+  const std::optional<SettingField> field = FindSettingField(flag.value, settings);
   if (!field) {
     err << "sondrel-cli: unknown option \"" << flag.value << "\".\n";
     return EXIT_USAGE;
@@ -110,7 +74,7 @@ ExitCode PrintCompletionWords(const Arguments& parsed, ConvertSettings& settings
 // enumerated option's code is never corrected here: a wrong code names no
 // choice, and guessing one is what the user must not be left with.
 std::optional<uint32_t> CheckedNumber(const std::string& name, const std::string& value,
-                                      const Field& field, std::ostream& err) {
+                                      const SettingField& field, std::ostream& err) {
   const ValueRule& rule = *field.values;
   const std::optional<uint32_t> number = rule.Parse(value);
   uint32_t stored = number.value_or(0);
@@ -131,8 +95,8 @@ std::optional<uint32_t> CheckedNumber(const std::string& name, const std::string
 }  // namespace
 
 void PrintOptions(const ConvertSettings& settings, std::ostream& out) {
-  ConvertSettings copy = settings;  // FindField hands out writable fields
-  for (const std::string& name : OptionNames()) PrintValue(out, name, *FindField(name, copy));
+  ConvertSettings copy = settings;  // FindSettingField hands out writable fields
+  for (const std::string& name : OptionNames()) PrintValue(out, name, *FindSettingField(name, copy));
 }
 
 bool ApplyOptionAssignment(const std::string& pair, ConvertSettings& settings, std::ostream& err,
@@ -144,7 +108,7 @@ bool ApplyOptionAssignment(const std::string& pair, ConvertSettings& settings, s
   }
   const std::string name = pair.substr(0, equals);
   const std::string value = pair.substr(equals + 1);
-  const std::optional<Field> field = FindField(name, settings);
+  const std::optional<SettingField> field = FindSettingField(name, settings);
   if (!field) {
     err << "sondrel-cli: unknown option \"" << name
         << "\". Run 'sondrel-cli options' to list the option names.\n";
@@ -206,7 +170,7 @@ ExitCode RunOptionsCommand(const std::vector<std::string>& args, ConvertSettings
   }
   for (const std::string& pair : pairs) {
     const std::string name = pair.substr(0, pair.find('='));
-    PrintValue(out, name, *FindField(name, settings));
+    PrintValue(out, name, *FindSettingField(name, settings));
   }
   return EXIT_OK;
 }

@@ -41,9 +41,11 @@ std::optional<uint32_t> ValueRule::Parse(const std::string& text) const {
   for (const ValueName& value : names) {
     if (!value.name) continue;
     const std::string_view name(value.name);
-    const bool same = std::equal(name.begin(), name.end(), text.begin(), text.end(), [](char a, char b) {
-      return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-    });
+    const bool same =
+        std::equal(name.begin(), name.end(), text.begin(), text.end(), [](char a, char b) {
+          return std::tolower(static_cast<unsigned char>(a)) ==
+                 std::tolower(static_cast<unsigned char>(b));
+        });
     if (same) return value.code;
   }
   return ParseUint32(text);
@@ -77,7 +79,8 @@ const ValueRule kTargetExists{
     {{TARGET_AUTO_RENAME, "rename"}, {TARGET_OVERWRITE, "overwrite"}, {TARGET_SKIP, "skip"}}};
 const ValueRule kDestFolder{{{DEST_SAME_AS_SOURCE, "source"}, {DEST_CUSTOM_FOLDER, "custom"}}};
 const ValueRule kMonoType{{{MONO_AVERAGE, "average"}, {MONO_LEFT, "left"}, {MONO_RIGHT, "right"}}};
-const ValueRule kTagOption{{{TAG_FROM_PRESET, "preset"}, {TAG_TRANSFER, "transfer"}, {TAG_NONE, "none"}}};
+const ValueRule kTagOption{
+    {{TAG_FROM_PRESET, "preset"}, {TAG_TRANSFER, "transfer"}, {TAG_NONE, "none"}}};
 // The encoder knows no dual-channel mode; 2 is loaded as joint stereo.
 const ValueRule kMp3Channels{{{0, "stereo"}, {1, "joint"}, {3, "mono"}, {4, "same"}}};
 const ValueRule kId3Version{{{0, "v1"}, {1, "v2"}, {2, "both"}}};
@@ -89,10 +92,23 @@ const ValueRule kMpegVersion{{{0, "mpeg4"}, {1, "mpeg2"}}};
 const ValueRule kBlockType{{{0, "both"}, {1, "noshort"}, {2, "nolong"}}};
 const ValueRule kAmrType{{{0, "nb"}, {1, "wb"}}};
 // The AMR modes by their bit rates in kbit/s.
-const ValueRule kNarrowBandModes{{{0, "4.75"}, {1, "5.15"}, {2, "5.9"}, {3, "6.7"}, {4, "7.4"},
-                                  {5, "7.95"}, {6, "10.2"}, {7, "12.2"}}};
-const ValueRule kWideBandModes{{{0, "6.60"}, {1, "8.85"}, {2, "12.65"}, {3, "14.25"}, {4, "15.85"},
-                                {5, "18.25"}, {6, "19.85"}, {7, "23.05"}, {8, "23.85"}}};
+const ValueRule kNarrowBandModes{{{0, "4.75"},
+                                  {1, "5.15"},
+                                  {2, "5.9"},
+                                  {3, "6.7"},
+                                  {4, "7.4"},
+                                  {5, "7.95"},
+                                  {6, "10.2"},
+                                  {7, "12.2"}}};
+const ValueRule kWideBandModes{{{0, "6.60"},
+                                {1, "8.85"},
+                                {2, "12.65"},
+                                {3, "14.25"},
+                                {4, "15.85"},
+                                {5, "18.25"},
+                                {6, "19.85"},
+                                {7, "23.05"},
+                                {8, "23.85"}}};
 // The volume coefficient in percent, as the window's spin box allows it.
 const ValueRule kCoefficient{{}, 10, 3000};
 const ValueRule kTrackNumType{
@@ -104,8 +120,9 @@ const ValueRule kAnyNumber{};
 ValueRule OutputFormatRule() {
   ValueRule rule;
   for (const OutputFormatChoice& choice : OutputFormatChoices()) {
-    const bool seen = std::any_of(rule.names.begin(), rule.names.end(),
-                                  [&](const ValueName& value) { return value.code == choice.format; });
+    const bool seen =
+        std::any_of(rule.names.begin(), rule.names.end(),
+                    [&](const ValueName& value) { return value.code == choice.format; });
     if (!seen) rule.names.push_back({choice.format, choice.extension});
   }
   return rule;
@@ -147,7 +164,8 @@ const std::vector<SettingValue>& SettingsCatalog() {
              "how a stereo source becomes mono: both channels averaged, or one of them"),
       Number("EnableExtFilter", kOpt, &CS::enableExtFilter, kOnOff,
              "add only files with the extensions of FilterExts when a folder is added"),
-      Text("FilterExts", kOpt, &CS::filterExts, "the extensions the filter accepts, comma-separated"),
+      Text("FilterExts", kOpt, &CS::filterExts,
+           "the extensions the filter accepts, comma-separated"),
       Number("OptStartPageIndex", GROUP_MAIN_WINDOW, &CS::optStartPageIndex, kAnyNumber,
              "the page the window's options sheet opens on"),
       // MP3
@@ -163,7 +181,8 @@ const std::vector<SettingValue>& SettingsCatalog() {
              "MP3: tag from the MP3 preset, copied from the source, or none"),
       Number("MP3WriteID3Version", kOpt, &CS::mp3WriteID3Version, kId3Version,
              "MP3: write an ID3v1 tag, an ID3v2 tag, or both"),
-      Number("AmplifyMp3", kOpt, &CS::amplifyMp3, kOnOff, "MP3: change the volume by AmplifyMp3Coeff"),
+      Number("AmplifyMp3", kOpt, &CS::amplifyMp3, kOnOff,
+             "MP3: change the volume by AmplifyMp3Coeff"),
       Number("AmplifyMp3Coeff", kOpt, &CS::amplifyMp3Coeff, kCoefficient,
              "MP3: volume in percent of the source's", CorrectAmplifyCoeff),
       // WAV
@@ -175,7 +194,8 @@ const std::vector<SettingValue>& SettingsCatalog() {
              "WAV: sample rate in Hz (0: the source's)"),
       Number("WAVChannelNum", kOpt, &CS::wavChannelNum, kStereoMonoSame,
              "WAV: stereo, mono, or as the source", CorrectStereoMonoSame),
-      Number("AmplifyWav", kOpt, &CS::amplifyWav, kOnOff, "WAV: change the volume by AmplifyWavCoeff"),
+      Number("AmplifyWav", kOpt, &CS::amplifyWav, kOnOff,
+             "WAV: change the volume by AmplifyWavCoeff"),
       Number("AmplifyWavCoeff", kOpt, &CS::amplifyWavCoeff, kCoefficient,
              "WAV: volume in percent of the source's", CorrectAmplifyCoeff),
       // WMA
@@ -187,7 +207,8 @@ const std::vector<SettingValue>& SettingsCatalog() {
              CorrectWmaChannels),
       Number("WMAID3TagType", kOpt, &CS::wmaID3TagType, kTagOption,
              "WMA: tag from the WMA preset, copied from the source, or none", CorrectTagOption),
-      Number("AmplifyWMA", kOpt, &CS::amplifyWMA, kOnOff, "WMA: change the volume by AmplifyWMACoeff"),
+      Number("AmplifyWMA", kOpt, &CS::amplifyWMA, kOnOff,
+             "WMA: change the volume by AmplifyWMACoeff"),
       Number("AmplifyWMACoeff", kOpt, &CS::amplifyWMACoeff, kCoefficient,
              "WMA: volume in percent of the source's", CorrectAmplifyCoeff),
       // OGG
@@ -201,7 +222,8 @@ const std::vector<SettingValue>& SettingsCatalog() {
              "OGG: stereo, mono, or as the source", CorrectStereoMonoSame),
       Number("OGGID3TagType", kOpt, &CS::oggID3TagType, kTagOption,
              "OGG: tag from the OGG preset, copied from the source, or none"),
-      Number("AmplifyOGG", kOpt, &CS::amplifyOGG, kOnOff, "OGG: change the volume by AmplifyOGGCoeff"),
+      Number("AmplifyOGG", kOpt, &CS::amplifyOGG, kOnOff,
+             "OGG: change the volume by AmplifyOGGCoeff"),
       Number("AmplifyOGGCoeff", kOpt, &CS::amplifyOGGCoeff, kCoefficient,
              "OGG: volume in percent of the source's", CorrectAmplifyCoeff),
       // AAC
@@ -209,14 +231,19 @@ const std::vector<SettingValue>& SettingsCatalog() {
              "AAC: the encoder's defaults, ignoring the options below"),
       Number("AACVBR", kOpt, &CS::aacVBR, kOnOff,
              "AAC: variable bit rate by AACVBRQuality (off: average bit rate AACABRBitRate)"),
-      Number("AACVBRQuality", kOpt, &CS::aacVBRQuality, kAnyNumber, "AAC: quality of the variable bit rate"),
-      Number("AACABRBitRate", kOpt, &CS::aacABRBitRate, kAnyNumber, "AAC: average bit rate in kbit/s"),
-      Number("AACMpegVersion", kOpt, &CS::aacMpegVersion, kMpegVersion, "AAC: MPEG-4 or MPEG-2 AAC"),
+      Number("AACVBRQuality", kOpt, &CS::aacVBRQuality, kAnyNumber,
+             "AAC: quality of the variable bit rate"),
+      Number("AACABRBitRate", kOpt, &CS::aacABRBitRate, kAnyNumber,
+             "AAC: average bit rate in kbit/s"),
+      Number("AACMpegVersion", kOpt, &CS::aacMpegVersion, kMpegVersion,
+             "AAC: MPEG-4 or MPEG-2 AAC"),
       Number("AACEnableTNS", kOpt, &CS::aacEnableTNS, kOnOff, "AAC: temporal noise shaping"),
-      Number("AACEnableMidside", kOpt, &CS::aacEnableMidside, kOnOff, "AAC: mid/side stereo coding"),
+      Number("AACEnableMidside", kOpt, &CS::aacEnableMidside, kOnOff,
+             "AAC: mid/side stereo coding"),
       Number("AACBlockType", kOpt, &CS::aacBlockType, kBlockType,
              "AAC: long and short blocks, no short blocks, or no long blocks"),
-      Number("AmplifyAAC", kOpt, &CS::amplifyAAC, kOnOff, "AAC: change the volume by AmplifyAACCoef"),
+      Number("AmplifyAAC", kOpt, &CS::amplifyAAC, kOnOff,
+             "AAC: change the volume by AmplifyAACCoef"),
       Number("AmplifyAACCoef", kOpt, &CS::amplifyAACCoef, kCoefficient,
              "AAC: volume in percent of the source's"),
       // M4A
@@ -224,25 +251,35 @@ const std::vector<SettingValue>& SettingsCatalog() {
              "M4A, MP4, M4B: the encoder's defaults, ignoring the options below"),
       Number("M4AVBR", kOpt, &CS::m4aVBR, kOnOff,
              "M4A: variable bit rate by M4AVBRQuality (off: average bit rate M4AABRBitRate)"),
-      Number("M4AVBRQuality", kOpt, &CS::m4aVBRQuality, kAnyNumber, "M4A: quality of the variable bit rate"),
-      Number("M4AABRBitRate", kOpt, &CS::m4aABRBitRate, kAnyNumber, "M4A: average bit rate in kbit/s"),
+      Number("M4AVBRQuality", kOpt, &CS::m4aVBRQuality, kAnyNumber,
+             "M4A: quality of the variable bit rate"),
+      Number("M4AABRBitRate", kOpt, &CS::m4aABRBitRate, kAnyNumber,
+             "M4A: average bit rate in kbit/s"),
       Number("M4AEnableTNS", kOpt, &CS::m4aEnableTNS, kOnOff, "M4A: temporal noise shaping"),
-      Number("M4AEnableMidside", kOpt, &CS::m4aEnableMidside, kOnOff, "M4A: mid/side stereo coding"),
+      Number("M4AEnableMidside", kOpt, &CS::m4aEnableMidside, kOnOff,
+             "M4A: mid/side stereo coding"),
       Number("M4ABlockType", kOpt, &CS::m4aBlockType, kBlockType,
              "M4A: long and short blocks, no short blocks, or no long blocks"),
-      Number("AmplifyM4A", kOpt, &CS::amplifyM4A, kOnOff, "M4A: change the volume by AmplifyM4ACoef"),
+      Number("AmplifyM4A", kOpt, &CS::amplifyM4A, kOnOff,
+             "M4A: change the volume by AmplifyM4ACoef"),
       Number("AmplifyM4ACoef", kOpt, &CS::amplifyM4ACoef, kCoefficient,
              "M4A: volume in percent of the source's"),
       Number("M4AID3TagType", kOpt, &CS::m4aID3TagType, kTagOption,
              "M4A: tag from the M4A preset, copied from the source, or none", CorrectTagOption),
       // AMR
-      Number("AMRType", kOpt, &CS::amrType, kAmrType, "AMR: .amr output in narrow band or wide band"),
-      Number("AMRMode", kOpt, &CS::amrMode, kNarrowBandModes, "AMR: narrow-band bit rate in kbit/s"),
-      Number("AMRWBMode", kOpt, &CS::amrWBMode, kWideBandModes, "AMR: wide-band bit rate in kbit/s"),
-      Number("AMRDTX", kOpt, &CS::amrDTX, kOnOff, "AMR: discontinuous transmission (silence sent as noise frames)"),
+      Number("AMRType", kOpt, &CS::amrType, kAmrType,
+             "AMR: .amr output in narrow band or wide band"),
+      Number("AMRMode", kOpt, &CS::amrMode, kNarrowBandModes,
+             "AMR: narrow-band bit rate in kbit/s"),
+      Number("AMRWBMode", kOpt, &CS::amrWBMode, kWideBandModes,
+             "AMR: wide-band bit rate in kbit/s"),
+      Number("AMRDTX", kOpt, &CS::amrDTX, kOnOff,
+             "AMR: discontinuous transmission (silence sent as noise frames)"),
       Number("AWBMode", kOpt, &CS::awbMode, kWideBandModes, "AWB: bit rate in kbit/s"),
-      Number("AWBDTX", kOpt, &CS::awbDTX, kOnOff, "AWB: discontinuous transmission (silence sent as noise frames)"),
-      Number("AmplifyAMR", kOpt, &CS::amplifyAMR, kOnOff, "AMR, AWB: change the volume by AmplifyAMRCoef"),
+      Number("AWBDTX", kOpt, &CS::awbDTX, kOnOff,
+             "AWB: discontinuous transmission (silence sent as noise frames)"),
+      Number("AmplifyAMR", kOpt, &CS::amplifyAMR, kOnOff,
+             "AMR, AWB: change the volume by AmplifyAMRCoef"),
       Number("AmplifyAMRCoef", kOpt, &CS::amplifyAMRCoef, kCoefficient,
              "AMR, AWB: volume in percent of the source's"),
   };
@@ -305,18 +342,23 @@ std::optional<SettingField> FindSettingField(const std::string& name, ConvertSet
     field.maxBytes = setting->maxBytes;
     field.values = &setting->values;
     field.meaning = setting->meaning;
-    if (setting->IsText()) field.text = &(settings.*setting->text);
-    else field.number = &(settings.*setting->number);
+    if (setting->IsText())
+      field.text = &(settings.*setting->text);
+    else
+      field.number = &(settings.*setting->number);
     return field;
   }
   const std::string::size_type slash = name.find('/');
-  const PresetSlot* slot = slash == std::string::npos ? nullptr : FindPresetSlot(name.substr(0, slash));
+  const PresetSlot* slot =
+      slash == std::string::npos ? nullptr : FindPresetSlot(name.substr(0, slash));
   const PresetValue* value = slot ? FindPresetValue(name.substr(slash + 1)) : nullptr;
   if (!value) return std::nullopt;
   TagPreset& preset = settings.*slot->preset;
   field.values = &value->values;
   field.meaning = value->meaning;
-  if (value->IsText()) field.text = &(preset.*value->text);
-  else field.number = &(preset.*value->number);
+  if (value->IsText())
+    field.text = &(preset.*value->text);
+  else
+    field.number = &(preset.*value->number);
   return field;
 }

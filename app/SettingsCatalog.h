@@ -10,7 +10,6 @@
 #include "app/ConvertSettings.h"
 #include "platform/paths/PathIdentity.h"
 
-
 // One stored code of an enumerated option and the name users type for it;
 // a null name means the number is its own name (WAVBitsPerSample's 8).
 struct ValueName {

@@ -17,8 +17,8 @@ bool SplitArguments(const std::vector<std::string>& args, const std::vector<Flag
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg == "--") {
-      parsed.operands.insert(parsed.operands.end(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1,
-                             args.end());
+      parsed.operands.insert(parsed.operands.end(),
+                             args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
       break;
     }
     if (arg.size() < 2 || arg[0] != '-') {
@@ -30,7 +30,8 @@ bool SplitArguments(const std::vector<std::string>& args, const std::vector<Flag
     const auto spec = std::find_if(known.begin(), known.end(),
                                    [&](const FlagSpec& flag) { return name == flag.name; });
     if (spec == known.end()) {
-      err << "sondrel-cli: " << command << " does not know the option \"" << name << "\"" << helpHint;
+      err << "sondrel-cli: " << command << " does not know the option \"" << name << "\""
+          << helpHint;
       return false;
     }
     Arguments::Flag flag{name, std::string()};

@@ -17,8 +17,10 @@ namespace {
 // line.
 void PrintValue(std::ostream& out, const std::string& name, const SettingField& field) {
   out << name << '=';
-  if (field.number) out << field.values->Text(*field.number);
-  else out << OneLineText(*field.text);
+  if (field.number)
+    out << field.values->Text(*field.number);
+  else
+    out << OneLineText(*field.text);
   out << '\n';
 }
 
@@ -32,20 +34,22 @@ std::vector<std::string> OptionNames() {
   return names;
 }
 
+// What a field takes, for `options --describe`.
+std::string AllowedText(const SettingField& field) {
+  if (field.number) return field.values->Describe();
+  if (field.maxBytes != 0) return "a path of at most " + std::to_string(field.maxBytes) + " bytes";
+  return "any text";
+}
+
 // "Name=Value", then what the option takes and what it means, indented.
 void DescribeOptions(ConvertSettings& settings, std::ostream& out) {
   for (const std::string& name : OptionNames()) {
     const SettingField field = *FindSettingField(name, settings);
     PrintValue(out, name, field);
-    out << "    ";
-    if (field.number) out << field.values->Describe();
-    else if (field.maxBytes != 0) out << "a path of at most " << field.maxBytes << " bytes";
-    else out << "any text";
-    out << '\n';
-    const std::string::size_type slash = name.find('/');
-    if (slash != std::string::npos) out << "    " << name.substr(0, slash - 3) << " tag preset: ";
-    else out << "    ";
-    out << field.meaning << '\n';
+    const std::string::size_type slash = name.find('/');  // "MP3Tag/Artist"
+    const std::string preset =
+        slash == std::string::npos ? "" : name.substr(0, slash - 3) + " tag preset: ";
+    out << "    " << AllowedText(field) << "\n    " << preset << field.meaning << '\n';
   }
 }
 
@@ -64,7 +68,8 @@ ExitCode PrintCompletionWords(const Arguments& parsed, ConvertSettings& settings
     return EXIT_USAGE;
   }
   if (field->number)
-    for (const ValueName& value : field->values->names) out << field->values->Text(value.code) << '\n';
+    for (const ValueName& value : field->values->names)
+      out << field->values->Text(value.code) << '\n';
   return EXIT_OK;
 }
 
@@ -80,13 +85,16 @@ std::optional<uint32_t> CheckedNumber(const std::string& name, const std::string
   uint32_t stored = number.value_or(0);
   if (number && field.correct && !rule.IsEnumerated()) stored = field.correct(*number);
   if (!number || !rule.Allows(stored)) {
-    err << "sondrel-cli: " << name << " takes " << rule.Describe() << ", not \"" << value << "\".\n";
+    err << "sondrel-cli: " << name << " takes " << rule.Describe() << ", not \"" << value
+        << "\".\n";
     return std::nullopt;
   }
   if (stored != *number) {
     err << name << '=' << value << " is stored as " << stored;
-    if (stored == rule.low && rule.low != 0) err << " (the lowest)";
-    else if (stored == rule.high && rule.high != UINT32_MAX) err << " (the highest)";
+    if (stored == rule.low && rule.low != 0)
+      err << " (the lowest)";
+    else if (stored == rule.high && rule.high != UINT32_MAX)
+      err << " (the highest)";
     err << ".\n";
   }
   return stored;
@@ -96,7 +104,8 @@ std::optional<uint32_t> CheckedNumber(const std::string& name, const std::string
 
 void PrintOptions(const ConvertSettings& settings, std::ostream& out) {
   ConvertSettings copy = settings;  // FindSettingField hands out writable fields
-  for (const std::string& name : OptionNames()) PrintValue(out, name, *FindSettingField(name, copy));
+  for (const std::string& name : OptionNames())
+    PrintValue(out, name, *FindSettingField(name, copy));
 }
 
 bool ApplyOptionAssignment(const std::string& pair, ConvertSettings& settings, std::ostream& err,
@@ -145,8 +154,10 @@ ExitCode RunOptionsCommand(const std::vector<std::string>& args, ConvertSettings
   const std::vector<std::string>& pairs = parsed.operands;
   if (pairs.empty()) {
     if (!problem.empty()) err << "sondrel-cli: " << problem << "; the defaults are shown.\n";
-    if (parsed.flags.empty()) PrintOptions(settings, out);
-    else DescribeOptions(settings, out);
+    if (parsed.flags.empty())
+      PrintOptions(settings, out);
+    else
+      DescribeOptions(settings, out);
     return EXIT_OK;
   }
   if (!parsed.flags.empty()) {

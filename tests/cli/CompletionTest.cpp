@@ -32,9 +32,9 @@ const char kDriver[] =
     "echo \"${COMPREPLY[*]}\"\n";
 
 TEST_P(CompletionTest, OffersWhatTheProgramTakes) {
-  std::vector<std::string> args = {"-c", kDriver, "driver",
-                                   std::string(SONDREL_SOURCE_DIR) + "/packaging/completion/sondrel-cli",
-                                   SONDREL_CLI_PATH};
+  std::vector<std::string> args = {
+      "-c", kDriver, "driver",
+      std::string(SONDREL_SOURCE_DIR) + "/packaging/completion/sondrel-cli", SONDREL_CLI_PATH};
   args.insert(args.end(), GetParam().words.begin(), GetParam().words.end());
   const ProcessResult result =
       RunProcess("bash", args, {{"HOME", home_.Path()}, {"XDG_CONFIG_HOME", home_.File("config")}});
@@ -48,10 +48,12 @@ INSTANTIATE_TEST_SUITE_P(
         CompletionCase{{"sondrel-cli", "con"}, "convert"},
         CompletionCase{{"sondrel-cli", "info", "--t"}, "--tags"},
         CompletionCase{{"sondrel-cli", "convert", "--set", "TargetE"}, "TargetExistsOpt="},
-        CompletionCase{{"sondrel-cli", "options", "MP3Tag/Tit"}, "MP3Tag/TitleAsFileName= MP3Tag/Title="},
+        CompletionCase{{"sondrel-cli", "options", "MP3Tag/Tit"},
+                       "MP3Tag/TitleAsFileName= MP3Tag/Title="},
         CompletionCase{{"sondrel-cli", "options", "TargetExistsOpt", "="}, "rename overwrite skip"},
         CompletionCase{{"sondrel-cli", "options", "MP3ChannelMode", "=", "j"}, "joint"},
-        CompletionCase{{"sondrel-cli", "convert", "--set", "=", "AMRWBMode", "=", "23"}, "23.05 23.85"},
+        CompletionCase{{"sondrel-cli", "convert", "--set", "=", "AMRWBMode", "=", "23"},
+                       "23.05 23.85"},
         CompletionCase{{"sondrel-cli", "convert", "--to", "=", "w"}, "wav wma"},
         CompletionCase{{"sondrel-cli", "options", "MonoType=l"}, "MonoType=left"}));
 

@@ -62,8 +62,9 @@ TEST_F(OptionsCommandTest, ChangedValuesAreCorrectedSavedAndReadBack) {
             "OGGBitRate=192\nOutputFormat=m4b\nMP3Tag/Artist=Dvořák\n"
             "WMATag/Album=東京, 1999\nFilterExts=wav,,mp3\nAmplifyWMACoeff=10\n");
 
-  EXPECT_EQ(set.err,
-            "OGGBitRate=192000 is stored as 192.\nAmplifyWMACoeff=5 is stored as 10 (the lowest).\n");
+  EXPECT_EQ(
+      set.err,
+      "OGGBitRate=192000 is stored as 192.\nAmplifyWMACoeff=5 is stored as 10 (the lowest).\n");
   EXPECT_NE(ReadFileText(SettingsFile()).find("OutputFormat=6700"), std::string::npos);
 
   EXPECT_EQ(Printed("OGGBitRate"), "192");
@@ -138,7 +139,8 @@ TEST_F(OptionsCommandTest, BadPairsAreRefusedAndNothingIsWritten) {
   const ProcessResult notNumber = Cli({"options", "MP3BitRate=fast"});
   EXPECT_NE(notNumber.err.find("MP3BitRate takes a whole number"), std::string::npos) << notNumber.err;
   EXPECT_EQ(Cli({"options", "TargetExistsOpt=99"}).err,
-            "sondrel-cli: TargetExistsOpt takes rename, overwrite or skip (or 11, 22, 33), not \"99\".\n");
+            "sondrel-cli: TargetExistsOpt takes rename, overwrite or skip (or 11, 22, 33), not "
+            "\"99\".\n");
   EXPECT_EQ(Cli({"options", "WAVBitsPerSample=24"}).err,
             "sondrel-cli: WAVBitsPerSample takes 8, 16 or same (or 8, 16, 0), not \"24\".\n");
   EXPECT_EQ(Cli({"options", "AmplifyAACCoef=5"}).err,
@@ -266,7 +268,8 @@ TEST_F(OptionsCommandTest, ValuesLoadingCorrectsAreStoredCorrectedWithANote) {
             "AmplifyWavCoeff=5000 is stored as 3000 (the highest).\n"
             "OGGBitRate=64000 is stored as 64.\n");
   const std::string file = ReadFileText(SettingsFile());
-  for (const char* line : {"\nAmplifyMp3Coeff=10\n", "\nAmplifyWavCoeff=3000\n", "\nOGGBitRate=64\n"})
+  for (const char* line :
+       {"\nAmplifyMp3Coeff=10\n", "\nAmplifyWavCoeff=3000\n", "\nOGGBitRate=64\n"})
     EXPECT_NE(file.find(line), std::string::npos) << line;
 }
 
@@ -289,13 +292,16 @@ TEST_F(OptionsCommandTest, DescribeListsEveryOptionOnceWithItsValuesAndMeaning) 
   const ProcessResult list = Cli({"options"});
   std::vector<std::string> listed;
   std::istringstream listLines(list.out);
-  for (std::string line; std::getline(listLines, line);) listed.push_back(line.substr(0, line.find('=')));
+  for (std::string line; std::getline(listLines, line);)
+    listed.push_back(line.substr(0, line.find('=')));
   EXPECT_EQ(names, listed);
 
-  EXPECT_NE(result.out.find("\nTargetExistsOpt=skip\n    rename, overwrite or skip (or 11, 22, 33)\n"),
-            std::string::npos);
+  EXPECT_NE(
+      result.out.find("\nTargetExistsOpt=skip\n    rename, overwrite or skip (or 11, 22, 33)\n"),
+      std::string::npos);
   EXPECT_NE(result.out.find("\nAmplifyMp3Coeff=100\n    10 to 3000\n"), std::string::npos);
-  EXPECT_NE(result.out.find("\nMP3Tag/Artist=\n    any text\n    MP3 tag preset: "), std::string::npos);
+  EXPECT_NE(result.out.find("\nMP3Tag/Artist=\n    any text\n    MP3 tag preset: "),
+            std::string::npos);
 }
 
 }  // namespace

@@ -22,10 +22,13 @@ make_workdir
 
 make_source_wav
 
+# The mode goes to the option of the format's band only: each takes only
+# its own band's modes.
 sondrel() {
-  local format=$1 mode=$2
+  local format=$1 mode=$2 option=AMRMode
+  [[ $format == awb ]] && option=AWBMode
   echo "'$cli' convert --to $format --out '$work/sondrel' --set TargetExistsOpt=22 \
-    --set AMRType=0 --set AMRMode=$mode --set AWBMode=$mode --set AMRDTX=0 --set AWBDTX=0 \
+    --set AMRType=0 --set $option=$mode --set AMRDTX=0 --set AWBDTX=0 \
     --set BrowseOutputFolder=0 '$work/in.wav'"
 }
 

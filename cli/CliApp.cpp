@@ -4,6 +4,7 @@
 
 #include "app/ConvertSettings.h"
 #include "app/SettingsStore.h"
+#include "cli/Arguments.h"
 #include "cli/ConvertCommand.h"
 #include "cli/InfoCommand.h"
 #include "cli/OptionsCommand.h"
@@ -20,29 +21,79 @@ const char kUsage[] =
     "window.\n"
     "\n"
     "Commands:\n"
-    "  convert [FLAGS] PATH... convert files and folders (searched with their\n"
-    "                          sub-folders) with the saved options; prints\n"
-    "                          \"path<TAB>status\" for each entry\n"
-    "      --to FORMAT         output format for this run: mp3, wav, wma, ogg, aac,\n"
-    "                          m4a, mp4, m4b, amr or awb\n"
-    "      --out DIR           write into DIR for this run\n"
-    "      --set NAME=VALUE    any option for this run (names as 'options' prints)\n"
-    "  info [--tags] PATH...   probe files and folders and print a table: File,\n"
-    "                          Duration, Bit Rate, Freq., Channels; --tags adds\n"
-    "                          the nine tag texts of each file; --json prints\n"
-    "                          one JSON array instead (numbers, null if unknown)\n"
-    "  options                 print every option as Name=Value, tag presets last\n"
-    "                          (MP3Tag/Title=...)\n"
-    "  options NAME=VALUE...   change options, names as printed; OutputFormat also\n"
-    "                          takes a format name (mp3, wav, wma, ogg, aac, m4a,\n"
-    "                          mp4, m4b, amr, awb)\n"
+    "  convert [FLAGS] PATH... convert files and folders with the saved options\n"
+    "  info [--tags] [--json] PATH...\n"
+    "                          probe files and folders and print a table\n"
+    "  options [NAME=VALUE...] print or change the options\n"
     "\n"
-    "  -h, --help              show this help\n"
+    "  -h, --help              show this help; 'sondrel-cli COMMAND --help' shows\n"
+    "                          the help of one command\n"
     "  -V, --version           show the version\n"
     "\n"
+    "A flag's value follows it or an \"=\": --out DIR or --out=DIR.\n"
     "Options live in $XDG_CONFIG_HOME/Vantrel Technologies/Sondrel.conf.\n"
     "Exit codes: 0 success, 1 a failure while working (a file that failed to load\n"
     "or convert), 2 a wrong command line, 130 interrupted.\n";
+
+const char kConvertUsage[] =
+    "Usage: sondrel-cli convert [FLAGS] PATH...\n"
+    "\n"
+    "Converts files and folders (searched with their sub-folders) with the saved\n"
+    "options and prints \"path<TAB>status\" for each entry. The flags change the\n"
+    "options for this run only.\n"
+    "\n"
+    "  --to FORMAT       output format: mp3, wav, wma, ogg, aac, m4a, mp4, m4b,\n"
+    "                    amr or awb\n"
+    "  --out DIR         write into DIR\n"
+    "  --set NAME=VALUE  any option, names and values as 'sondrel-cli options'\n"
+    "                    prints them (repeatable)\n"
+    "  --                every argument after it is a path\n"
+    "  -h, --help        show this help\n"
+    "\n"
+    "A flag's value follows it or an \"=\": --to=ogg, --set=MonoType=left.\n"
+    "Example: sondrel-cli convert --to=mp3 --out ~/Music/mp3 --set TargetExistsOpt=skip ~/midi\n";
+
+const char kInfoUsage[] =
+    "Usage: sondrel-cli info [--tags] [--json] PATH...\n"
+    "\n"
+    "Probes files and folders as adding them to the list does and prints a table:\n"
+    "File, Duration, Bit Rate, Freq., Channels.\n"
+    "\n"
+    "  --tags      add the nine tag texts of each file\n"
+    "  --json      print one JSON array instead, for scripts: an object per file\n"
+    "              with its absolute path and plain numbers (null if unknown)\n"
+    "  --          every argument after it is a path\n"
+    "  -h, --help  show this help\n";
+
+const char kOptionsUsage[] =
+    "Usage: sondrel-cli options [NAME=VALUE...]\n"
+    "       sondrel-cli options --describe\n"
+    "\n"
+    "Without arguments, prints every option as NAME=VALUE, tag presets last\n"
+    "(MP3Tag/Title=...). With NAME=VALUE pairs, checks them all, saves them and\n"
+    "prints them as stored; a bad pair saves nothing.\n"
+    "\n"
+    "Options with a set of values take a name or its number, and print the name:\n"
+    "TargetExistsOpt=rename|overwrite|skip, DestOutputFolderOpt=source|custom,\n"
+    "MonoType=average|left|right, MP3ID3TagType=preset|transfer|none,\n"
+    "OutputFormat=mp3|wav|ogg|..., switches on|off. The settings file keeps the\n"
+    "numbers the window reads.\n"
+    "\n"
+    "  --describe       print each option with its value, the values it takes and\n"
+    "                   what it means\n"
+    "  --names          print the option names, one a line (for shell completion)\n"
+    "  --values NAME    print the value names of one option (for shell completion)\n"
+    "  -h, --help       show this help\n"
+    "\n"
+    "Example: sondrel-cli options TargetExistsOpt=skip MP3ChannelMode=joint OutputFormat=ogg\n";
+
+// The usage text of a command, or null for an unknown one.
+const char* CommandUsage(const std::string& command) {
+  if (command == "convert") return kConvertUsage;
+  if (command == "info") return kInfoUsage;
+  if (command == "options") return kOptionsUsage;
+  return nullptr;
+}
 
 }  // namespace
 
@@ -60,20 +111,17 @@ ExitCode RunCli(const std::vector<std::string>& args, std::ostream& out, std::os
     out << "sondrel-cli " << SONDREL_VERSION << '\n';
     return EXIT_OK;
   }
+  const std::vector<std::string> rest(args.begin() + 1, args.end());
+  if (const char* usage = CommandUsage(command); usage && HelpRequested(rest)) {
+    out << usage;
+    return EXIT_OK;
+  }
   if (command == "options") {
-    const std::vector<std::string> rest(args.begin() + 1, args.end());
-    for (const std::string& arg : rest) {
-      if (arg == "-h" || arg == "--help") {
-        out << kUsage;
-        return EXIT_OK;
-      }
-    }
     ConvertSettings settings(DocumentsFolder());
     const std::unique_ptr<SettingsRoot> root = OpenUserSettings();
     return RunOptionsCommand(rest, settings, *root, out, err);
   }
   if (command == "info" || command == "convert") {
-    const std::vector<std::string> rest(args.begin() + 1, args.end());
     ConvertSettings settings(DocumentsFolder());
     const std::unique_ptr<SettingsRoot> root = OpenUserSettings();
     LoadSettings(settings, *root);

@@ -7,6 +7,7 @@
 
 #include "app/ConvertSettings.h"
 #include "app/EngineStartup.h"
+#include "cli/Arguments.h"
 #include "cli/CliFrontEnd.h"
 #include "cli/OptionsCommand.h"
 #include "codecs/readers/ProgramReaders.h"
@@ -18,35 +19,25 @@
 
 namespace {
 
-// Applies the flags to `settings`; the remaining arguments are the paths.
+// Applies the flags to `settings`, in the order given; the operands are the paths.
 bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
                 std::vector<std::string>& paths, std::ostream& err) {
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    const bool takesValue = arg == "--to" || arg == "--out" || arg == "--set";
-    if (takesValue && i + 1 >= args.size()) {
-      err << "sondrel-cli: " << arg << " needs a value. Run 'sondrel-cli --help'.\n";
-      return false;
-    }
-    if (arg == "--to") {
-      if (!ApplyOptionAssignment("OutputFormat=" + args[++i], settings, err)) return false;
-    } else if (arg == "--out") {
-      const std::string folder = NormalisedAbsolutePath(args[++i]);
+  Arguments parsed;
+  if (!SplitArguments(args, {{"--to", true}, {"--out", true}, {"--set", true}}, "convert", parsed,
+                      err))
+    return false;
+  for (const Arguments::Flag& flag : parsed.flags) {
+    if (flag.name == "--to") {
+      if (!ApplyOptionAssignment("OutputFormat=" + flag.value, settings, err)) return false;
+    } else if (flag.name == "--out") {
+      const std::string folder = NormalisedAbsolutePath(flag.value);
       if (!ApplyOptionAssignment("DestSpecifiedFolder=" + folder, settings, err)) return false;
       settings.destOutputFolderOpt = DEST_CUSTOM_FOLDER;
-    } else if (arg == "--set") {
-      if (!ApplyOptionAssignment(args[++i], settings, err)) return false;
-    } else if (arg == "--") {
-      paths.insert(paths.end(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
-      break;
-    } else if (arg.size() > 1 && arg[0] == '-') {
-      err << "sondrel-cli: convert does not know the option \"" << arg
-          << "\". Run 'sondrel-cli --help'.\n";
+    } else if (!ApplyOptionAssignment(flag.value, settings, err)) {
       return false;
-    } else {
-      paths.push_back(arg);
     }
   }
+  paths = std::move(parsed.operands);
   if (paths.empty()) {
     err << "sondrel-cli: convert needs at least one file or folder.\n";
     return false;

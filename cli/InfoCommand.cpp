@@ -5,6 +5,7 @@
 
 #include "app/ConvertSettings.h"
 #include "app/EngineStartup.h"
+#include "cli/Arguments.h"
 #include "cli/InfoJson.h"
 #include "cli/OneLineText.h"
 #include "codecs/readers/ProgramReaders.h"
@@ -52,19 +53,16 @@ void PrintTable(const SourceList& list, bool withTags, std::ostream& out) {
 
 ExitCode RunInfoCommand(const std::vector<std::string>& args, const ConvertSettings& settings,
                         const std::string& programFolder, std::ostream& out, std::ostream& err) {
+  Arguments parsed;
+  if (!SplitArguments(args, {{"--tags", false}, {"--json", false}}, "info", parsed, err))
+    return EXIT_USAGE;
   bool withTags = false;
   bool asJson = false;
-  std::vector<std::string> paths;
-  for (const std::string& arg : args) {
-    if (arg == "--tags") withTags = true;
-    else if (arg == "--json") asJson = true;
-    else if (arg.size() > 1 && arg[0] == '-') {
-      err << "sondrel-cli: info does not know the option \"" << arg << "\". Run 'sondrel-cli --help'.\n";
-      return EXIT_USAGE;
-    } else {
-      paths.push_back(arg);
-    }
+  for (const Arguments::Flag& flag : parsed.flags) {
+    if (flag.name == "--tags") withTags = true;
+    if (flag.name == "--json") asJson = true;
   }
+  const std::vector<std::string>& paths = parsed.operands;
   if (paths.empty()) {
     err << "sondrel-cli: info needs at least one file or folder.\n";
     return EXIT_USAGE;

@@ -4,68 +4,108 @@
 #include <ostream>
 
 #include "app/ConvertSettings.h"
-#include "app/OutputFormat.h"
 #include "app/SettingsCatalog.h"
 #include "app/SettingsStore.h"
+#include "cli/Arguments.h"
 #include "cli/OneLineText.h"
 #include "platform/settings/SettingsKey.h"
 
 namespace {
 
-// The field of `settings` that `name` denotes (an option, or a preset
-// value as "MP3Tag/Artist"), with its write group, correction and limit.
-struct Field {
-  uint32_t group = GROUP_OPTIONS;
-  uint32_t* number = nullptr;
-  std::string* text = nullptr;
-  uint32_t (*correct)(uint32_t) = nullptr;
-  std::size_t maxBytes = 0;
-};
-
-std::optional<Field> FindField(const std::string& name, ConvertSettings& settings) {
-  Field field;
-  if (const SettingValue* setting = FindSetting(name)) {
-    field.group = setting->group;
-    field.correct = setting->correct;
-    field.maxBytes = setting->maxBytes;
-    if (setting->IsText()) field.text = &(settings.*setting->text);
-    else field.number = &(settings.*setting->number);
-    return field;
-  }
-  const std::string::size_type slash = name.find('/');
-  const PresetSlot* slot = slash == std::string::npos ? nullptr : FindPresetSlot(name.substr(0, slash));
-  const PresetValue* value = slot ? FindPresetValue(name.substr(slash + 1)) : nullptr;
-  if (!value) return std::nullopt;
-  TagPreset& preset = settings.*slot->preset;
-  if (value->IsText()) field.text = &(preset.*value->text);
-  else field.number = &(preset.*value->number);
-  return field;
+// One line "Name=Value": a number by its name when it has one; a text's
+// tabs, line feeds and backslashes escaped so that every value stays on its
+// line.
+void PrintValue(std::ostream& out, const std::string& name, const SettingField& field) {
+  out << name << '=';
+  if (field.number)
+    out << field.values->Text(*field.number);
+  else
+    out << OneLineText(*field.text);
+  out << '\n';
 }
 
-// One line "Name=Value"; a text's tabs, line feeds and backslashes are
-// escaped so that every value stays on its line.
-void PrintValue(std::ostream& out, const std::string& name, const uint32_t* number,
-                const std::string* text) {
-  out << name << '=';
-  if (number) out << *number; else out << OneLineText(*text);
-  out << '\n';
+// Every name `options` prints, in its order: the options, then the presets.
+std::vector<std::string> OptionNames() {
+  std::vector<std::string> names;
+  for (const SettingValue& value : SettingsCatalog()) names.emplace_back(value.name);
+  for (const PresetSlot& slot : PresetSlots())
+    for (const PresetValue& field : PresetCatalog())
+      names.push_back(std::string(slot.name) + "Tag/" + field.name);
+  return names;
+}
+
+// What a field takes, for `options --describe`.
+std::string AllowedText(const SettingField& field) {
+  if (field.number) return field.values->Describe();
+  if (field.maxBytes != 0) return "a path of at most " + std::to_string(field.maxBytes) + " bytes";
+  return "any text";
+}
+
+// "Name=Value", then what the option takes and what it means, indented.
+void DescribeOptions(ConvertSettings& settings, std::ostream& out) {
+  for (const std::string& name : OptionNames()) {
+    const SettingField field = *FindSettingField(name, settings);
+    PrintValue(out, name, field);
+    const std::string::size_type slash = name.find('/');  // "MP3Tag/Artist"
+    const std::string preset =
+        slash == std::string::npos ? "" : name.substr(0, slash - 3) + " tag preset: ";
+    out << "    " << AllowedText(field) << "\n    " << preset << field.meaning << '\n';
+  }
+}
+
+// The hidden helpers of the shell completion: every option name, or the
+// value names of one option (nothing for an option that takes any number).
+ExitCode PrintCompletionWords(const Arguments& parsed, ConvertSettings& settings, std::ostream& out,
+                              std::ostream& err) {
+  const Arguments::Flag& flag = parsed.flags.back();
+  if (flag.name == "--names") {
+    for (const std::string& name : OptionNames()) out << name << '\n';
+    return EXIT_OK;
+  }
+  const std::optional<SettingField> field = FindSettingField(flag.value, settings);
+  if (!field) {
+    err << "sondrel-cli: unknown option \"" << flag.value << "\".\n";
+    return EXIT_USAGE;
+  }
+  if (field->number)
+    for (const ValueName& value : field->values->names)
+      out << field->values->Text(value.code) << '\n';
+  return EXIT_OK;
+}
+
+// The number `value` of option `name` as it is stored: a name or a number
+// within the option's set or range. A number out of range that loading
+// would correct is stored corrected, and the change is said on `err`. An
+// enumerated option's code is never corrected here: a wrong code names no
+// choice, and guessing one is what the user must not be left with.
+std::optional<uint32_t> CheckedNumber(const std::string& name, const std::string& value,
+                                      const SettingField& field, std::ostream& err) {
+  const ValueRule& rule = *field.values;
+  const std::optional<uint32_t> number = rule.Parse(value);
+  uint32_t stored = number.value_or(0);
+  if (number && field.correct && !rule.IsEnumerated()) stored = field.correct(*number);
+  if (!number || !rule.Allows(stored)) {
+    err << "sondrel-cli: " << name << " takes " << rule.Describe() << ", not \"" << value
+        << "\".\n";
+    return std::nullopt;
+  }
+  if (stored != *number) {
+    err << name << '=' << value << " is stored as " << stored;
+    if (stored == rule.low && rule.low != 0)
+      err << " (the lowest)";
+    else if (stored == rule.high && rule.high != UINT32_MAX)
+      err << " (the highest)";
+    err << ".\n";
+  }
+  return stored;
 }
 
 }  // namespace
 
 void PrintOptions(const ConvertSettings& settings, std::ostream& out) {
-  for (const SettingValue& value : SettingsCatalog()) {
-    PrintValue(out, value.name, value.IsText() ? nullptr : &(settings.*value.number),
-               value.IsText() ? &(settings.*value.text) : nullptr);
-  }
-  for (const PresetSlot& slot : PresetSlots()) {
-    const TagPreset& preset = settings.*slot.preset;
-    for (const PresetValue& field : PresetCatalog()) {
-      PrintValue(out, std::string(slot.name) + "Tag/" + field.name,
-                 field.IsText() ? nullptr : &(preset.*field.number),
-                 field.IsText() ? &(preset.*field.text) : nullptr);
-    }
-  }
+  ConvertSettings copy = settings;  // FindSettingField hands out writable fields
+  for (const std::string& name : OptionNames())
+    PrintValue(out, name, *FindSettingField(name, copy));
 }
 
 bool ApplyOptionAssignment(const std::string& pair, ConvertSettings& settings, std::ostream& err,
@@ -77,7 +117,7 @@ bool ApplyOptionAssignment(const std::string& pair, ConvertSettings& settings, s
   }
   const std::string name = pair.substr(0, equals);
   const std::string value = pair.substr(equals + 1);
-  const std::optional<Field> field = FindField(name, settings);
+  const std::optional<SettingField> field = FindSettingField(name, settings);
   if (!field) {
     err << "sondrel-cli: unknown option \"" << name
         << "\". Run 'sondrel-cli options' to list the option names.\n";
@@ -92,22 +132,9 @@ bool ApplyOptionAssignment(const std::string& pair, ConvertSettings& settings, s
     }
     *field->text = value;
   } else {
-    std::optional<uint32_t> number = ParseUint32(value);
-    const bool isFormat = name == "OutputFormat";
-    if (!number && isFormat && OutputFormatFromName(value) != 0) number = OutputFormatFromName(value);
-    if (!number) {
-      err << "sondrel-cli: " << name << " takes a whole number from 0 to 4294967295"
-          << (isFormat ? " or a format name (mp3, wav, wma, ogg, aac, m4a, mp4, m4b, amr, awb)" : "")
-          << ", not \"" << value << "\".\n";
-      return false;
-    }
-    if (isFormat && !IsKnownOutputFormat(*number)) {
-      err << "sondrel-cli: " << *number << " is not an output format code. Use a format name "
-          << "(mp3, wav, wma, ogg, aac, m4a, mp4, m4b, amr, awb) or one of the codes 1000, 2000, "
-          << "4000, 5500, 5600, 6000, 6500, 6600, 6700, 7000.\n";
-      return false;
-    }
-    *field->number = field->correct ? field->correct(*number) : *number;
+    const std::optional<uint32_t> number = CheckedNumber(name, value, *field, err);
+    if (!number) return false;
+    *field->number = *number;
   }
   if (group) *group |= field->group;
   RebuildExtensionFilter(settings);
@@ -116,17 +143,31 @@ bool ApplyOptionAssignment(const std::string& pair, ConvertSettings& settings, s
 
 ExitCode RunOptionsCommand(const std::vector<std::string>& args, ConvertSettings& settings,
                            SettingsRoot& root, std::ostream& out, std::ostream& err) {
+  Arguments parsed;
+  if (!SplitArguments(args, {{"--describe", false}, {"--names", false}, {"--values", true}},
+                      "options", parsed, err))
+    return EXIT_USAGE;
+  if (!parsed.flags.empty() && parsed.flags.back().name != "--describe")
+    return PrintCompletionWords(parsed, settings, out, err);
   LoadSettings(settings, root);
   const std::string problem = root.ReadProblem();
-  if (args.empty()) {
+  const std::vector<std::string>& pairs = parsed.operands;
+  if (pairs.empty()) {
     if (!problem.empty()) err << "sondrel-cli: " << problem << "; the defaults are shown.\n";
-    PrintOptions(settings, out);
+    if (parsed.flags.empty())
+      PrintOptions(settings, out);
+    else
+      DescribeOptions(settings, out);
     return EXIT_OK;
+  }
+  if (!parsed.flags.empty()) {
+    err << "sondrel-cli: --describe takes no NAME=VALUE. Run 'sondrel-cli options --help'.\n";
+    return EXIT_USAGE;
   }
   // Every pair is checked before anything is saved, so a bad one writes nothing.
   uint32_t groups = 0;
-  for (const std::string& arg : args)
-    if (!ApplyOptionAssignment(arg, settings, err, &groups)) return EXIT_USAGE;
+  for (const std::string& pair : pairs)
+    if (!ApplyOptionAssignment(pair, settings, err, &groups)) return EXIT_USAGE;
   // Saving over a file that could not be read would lose what it holds.
   if (!problem.empty()) {
     err << "sondrel-cli: " << problem << "; nothing was saved. Correct or remove the file, "
@@ -138,10 +179,9 @@ ExitCode RunOptionsCommand(const std::vector<std::string>& args, ConvertSettings
            "and its folder are writable.\n";
     return EXIT_FAILED;
   }
-  for (const std::string& arg : args) {
-    const std::string name = arg.substr(0, arg.find('='));
-    const std::optional<Field> field = FindField(name, settings);
-    PrintValue(out, name, field->number, field->text);
+  for (const std::string& pair : pairs) {
+    const std::string name = pair.substr(0, pair.find('='));
+    PrintValue(out, name, *FindSettingField(name, settings));
   }
   return EXIT_OK;
 }

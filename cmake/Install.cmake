@@ -67,3 +67,7 @@ add_custom_command(
 add_custom_target(sondrel-man ALL DEPENDS "${CMAKE_BINARY_DIR}/man/sondrel-cli.1.gz")
 install(FILES "${CMAKE_BINARY_DIR}/man/sondrel-cli.1.gz"
         DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+
+# Bash completion, loaded on demand by the bash-completion package.
+install(FILES "${sondrel_packaging}/completion/sondrel-cli"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/bash-completion/completions")

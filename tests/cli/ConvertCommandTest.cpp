@@ -111,6 +111,9 @@ TEST_F(CliCommandTest, InfoWithTagsAndUsageErrors) {
 
   EXPECT_EQ(Cli({"info"}).exitCode, 2);
   EXPECT_EQ(Cli({"info", "--bogus", "x"}).exitCode, 2);
+  const ProcessResult valued = Cli({"info", "--tags=yes", dir_.File("t.ogg")});
+  EXPECT_EQ(valued.exitCode, 2);
+  EXPECT_EQ(valued.err, "sondrel-cli: --tags takes no value. Run 'sondrel-cli info --help'.\n");
 }
 
 TEST_F(CliCommandTest, ConvertPrintsOneStatusPerEntry) {
@@ -135,9 +138,13 @@ TEST_F(CliCommandTest, ConvertPrintsOneStatusPerEntry) {
 
 TEST_F(CliCommandTest, ConvertUsageErrors) {
   const std::string a = Wav("a.wav", 8000, 1, 800);
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"convert"}, {"convert", "--to", "flac", a}, {"convert", "--to"},
-        {"convert", "--set", "NoSuch=1", a}, {"convert", "--frobnicate", a}}) {
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"convert"},
+                                               {"convert", "--to", "flac", a},
+                                               {"convert", "--to"},
+                                               {"convert", "--set", "NoSuch=1", a},
+                                               {"convert", "--frobnicate", a},
+                                               {"convert", "--to=flac", a},
+                                               {"convert", "--set=TargetExistsOpt=99", a}}) {
     const ProcessResult result = Cli(args);
     EXPECT_EQ(result.exitCode, 2) << args.back();
     EXPECT_FALSE(result.err.empty());
@@ -149,6 +156,63 @@ TEST_F(CliCommandTest, ConvertUsageErrors) {
   EXPECT_EQ(empty.exitCode, 1);
   EXPECT_EQ(empty.err, "There aren't files in list.\n");
 }
+
+// Each command's help, wherever -h or --help stands before "--" and
+// whatever else the line holds; nothing is run or saved.
+TEST_F(CliCommandTest, EachCommandPrintsItsOwnHelp) {
+  const std::pair<std::vector<std::string>, std::string> rows[] = {
+      {{"convert", "--help"}, "Usage: sondrel-cli convert [FLAGS] PATH...\n"},
+      {{"convert", "a.wav", "--to", "ogg", "-h"}, "Usage: sondrel-cli convert [FLAGS] PATH...\n"},
+      {{"convert", "--bogus", "--help"}, "Usage: sondrel-cli convert [FLAGS] PATH...\n"},
+      {{"info", "--help"}, "Usage: sondrel-cli info [--tags] PATH...\n"},
+      {{"info", "-h", "missing.wav"}, "Usage: sondrel-cli info [--tags] PATH...\n"},
+      {{"options", "--help"}, "Usage: sondrel-cli options [NAME=VALUE...]\n"},
+      {{"options", "TargetExistsOpt=skip", "-h"}, "Usage: sondrel-cli options [NAME=VALUE...]\n"},
+  };
+  for (const auto& [args, firstLine] : rows) {
+    SCOPED_TRACE(args.back());
+    const ProcessResult result = Cli(args);
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out.substr(0, firstLine.size()), firstLine);
+    EXPECT_EQ(result.err, "");
+  }
+  EXPECT_FALSE(fs::exists(dir_.File("config/Vantrel Technologies/Sondrel.conf")));
+  // After "--", "--help" is a path like any other.
+  EXPECT_EQ(Cli({"info", "--", "--help"}).exitCode, 1);
+}
+
+// The same run typed "--flag value" and "--flag=value": both write a mono
+// Vorbis file into the folder named, with the options given by name.
+class CliFlagStyleTest : public CliCommandTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(CliFlagStyleTest, ValuesFollowTheFlagOrAnEqualsSign) {
+  const bool equals = GetParam();
+  const std::string a = Wav("a.wav", 22050, 2, 22050);
+  const std::string out = dir_.File("out");
+  std::vector<std::string> args = {"convert"};
+  for (const auto& [flag, value] : {std::pair<std::string, std::string>{"--to", "ogg"},
+                                    {"--out", out},
+                                    {"--set", "AutoDestOGGEncodingParam=off"},
+                                    {"--set", "OGGChannels=mono"}}) {
+    if (equals) {
+      args.push_back(flag + "=" + value);
+    } else {
+      args.push_back(flag);
+      args.push_back(value);
+    }
+  }
+  args.push_back(a);
+  const ProcessResult result = Cli(args);
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(result.out, a + "\ta.ogg\n");
+  EXPECT_EQ(ProbeStreamField(out + "/a.ogg", "codec_name"), "vorbis");
+  EXPECT_EQ(ProbeStreamField(out + "/a.ogg", "channels"), "1");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, CliFlagStyleTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& row) {
+                           return row.param ? "EqualsSign" : "NextArgument";
+                         });
 
 // Every output format the command line names converts a plain source, and
 // what it writes is read back as that format by ffprobe.

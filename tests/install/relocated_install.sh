@@ -110,6 +110,7 @@ check_desktop() {
   fi
 
   [[ -f "$stage/share/icons/hicolor/scalable/apps/sondrel.svg" ]] || fail "no scalable icon"
+  [[ -f "$stage/share/bash-completion/completions/sondrel-cli" ]] || fail "no bash completion"
   for size in 48 128 256; do
     local png="$stage/share/icons/hicolor/${size}x${size}/apps/sondrel.png"
     [[ $(ffprobe -v error -show_entries stream=width,height -of csv=p=0 "$png") == "$size,$size" ]] ||

@@ -9,12 +9,15 @@
 #include <fstream>
 #include <map>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 
 #include "app/ConvertSettings.h"
+#include "app/SettingsCatalog.h"
 #include "app/SettingsStore.h"
 #include "platform/settings/IniSettingsKey.h"
+#include "platform/settings/SettingsKey.h"
 #include "support/RunProcess.h"
 #include "support/TempDir.h"
 #include "ui/options/OptPage.h"
@@ -29,12 +32,29 @@ class OptionsTest : public ::testing::Test {
  protected:
   OptionsTest() : settings_(dir_.File("docs")) {}
 
-  // Stores `values` ("MP3BitRate" -> "192", "MP3Tag/Artist" -> "Ann") with
-  // the command line, as a user would have, and loads them.
+  // Stores `values` ("MP3BitRate" -> "192", "MP3Tag/Artist" -> "Ann") as
+  // a hand-edited or older settings file may hold them: numbers as given,
+  // even outside what `sondrel-cli options` accepts, each in the write
+  // group that owns it, the rest as loading makes it.
   void Store(const std::map<std::string, std::string>& values) {
-    std::vector<std::string> args{"options"};
-    for (const auto& [name, value] : values) args.push_back(name + "=" + value);
-    ASSERT_TRUE(Succeeded(Cli(args)));
+    IniSettingsRoot root(SettingsPath());
+    ConvertSettings stored(dir_.File("Documents"));  // the command line's defaults
+    LoadSettings(stored, root);
+    uint32_t groups = 0;
+    for (const auto& [name, value] : values) {
+      const std::optional<SettingField> field = FindSettingField(name, stored);
+      ASSERT_TRUE(field) << name;
+      groups |= field->group;
+      if (field->text) {
+        *field->text = value;
+      } else {
+        const std::optional<uint32_t> number = ParseUint32(value);
+        ASSERT_TRUE(number) << name << "=" << value;
+        *field->number = *number;
+      }
+    }
+    RebuildExtensionFilter(stored);
+    ASSERT_TRUE(SaveSettings(stored, groups, root));
   }
 
   // Opens the sheet on the page titled `title` (shown, not modal).
@@ -73,9 +93,20 @@ class OptionsTest : public ::testing::Test {
     std::istringstream lines(result.out);
     for (std::string line; std::getline(lines, line);) {
       const auto equals = line.find('=');
-      if (equals != std::string::npos) values[line.substr(0, equals)] = line.substr(equals + 1);
+      if (equals != std::string::npos) values[line.substr(0, equals)] = StoredForm(line, equals);
     }
     return values;
+  }
+
+  // The value of a printed line "Name=Value" as the file stores it: a value
+  // printed by name as its number.
+  static std::string StoredForm(const std::string& line, std::string::size_type equals) {
+    ConvertSettings scratch;
+    const std::string value = line.substr(equals + 1);
+    const std::optional<SettingField> field = FindSettingField(line.substr(0, equals), scratch);
+    if (!field || !field->number) return value;
+    const std::optional<uint32_t> number = field->values->Parse(value);
+    return number ? std::to_string(*number) : value;
   }
 
   // The settings file's bytes ("" when it does not exist).

@@ -1,0 +1,54 @@
+#include "cli/Arguments.h"
+
+#include <algorithm>
+#include <ostream>
+
+bool HelpRequested(const std::vector<std::string>& args) {
+  for (const std::string& arg : args) {
+    if (arg == "--") return false;
+    if (arg == "-h" || arg == "--help") return true;
+  }
+  return false;
+}
+
+bool SplitArguments(const std::vector<std::string>& args, const std::vector<FlagSpec>& known,
+                    const std::string& command, Arguments& parsed, std::ostream& err) {
+  const std::string helpHint = ". Run 'sondrel-cli " + command + " --help'.\n";
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--") {
+      parsed.operands.insert(parsed.operands.end(),
+                             args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
+      break;
+    }
+    if (arg.size() < 2 || arg[0] != '-') {
+      parsed.operands.push_back(arg);
+      continue;
+    }
+    const std::string::size_type equals = arg.find('=');
+    const std::string name = arg.substr(0, equals);
+    const auto spec = std::find_if(known.begin(), known.end(),
+                                   [&](const FlagSpec& flag) { return name == flag.name; });
+    if (spec == known.end()) {
+      err << "sondrel-cli: " << command << " does not know the option \"" << name << "\""
+          << helpHint;
+      return false;
+    }
+    Arguments::Flag flag{name, std::string()};
+    if (!spec->takesValue && equals != std::string::npos) {
+      err << "sondrel-cli: " << name << " takes no value" << helpHint;
+      return false;
+    }
+    if (spec->takesValue && equals != std::string::npos) {
+      flag.value = arg.substr(equals + 1);
+    } else if (spec->takesValue) {
+      if (i + 1 >= args.size()) {
+        err << "sondrel-cli: " << name << " needs a value" << helpHint;
+        return false;
+      }
+      flag.value = args[++i];
+    }
+    parsed.flags.push_back(std::move(flag));
+  }
+  return true;
+}

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
 
@@ -46,10 +47,10 @@ class SkinButtonTest : public ::testing::Test {
  protected:
   SkinButtonTest() : settings_(dir_.File("docs")) {
     root_.CreateKey("Options")->WriteNumber("FirstRun", 0);
-    window_ = std::make_unique<CConvertDlg>(
-        settings_, root_, engine_, desktop_, [this](const std::string& path, int32_t kind) {
-          return OpenSource(path, kind, 0, false, readers_);
-        });
+    window_ = std::make_unique<CConvertDlg>(settings_, root_, engine_, desktop_,
+                                            [this](const std::string& path, int32_t kind) {
+                                              return OpenSource(path, kind, 0, false, readers_);
+                                            });
     window_->show();
     window_->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
@@ -181,9 +182,23 @@ TEST_F(SkinButtonTest, DisabledButtonsDrawGreyTextAndADisabledIcon) {
   PointAt(link);
   const QImage grey = Grab(link);
   EXPECT_EQ(CountColour(grey, kBlue) + CountColour(grey, kRed), 0);
-  EXPECT_GT(CountColour(grey, link->palette().color(QPalette::Disabled, QPalette::ButtonText)),
-            0);
+  EXPECT_GT(CountColour(grey, link->palette().color(QPalette::Disabled, QPalette::ButtonText)), 0);
   EXPECT_EQ(reddish(Grab(close)), 0);
+}
+
+TEST_F(SkinButtonTest, MenusTakeTheSkinWhileTheWindowsDialogsKeepTheDesktopStyle) {
+  for (const bool help : {true, false}) {
+    const std::unique_ptr<QMenu> menu = help ? window_->MakeHelpMenu() : window_->MakeContextMenu();
+    menu->popup(window_->mapToGlobal(QPoint(200, 200)));
+    QApplication::processEvents();
+    const QImage shot = Grab(menu.get());
+    EXPECT_EQ(shot.pixel(0, 0), qRgb(0x23, 0x42, 0x5f)) << "border, help menu " << help;
+    EXPECT_EQ(shot.pixel(2, 2), qRgb(0xf5, 0xf8, 0xfb)) << "surface, help menu " << help;
+    menu->close();
+  }
+  COptSheet sheet(window_.get(), settings_, root_, desktop_);
+  EXPECT_EQ(sheet.style(), QApplication::style());
+  EXPECT_EQ(window_->ListCtrl().style(), QApplication::style());
 }
 
 // A skinned button of the main window, its mnemonic key, whether the list
@@ -247,8 +262,7 @@ TEST_P(SkinCommandTest, ClickAndMnemonicReachTheCommand) {
   Prepare();
   EXPECT_EQ(Press([&] { QTest::mouseClick(button, Qt::LeftButton); }), row.outcome) << "click";
   Prepare();
-  EXPECT_EQ(Press([&] { QTest::keyClick(window_.get(), row.key, Qt::AltModifier); }),
-            row.outcome)
+  EXPECT_EQ(Press([&] { QTest::keyClick(window_.get(), row.key, Qt::AltModifier); }), row.outcome)
       << "Alt+" << QKeySequence(row.key).toString().toStdString();
 }
 
@@ -264,8 +278,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ApplicationIconTest, IsTheProjectsIconInThreeSizes) {
   const QIcon icon = ApplicationIcon();
-  ASSERT_EQ(icon.availableSizes(),
-            (QList<QSize>{QSize(48, 48), QSize(128, 128), QSize(256, 256)}));
+  ASSERT_EQ(icon.availableSizes(), (QList<QSize>{QSize(48, 48), QSize(128, 128), QSize(256, 256)}));
   const QImage packaged(QStringLiteral(SONDREL_SOURCE_DIR) +
                         QStringLiteral("/packaging/icons/hicolor/128x128/apps/sondrel.png"));
   ASSERT_FALSE(packaged.isNull());

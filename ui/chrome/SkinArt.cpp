@@ -1,6 +1,8 @@
 #include "ui/chrome/SkinArt.h"
 
+#include <QChildEvent>
 #include <QLinearGradient>
+#include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -50,8 +52,8 @@ void PaintWaveform(QPainter& painter, int left, int right, int middle, int heigh
   for (int x = left; x < right; x += 3) {
     const double t = (x - left) / span;
     const double envelope = std::sin(t * M_PI);
-    const double wave = 0.6 * std::sin(x * 0.045) + 0.3 * std::sin(x * 0.13 + 1.0) +
-                        0.1 * std::sin(x * 0.37 + 2.0);
+    const double wave =
+        0.6 * std::sin(x * 0.045) + 0.3 * std::sin(x * 0.13 + 1.0) + 0.1 * std::sin(x * 0.37 + 2.0);
     const int half = std::max(1, static_cast<int>(std::abs(wave) * envelope * height / 2));
     painter.fillRect(x, middle - half, 2, 2 * half, colour);
   }
@@ -91,8 +93,8 @@ void PaintPanels(QPainter& painter) {
   painter.fillRect(panel, Vertical(panel, kPanelTop, kPanelBottom));
   painter.fillRect(panel.right() + 1, panel.top(), 1, panel.height(), kRule);
   painter.fillRect(panel.right() + 2, panel.top(), 1, panel.height(), QColor(255, 255, 255, 160));
-  PaintWaveform(painter, 12, 118, 410, 90, QColor(kHeaderDark.red(), kHeaderDark.green(),
-                                                  kHeaderDark.blue(), 22));
+  PaintWaveform(painter, 12, 118, 410, 90,
+                QColor(kHeaderDark.red(), kHeaderDark.green(), kHeaderDark.blue(), 22));
   painter.setPen(kRule);
   painter.drawRect(kListFrame.adjusted(0, 0, -1, -1));
 }
@@ -132,8 +134,8 @@ QPixmap CaptionIcon(Caption caption) {
   painter.setRenderHint(QPainter::Antialiasing);
   // A tile clear of the button's edge, where a flat border appears.
   const QRectF tile(2.5, 2.5, 16, 16);
-  const QColor fill = caption == Caption::Close ? QColor(0xc2, 0x4a, 0x3a, 200)
-                                                : QColor(255, 255, 255, 46);
+  const QColor fill =
+      caption == Caption::Close ? QColor(0xc2, 0x4a, 0x3a, 200) : QColor(255, 255, 255, 46);
   painter.setBrush(fill);
   painter.setPen(QColor(255, 255, 255, 110));
   painter.drawRoundedRect(tile, 3, 3);
@@ -169,6 +171,30 @@ QString MenuStyleSheet() {
       "QMenu::item:disabled { color: #9aa7b5; }"
       "QMenu::item:disabled:selected { background: #dce3ec; color: #9aa7b5; }"
       "QMenu::separator { height: 1px; background: #c9d3de; margin: 3px 8px; }");
+}
+
+namespace {
+
+// Styles each menu of the window when it is polished, just before it first
+// shows: by then the menu is complete, and its size is measured after.
+class MenuSkinner : public QObject {
+ public:
+  explicit MenuSkinner(QWidget& window) : QObject(&window) { window.installEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::ChildPolished) {
+      auto* menu = qobject_cast<QMenu*>(static_cast<QChildEvent*>(event)->child());
+      if (menu && menu->styleSheet().isEmpty()) menu->setStyleSheet(MenuStyleSheet());
+    }
+    return false;
+  }
+};
+
+}  // namespace
+
+void SkinMenusOf(QWidget& window) {
+  new MenuSkinner(window);
 }
 
 }  // namespace SkinArt

@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <QString>
 
+class QWidget;
+
 // The images of the main window's skin, drawn in code (no image file is
 // read): the background, the command buttons' faces and the caption icons,
 // and the style of the menus in the same colours.
@@ -28,6 +30,10 @@ QPixmap CommandFace(bool hover);
 QPixmap CaptionIcon(Caption caption);
 // The look of the Help menu and the list's context menu.
 QString MenuStyleSheet();
+// Gives every pop-up menu that `window` owns the menu look as it is first
+// shown. Only the menus: the window's other controls and the dialogs it
+// opens keep the desktop's style.
+void SkinMenusOf(QWidget& window);
 
 }  // namespace SkinArt
 

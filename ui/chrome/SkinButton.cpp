@@ -7,7 +7,9 @@
 namespace {
 
 // The size of an image in the button's own pixels.
-QSize LogicalSize(const QPixmap& image) { return image.deviceIndependentSize().toSize(); }
+QSize LogicalSize(const QPixmap& image) {
+  return image.deviceIndependentSize().toSize();
+}
 
 }  // namespace
 
@@ -20,8 +22,7 @@ CSkinButton::CSkinButton(const QString& text, QWidget* parent) : QPushButton(tex
   setAutoDefault(false);
 }
 
-void CSkinButton::SetIcons(const QPixmap& normal, const QPixmap& hover, bool resize,
-                           bool redraw) {
+void CSkinButton::SetIcons(const QPixmap& normal, const QPixmap& hover, bool resize, bool redraw) {
   if (normal.isNull()) return;
   normalBitmap_ = hoverBitmap_ = QPixmap();
   normalIcon_ = QIcon(normal);
@@ -42,7 +43,9 @@ void CSkinButton::SetBitmaps(const QPixmap& normal, const QPixmap& hover, bool r
   Redraw(redraw);
 }
 
-void CSkinButton::SetCursor(const QCursor& cursor) { setCursor(cursor); }
+void CSkinButton::SetCursor(const QCursor& cursor) {
+  setCursor(cursor);
+}
 
 void CSkinButton::SetFont(const QFont& font, bool redraw) {
   font_ = font;

@@ -107,7 +107,7 @@ CConvertDlg::CConvertDlg(ConvertSettings& settings, SettingsRoot& root, EngineSe
   // The background image covers the whole window; the menus take its colours.
   background_ = SkinArt::WindowBackground();
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setStyleSheet(SkinArt::MenuStyleSheet());
+  SkinArt::SkinMenusOf(*this);
   CreateControls();
   FillFormatSelector();
   CreateShortcuts();

@@ -164,8 +164,8 @@ TEST_F(CliCommandTest, EachCommandPrintsItsOwnHelp) {
       {{"convert", "--help"}, "Usage: sondrel-cli convert [FLAGS] PATH...\n"},
       {{"convert", "a.wav", "--to", "ogg", "-h"}, "Usage: sondrel-cli convert [FLAGS] PATH...\n"},
       {{"convert", "--bogus", "--help"}, "Usage: sondrel-cli convert [FLAGS] PATH...\n"},
-      {{"info", "--help"}, "Usage: sondrel-cli info [--tags] PATH...\n"},
-      {{"info", "-h", "missing.wav"}, "Usage: sondrel-cli info [--tags] PATH...\n"},
+      {{"info", "--help"}, "Usage: sondrel-cli info [--tags] [--json] PATH...\n"},
+      {{"info", "-h", "missing.wav"}, "Usage: sondrel-cli info [--tags] [--json] PATH...\n"},
       {{"options", "--help"}, "Usage: sondrel-cli options [NAME=VALUE...]\n"},
       {{"options", "TargetExistsOpt=skip", "-h"}, "Usage: sondrel-cli options [NAME=VALUE...]\n"},
   };

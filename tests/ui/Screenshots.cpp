@@ -4,8 +4,12 @@
 // made here: a MIDI song, MP3, OGG, FLAC and WAV files.
 
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QScreen>
@@ -14,6 +18,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <utility>
 
 #include "app/ConvertSettings.h"
@@ -47,6 +52,14 @@ bool Save(const QString& folder, const char* name, const QRect& area) {
   const bool saved = shot.save(path);
   std::printf("%s %s\n", saved ? "wrote" : "could not write", path.toStdString().c_str());
   return saved;
+}
+
+// Lets the window system deliver what is pending (pointer moves, pop-ups)
+// for `ms` milliseconds.
+void Settle(int ms) {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < ms) QApplication::processEvents();
 }
 
 bool Tool(const std::string& program, const std::vector<std::string>& args) {
@@ -156,6 +169,22 @@ int main(int argc, char** argv) {
   poll.stop();
   ok = ok && shotTaken;
   ok = Save(folder, "main-window-converted.png", window.frameGeometry()) && ok;
+
+  // The pointer over the Convert button (taken before its tooltip shows),
+  // then the Help menu dropped down below its caption button.
+  const QPushButton* convert = window.Button("convert");
+  QCursor::setPos(convert->mapToGlobal(convert->rect().center()));
+  Settle(100);
+  ok = Save(folder, "main-window-hover.png", window.frameGeometry()) && ok;
+  QCursor::setPos(window.frameGeometry().bottomRight() + QPoint(20, 20));
+  Settle(100);
+  const QPushButton* help = window.Button("help");
+  const std::unique_ptr<QMenu> helpMenu = window.MakeHelpMenu();
+  helpMenu->popup(help->mapToGlobal(help->rect().bottomLeft()));
+  helpMenu->setActiveAction(helpMenu->actions().value(2));  // Tell A Friend, highlighted
+  Settle(100);
+  ok = Save(folder, "help-menu.png", window.frameGeometry().united(helpMenu->geometry())) && ok;
+  helpMenu->close();
 
   // The options sheet, on each of its pages, and the tag editor.
   const std::pair<const char*, const char*> optionShots[] = {

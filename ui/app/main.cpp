@@ -7,6 +7,7 @@
 
 #include "platform/process/Signals.h"
 #include "ui/app/SondrelApp.h"
+#include "ui/chrome/SkinArt.h"
 #include "ui/desktop/QtDesktop.h"
 #include "ui/desktop/SondrelStyle.h"
 
@@ -35,6 +36,9 @@ int main(int argc, char** argv) {
   }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Sondrel"));
+  // The desktop matches the windows with the installed sondrel.desktop entry.
+  QGuiApplication::setDesktopFileName(QStringLiteral("sondrel"));
+  QApplication::setWindowIcon(ApplicationIcon());
   QApplication::setStyle(new SondrelStyle);
 
   std::vector<std::string> files;

@@ -9,12 +9,7 @@
 #include "app/WebLinks.h"
 #include "ui/chrome/LinkLabel.h"
 #include "ui/chrome/ProductLinks.h"
-
-// The program's resources live in the static ui library, whose resource
-// object the linker keeps only when something refers to it.
-static void LoadProgramResources() {
-  Q_INIT_RESOURCE(sondrel);
-}
+#include "ui/chrome/SkinArt.h"
 
 namespace {
 
@@ -27,12 +22,11 @@ QString Text(const char* text) {
 }  // namespace
 
 CAboutBox::CAboutBox(QWidget* parent, Desktop& desktop) : QDialog(parent) {
-  LoadProgramResources();
   setWindowTitle(QStringLiteral("About"));
   setModal(true);
 
   icon_ = new QLabel(this);
-  icon_->setPixmap(QPixmap(QStringLiteral(":/icons/sondrel.png")));
+  icon_->setPixmap(ApplicationIcon().pixmap(48, 48));
   icon_->setAlignment(Qt::AlignTop);
   version_ = new QLabel(this);
   version_->setText(QStringLiteral("%1 v%2").arg(

@@ -9,10 +9,13 @@
 #include <QListView>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QUrl>
+
+#include <optional>
 
 #include "app/ConvertSettings.h"
 #include "app/EngineStartup.h"
@@ -22,6 +25,8 @@
 #include "convert/ConversionJob.h"
 #include "ui/chrome/AboutBox.h"
 #include "ui/chrome/ProductLinks.h"
+#include "ui/chrome/SkinArt.h"
+#include "ui/chrome/SkinButton.h"
 #include "ui/converting/ConvertProgressDlg.h"
 #include "ui/desktop/Desktop.h"
 #include "ui/desktop/HelpWindow.h"
@@ -31,24 +36,25 @@
 
 namespace {
 
-// A command button of the main window, at its place.
+// A button of the main window, at its place: a command button with a text
+// and the command face, or a caption button with an icon.
 struct ButtonLayout {
-  const char* name;  // object name, for tests and style sheets
+  const char* name;  // object name, for tests
   const char* text;
   const char* tooltip;
   QRect rect;
-  bool bold;  // the command buttons use Tahoma 11 pixels, bold
+  std::optional<SkinArt::Caption> caption;
 };
 
 const ButtonLayout kButtons[] = {
-    {"addFiles", "&Add Files", "Add files", {11, 72, 107, 27}, true},
-    {"addFolder", "Add &Folder", "Add files from a folder", {11, 115, 107, 27}, true},
-    {"removeAll", "Remove A&ll", "Remove all files in list", {11, 161, 107, 27}, true},
-    {"convert", "&Convert", "Convert all files", {11, 206, 107, 27}, true},
-    {"options", "&Options", "Options", {11, 278, 107, 27}, true},
-    {"help", "?", "Help", {624, 11, 21, 21}, false},
-    {"minimize", "_", "Minimize", {647, 11, 21, 21}, false},
-    {"close", "x", "Close", {669, 11, 21, 21}, false},
+    {"addFiles", "&Add Files", "Add files", {11, 72, 107, 27}, {}},
+    {"addFolder", "Add &Folder", "Add files from a folder", {11, 115, 107, 27}, {}},
+    {"removeAll", "Remove A&ll", "Remove all files in list", {11, 161, 107, 27}, {}},
+    {"convert", "&Convert", "Convert all files", {11, 206, 107, 27}, {}},
+    {"options", "&Options", "Options", {11, 278, 107, 27}, {}},
+    {"help", "", "Help", {624, 11, 21, 21}, SkinArt::Caption::Help},
+    {"minimize", "", "Minimize", {647, 11, 21, 21}, SkinArt::Caption::Minimize},
+    {"close", "", "Close", {669, 11, 21, 21}, SkinArt::Caption::Close},
 };
 
 const QRect kListRect(137, 63, 552, 465);
@@ -58,6 +64,8 @@ constexpr int kSelectorDropDownWidth = 160;
 
 QString Text(const char* text) { return QString::fromUtf8(text); }
 
+// Tahoma 11 pixels bold, or the desktop's sans-serif font where there is no
+// Tahoma.
 QFont CommandFont() {
   QFont font(QStringLiteral("Tahoma"));
   font.setStyleHint(QFont::SansSerif);
@@ -65,6 +73,10 @@ QFont CommandFont() {
   font.setBold(true);
   return font;
 }
+
+const QColor kCommandText(53, 53, 53);
+const QColor kLinkText(0, 0, 255);
+const QColor kLinkHoverText(255, 0, 0);
 
 }  // namespace
 
@@ -81,6 +93,10 @@ CConvertDlg::CConvertDlg(ConvertSettings& settings, SettingsRoot& root, EngineSe
 
   setWindowTitle(QStringLiteral("Sondrel"));
   setFixedSize(WIDTH, HEIGHT);
+  // The background image covers the whole window; the menus take its colours.
+  background_ = SkinArt::WindowBackground();
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  SkinArt::SkinMenusOf(*this);
   CreateControls();
   FillFormatSelector();
   CreateShortcuts();
@@ -102,12 +118,22 @@ CConvertDlg::~CConvertDlg() {
 
 void CConvertDlg::CreateControls() {
   for (const ButtonLayout& layout : kButtons) {
-    auto* button = new QPushButton(Text(layout.text), this);
+    auto* button = new CSkinButton(Text(layout.text), this);
     button->setObjectName(Text(layout.name));
     button->setToolTip(Text(layout.tooltip));
     button->setGeometry(layout.rect);
-    button->setAutoDefault(false);
-    if (layout.bold) button->setFont(CommandFont());
+    button->SetCursor(Qt::PointingHandCursor);
+    button->SetBackgroundImage(background_, false);
+    if (layout.caption) {
+      button->setAccessibleName(Text(layout.tooltip));
+      button->SetIcons(SkinArt::CaptionIcon(*layout.caption), QPixmap(), false, false);
+    } else {
+      button->SetFont(CommandFont(), false);
+      button->SetTextColours(kCommandText, kCommandText, false);
+      button->SetTextOffset(0, -1, false);
+      button->SetBorder(false, false);
+      button->SetBitmaps(SkinArt::CommandFace(false), SkinArt::CommandFace(true), true, false);
+    }
   }
   connect(Button("addFiles"), &QPushButton::clicked, this, &CConvertDlg::AddFiles);
   connect(Button("addFolder"), &QPushButton::clicked, this, &CConvertDlg::AddFolder);
@@ -118,18 +144,18 @@ void CConvertDlg::CreateControls() {
   connect(Button("minimize"), &QPushButton::clicked, this, &QWidget::showMinimized);
   connect(Button("close"), &QPushButton::clicked, this, &QWidget::close);
 
-  auto* homeLink = new QPushButton(Text(HOME_PAGE_HOST), this);
+  auto* homeLink = new CSkinButton(Text(HOME_PAGE_HOST), this);
   homeLink->setObjectName(QStringLiteral("homePage"));
   homeLink->setToolTip(QStringLiteral("Visit %1 Homepage").arg(QStringLiteral("Sondrel")));
   homeLink->setGeometry(kHomeLinkRect);
-  homeLink->setFlat(true);
-  homeLink->setAutoDefault(false);
-  homeLink->setCursor(Qt::PointingHandCursor);
-  homeLink->setStyleSheet(
-      QStringLiteral("QPushButton { text-align: left; padding: 0; border: none; color: #0645ad; }"));
-  QFont linkFont = homeLink->font();
+  QFont linkFont = CommandFont();
   linkFont.setUnderline(true);
-  homeLink->setFont(linkFont);
+  homeLink->SetFont(linkFont, false);
+  homeLink->SetBackgroundImage(background_, false);
+  homeLink->SetCursor(Qt::PointingHandCursor);
+  homeLink->SetTextColours(kLinkText, kLinkHoverText, false);
+  homeLink->SetBorder(false, false);
+  homeLink->SetPressedShift(false, false);
   connect(homeLink, &QPushButton::clicked, this, [this] { OpenWebPage(HOME_PAGE_URL); });
 
   listCtrl_ = new CSortListCtrl(this);
@@ -335,6 +361,11 @@ std::unique_ptr<QMenu> CConvertDlg::MakeHelpMenu() {
 void CConvertDlg::ShowHelpMenu() {
   const QPushButton* help = Button("help");
   MakeHelpMenu()->exec(help->mapToGlobal(help->rect().bottomLeft()));
+}
+
+void CConvertDlg::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawPixmap(0, 0, background_);
 }
 
 void CConvertDlg::closeEvent(QCloseEvent* event) {

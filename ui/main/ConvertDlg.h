@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <memory>
@@ -64,9 +65,13 @@ class CConvertDlg : public QWidget {
   HelpWindow* Help() const { return help_.get(); }
   // The Add Files, Add Folder, Remove All, Convert and Options buttons, the
   // home-page link and the Help, Minimize and Close caption buttons.
+  // All of them are skinned buttons (CSkinButton).
   QPushButton* Button(const char* objectName) const;
+  // The image the window paints under everything, 699 × 538.
+  const QPixmap& Background() const { return background_; }
 
  protected:
+  void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
@@ -90,4 +95,5 @@ class CConvertDlg : public QWidget {
   QComboBox* formatSelector_ = nullptr;
   std::unique_ptr<FileAdder> adder_;
   std::unique_ptr<HelpWindow> help_;
+  QPixmap background_;
 };

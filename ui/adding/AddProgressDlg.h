@@ -1,18 +1,11 @@
 #pragma once
 
-#include <QWidget>
-
-class QLabel;
-class QProgressBar;
-class QPushButton;
+#include "ui/desktop/ProgressWindow.h"
 
 // The small window an adding run shows: one line of text ("Searching
 // files...", "Adding file 3 of 5..."), a bar that counts the files, and
-// Cancel, which asks the run to stop after the file being probed. It has no
-// caption and is moved by dragging its surface. It is a window of its own
-// that stays above the main window: the main window is disabled while files
-// are added, and a child window would be disabled with it, Cancel too.
-class CAddProgressDlg : public QWidget {
+// Cancel, which asks the run to stop after the file being probed.
+class CAddProgressDlg : public CProgressWindow {
   Q_OBJECT
 
  public:
@@ -23,19 +16,11 @@ class CAddProgressDlg : public QWidget {
   void Open(const QString& text);
   void SetText(const QString& text);
 
-  bool CancelRequested() const { return cancelRequested_; }
+  bool CancelRequested() const { return CancelPressed(); }
   QLabel* Line() const { return line_; }
   QProgressBar* Bar() const { return bar_; }
-  QPushButton* CancelButton() const { return cancel_; }
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
 
  private:
-  QWidget* mainWindow_;
   QLabel* line_;
   QProgressBar* bar_;
-  QPushButton* cancel_;
-  bool cancelRequested_ = false;
 };

@@ -1,21 +1,15 @@
 #pragma once
 
-#include <QWidget>
-
 #include "convert/ConversionProgress.h"
+#include "ui/desktop/ProgressWindow.h"
 
 class CSortListCtrl;
-class QLabel;
-class QProgressBar;
-class QPushButton;
 
 // The window a conversion batch shows: the per-file line and bar, the batch
-// line and bar, and Cancel. It has no caption and is moved by dragging its
-// surface; Enter and Escape do nothing, only the Cancel button requests
-// cancellation (the batch then stops after the block being written). While
-// it is shown the main window is disabled; entry statuses go to the list's
-// Status column.
-class CConvertProgressDlg : public QWidget, public ConversionProgress {
+// line and bar, and Cancel, which stops the batch after the block being
+// written. While it is shown the main window is disabled; entry statuses go
+// to the list's Status column.
+class CConvertProgressDlg : public CProgressWindow, public ConversionProgress {
   Q_OBJECT
 
  public:
@@ -31,25 +25,17 @@ class CConvertProgressDlg : public QWidget, public ConversionProgress {
   void ScrollToEntry(size_t index) override;
   void SetEntryStatus(size_t index, const std::string& text) override;
   void Pump() override;
-  bool CancelRequested() override { return cancelRequested_; }
+  bool CancelRequested() override { return CancelPressed(); }
 
-  QPushButton* CancelButton() const { return cancel_; }
   QProgressBar* FileBar() const { return fileBar_; }
   QProgressBar* BatchBar() const { return batchBar_; }
   QLabel* FileLine() const { return fileLine_; }
   QLabel* BatchLine() const { return batchLine_; }
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
-
  private:
-  QWidget* mainWindow_;
   CSortListCtrl& listCtrl_;
   QLabel* fileLine_;
   QProgressBar* fileBar_;
   QLabel* batchLine_;
   QProgressBar* batchBar_;
-  QPushButton* cancel_;
-  bool cancelRequested_ = false;
 };

@@ -28,6 +28,7 @@ void CliProgress::SetFileLine(const std::string& text) {
 
 void CliProgress::SetEntryStatus(size_t index, const std::string& text) {
   if (text == STATUS_CONVERTING) return;
+  if (text == TARGET_SKIPPED_MESSAGE) ++skipped_;
   ClearLive();
   out_ << (index < paths_.size() ? paths_[index] : std::string()) << '\t' << text << '\n';
   out_.flush();

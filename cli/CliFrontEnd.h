@@ -30,6 +30,9 @@ class CliProgress : public ConversionProgress {
   void Pump() override {}
   bool CancelRequested() override;
 
+  // The entries whose status said that their target exists and was skipped.
+  int SkippedCount() const { return skipped_; }
+
  private:
   void Redraw();
   void ClearLive();
@@ -41,6 +44,7 @@ class CliProgress : public ConversionProgress {
   std::string batchLine_;
   std::string fileLine_;
   size_t shownWidth_ = 0;
+  int skipped_ = 0;
 };
 
 // Messages go to stderr; a question is printed and answered No; nothing is

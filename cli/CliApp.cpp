@@ -57,7 +57,8 @@ const char kConvertUsage[] =
     "  --overwrite       replace output files that exist\n"
     "  --skip-existing   leave output files that exist; a skipped file counts\n"
     "                    as done\n"
-
+    "  --soundfont PATH  render MIDI with this SoundFont instead of ct4mgm.sf2\n"
+    "                    beside the program\n"
     "  --                every argument after it is a path\n"
     "  -h, --help        show this help\n"
     "\n"

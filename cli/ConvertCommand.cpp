@@ -1,7 +1,11 @@
 #include "cli/ConvertCommand.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 
 #include <filesystem>
 #include <optional>
@@ -129,10 +133,17 @@ bool ApplyFormatFlags(const std::vector<Arguments::Flag>& flags, ConvertSettings
   return true;
 }
 
+// What the command line asks for besides the options: the paths to convert
+// and the SoundFont that renders MIDI ("" for the program folder's).
+struct ConvertRequest {
+  std::vector<std::string> paths;
+  std::string soundFont;
+};
+
 // Applies the flags to `settings`, in the order given (the format flags
 // last, for the format chosen); the operands are the paths.
 bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
-                std::vector<std::string>& paths, std::ostream& err) {
+                ConvertRequest& request, std::ostream& err) {
   Arguments parsed;
   if (!SplitArguments(args,
                       {{"--to", true},
@@ -142,6 +153,7 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
                        {"--rate", true},
                        {"--channels", true},
                        {"--tag", true},
+                       {"--soundfont", true},
                        {"--overwrite", false},
                        {"--skip-existing", false}},
                       "convert", parsed, err))
@@ -156,6 +168,8 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
       const std::string folder = NormalisedAbsolutePath(flag.value);
       if (!ApplyOptionAssignment("DestSpecifiedFolder=" + folder, settings, err)) return false;
       settings.destOutputFolderOpt = DEST_CUSTOM_FOLDER;
+    } else if (flag.name == "--soundfont") {
+      request.soundFont = flag.value;
     } else if (IsFormatFlag(flag.name)) {
       formatFlags.push_back(flag);
     } else if (flag.name == "--overwrite" || flag.name == "--skip-existing") {
@@ -171,31 +185,50 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
   if (overwrite) settings.targetExistsOpt = TARGET_OVERWRITE;
   if (skip) settings.targetExistsOpt = TARGET_SKIP;
   if (!ApplyFormatFlags(formatFlags, settings, err)) return false;
-  paths = std::move(parsed.operands);
-  if (paths.empty()) {
+  request.paths = std::move(parsed.operands);
+  if (request.paths.empty()) {
     err << "sondrel-cli: convert needs at least one file or folder.\n";
     return false;
   }
   return true;
 }
 
+// A SoundFont named on the command line must be a file that can be read;
+// false with the reason on `err` otherwise.
+bool CheckSoundFontFile(const std::string& path, std::ostream& err) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int error = errno;
+  struct stat info {};
+  const bool regular = fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+  if (fd >= 0) ::close(fd);
+  if (regular) return true;
+  err << "sondrel-cli: cannot read the SoundFont \"" << path
+      << "\": " << (fd < 0 ? std::strerror(error) : "not a file") << ".\n";
+  return false;
+}
+
 }  // namespace
 
 ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings& settings,
                            const std::string& programFolder, std::ostream& out, std::ostream& err) {
-  std::vector<std::string> paths;
-  if (!ParseFlags(args, settings, paths, err)) return EXIT_USAGE;
+  ConvertRequest request;
+  if (!ParseFlags(args, settings, request, err)) return EXIT_USAGE;
+  if (!request.soundFont.empty() && !CheckSoundFontFile(request.soundFont, err)) return EXIT_USAGE;
 
-  EngineSession engine(programFolder);
+  EngineSession engine(programFolder, request.soundFont);
   if (engine.Result() == EngineStart::WRONG_VERSION) return EXIT_FAILED;
   if (engine.Result() == EngineStart::INIT_FAILED) {
     err << INIT_FAILED_MESSAGE << '\n';
     return EXIT_FAILED;
   }
+  if (!request.soundFont.empty() && engine.SoundFontReady() == 0) {
+    err << "sondrel-cli: \"" << request.soundFont << "\" is not a SoundFont Sondrel can read.\n";
+    return EXIT_USAGE;
+  }
 
   SourceList list(ProgramReaders());
   LoadFailures failures;
-  for (const std::string& path : paths) {
+  for (const std::string& path : request.paths) {
     std::error_code error;
     std::vector<std::string> files;
     if (std::filesystem::is_directory(path, error))

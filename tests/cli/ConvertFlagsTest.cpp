@@ -1,14 +1,19 @@
-// sondrel-cli convert's flags for the output format and for targets that
-// exist, run as built on files made at test time and checked with ffprobe.
+// sondrel-cli convert's flags for the output format, for targets that exist
+// and for the SoundFont, run as built on files made at test time and
+// checked with ffprobe and ffmpeg.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
 
 #include "support/AudioFixtures.h"
+#include "support/MidiFixtures.h"
+#include "support/ProgramFolder.h"
 #include "support/RunProcess.h"
+#include "support/SoundFontFixtures.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -204,5 +209,80 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ExistingRow{"Overwrite", "--overwrite", "a.wav", true},
                       ExistingRow{"Skip", "--skip-existing", "Target exists and skipped", false}),
     [](const ::testing::TestParamInfo<ExistingRow>& row) { return row.param.name; });
+
+// Rising zero crossings per second of the first channel over [from, to) s.
+double Frequency(const Decoded& decoded, double from, double to) {
+  int crossings = 0;
+  const int64_t first = static_cast<int64_t>(from * decoded.rate);
+  const int64_t last = std::min<int64_t>(static_cast<int64_t>(to * decoded.rate), decoded.Frames());
+  for (int64_t frame = first + 1; frame < last; ++frame) {
+    const int16_t before = decoded.samples[(frame - 1) * decoded.channels];
+    const int16_t now = decoded.samples[frame * decoded.channels];
+    if (before < 0 && now >= 0) ++crossings;
+  }
+  return crossings / (static_cast<double>(last - first) / decoded.rate);
+}
+
+// MIDI renders with the SoundFont named: the test font's pure 441 Hz sine
+// for key 69, and the program's own font when it is named by its path.
+TEST_F(CliFlagsFixture, SoundFontFlagRendersMidiWithThatFont) {
+  const std::string song = dir_.File("song.mid");
+  WriteFileText(song, OneNoteSong(500000, 4, 69));
+  const std::string tiny = dir_.File("fonts/tiny.sf2");
+  fs::create_directories(dir_.File("fonts"));
+  WriteFileText(tiny, TinySoundFontBytes());
+  const auto render = [&](const std::string& folder, const std::vector<std::string>& flags) {
+    std::vector<std::string> args = {"convert", "--to", "wav", "--out", dir_.File(folder)};
+    args.insert(args.end(), flags.begin(), flags.end());
+    args.push_back(song);
+    const ProcessResult result = Cli(args);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    return DecodeWithFfmpeg(dir_.File(folder + "/song.wav"));
+  };
+  const Decoded withTiny = render("tiny", {"--soundfont", tiny});
+  const Decoded standard = render("standard", {});
+  const Decoded named = render("named", {"--soundfont=" + BuildProgramFolder() + "ct4mgm.sf2"});
+  ASSERT_TRUE(withTiny.ok && standard.ok && named.ok);
+  EXPECT_NEAR(Frequency(withTiny, 0.2, 1.2), 441, 3);
+  EXPECT_FALSE(withTiny.samples == standard.samples);
+  EXPECT_TRUE(named.samples == standard.samples);
+}
+
+struct FontRow {
+  const char* name;
+  const char* font;     // in the test folder; made by the test
+  const char* message;  // part of stderr
+};
+
+void PrintTo(const FontRow& row, std::ostream* out) {
+  *out << row.name;
+}
+
+class CliSoundFontRefusedTest : public CliFlagsFixture,
+                                public ::testing::WithParamInterface<FontRow> {};
+
+// A SoundFont that cannot be used is a wrong command line, said before
+// anything is converted.
+TEST_P(CliSoundFontRefusedTest, NothingIsConverted) {
+  const FontRow& row = GetParam();
+  fs::create_directories(dir_.File("folder.sf2"));
+  WriteFileText(dir_.File("text.sf2"), "RIFF but not a SoundFont");
+  const std::string source = dir_.File("a.wav");
+  WriteWav16(source, 8000, 1, SineWave(800, 1, 8000, 440));
+  const ProcessResult result = Cli({"convert", "--to", "wav", "--out", dir_.File("out"),
+                                    "--soundfont", dir_.File(row.font), source});
+  EXPECT_EQ(result.exitCode, 2);
+  EXPECT_EQ(result.out, "");
+  EXPECT_NE(result.err.find(row.message), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find(dir_.File(row.font)), std::string::npos) << result.err;
+  EXPECT_FALSE(fs::exists(dir_.File("out")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, CliSoundFontRefusedTest,
+    ::testing::Values(FontRow{"Missing", "none.sf2", "No such file or directory"},
+                      FontRow{"Folder", "folder.sf2", "not a file"},
+                      FontRow{"NotASoundFont", "text.sf2", "is not a SoundFont Sondrel can read"}),
+    [](const ::testing::TestParamInfo<FontRow>& row) { return row.param.name; });
 
 }  // namespace

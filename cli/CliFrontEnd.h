@@ -9,8 +9,10 @@
 #include "convert/Prompter.h"
 
 // The terminal as the conversion's front end. Each entry's final status is
-// printed as one line "source path<TAB>status" on `out`; when `err` is a
-// terminal, a live line shows the batch and per-file progress there.
+// printed as one line "source path<TAB>status" on `out`; a failure's reason
+// ("source path: reason") and a note on an output that went to the
+// documents folder go to `err`. When `err` is a terminal, a live line shows
+// the batch and per-file progress there.
 // Cancel is Ctrl+C or another terminating signal (CatchCancelSignals).
 class CliProgress : public ConversionProgress {
  public:
@@ -27,6 +29,8 @@ class CliProgress : public ConversionProgress {
   void SetFileBar(int) override {}
   void ScrollToEntry(size_t) override {}
   void SetEntryStatus(size_t index, const std::string& text) override;
+  void SetEntryReason(size_t index, const std::string& reason) override;
+  void NoteOutputInDocuments(size_t index, const std::string& output) override;
   void Pump() override {}
   bool CancelRequested() override;
 
@@ -36,6 +40,7 @@ class CliProgress : public ConversionProgress {
  private:
   void Redraw();
   void ClearLive();
+  const std::string& PathAt(size_t index) const;
 
   const std::vector<std::string>& paths_;
   std::ostream& out_;

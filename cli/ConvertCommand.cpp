@@ -207,6 +207,47 @@ bool CheckSoundFontFile(const std::string& path, std::ostream& err) {
   return false;
 }
 
+// Why `path` could not be added to the list, decided after the readers
+// failed from what the file system says about it.
+std::string LoadFailureReason(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return "no such file";
+    if (errno == EACCES) return "permission denied";
+    return std::strerror(errno);
+  }
+  if (!S_ISREG(info.st_mode)) return "not a regular file";
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return errno == EACCES ? "permission denied" : std::strerror(errno);
+  ::close(fd);
+  if (info.st_size == 0) return "empty file";
+  return "not a sound file Sondrel can read";
+}
+
+// Adds the files named and the files found in the folders named to `list`,
+// printing "path: reason" on `err` for each that fails to load. True when a
+// file named on the command line failed; files met while searching a
+// folder do not count, since a folder often holds other files too.
+bool LoadSources(const std::vector<std::string>& paths, const ConvertSettings& settings,
+                 SourceList& list, std::ostream& err) {
+  bool namedFileFailed = false;
+  for (const std::string& path : paths) {
+    std::error_code error;
+    const bool folder = std::filesystem::is_directory(path, error);
+    std::vector<std::string> files;
+    if (folder)
+      files = CollectFiles(path, settings.enableExtFilter != 0, settings.extensionFilter);
+    else
+      files.push_back(path);
+    for (const std::string& file : files) {
+      if (list.AddOneFile(file) != SourceList::AddResult::FAILED) continue;
+      err << file << ": " << LoadFailureReason(file) << '\n';
+      namedFileFailed = namedFileFailed || !folder;
+    }
+  }
+  return namedFileFailed;
+}
+
 }  // namespace
 
 ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings& settings,
@@ -227,17 +268,7 @@ ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings
   }
 
   SourceList list(ProgramReaders());
-  LoadFailures failures;
-  for (const std::string& path : request.paths) {
-    std::error_code error;
-    std::vector<std::string> files;
-    if (std::filesystem::is_directory(path, error))
-      files = CollectFiles(path, settings.enableExtFilter != 0, settings.extensionFilter);
-    else
-      files.push_back(path);
-    for (const std::string& file : files)
-      if (list.AddOneFile(file) == SourceList::AddResult::FAILED) failures.Add(file);
-  }
+  const bool namedFileFailed = LoadSources(request.paths, settings, list, err);
 
   std::vector<std::string> entryPaths;
   for (const auto& entry : list.Entries()) entryPaths.push_back(entry->path);
@@ -249,12 +280,11 @@ ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings
   // window reports it.
   ConversionJob job(settings, engine, prompter, progress);
   const BatchResult result = ConvertAll(list, job, prompter);
-  if (!failures.Empty()) err << failures.Message();
 
   if (result.cancelled) return EXIT_CANCELLED;
   // Under --skip-existing (or TargetExistsOpt=skip) a skipped entry is what
   // was asked for.
   const int failed = result.failed - progress.SkippedCount();
-  if (!failures.Empty() || failed > 0 || !result.ran) return EXIT_FAILED;
+  if (namedFileFailed || failed > 0 || !result.ran) return EXIT_FAILED;
   return EXIT_OK;
 }

@@ -37,8 +37,13 @@ int LoadAddons(const std::string& programFolder) {
 }
 
 void SetUpSoundFont(uint32_t& soundFontReady, const std::string& programFolder) {
-  if (soundFontReady != 0 || programFolder.empty()) return;
-  const uint32_t font = engine::MidiFontInit(programFolder + SOUNDFONT_FILE);
+  if (programFolder.empty()) return;
+  InstallSoundFont(soundFontReady, programFolder + SOUNDFONT_FILE);
+}
+
+void InstallSoundFont(uint32_t& soundFontReady, const std::string& fontPath) {
+  if (soundFontReady != 0 || fontPath.empty()) return;
+  const uint32_t font = engine::MidiFontInit(fontPath);
   if (font == 0) return;
   const engine::MidiFontEntry entry{font, -1, 0};
   soundFontReady = engine::MidiStreamSetFonts(0, &entry, 1) ? 1 : 0;
@@ -56,9 +61,18 @@ bool FirstRunCheck(SettingsRoot& root) {
   return firstRun != 0;
 }
 
-EngineSession::EngineSession(const std::string& programFolder)
-    : programFolder_(programFolder), result_(StartEngine(programFolder)) {
-  if (result_ == EngineStart::STARTED) SetUpSoundFont(soundFontReady_, programFolder_);
+EngineSession::EngineSession(const std::string& programFolder, const std::string& soundFontPath)
+    : programFolder_(programFolder),
+      soundFontPath_(soundFontPath),
+      result_(StartEngine(programFolder)) {
+  if (result_ == EngineStart::STARTED) RetrySoundFont();
+}
+
+void EngineSession::RetrySoundFont() {
+  if (soundFontPath_.empty())
+    SetUpSoundFont(soundFontReady_, programFolder_);
+  else
+    InstallSoundFont(soundFontReady_, soundFontPath_);
 }
 
 EngineSession::~EngineSession() {

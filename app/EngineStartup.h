@@ -43,6 +43,12 @@ int LoadAddons(const std::string& programFolder);
 // Sets `soundFontReady` to the result; a missing or unreadable font leaves 0.
 void SetUpSoundFont(uint32_t& soundFontReady, const std::string& programFolder);
 
+// Installs the SoundFont file `fontPath` as the default of MIDI streams
+// created later, unless `soundFontReady` is already non-zero. Sets
+// `soundFontReady` to the result; a missing file or one that is not a
+// SoundFont leaves 0.
+void InstallSoundFont(uint32_t& soundFontReady, const std::string& fontPath);
+
 // Reads and resets the "FirstRun" value of the Options key: true on the
 // first start (the value absent or non-zero, then written as 0), and on
 // every start while the key cannot be opened for writing.
@@ -52,11 +58,12 @@ bool FirstRunCheck(SettingsRoot& root);
 void StopEngine();
 
 // The engine for the lifetime of a front end's run: started on
-// construction, with the SoundFont of the program folder installed, and
-// released on destruction.
+// construction, with the SoundFont of the program folder installed (or the
+// file `soundFontPath` when it is not ""), and released on destruction.
 class EngineSession {
  public:
-  explicit EngineSession(const std::string& programFolder);
+  explicit EngineSession(const std::string& programFolder,
+                         const std::string& soundFontPath = std::string());
   ~EngineSession();
   EngineSession(const EngineSession&) = delete;
   EngineSession& operator=(const EngineSession&) = delete;
@@ -65,10 +72,11 @@ class EngineSession {
   const std::string& ProgramFolder() const { return programFolder_; }
   uint32_t SoundFontReady() const { return soundFontReady_; }
   // Tries the SoundFont again (before a batch with MIDI sources).
-  void RetrySoundFont() { SetUpSoundFont(soundFontReady_, programFolder_); }
+  void RetrySoundFont();
 
  private:
   std::string programFolder_;
+  std::string soundFontPath_;
   EngineStart result_;
   uint32_t soundFontReady_ = 0;
 };

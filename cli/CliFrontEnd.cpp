@@ -28,9 +28,28 @@ void CliProgress::SetFileLine(const std::string& text) {
 
 void CliProgress::SetEntryStatus(size_t index, const std::string& text) {
   if (text == STATUS_CONVERTING) return;
+  if (text == TARGET_SKIPPED_MESSAGE) ++skipped_;
   ClearLive();
-  out_ << (index < paths_.size() ? paths_[index] : std::string()) << '\t' << text << '\n';
+  out_ << PathAt(index) << '\t' << text << '\n';
   out_.flush();
+}
+
+void CliProgress::SetEntryReason(size_t index, const std::string& reason) {
+  ClearLive();
+  err_ << PathAt(index) << ": " << reason << '\n';
+  err_.flush();
+}
+
+void CliProgress::NoteOutputInDocuments(size_t index, const std::string& output) {
+  ClearLive();
+  err_ << "sondrel-cli: note: " << PathAt(index)
+       << ": the output folder could not be used; written to " << output << '\n';
+  err_.flush();
+}
+
+const std::string& CliProgress::PathAt(size_t index) const {
+  static const std::string none;
+  return index < paths_.size() ? paths_[index] : none;
 }
 
 bool CliProgress::CancelRequested() {

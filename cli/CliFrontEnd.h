@@ -9,8 +9,10 @@
 #include "convert/Prompter.h"
 
 // The terminal as the conversion's front end. Each entry's final status is
-// printed as one line "source path<TAB>status" on `out`; when `err` is a
-// terminal, a live line shows the batch and per-file progress there.
+// printed as one line "source path<TAB>status" on `out`; a failure's reason
+// ("source path: reason") and a note on an output that went to the
+// documents folder go to `err`. When `err` is a terminal, a live line shows
+// the batch and per-file progress there.
 // Cancel is Ctrl+C or another terminating signal (CatchCancelSignals).
 class CliProgress : public ConversionProgress {
  public:
@@ -27,12 +29,18 @@ class CliProgress : public ConversionProgress {
   void SetFileBar(int) override {}
   void ScrollToEntry(size_t) override {}
   void SetEntryStatus(size_t index, const std::string& text) override;
+  void SetEntryReason(size_t index, const std::string& reason) override;
+  void NoteOutputInDocuments(size_t index, const std::string& output) override;
   void Pump() override {}
   bool CancelRequested() override;
+
+  // The entries whose status said that their target exists and was skipped.
+  int SkippedCount() const { return skipped_; }
 
  private:
   void Redraw();
   void ClearLive();
+  const std::string& PathAt(size_t index) const;
 
   const std::vector<std::string>& paths_;
   std::ostream& out_;
@@ -41,6 +49,7 @@ class CliProgress : public ConversionProgress {
   std::string batchLine_;
   std::string fileLine_;
   size_t shownWidth_ = 0;
+  int skipped_ = 0;
 };
 
 // Messages go to stderr; a question is printed and answered No; nothing is

@@ -1,12 +1,19 @@
 #include "cli/ConvertCommand.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include <filesystem>
+#include <optional>
 #include <ostream>
 
 #include "app/ConvertSettings.h"
 #include "app/EngineStartup.h"
+#include "app/OutputFormat.h"
 #include "cli/Arguments.h"
 #include "cli/CliFrontEnd.h"
 #include "cli/OptionsCommand.h"
@@ -14,18 +21,146 @@
 #include "convert/ConversionJob.h"
 #include "platform/paths/PathIdentity.h"
 #include "platform/process/Signals.h"
+#include "platform/settings/SettingsKey.h"
 #include "source/FileCollector.h"
 #include "source/SourceList.h"
 
 namespace {
 
-// Applies the flags to `settings`, in the order given; the operands are the paths.
-bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
-                std::vector<std::string>& paths, std::ostream& err) {
-  Arguments parsed;
-  if (!SplitArguments(args, {{"--to", true}, {"--out", true}, {"--set", true}}, "convert", parsed,
-                      err))
+// The options that the format flags set for one output format; null where
+// the format has no such option (AMR and AWB have fixed rates, WAV has no
+// bit rate, AAC takes no tags).
+struct FormatOptionNames {
+  uint32_t format;
+  const char* automatic;    // the switch that takes the values from the source
+  const char* bitRate;      // kbit/s, or bit/s when `bitsPerSecond`
+  bool bitsPerSecond;
+  const char* averageMode;  // switched off so that the bit rate counts
+  const char* sampleRate;
+  const char* channels;
+  const char* tag;
+};
+
+const FormatOptionNames kFormatOptions[] = {
+    {FORMAT_MP3, "AutoDestMP3EncodingParam", "MP3BitRate", false, nullptr, "MP3SampleRate",
+     "MP3ChannelMode", "MP3ID3TagType"},
+    {FORMAT_WAV, "AutoDestWAVEncodingParam", nullptr, false, nullptr, "WAVSampleRate",
+     "WAVChannelNum", nullptr},
+    {FORMAT_WMA, "AutoDestWMAEncodingParam", "WMABitRate", true, nullptr, "WMASampleRate",
+     "WMAChannels", "WMAID3TagType"},
+    {FORMAT_OGG, "AutoDestOGGEncodingParam", "OGGBitRate", false, nullptr, "OGGSampleRate",
+     "OGGChannels", "OGGID3TagType"},
+    {FORMAT_AAC, "AutoDestAACEncodingParam", "AACABRBitRate", false, "AACVBR", nullptr, nullptr,
+     nullptr},
+    {FORMAT_M4A, "AutoDestM4AEncodingParam", "M4AABRBitRate", false, "M4AVBR", nullptr, nullptr,
+     "M4AID3TagType"},
+    {FORMAT_MP4, "AutoDestM4AEncodingParam", "M4AABRBitRate", false, "M4AVBR", nullptr, nullptr,
+     "M4AID3TagType"},
+    {FORMAT_M4B, "AutoDestM4AEncodingParam", "M4AABRBitRate", false, "M4AVBR", nullptr, nullptr,
+     "M4AID3TagType"},
+    {FORMAT_AMR, nullptr, nullptr, false, nullptr, nullptr, nullptr, nullptr},
+    {FORMAT_AWB, nullptr, nullptr, false, nullptr, nullptr, nullptr, nullptr},
+};
+
+const FormatOptionNames* FormatOptionsOf(uint32_t format) {
+  for (const FormatOptionNames& names : kFormatOptions)
+    if (names.format == format) return &names;
+  return nullptr;
+}
+
+// A flag that sets an option of the output format; applied once the format
+// is known, whatever the order of the flags.
+bool IsFormatFlag(const std::string& name) {
+  return name == "--bitrate" || name == "--rate" || name == "--channels" || name == "--tag";
+}
+
+// "NAME=VALUE" for the option of `format` that `flag` sets, with the value
+// as the catalogue takes it; "" with a message on `err` when the format has
+// no such option or the value is not one the flag takes.
+std::string FormatAssignment(const Arguments::Flag& flag, const FormatOptionNames& names,
+                             std::ostream& err) {
+  const std::string formatName = OutputFormatDisplayName(names.format);
+  const char* option = flag.name == "--bitrate" ? names.bitRate
+                       : flag.name == "--rate"  ? names.sampleRate
+                       : flag.name == "--channels" ? names.channels
+                                                   : names.tag;
+  if (!option) {
+    err << "sondrel-cli: " << flag.name << " does not apply to " << formatName << " output.\n";
+    return std::string();
+  }
+  std::string value = flag.value;
+  if (flag.name == "--bitrate" || flag.name == "--rate") {
+    const std::optional<uint32_t> number = ParseUint32(value);
+    const uint32_t scale = flag.name == "--bitrate" && names.bitsPerSecond ? 1000 : 1;
+    if (!number || *number == 0 || *number > UINT32_MAX / scale) {
+      err << "sondrel-cli: " << flag.name << " takes a whole number above 0"
+          << (flag.name == "--bitrate" ? " (kbit/s)" : " (Hz)") << ", not \"" << value << "\".\n";
+      return std::string();
+    }
+    value = std::to_string(*number * scale);
+  } else if (flag.name == "--channels") {
+    if (value == "1" || value == "mono") {
+      value = "mono";
+    } else if (value == "2" || value == "stereo") {
+      value = "stereo";
+    } else {
+      err << "sondrel-cli: --channels takes 1, 2, mono or stereo, not \"" << value << "\".\n";
+      return std::string();
+    }
+  }
+  return std::string(option) + "=" + value;
+}
+
+// Applies the format flags to the output format of `settings`: each sets its
+// option and switches the format's automatic mode off, for this run.
+bool ApplyFormatFlags(const std::vector<Arguments::Flag>& flags, ConvertSettings& settings,
+                      std::ostream& err) {
+  if (flags.empty()) return true;
+  const FormatOptionNames* names = FormatOptionsOf(settings.outputFormat);
+  if (!names) {
+    err << "sondrel-cli: " << flags.front().name << " needs a known output format (--to).\n";
     return false;
+  }
+  for (const Arguments::Flag& flag : flags) {
+    const std::string assignment = FormatAssignment(flag, *names, err);
+    if (assignment.empty() || !ApplyOptionAssignment(assignment, settings, err)) return false;
+    if (flag.name == "--tag") continue;
+    if (!ApplyOptionAssignment(std::string(names->automatic) + "=off", settings, err)) return false;
+    if (flag.name == "--bitrate" && names->averageMode &&
+        !ApplyOptionAssignment(std::string(names->averageMode) + "=off", settings, err))
+      return false;
+  }
+  return true;
+}
+
+// What the command line asks for besides the options: the paths to convert
+// and the SoundFont that renders MIDI ("" for the program folder's).
+struct ConvertRequest {
+  std::vector<std::string> paths;
+  std::string soundFont;
+};
+
+// Applies the flags to `settings`, in the order given (the format flags
+// last, for the format chosen); the operands are the paths.
+bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
+                ConvertRequest& request, std::ostream& err) {
+  Arguments parsed;
+  if (!SplitArguments(args,
+                      {{"--to", true},
+                       {"--out", true},
+                       {"--set", true},
+                       {"--bitrate", true},
+                       {"--rate", true},
+                       {"--channels", true},
+                       {"--tag", true},
+                       {"--soundfont", true},
+                       {"--overwrite", false},
+                       {"--skip-existing", false}},
+                      "convert", parsed, err))
+    return false;
+  std::vector<Arguments::Flag> formatFlags;
+  bool overwrite = false;
+  bool skip = false;
   for (const Arguments::Flag& flag : parsed.flags) {
     if (flag.name == "--to") {
       if (!ApplyOptionAssignment("OutputFormat=" + flag.value, settings, err)) return false;
@@ -33,44 +168,107 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
       const std::string folder = NormalisedAbsolutePath(flag.value);
       if (!ApplyOptionAssignment("DestSpecifiedFolder=" + folder, settings, err)) return false;
       settings.destOutputFolderOpt = DEST_CUSTOM_FOLDER;
+    } else if (flag.name == "--soundfont") {
+      request.soundFont = flag.value;
+    } else if (IsFormatFlag(flag.name)) {
+      formatFlags.push_back(flag);
+    } else if (flag.name == "--overwrite" || flag.name == "--skip-existing") {
+      (flag.name == "--overwrite" ? overwrite : skip) = true;
     } else if (!ApplyOptionAssignment(flag.value, settings, err)) {
       return false;
     }
   }
-  paths = std::move(parsed.operands);
-  if (paths.empty()) {
+  if (overwrite && skip) {
+    err << "sondrel-cli: --overwrite and --skip-existing exclude each other.\n";
+    return false;
+  }
+  if (overwrite) settings.targetExistsOpt = TARGET_OVERWRITE;
+  if (skip) settings.targetExistsOpt = TARGET_SKIP;
+  if (!ApplyFormatFlags(formatFlags, settings, err)) return false;
+  request.paths = std::move(parsed.operands);
+  if (request.paths.empty()) {
     err << "sondrel-cli: convert needs at least one file or folder.\n";
     return false;
   }
   return true;
 }
 
+// A SoundFont named on the command line must be a file that can be read;
+// false with the reason on `err` otherwise.
+bool CheckSoundFontFile(const std::string& path, std::ostream& err) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int error = errno;
+  struct stat info {};
+  const bool regular = fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+  if (fd >= 0) ::close(fd);
+  if (regular) return true;
+  err << "sondrel-cli: cannot read the SoundFont \"" << path
+      << "\": " << (fd < 0 ? std::strerror(error) : "not a file") << ".\n";
+  return false;
+}
+
+// Why `path` could not be added to the list, decided after the readers
+// failed from what the file system says about it.
+std::string LoadFailureReason(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return "no such file";
+    if (errno == EACCES) return "permission denied";
+    return std::strerror(errno);
+  }
+  if (!S_ISREG(info.st_mode)) return "not a regular file";
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return errno == EACCES ? "permission denied" : std::strerror(errno);
+  ::close(fd);
+  if (info.st_size == 0) return "empty file";
+  return "not a sound file Sondrel can read";
+}
+
+// Adds the files named and the files found in the folders named to `list`,
+// printing "path: reason" on `err` for each that fails to load. True when a
+// file named on the command line failed; files met while searching a
+// folder do not count, since a folder often holds other files too.
+bool LoadSources(const std::vector<std::string>& paths, const ConvertSettings& settings,
+                 SourceList& list, std::ostream& err) {
+  bool namedFileFailed = false;
+  for (const std::string& path : paths) {
+    std::error_code error;
+    const bool folder = std::filesystem::is_directory(path, error);
+    std::vector<std::string> files;
+    if (folder)
+      files = CollectFiles(path, settings.enableExtFilter != 0, settings.extensionFilter);
+    else
+      files.push_back(path);
+    for (const std::string& file : files) {
+      if (list.AddOneFile(file) != SourceList::AddResult::FAILED) continue;
+      err << file << ": " << LoadFailureReason(file) << '\n';
+      namedFileFailed = namedFileFailed || !folder;
+    }
+  }
+  return namedFileFailed;
+}
+
 }  // namespace
 
 ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings& settings,
                            const std::string& programFolder, std::ostream& out, std::ostream& err) {
-  std::vector<std::string> paths;
-  if (!ParseFlags(args, settings, paths, err)) return EXIT_USAGE;
+  ConvertRequest request;
+  if (!ParseFlags(args, settings, request, err)) return EXIT_USAGE;
+  if (!request.soundFont.empty() && !CheckSoundFontFile(request.soundFont, err)) return EXIT_USAGE;
 
-  EngineSession engine(programFolder);
+  EngineSession engine(programFolder, request.soundFont);
   if (engine.Result() == EngineStart::WRONG_VERSION) return EXIT_FAILED;
   if (engine.Result() == EngineStart::INIT_FAILED) {
     err << INIT_FAILED_MESSAGE << '\n';
     return EXIT_FAILED;
   }
+  if (!request.soundFont.empty() && engine.SoundFontReady() == 0) {
+    err << "sondrel-cli: \"" << request.soundFont << "\" is not a SoundFont Sondrel can read.\n";
+    return EXIT_USAGE;
+  }
 
   SourceList list(ProgramReaders());
-  LoadFailures failures;
-  for (const std::string& path : paths) {
-    std::error_code error;
-    std::vector<std::string> files;
-    if (std::filesystem::is_directory(path, error))
-      files = CollectFiles(path, settings.enableExtFilter != 0, settings.extensionFilter);
-    else
-      files.push_back(path);
-    for (const std::string& file : files)
-      if (list.AddOneFile(file) == SourceList::AddResult::FAILED) failures.Add(file);
-  }
+  const bool namedFileFailed = LoadSources(request.paths, settings, list, err);
 
   std::vector<std::string> entryPaths;
   for (const auto& entry : list.Entries()) entryPaths.push_back(entry->path);
@@ -82,9 +280,11 @@ ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings
   // window reports it.
   ConversionJob job(settings, engine, prompter, progress);
   const BatchResult result = ConvertAll(list, job, prompter);
-  if (!failures.Empty()) err << failures.Message();
 
   if (result.cancelled) return EXIT_CANCELLED;
-  if (!failures.Empty() || result.failed > 0 || !result.ran) return EXIT_FAILED;
+  // Under --skip-existing (or TargetExistsOpt=skip) a skipped entry is what
+  // was asked for.
+  const int failed = result.failed - progress.SkippedCount();
+  if (namedFileFailed || failed > 0 || !result.ran) return EXIT_FAILED;
   return EXIT_OK;
 }

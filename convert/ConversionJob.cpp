@@ -58,7 +58,7 @@ bool ConversionJob::ConvertEntry(SourceFile& entry) {
   // killed process never leaves a partial file there nor loses the file
   // that an overwrite would replace.
   TemporaryOutput output;
-  if (!PlaceOutput(entry, settings_, status_, placement_, &output)) return false;
+  if (!PlaceOutput(entry, settings_, status_, placement_, &output, &inDocuments_)) return false;
 
   const ConvertRoutine routine = RoutineFor(settings_.outputFormat);
   const ConversionContext context{settings_, progress_, sequence_};
@@ -70,6 +70,9 @@ bool ConversionJob::ConvertEntry(SourceFile& entry) {
   const auto size = std::filesystem::file_size(output.Path(), error);
   if (!converted || error || size == 0) {
     status_ = context.status.empty() ? STATUS_FAILURE : context.status;
+    reason_ = !context.reason.empty() ? context.reason
+              : size == 0 && !error  ? "the output file came out empty"
+                                     : std::string();
     return false;
   }
   return MoveToTarget(entry, output);
@@ -89,7 +92,7 @@ bool ConversionJob::MoveToTarget(SourceFile& entry, TemporaryOutput& output) {
       status_ = TARGET_SKIPPED_MESSAGE;
       return false;
     }
-    if (!PlaceOutput(entry, settings_, status_, placement_)) return false;
+    if (!PlaceOutput(entry, settings_, status_, placement_, nullptr, &inDocuments_)) return false;
   }
   status_ = FileCreationFailedMessage(entry.destinationPath);
   return false;
@@ -121,6 +124,8 @@ BatchResult ConversionJob::RunBatch(const std::vector<SourceFile*>& entries,
     sequence_ = static_cast<int>(i) + 1;
 
     bool ok = false;
+    reason_.clear();
+    inDocuments_ = false;
     if (entry.kind == KIND_MIDI && engine_.SoundFontReady() == 0) {
       status_ = STATUS_NEEDS_SOUNDFONT;
     } else {
@@ -136,6 +141,7 @@ BatchResult ConversionJob::RunBatch(const std::vector<SourceFile*>& entries,
 
     if (ok) {
       ++result.converted;
+      if (inDocuments_) progress_.NoteOutputInDocuments(row, entry.destinationPath);
       progress_.SetEntryStatus(row, FileCellText(entry.destinationPath));
       progress_.Pump();
       if (progress_.CancelRequested()) {
@@ -153,6 +159,11 @@ BatchResult ConversionJob::RunBatch(const std::vector<SourceFile*>& entries,
       break;
     }
     ++result.failed;
+    // A status other than the generic failure says why; a skipped target is
+    // the policy at work, not a fault.
+    if (reason_.empty() && status_ != STATUS_FAILURE && status_ != TARGET_SKIPPED_MESSAGE)
+      reason_ = status_;
+    if (!reason_.empty()) progress_.SetEntryReason(row, reason_);
     progress_.SetEntryStatus(row, status_);
   }
   progress_.Finish();

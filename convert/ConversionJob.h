@@ -57,7 +57,8 @@ class ConversionJob {
 
  private:
   bool CheckSoundFont(const std::vector<SourceFile*>& entries);
-  // Converts one entry; false with `status_` set when it failed.
+  // Converts one entry; false with `status_` (and `reason_` when known) set
+  // when it failed.
   bool ConvertEntry(SourceFile& entry);
   // Gives the finished output the entry's target name; false with
   // `status_` set when it cannot.
@@ -71,6 +72,8 @@ class ConversionJob {
   int sequence_ = 0;
   std::string formatName_;
   std::string status_;
+  std::string reason_;
+  bool inDocuments_ = false;  // the entry's output was placed in the documents folder
 };
 
 // The two convert commands: the selected rows (in ascending order) or the

@@ -33,6 +33,13 @@ class ConversionProgress {
   virtual void ScrollToEntry(size_t index) = 0;
   virtual void SetEntryStatus(size_t index, const std::string& text) = 0;
 
+  // Details that front ends printing a log show and the window leaves out:
+  // why the entry at `index` failed (given before its failure status), and
+  // the full path of an output that went to the documents folder because
+  // the place the options ask for could not be used.
+  virtual void SetEntryReason(size_t /*index*/, const std::string& /*reason*/) {}
+  virtual void NoteOutputInDocuments(size_t /*index*/, const std::string& /*output*/) {}
+
   // Handles waiting events without blocking; the Cancel button sets the flag.
   virtual void Pump() = 0;
   virtual bool CancelRequested() = 0;

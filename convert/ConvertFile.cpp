@@ -38,7 +38,10 @@ bool ConvertFile(const OutputDescription& output, int32_t kind, const std::strin
   const ConvertSettings& settings = context.settings;
   std::unique_ptr<AudioSource> source =
       OpenSource(sourcePath, kind, output.renderRate(settings), true, ProgramReaders());
-  if (!source) return false;
+  if (!source) {
+    context.reason = "the source cannot be opened";
+    return false;
+  }
 
   const SourceInfo info = source->Info();
   const WriterFormat target = output.targetFormat(settings, kind, info);
@@ -58,7 +61,10 @@ bool ConvertFile(const OutputDescription& output, int32_t kind, const std::strin
   const std::unique_ptr<AudioWriter> writer =
       output.makeWriter(WriterRequest{settings, kind, info, tag, target});
   // A writer that does not open leaves nothing behind.
-  if (!writer || !writer->Open(outputPath, target)) return false;
+  if (!writer || !writer->Open(outputPath, target)) {
+    context.reason = "the encoder cannot write the output file";
+    return false;
+  }
 
   FileProgress fileProgress(context.progress, FileCellText(sourcePath), source->GetLength());
   const LoopEnd end = RunBlockLoop(*source, plan, *writer, fileProgress, context.progress);
@@ -66,6 +72,10 @@ bool ConvertFile(const OutputDescription& output, int32_t kind, const std::strin
   source.reset();
   const bool closed = writer->Close();
   const bool ok = end == LoopEnd::FINISHED && closed;
-  if (!ok) RemoveFailedOutput(outputPath, sourcePath);
+  if (!ok) {
+    if (end == LoopEnd::FAILED || !closed)
+      context.reason = "reading the source or writing the output failed part-way";
+    RemoveFailedOutput(outputPath, sourcePath);
+  }
   return ok;
 }

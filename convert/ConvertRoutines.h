@@ -16,6 +16,9 @@ struct ConversionContext {
   // A routine that fails for a reason the user can act on puts the entry's
   // status text here; otherwise the entry shows "Conversion Failure".
   mutable std::string status = std::string();
+  // Why a routine failed, in plain words, when the status does not say it
+  // ("the source cannot be opened"); front ends that print reasons use it.
+  mutable std::string reason = std::string();
 };
 
 // The status of a WAV output that the source's length shows would pass what

@@ -194,7 +194,7 @@ std::string FileCreationFailedMessage(const std::string& target) {
 }
 
 bool PlaceOutput(SourceFile& entry, const ConvertSettings& settings, std::string& message,
-                 const PlacementContext& context, TemporaryOutput* output) {
+                 const PlacementContext& context, TemporaryOutput* output, bool* inDocuments) {
   TemporaryOutput ownProbe;
   TemporaryOutput& probe = output ? *output : ownProbe;
   uint32_t mode = settings.destOutputFolderOpt;
@@ -206,6 +206,7 @@ bool PlaceOutput(SourceFile& entry, const ConvertSettings& settings, std::string
   // only when the options asked for a mirrored custom folder.
   for (bool fallbackTried = false;; fallbackTried = true) {
     const Attempt attempt = TryPlace(entry, settings, mode, folder, mirror, message, probe);
+    if (inDocuments) *inDocuments = fallbackTried;
     if (attempt == Attempt::kPlaced) return true;
     if (attempt == Attempt::kRefused) return false;
     if (settings.outputFiles2MyDocuments == 0 || fallbackTried) return false;

@@ -39,10 +39,12 @@ inline constexpr const char* TARGET_SKIPPED_MESSAGE = "Target exists and skipped
 // removed otherwise. On failure `message` holds the text to show as the
 // entry's status and destinationPath is unchanged. Placement shows nothing
 // itself, deletes no existing file and keeps no state between calls; the
-// folders it creates stay.
+// folders it creates stay. `inDocuments`, when given, tells whether the
+// output was placed in the documents folder instead of where the options
+// ask for.
 bool PlaceOutput(SourceFile& entry, const ConvertSettings& settings, std::string& message,
                  const PlacementContext& context = PlacementContext(),
-                 TemporaryOutput* output = nullptr);
+                 TemporaryOutput* output = nullptr, bool* inDocuments = nullptr);
 
 // Makes sure `path` is a folder, creating each missing folder along it from
 // the left. Fails on the first part that exists but is not a folder, or that

@@ -1,0 +1,288 @@
+// sondrel-cli convert's flags for the output format, for targets that exist
+// and for the SoundFont, run as built on files made at test time and
+// checked with ffprobe and ffmpeg.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+
+#include "support/AudioFixtures.h"
+#include "support/MidiFixtures.h"
+#include "support/ProgramFolder.h"
+#include "support/RunProcess.h"
+#include "support/SoundFontFixtures.h"
+#include "support/TempDir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class CliFlagsFixture : public ::testing::Test {
+ protected:
+  ProcessResult Cli(const std::vector<std::string>& args) {
+    return RunCliProcess(args, {{"HOME", dir_.Path()}, {"XDG_CONFIG_HOME", dir_.File("config")}},
+                         kProcessSeconds);
+  }
+  // Two seconds of stereo at 44100 Hz with the title "Tune".
+  std::string TaggedSource() {
+    const std::string path = dir_.File("t.ogg");
+    EXPECT_TRUE(RunFfmpeg({"-f", "lavfi", "-i", "sine=frequency=440:duration=2", "-ac", "2", "-ar",
+                           "44100", "-c:a", "libvorbis", "-metadata", "title=Tune", path}));
+    return path;
+  }
+  bool SettingsSaved() { return fs::exists(dir_.File("config/Vantrel Technologies/Sondrel.conf")); }
+
+  TempDir dir_;
+};
+
+// The title as ffprobe reads it from the container or the stream; "" if none.
+std::string Title(const std::string& path) {
+  const ProcessResult probe =
+      RunProcess("ffprobe", {"-v", "error", "-show_entries", "format_tags=title:stream_tags=title",
+                             "-of", "default=nw=1:nk=1", path});
+  return probe.out.substr(0, probe.out.find('\n'));
+}
+
+struct FlagRow {
+  const char* name;
+  std::vector<std::string> args;  // after "convert"
+  const char* extension;
+  std::map<std::string, std::string> stream;  // ffprobe fields of the output's stream
+  int kbps;                                   // the stream's bit rate, within 15%; 0: not checked
+  const char* title;                          // nullptr: not checked
+};
+
+void PrintTo(const FlagRow& row, std::ostream* out) {
+  *out << row.name;
+}
+
+class CliFormatFlagsTest : public CliFlagsFixture, public ::testing::WithParamInterface<FlagRow> {};
+
+// Each flag reaches the encoder of the format chosen, with the format's
+// automatic mode off; nothing is saved.
+TEST_P(CliFormatFlagsTest, FlagsSetTheOutputFormatsValues) {
+  const FlagRow& row = GetParam();
+  const std::string source = TaggedSource();
+  std::vector<std::string> args = {"convert", "--out", dir_.File("out")};
+  args.insert(args.end(), row.args.begin(), row.args.end());
+  args.push_back(source);
+  const ProcessResult result = Cli(args);
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const std::string output = dir_.File(std::string("out/t.") + row.extension);
+  EXPECT_EQ(result.out, source + "\tt." + row.extension + "\n");
+  for (const auto& [field, value] : row.stream) {
+    EXPECT_EQ(ProbeStreamField(output, field), value) << field;
+  }
+  if (row.kbps != 0) {
+    const double kbps = std::atof(ProbeStreamField(output, "bit_rate").c_str()) / 1000;
+    EXPECT_NEAR(kbps, row.kbps, row.kbps * 0.15);
+  }
+  if (row.title) {
+    EXPECT_EQ(Title(output), row.title);
+  }
+  EXPECT_FALSE(SettingsSaved());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, CliFormatFlagsTest,
+    ::testing::Values(
+        FlagRow{"Mp3",
+                {"--to", "mp3", "--bitrate", "96", "--rate=32000", "--channels", "1"},
+                "mp3",
+                {{"sample_rate", "32000"}, {"channels", "1"}},
+                96,
+                "Tune"},
+        // The format flags count for the format named after them too.
+        FlagRow{"Mp3TagNoneBeforeTo",
+                {"--tag", "none", "--channels=stereo", "--to=mp3"},
+                "mp3",
+                {{"channels", "2"}, {"sample_rate", "44100"}},
+                0,
+                ""},
+        FlagRow{"Wav",
+                {"--to", "wav", "--rate", "8000", "--channels", "mono"},
+                "wav",
+                {{"sample_rate", "8000"}, {"channels", "1"}},
+                0,
+                nullptr},
+        FlagRow{"Ogg",
+                {"--to", "ogg", "--rate", "22050", "--channels", "1", "--tag", "preset", "--set",
+                 "OGGTag/TitleAsFileName=off", "--set", "OGGTag/Title=Chosen"},
+                "ogg",
+                {{"sample_rate", "22050"}, {"channels", "1"}},
+                0,
+                "Chosen"},
+        // WMA stores bit/s: 64 kbit/s is 64000.
+        FlagRow{"Wma",
+                {"--to", "wma", "--bitrate", "64", "--rate", "22050"},
+                "wma",
+                {{"sample_rate", "22050"}},
+                64,
+                nullptr},
+        // The average bit rate counts once the variable bit rate is off.
+        FlagRow{"M4a", {"--to", "m4a", "--bitrate", "64", "--tag", "none"}, "m4a", {}, 64, ""}),
+    [](const ::testing::TestParamInfo<FlagRow>& row) { return row.param.name; });
+
+struct RefusedRow {
+  const char* name;
+  std::vector<std::string> args;  // after "convert"
+  const char* message;            // part of stderr
+};
+
+void PrintTo(const RefusedRow& row, std::ostream* out) {
+  *out << row.name;
+}
+
+class CliRefusedFlagsTest : public CliFlagsFixture,
+                            public ::testing::WithParamInterface<RefusedRow> {};
+
+// A flag that the format has no value for, or a value the flag does not
+// take, is a wrong command line: nothing is converted or saved.
+TEST_P(CliRefusedFlagsTest, FlagIsRefusedBeforeAnythingIsDone) {
+  const RefusedRow& row = GetParam();
+  const std::string source = dir_.File("a.wav");
+  WriteWav16(source, 8000, 1, SineWave(800, 1, 8000, 440));
+  std::vector<std::string> args = {"convert", "--out", dir_.File("out")};
+  args.insert(args.end(), row.args.begin(), row.args.end());
+  args.push_back(source);
+  const ProcessResult result = Cli(args);
+  EXPECT_EQ(result.exitCode, 2);
+  EXPECT_EQ(result.out, "");
+  EXPECT_NE(result.err.find(row.message), std::string::npos) << result.err;
+  EXPECT_FALSE(fs::exists(dir_.File("out")));
+  EXPECT_FALSE(SettingsSaved());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, CliRefusedFlagsTest,
+    ::testing::Values(
+        RefusedRow{"AmrRate", {"--to", "amr", "--rate", "8000"}, "--rate does not apply to AMR"},
+        RefusedRow{"AwbChannels", {"--to=awb", "--channels=1"}, "--channels does not apply to AWB"},
+        RefusedRow{
+            "WavBitRate", {"--to", "wav", "--bitrate", "128"}, "--bitrate does not apply to WAV"},
+        RefusedRow{"AacTag", {"--to", "aac", "--tag", "none"}, "--tag does not apply to AAC"},
+        RefusedRow{"ThreeChannels", {"--to", "mp3", "--channels", "3"}, "1, 2, mono or stereo"},
+        RefusedRow{"ZeroBitRate", {"--to", "ogg", "--bitrate", "0"}, "whole number above 0"},
+        RefusedRow{"RateInKilohertz", {"--to", "wav", "--rate", "44.1k"}, "whole number above 0"},
+        RefusedRow{"UnknownTagMode", {"--to", "mp3", "--tag", "copy"}, "preset, transfer or none"},
+        RefusedRow{"BothPolicies", {"--overwrite", "--skip-existing"}, "exclude each other"}),
+    [](const ::testing::TestParamInfo<RefusedRow>& row) { return row.param.name; });
+
+struct ExistingRow {
+  const char* name;
+  const char* flag;
+  const char* status;  // the second run's status
+  bool replaced;       // the first output was replaced
+};
+
+void PrintTo(const ExistingRow& row, std::ostream* out) {
+  *out << row.name;
+}
+
+class CliExistingTargetTest : public CliFlagsFixture,
+                              public ::testing::WithParamInterface<ExistingRow> {};
+
+// A second run over the same file: --overwrite replaces the output in place,
+// --skip-existing leaves it and still succeeds; no numbered copy appears.
+TEST_P(CliExistingTargetTest, SecondRunFollowsTheFlag) {
+  const ExistingRow& row = GetParam();
+  const std::string source = dir_.File("a.wav");
+  WriteWav16(source, 8000, 1, SineWave(8000, 1, 8000, 440));
+  const std::string out = dir_.File("out");
+  ASSERT_EQ(Cli({"convert", "--to", "wav", "--out", out, source}).exitCode, 0);
+  // Marks the first output so that a replacement shows.
+  WriteFileText(out + "/a.wav", "first");
+
+  const ProcessResult second = Cli({"convert", "--to", "wav", "--out", out, row.flag, source});
+  EXPECT_EQ(second.exitCode, 0) << second.err;
+  EXPECT_EQ(second.out, source + "\t" + row.status + "\n");
+  EXPECT_EQ(ReadFileText(out + "/a.wav") != "first", row.replaced);
+  EXPECT_FALSE(fs::exists(out + "/a_1.wav"));
+  EXPECT_FALSE(SettingsSaved());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, CliExistingTargetTest,
+    ::testing::Values(ExistingRow{"Overwrite", "--overwrite", "a.wav", true},
+                      ExistingRow{"Skip", "--skip-existing", "Target exists and skipped", false}),
+    [](const ::testing::TestParamInfo<ExistingRow>& row) { return row.param.name; });
+
+// Rising zero crossings per second of the first channel over [from, to) s.
+double Frequency(const Decoded& decoded, double from, double to) {
+  int crossings = 0;
+  const int64_t first = static_cast<int64_t>(from * decoded.rate);
+  const int64_t last = std::min<int64_t>(static_cast<int64_t>(to * decoded.rate), decoded.Frames());
+  for (int64_t frame = first + 1; frame < last; ++frame) {
+    const int16_t before = decoded.samples[(frame - 1) * decoded.channels];
+    const int16_t now = decoded.samples[frame * decoded.channels];
+    if (before < 0 && now >= 0) ++crossings;
+  }
+  return crossings / (static_cast<double>(last - first) / decoded.rate);
+}
+
+// MIDI renders with the SoundFont named: the test font's pure 441 Hz sine
+// for key 69, and the program's own font when it is named by its path.
+TEST_F(CliFlagsFixture, SoundFontFlagRendersMidiWithThatFont) {
+  const std::string song = dir_.File("song.mid");
+  WriteFileText(song, OneNoteSong(500000, 4, 69));
+  const std::string tiny = dir_.File("fonts/tiny.sf2");
+  fs::create_directories(dir_.File("fonts"));
+  WriteFileText(tiny, TinySoundFontBytes());
+  const auto render = [&](const std::string& folder, const std::vector<std::string>& flags) {
+    std::vector<std::string> args = {"convert", "--to", "wav", "--out", dir_.File(folder)};
+    args.insert(args.end(), flags.begin(), flags.end());
+    args.push_back(song);
+    const ProcessResult result = Cli(args);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    return DecodeWithFfmpeg(dir_.File(folder + "/song.wav"));
+  };
+  const Decoded withTiny = render("tiny", {"--soundfont", tiny});
+  const Decoded standard = render("standard", {});
+  const Decoded named = render("named", {"--soundfont=" + BuildProgramFolder() + "ct4mgm.sf2"});
+  ASSERT_TRUE(withTiny.ok && standard.ok && named.ok);
+  EXPECT_NEAR(Frequency(withTiny, 0.2, 1.2), 441, 3);
+  EXPECT_FALSE(withTiny.samples == standard.samples);
+  EXPECT_TRUE(named.samples == standard.samples);
+}
+
+struct FontRow {
+  const char* name;
+  const char* font;     // in the test folder; made by the test
+  const char* message;  // part of stderr
+};
+
+void PrintTo(const FontRow& row, std::ostream* out) {
+  *out << row.name;
+}
+
+class CliSoundFontRefusedTest : public CliFlagsFixture,
+                                public ::testing::WithParamInterface<FontRow> {};
+
+// A SoundFont that cannot be used is a wrong command line, said before
+// anything is converted.
+TEST_P(CliSoundFontRefusedTest, NothingIsConverted) {
+  const FontRow& row = GetParam();
+  fs::create_directories(dir_.File("folder.sf2"));
+  WriteFileText(dir_.File("text.sf2"), "RIFF but not a SoundFont");
+  const std::string source = dir_.File("a.wav");
+  WriteWav16(source, 8000, 1, SineWave(800, 1, 8000, 440));
+  const ProcessResult result = Cli({"convert", "--to", "wav", "--out", dir_.File("out"),
+                                    "--soundfont", dir_.File(row.font), source});
+  EXPECT_EQ(result.exitCode, 2);
+  EXPECT_EQ(result.out, "");
+  EXPECT_NE(result.err.find(row.message), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find(dir_.File(row.font)), std::string::npos) << result.err;
+  EXPECT_FALSE(fs::exists(dir_.File("out")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, CliSoundFontRefusedTest,
+    ::testing::Values(FontRow{"Missing", "none.sf2", "No such file or directory"},
+                      FontRow{"Folder", "folder.sf2", "not a file"},
+                      FontRow{"NotASoundFont", "text.sf2", "is not a SoundFont Sondrel can read"}),
+    [](const ::testing::TestParamInfo<FontRow>& row) { return row.param.name; });
+
+}  // namespace

@@ -11,7 +11,7 @@
 // icon or a bitmap face with a hover variant, a caption in colours of its
 // own, an optional border that a flat button shows only while the pointer is
 // over it or it is pressed, and a 1-pixel shift of its content while
-// pressed. A transparent button's background is the part of the window's
+// pressed. A transparent button's background is the piece of the window's
 // background image that lies under it, so it blends into a skinned window.
 // A caption with '&' keeps its keyboard mnemonic (Alt+letter clicks it).
 class CSkinButton : public QPushButton {

@@ -57,13 +57,16 @@ const char kConvertUsage[] =
     "  --overwrite       replace output files that exist\n"
     "  --skip-existing   leave output files that exist; a skipped file counts\n"
     "                    as done\n"
+    "  --keep-folders    with --out or a custom output folder: repeat the\n"
+    "                    sub-folders of each folder named below the output\n"
+    "                    folder, so equal names in different folders stay apart\n"
     "  --soundfont PATH  render MIDI with this SoundFont instead of ct4mgm.sf2\n"
     "                    beside the program\n"
     "  --                every argument after it is a path\n"
     "  -h, --help        show this help\n"
     "\n"
     "A flag's value follows it or an \"=\": --to=ogg, --set=MonoType=left.\n"
-    "Example: sondrel-cli convert --to=mp3 --out ~/Music/mp3 --set TargetExistsOpt=skip ~/midi\n";
+    "Example: sondrel-cli convert --to=mp3 --out ~/Music/mp3 --keep-folders --skip-existing ~/midi\n";
 
 const char kInfoUsage[] =
     "Usage: sondrel-cli info [--tags] [--json] PATH...\n"

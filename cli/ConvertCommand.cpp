@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <ostream>
 
@@ -133,11 +134,13 @@ bool ApplyFormatFlags(const std::vector<Arguments::Flag>& flags, ConvertSettings
   return true;
 }
 
-// What the command line asks for besides the options: the paths to convert
-// and the SoundFont that renders MIDI ("" for the program folder's).
+// What the command line asks for besides the options: the paths to convert,
+// the SoundFont that renders MIDI ("" for the program folder's), and
+// whether outputs repeat the structure of the folders searched.
 struct ConvertRequest {
   std::vector<std::string> paths;
   std::string soundFont;
+  bool keepFolders = false;
 };
 
 // Applies the flags to `settings`, in the order given (the format flags
@@ -155,7 +158,8 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
                        {"--tag", true},
                        {"--soundfont", true},
                        {"--overwrite", false},
-                       {"--skip-existing", false}},
+                       {"--skip-existing", false},
+                       {"--keep-folders", false}},
                       "convert", parsed, err))
     return false;
   std::vector<Arguments::Flag> formatFlags;
@@ -170,6 +174,8 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
       settings.destOutputFolderOpt = DEST_CUSTOM_FOLDER;
     } else if (flag.name == "--soundfont") {
       request.soundFont = flag.value;
+    } else if (flag.name == "--keep-folders") {
+      request.keepFolders = true;
     } else if (IsFormatFlag(flag.name)) {
       formatFlags.push_back(flag);
     } else if (flag.name == "--overwrite" || flag.name == "--skip-existing") {
@@ -224,12 +230,18 @@ std::string LoadFailureReason(const std::string& path) {
   return "not a sound file Sondrel can read";
 }
 
+// The sub-folder of each file found while searching a folder, relative to
+// that folder ("" for its own files), by the path the list holds.
+using Subfolders = std::map<std::string, std::string>;
+
 // Adds the files named and the files found in the folders named to `list`,
-// printing "path: reason" on `err` for each that fails to load. True when a
-// file named on the command line failed; files met while searching a
-// folder do not count, since a folder often holds other files too.
+// printing "path: reason" on `err` for each that fails to load, and noting
+// in `subfolders` where below its searched folder each found file lies.
+// True when a file named on the command line failed; files met while
+// searching a folder do not count, since a folder often holds other files
+// too.
 bool LoadSources(const std::vector<std::string>& paths, const ConvertSettings& settings,
-                 SourceList& list, std::ostream& err) {
+                 SourceList& list, Subfolders& subfolders, std::ostream& err) {
   bool namedFileFailed = false;
   for (const std::string& path : paths) {
     std::error_code error;
@@ -239,7 +251,13 @@ bool LoadSources(const std::vector<std::string>& paths, const ConvertSettings& s
       files = CollectFiles(path, settings.enableExtFilter != 0, settings.extensionFilter);
     else
       files.push_back(path);
+    const std::filesystem::path root = NormalisedAbsolutePath(path);
     for (const std::string& file : files) {
+      if (folder) {
+        const std::filesystem::path key = NormalisedAbsolutePath(file);
+        const std::string below = key.parent_path().lexically_relative(root).string();
+        if (below != "." && !below.empty()) subfolders.emplace(key.string(), below);
+      }
       if (list.AddOneFile(file) != SourceList::AddResult::FAILED) continue;
       err << file << ": " << LoadFailureReason(file) << '\n';
       namedFileFailed = namedFileFailed || !folder;
@@ -268,7 +286,8 @@ ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings
   }
 
   SourceList list(ProgramReaders());
-  const bool namedFileFailed = LoadSources(request.paths, settings, list, err);
+  Subfolders subfolders;
+  const bool namedFileFailed = LoadSources(request.paths, settings, list, subfolders, err);
 
   std::vector<std::string> entryPaths;
   for (const auto& entry : list.Entries()) entryPaths.push_back(entry->path);
@@ -278,7 +297,14 @@ ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings
 
   // An empty list (nothing found, or nothing readable) is reported as the
   // window reports it.
-  ConversionJob job(settings, engine, prompter, progress);
+  PlacementContext placement;
+  if (request.keepFolders) {
+    placement.subfolder = [&subfolders](const std::string& source) {
+      const auto found = subfolders.find(source);
+      return found == subfolders.end() ? std::string() : found->second;
+    };
+  }
+  ConversionJob job(settings, engine, prompter, progress, placement);
   const BatchResult result = ConvertAll(list, job, prompter);
 
   if (result.cancelled) return EXIT_CANCELLED;

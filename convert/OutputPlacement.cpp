@@ -102,8 +102,8 @@ enum class Attempt { kPlaced, kRetryElsewhere, kRefused };
 // One attempt at placing the output in `folder` (mode 399) or next to the
 // source (any other mode).
 Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mode,
-                 const std::string& folder, bool mirror, std::string& message,
-                 TemporaryOutput& probe) {
+                 const std::string& folder, bool mirror, const std::string& subfolder,
+                 std::string& message, TemporaryOutput& probe) {
   const std::string& source = entry.path;
   // The whole target path is known and its length checked before any
   // folder is made, so a refused path leaves no folders behind.
@@ -120,7 +120,10 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
     }
     stem = folder;
     if (stem.back() != '/') stem += '/';
-    if (mirror) {
+    if (!subfolder.empty()) {
+      stem += subfolder + '/';
+      mirroredFolder = stem;
+    } else if (mirror) {
       stem += MirroredFolder(source);
       mirroredFolder = stem;
     }
@@ -200,12 +203,14 @@ bool PlaceOutput(SourceFile& entry, const ConvertSettings& settings, std::string
   uint32_t mode = settings.destOutputFolderOpt;
   std::string folder = settings.destSpecifiedFolder;
   bool mirror = settings.createDirs != 0;
+  const std::string subfolder = context.subfolder ? context.subfolder(entry.path) : std::string();
 
   // The first attempt uses the options; when a folder or the file cannot be
   // created there, one more attempt goes to the documents folder, mirrored
   // only when the options asked for a mirrored custom folder.
   for (bool fallbackTried = false;; fallbackTried = true) {
-    const Attempt attempt = TryPlace(entry, settings, mode, folder, mirror, message, probe);
+    const Attempt attempt =
+        TryPlace(entry, settings, mode, folder, mirror, subfolder, message, probe);
     if (inDocuments) *inDocuments = fallbackTried;
     if (attempt == Attempt::kPlaced) return true;
     if (attempt == Attempt::kRefused) return false;

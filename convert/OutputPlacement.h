@@ -14,6 +14,11 @@
 // when the chosen place cannot be used; "" means there is none.
 struct PlacementContext {
   std::function<std::string()> documentsFolder;
+  // The sub-folder (relative, without a trailing "/") below the output
+  // folder that a source's output goes into, or "" for the folder itself;
+  // the command line's --keep-folders repeats a searched folder's structure
+  // this way. When set it takes the place of mirroring the source's path.
+  std::function<std::string(const std::string& sourcePath)> subfolder;
 
   // Uses the platform's documents folder (created when missing).
   PlacementContext();

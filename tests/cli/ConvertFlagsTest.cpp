@@ -210,6 +210,34 @@ INSTANTIATE_TEST_SUITE_P(
                       ExistingRow{"Skip", "--skip-existing", "Target exists and skipped", false}),
     [](const ::testing::TestParamInfo<ExistingRow>& row) { return row.param.name; });
 
+// --keep-folders repeats a searched folder's structure below the output
+// folder (with a trailing "/" on the folder named too), so equal names stay
+// apart, and a second run with --skip-existing writes nothing new.
+TEST_F(CliFlagsFixture, KeepFoldersRepeatsTheSearchedStructure) {
+  const std::string in = dir_.File("in");
+  for (const char* folder : {"in/a", "in/b/deep"}) fs::create_directories(dir_.File(folder));
+  for (const char* file : {"in/top.wav", "in/a/song.wav", "in/b/deep/song.wav"})
+    WriteWav16(dir_.File(file), 8000, 1, SineWave(8000, 1, 8000, 440));
+  const std::string out = dir_.File("out");
+  const std::vector<std::string> args = {"convert", "--to", "wav", "--out", out,
+                                         "--keep-folders", "--skip-existing", in + "/"};
+  const ProcessResult first = Cli(args);
+  ASSERT_EQ(first.exitCode, 0) << first.err;
+  std::vector<std::string> written;
+  for (const auto& item : fs::recursive_directory_iterator(out))
+    if (item.is_regular_file()) written.push_back(fs::relative(item.path(), out).string());
+  std::sort(written.begin(), written.end());
+  EXPECT_EQ(written, (std::vector<std::string>{"a/song.wav", "b/deep/song.wav", "top.wav"}));
+
+  const ProcessResult second = Cli(args);
+  EXPECT_EQ(second.exitCode, 0) << second.err;
+  size_t skipped = 0;
+  for (size_t at = 0; (at = second.out.find("\tTarget exists and skipped\n", at)) != std::string::npos;
+       ++at)
+    ++skipped;
+  EXPECT_EQ(skipped, 3u) << second.out;
+}
+
 // Rising zero crossings per second of the first channel over [from, to) s.
 double Frequency(const Decoded& decoded, double from, double to) {
   int crossings = 0;

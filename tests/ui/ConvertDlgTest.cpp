@@ -29,6 +29,7 @@
 #include "ui/desktop/HelpWindow.h"
 #include "ui/main/ConvertDlg.h"
 #include "ui/main/SortListCtrl.h"
+#include "MainWindowFixture.h"
 #include "ScriptedDesktop.h"
 
 namespace fs = std::filesystem;
@@ -54,37 +55,25 @@ class FixedSource : public AudioSource {
   int Read(PcmBlock&) override { return 0; }
 };
 
-class ConvertDlgTest : public ::testing::Test {
+class ConvertDlgTest : public MainWindowTest {
  protected:
-  ConvertDlgTest() : settings_(dir_.File("docs")) {
-    // Not the first start, unless a test says so.
-    root_.CreateKey("Options")->WriteNumber("FirstRun", 0);
-  }
-  ~ConvertDlgTest() override { window_.reset(); }
-
   // The window probing through the program's readers, or through fixed
-  // properties by file name when `probes` is given.
+  // properties by file name when `probes` is given; its outputs go to "out".
   CConvertDlg& Open(const std::map<std::string, Probe>& probes = {}) {
     SourceList::Prober prober;
-    if (probes.empty()) {
-      prober = [this](const std::string& path, int32_t kind) {
-        return OpenSource(path, kind, 0, false, readers_);
-      };
-    } else {
+    if (!probes.empty()) {
       prober = [probes](const std::string& path, int32_t) -> std::unique_ptr<AudioSource> {
         const auto found = probes.find(fs::path(path).filename().string());
         if (found == probes.end()) return nullptr;
         return std::make_unique<FixedSource>(found->second);
       };
     }
-    window_.reset();
-    window_ = std::make_unique<CConvertDlg>(settings_, root_, engine_, desktop_, prober);
+    CConvertDlg& window = OpenWindow(prober);
     settings_.destOutputFolderOpt = DEST_CUSTOM_FOLDER;
     settings_.destSpecifiedFolder = dir_.File("out");
     settings_.browseOutputFolder = 0;
     fs::create_directories(dir_.File("out"));
-    window_->show();
-    return *window_;
+    return window;
   }
 
   void Add(const std::vector<std::string>& names) {
@@ -119,13 +108,6 @@ class ConvertDlgTest : public ::testing::Test {
     return path;
   }
 
-  TempDir dir_;
-  IniSettingsRoot root_{dir_.File("Sondrel.conf")};
-  ConvertSettings settings_;
-  EngineSession engine_{BuildProgramFolder()};
-  SourceReaders readers_ = ProgramReaders();
-  ScriptedDesktop desktop_;
-  std::unique_ptr<CConvertDlg> window_;
 };
 
 const std::map<std::string, Probe> kProbes = {

@@ -30,6 +30,7 @@
 #include "ui/desktop/SurfaceDrag.h"
 #include "ui/main/ConvertDlg.h"
 #include "ui/main/SortListCtrl.h"
+#include "MainWindowFixture.h"
 #include "ScriptedDesktop.h"
 
 namespace fs = std::filesystem;
@@ -80,21 +81,9 @@ class AddWindowWatch {
   QTimer timer_;
 };
 
-class FileAdderTest : public ::testing::Test {
+class FileAdderTest : public MainWindowTest {
  protected:
-  FileAdderTest() : settings_(dir_.File("docs")) {
-    root_.CreateKey("Options")->WriteNumber("FirstRun", 0);
-  }
-  ~FileAdderTest() override { window_.reset(); }
-
-  CConvertDlg& Open() {
-    window_ = std::make_unique<CConvertDlg>(settings_, root_, engine_, desktop_,
-                                            [this](const std::string& path, int32_t kind) {
-                                              return OpenSource(path, kind, 0, false, readers_);
-                                            });
-    window_->show();
-    return *window_;
-  }
+  CConvertDlg& Open() { return OpenWindow(); }
 
   void Filter(bool on, const std::string& extensions) {
     settings_.enableExtFilter = on ? 1 : 0;
@@ -137,13 +126,6 @@ class FileAdderTest : public ::testing::Test {
     WriteFileText(dir_.File(name), text);
   }
 
-  TempDir dir_;
-  IniSettingsRoot root_{dir_.File("Sondrel.conf")};
-  ConvertSettings settings_;
-  EngineSession engine_{BuildProgramFolder()};
-  SourceReaders readers_ = ProgramReaders();
-  ScriptedDesktop desktop_;
-  std::unique_ptr<CConvertDlg> window_;
 };
 
 // One drop under one filter setting.

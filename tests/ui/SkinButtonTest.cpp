@@ -23,6 +23,7 @@
 #include "ui/main/ConvertDlg.h"
 #include "ui/main/SortListCtrl.h"
 #include "ui/options/OptSheet.h"
+#include "MainWindowFixture.h"
 #include "ScriptedDesktop.h"
 
 namespace {
@@ -43,15 +44,10 @@ const QColor kRed(255, 0, 0);
 
 // The main window, probing through the program's readers, shown and active
 // so that its keyboard mnemonics work.
-class SkinButtonTest : public ::testing::Test {
+class SkinButtonTest : public MainWindowTest {
  protected:
-  SkinButtonTest() : settings_(dir_.File("docs")) {
-    root_.CreateKey("Options")->WriteNumber("FirstRun", 0);
-    window_ = std::make_unique<CConvertDlg>(settings_, root_, engine_, desktop_,
-                                            [this](const std::string& path, int32_t kind) {
-                                              return OpenSource(path, kind, 0, false, readers_);
-                                            });
-    window_->show();
+  SkinButtonTest() {
+    OpenWindow();
     window_->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
   }
@@ -68,14 +64,6 @@ class SkinButtonTest : public ::testing::Test {
     QTest::mouseMove(window_.get(), target->mapTo(window_.get(), target->rect().center()));
     QApplication::processEvents();
   }
-
-  TempDir dir_;
-  IniSettingsRoot root_{dir_.File("Sondrel.conf")};
-  ConvertSettings settings_;
-  EngineSession engine_{BuildProgramFolder()};
-  SourceReaders readers_ = ProgramReaders();
-  ScriptedDesktop desktop_;
-  std::unique_ptr<CConvertDlg> window_;
 };
 
 TEST_F(SkinButtonTest, TransparentButtonShowsTheBackgroundUnderItAlsoAfterAResize) {

@@ -156,7 +156,8 @@ void CConvertDlg::CreateControls() {
   homeLink->SetTextColours(kLinkText, kLinkHoverText, false);
   homeLink->SetBorder(false, false);
   homeLink->SetPressedShift(false, false);
-  connect(homeLink, &QPushButton::clicked, this, [this] { OpenWebPage(HOME_PAGE_URL); });
+  connect(homeLink, &QPushButton::clicked, this,
+          [this] { OpenUnderWaitCursor(desktop_, HOME_PAGE_URL); });
 
   listCtrl_ = new CSortListCtrl(this);
   listCtrl_->setGeometry(kListRect);
@@ -308,12 +309,6 @@ void CConvertDlg::OpenOptions() {
   COptSheet::Run(this, settings_, root_, desktop_);
 }
 
-void CConvertDlg::OpenWebPage(const std::string& url) {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  desktop_.OpenUrl(url);
-  QApplication::restoreOverrideCursor();
-}
-
 std::unique_ptr<QMenu> CConvertDlg::MakeContextMenu() {
   auto menu = std::make_unique<QMenu>(this);
   const std::vector<int> selected = listCtrl_->SelectedRows();
@@ -349,10 +344,10 @@ std::unique_ptr<QMenu> CConvertDlg::MakeHelpMenu() {
   };
   add("&Help Topics\tF1", [this] { HelpTopics(); });
   menu->addSeparator();
-  add("&Tell A Friend", [this] { OpenWebPage(TellAFriendLink()); });
-  add("&Feedback and Support", [this] { OpenWebPage(SupportMailLink()); });
-  add("Home&page", [this] { OpenWebPage(HOME_PAGE_URL); });
-  add("&Check Latest Version", [this] { OpenWebPage(UpdateCheckLink()); });
+  add("&Tell A Friend", [this] { OpenUnderWaitCursor(desktop_, TellAFriendLink()); });
+  add("&Feedback and Support", [this] { OpenUnderWaitCursor(desktop_, SupportMailLink()); });
+  add("Home&page", [this] { OpenUnderWaitCursor(desktop_, HOME_PAGE_URL); });
+  add("&Check Latest Version", [this] { OpenUnderWaitCursor(desktop_, UpdateCheckLink()); });
   menu->addSeparator();
   add("&About...", [this] { CAboutBox(this, desktop_).exec(); });
   return menu;

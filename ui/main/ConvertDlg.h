@@ -83,7 +83,6 @@ class CConvertDlg : public QWidget {
   void RunBatch(const std::vector<int>& rows);
   // The first selected row's entry, or null.
   SourceFile* FirstSelectedEntry() const;
-  void OpenWebPage(const std::string& url);
   void ShowHelpMenu();
 
   ConvertSettings& settings_;

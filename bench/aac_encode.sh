@@ -12,6 +12,7 @@
 # ffmpeg writing the same kind of file. Target: within 1.05x.
 cd "$(dirname "$0")/.."
 source bench/common.sh
+source bench/pairs.sh
 runs=${1:-5}
 require_tools sox ffmpeg ffprobe hyperfine python3
 build_release
@@ -19,21 +20,15 @@ make_workdir
 
 make_source_wav
 
-sondrel() {
-  local format=$1 option=$2
-  echo "'$cli' convert --to $format --out '$work/sondrel' --set TargetExistsOpt=22 \
-    --set AutoDest${option}EncodingParam=0 --set ${option}VBR=0 --set ${option}ABRBitRate=128 \
-    --set M4AID3TagType=2 --set BrowseOutputFolder=0 '$work/in.wav'"
-}
+pair aac "$work/in.wav"; aac_ref=$ref_cmd aac_ours=$our_cmd outputs=("$ref_out" "$our_out")
+pair m4a "$work/in.wav"; outputs+=("$ref_out" "$our_out")
 hyperfine --style basic --warmup 1 --runs "$runs" --export-json "$work/times.json" \
-  -n ffmpeg-aac "ffmpeg -nostdin -v error -y -i '$work/in.wav' -c:a aac -b:a 128k '$work/ffmpeg.aac'" \
-  -n sondrel-aac "$(sondrel aac AAC)" \
-  -n ffmpeg-m4a "ffmpeg -nostdin -v error -y -i '$work/in.wav' -c:a aac -b:a 128k '$work/ffmpeg.m4a'" \
-  -n sondrel-m4a "$(sondrel m4a M4A)"
+  -n ffmpeg-aac "$aac_ref" -n sondrel-aac "$aac_ours" \
+  -n ffmpeg-m4a "$ref_cmd" -n sondrel-m4a "$our_cmd"
 
-for out in ffmpeg.aac sondrel/in.aac ffmpeg.m4a sondrel/in.m4a; do
-  echo "output $out: $(stat -c %s "$work/$out") bytes, duration $(ffprobe -v error \
-    -select_streams a:0 -show_entries stream=duration -of csv=p=0 "$work/$out") s"
+for out in "${outputs[@]}"; do
+  echo "output $(basename "$out"): $(stat -c %s "$out") bytes, duration $(ffprobe -v error \
+    -select_streams a:0 -show_entries stream=duration -of csv=p=0 "$out") s"
 done
 echo
 print_ratios "$work/times.json"

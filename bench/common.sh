@@ -53,9 +53,37 @@ for kind in kinds:
 PY
 }
 
-# Writes the ten-minute source every encoding benchmark uses to $work/in.wav:
+# Writes the ten-minute source every encoding benchmark uses to $work/in.wav
+# (BENCH_MINUTES sets another length, for a quick try of a script):
 # pink noise with a tone on top, so the encoder works on every band.
 make_source_wav() {
-  sox -n -r 44100 -c 2 -b 16 "$work/in.wav" synth 600 pinknoise synth 600 sine mix 440 gain -6
+  local seconds=$((${BENCH_MINUTES:-10} * 60))
+  sox -n -r 44100 -c 2 -b 16 "$work/in.wav" synth $seconds pinknoise synth $seconds sine mix 440 gain -6
   echo "input: $(soxi -d "$work/in.wav") of stereo 44.1 kHz 16-bit PCM"
+}
+
+# Writes a MIDI song to PATH: a scale over and over on two channels, BARS
+# bars of two seconds (eight eighth notes at 120 beats a minute), the first
+# channel on General MIDI program PROGRAM.
+#   make_midi_song PATH BARS [PROGRAM]
+make_midi_song() {
+  python3 - "$1" "$2" "${3:-0}" <<'PY'
+import struct, sys
+def var(n):
+    out = [n & 0x7F]
+    n >>= 7
+    while n:
+        out.insert(0, (n & 0x7F) | 0x80)
+        n >>= 7
+    return bytes(out)
+program = int(sys.argv[3]) & 0x7F
+events = bytearray(b"\x00\xff\x51\x03\x07\xa1\x20\x00\xc0" + bytes([program]) + b"\x00\xc1\x30")
+for bar in range(int(sys.argv[2])):
+    for key in (60, 62, 64, 65, 67, 69, 71, 72):
+        events += var(0) + bytes([0x90, key, 90]) + var(0) + bytes([0x91, key - 12, 70])
+        events += var(240) + bytes([0x80, key, 0]) + var(0) + bytes([0x81, key - 12, 0])
+events += b"\x00\xff\x2f\x00"
+data = b"MThd" + struct.pack(">IHHH", 6, 0, 1, 480) + b"MTrk" + struct.pack(">I", len(events)) + events
+open(sys.argv[1], "wb").write(data)
+PY
 }

@@ -11,6 +11,7 @@
 # Target: sondrel no slower than lame by more than 5% (ratio <= 1.05).
 cd "$(dirname "$0")/.."
 source bench/common.sh
+source bench/pairs.sh
 runs=${1:-5}
 require_tools sox lame ffmpeg ffprobe hyperfine python3
 build_release
@@ -18,17 +19,15 @@ make_workdir
 
 make_source_wav
 
-sondrel="'$cli' convert --to mp3 --out '$work/sondrel' --set TargetExistsOpt=22 \
-  --set AutoDestMP3EncodingParam=0 --set MP3BitRate=128 --set MP3SampleRate=44100 \
-  --set MP3ChannelMode=1 --set MP3ID3TagType=2 --set BrowseOutputFolder=0 '$work/in.wav'"
+pair mp3 "$work/in.wav"
 hyperfine --style basic --warmup 1 --runs "$runs" --export-json "$work/times.json" \
-  -n lame "lame --quiet -b 128 '$work/in.wav' '$work/lame.mp3'" \
+  -n lame "$ref_cmd" \
   -n ffmpeg "ffmpeg -nostdin -v error -y -i '$work/in.wav' -c:a libmp3lame -b:a 128k '$work/ffmpeg.mp3'" \
-  -n sondrel "$sondrel"
+  -n sondrel "$our_cmd"
 
-for out in lame.mp3 ffmpeg.mp3 sondrel/in.mp3; do
-  echo "output $out: bit rate, duration = $(ffprobe -v error -select_streams a:0 \
-    -show_entries stream=bit_rate,duration -of csv=p=0 "$work/$out")"
+for out in "$ref_out" "$work/ffmpeg.mp3" "$our_out"; do
+  echo "output $(basename "$out"): bit rate, duration = $(ffprobe -v error -select_streams a:0 \
+    -show_entries stream=bit_rate,duration -of csv=p=0 "$out")"
 done
 echo
 print_ratios "$work/times.json"

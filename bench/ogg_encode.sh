@@ -11,6 +11,7 @@
 # Target: sondrel no slower than oggenc by more than 5% (ratio <= 1.05).
 cd "$(dirname "$0")/.."
 source bench/common.sh
+source bench/pairs.sh
 runs=${1:-5}
 require_tools sox oggenc ffprobe hyperfine python3
 build_release
@@ -18,16 +19,13 @@ make_workdir
 
 make_source_wav
 
-sondrel="'$cli' convert --to ogg --out '$work/sondrel' --set TargetExistsOpt=22 \
-  --set AutoDestOGGEncodingParam=0 --set OGGBitRate=128 --set OGGSampleRate=44100 \
-  --set OGGChannels=2 --set OGGID3TagType=2 --set BrowseOutputFolder=0 '$work/in.wav'"
+pair ogg "$work/in.wav"
 hyperfine --style basic --warmup 1 --runs "$runs" --export-json "$work/times.json" \
-  -n oggenc "oggenc --quiet -b 128 -o '$work/oggenc.ogg' '$work/in.wav'" \
-  -n sondrel "$sondrel"
+  -n oggenc "$ref_cmd" -n sondrel "$our_cmd"
 
-for out in oggenc.ogg sondrel/in.ogg; do
-  echo "output $out: nominal bit rate, duration, size = $(ffprobe -v error -select_streams a:0 \
-    -show_entries stream=bit_rate,duration -of csv=p=0 "$work/$out"),$(stat -c %s "$work/$out")"
+for out in "$ref_out" "$our_out"; do
+  echo "output $(basename "$out"): nominal bit rate, duration, size = $(ffprobe -v error \
+    -select_streams a:0 -show_entries stream=bit_rate,duration -of csv=p=0 "$out"),$(stat -c %s "$out")"
 done
 echo
 print_ratios "$work/times.json"

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -15,6 +16,7 @@
 #include "app/ConvertSettings.h"
 #include "app/EngineStartup.h"
 #include "app/OutputFormat.h"
+#include "app/SettingEffect.h"
 #include "cli/Arguments.h"
 #include "cli/CliFrontEnd.h"
 #include "cli/OptionsCommand.h"
@@ -141,7 +143,33 @@ struct ConvertRequest {
   std::vector<std::string> paths;
   std::string soundFont;
   bool keepFolders = false;
+  std::vector<std::string> assignments;  // the --set values, in order
 };
+
+// Says on `err`, once per option, which --set values this run will not use
+// and what would make them count. The settings are the run's final ones,
+// after every flag, so "--set MP3BitRate=192 --bitrate 192" says nothing.
+void WarnUnusedAssignments(const std::vector<std::string>& assignments,
+                           const ConvertSettings& settings, std::ostream& err) {
+  const auto nameOf = [](const std::string& assignment) {
+    return assignment.substr(0, assignment.find('='));
+  };
+  for (auto it = assignments.begin(); it != assignments.end(); ++it) {
+    // A later --set of the same option is the value the run uses.
+    const std::string name = nameOf(*it);
+    if (std::any_of(it + 1, assignments.end(),
+                    [&](const std::string& later) { return nameOf(later) == name; }))
+      continue;
+    if (IsWindowOnlySetting(name)) {
+      err << "sondrel-cli: --set " << *it
+          << " has no effect on the command line; only the window uses it.\n";
+      continue;
+    }
+    const std::string needed = AssignmentThatMakesItCount(name, settings, /*checkFormat=*/true);
+    if (!needed.empty())
+      err << "sondrel-cli: --set " << *it << " has no effect unless " << needed << ".\n";
+  }
+}
 
 // Applies the flags to `settings`, in the order given (the format flags
 // last, for the format chosen); the operands are the paths.
@@ -180,7 +208,9 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
       formatFlags.push_back(flag);
     } else if (flag.name == "--overwrite" || flag.name == "--skip-existing") {
       (flag.name == "--overwrite" ? overwrite : skip) = true;
-    } else if (!ApplyOptionAssignment(flag.value, settings, err)) {
+    } else if (ApplyOptionAssignment(flag.value, settings, err)) {
+      request.assignments.push_back(flag.value);
+    } else {
       return false;
     }
   }
@@ -191,6 +221,7 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
   if (overwrite) settings.targetExistsOpt = TARGET_OVERWRITE;
   if (skip) settings.targetExistsOpt = TARGET_SKIP;
   if (!ApplyFormatFlags(formatFlags, settings, err)) return false;
+  WarnUnusedAssignments(request.assignments, settings, err);
   request.paths = std::move(parsed.operands);
   if (request.paths.empty()) {
     err << "sondrel-cli: convert needs at least one file or folder.\n";

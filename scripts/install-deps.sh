@@ -28,7 +28,7 @@ packages=(
 
 # Tools that only the scripts in bench/ use.
 bench_packages=(
-  hyperfine fluidsynth time
+  hyperfine fluidsynth time fluid-soundfont-gm
 )
 
 # What scripts/screenshots.sh needs to show the windows without a screen.

@@ -313,4 +313,87 @@ INSTANTIATE_TEST_SUITE_P(
                       FontRow{"NotASoundFont", "text.sf2", "is not a SoundFont Sondrel can read"}),
     [](const ::testing::TestParamInfo<FontRow>& row) { return row.param.name; });
 
+// A --set the run will not use is named on stderr with the setting that
+// would make it count. Following each piece of advice in turn must end the
+// warnings and bring the value into the output, which ffprobe checks; the
+// first output, made under the warning, must not have it.
+struct UnusedSetRow {
+  const char* name;
+  std::vector<std::string> args;  // after "convert"
+  const char* extension;          // of the output once the advice is followed
+  const char* entry;              // ffprobe's -show_entries
+  const char* value;              // what the value makes the entry
+};
+
+void PrintTo(const UnusedSetRow& row, std::ostream* out) {
+  *out << row.name;
+}
+
+class CliUnusedSetTest : public CliFlagsFixture,
+                         public ::testing::WithParamInterface<UnusedSetRow> {};
+
+TEST_P(CliUnusedSetTest, AdviceMakesTheValueCount) {
+  const UnusedSetRow& row = GetParam();
+  const std::string source = TaggedSource();
+  std::vector<std::string> args = {"convert", "--overwrite", "--out", dir_.File("out")};
+  args.insert(args.end(), row.args.begin(), row.args.end());
+  const std::string marker = " has no effect unless ";
+  const auto probe = [&](const std::string& output) {
+    const ProcessResult probed = RunProcess(
+        "ffprobe", {"-v", "error", "-show_entries", row.entry, "-of", "default=nw=1:nk=1", output});
+    return probed.out.substr(0, probed.out.find('\n'));
+  };
+  std::vector<std::string> advice;
+  for (int round = 0;; ++round) {
+    std::vector<std::string> run = args;
+    run.push_back(source);
+    const ProcessResult result = Cli(run);
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const std::string::size_type at = result.err.find(marker);
+    if (at == std::string::npos) break;
+    ASSERT_LT(round, 3) << result.err;
+    ASSERT_EQ(result.err.find(marker, at + 1), std::string::npos) << "warned more than once";
+    const std::string::size_type start = at + marker.size();
+    const std::string needed = result.err.substr(start, result.err.find(".\n", start) - start);
+    // The status line is "source<TAB>output name".
+    const std::string line = result.out.substr(0, result.out.find('\n'));
+    const std::string produced = dir_.File("out/" + line.substr(line.find('\t') + 1));
+    EXPECT_NE(probe(produced), row.value) << "warned about a value that was used: " << result.err;
+    advice.push_back(needed);
+    args.insert(args.end(), {"--set", needed});
+  }
+  EXPECT_FALSE(advice.empty()) << "no warning for a value the run ignores";
+  EXPECT_EQ(probe(dir_.File(std::string("out/t.") + row.extension)), row.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CliUnusedSetTest,
+    ::testing::Values(
+        UnusedSetRow{"Mp3RateUnderAutomatic",
+                     {"--to", "mp3", "--set", "MP3SampleRate=22050"},
+                     "mp3",
+                     "stream=sample_rate",
+                     "22050"},
+        UnusedSetRow{"OggChannelsUnderAutomatic",
+                     {"--to", "ogg", "--set", "OGGChannels=mono"},
+                     "ogg",
+                     "stream=channels",
+                     "1"},
+        UnusedSetRow{"PresetArtistUnderTransfer",
+                     {"--to", "mp3", "--set", "MP3Tag/Artist=Zo\u00eb M\u00fcller"},
+                     "mp3",
+                     "format_tags=artist",
+                     "Zo\u00eb M\u00fcller"},
+        UnusedSetRow{"WavRateForAnotherFormat",
+                     {"--to", "ogg", "--set", "WAVSampleRate=22050"},
+                     "wav",
+                     "stream=sample_rate",
+                     "22050"},
+        UnusedSetRow{"WideBandModeUnderNarrowBand",
+                     {"--to", "amr", "--set", "AMRWBMode=8"},
+                     "amr",
+                     "stream=sample_rate",
+                     "16000"}),
+    [](const ::testing::TestParamInfo<UnusedSetRow>& row) { return std::string(row.param.name); });
+
 }  // namespace

@@ -102,7 +102,9 @@ bool IsIniText(const QByteArray& bytes) {
   for (const QChar c : text)
     if (c.category() == QChar::Other_Control && c != u'\t' && c != u'\r' && c != u'\n')
       return false;
-  for (const QByteArray& rawLine : bytes.split('\n')) {
+  // A byte order mark, as some editors save, may open the first line.
+  const QByteArray lines = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+  for (const QByteArray& rawLine : lines.split('\n')) {
     const QByteArray line = rawLine.trimmed();
     if (line.isEmpty() || line.startsWith(';') || line.startsWith('#') || line.contains('='))
       continue;

@@ -10,6 +10,7 @@
 #include "convert/ConvertRoutines.h"
 #include "convert/FileProgress.h"
 #include "convert/OutputDescription.h"
+#include "platform/paths/PathIdentity.h"
 #include "source/OpenSource.h"
 #include "source/SourceFile.h"
 #include "source/SourceKind.h"
@@ -100,7 +101,9 @@ bool ConvertFile(const OutputDescription& output, int32_t kind, const std::strin
   const LoopEnd end = RunBlockLoop(*source, plan, *writer, fileProgress, context.progress);
   source->Close();
   source.reset();
-  const bool changed = end == LoopEnd::FINISHED && ChangedInPlace(opened, sourcePath);
+  // An output written over the source itself changes it on purpose.
+  const bool changed = end == LoopEnd::FINISHED && !IsSameFile(outputPath, sourcePath) &&
+                       ChangedInPlace(opened, sourcePath);
   const bool closed = writer->Close();
   const bool ok = end == LoopEnd::FINISHED && !changed && closed;
   if (!ok) {

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStringDecoder>
 #include <QStringList>
 
 #include <optional>
@@ -26,6 +27,11 @@ bool GroupExists(QSettings& settings, const QString& path) {
   }
   for (qsizetype i = 0; i < opened.size(); ++i) settings.endGroup();
   return found;
+}
+
+QByteArray RawFile(const std::string& path) {
+  QFile file(Q(path));
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The raw text after "=" of the last line of the INI file `fileName` that
@@ -83,6 +89,28 @@ std::optional<QString> TextAsWritten(const QByteArray& raw, const QStringList& i
   QString text = items.front();
   for (qsizetype i = 0; i < separators.size(); ++i) text += separators[i] + items[i + 1];
   return text;
+}
+
+// True when `bytes` can be an INI file: UTF-8 text without control
+// characters other than tabs and line ends, each line blank, a comment, a
+// "[section]" or a "key=value". QSettings skips anything else without a
+// word, and saving would then replace a file it never understood.
+bool IsIniText(const QByteArray& bytes) {
+  QStringDecoder utf8(QStringDecoder::Utf8);
+  const QString text = utf8(bytes);
+  if (utf8.hasError()) return false;
+  for (const QChar c : text)
+    if (c.category() == QChar::Other_Control && c != u'\t' && c != u'\r' && c != u'\n')
+      return false;
+  // A byte order mark, as some editors save, may open the first line.
+  const QByteArray lines = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+  for (const QByteArray& rawLine : lines.split('\n')) {
+    const QByteArray line = rawLine.trimmed();
+    if (line.isEmpty() || line.startsWith(';') || line.startsWith('#') || line.contains('='))
+      continue;
+    if (!line.startsWith('[') || !line.endsWith(']')) return false;
+  }
+  return true;
 }
 
 class IniSettingsKey : public SettingsKey {
@@ -170,6 +198,8 @@ IniSettingsRoot::IniSettingsRoot(std::string filePath)
     readProblem_ = file + " cannot be parsed";
   else if (info.exists() && (!info.isReadable() || settings_->status() == QSettings::AccessError))
     readProblem_ = file + " cannot be read";
+  else if (info.isFile() && !IsIniText(RawFile(filePath_)))
+    readProblem_ = file + " cannot be parsed";
 }
 
 IniSettingsRoot::~IniSettingsRoot() {
@@ -177,7 +207,7 @@ IniSettingsRoot::~IniSettingsRoot() {
 }
 
 bool IniSettingsRoot::Readable() const {
-  if (settings_->status() != QSettings::NoError) return false;
+  if (settings_->status() != QSettings::NoError || !readProblem_.empty()) return false;
   const QFileInfo info(Q(filePath_));
   return info.exists() && info.isReadable();
 }

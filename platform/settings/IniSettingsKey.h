@@ -10,6 +10,7 @@ class QSettings;
 // The settings store as an INI file through QSettings. A key is a QSettings
 // group ("Options", "Options/MP3Tag"); numbers are written as unsigned
 // decimal texts, texts as strings. A file that cannot be read or parsed
+// (or is no INI text at all)
 // opens no key at all, so every value keeps its default, and is never
 // written, so that nothing it holds is lost.
 class IniSettingsRoot : public SettingsRoot {

@@ -30,8 +30,9 @@ namespace engine {
 // goes. The sample data exists once however many holders there are:
 // FluidSynth keeps the sample data of SoundFont 2 files in a process-wide
 // cache keyed by file, modification time and sample range, so a second
-// holder of the same file parses only the preset tables (about 1 ms for
-// TimGM6mb) and shares the first one's samples.
+// holder of the same file builds its own preset tables and sample records
+// but reads no sample data: it shares the first holder's. (Rendering two
+// songs at once with a 140 MB font takes about 10% more memory than one.)
 //
 // Threads: Borrow and the return of a lease may happen on any thread (the
 // pool has its own lock); a lease, the holder it carries and the stream

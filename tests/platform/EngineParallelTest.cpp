@@ -51,9 +51,12 @@ struct Song {
 
 Handle Open(const std::string& path, Kind kind) {
   switch (kind) {
-    case Kind::SAMPLED: return StreamCreateFile(path, STREAM_DECODE);
-    case Kind::MIDI: return MidiStreamCreateFile(path, STREAM_DECODE, 0);
-    case Kind::MODULE: return MusicLoad(path, MUSIC_DECODE, 0);
+    case Kind::SAMPLED:
+      return StreamCreateFile(path, STREAM_DECODE);
+    case Kind::MIDI:
+      return MidiStreamCreateFile(path, STREAM_DECODE, 0);
+    case Kind::MODULE:
+      return MusicLoad(path, MUSIC_DECODE, 0);
   }
   return 0;
 }
@@ -89,7 +92,8 @@ class EngineParallelTest : public ::testing::TestWithParam<std::vector<Song>> {
                     MidiSong(i * 16, 60 + i, i % 2 == 0));
     WriteWav16(dir_->File("tone.wav"), 44100, 2, SineWave(3 * 44100, 2, 44100, 440));
     const std::string wav = dir_->File("tone.wav");
-    ASSERT_TRUE(RunFfmpeg({"-i", wav, "-c:a", "libmp3lame", "-b:a", "128k", dir_->File("tone.mp3")}));
+    ASSERT_TRUE(
+        RunFfmpeg({"-i", wav, "-c:a", "libmp3lame", "-b:a", "128k", dir_->File("tone.mp3")}));
     ASSERT_TRUE(RunFfmpeg({"-i", wav, "-c:a", "libvorbis", "-q:a", "3", dir_->File("tone.ogg")}));
     ASSERT_TRUE(RunFfmpeg({"-i", wav, "-ar", "22050", "-ac", "1", dir_->File("low.wav")}));
     ModuleSong module;
@@ -142,8 +146,10 @@ TEST_P(EngineParallelTest, EachStreamDecodesAsItDoesAlone) {
         const Handle handle = Open(Path(songs[i]), songs[i].kind);
         if (handle == 0) return;
         round[i] = DecodeRest(handle);
-        if (songs[i].kind == Kind::MODULE) MusicFree(handle);
-        else StreamFree(handle);
+        if (songs[i].kind == Kind::MODULE)
+          MusicFree(handle);
+        else
+          StreamFree(handle);
       });
     }
     for (std::thread& thread : threads) thread.join();

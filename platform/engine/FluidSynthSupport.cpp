@@ -29,7 +29,12 @@ void PrepareFluidSynth() {
   static std::once_flag once;
   std::call_once(once, [] {
     FluidSettingsPtr settings(new_fluid_settings());
-    if (settings) FluidSynthPtr(new_fluid_synth(settings.get()));
+    if (!settings) return;
+    // Without effects and with few voices the throwaway costs little.
+    fluid_settings_setint(settings.get(), "synth.reverb.active", 0);
+    fluid_settings_setint(settings.get(), "synth.chorus.active", 0);
+    fluid_settings_setint(settings.get(), "synth.polyphony", 1);
+    FluidSynthPtr(new_fluid_synth(settings.get()));
   });
 }
 

@@ -4,7 +4,30 @@
 
 #include <algorithm>
 #include <climits>
+#include <mutex>
+#include <shared_mutex>
 #include <utility>
+
+namespace {
+
+// LAME keeps tables shared by every encoder of the process (the powers and
+// logarithms of its quantiser): lame_init fills the logarithms behind an
+// unguarded flag, and lame_init_params refills the power tables for every
+// new encoder. So the calls that set an encoder up hold this lock alone,
+// and the calls that encode, which read the tables, hold it shared: files
+// on several threads encode at once and wait only while another file's
+// encoder is being set up.
+std::shared_mutex& LameTablesLock() {
+  static std::shared_mutex lock;
+  return lock;
+}
+
+lame_global_flags* NewEncoder() {
+  std::unique_lock<std::shared_mutex> lock(LameTablesLock());
+  return lame_init();
+}
+
+}  // namespace
 
 void Mp3Writer::EncoderCloser::operator()(lame_global_struct* encoder) const {
   lame_close(encoder);
@@ -42,7 +65,7 @@ bool Mp3Writer::Open(const std::string& path) {
   // "e": the descriptor is not inherited by programs started meanwhile.
   FilePtr file(fopen(path.c_str(), "wbe"));
   if (!file) return false;
-  std::unique_ptr<lame_global_struct, EncoderCloser> encoder(lame_init());
+  std::unique_ptr<lame_global_struct, EncoderCloser> encoder(NewEncoder());
   if (!encoder) {
     file.reset();
     remove(path.c_str());
@@ -101,7 +124,10 @@ bool Mp3Writer::Start() {
   lame_set_VBR(encoder, vbr_off);
   // The tags come from the program's own images only.
   lame_set_write_id3tag_automatic(encoder, 0);
-  if (lame_init_params(encoder) < 0) return false;
+  {
+    std::unique_lock<std::shared_mutex> lock(LameTablesLock());
+    if (lame_init_params(encoder) < 0) return false;
+  }
   started_ = true;
   // The image goes out at once, so that a file that cannot even take its
   // tag fails here rather than at a later block.
@@ -121,10 +147,12 @@ bool Mp3Writer::WriteBlock16(const int16_t* left, const int16_t* right, int coun
   }
   for (int at = 0; at < count; at += kChunkSamples) {
     const int chunk = std::min(kChunkSamples, count - at);
+    std::shared_lock<std::shared_mutex> lock(LameTablesLock());
     // LAME reads the right array only for two input channels.
     const int produced =
         lame_encode_buffer(encoder_.get(), left + at, stereo ? right + at : left + at, chunk,
                            buffer_.data(), kBufferBytes);
+    lock.unlock();
     if (produced < 0 || !WriteAll(buffer_.data(), static_cast<size_t>(produced))) {
       failed_ = true;
       return false;
@@ -142,7 +170,9 @@ bool Mp3Writer::Close() {
   if (!file_) return true;
   bool ok = started_ && !failed_;
   if (ok) {
+    std::shared_lock<std::shared_mutex> lock(LameTablesLock());
     const int produced = lame_encode_flush(encoder_.get(), buffer_.data(), kBufferBytes);
+    lock.unlock();
     if (produced < 0 || !WriteAll(buffer_.data(), static_cast<size_t>(produced))) ok = false;
     if (ok && !id3v1_.empty() && !WriteAll(id3v1_.data(), id3v1_.size())) ok = false;
   }

@@ -25,7 +25,9 @@ CapState& State() {
 }
 
 // Sets the library's cap to the floor or the largest grant. Called with the
-// state locked.
+// state locked, so grants from several threads keep the map and the applied
+// cap in step; the library keeps its cap in an atomic, so other threads'
+// allocations may read it while it changes.
 void Apply(CapState& state) {
   const size_t cap =
       state.grants.empty() ? state.floor : std::max(state.floor, state.grants.rbegin()->first);

@@ -7,6 +7,8 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <string>
+#include <utility>
 
 #include "platform/engine/AddonInterface.h"
 #include "platform/engine/EngineStream.h"
@@ -36,6 +38,12 @@ struct Plugin {
   std::string path;
 };
 
+// Shared by every thread: the handle table, the add-ons and the fonts. The
+// mutex guards the maps and the fields of each channel that any thread may
+// query (length, position); a channel's decoder and its decoding state are
+// used only by the thread that decodes that stream, without the lock. A
+// channel stays where it is in the map until it is freed, so that thread
+// may hold a pointer to it while unlocked.
 struct EngineState {
   std::mutex mutex;
   bool started = false;
@@ -306,12 +314,21 @@ uint64_t StreamGetFilePosition(Handle handle, uint32_t mode) {
 
 const char* ChannelGetTags(Handle handle, uint32_t tags) {
   EngineState& state = State();
-  std::lock_guard<std::mutex> lock(state.mutex);
+  std::unique_lock<std::mutex> lock(state.mutex);
   Channel* channel = Find(state, handle);
   if (!channel || channel->isModule) return nullptr;
   if (!channel->id3Read) {
-    channel->id3v1 = ReadId3v1Block(channel->path);
-    channel->id3v2 = ReadId3v2Block(channel->path);
+    // The file is read without the lock, so that other threads' streams go
+    // on meanwhile; only this stream's thread uses its channel.
+    const std::string path = channel->path;
+    lock.unlock();
+    std::string id3v1 = ReadId3v1Block(path);
+    std::string id3v2 = ReadId3v2Block(path);
+    lock.lock();
+    channel = Find(state, handle);
+    if (!channel) return nullptr;
+    channel->id3v1 = std::move(id3v1);
+    channel->id3v2 = std::move(id3v2);
     channel->id3Read = true;
   }
   const std::string* block = tags == TAG_ID3 ? &channel->id3v1 : tags == TAG_ID3V2 ? &channel->id3v2 : nullptr;

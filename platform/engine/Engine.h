@@ -8,7 +8,14 @@
 //
 // The interface is a small C-style library of handles, as the rest of the
 // program expects of its engine: every call is cheap to mock in thought and
-// answers failure with 0, -1 or null. One thread uses it.
+// answers failure with 0, -1 or null.
+//
+// Threads: streams may be created, queried and freed on any thread, several
+// at once (the handle table has a lock of its own), and each open stream
+// decodes independently of the others. One stream is used by one thread at
+// a time: the thread that decodes it (ChannelGetData) must not race another
+// call on the same handle, nor its StreamFree. Init, Free, the add-ons and
+// the SoundFonts are set up and torn down while no stream is being decoded.
 
 #include <cstdint>
 #include <optional>

@@ -19,8 +19,27 @@ void SilenceFluidSynthLog() {
   });
 }
 
-FluidSettingsPtr MakeOfflineSettings(uint32_t rate) {
+void PrepareFluidSynth() {
   SilenceFluidSynthLog();
+  // The first synthesizer of the process fills FluidSynth's shared tables
+  // (the default modulators among them) behind a flag that later
+  // synthesizers skip without waiting for the filling to end. One is made
+  // and dropped here, once, before any stream's synthesizer exists; from
+  // then on the tables are only read.
+  static std::once_flag once;
+  std::call_once(once, [] {
+    FluidSettingsPtr settings(new_fluid_settings());
+    if (!settings) return;
+    // Without effects and with few voices the throwaway costs little.
+    fluid_settings_setint(settings.get(), "synth.reverb.active", 0);
+    fluid_settings_setint(settings.get(), "synth.chorus.active", 0);
+    fluid_settings_setint(settings.get(), "synth.polyphony", 1);
+    FluidSynthPtr(new_fluid_synth(settings.get()));
+  });
+}
+
+FluidSettingsPtr MakeOfflineSettings(uint32_t rate) {
+  PrepareFluidSynth();
   FluidSettingsPtr settings(new_fluid_settings());
   if (!settings) return nullptr;
   fluid_settings_t* s = settings.get();

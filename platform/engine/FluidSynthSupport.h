@@ -27,6 +27,11 @@ using FluidPlayerPtr = std::unique_ptr<fluid_player_t, FluidPlayerDeleter>;
 // Process-wide; safe to call any number of times.
 void SilenceFluidSynthLog();
 
+// Silences the log and has FluidSynth fill its process-wide tables, once,
+// so that synthesizers may then be created on several threads at a time.
+// MakeOfflineSettings calls it.
+void PrepareFluidSynth();
+
 // Settings for rendering to memory at `rate` Hz: no reverb or chorus, one
 // core, no memory locking, and a MIDI player timed by rendered samples
 // rather than the clock. Null when FluidSynth does not take the rate (it

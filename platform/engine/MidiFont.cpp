@@ -115,29 +115,88 @@ fluid_sfont_t* LoadSharedFont(fluid_sfloader_t* loader, const char* name) {
 
 }  // namespace
 
+// A synthesizer that never renders, holding the loaded file.
+struct MidiFont::Holder {
+  FluidSettingsPtr settings;
+  FluidSynthPtr synth;
+  fluid_sfont_t* sfont = nullptr;  // owned by synth
+  int sfontId = 0;
+};
+
+namespace {
+
+std::unique_ptr<MidiFont::Holder> LoadHolder(const std::string& path) {
+  auto holder = std::make_unique<MidiFont::Holder>();
+  holder->settings = MakeOfflineSettings(44100);
+  if (!holder->settings) return nullptr;
+  holder->synth.reset(new_fluid_synth(holder->settings.get()));
+  if (!holder->synth) return nullptr;
+  holder->sfontId = fluid_synth_sfload(holder->synth.get(), path.c_str(), 0);
+  if (holder->sfontId == FLUID_FAILED) return nullptr;
+  holder->sfont = fluid_synth_get_sfont_by_id(holder->synth.get(), holder->sfontId);
+  if (!holder->sfont) return nullptr;
+  return holder;
+}
+
+}  // namespace
+
+MidiFont::MidiFont(std::string path) : path_(std::move(path)) {}
+
+MidiFont::~MidiFont() = default;
+
 std::shared_ptr<MidiFont> MidiFont::Load(const std::string& path) {
   if (!HasSoundFontStructure(path)) return nullptr;
-  std::shared_ptr<MidiFont> font(new MidiFont());
-  font->path_ = path;
-  font->settings_ = MakeOfflineSettings(44100);
-  if (!font->settings_) return nullptr;
-  font->holder_.reset(new_fluid_synth(font->settings_.get()));
-  if (!font->holder_) return nullptr;
-  font->sfontId_ = fluid_synth_sfload(font->holder_.get(), path.c_str(), 0);
-  if (font->sfontId_ == FLUID_FAILED) return nullptr;
-  font->sfont_ = fluid_synth_get_sfont_by_id(font->holder_.get(), font->sfontId_);
-  if (!font->sfont_) return nullptr;
+  std::unique_ptr<Holder> first = LoadHolder(path);
+  if (!first) return nullptr;
+  std::shared_ptr<MidiFont> font(new MidiFont(path));
+  font->idle_.push_back(std::move(first));
+  font->holders_ = 1;
   return font;
 }
 
-bool MidiFont::AttachTo(fluid_synth_t* synth) const {
+std::unique_ptr<MidiFont::Lease> MidiFont::Borrow() {
+  std::unique_lock<std::mutex> lock(mutex_);
+  std::unique_ptr<Holder> holder;
+  if (!idle_.empty()) {
+    holder = std::move(idle_.back());
+    idle_.pop_back();
+  } else {
+    // Loaded without the lock, so that other streams may borrow and give
+    // back meanwhile; FluidSynth's sample cache has a lock of its own.
+    lock.unlock();
+    holder = LoadHolder(path_);
+    if (!holder) return nullptr;
+    lock.lock();
+    ++holders_;
+  }
+  return std::make_unique<Lease>(shared_from_this(), std::move(holder));
+}
+
+size_t MidiFont::HolderCount() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return holders_;
+}
+
+void MidiFont::GiveBack(std::unique_ptr<Holder> holder) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  idle_.push_back(std::move(holder));
+}
+
+MidiFont::Lease::Lease(std::shared_ptr<MidiFont> font, std::unique_ptr<Holder> holder)
+    : font_(std::move(font)), holder_(std::move(holder)) {}
+
+MidiFont::Lease::~Lease() {
+  font_->GiveBack(std::move(holder_));
+}
+
+bool MidiFont::Lease::AttachTo(fluid_synth_t* synth) const {
   fluid_sfloader_t* loader = new_fluid_sfloader(LoadSharedFont, delete_fluid_sfloader);
   if (!loader) return false;
-  fluid_sfloader_set_data(loader, sfont_);
+  fluid_sfloader_set_data(loader, holder_->sfont);
   fluid_synth_add_sfloader(synth, loader);  // the synthesizer owns it from here
   // Channels remember a preset's font by id; the stream font must carry the
   // same id as the holder's so that those ids resolve to it.
-  return fluid_synth_sfload(synth, SHARED_FONT_NAME, 1) == sfontId_;
+  return fluid_synth_sfload(synth, SHARED_FONT_NAME, 1) == holder_->sfontId;
 }
 
 std::shared_ptr<MidiFont> LoadMidiFont(const std::string& path) {

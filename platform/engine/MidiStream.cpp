@@ -28,7 +28,8 @@ std::unique_ptr<MidiStream> MidiStream::Open(const std::string& path, uint32_t r
   if (!song || !(song->DurationSeconds() <= MAX_SONG_SECONDS)) return nullptr;
 
   std::unique_ptr<MidiStream> stream(new MidiStream());
-  stream->font_ = std::move(font);
+  stream->lease_ = font->Borrow();
+  if (!stream->lease_) return nullptr;
   stream->rate_ = rate;
   stream->songEndFrames_ = song->DurationFrames(rate);
   stream->totalFrames_ = stream->songEndFrames_ + SecondsToFrames(TAIL_SECONDS, rate);
@@ -38,7 +39,7 @@ std::unique_ptr<MidiStream> MidiStream::Open(const std::string& path, uint32_t r
   stream->settings_ = MakeOfflineSettings(rate);
   if (!stream->settings_) return nullptr;
   stream->synth_.reset(new_fluid_synth(stream->settings_.get()));
-  if (!stream->synth_ || !stream->font_->AttachTo(stream->synth_.get())) return nullptr;
+  if (!stream->synth_ || !stream->lease_->AttachTo(stream->synth_.get())) return nullptr;
   stream->player_.reset(new_fluid_player(stream->synth_.get()));
   if (!stream->player_) return nullptr;
   fluid_player_t* player = stream->player_.get();

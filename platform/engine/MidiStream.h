@@ -7,6 +7,7 @@
 
 #include "platform/engine/EngineStream.h"
 #include "platform/engine/FluidSynthSupport.h"
+#include "platform/engine/MidiFont.h"
 
 namespace engine {
 
@@ -19,7 +20,9 @@ namespace engine {
 // after that are dropped. The last FADE_SECONDS of the tail fade linearly to
 // silence, so that a slow release ends without a click. Decoding stops
 // exactly at LengthBytes(). Each stream has a fresh synthesizer, so the same
-// file gives the same bytes every time.
+// file gives the same bytes every time, and a holder of the font that no
+// other stream uses while it is open, so streams on different threads do
+// not share FluidSynth objects.
 class MidiStream : public EngineStream {
  public:
   static constexpr uint32_t DEFAULT_RATE = 44100;
@@ -64,8 +67,9 @@ class MidiStream : public EngineStream {
   void FadeOut(int16_t* out, uint32_t frames, uint64_t firstFrame) const;
 
   // Declared in this order so that the player goes before the synthesizer,
-  // the synthesizer before its settings, and the font last.
-  std::shared_ptr<MidiFont> font_;
+  // the synthesizer before its settings, and the font's holder, which the
+  // synthesizer's voices play, goes back to the font last.
+  std::unique_ptr<MidiFont::Lease> lease_;
   FluidSettingsPtr settings_;
   FluidSynthPtr synth_;
   FluidPlayerPtr player_;

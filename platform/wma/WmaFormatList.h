@@ -56,5 +56,7 @@ class WmaFormatList {
   std::vector<WmaFormat> entries_;
 };
 
-// The program's list, built once when the runtime is first loaded.
+// The program's list, built once when the runtime is first loaded
+// (LoadWmaRuntime). Writers on any thread may read it from then on; only
+// the options page, while no conversion runs, rebuilds or changes it.
 WmaFormatList& ProgramWmaFormats();

@@ -5,7 +5,9 @@
 // present; the check runs on first need and its success lasts for the rest
 // of the process.
 
-// True when the runtime is (or now becomes) loaded.
+// True when the runtime is (or now becomes) loaded. The first load also
+// builds the program's format list (ProgramWmaFormats). Any thread may call
+// it, several at once.
 bool LoadWmaRuntime();
 
 // Whether an earlier LoadWmaRuntime succeeded.

@@ -2,10 +2,10 @@
 // conversion routines, into the scratch folder in the tmpfs. The first byte
 // of the input picks the source's extension (and so its kind and first
 // reader); the rest is the file. The engine, with its add-ons, is started
-// once for the run, with the SoundFont beside the target for MIDI songs. A conversion is cancelled after a bounded number of
-// blocks, which bounds the work of a source claiming a long length and runs
-// the cancel path as well. Whatever the outcome, a failed conversion must
-// leave no output behind; a finished one is removed after the input.
+// once for the run, with the SoundFont beside the target for MIDI songs. A conversion is cancelled
+// after a bounded number of blocks, which bounds the work of a source claiming a long length and
+// runs the cancel path as well. Whatever the outcome, a failed conversion must leave no output
+// behind; a finished one is removed after the input.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -20,7 +20,7 @@
 
 namespace {
 
-const char* const kExtensions[] = {".wav", ".aiff", ".au", ".mp3", ".ogg", ".flac",
+const char* const kExtensions[] = {".wav", ".aiff", ".au",  ".mp3", ".ogg", ".flac",
                                    ".mid", ".mod",  ".amr", ".m4a", ""};
 constexpr size_t kExtensionCount = sizeof kExtensions / sizeof kExtensions[0];
 // About three seconds of sound at 44100 Hz.
@@ -45,9 +45,8 @@ class BoundedProgress : public ConversionProgress {
   int blocks_ = 0;
 };
 
-FuzzFolder* folder;
-
-void Convert(bool (*routine)(int32_t, const std::string&, const std::string&, const ConversionContext&),
+void Convert(bool (*routine)(int32_t, const std::string&, const std::string&,
+                             const ConversionContext&),
              const ConvertSettings& settings, int32_t kind, const std::string& source,
              const std::string& output) {
   BoundedProgress progress;
@@ -61,7 +60,7 @@ void Convert(bool (*routine)(int32_t, const std::string&, const std::string&, co
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  folder = new FuzzFolder();
+  ScratchFolder();
   StartEngine(ProgramFolder());
   uint32_t soundFontReady = 0;
   SetUpSoundFont(soundFontReady, ProgramFolder());
@@ -70,12 +69,13 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
-  const std::string source = folder->Write("input", kExtensions[data[0] % kExtensionCount], data + 1, size - 1);
+  const std::string source =
+      ScratchFolder().Write("input", kExtensions[data[0] % kExtensionCount], data + 1, size - 1);
   const int32_t kind = SourceKindFromPath(source);
   ConvertSettings settings;
   settings.mp3WriteID3Version = 2;  // both tags: the transfer renders or copies each
-  Convert(ConvertToWav, settings, kind, source, folder->Path() + "/output.wav");
-  Convert(ConvertToMp3, settings, kind, source, folder->Path() + "/output.mp3");
+  Convert(ConvertToWav, settings, kind, source, ScratchFolder().Path() + "/output.wav");
+  Convert(ConvertToMp3, settings, kind, source, ScratchFolder().Path() + "/output.mp3");
   if (FuzzFolder::Read(source) != std::string(reinterpret_cast<const char*>(data) + 1, size - 1))
     __builtin_trap();
   std::remove(source.c_str());

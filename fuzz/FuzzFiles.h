@@ -20,9 +20,9 @@ class FuzzFolder {
  public:
   FuzzFolder() {
     std::error_code error;
-    const std::filesystem::path base =
-        std::filesystem::is_directory("/dev/shm", error) ? std::filesystem::path("/dev/shm")
-                                                         : std::filesystem::temp_directory_path();
+    const std::filesystem::path base = std::filesystem::is_directory("/dev/shm", error)
+                                           ? std::filesystem::path("/dev/shm")
+                                           : std::filesystem::temp_directory_path();
     path_ = (base / ("sondrel-fuzz-" + std::to_string(getpid()))).string();
     std::filesystem::create_directories(path_);
     setenv("TMPDIR", path_.c_str(), 1);
@@ -60,3 +60,10 @@ class FuzzFolder {
   std::string path_;
   uint64_t count_ = 0;
 };
+
+// The folder of the run, made on the first call (a target's initialisation)
+// and removed with its contents when the run ends.
+inline FuzzFolder& ScratchFolder() {
+  static FuzzFolder folder;
+  return folder;
+}

@@ -14,8 +14,6 @@ using engine::MidiFile;
 
 namespace {
 
-FuzzFolder* folder;
-
 void CheckSong(const MidiFile& song) {
   if (song.Tracks().empty() || song.Format() > 2) __builtin_trap();
   uint64_t endTick = 0;
@@ -25,7 +23,8 @@ void CheckSong(const MidiFile& song) {
     for (const engine::MidiEvent& event : track.events) {
       if (event.tick < tick || event.tick > track.endTick) __builtin_trap();
       tick = event.tick;
-      if (event.payloadSize != 0 && song.Payload(event).size() != event.payloadSize) __builtin_trap();
+      if (event.payloadSize != 0 && song.Payload(event).size() != event.payloadSize)
+        __builtin_trap();
     }
   }
   if (endTick != song.EndTick()) __builtin_trap();
@@ -43,7 +42,7 @@ void CheckSong(const MidiFile& song) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  folder = new FuzzFolder();
+  ScratchFolder();
   return 0;
 }
 
@@ -58,7 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::optional<MidiFile> timing = MidiFile::Parse(bytes, false, &timingError);
   if (timingError != error) __builtin_trap();
   if (song) {
-    if (timing->EndTick() != song->EndTick() || timing->TempoMap().size() != song->TempoMap().size() ||
+    if (timing->EndTick() != song->EndTick() ||
+        timing->TempoMap().size() != song->TempoMap().size() ||
         timing->DurationSeconds() != song->DurationSeconds())
       __builtin_trap();
     for (const engine::MidiTrack& track : timing->Tracks())
@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   // From a file, as the MIDI stream opens it: the same song, or a refusal
   // (a file is only read when it starts like a MIDI file).
-  const std::string path = folder->Write("input", ".mid", data, size);
+  const std::string path = ScratchFolder().Write("input", ".mid", data, size);
   MidiError loadError = MidiError::None;
   const std::optional<MidiFile> loaded = MidiFile::Load(path, false, &loadError);
   std::remove(path.c_str());

@@ -17,18 +17,17 @@ namespace {
 const char* const kExtensions[] = {".mod", ".xm", ".s3m", ".it"};
 const uint32_t kRates[] = {0, 8000, 22050, 48000};
 
-FuzzFolder* folder;
-
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  folder = new FuzzFolder();
+  ScratchFolder();
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
-  const std::string path = folder->Write("song", kExtensions[data[0] & 3], data + 1, size - 1);
+  const std::string path =
+      ScratchFolder().Write("song", kExtensions[data[0] & 3], data + 1, size - 1);
   const uint32_t rate = kRates[(data[0] >> 2) & 3];
   if (const std::unique_ptr<ModuleStream> stream = ModuleStream::Open(path, rate)) {
     const uint32_t effectiveRate = rate == 0 ? ModuleStream::DEFAULT_RATE : rate;

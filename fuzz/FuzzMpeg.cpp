@@ -15,8 +15,6 @@ using namespace engine;
 
 namespace {
 
-FuzzFolder* folder;
-
 void CheckHeader(const MpegFrameHeader& header) {
   if (header.layer < 1 || header.layer > 3 || header.sampleRate < 8000 || header.bitRate < 8 ||
       header.frameBytes < 4 || header.frameBytes > kMaxMpegFrameBytes ||
@@ -28,8 +26,11 @@ void CheckHeader(const MpegFrameHeader& header) {
 // The audio after the leading tags: first frame, Info header, length.
 void ScanAudio(const uint8_t* data, size_t size, bool endsFile) {
   const int64_t at = FindFirstMpegFrame(data, size, endsFile);
-  if (at < -1 || at + 4 > static_cast<int64_t>(size)) __builtin_trap();
-  if (at < 0) return;
+  if (at < 0) {
+    if (at != -1) __builtin_trap();
+    return;
+  }
+  if (static_cast<uint64_t>(at) + 4 > size) __builtin_trap();
   MpegFrameHeader header;
   if (!ParseMpegFrameHeader(data + at, header)) __builtin_trap();
   CheckHeader(header);
@@ -41,21 +42,22 @@ void ScanAudio(const uint8_t* data, size_t size, bool endsFile) {
 }
 
 void ReadBlocks(const uint8_t* data, size_t size) {
-  const std::string path = folder->Write("input", ".mp3", data, size);
+  const std::string path = ScratchFolder().Write("input", ".mp3", data, size);
   const std::string v1 = ReadId3v1Block(path);
   const std::string v2 = ReadId3v2Block(path);
   std::remove(path.c_str());
   if (!v1.empty() &&
       (v1.size() != 128 || size < 128 || std::memcmp(v1.data(), data + size - 128, 128) != 0))
     __builtin_trap();
-  if (!v2.empty() && (v2.size() < 10 || v2.size() > size || std::memcmp(v2.data(), data, v2.size()) != 0))
+  if (!v2.empty() &&
+      (v2.size() < 10 || v2.size() > size || std::memcmp(v2.data(), data, v2.size()) != 0))
     __builtin_trap();
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  folder = new FuzzFolder();
+  ScratchFolder();
   return 0;
 }
 

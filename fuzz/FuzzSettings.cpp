@@ -18,8 +18,6 @@
 
 namespace {
 
-FuzzFolder* folder;
-
 // Every value of the file through the settings key of its group, the way
 // the program reads one option.
 void ReadEveryValue(const IniSettingsRoot& root, const std::string& path) {
@@ -38,12 +36,12 @@ void ReadEveryValue(const IniSettingsRoot& root, const std::string& path) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  folder = new FuzzFolder();
+  ScratchFolder();
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string path = folder->Write("Sondrel", ".conf", data, size);
+  const std::string path = ScratchFolder().Write("Sondrel", ".conf", data, size);
   bool unreadable = false;
   {
     IniSettingsRoot root(path);
@@ -59,7 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FirstRunCheck(root);
     if (unreadable && root.CreateKey(OPTIONS_KEY)) __builtin_trap();
   }
-  if (unreadable && FuzzFolder::Read(path) != std::string(reinterpret_cast<const char*>(data), size))
+  if (unreadable &&
+      FuzzFolder::Read(path) != std::string(reinterpret_cast<const char*>(data), size))
     __builtin_trap();
   std::remove(path.c_str());
   return 0;

@@ -9,23 +9,17 @@
 #include "fuzz/FuzzFiles.h"
 #include "platform/shell/Shortcut.h"
 
-namespace {
-
-FuzzFolder* folder;
-
-}  // namespace
-
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  folder = new FuzzFolder();
   const uint8_t sound[] = "RIFF";
-  const std::string made = folder->Write("target", ".wav", sound, 4);
-  std::filesystem::rename(made, folder->Path() + "/target.wav");
+  const std::string made = ScratchFolder().Write("target", ".wav", sound, 4);
+  std::filesystem::rename(made, ScratchFolder().Path() + "/target.wav");
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
-  const std::string path = folder->Write("link", data[0] & 1 ? ".desktop" : ".lnk", data + 1, size - 1);
+  const std::string path =
+      ScratchFolder().Write("link", data[0] & 1 ? ".desktop" : ".lnk", data + 1, size - 1);
   const std::optional<std::string> target = ResolveShortcut(path);
   std::error_code error;
   if (target && !std::filesystem::exists(*target, error)) __builtin_trap();

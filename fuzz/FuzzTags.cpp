@@ -21,8 +21,6 @@ constexpr size_t kExtensionCount = sizeof kExtensions / sizeof kExtensions[0];
 const std::vector<std::string> kCodes = {"TRCK", "TITL", "ARTI", "ALBM", "GNRE",
                                          "YEAR", "CMNT", "COMP", "COPY"};
 
-FuzzFolder* folder;
-
 // The source's texts as a transfer gathers them.
 bool ReadTexts(const std::string& path, const std::string& extension, TagInfo& tags) {
   bool read = extension == ".m4a" && ReadMp4Metadata(path, tags);
@@ -46,14 +44,14 @@ void CheckImages(const Id3Images& images) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  folder = new FuzzFolder();
+  ScratchFolder();
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   const std::string extension = kExtensions[data[0] % kExtensionCount];
-  const std::string path = folder->Write("input", extension, data + 1, size - 1);
+  const std::string path = ScratchFolder().Write("input", extension, data + 1, size - 1);
   TagInfo tags;
   if (ReadTexts(path, extension, tags))
     CheckImages(BuildId3Tags(2, tags, TrackNumberFromText(tags.track)));

@@ -2,15 +2,12 @@
 // it. The first byte of the input picks the file's extension (and so the
 // first reader of the chain); the rest is the file. The engine, with its
 // add-ons, is started once for the run.
-#include <unistd.h>
-
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include "app/EngineStartup.h"
 #include "codecs/readers/ProgramReaders.h"
-#include "platform/files/FileHandle.h"
+#include "fuzz/FuzzFiles.h"
 #include "platform/paths/StandardFolders.h"
 #include "source/OpenSource.h"
 #include "source/SourceKind.h"
@@ -21,21 +18,18 @@ const char* const kExtensions[] = {".wav", ".aiff", ".au", ".mp3", ".ogg", ".fla
                                    ".mid", ".mod",  ".amr", ".m4a", ""};
 constexpr size_t kExtensionCount = sizeof kExtensions / sizeof kExtensions[0];
 
-std::string folder;
-
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  ScratchFolder();
   StartEngine(ProgramFolder());
-  folder = std::filesystem::temp_directory_path().string() + "/sondrel-fuzz-" + std::to_string(getpid());
-  std::filesystem::create_directories(folder);
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
-  const std::string path = folder + "/input" + kExtensions[data[0] % kExtensionCount];
-  if (FilePtr file{std::fopen(path.c_str(), "wb")}) std::fwrite(data + 1, 1, size - 1, file.get());
+  const std::string path =
+      ScratchFolder().Write("input", kExtensions[data[0] % kExtensionCount], data + 1, size - 1);
   for (const bool forConversion : {false, true}) {
     std::unique_ptr<AudioSource> source = OpenSource(path, SourceKindFromPath(path), 0, forConversion, ProgramReaders());
     if (!source) continue;

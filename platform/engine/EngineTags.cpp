@@ -71,6 +71,11 @@ std::string ReadId3v2Block(const std::string& path) {
   if ((header[6] | header[7] | header[8] | header[9]) & 0x80) return std::string();
   const uint32_t size = (uint32_t{header[6]} << 21) | (uint32_t{header[7]} << 14) |
                         (uint32_t{header[8]} << 7) | header[9];
+  // A tag that claims more than the file holds is cut, and so not read: a
+  // few bytes must not make the reader set aside up to 256 MB.
+  const long end = std::fseek(file.get(), 0, SEEK_END) == 0 ? std::ftell(file.get()) : -1;
+  if (end < 10 || static_cast<uint64_t>(end) - 10 < size || std::fseek(file.get(), 10, SEEK_SET) != 0)
+    return std::string();
   std::string block(size + 10, '\0');
   std::copy(header, header + 10, block.begin());
   if (std::fread(block.data() + 10, 1, size, file.get()) != size) return std::string();

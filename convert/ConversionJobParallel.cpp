@@ -177,6 +177,7 @@ size_t ConversionJob::Parallel::Run() {
     if (job_.progress_.CancelRequested()) Cancel();
     ShowBatchProgress();
   }
+  ShowBatchProgress();
   if (cancelled_) result_.cancelled = true;
   return shown_;
 }

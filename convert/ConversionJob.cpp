@@ -53,12 +53,11 @@ bool ConversionJob::CheckSoundFont(const std::vector<SourceFile*>& entries) {
   return false;
 }
 
-void ConversionJob::ShowEntryStart(const SourceFile& entry, size_t row, int sequence,
-                                   int count) {
+void ConversionJob::ShowEntryStart(const SourceFile& entry, size_t row, int sequence, int count) {
   progress_.ScrollToEntry(row);
   progress_.SetEntryStatus(row, STATUS_CONVERTING);
-  progress_.SetBatchLine("Converting " + std::to_string(sequence) + " of " +
-                         std::to_string(count) + " file(s) to " + formatName_ + "...");
+  progress_.SetBatchLine("Converting " + std::to_string(sequence) + " of " + std::to_string(count) +
+                         " file(s) to " + formatName_ + "...");
   progress_.StepBatch();
   progress_.SetFileLine("Converting " + FileCellText(entry.path) + "...");
   progress_.SetFileBar(0);
@@ -86,8 +85,8 @@ bool ConversionJob::ConvertPlaced(int32_t kind, const std::string& sourcePath, E
   if (!converted || error || size == 0) {
     run.status = context.status.empty() ? STATUS_FAILURE : context.status;
     run.reason = !context.reason.empty() ? context.reason
-                 : size == 0 && !error  ? "the output file came out empty"
-                                        : std::string();
+                 : size == 0 && !error   ? "the output file came out empty"
+                                         : std::string();
     return false;
   }
   return true;

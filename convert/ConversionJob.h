@@ -67,7 +67,7 @@ class ConversionJob {
     std::string status;
     std::string reason;
     bool inDocuments = false;  // the output was placed in the documents folder
-    TemporaryOutput output;  // the file the routine writes
+    TemporaryOutput output;    // the file the routine writes
   };
   class Parallel;  // the state of a batch with several entries at a time
 

@@ -297,7 +297,8 @@ void ConversionJob::Parallel::ShowBatchProgress() {
   shownLine_ = line;
   ConversionProgress& progress = job_.progress_;
   progress.SetFileLine(line);
-  progress.SetFileBar(static_cast<int>(done * static_cast<uint64_t>(progress.FileBarWidth()) / total));
+  progress.SetFileBar(
+      static_cast<int>(done * static_cast<uint64_t>(progress.FileBarWidth()) / total));
 }
 
 void ConversionJob::Parallel::Cancel() {

@@ -61,11 +61,11 @@ class CliParallelFixture : public ::testing::Test {
 
 struct ParallelRow {
   const char* name;
-  const char* format;                 // --to
-  std::vector<std::string> flags;     // the target-exists policy
-  bool soundFont;                     // the program folder has ct4mgm.sf2
-  const char* existing;               // an output file there before the batch, or nullptr
-  std::vector<std::string> outputs;   // what the output folder holds afterwards
+  const char* format;                // --to
+  std::vector<std::string> flags;    // the target-exists policy
+  bool soundFont;                    // the program folder has ct4mgm.sf2
+  const char* existing;              // an output file there before the batch, or nullptr
+  std::vector<std::string> outputs;  // what the output folder holds afterwards
 };
 
 void PrintTo(const ParallelRow& row, std::ostream* out) {
@@ -81,23 +81,23 @@ class CliParallelTest : public CliParallelFixture,
   void MakeSources() {
     for (const char* folder : {"music/a", "music/b", "music/c", "music/d"})
       fs::create_directories(dir_.File(folder));
-    ASSERT_TRUE(Succeeded(RunProcess("sox", {"-n", "-r", "44100", "-c", "2",
-                                             dir_.File("music/a/song.wav"), "synth", "6", "pluck",
-                                             "C3", "pluck", "E3", "fade", "0", "6", "1"})));
+    ASSERT_TRUE(Succeeded(
+        RunProcess("sox", {"-n", "-r", "44100", "-c", "2", dir_.File("music/a/song.wav"), "synth",
+                           "6", "pluck", "C3", "pluck", "E3", "fade", "0", "6", "1"})));
     ASSERT_TRUE(RunFfmpeg({"-f", "lavfi", "-i", "sine=frequency=660:duration=1.5", "-ac", "2",
                            "-c:a", "libmp3lame", "-b:a", "96k", dir_.File("music/b/song.mp3")}));
     WriteFileText(dir_.File("music/c/song.mid"), OneNoteSong(250000, 4, 69));
     WriteWav16(dir_.File("music/c/refused.wav"), 1, 2, SineWave(100, 2, 1, 0.1));
-    ASSERT_TRUE(Succeeded(RunProcess("sox", {"-n", "-r", "22050", "-c", "1",
-                                             dir_.File("music/d/tone.wav"), "synth", "1", "sine",
-                                             "300"})));
+    ASSERT_TRUE(
+        Succeeded(RunProcess("sox", {"-n", "-r", "22050", "-c", "1", dir_.File("music/d/tone.wav"),
+                                     "synth", "1", "sine", "300"})));
   }
   ProcessResult Convert(const std::string& program, const std::string& jobs,
                         const std::string& out) {
     const ParallelRow& row = GetParam();
     if (row.existing) WriteFileText(dir_.File(out + "/" + row.existing), "an earlier output");
-    std::vector<std::string> args = {"convert", "--to", row.format, "--out", dir_.File(out),
-                                     "--jobs", jobs};
+    std::vector<std::string> args = {"convert",      "--to",   row.format, "--out",
+                                     dir_.File(out), "--jobs", jobs};
     args.insert(args.end(), row.flags.begin(), row.flags.end());
     args.push_back(dir_.File("music"));
     return Cli(program, args);
@@ -133,15 +133,30 @@ TEST_P(CliParallelTest, SeveralJobsGiveTheOutputsOfOne) {
 // same bytes).
 INSTANTIATE_TEST_SUITE_P(
     Cli, CliParallelTest,
-    ::testing::Values(
-        ParallelRow{"Mp3Rename", "mp3", {}, true, nullptr,
-                    {"song.mp3", "song_1.mp3", "song_2.mp3", "tone.mp3"}},
-        ParallelRow{"Mp3WithoutSoundFont", "mp3", {}, false, "song.mp3",
-                    {"song.mp3", "song_1.mp3", "song_2.mp3", "tone.mp3"}},
-        ParallelRow{"WavOverwrite", "wav", {"--overwrite"}, true, "song.wav",
-                    {"refused.wav", "song.wav", "tone.wav"}},
-        ParallelRow{"M4aSkipExisting", "m4a", {"--skip-existing"}, true, nullptr,
-                    {"song.m4a", "tone.m4a"}}),
+    ::testing::Values(ParallelRow{"Mp3Rename",
+                                  "mp3",
+                                  {},
+                                  true,
+                                  nullptr,
+                                  {"song.mp3", "song_1.mp3", "song_2.mp3", "tone.mp3"}},
+                      ParallelRow{"Mp3WithoutSoundFont",
+                                  "mp3",
+                                  {},
+                                  false,
+                                  "song.mp3",
+                                  {"song.mp3", "song_1.mp3", "song_2.mp3", "tone.mp3"}},
+                      ParallelRow{"WavOverwrite",
+                                  "wav",
+                                  {"--overwrite"},
+                                  true,
+                                  "song.wav",
+                                  {"refused.wav", "song.wav", "tone.wav"}},
+                      ParallelRow{"M4aSkipExisting",
+                                  "m4a",
+                                  {"--skip-existing"},
+                                  true,
+                                  nullptr,
+                                  {"song.m4a", "tone.m4a"}}),
     [](const ::testing::TestParamInfo<ParallelRow>& row) { return row.param.name; });
 
 // A number of jobs that is not a whole number above 0 is a wrong command
@@ -156,11 +171,13 @@ TEST_F(CliParallelFixture, JobsMustBeAWholeNumberAboveZero) {
     const ProcessResult result = Cli(SONDREL_CLI_PATH, args);
     EXPECT_EQ(result.exitCode, 2) << flags[0];
     if (flags == std::vector<std::string>{"--jobs"}) {
-      EXPECT_EQ(result.err, "sondrel-cli: --jobs needs a value. Run 'sondrel-cli convert --help'.\n");
+      EXPECT_EQ(result.err,
+                "sondrel-cli: --jobs needs a value. Run 'sondrel-cli convert --help'.\n");
       continue;
     }
     const std::string value = flags.size() > 1 ? flags[1] : flags[0].substr(7);
-    EXPECT_EQ(result.err, "sondrel-cli: --jobs takes a whole number above 0, not \"" + value + "\".\n");
+    EXPECT_EQ(result.err,
+              "sondrel-cli: --jobs takes a whole number above 0, not \"" + value + "\".\n");
   }
   EXPECT_FALSE(fs::exists(dir_.File("out")));
 }
@@ -171,11 +188,18 @@ TEST_F(CliParallelFixture, JobsMustBeAWholeNumberAboveZero) {
 TEST_F(CliParallelFixture, InterruptLeavesOnlyCompleteOutputs) {
   std::vector<std::string> sources;
   fs::create_directories(dir_.File("in"));
-  QStringList args = {QStringLiteral("convert"), QStringLiteral("--jobs"), QStringLiteral("3"),
-                      QStringLiteral("--to"), QStringLiteral("wav"), QStringLiteral("--out"),
-                      QString::fromStdString(dir_.File("out")), QStringLiteral("--set"),
-                      QStringLiteral("AutoDestWAVEncodingParam=0"), QStringLiteral("--set"),
-                      QStringLiteral("WAVSampleRate=48000"), QStringLiteral("--set"),
+  QStringList args = {QStringLiteral("convert"),
+                      QStringLiteral("--jobs"),
+                      QStringLiteral("3"),
+                      QStringLiteral("--to"),
+                      QStringLiteral("wav"),
+                      QStringLiteral("--out"),
+                      QString::fromStdString(dir_.File("out")),
+                      QStringLiteral("--set"),
+                      QStringLiteral("AutoDestWAVEncodingParam=0"),
+                      QStringLiteral("--set"),
+                      QStringLiteral("WAVSampleRate=48000"),
+                      QStringLiteral("--set"),
                       QStringLiteral("WAVChannelNum=2")};
   for (int i = 1; i <= 6; ++i) {
     sources.push_back(dir_.File("in/" + std::to_string(i) + ".wav"));

@@ -470,7 +470,8 @@ TEST_F(ConversionJobTest, ParallelBatchTalksToTheFrontEndOnlyFromItsThread) {
   EXPECT_EQ(progress.batchSteps, 4);
   EXPECT_EQ(progress.fileLines.back(), "Finished 4 of 4 file(s)...100%");
   EXPECT_EQ(progress.bars.back(), progress.width);
-  EXPECT_EQ(Names(dir_.File("out")), (std::vector<std::string>{"a.wav", "b.wav", "c.wav", "d.wav"}));
+  EXPECT_EQ(Names(dir_.File("out")),
+            (std::vector<std::string>{"a.wav", "b.wav", "c.wav", "d.wav"}));
 }
 
 }  // namespace

@@ -215,15 +215,20 @@ TEST_F(CliParallelFixture, InterruptLeavesOnlyCompleteOutputs) {
   process.setProcessEnvironment(env);
   process.start(QStringLiteral(SONDREL_CLI_PATH), args);
   ASSERT_TRUE(process.waitForStarted(30000)) << "sondrel-cli does not start";
-  // Wait until three outputs are being written (in hidden temporary files).
-  const auto partials = [&] {
-    int count = 0;
+  // Wait until the two short outputs are done and the three long ones are
+  // being written (in hidden temporary files ".<name>.<random>.wav").
+  const auto ready = [&] {
+    int growing = 0;
     std::error_code error;
-    for (const auto& item : fs::directory_iterator(dir_.File("out"), error))
-      count += item.path().filename().string()[0] == '.' && item.file_size(error) > 100000;
-    return count;
+    for (const auto& item : fs::directory_iterator(dir_.File("out"), error)) {
+      const std::string name = item.path().filename().string();
+      const bool longOne =
+          name.rfind(".3.", 0) == 0 || name.rfind(".4.", 0) == 0 || name.rfind(".5.", 0) == 0;
+      growing += longOne && item.file_size(error) > 100000;
+    }
+    return growing == 3 && fs::exists(dir_.File("out/1.wav")) && fs::exists(dir_.File("out/2.wav"));
   };
-  for (int i = 0; i < 1200 && partials() < 3; ++i) process.waitForFinished(50);
+  for (int i = 0; i < 1200 && !ready(); ++i) process.waitForFinished(50);
   ASSERT_EQ(process.state(), QProcess::Running) << "the conversion ended before the signal";
   ::kill(static_cast<pid_t>(process.processId()), SIGINT);
   ASSERT_TRUE(process.waitForFinished(60000)) << "sondrel-cli convert still running after Ctrl+C";

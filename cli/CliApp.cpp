@@ -62,6 +62,8 @@ const char kConvertUsage[] =
     "                    folder, so equal names in different folders stay apart\n"
     "  --soundfont PATH  render MIDI with this SoundFont instead of ct4mgm.sf2\n"
     "                    beside the program\n"
+    "  -j, --jobs N      convert N files at a time (default: one per core); the\n"
+    "                    outputs and the order of the statuses are the same\n"
     "  --                every argument after it is a path\n"
     "  -h, --help        show this help\n"
     "\n"

@@ -6,12 +6,14 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 
 #include <filesystem>
 #include <map>
 #include <optional>
 #include <ostream>
+#include <thread>
 
 #include "app/ConvertSettings.h"
 #include "app/EngineStartup.h"
@@ -136,6 +138,23 @@ bool ApplyFormatFlags(const std::vector<Arguments::Flag>& flags, ConvertSettings
   return true;
 }
 
+// How many entries convert at a time unless --jobs says: one per core.
+int DefaultJobs() {
+  return static_cast<int>(std::max(std::thread::hardware_concurrency(), 1u));
+}
+
+// The value of --jobs: a whole number above 0 (more than the batch has
+// entries simply runs them all at once).
+bool ParseJobs(const std::string& value, int& jobs, std::ostream& err) {
+  const std::optional<uint32_t> number = ParseUint32(value);
+  if (!number || *number == 0 || *number > static_cast<uint32_t>(INT_MAX)) {
+    err << "sondrel-cli: --jobs takes a whole number above 0, not \"" << value << "\".\n";
+    return false;
+  }
+  jobs = static_cast<int>(*number);
+  return true;
+}
+
 // What the command line asks for besides the options: the paths to convert,
 // the SoundFont that renders MIDI ("" for the program folder's), and
 // whether outputs repeat the structure of the folders searched.
@@ -144,6 +163,7 @@ struct ConvertRequest {
   std::string soundFont;
   bool keepFolders = false;
   std::vector<std::string> assignments;  // the --set values, in order
+  int jobs = DefaultJobs();
 };
 
 // Says on `err`, once per option, which --set values this run will not use
@@ -187,7 +207,9 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
                        {"--soundfont", true},
                        {"--overwrite", false},
                        {"--skip-existing", false},
-                       {"--keep-folders", false}},
+                       {"--keep-folders", false},
+                       {"--jobs", true},
+                       {"-j", true}},
                       "convert", parsed, err))
     return false;
   std::vector<Arguments::Flag> formatFlags;
@@ -204,6 +226,8 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
       request.soundFont = flag.value;
     } else if (flag.name == "--keep-folders") {
       request.keepFolders = true;
+    } else if (flag.name == "--jobs" || flag.name == "-j") {
+      if (!ParseJobs(flag.value, request.jobs, err)) return false;
     } else if (IsFormatFlag(flag.name)) {
       formatFlags.push_back(flag);
     } else if (flag.name == "--overwrite" || flag.name == "--skip-existing") {
@@ -335,7 +359,7 @@ ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings
       return found == subfolders.end() ? std::string() : found->second;
     };
   }
-  ConversionJob job(settings, engine, prompter, progress, placement);
+  ConversionJob job(settings, engine, prompter, progress, placement, request.jobs);
   const BatchResult result = ConvertAll(list, job, prompter);
 
   if (result.cancelled) return EXIT_CANCELLED;

@@ -33,12 +33,13 @@ std::string UnwritableFormatMessage(uint32_t outputFormat) {
 
 ConversionJob::ConversionJob(const ConvertSettings& settings, EngineSession& engine,
                              Prompter& prompter, ConversionProgress& progress,
-                             PlacementContext placement)
+                             PlacementContext placement, int jobs)
     : settings_(settings),
       engine_(engine),
       prompter_(prompter),
       progress_(progress),
-      placement_(std::move(placement)) {}
+      placement_(std::move(placement)),
+      jobs_(std::max(jobs, 1)) {}
 
 bool ConversionJob::CheckSoundFont(const std::vector<SourceFile*>& entries) {
   const bool anyMidi = std::any_of(entries.begin(), entries.end(),
@@ -52,50 +53,116 @@ bool ConversionJob::CheckSoundFont(const std::vector<SourceFile*>& entries) {
   return false;
 }
 
-bool ConversionJob::ConvertEntry(SourceFile& entry) {
+void ConversionJob::ShowEntryStart(const SourceFile& entry, size_t row, int sequence, int count) {
+  progress_.ScrollToEntry(row);
+  progress_.SetEntryStatus(row, STATUS_CONVERTING);
+  progress_.SetBatchLine("Converting " + std::to_string(sequence) + " of " + std::to_string(count) +
+                         " file(s) to " + formatName_ + "...");
+  progress_.StepBatch();
+  progress_.SetFileLine("Converting " + FileCellText(entry.path) + "...");
+  progress_.SetFileBar(0);
+}
+
+bool ConversionJob::PlaceEntry(SourceFile& entry, EntryRun& run,
+                               const PlacementContext& placement) {
   // The routine writes a temporary file beside the target; the target's
   // name is given to it only once it is complete, so a failure, Cancel or a
   // killed process never leaves a partial file there nor loses the file
   // that an overwrite would replace.
-  TemporaryOutput output;
-  if (!PlaceOutput(entry, settings_, status_, placement_, &output, &inDocuments_)) return false;
+  return PlaceOutput(entry, settings_, run.status, placement, &run.output, &run.inDocuments);
+}
 
+bool ConversionJob::ConvertPlaced(int32_t kind, const std::string& sourcePath, EntryRun& run,
+                                  ConversionProgress& progress) const {
   const ConvertRoutine routine = RoutineFor(settings_.outputFormat);
-  const ConversionContext context{settings_, progress_, sequence_};
-  const bool converted = routine && routine(entry.kind, entry.path, output.Path(), context);
+  const ConversionContext context{settings_, progress, run.sequence};
+  const bool converted = routine && routine(kind, sourcePath, run.output.Path(), context);
 
   // Success means an output file with something in it; an empty file left
   // by a routine goes with the temporary file.
   std::error_code error;
-  const auto size = std::filesystem::file_size(output.Path(), error);
+  const auto size = std::filesystem::file_size(run.output.Path(), error);
   if (!converted || error || size == 0) {
-    status_ = context.status.empty() ? STATUS_FAILURE : context.status;
-    reason_ = !context.reason.empty() ? context.reason
-              : size == 0 && !error  ? "the output file came out empty"
-                                     : std::string();
+    run.status = context.status.empty() ? STATUS_FAILURE : context.status;
+    run.reason = !context.reason.empty() ? context.reason
+                 : size == 0 && !error   ? "the output file came out empty"
+                                         : std::string();
     return false;
   }
-  return MoveToTarget(entry, output);
+  return true;
 }
 
-bool ConversionJob::MoveToTarget(SourceFile& entry, TemporaryOutput& output) {
+bool ConversionJob::MoveToTarget(SourceFile& entry, EntryRun& run,
+                                 const PlacementContext& placement) {
   // Under overwrite the output replaces what is at the target. Otherwise a
   // file that appeared there while converting is never replaced: skip gives
   // up, auto rename places the entry again and takes the next free name.
   const bool replace = settings_.targetExistsOpt == TARGET_OVERWRITE;
   constexpr int kAttempts = 10;
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
-    const TemporaryOutput::Move moved = output.MoveTo(entry.destinationPath, replace);
+    const TemporaryOutput::Move moved = run.output.MoveTo(entry.destinationPath, replace);
     if (moved == TemporaryOutput::Move::DONE) return true;
     if (moved == TemporaryOutput::Move::FAILED) break;
     if (settings_.targetExistsOpt == TARGET_SKIP) {
-      status_ = TARGET_SKIPPED_MESSAGE;
+      run.status = TARGET_SKIPPED_MESSAGE;
       return false;
     }
-    if (!PlaceOutput(entry, settings_, status_, placement_, nullptr, &inDocuments_)) return false;
+    if (!PlaceOutput(entry, settings_, run.status, placement, nullptr, &run.inDocuments))
+      return false;
   }
-  status_ = FileCreationFailedMessage(entry.destinationPath);
+  run.status = FileCreationFailedMessage(entry.destinationPath);
   return false;
+}
+
+bool ConversionJob::ShowOutcome(SourceFile& entry, size_t row, EntryRun& run, bool ok,
+                                BatchResult& result) {
+  if (ok) {
+    ++result.converted;
+    if (run.inDocuments) progress_.NoteOutputInDocuments(row, entry.destinationPath);
+    progress_.SetEntryStatus(row, FileCellText(entry.destinationPath));
+    progress_.Pump();
+    return !progress_.CancelRequested();
+  }
+  run.output.Remove();
+  entry.destinationPath.clear();
+  if (progress_.CancelRequested()) {
+    progress_.SetEntryStatus(row, STATUS_CANCELLED);
+    return false;
+  }
+  ++result.failed;
+  // A status other than the generic failure says why; a skipped target is
+  // the policy at work, not a fault.
+  if (run.reason.empty() && run.status != STATUS_FAILURE && run.status != TARGET_SKIPPED_MESSAGE)
+    run.reason = run.status;
+  if (!run.reason.empty()) progress_.SetEntryReason(row, run.reason);
+  progress_.SetEntryStatus(row, run.status);
+  return true;
+}
+
+size_t ConversionJob::RunOneByOne(const std::vector<SourceFile*>& entries,
+                                  const std::vector<size_t>& rows, BatchResult& result) {
+  const int count = static_cast<int>(entries.size());
+  for (size_t i = 0; i < entries.size(); ++i) {
+    SourceFile& entry = *entries[i];
+    const size_t row = i < rows.size() ? rows[i] : i;
+    EntryRun run;
+    run.sequence = static_cast<int>(i) + 1;
+
+    bool ok = false;
+    if (entry.kind == KIND_MIDI && engine_.SoundFontReady() == 0) {
+      run.status = STATUS_NEEDS_SOUNDFONT;
+    } else {
+      ShowEntryStart(entry, row, run.sequence, count);
+      ok = PlaceEntry(entry, run, placement_) &&
+           ConvertPlaced(entry.kind, entry.path, run, progress_) &&
+           MoveToTarget(entry, run, placement_);
+    }
+    if (!ShowOutcome(entry, row, run, ok, result)) {
+      result.cancelled = true;
+      return ok ? i + 1 : i;
+    }
+  }
+  return entries.size();
 }
 
 BatchResult ConversionJob::RunBatch(const std::vector<SourceFile*>& entries,
@@ -112,60 +179,12 @@ BatchResult ConversionJob::RunBatch(const std::vector<SourceFile*>& entries,
   if (!CheckSoundFont(entries)) return result;
   result.ran = true;
 
-  const int count = static_cast<int>(entries.size());
-  progress_.Begin(count);
+  progress_.Begin(static_cast<int>(entries.size()));
   progress_.Pump();
   formatName_ = OutputFormatDisplayName(settings_.outputFormat);
 
-  size_t stoppedAt = entries.size();
-  for (size_t i = 0; i < entries.size(); ++i) {
-    SourceFile& entry = *entries[i];
-    const size_t row = i < rows.size() ? rows[i] : i;
-    sequence_ = static_cast<int>(i) + 1;
-
-    bool ok = false;
-    reason_.clear();
-    inDocuments_ = false;
-    if (entry.kind == KIND_MIDI && engine_.SoundFontReady() == 0) {
-      status_ = STATUS_NEEDS_SOUNDFONT;
-    } else {
-      progress_.ScrollToEntry(row);
-      progress_.SetEntryStatus(row, STATUS_CONVERTING);
-      progress_.SetBatchLine("Converting " + std::to_string(sequence_) + " of " +
-                             std::to_string(count) + " file(s) to " + formatName_ + "...");
-      progress_.StepBatch();
-      progress_.SetFileLine("Converting " + FileCellText(entry.path) + "...");
-      progress_.SetFileBar(0);
-      ok = ConvertEntry(entry);
-    }
-
-    if (ok) {
-      ++result.converted;
-      if (inDocuments_) progress_.NoteOutputInDocuments(row, entry.destinationPath);
-      progress_.SetEntryStatus(row, FileCellText(entry.destinationPath));
-      progress_.Pump();
-      if (progress_.CancelRequested()) {
-        result.cancelled = true;
-        stoppedAt = i + 1;
-        break;
-      }
-      continue;
-    }
-    entry.destinationPath.clear();
-    if (progress_.CancelRequested()) {
-      progress_.SetEntryStatus(row, STATUS_CANCELLED);
-      result.cancelled = true;
-      stoppedAt = i;
-      break;
-    }
-    ++result.failed;
-    // A status other than the generic failure says why; a skipped target is
-    // the policy at work, not a fault.
-    if (reason_.empty() && status_ != STATUS_FAILURE && status_ != TARGET_SKIPPED_MESSAGE)
-      reason_ = status_;
-    if (!reason_.empty()) progress_.SetEntryReason(row, reason_);
-    progress_.SetEntryStatus(row, status_);
-  }
+  const size_t stoppedAt = jobs_ > 1 && entries.size() > 1 ? RunParallel(entries, rows, result)
+                                                           : RunOneByOne(entries, rows, result);
   progress_.Finish();
 
   if (settings_.browseOutputFolder != 0) {

@@ -7,12 +7,12 @@
 
 #include "app/ConvertSettings.h"
 #include "convert/OutputPlacement.h"
+#include "convert/TemporaryOutput.h"
 
 class ConversionProgress;
 class EngineSession;
 class Prompter;
 class SourceList;
-class TemporaryOutput;
 struct SourceFile;
 
 // Texts the batch shows.
@@ -45,35 +45,65 @@ struct BatchResult {
 // status, with progress and Cancel; at the end the output may be shown in
 // the file manager. The entries are not owned; `rows` are their positions in
 // the list, for status texts.
+//
+// With `jobs` above 1, that many entries convert at a time, each on a
+// thread of its own, and the outputs are those of one at a time: entries
+// are placed in list order before they convert (names given to earlier
+// entries count as taken), outputs take their names in list order and
+// statuses are given in list order. The front end and the prompter are
+// only ever called on the thread that calls RunBatch.
 class ConversionJob {
  public:
   ConversionJob(const ConvertSettings& settings, EngineSession& engine, Prompter& prompter,
-                ConversionProgress& progress, PlacementContext placement = PlacementContext());
+                ConversionProgress& progress, PlacementContext placement = PlacementContext(),
+                int jobs = 1);
 
   BatchResult RunBatch(const std::vector<SourceFile*>& entries, const std::vector<size_t>& rows);
 
-  // The 1-based position of the entry being converted within the batch.
-  int Sequence() const { return sequence_; }
-
  private:
+  // What one entry's conversion comes to.
+  struct EntryRun {
+    int sequence = 0;  // 1-based position in the batch (a preset's track number)
+    std::string status;
+    std::string reason;
+    bool inDocuments = false;  // the output was placed in the documents folder
+    TemporaryOutput output;    // the file the routine writes
+  };
+  class Parallel;  // the state of a batch with several entries at a time
+
   bool CheckSoundFont(const std::vector<SourceFile*>& entries);
-  // Converts one entry; false with `status_` (and `reason_` when known) set
-  // when it failed.
-  bool ConvertEntry(SourceFile& entry);
+  // Shows the batch line of the entry at `row` that starts converting.
+  void ShowEntryStart(const SourceFile& entry, size_t row, int sequence, int count);
+  // Chooses the entry's output and creates the temporary file it is
+  // written into; false with `run.status` set when it cannot.
+  bool PlaceEntry(SourceFile& entry, EntryRun& run, const PlacementContext& placement);
+  // Converts the source into the placed temporary file; false with
+  // `run.status` (and `run.reason` when known) set when it failed. Touches
+  // nothing but `run` and `progress`, so it may run on a worker thread.
+  bool ConvertPlaced(int32_t kind, const std::string& sourcePath, EntryRun& run,
+                     ConversionProgress& progress) const;
   // Gives the finished output the entry's target name; false with
-  // `status_` set when it cannot.
-  bool MoveToTarget(SourceFile& entry, TemporaryOutput& output);
+  // `run.status` set when it cannot.
+  bool MoveToTarget(SourceFile& entry, EntryRun& run, const PlacementContext& placement);
+  // Shows how the entry at `row` ended and counts it in `result`. False
+  // when Cancel was requested: an entry that did not convert then shows
+  // "Cancelled" instead of its failure.
+  bool ShowOutcome(SourceFile& entry, size_t row, EntryRun& run, bool ok, BatchResult& result);
+  // The batch one entry at a time; answers how many entries got a status.
+  size_t RunOneByOne(const std::vector<SourceFile*>& entries, const std::vector<size_t>& rows,
+                     BatchResult& result);
+  // The batch with up to `jobs_` entries converting at a time
+  // (ConversionJobParallel.cpp); answers how many entries got a status.
+  size_t RunParallel(const std::vector<SourceFile*>& entries, const std::vector<size_t>& rows,
+                     BatchResult& result);
 
   const ConvertSettings& settings_;
   EngineSession& engine_;
   Prompter& prompter_;
   ConversionProgress& progress_;
   PlacementContext placement_;
-  int sequence_ = 0;
+  int jobs_;
   std::string formatName_;
-  std::string status_;
-  std::string reason_;
-  bool inDocuments_ = false;  // the entry's output was placed in the documents folder
 };
 
 // The two convert commands: the selected rows (in ascending order) or the

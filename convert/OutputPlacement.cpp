@@ -103,7 +103,7 @@ enum class Attempt { kPlaced, kRetryElsewhere, kRefused };
 // source (any other mode).
 Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mode,
                  const std::string& folder, bool mirror, const std::string& subfolder,
-                 std::string& message, TemporaryOutput& probe) {
+                 const PlacementContext& context, std::string& message, TemporaryOutput& probe) {
   const std::string& source = entry.path;
   // The whole target path is known and its length checked before any
   // folder is made, so a refused path leaves no folders behind.
@@ -150,7 +150,10 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
     }
   }
 
-  if (Exists(target)) {
+  const auto taken = [&context](const std::string& path) {
+    return Exists(path) || (context.taken && context.taken(path));
+  };
+  if (taken(target)) {
     if (settings.targetExistsOpt == TARGET_OVERWRITE) {
       if (IsSameFile(target, source)) {
         message = kSameAsSource;
@@ -173,7 +176,7 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
           message = kTooLong;
           return Attempt::kRetryElsewhere;
         }
-        if (!Exists(target)) break;
+        if (!taken(target)) break;
       }
     }
   }
@@ -210,7 +213,7 @@ bool PlaceOutput(SourceFile& entry, const ConvertSettings& settings, std::string
   // only when the options asked for a mirrored custom folder.
   for (bool fallbackTried = false;; fallbackTried = true) {
     const Attempt attempt =
-        TryPlace(entry, settings, mode, folder, mirror, subfolder, message, probe);
+        TryPlace(entry, settings, mode, folder, mirror, subfolder, context, message, probe);
     if (inDocuments) *inDocuments = fallbackTried;
     if (attempt == Attempt::kPlaced) return true;
     if (attempt == Attempt::kRefused) return false;

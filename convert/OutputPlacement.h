@@ -19,6 +19,11 @@ struct PlacementContext {
   // the command line's --keep-folders repeats a searched folder's structure
   // this way. When set it takes the place of mirroring the source's path.
   std::function<std::string(const std::string& sourcePath)> subfolder;
+  // Whether a target name counts as existing although nothing is there yet:
+  // a batch that places several entries before their outputs are made
+  // answers true for the names it gave earlier entries. Unset: only the
+  // file system counts.
+  std::function<bool(const std::string& target)> taken;
 
   // Uses the platform's documents folder (created when missing).
   PlacementContext();

@@ -294,15 +294,16 @@ TEST_P(CliSignalTest, TerminatingSignalCancelsTheFileBeingConverted) {
   QProcess process;
   process.setProcessEnvironment(Environment());
   process.start(QStringLiteral(SONDREL_CLI_PATH),
-                {QStringLiteral("convert"), QStringLiteral("--to"), QStringLiteral("wav"),
+                {QStringLiteral("convert"), QStringLiteral("--jobs"), QStringLiteral("1"),
+                 QStringLiteral("--to"), QStringLiteral("wav"),
                  QStringLiteral("--out"), QString::fromStdString(dir_.File("out")), QStringLiteral("--set"),
                  QStringLiteral("AutoDestWAVEncodingParam=0"), QStringLiteral("--set"),
                  QStringLiteral("WAVSampleRate=48000"), QStringLiteral("--set"),
                  QStringLiteral("WAVChannelNum=2"), QString::fromStdString(first),
                  QString::fromStdString(longOne)});
   ASSERT_TRUE(process.waitForStarted(30000)) << "sondrel-cli does not start";
-  // Wait until the second output has begun (in its hidden temporary file),
-  // then send the signal.
+  // One file at a time: wait until the second output has begun (in its
+  // hidden temporary file), then send the signal.
   for (int i = 0; i < 600 && PartialOutputSize(dir_.File("out"), "2") <= 100000; ++i)
     process.waitForFinished(50);
   ASSERT_EQ(process.state(), QProcess::Running) << "the conversion ended before the signal";

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
+#include <set>
+#include <thread>
 
 #include "app/EngineStartup.h"
 #include "app/OutputFormat.h"
@@ -36,6 +38,40 @@ class RacingProgress : public RecordingProgress {
   }
   int appearAtPump = 0;
   std::string appearPath;
+};
+
+// A front end that notes each thread that calls what a routine calls.
+class ThreadNotingProgress : public RecordingProgress {
+ public:
+  int FileBarWidth() override {
+    Note();
+    return RecordingProgress::FileBarWidth();
+  }
+  void SetFileBar(int position) override {
+    Note();
+    RecordingProgress::SetFileBar(position);
+  }
+  void SetFileLine(const std::string& text) override {
+    Note();
+    RecordingProgress::SetFileLine(text);
+  }
+  void SetEntryStatus(size_t index, const std::string& text) override {
+    Note();
+    RecordingProgress::SetEntryStatus(index, text);
+  }
+  void Pump() override {
+    Note();
+    RecordingProgress::Pump();
+  }
+  bool CancelRequested() override {
+    Note();
+    return RecordingProgress::CancelRequested();
+  }
+
+  std::set<std::thread::id> threads;
+
+ private:
+  void Note() { threads.insert(std::this_thread::get_id()); }
 };
 
 // The names in `folder`, sorted; hidden ones included.
@@ -412,5 +448,30 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<ExistingTargetCase>& param) {
       return "Case" + std::to_string(param.index);
     });
+
+// Several entries at a time: the front end hears only from the thread that
+// runs the batch, statuses come in list order although the first entry
+// finishes last, and the file line ends with the whole batch done.
+TEST_F(ConversionJobTest, ParallelBatchTalksToTheFrontEndOnlyFromItsThread) {
+  TestProgramFolder folder(true, true);
+  EngineSession engine(folder.Path());
+  ThreadNotingProgress progress;
+  for (const std::string& path : {Wav("a.wav", 4), Wav("b.wav"), Midi("c.mid"), Wav("d.wav")})
+    list_.AddOneFile(path);
+  ConversionJob job(settings_, engine, prompter_, progress,
+                    PlacementContext([this] { return dir_.File("docs"); }), 3);
+  const BatchResult result = ConvertAll(list_, job, prompter_);
+  EXPECT_EQ(result.converted, 4);
+  EXPECT_EQ(progress.threads, std::set<std::thread::id>{std::this_thread::get_id()});
+  std::vector<std::string> statuses;
+  for (const std::string& shown : progress.statusHistory)
+    if (shown.find(":Converting...") == std::string::npos) statuses.push_back(shown);
+  EXPECT_EQ(statuses, (std::vector<std::string>{"0:a.wav", "1:b.wav", "2:c.wav", "3:d.wav"}));
+  EXPECT_EQ(progress.batchSteps, 4);
+  EXPECT_EQ(progress.fileLines.back(), "Finished 4 of 4 file(s)...100%");
+  EXPECT_EQ(progress.bars.back(), progress.width);
+  EXPECT_EQ(Names(dir_.File("out")),
+            (std::vector<std::string>{"a.wav", "b.wav", "c.wav", "d.wav"}));
+}
 
 }  // namespace

@@ -1,0 +1,312 @@
+// A batch with several entries converting at a time. The thread that runs
+// the batch places and starts the entries in list order, gives finished
+// outputs their names and shows the statuses in list order; each entry
+// converts on a worker thread of its own, with a front end of its own
+// (WorkerProgress) that keeps only what the batch needs from it: how far
+// the entry is, and whether Cancel was asked.
+
+#include "convert/ConversionJob.h"
+
+#include <pthread.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <csignal>
+#include <exception>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+#include "app/EngineStartup.h"
+#include "convert/ConversionProgress.h"
+#include "source/SourceFile.h"
+#include "source/SourceKind.h"
+
+namespace {
+
+// The range of a worker's file bar: a tenth of a percent.
+constexpr int kWorkerBarWidth = 1000;
+
+// How long the batch waits for a worker to finish before it pumps the
+// front end's events, polls Cancel and shows the progress again.
+constexpr std::chrono::milliseconds kPollInterval(50);
+
+// The front end of one worker: the file bar's position and the batch's
+// Cancel flag, both shared with the batch's thread; everything else the
+// routine shows is left out, since the batch shows the whole batch.
+class WorkerProgress : public ConversionProgress {
+ public:
+  WorkerProgress(std::atomic<int>& bar, const std::atomic<bool>& cancel)
+      : bar_(bar), cancel_(cancel) {}
+
+  void Begin(int) override {}
+  void Finish() override {}
+  void SetBatchLine(const std::string&) override {}
+  void StepBatch() override {}
+  void SetFileLine(const std::string&) override {}
+  int FileBarWidth() override { return kWorkerBarWidth; }
+  void SetFileBar(int position) override { bar_.store(position, std::memory_order_relaxed); }
+  void ScrollToEntry(size_t) override {}
+  void SetEntryStatus(size_t, const std::string&) override {}
+  void Pump() override {}
+  bool CancelRequested() override { return cancel_.load(std::memory_order_relaxed); }
+
+ private:
+  std::atomic<int>& bar_;
+  const std::atomic<bool>& cancel_;
+};
+
+// While it lives, the calling thread blocks every signal but those a fault
+// raises; threads started meanwhile inherit that. Workers so take no
+// asynchronous signal: Ctrl+C and the like reach the batch's thread, whose
+// handler sets the front end's Cancel, and no worker's system call is
+// interrupted.
+class AsyncSignalsBlocked {
+ public:
+  AsyncSignalsBlocked() {
+    sigset_t blocked;
+    sigfillset(&blocked);
+    for (const int fault : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGTRAP, SIGABRT, SIGSYS})
+      sigdelset(&blocked, fault);
+    pthread_sigmask(SIG_BLOCK, &blocked, &previous_);
+  }
+  ~AsyncSignalsBlocked() { pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
+  AsyncSignalsBlocked(const AsyncSignalsBlocked&) = delete;
+  AsyncSignalsBlocked& operator=(const AsyncSignalsBlocked&) = delete;
+
+ private:
+  sigset_t previous_;
+};
+
+}  // namespace
+
+class ConversionJob::Parallel {
+ public:
+  Parallel(ConversionJob& job, const std::vector<SourceFile*>& entries,
+           const std::vector<size_t>& rows, BatchResult& result);
+  ~Parallel();
+  Parallel(const Parallel&) = delete;
+  Parallel& operator=(const Parallel&) = delete;
+
+  // Runs the batch; answers how many entries got a status.
+  size_t Run();
+
+ private:
+  static constexpr size_t kNone = static_cast<size_t>(-1);
+
+  // One started entry. The worker writes `run` and `converted`, then sets
+  // `finished`; the batch's thread reads them only after seeing it.
+  struct Slot {
+    EntryRun run;
+    std::atomic<int> bar{0};
+    std::atomic<bool> finished{false};
+    bool converted = false;
+    std::thread worker;
+    // The batch's thread: the earlier entry that was given the same target
+    // (under overwrite), whose output must take the name first; whether
+    // the output took its name; whether the entry is ready for its status.
+    size_t after = kNone;
+    bool moved = false;
+    bool settled = false;
+  };
+
+  size_t Row(size_t index) const { return index < rows_.size() ? rows_[index] : index; }
+  size_t Running() const;
+  void Start(size_t index);
+  void Work(Slot& slot, int32_t kind, const std::string& sourcePath);
+  void Claim(size_t index, const std::string& target);
+  void MoveFinished();
+  void ShowFinishedInOrder();
+  void WaitForWorkers();
+  void ShowBatchProgress();
+  void Cancel();
+
+  ConversionJob& job_;
+  const std::vector<SourceFile*>& entries_;
+  const std::vector<size_t>& rows_;
+  BatchResult& result_;
+  const size_t workers_;
+  // The job's placement, with the targets given to started entries taken.
+  PlacementContext placement_;
+  std::map<std::string, size_t> claims_;  // target -> the last entry given it
+  std::vector<std::unique_ptr<Slot>> slots_;
+  size_t started_ = 0;
+  size_t shown_ = 0;  // entries whose status was given
+  bool cancelled_ = false;
+  std::atomic<bool> cancel_{false};  // what the workers' routines poll
+  std::mutex mutex_;
+  std::condition_variable workerFinished_;
+  bool anyFinished_ = false;  // guarded by mutex_
+  std::string shownLine_;
+};
+
+ConversionJob::Parallel::Parallel(ConversionJob& job, const std::vector<SourceFile*>& entries,
+                                  const std::vector<size_t>& rows, BatchResult& result)
+    : job_(job),
+      entries_(entries),
+      rows_(rows),
+      result_(result),
+      workers_(static_cast<size_t>(job.jobs_)),
+      placement_(job.placement_),
+      slots_(entries.size()) {
+  placement_.taken = [this](const std::string& target) { return claims_.count(target) != 0; };
+}
+
+ConversionJob::Parallel::~Parallel() {
+  // Only reached with workers still running when the batch's thread met
+  // an exception: they stop at their next block.
+  cancel_.store(true);
+  for (const std::unique_ptr<Slot>& slot : slots_)
+    if (slot && slot->worker.joinable()) slot->worker.join();
+}
+
+size_t ConversionJob::Parallel::Run() {
+  while (true) {
+    while (!cancelled_ && started_ < entries_.size() && Running() < workers_) Start(started_++);
+    MoveFinished();
+    ShowFinishedInOrder();
+    if (shown_ == entries_.size() || (cancelled_ && shown_ == started_)) break;
+    WaitForWorkers();
+    job_.progress_.Pump();
+    if (job_.progress_.CancelRequested()) Cancel();
+    ShowBatchProgress();
+  }
+  ShowBatchProgress();
+  if (cancelled_) result_.cancelled = true;
+  return shown_;
+}
+
+size_t ConversionJob::Parallel::Running() const {
+  size_t running = 0;
+  for (size_t i = shown_; i < started_; ++i)
+    if (slots_[i]->worker.joinable() && !slots_[i]->finished.load(std::memory_order_acquire))
+      ++running;
+  return running;
+}
+
+void ConversionJob::Parallel::Start(size_t index) {
+  SourceFile& entry = *entries_[index];
+  slots_[index] = std::make_unique<Slot>();
+  Slot& slot = *slots_[index];
+  slot.run.sequence = static_cast<int>(index) + 1;
+  if (entry.kind == KIND_MIDI && job_.engine_.SoundFontReady() == 0) {
+    slot.run.status = STATUS_NEEDS_SOUNDFONT;
+    slot.finished.store(true);
+    return;
+  }
+  job_.ShowEntryStart(entry, Row(index), slot.run.sequence, static_cast<int>(entries_.size()));
+  shownLine_.clear();
+  ShowBatchProgress();
+  if (!job_.PlaceEntry(entry, slot.run, placement_)) {
+    slot.finished.store(true);
+    return;
+  }
+  Claim(index, entry.destinationPath);
+  try {
+    const AsyncSignalsBlocked blocked;
+    slot.worker = std::thread(&Parallel::Work, this, std::ref(slot), entry.kind, entry.path);
+  } catch (const std::system_error& error) {
+    slot.run.status = STATUS_FAILURE;
+    slot.run.reason = std::string("no thread could be started: ") + error.what();
+    slot.finished.store(true);
+  }
+}
+
+void ConversionJob::Parallel::Work(Slot& slot, int32_t kind, const std::string& sourcePath) {
+  WorkerProgress progress(slot.bar, cancel_);
+  try {
+    slot.converted = job_.ConvertPlaced(kind, sourcePath, slot.run, progress);
+  } catch (const std::exception& error) {
+    slot.run.status = STATUS_FAILURE;
+    slot.run.reason = error.what();
+  }
+  slot.finished.store(true, std::memory_order_release);
+  {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    anyFinished_ = true;
+  }
+  workerFinished_.notify_one();
+}
+
+void ConversionJob::Parallel::Claim(size_t index, const std::string& target) {
+  const auto [claim, isNew] = claims_.emplace(target, index);
+  if (isNew) return;
+  if (claim->second != index) slots_[index]->after = claim->second;
+  claim->second = index;
+}
+
+void ConversionJob::Parallel::MoveFinished() {
+  for (size_t i = shown_; i < started_; ++i) {
+    Slot& slot = *slots_[i];
+    if (slot.settled || !slot.finished.load(std::memory_order_acquire)) continue;
+    if (slot.worker.joinable()) slot.worker.join();
+    if (slot.converted) {
+      // Two entries with one target (overwrite): the later output replaces
+      // the earlier one, as it would one entry at a time.
+      if (slot.after != kNone && slot.after >= shown_ && !slots_[slot.after]->settled) continue;
+      SourceFile& entry = *entries_[i];
+      slot.moved = job_.MoveToTarget(entry, slot.run, placement_);
+      // A file that appeared at the target meanwhile made auto rename
+      // choose another name, which later entries must not take.
+      if (slot.moved) claims_.emplace(entry.destinationPath, i);
+    }
+    slot.settled = true;
+  }
+}
+
+void ConversionJob::Parallel::ShowFinishedInOrder() {
+  while (shown_ < started_ && slots_[shown_]->settled) {
+    Slot& slot = *slots_[shown_];
+    const bool ok = slot.converted && slot.moved;
+    if (!job_.ShowOutcome(*entries_[shown_], Row(shown_), slot.run, ok, result_)) Cancel();
+    slots_[shown_].reset();
+    ++shown_;
+  }
+}
+
+void ConversionJob::Parallel::WaitForWorkers() {
+  std::unique_lock<std::mutex> lock(mutex_);
+  workerFinished_.wait_for(lock, kPollInterval, [this] { return anyFinished_; });
+  anyFinished_ = false;
+}
+
+void ConversionJob::Parallel::ShowBatchProgress() {
+  // Entries with a status count whole, running ones by their file bars.
+  const uint64_t total = static_cast<uint64_t>(entries_.size()) * kWorkerBarWidth;
+  uint64_t done = static_cast<uint64_t>(shown_) * kWorkerBarWidth;
+  size_t finished = shown_;
+  for (size_t i = shown_; i < started_; ++i) {
+    const Slot& slot = *slots_[i];
+    if (slot.finished.load(std::memory_order_acquire)) {
+      done += kWorkerBarWidth;
+      ++finished;
+    } else {
+      done += static_cast<uint64_t>(slot.bar.load(std::memory_order_relaxed));
+    }
+  }
+  const std::string line = "Finished " + std::to_string(finished) + " of " +
+                           std::to_string(entries_.size()) + " file(s)..." +
+                           std::to_string(done * 100 / total) + "%";
+  if (line == shownLine_) return;
+  shownLine_ = line;
+  ConversionProgress& progress = job_.progress_;
+  progress.SetFileLine(line);
+  progress.SetFileBar(
+      static_cast<int>(done * static_cast<uint64_t>(progress.FileBarWidth()) / total));
+}
+
+void ConversionJob::Parallel::Cancel() {
+  cancelled_ = true;
+  cancel_.store(true);
+}
+
+size_t ConversionJob::RunParallel(const std::vector<SourceFile*>& entries,
+                                  const std::vector<size_t>& rows, BatchResult& result) {
+  return Parallel(*this, entries, rows, result).Run();
+}

@@ -1,11 +1,9 @@
 #include "cli/OptionsCommand.h"
 
-#include <algorithm>
 #include <optional>
 #include <ostream>
 
 #include "app/ConvertSettings.h"
-#include "app/SettingEffect.h"
 #include "app/SettingsCatalog.h"
 #include "app/SettingsStore.h"
 #include "cli/Arguments.h"
@@ -184,16 +182,6 @@ ExitCode RunOptionsCommand(const std::vector<std::string>& args, ConvertSettings
   for (const std::string& pair : pairs) {
     const std::string name = pair.substr(0, pair.find('='));
     PrintValue(out, name, *FindSettingField(name, settings));
-  }
-  // A stored value that conversions will not use yet is worth a word, once
-  // per option: otherwise "MP3BitRate=192" seems to be ignored.
-  std::vector<std::string> noted;
-  for (const std::string& pair : pairs) {
-    const std::string name = pair.substr(0, pair.find('='));
-    if (std::find(noted.begin(), noted.end(), name) != noted.end()) continue;
-    noted.push_back(name);
-    const std::string needed = AssignmentThatMakesItCount(name, settings, /*checkFormat=*/false);
-    if (!needed.empty()) err << "Note: " << name << " is used only when " << needed << ".\n";
   }
   return EXIT_OK;
 }

@@ -4,13 +4,15 @@
 #include <cstdint>
 #include <memory>
 
+struct soxr;
+
 // Adapts the planar blocks of one source to what a writer expects: sample
-// rate (through libresample), channel count (mono to stereo by duplication,
-// stereo to mono by averaging) and bit depth (signed 16-bit, or unsigned
-// 8-bit with 128 as silence). One converter serves one file: the resamplers
-// carry their filter history from block to block, so the file is resampled
-// as one continuous stream, and Flush emits what the filter still holds at
-// the end.
+// rate (through libsoxr's high-quality linear-phase filter), channel count
+// (mono to stereo by duplication, stereo to mono by averaging) and bit depth
+// (signed 16-bit, or unsigned 8-bit with 128 as silence). One converter
+// serves one file: the resampler carries its filter history from block to
+// block, so the file is resampled as one continuous stream, and Flush emits
+// what the filter still holds at the end.
 //
 // Use: set the six format members, Prepare, Process every block, Flush once
 // the source has ended.
@@ -30,8 +32,9 @@ class SampleConverter {
   int32_t inputRate = -1;
   int32_t inputBits = -1;
 
-  // Checks the formats and, when the rates differ, opens the resamplers for
-  // the fixed factor output rate / input rate. False for a format outside
+  // Checks the formats and, when the rates differ, opens the resampler for
+  // the fixed factor output rate / input rate, with one channel (mono
+  // input, or stereo averaged to mono) or two. False for a format outside
   // the ranges above, a factor beyond 1/256..256, or a resampler that
   // cannot be opened; Process then refuses every block.
   bool Prepare();
@@ -46,9 +49,9 @@ class SampleConverter {
   bool Process(const void* inLeft, const void* inRight, int count, void* outLeft, void* outRight,
                int& outCount);
 
-  // Ends the stream: the resamplers get their last call, and the samples
-  // still in their filters come out, trimmed so that the whole file has
-  // round(input samples x factor) samples. Writes at most
+  // Ends the stream: the resampler gets its last call, and the samples
+  // still in its filter come out, trimmed (or padded with silence) so that
+  // the whole file has round(input samples x factor) samples. Writes at most
   // OutputCapacity(kFlushBlock) samples per channel per call; call it until
   // `outCount` is 0. Without a rate change there is nothing to flush.
   bool Flush(void* outLeft, void* outRight, int& outCount);
@@ -77,12 +80,20 @@ class SampleConverter {
     }
   };
 
-  void CloseResamplers();
+  void CloseResampler();
   bool ProcessSameRate(const void* inLeft, const void* inRight, int count, void* outLeft,
                        void* outRight, int& outCount);
-  // Resamples one channel of input and appends the result, at the output
-  // depth, after the pending samples of `out`; -1 when libresample fails.
-  int ResampleChannel(void* resampler, const void* in, int count, bool last, Buffer& out);
+  // Resamples `count` samples of the filter's channels (`inRight` only when
+  // it has two; none and `last` to drain it) and appends the result, at the
+  // output depth, after the pending samples of the resampled buffers.
+  // Returns the samples per channel appended; -1 when the resampler fails.
+  int Resample(const void* inLeft, const void* inRight, int count, bool last);
+  // Writes `made` resampled floats per channel, at the output depth, after
+  // the `at` samples already in the resampled buffers.
+  void AppendAtOutputDepth(const float* const* floats, size_t at, size_t made);
+  // Appends `count` samples of silence after the `at` samples already in
+  // the resampled buffers.
+  void AppendSilence(size_t at, size_t count);
   // Appends `produced` new samples per channel to the pending ones and hands
   // as many as fit into `capacity` to the caller.
   void Deliver(int produced, bool stereoInput, void* outLeft, void* outRight, int capacity,
@@ -91,8 +102,9 @@ class SampleConverter {
   bool prepared_ = false;
   bool flushed_ = false;
   double factor_ = 1.0;
-  void* resamplerLeft_ = nullptr;
-  void* resamplerRight_ = nullptr;
+  soxr* resampler_ = nullptr;
+  // Channels through the filter: 2 only for stereo kept stereo.
+  int filterChannels_ = 0;
 
   Buffer mix_;
   Buffer depthLeft_;

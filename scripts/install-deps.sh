@@ -12,7 +12,7 @@ packages=(
   # build tools
   build-essential cmake pkg-config clang libclang-rt-14-dev
   # encoders, decoders and containers
-  libmp3lame-dev libid3-3.8.3-dev libvorbis-dev libogg-dev libresample1-dev
+  libmp3lame-dev libid3-3.8.3-dev libvorbis-dev libogg-dev libsoxr-dev
   libavformat-dev libavcodec-dev libavutil-dev libswresample-dev
   libgsm1-dev libfluidsynth-dev libopenmpt-dev libtag1-dev
   libopencore-amrnb-dev libvo-amrwbenc-dev liblnk-dev libbfio-dev
@@ -26,9 +26,10 @@ packages=(
   desktop-file-utils appstream
 )
 
-# Tools that only the scripts in bench/ use.
+# Tools that only the scripts in bench/ use; libresample for the resampler
+# comparison program.
 bench_packages=(
-  hyperfine fluidsynth time fluid-soundfont-gm
+  hyperfine fluidsynth time fluid-soundfont-gm libresample1-dev
 )
 
 # What scripts/screenshots.sh needs to show the windows without a screen.

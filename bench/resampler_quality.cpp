@@ -33,6 +33,8 @@
 #include <string>
 #include <vector>
 
+#include "support/SineFit.h"
+
 namespace {
 
 constexpr int kBlock = 1152;
@@ -155,48 +157,6 @@ Signal Sine(size_t frames, int rate, double frequency, double amplitude) {
   return s;
 }
 
-// Least-squares amplitudes of sines at `frequencies` (Hz) in `x[from, to)`,
-// all fitted together.
-std::vector<double> FitAmplitudes(const Signal& x, size_t from, size_t to, int rate,
-                                  const std::vector<double>& frequencies) {
-  const size_t k = 2 * frequencies.size();
-  std::vector<double> a(k * k, 0.0), b(k, 0.0), row(k);
-  for (size_t i = from; i < to; ++i) {
-    for (size_t f = 0; f < frequencies.size(); ++f) {
-      const double w = 2 * M_PI * frequencies[f] * static_cast<double>(i) / rate;
-      row[2 * f] = std::cos(w);
-      row[2 * f + 1] = std::sin(w);
-    }
-    for (size_t r = 0; r < k; ++r) {
-      b[r] += row[r] * x[i];
-      for (size_t c = 0; c < k; ++c) a[r * k + c] += row[r] * row[c];
-    }
-  }
-  // Gaussian elimination with partial pivoting.
-  for (size_t c = 0; c < k; ++c) {
-    size_t pivot = c;
-    for (size_t r = c + 1; r < k; ++r)
-      if (std::fabs(a[r * k + c]) > std::fabs(a[pivot * k + c])) pivot = r;
-    for (size_t j = 0; j < k; ++j) std::swap(a[c * k + j], a[pivot * k + j]);
-    std::swap(b[c], b[pivot]);
-    for (size_t r = c + 1; r < k; ++r) {
-      const double m = a[r * k + c] / a[c * k + c];
-      for (size_t j = c; j < k; ++j) a[r * k + j] -= m * a[c * k + j];
-      b[r] -= m * b[c];
-    }
-  }
-  std::vector<double> solution(k);
-  for (size_t r = k; r-- > 0;) {
-    double sum = b[r];
-    for (size_t j = r + 1; j < k; ++j) sum -= a[r * k + j] * solution[j];
-    solution[r] = sum / a[r * k + r];
-  }
-  std::vector<double> amplitudes(frequencies.size());
-  for (size_t f = 0; f < frequencies.size(); ++f)
-    amplitudes[f] = std::hypot(solution[2 * f], solution[2 * f + 1]);
-  return amplitudes;
-}
-
 // Where a component at `hz` ends up in a signal sampled at `rate`.
 double Fold(double hz, int rate) {
   double f = std::fmod(std::fabs(hz), rate);
@@ -238,7 +198,7 @@ Quality MeasureQuality(Kind kind, int inRate, int outRate) {
     std::vector<double> frequencies;
     if (hz < outRate / 2.0) frequencies.push_back(hz);
     frequencies.insert(frequencies.end(), extra.begin(), extra.end());
-    return FitAmplitudes(out, out.size() / 10, out.size() * 9 / 10, outRate, frequencies);
+    return FitSineAmplitudes(out, out.size() / 10, out.size() * 9 / 10, outRate, frequencies);
   };
   for (int i = 1; i <= 18; ++i) {
     const double hz = lowNyquist * 0.05 * i - 3.7;  // up to 0.9 x the lower Nyquist

@@ -10,6 +10,7 @@
 #include "convert/SampleConverter.h"
 #include "source/PcmBlock.h"
 #include "support/AudioFixtures.h"
+#include "support/SineFit.h"
 
 namespace {
 
@@ -327,48 +328,6 @@ TEST(SampleConverterTest, BuffersOnlyGrowAndFlushEndsTheStream) {
   EXPECT_EQ(n, 0);
 }
 
-// Least-squares amplitudes of sines at `frequencies` (Hz) in
-// signal[from, to), fitted together so that a loud sine does not leak into
-// the fit of a faint one at another frequency.
-std::vector<double> SineAmplitudes(const Channel& signal, size_t from, size_t to, int rate,
-                                   const std::vector<double>& frequencies) {
-  const size_t k = 2 * frequencies.size();
-  std::vector<double> a(k * k, 0.0), b(k, 0.0), row(k);
-  for (size_t i = from; i < to; ++i) {
-    for (size_t f = 0; f < frequencies.size(); ++f) {
-      const double w = 2 * M_PI * frequencies[f] * static_cast<double>(i) / rate;
-      row[2 * f] = std::cos(w);
-      row[2 * f + 1] = std::sin(w);
-    }
-    for (size_t r = 0; r < k; ++r) {
-      b[r] += row[r] * signal[i];
-      for (size_t c = 0; c < k; ++c) a[r * k + c] += row[r] * row[c];
-    }
-  }
-  for (size_t c = 0; c < k; ++c) {  // Gaussian elimination, partial pivoting
-    size_t pivot = c;
-    for (size_t r = c + 1; r < k; ++r)
-      if (std::fabs(a[r * k + c]) > std::fabs(a[pivot * k + c])) pivot = r;
-    for (size_t j = 0; j < k; ++j) std::swap(a[c * k + j], a[pivot * k + j]);
-    std::swap(b[c], b[pivot]);
-    for (size_t r = c + 1; r < k; ++r) {
-      const double m = a[r * k + c] / a[c * k + c];
-      for (size_t j = c; j < k; ++j) a[r * k + j] -= m * a[c * k + j];
-      b[r] -= m * b[c];
-    }
-  }
-  std::vector<double> x(k);
-  for (size_t r = k; r-- > 0;) {
-    double sum = b[r];
-    for (size_t j = r + 1; j < k; ++j) sum -= a[r * k + j] * x[j];
-    x[r] = sum / a[r * k + r];
-  }
-  std::vector<double> amplitudes(frequencies.size());
-  for (size_t f = 0; f < frequencies.size(); ++f)
-    amplitudes[f] = std::hypot(x[2 * f], x[2 * f + 1]);
-  return amplitudes;
-}
-
 struct RateCase {
   int inRate, outRate, inChannels, outChannels;
 };
@@ -434,7 +393,7 @@ TEST_P(SampleConverterQualityTest, FlatPassBandNoAliasesExactLength) {
   // The first and last tenth, where the filter starts and ends, stay out.
   const size_t size = run.left.size();
   const std::vector<double> levels =
-      SineAmplitudes(run.left, size / 10, size - size / 10, row.outRate, frequencies);
+      FitSineAmplitudes(run.left, size / 10, size - size / 10, row.outRate, frequencies);
   for (size_t t = 0; t < passBand.size(); ++t) {
     EXPECT_NEAR(20 * std::log10(levels[t] / (0.15 * 32767)), 0.0, 0.1)
         << "pass band at " << passBand[t] << " Hz";

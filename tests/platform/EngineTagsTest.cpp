@@ -1,22 +1,15 @@
 #include "platform/engine/EngineTags.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <string>
 
+#include "support/PeakMemory.h"
 #include "support/TempDir.h"
 
 namespace {
 
 using namespace std::string_literals;
-
-// The peak memory of the process so far, in KiB.
-long PeakKib() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss;
-}
 
 struct Id3BlockCase {
   const char* name;

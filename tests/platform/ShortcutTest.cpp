@@ -1,22 +1,16 @@
 #include "platform/shell/Shortcut.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <cstdint>
 #include <string>
 
+#include "support/PeakMemory.h"
 #include "support/TempDir.h"
 
 namespace {
 
 using namespace std::string_literals;
-
-long PeakKib() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss;
-}
 
 std::string Le(uint32_t value, int bytes) {
   std::string text;

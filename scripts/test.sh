@@ -23,7 +23,11 @@ bash scripts/build.sh tsan
 # any batch): those are left out.
 suppressions=$PWD/build/tsan/suppressions.txt
 printf '%s\n' 'called_from_lib:libgomp.so.1' 'race:libgomp.so.1' >"$suppressions"
-export TSAN_OPTIONS=${TSAN_OPTIONS:-halt_on_error=0:second_deadlock_stack=1:suppressions=$suppressions}
+# The tests start sondrel-cli, sox and ffmpeg as child processes after other
+# tests have run threads; each child execs at once, so ThreadSanitizer's
+# refusal to let a forked child of a threaded process start threads of its
+# own (die_after_fork) is turned off.
+export TSAN_OPTIONS=${TSAN_OPTIONS:-halt_on_error=0:second_deadlock_stack=1:die_after_fork=0:suppressions=$suppressions}
 tsan_tests=(build/tsan/sondrel-tests --gtest_filter='*Parallel*')
 if "${tsan_tests[0]}" --gtest_list_tests >/dev/null 2>&1; then
   "${tsan_tests[@]}"

@@ -32,8 +32,8 @@ WriterFormat WmaInputFormat(const ConvertSettings& settings, int32_t /*kind*/,
 
 std::unique_ptr<AudioWriter> MakeWmaWriter(const WriterRequest& request) {
   if (!LoadWmaRuntime()) return nullptr;
-  WmaFormatList& formats = ProgramWmaFormats();
-  if (formats.Entries().empty()) formats.Build();
+  // Loading the runtime built the list, before any batch thread could ask.
+  const WmaFormatList& formats = ProgramWmaFormats();
   const WmaTarget target = ChooseWmaTarget(request.settings, request.source);
   const WmaFormat* format = formats.FindFormat(target.rate, target.bitRate, target.channels);
   if (!format) return nullptr;

@@ -17,11 +17,12 @@ program_folder=$(cd "$2" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# The folder the examples start from.
+# The folder the examples start from, the same bytes on every run (sox
+# without dither).
 home=$work/home/you
 mkdir -p "$home/Music/Live" "$home/Music/Studio"
-sox -n -r 44100 -c 2 -b 16 "$home/Music/Live/intro.wav" synth 3 sine 440
-sox -n -r 44100 -c 2 -b 16 "$home/Music/Studio/intro.flac" synth 4 sine 660
+sox -D -n -r 44100 -c 2 -b 16 "$home/Music/Live/intro.wav" synth 3 sine 440
+sox -D -n -r 44100 -c 2 -b 16 "$home/Music/Studio/intro.flac" synth 4 sine 660
 printf 'MThd\x00\x00\x00\x06\x00\x00\x00\x01\x01\xe0MTrk\x00\x00\x00\x0d\x00\x90\x3c\x64\x83\x60\x80\x3c\x00\x00\xff\x2f\x00' \
   > "$home/Music/Studio/theme.mid"
 echo "setlist" > "$home/Music/Studio/notes.txt"

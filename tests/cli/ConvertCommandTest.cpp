@@ -23,20 +23,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The names in `folder`, sorted; hidden ones included.
-std::vector<std::string> Names(const std::string& folder) {
-  std::vector<std::string> names;
-  std::error_code error;
-  for (const auto& item : fs::directory_iterator(folder, error))
-    names.push_back(item.path().filename());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 // The size of the output for the target `name` while it is being written
 // into `folder` (a hidden file ".<name>.<random>.wav"); 0 while there is none.
 uintmax_t PartialOutputSize(const std::string& folder, const std::string& name) {
-  for (const std::string& found : Names(folder)) {
+  for (const std::string& found : FolderNames(folder)) {
     std::error_code error;
     const uintmax_t size = fs::file_size(folder + "/" + found, error);
     if (found.rfind("." + name + ".", 0) == 0 && !error) return size;
@@ -270,7 +260,7 @@ TEST_F(CliCommandTest, FileSizeLimitFailsOnlyTheFileThatPassesIt) {
             big + "\tConversion Failure\n" + small + "\tsmall.wav\n");
   EXPECT_EQ(process.readAllStandardError().toStdString(),
             big + ": reading the source or writing the output failed part-way\n");
-  EXPECT_EQ(Names(dir_.File("out")), std::vector<std::string>{"small.wav"});
+  EXPECT_EQ(FolderNames(dir_.File("out")), std::vector<std::string>{"small.wav"});
   EXPECT_EQ(ProbeStreamField(dir_.File("out/small.wav"), "duration"), "1.000000");
 }
 
@@ -312,7 +302,7 @@ TEST_P(CliSignalTest, TerminatingSignalCancelsTheFileBeingConverted) {
       << "sondrel-cli convert still running 60 s after " << strsignal(c.signal);
   const std::string out = process.readAllStandardOutput().toStdString();
   std::vector<std::string> visible;
-  for (const std::string& name : Names(dir_.File("out")))
+  for (const std::string& name : FolderNames(dir_.File("out")))
     if (name[0] != '.') visible.push_back(name);
   // Nothing ever appears under the target's name of the unfinished file.
   EXPECT_EQ(visible, std::vector<std::string>{"1.wav"});
@@ -322,7 +312,7 @@ TEST_P(CliSignalTest, TerminatingSignalCancelsTheFileBeingConverted) {
     EXPECT_EQ(process.exitCode(), 130);
     EXPECT_EQ(out, first + "\t1.wav\n" + longOne + "\tCancelled\n");
     // The temporary file went too.
-    EXPECT_EQ(Names(dir_.File("out")), std::vector<std::string>{"1.wav"});
+    EXPECT_EQ(FolderNames(dir_.File("out")), std::vector<std::string>{"1.wav"});
   } else {
     EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
     EXPECT_EQ(out, first + "\t1.wav\n");

@@ -74,14 +74,6 @@ class ThreadNotingProgress : public RecordingProgress {
   void Note() { threads.insert(std::this_thread::get_id()); }
 };
 
-// The names in `folder`, sorted; hidden ones included.
-std::vector<std::string> Names(const std::string& folder) {
-  std::vector<std::string> names;
-  for (const auto& item : fs::directory_iterator(folder)) names.push_back(item.path().filename());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 class ConversionJobTest : public ::testing::Test {
  protected:
   ConversionJobTest() : settings_(dir_.File("docs")) {
@@ -313,7 +305,7 @@ TEST_F(ConversionJobTest, WavThatWouldPassFourGibIsRefusedBeforeWriting) {
   const BatchResult result = Run(engine, {song});
   EXPECT_EQ(progress_.status[0], "Output would pass the 4 GiB limit of WAV files");
   EXPECT_EQ(result.failed, 1);
-  EXPECT_EQ(Names(dir_.File("out")), std::vector<std::string>{});
+  EXPECT_EQ(FolderNames(dir_.File("out")), std::vector<std::string>{});
 
   // At 8 kHz, 8-bit mono the same song fits (205 MB): it starts.
   settings_.autoDestWAVEncodingParam = 0;
@@ -324,7 +316,7 @@ TEST_F(ConversionJobTest, WavThatWouldPassFourGibIsRefusedBeforeWriting) {
   list_.Clear();
   Run(engine, {song});
   EXPECT_EQ(progress_.status[0], "Cancelled");
-  EXPECT_EQ(Names(dir_.File("out")), std::vector<std::string>{});
+  EXPECT_EQ(FolderNames(dir_.File("out")), std::vector<std::string>{});
 }
 
 enum class Event { NONE, WRITER_REFUSES, FULL_DISK, CANCEL, READ_ONLY, APPEARS };
@@ -384,7 +376,7 @@ TEST_P(ExistingTargetTest, ExistingTargetSurvivesUntilTheNewOutputIsComplete) {
   if (status.find("%s") != std::string::npos)
     status.replace(status.find("%s"), 2, dir_.File("out"));
   EXPECT_EQ(progress_.status[0], status);
-  EXPECT_EQ(Names(dir_.File("out")), c.names);
+  EXPECT_EQ(FolderNames(dir_.File("out")), c.names);
   if (!c.atTarget.empty()) {
     EXPECT_EQ(ReadFileText(target), c.atTarget);
   }
@@ -470,7 +462,7 @@ TEST_F(ConversionJobTest, ParallelBatchTalksToTheFrontEndOnlyFromItsThread) {
   EXPECT_EQ(progress.batchSteps, 4);
   EXPECT_EQ(progress.fileLines.back(), "Finished 4 of 4 file(s)...100%");
   EXPECT_EQ(progress.bars.back(), progress.width);
-  EXPECT_EQ(Names(dir_.File("out")),
+  EXPECT_EQ(FolderNames(dir_.File("out")),
             (std::vector<std::string>{"a.wav", "b.wav", "c.wav", "d.wav"}));
 }
 

@@ -56,16 +56,6 @@ std::string Checksum(const std::string& path) {
   return std::to_string(bytes.size()) + ":" + std::to_string(hash);
 }
 
-// The names in `folder`, sorted; hidden ones included.
-std::vector<std::string> Names(const std::string& folder) {
-  std::vector<std::string> names;
-  std::error_code error;
-  for (const auto& item : fs::directory_iterator(folder, error))
-    names.push_back(item.path().filename());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 // The length of `path` as ffmpeg decodes it.
 double DecodedSeconds(const std::string& path) {
   const Decoded decoded = DecodeWithFfmpeg(path);
@@ -282,7 +272,7 @@ TEST_P(WriteFaultTest, NothingPartialIsLeftAndTheOldTargetStays) {
     EXPECT_TRUE(result.cancelled);
   }
   EXPECT_EQ(result.converted, 0);
-  EXPECT_EQ(Names(out), std::vector<std::string>{name});
+  EXPECT_EQ(FolderNames(out), std::vector<std::string>{name});
   EXPECT_EQ(Checksum(out + "/" + name), Checksum(shared_->File("old")));
   EXPECT_EQ(Checksum(source), sourceSum);
 }
@@ -402,7 +392,7 @@ TEST_P(EntryFaultTest, TheEntryReportsWhatHappenedAndLosesNothing) {
   EXPECT_EQ(OpenDescriptors(), descriptors);
 
   std::sort(targets.begin(), targets.end());
-  EXPECT_EQ(Names(out), targets);
+  EXPECT_EQ(FolderNames(out), targets);
   for (size_t i = 0; i < sources.size(); ++i) {
     EXPECT_EQ(batch.progress.status[i], Expand(c.statuses[i], "%o", out)) << sources[i];
     const std::string target = out + "/" + WavName(c.sources[i]);
@@ -539,12 +529,12 @@ TEST_P(CliFaultTest, TheCommandSaysWhatIsWrongAndLosesNothing) {
   EXPECT_EQ(result.err, Expand(c.err, "%d", d));
 
   EXPECT_EQ(Checksum(source), sourceSum);
-  EXPECT_EQ(Names(dir_.File("in")), std::vector<std::string>{"a.wav"});
+  EXPECT_EQ(FolderNames(dir_.File("in")), std::vector<std::string>{"a.wav"});
   switch (c.fault) {
     case CliFault::OUTPUT_IS_SOURCE:
       break;
     case CliFault::FOLDER_AT_TARGET:
-      EXPECT_EQ(Names(dir_.File("out")), std::vector<std::string>{"a.mp3"});
+      EXPECT_EQ(FolderNames(dir_.File("out")), std::vector<std::string>{"a.mp3"});
       EXPECT_EQ(ReadFileText(dir_.File("out/a.mp3/kept")), kOldTarget);
       break;
     case CliFault::DANGLING_LINK_AT_TARGET: {
@@ -553,7 +543,7 @@ TEST_P(CliFaultTest, TheCommandSaysWhatIsWrongAndLosesNothing) {
       EXPECT_FALSE(fs::exists(dir_.File("elsewhere")));
       const bool replaced = result.out.find("\ta.mp3\n") != std::string::npos;
       const std::string output = dir_.File(replaced ? "out/a.mp3" : "out/a_1.mp3");
-      EXPECT_EQ(Names(dir_.File("out")), (replaced ? std::vector<std::string>{"a.mp3"}
+      EXPECT_EQ(FolderNames(dir_.File("out")), (replaced ? std::vector<std::string>{"a.mp3"}
                                                    : std::vector<std::string>{"a.mp3", "a_1.mp3"}));
       EXPECT_EQ(fs::is_symlink(dir_.File("out/a.mp3")), !replaced);
       EXPECT_NEAR(DecodedSeconds(output), kSeconds, 0.1);
@@ -573,10 +563,10 @@ TEST_P(CliFaultTest, TheCommandSaysWhatIsWrongAndLosesNothing) {
   if (c.args.front() == "convert" && c.fault >= CliFault::SETTINGS_GARBAGE) {
     const std::string name =
         c.out.substr(c.out.find('\t') + 1, c.out.size() - c.out.find('\t') - 2);
-    EXPECT_EQ(Names(dir_.File("out")), std::vector<std::string>{name});
+    EXPECT_EQ(FolderNames(dir_.File("out")), std::vector<std::string>{name});
     EXPECT_NEAR(DecodedSeconds(dir_.File("out/" + name)), kSeconds, 0.05);
   } else if (c.fault >= CliFault::SETTINGS_GARBAGE) {
-    EXPECT_TRUE(Names(dir_.File("out")).empty());
+    EXPECT_TRUE(FolderNames(dir_.File("out")).empty());
   }
 }
 

@@ -1,5 +1,6 @@
 #include "support/TempDir.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -32,4 +33,13 @@ void WriteFileText(const std::string& path, const std::string& text) {
   out << text;
   out.close();
   if (!out) ADD_FAILURE() << "cannot write the fixture " << path;
+}
+
+std::vector<std::string> FolderNames(const std::string& folder) {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (const auto& item : std::filesystem::directory_iterator(folder, error))
+    names.push_back(item.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // A fresh folder below the system's temporary folder, removed with
 // everything in it when the object goes.
@@ -23,3 +24,7 @@ class TempDir {
 // running test.
 std::string ReadFileText(const std::string& path);
 void WriteFileText(const std::string& path, const std::string& text);
+
+// The names in `folder`, sorted, hidden ones included; none when it is
+// missing. Tests use it to see that nothing but complete outputs is left.
+std::vector<std::string> FolderNames(const std::string& folder);

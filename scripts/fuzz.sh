@@ -14,7 +14,8 @@ cd "$(dirname "$0")/.."
 all_targets=(aiff au wave open midi mpeg tags settings shortcut module convert)
 seconds=${1:-60}
 shift || true
-targets=("$@")
+# A target may be named as its program is too: "fuzz-midi" for "midi".
+targets=("${@#fuzz-}")
 [ ${#targets[@]} -gt 0 ] || targets=("${all_targets[@]}")
 for target in "${targets[@]}"; do
   [[ " ${all_targets[*]} " == *" $target "* ]] || { echo "unknown fuzz target: $target" >&2; exit 2; }

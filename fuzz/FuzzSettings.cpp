@@ -71,9 +71,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       TagPreset tagPreset;
       LoadTagPreset(tagPreset, preset, root);
     }
-    ReadEveryValue(root, path);
-    // A file that cannot be parsed is never written.
+    // A file that cannot be parsed is never written, and the program reads
+    // none of its values.
     unreadable = !root.ReadProblem().empty();
+    if (!unreadable) ReadEveryValue(root, path);
     FirstRunCheck(root);
     if (unreadable && root.CreateKey(OPTIONS_KEY)) __builtin_trap();
   }

@@ -6,6 +6,7 @@
 #include <QStringDecoder>
 #include <QStringList>
 
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -91,10 +92,76 @@ std::optional<QString> TextAsWritten(const QByteArray& raw, const QStringList& i
   return text;
 }
 
+// The value of the hexadecimal digit `c`; -1 for another character.
+int DigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// The items of the value of the INI line `line` ("key=value") as QSettings
+// unescapes them: quotes dropped, "\x40" and "\100" decoded, the other
+// escapes made control characters, split at commas outside quotes, a ";"
+// outside quotes ending the value, blanks around each item trimmed.
+QStringList UnescapedItems(const QByteArray& line) {
+  const QByteArray value = line.mid(line.indexOf('=') + 1);
+  QStringList items;
+  QString item;
+  bool quoted = false;
+  for (qsizetype i = 0; i < value.size(); ++i) {
+    const char c = value[i];
+    if (c == '"') {
+      quoted = !quoted;
+    } else if (c == ',' && !quoted) {
+      items.append(item.trimmed());
+      item.clear();
+    } else if (c == ';' && !quoted) {
+      break;
+    } else if (c != '\\' || i + 1 == value.size()) {
+      item += QLatin1Char(c);
+    } else if (value[i + 1] == 'x' || (value[i + 1] >= '0' && value[i + 1] <= '7')) {
+      const uint base = value[i + 1] == 'x' ? 16 : 8;
+      if (base == 16) ++i;
+      uint code = 0;
+      for (int digit; i + 1 < value.size() && (digit = DigitValue(value[i + 1])) >= 0 &&
+                      static_cast<uint>(digit) < base;
+           ++i)
+        code = code * base + static_cast<uint>(digit);
+      item += QChar(static_cast<char16_t>(code & 0xFFFF));
+    } else {
+      const char escaped = value[++i];
+      item += std::strchr("abfnrtv", escaped) ? QChar(u'\x01') : QLatin1Char(escaped);
+    }
+  }
+  items.append(item.trimmed());
+  return items;
+}
+
+// True when the INI text `lines` holds a value that QSettings would decode
+// as serialised binary data ("@Variant(…)", "@DateTime(…)", perhaps behind
+// escapes or continued over lines): it reads those through QDataStream,
+// whose length fields the file then controls (56 bytes of text can ask for
+// 45 GB), and can build any registered type from them. The program writes
+// only numbers and texts, and a text that starts with "@" as "@@", so such
+// a value never comes from it.
+bool HoldsSerialisedValue(QByteArray lines) {
+  lines.replace("\\\r\n", "");
+  lines.replace("\\\n", "");
+  for (const QByteArray& rawLine : lines.split('\n')) {
+    const QByteArray line = rawLine.trimmed();
+    if (line.startsWith(';') || line.startsWith('[') || !line.contains('=')) continue;
+    for (const QString& item : UnescapedItems(line))
+      if (item.startsWith(u"@Variant(") || item.startsWith(u"@DateTime(")) return true;
+  }
+  return false;
+}
+
 // True when `bytes` can be an INI file: UTF-8 text without control
 // characters other than tabs and line ends, each line blank, a comment, a
-// "[section]" or a "key=value". QSettings skips anything else without a
-// word, and saving would then replace a file it never understood.
+// "[section]" or a "key=value", and no value that QSettings would decode as
+// binary data. QSettings skips anything else without a word, and saving
+// would then replace a file it never understood.
 bool IsIniText(const QByteArray& bytes) {
   QStringDecoder utf8(QStringDecoder::Utf8);
   const QString text = utf8(bytes);
@@ -110,7 +177,7 @@ bool IsIniText(const QByteArray& bytes) {
       continue;
     if (!line.startsWith('[') || !line.endsWith(']')) return false;
   }
-  return true;
+  return !HoldsSerialisedValue(lines);
 }
 
 class IniSettingsKey : public SettingsKey {

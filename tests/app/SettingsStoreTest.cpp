@@ -193,7 +193,47 @@ TEST_F(SettingsStoreTest, CorruptFileLeavesDefaults) {
   EXPECT_EQ(loaded.mp3Tag, TagPreset());
 }
 
-TEST_F(SettingsStoreTest, OptionsGroupLeavesWindowAndFolderValuesAlone) {
+// A value that QSettings would decode as binary data makes the file one
+// that cannot be parsed, however it is written; the same text escaped as the
+// program writes it ("@@") is an ordinary text. The first row is what
+// fuzzing found: QSettings asked for 45 GB while reading it.
+struct SerialisedValueCase {
+  const char* name;
+  const char* line;  // below [Options]
+  bool parsed;
+};
+
+class SerialisedValueTest : public SettingsStoreTest,
+                            public ::testing::WithParamInterface<SerialisedValueCase> {};
+
+TEST_P(SerialisedValueTest, FileWithOneIsNeitherReadNorWritten) {
+  const std::string text = std::string("[Options]\nMP3BitRate=192\n") + GetParam().line + "\n";
+  WriteFileText(FilePath(), text);
+  IniSettingsRoot root(FilePath());
+  ConvertSettings loaded("/home/ann/Documents");
+  LoadSettings(loaded, root);
+  EXPECT_EQ(root.ReadProblem().empty(), GetParam().parsed) << root.ReadProblem();
+  EXPECT_EQ(loaded.mp3BitRate, GetParam().parsed ? 192u : 128u);
+  EXPECT_EQ(root.CreateKey(OPTIONS_KEY) != nullptr, GetParam().parsed);
+  EXPECT_EQ(ReadFileText(FilePath()), text);
+  if (GetParam().parsed) {
+    EXPECT_EQ(loaded.mp3Tag.title, "@Variant(x)");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, SerialisedValueTest,
+    ::testing::Values(
+        SerialisedValueCase{"Found", R"(WAVSampleRate=@Variant(\0\0\0\tU7f\0\0\0\x7fQString))", false},
+        SerialisedValueCase{"Quoted", R"x(MP3Tag\Title="@DateTime(\0\0\0\x10)")x", false},
+        SerialisedValueCase{"HexEscape", R"(MP3Tag\Title=\x40Variant(\0\0\0\tU))", false},
+        SerialisedValueCase{"OctalEscape", R"(MP3Tag\Title=\100Variant(\0\0\0\tU))", false},
+        SerialisedValueCase{"ListItem", R"(FilterExts=wav, @Variant(\0\0\0\tU))", false},
+        SerialisedValueCase{"Continued", "MP3Tag\\Title=@Vari\\\nant(\\0\\0\\0\\tU)", false},
+        SerialisedValueCase{"WrittenByTheProgram", R"(MP3Tag\Title=@@Variant(x))", true}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+  TEST_F(SettingsStoreTest, OptionsGroupLeavesWindowAndFolderValuesAlone) {
   ConvertSettings settings;
   IniSettingsRoot root(FilePath());
   ASSERT_TRUE(SaveSettings(settings, GROUP_OPTIONS, root));

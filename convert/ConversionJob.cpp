@@ -39,7 +39,9 @@ ConversionJob::ConversionJob(const ConvertSettings& settings, EngineSession& eng
       prompter_(prompter),
       progress_(progress),
       placement_(std::move(placement)),
-      jobs_(std::max(jobs, 1)) {}
+      jobs_(std::max(jobs, 1)) {
+  placement_.taken = [this](const std::string& target) { return names_.IsClaimed(target); };
+}
 
 bool ConversionJob::CheckSoundFont(const std::vector<SourceFile*>& entries) {
   const bool anyMidi = std::any_of(entries.begin(), entries.end(),
@@ -69,7 +71,9 @@ bool ConversionJob::PlaceEntry(SourceFile& entry, EntryRun& run,
   // name is given to it only once it is complete, so a failure, Cancel or a
   // killed process never leaves a partial file there nor loses the file
   // that an overwrite would replace.
-  return PlaceOutput(entry, settings_, run.status, placement, &run.output, &run.inDocuments);
+  if (PlaceOutput(entry, settings_, run.status, placement, &run.output, &run.placement)) return true;
+  run.reason = run.placement.reason;
+  return false;
 }
 
 bool ConversionJob::ConvertPlaced(int32_t kind, const std::string& sourcePath, EntryRun& run,
@@ -80,12 +84,13 @@ bool ConversionJob::ConvertPlaced(int32_t kind, const std::string& sourcePath, E
 
   // Success means an output file with something in it; an empty file left
   // by a routine goes with the temporary file.
-  std::error_code error;
-  const auto size = std::filesystem::file_size(run.output.Path(), error);
-  if (!converted || error || size == 0) {
+  // The size is that of the file placement created, whatever its name
+  // names by now.
+  const int64_t size = run.output.Size();
+  if (!converted || size <= 0) {
     run.status = context.status.empty() ? STATUS_FAILURE : context.status;
     run.reason = !context.reason.empty() ? context.reason
-                 : size == 0 && !error   ? "the output file came out empty"
+                 : size == 0             ? "the output file came out empty"
                                          : std::string();
     return false;
   }
@@ -94,10 +99,12 @@ bool ConversionJob::ConvertPlaced(int32_t kind, const std::string& sourcePath, E
 
 bool ConversionJob::MoveToTarget(SourceFile& entry, EntryRun& run,
                                  const PlacementContext& placement) {
-  // Under overwrite the output replaces what is at the target. Otherwise a
+  // Under overwrite the output replaces what is at the target, unless it
+  // went to the documents folder, which never replaces a file. Otherwise a
   // file that appeared there while converting is never replaced: skip gives
   // up, auto rename places the entry again and takes the next free name.
-  const bool replace = settings_.targetExistsOpt == TARGET_OVERWRITE;
+  const bool replace =
+      settings_.targetExistsOpt == TARGET_OVERWRITE && !run.placement.inDocuments;
   constexpr int kAttempts = 10;
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
     const TemporaryOutput::Move moved = run.output.MoveTo(entry.destinationPath, replace);
@@ -107,7 +114,7 @@ bool ConversionJob::MoveToTarget(SourceFile& entry, EntryRun& run,
       run.status = TARGET_SKIPPED_MESSAGE;
       return false;
     }
-    if (!PlaceOutput(entry, settings_, run.status, placement, nullptr, &run.inDocuments))
+    if (!PlaceOutput(entry, settings_, run.status, placement, nullptr, &run.placement))
       return false;
   }
   run.status = FileCreationFailedMessage(entry.destinationPath);
@@ -118,7 +125,7 @@ bool ConversionJob::ShowOutcome(SourceFile& entry, size_t row, EntryRun& run, bo
                                 BatchResult& result) {
   if (ok) {
     ++result.converted;
-    if (run.inDocuments) progress_.NoteOutputInDocuments(row, entry.destinationPath);
+    if (run.placement.inDocuments) progress_.NoteOutputInDocuments(row, entry.destinationPath);
     progress_.SetEntryStatus(row, FileCellText(entry.destinationPath));
     progress_.Pump();
     return !progress_.CancelRequested();
@@ -156,6 +163,7 @@ size_t ConversionJob::RunOneByOne(const std::vector<SourceFile*>& entries,
       ok = PlaceEntry(entry, run, placement_) &&
            ConvertPlaced(entry.kind, entry.path, run, progress_) &&
            MoveToTarget(entry, run, placement_);
+      if (ok) names_.Claim(entry.destinationPath, i);
     }
     if (!ShowOutcome(entry, row, run, ok, result)) {
       result.cancelled = true;
@@ -179,6 +187,7 @@ BatchResult ConversionJob::RunBatch(const std::vector<SourceFile*>& entries,
   if (!CheckSoundFont(entries)) return result;
   result.ran = true;
 
+  names_ = BatchNames();
   progress_.Begin(static_cast<int>(entries.size()));
   progress_.Pump();
   formatName_ = OutputFormatDisplayName(settings_.outputFormat);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/ConvertSettings.h"
+#include "convert/BatchNames.h"
 #include "convert/OutputPlacement.h"
 #include "convert/TemporaryOutput.h"
 
@@ -46,6 +47,10 @@ struct BatchResult {
 // the file manager. The entries are not owned; `rows` are their positions in
 // the list, for status texts.
 //
+// Every success of a batch has a file of its own: a name the batch gave an
+// earlier entry is passed over by auto rename and overwrite alike, so
+// overwrite replaces only files that were there before the batch.
+//
 // With `jobs` above 1, that many entries convert at a time, each on a
 // thread of its own, and the outputs are those of one at a time: entries
 // are placed in list order before they convert (names given to earlier
@@ -66,7 +71,7 @@ class ConversionJob {
     int sequence = 0;  // 1-based position in the batch (a preset's track number)
     std::string status;
     std::string reason;
-    bool inDocuments = false;  // the output was placed in the documents folder
+    PlacementNotes placement;  // the documents folder, and why placement failed
     TemporaryOutput output;    // the file the routine writes
   };
   class Parallel;  // the state of a batch with several entries at a time
@@ -102,6 +107,8 @@ class ConversionJob {
   Prompter& prompter_;
   ConversionProgress& progress_;
   PlacementContext placement_;
+  // The names given in the running batch; placement_.taken asks it.
+  BatchNames names_;
   int jobs_;
   std::string formatName_;
 };

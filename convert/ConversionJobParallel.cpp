@@ -15,7 +15,6 @@
 #include <csignal>
 #include <exception>
 #include <functional>
-#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -132,9 +131,6 @@ class ConversionJob::Parallel {
   const std::vector<size_t>& rows_;
   BatchResult& result_;
   const size_t workers_;
-  // The job's placement, with the targets given to started entries taken.
-  PlacementContext placement_;
-  std::map<std::string, size_t> claims_;  // target -> the last entry given it
   std::vector<std::unique_ptr<Slot>> slots_;
   size_t started_ = 0;
   size_t shown_ = 0;  // entries whose status was given
@@ -153,10 +149,7 @@ ConversionJob::Parallel::Parallel(ConversionJob& job, const std::vector<SourceFi
       rows_(rows),
       result_(result),
       workers_(static_cast<size_t>(job.jobs_)),
-      placement_(job.placement_),
-      slots_(entries.size()) {
-  placement_.taken = [this](const std::string& target) { return claims_.count(target) != 0; };
-}
+      slots_(entries.size()) {}
 
 ConversionJob::Parallel::~Parallel() {
   // Only reached with workers still running when the batch's thread met
@@ -203,7 +196,7 @@ void ConversionJob::Parallel::Start(size_t index) {
   job_.ShowEntryStart(entry, Row(index), slot.run.sequence, static_cast<int>(entries_.size()));
   shownLine_.clear();
   ShowBatchProgress();
-  if (!job_.PlaceEntry(entry, slot.run, placement_)) {
+  if (!job_.PlaceEntry(entry, slot.run, job_.placement_)) {
     slot.finished.store(true);
     return;
   }
@@ -235,10 +228,8 @@ void ConversionJob::Parallel::Work(Slot& slot, int32_t kind, const std::string& 
 }
 
 void ConversionJob::Parallel::Claim(size_t index, const std::string& target) {
-  const auto [claim, isNew] = claims_.emplace(target, index);
-  if (isNew) return;
-  if (claim->second != index) slots_[index]->after = claim->second;
-  claim->second = index;
+  const size_t earlier = job_.names_.Claim(target, index);
+  if (earlier != BatchNames::kNone) slots_[index]->after = earlier;
 }
 
 void ConversionJob::Parallel::MoveFinished() {
@@ -247,14 +238,14 @@ void ConversionJob::Parallel::MoveFinished() {
     if (slot.settled || !slot.finished.load(std::memory_order_acquire)) continue;
     if (slot.worker.joinable()) slot.worker.join();
     if (slot.converted) {
-      // Two entries with one target (overwrite): the later output replaces
-      // the earlier one, as it would one entry at a time.
+      // Two entries with one target (skip decides against the disk): the
+      // earlier output takes the name first, as it would one at a time.
       if (slot.after != kNone && slot.after >= shown_ && !slots_[slot.after]->settled) continue;
       SourceFile& entry = *entries_[i];
-      slot.moved = job_.MoveToTarget(entry, slot.run, placement_);
+      slot.moved = job_.MoveToTarget(entry, slot.run, job_.placement_);
       // A file that appeared at the target meanwhile made auto rename
       // choose another name, which later entries must not take.
-      if (slot.moved) claims_.emplace(entry.destinationPath, i);
+      if (slot.moved) job_.names_.Claim(entry.destinationPath, i);
     }
     slot.settled = true;
   }

@@ -1,13 +1,13 @@
 #include "convert/ConvertFile.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <memory>
 
 #include "codecs/readers/ProgramReaders.h"
 #include "convert/Amplify.h"
 #include "convert/ConversionLoop.h"
-#include "convert/ConvertRoutines.h"
 #include "convert/FileProgress.h"
 #include "convert/OutputDescription.h"
 #include "platform/paths/PathIdentity.h"
@@ -114,4 +114,8 @@ bool ConvertFile(const OutputDescription& output, int32_t kind, const std::strin
     RemoveFailedOutput(outputPath, sourcePath);
   }
   return ok;
+}
+
+void RemoveFailedOutput(const std::string& outputPath, const std::string& sourcePath) {
+  if (!outputPath.empty() && !IsSameFile(outputPath, sourcePath)) unlink(outputPath.c_str());
 }

@@ -3,7 +3,8 @@
 #include <cstdint>
 #include <string>
 
-struct ConversionContext;
+#include "convert/ConversionContext.h"
+
 struct OutputDescription;
 
 // The per-file routine of every output format: opens the source at the
@@ -17,3 +18,6 @@ struct OutputDescription;
 // refusal's text goes to the context's status.
 bool ConvertFile(const OutputDescription& output, int32_t kind, const std::string& sourcePath,
                  const std::string& outputPath, const ConversionContext& context);
+
+// Removes a failed output, unless it is the source itself.
+void RemoveFailedOutput(const std::string& outputPath, const std::string& sourcePath);

@@ -1,11 +1,8 @@
 #include "convert/ConvertRoutines.h"
 
-#include <unistd.h>
-
 #include "app/OutputFormat.h"
 #include "convert/ConvertFile.h"
 #include "convert/OutputDescription.h"
-#include "platform/paths/PathIdentity.h"
 
 bool ConvertRoutine::operator()(int32_t kind, const std::string& sourcePath,
                                 const std::string& outputPath,
@@ -47,12 +44,4 @@ bool ConvertToAac(int32_t kind, const std::string& sourcePath, const std::string
 bool ConvertToM4a(int32_t kind, const std::string& sourcePath, const std::string& outputPath,
                   const ConversionContext& context) {
   return ConvertFile(M4aOutput(), kind, sourcePath, outputPath, context);
-}
-
-uint32_t RenderRate(uint32_t automatic, uint32_t sampleRate) {
-  return (automatic != 0 || sampleRate == 0 || sampleRate > 0x7FFFFFFF) ? 44100 : sampleRate;
-}
-
-void RemoveFailedOutput(const std::string& outputPath, const std::string& sourcePath) {
-  if (!outputPath.empty() && !IsSameFile(outputPath, sourcePath)) unlink(outputPath.c_str());
 }

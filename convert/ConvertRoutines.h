@@ -3,28 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "app/ConvertSettings.h"
+#include "convert/ConversionContext.h"
 
-class ConversionProgress;
 struct OutputDescription;
-
-// What a per-file routine works with besides its source and output paths.
-struct ConversionContext {
-  const ConvertSettings& settings;
-  ConversionProgress& progress;
-  int sequence;  // 1-based position of the entry in the batch (a preset's track number)
-  // A routine that fails for a reason the user can act on puts the entry's
-  // status text here; otherwise the entry shows "Conversion Failure".
-  mutable std::string status = std::string();
-  // Why a routine failed, in plain words, when the status does not say it
-  // ("the source cannot be opened"); front ends that print reasons use it.
-  mutable std::string reason = std::string();
-};
-
-// The status of a WAV output that the source's length shows would pass what
-// the format's 32-bit size fields can describe.
-inline constexpr const char* STATUS_WAV_TOO_LARGE =
-    "Output would pass the 4 GiB limit of WAV files";
 
 // The per-file routine of one output format: the shared routine
 // (ConvertFile) with the format's description. Called with a source
@@ -61,10 +42,3 @@ bool ConvertToAac(int32_t kind, const std::string& sourcePath, const std::string
                   const ConversionContext& context);
 bool ConvertToM4a(int32_t kind, const std::string& sourcePath, const std::string& outputPath,
                   const ConversionContext& context);
-
-// The rate at which a routine renders MIDI and module sources: 44100 in
-// automatic mode or without a rate, else the chosen rate.
-uint32_t RenderRate(uint32_t automatic, uint32_t sampleRate);
-
-// Removes a failed output, unless it is the source itself.
-void RemoveFailedOutput(const std::string& outputPath, const std::string& sourcePath);

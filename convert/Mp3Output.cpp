@@ -10,7 +10,6 @@
 
 #include "codecs/writers/Id3TagBuilder.h"
 #include "codecs/writers/Mp3Writer.h"
-#include "convert/ConvertRoutines.h"
 #include "convert/OutputDescription.h"
 #include "source/SourceKind.h"
 

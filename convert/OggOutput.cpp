@@ -10,7 +10,6 @@
 #include <iterator>
 
 #include "codecs/writers/OggWriter.h"
-#include "convert/ConvertRoutines.h"
 #include "convert/OutputDescription.h"
 #include "source/SourceKind.h"
 

@@ -60,6 +60,17 @@ struct OutputDescription {
   std::unique_ptr<AudioWriter> (*makeWriter)(const WriterRequest& request) = nullptr;
 };
 
+// The rate at which a format renders MIDI and module sources: 44100 in
+// automatic mode or without a rate, else the chosen rate.
+inline uint32_t RenderRate(uint32_t automatic, uint32_t sampleRate) {
+  return (automatic != 0 || sampleRate == 0 || sampleRate > 0x7FFFFFFF) ? 44100 : sampleRate;
+}
+
+// The status of a WAV output that the source's length shows would pass what
+// the format's 32-bit size fields can describe.
+inline constexpr const char* STATUS_WAV_TOO_LARGE =
+    "Output would pass the 4 GiB limit of WAV files";
+
 // The descriptions of the formats the program writes.
 const OutputDescription& Mp3Output();
 const OutputDescription& OggOutput();

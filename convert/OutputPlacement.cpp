@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -89,6 +90,29 @@ bool IsFolder(const std::string& path) {
   return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+// The longest file name that the file system of `folder` (or, while it
+// does not exist yet, of the nearest folder above it) takes.
+size_t NameLimit(const std::string& folder) {
+  std::string existing = folder;
+  while (!existing.empty() && !IsFolder(existing)) {
+    const std::string::size_type slash = existing.find_last_of('/', existing.size() - 2);
+    existing = slash == std::string::npos ? std::string() : existing.substr(0, slash + 1);
+  }
+  const long limit = pathconf(existing.empty() ? "." : existing.c_str(), _PC_NAME_MAX);
+  return limit > 0 ? static_cast<size_t>(limit) : NAME_MAX;
+}
+
+// A sub-folder to repeat below the output folder, resolved lexically: ""
+// when it would leave the output folder (an absolute path, or ".." parts
+// that climb above it), so the file goes into the output folder itself.
+std::string ContainedSubfolder(const std::string& subfolder) {
+  if (subfolder.empty() || subfolder.front() == '/') return std::string();
+  std::string normal = fs::path(subfolder).lexically_normal().string();
+  while (!normal.empty() && normal.back() == '/') normal.pop_back();
+  if (normal == "." || normal == ".." || normal.rfind("../", 0) == 0) return std::string();
+  return normal;
+}
+
 // True for a file the user may not write: without write permission, or
 // with no write bit at all (which even the superuser's checks pass over).
 bool IsReadOnlyFile(const std::string& path) {
@@ -101,9 +125,12 @@ enum class Attempt { kPlaced, kRetryElsewhere, kRefused };
 
 // One attempt at placing the output in `folder` (mode 399) or next to the
 // source (any other mode).
+// `inDocuments` marks the attempt in the documents folder, which never
+// replaces a file.
 Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mode,
                  const std::string& folder, bool mirror, const std::string& subfolder,
-                 const PlacementContext& context, std::string& message, TemporaryOutput& probe) {
+                 bool inDocuments, const PlacementContext& context, std::string& message,
+                 std::string& reason, TemporaryOutput& probe) {
   const std::string& source = entry.path;
   // The whole target path is known and its length checked before any
   // folder is made, so a refused path leaves no folders behind.
@@ -150,22 +177,27 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
     }
   }
 
-  const auto taken = [&context](const std::string& path) {
-    return Exists(path) || (context.taken && context.taken(path));
+  const auto batchTook = [&context](const std::string& path) {
+    return context.taken && context.taken(path);
   };
-  if (taken(target)) {
-    if (settings.targetExistsOpt == TARGET_OVERWRITE) {
+  const auto taken = [&](const std::string& path) { return Exists(path) || batchTook(path); };
+  const bool overwrite = settings.targetExistsOpt == TARGET_OVERWRITE && !inDocuments;
+  const bool skip = settings.targetExistsOpt == TARGET_SKIP;
+  // Skip asks the disk only; a name the batch gave an earlier entry is
+  // decided when this output takes it, in list order.
+  if (skip ? Exists(target) : taken(target)) {
+    if (overwrite && !batchTook(target)) {
       if (IsSameFile(target, source)) {
         message = kSameAsSource;
         return Attempt::kRefused;
       }
       // The finished output replaces the file then; a folder or a file the
-      // user may not write is not replaced.
+      // user may not write is not replaced, nor moved elsewhere.
       if (IsFolder(target) || IsReadOnlyFile(target)) {
         message = Format(kFileFailed, target);
-        return Attempt::kRetryElsewhere;
+        return Attempt::kRefused;
       }
-    } else if (settings.targetExistsOpt == TARGET_SKIP) {
+    } else if (skip) {
       message = TARGET_SKIPPED_MESSAGE;
       return Attempt::kRefused;
     } else {
@@ -179,6 +211,15 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
         if (!taken(target)) break;
       }
     }
+  }
+
+  // A name the file system cannot hold fails wherever it is placed.
+  const std::string::size_type slash = target.rfind('/');
+  const std::string targetFolder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+  if (target.size() - targetFolder.size() > NameLimit(targetFolder)) {
+    message = Format(kFileFailed, target);
+    reason = NAME_TOO_LONG_REASON;
+    return Attempt::kRefused;
   }
 
   // The probe: the temporary file the conversion will write, beside the
@@ -200,21 +241,26 @@ std::string FileCreationFailedMessage(const std::string& target) {
 }
 
 bool PlaceOutput(SourceFile& entry, const ConvertSettings& settings, std::string& message,
-                 const PlacementContext& context, TemporaryOutput* output, bool* inDocuments) {
+                 const PlacementContext& context, TemporaryOutput* output, PlacementNotes* notes) {
   TemporaryOutput ownProbe;
   TemporaryOutput& probe = output ? *output : ownProbe;
   uint32_t mode = settings.destOutputFolderOpt;
   std::string folder = settings.destSpecifiedFolder;
   bool mirror = settings.createDirs != 0;
-  const std::string subfolder = context.subfolder ? context.subfolder(entry.path) : std::string();
+  const std::string subfolder =
+      ContainedSubfolder(context.subfolder ? context.subfolder(entry.path) : std::string());
 
   // The first attempt uses the options; when a folder or the file cannot be
   // created there, one more attempt goes to the documents folder, mirrored
   // only when the options asked for a mirrored custom folder.
+  std::string reason;
   for (bool fallbackTried = false;; fallbackTried = true) {
-    const Attempt attempt =
-        TryPlace(entry, settings, mode, folder, mirror, subfolder, context, message, probe);
-    if (inDocuments) *inDocuments = fallbackTried;
+    const Attempt attempt = TryPlace(entry, settings, mode, folder, mirror, subfolder, fallbackTried,
+                                     context, message, reason, probe);
+    if (notes) {
+      notes->inDocuments = fallbackTried;
+      notes->reason = reason;
+    }
     if (attempt == Attempt::kPlaced) return true;
     if (attempt == Attempt::kRefused) return false;
     if (settings.outputFiles2MyDocuments == 0 || fallbackTried) return false;

@@ -19,10 +19,12 @@ struct PlacementContext {
   // the command line's --keep-folders repeats a searched folder's structure
   // this way. When set it takes the place of mirroring the source's path.
   std::function<std::string(const std::string& sourcePath)> subfolder;
-  // Whether a target name counts as existing although nothing is there yet:
-  // a batch that places several entries before their outputs are made
-  // answers true for the names it gave earlier entries. Unset: only the
-  // file system counts.
+  // Whether the batch gave the name to an earlier entry (whose output may
+  // or may not be there yet), compared as the target's folder compares
+  // names. Auto rename and overwrite pass over such a name, so every
+  // entry of a batch gets a file of its own: overwrite replaces only files
+  // that were there before the batch. Skip decides against the disk alone,
+  // when the output takes its name. Unset: no name is the batch's.
   std::function<bool(const std::string& target)> taken;
 
   // Uses the platform's documents folder (created when missing).
@@ -32,6 +34,19 @@ struct PlacementContext {
 };
 
 class TemporaryOutput;
+
+// What placement says besides the status text.
+struct PlacementNotes {
+  // The output was placed in the documents folder instead of where the
+  // options ask for.
+  bool inDocuments = false;
+  // Why placement failed, when the status text does not say it.
+  std::string reason;
+};
+
+// The reason given when the output's file name is longer than its folder's
+// file system takes.
+inline constexpr const char* NAME_TOO_LONG_REASON = "the output name is too long";
 
 // The status texts of a target that cannot be created and of a target that
 // exists under the skip policy.
@@ -49,12 +64,17 @@ inline constexpr const char* TARGET_SKIPPED_MESSAGE = "Target exists and skipped
 // removed otherwise. On failure `message` holds the text to show as the
 // entry's status and destinationPath is unchanged. Placement shows nothing
 // itself, deletes no existing file and keeps no state between calls; the
-// folders it creates stay. `inDocuments`, when given, tells whether the
-// output was placed in the documents folder instead of where the options
-// ask for.
+// folders it creates stay. `notes`, when given, receives whether the output
+// went to the documents folder and the reason of a failure.
+//
+// The documents folder is a last resort that never replaces anything: an
+// existing file there keeps its name and the output takes the next free
+// one, whatever the policy. A failure that another folder cannot mend (the
+// source itself as the target, a read-only target under overwrite, a file
+// name too long) is final and does not try it.
 bool PlaceOutput(SourceFile& entry, const ConvertSettings& settings, std::string& message,
                  const PlacementContext& context = PlacementContext(),
-                 TemporaryOutput* output = nullptr, bool* inDocuments = nullptr);
+                 TemporaryOutput* output = nullptr, PlacementNotes* notes = nullptr);
 
 // Makes sure `path` is a folder, creating each missing folder along it from
 // the left. Fails on the first part that exists but is not a folder, or that

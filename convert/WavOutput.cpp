@@ -2,7 +2,6 @@
 // chosen rate, depth and channel count.
 
 #include "codecs/writers/WavWriter.h"
-#include "convert/ConvertRoutines.h"
 #include "convert/OutputDescription.h"
 
 namespace {

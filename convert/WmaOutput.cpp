@@ -8,7 +8,6 @@
 
 #include "app/WebLinks.h"
 #include "codecs/writers/WmaWriter.h"
-#include "convert/ConvertRoutines.h"
 #include "convert/OutputDescription.h"
 #include "convert/Prompter.h"
 #include "platform/wma/WmaFormatList.h"

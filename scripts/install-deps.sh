@@ -21,7 +21,7 @@ packages=(
   # the General MIDI SoundFont shipped as ct4mgm.sf2
   timgm6mb-soundfont
   # tests and their independent oracles
-  libgtest-dev ffmpeg sox lame sndfile-programs vorbis-tools
+  libgtest-dev ffmpeg sox lame sndfile-programs vorbis-tools fuse3 libfuse3-dev
   # validators of the desktop entry and the AppStream metadata
   desktop-file-utils appstream
 )

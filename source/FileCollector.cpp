@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <set>
 
+#include "platform/files/TemporaryName.h"
 #include "platform/shell/Shortcut.h"
 #include "source/SourceKind.h"
 
@@ -29,6 +30,9 @@ std::vector<std::string> Entries(const std::string& folder, bool wantFolders) {
     std::error_code typeError;
     const bool isFolder = it->is_directory(typeError);
     if (typeError || isFolder != wantFolders) continue;
+    // An output still being written, or left by a killed conversion, is
+    // no source.
+    if (!isFolder && IsTemporaryName(it->path().filename().string())) continue;
     entries.push_back(it->path().string());
   }
   std::sort(entries.begin(), entries.end());

@@ -17,7 +17,8 @@
 std::vector<std::string> CollectFolders(const std::string& folder);
 
 // The files of the folder and of all its sub-folders that pass the filter,
-// folder by folder in CollectFolders order, files in name order.
+// folder by folder in CollectFolders order, files in name order. The
+// hidden temporary files of conversions (IsTemporaryName) are left out.
 std::vector<std::string> CollectFiles(const std::string& folder, bool filterEnabled,
                                       const std::vector<std::string>& filterList);
 

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "platform/files/OutputFile.h"
+
 AacWriter::AacWriter(const AacEncoderSettings& settings) : settings_(settings) {}
 
 AacWriter::~AacWriter() {
@@ -10,8 +12,7 @@ AacWriter::~AacWriter() {
 
 bool AacWriter::Open(const std::string& path, const WriterFormat& format) {
   if (file_ || !encoder_.Open(format, AAC_OUTPUT_ADTS)) return false;
-  // "e": the descriptor is not inherited by programs started meanwhile.
-  FilePtr file(fopen(path.c_str(), "wbe"));
+  FilePtr file(OpenOutputStream(path));
   if (!file) {
     encoder_.Close();
     return false;

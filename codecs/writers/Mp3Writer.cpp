@@ -8,6 +8,8 @@
 #include <shared_mutex>
 #include <utility>
 
+#include "platform/files/OutputFile.h"
+
 namespace {
 
 // LAME keeps tables shared by every encoder of the process (the powers and
@@ -62,8 +64,7 @@ bool Mp3Writer::Open(const std::string& path, const WriterFormat& format) {
 
 bool Mp3Writer::Open(const std::string& path) {
   Close();
-  // "e": the descriptor is not inherited by programs started meanwhile.
-  FilePtr file(fopen(path.c_str(), "wbe"));
+  FilePtr file(OpenOutputStream(path));
   if (!file) return false;
   std::unique_ptr<lame_global_struct, EncoderCloser> encoder(NewEncoder());
   if (!encoder) {

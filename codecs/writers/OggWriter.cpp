@@ -8,6 +8,7 @@
 #include <random>
 #include <utility>
 
+#include "platform/files/OutputFile.h"
 #include "source/TagReading.h"
 
 // The libvorbis and libogg states of one stream. The info and comment are
@@ -62,8 +63,7 @@ bool OggWriter::Open(const std::string& path, const WriterFormat& format) {
     return false;
   }
   AddComments();
-  // "e": the descriptor is not inherited by programs started meanwhile.
-  file_.reset(fopen(path.c_str(), "wbe"));
+  file_.reset(OpenOutputStream(path));
   if (!file_) {
     encoder_.reset();
     return false;

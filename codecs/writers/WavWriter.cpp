@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "platform/files/OutputFile.h"
 #include "platform/bytes/ByteOrder.h"
 
 namespace {
@@ -36,7 +37,7 @@ bool WavWriter::Open(const std::string& path, const WriterFormat& format) {
   format_.byteRate = (format_.channels * uint32_t{format_.bitsPerSample} * format.rate) / 8;
   format_.blockAlign = static_cast<uint16_t>(format_.channels * format_.bitsPerSample / 8);
 
-  file_ = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  file_ = OpenOutputFile(path);
   if (file_ < 0) return false;
   dataBytes_ = 0;
   failed_ = false;

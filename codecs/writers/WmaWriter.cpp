@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "platform/ffmpeg/OutputAvio.h"
 #include "platform/wma/WmaRuntime.h"
 #include "source/TagReading.h"
 
@@ -148,7 +149,7 @@ bool WmaWriter::OpenFile(const std::string& path) {
     return false;
   stream_->time_base = encoder_->time_base;
   if (tag_) SetAttributes(raw, *tag_);
-  if (avio_open(&raw->pb, path.c_str(), AVIO_FLAG_WRITE) < 0) return false;
+  if (OpenOutputAvio(&raw->pb, path) < 0) return false;
   // The first packets lie before the input's first sample: the file's
   // preroll holds them, so the play duration is the input's.
   Dictionary options;

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "platform/files/OutputFile.h"
 #include "platform/files/FileHandle.h"
 
 namespace {
@@ -25,8 +26,7 @@ struct EncoderFile {
 
 // Creates `path` and writes `magic`; null, with no file left, on failure.
 FilePtr CreateWithMagic(const char* path, const char* magic, size_t size) {
-  // "e": the descriptor is not inherited by programs started meanwhile.
-  FilePtr file(std::fopen(path, "wbe"));
+  FilePtr file(OpenOutputStream(path));
   if (!file) return nullptr;
   if (std::fwrite(magic, 1, size, file.get()) != size) {
     file.reset();

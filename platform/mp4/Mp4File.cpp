@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstring>
 
+#include "platform/ffmpeg/OutputAvio.h"
 #include "platform/ffmpeg/FfmpegOwners.h"
 
 extern "C" {
@@ -118,7 +119,7 @@ Mp4File* Mp4Create(const std::string& path) {
   auto file = std::make_unique<Mp4File>();
   file->context.reset(raw);
   file->packet.reset(av_packet_alloc());
-  if (!file->packet || avio_open(&file->context->pb, path.c_str(), AVIO_FLAG_WRITE) < 0)
+  if (!file->packet || OpenOutputAvio(&file->context->pb, path) < 0)
     return nullptr;
   if (extension == "m4b") file->brand = "M4B ";
   return file.release();

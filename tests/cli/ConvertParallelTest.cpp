@@ -11,9 +11,11 @@
 #include <csignal>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <sstream>
 
 #include "support/AudioFixtures.h"
+#include "support/CaselessFolder.h"
 #include "support/MidiFixtures.h"
 #include "support/RunProcess.h"
 #include "support/TempDir.h"
@@ -66,6 +68,8 @@ struct ParallelRow {
   bool soundFont;                    // the program folder has ct4mgm.sf2
   const char* existing;              // an output file there before the batch, or nullptr
   std::vector<std::string> outputs;  // what the output folder holds afterwards
+  bool caseless = false;             // the output folder ignores letter case
+  bool failingFirst = false;         // a "song" that fails to convert comes first
 };
 
 void PrintTo(const ParallelRow& row, std::ostream* out) {
@@ -75,17 +79,22 @@ void PrintTo(const ParallelRow& row, std::ostream* out) {
 class CliParallelTest : public CliParallelFixture,
                         public ::testing::WithParamInterface<ParallelRow> {
  protected:
-  // Three sources whose outputs take one name ("song"), the longest first
-  // so that later entries finish before it; a source that loads and fails
-  // to convert (a 1 Hz WAV the encoders refuse); and one more.
+  // Three sources whose outputs take one name ("song", once spelled
+  // "SONG"), the longest first so that later entries finish before it; a
+  // source that loads and fails to convert (a 1 Hz WAV the encoders
+  // refuse); and one more.
   void MakeSources() {
     for (const char* folder : {"music/a", "music/b", "music/c", "music/d"})
       fs::create_directories(dir_.File(folder));
+    if (GetParam().failingFirst) {
+      fs::create_directories(dir_.File("music/0"));
+      WriteWav16(dir_.File("music/0/song.wav"), 1, 2, SineWave(100, 2, 1, 0.1));
+    }
     ASSERT_TRUE(Succeeded(
         RunProcess("sox", {"-n", "-r", "44100", "-c", "2", dir_.File("music/a/song.wav"), "synth",
                            "6", "pluck", "C3", "pluck", "E3", "fade", "0", "6", "1"})));
     ASSERT_TRUE(RunFfmpeg({"-f", "lavfi", "-i", "sine=frequency=660:duration=1.5", "-ac", "2",
-                           "-c:a", "libmp3lame", "-b:a", "96k", dir_.File("music/b/song.mp3")}));
+                           "-c:a", "libmp3lame", "-b:a", "96k", dir_.File("music/b/SONG.mp3")}));
     WriteFileText(dir_.File("music/c/song.mid"), OneNoteSong(250000, 4, 69));
     WriteWav16(dir_.File("music/c/refused.wav"), 1, 2, SineWave(100, 2, 1, 0.1));
     ASSERT_TRUE(
@@ -111,6 +120,12 @@ TEST_P(CliParallelTest, SeveralJobsGiveTheOutputsOfOne) {
   const ParallelRow& row = GetParam();
   MakeSources();
   const std::string program = row.soundFont ? SONDREL_CLI_PATH : ProgramWithoutSoundFont();
+  std::unique_ptr<CaselessFolder> caseless[2];
+  if (row.caseless) {
+    caseless[0] = std::make_unique<CaselessFolder>(dir_.File("one"));
+    caseless[1] = std::make_unique<CaselessFolder>(dir_.File("four"));
+    if (!caseless[1]->Mounted()) GTEST_SKIP() << caseless[1]->Why();
+  }
   const ProcessResult one = Convert(program, "1", "one");
   const ProcessResult four = Convert(program, "4", "four");
   EXPECT_EQ(four.exitCode, one.exitCode) << four.err;
@@ -133,30 +148,58 @@ TEST_P(CliParallelTest, SeveralJobsGiveTheOutputsOfOne) {
 // same bytes).
 INSTANTIATE_TEST_SUITE_P(
     Cli, CliParallelTest,
-    ::testing::Values(ParallelRow{"Mp3Rename",
-                                  "mp3",
-                                  {},
-                                  true,
-                                  nullptr,
-                                  {"song.mp3", "song_1.mp3", "song_2.mp3", "tone.mp3"}},
-                      ParallelRow{"Mp3WithoutSoundFont",
-                                  "mp3",
-                                  {},
-                                  false,
-                                  "song.mp3",
-                                  {"song.mp3", "song_1.mp3", "song_2.mp3", "tone.mp3"}},
-                      ParallelRow{"WavOverwrite",
-                                  "wav",
-                                  {"--overwrite"},
-                                  true,
-                                  "song.wav",
-                                  {"refused.wav", "song.wav", "tone.wav"}},
-                      ParallelRow{"M4aSkipExisting",
-                                  "m4a",
-                                  {"--skip-existing"},
-                                  true,
-                                  nullptr,
-                                  {"song.m4a", "tone.m4a"}}),
+    ::testing::Values(
+        ParallelRow{"Mp3Rename",
+                    "mp3",
+                    {},
+                    true,
+                    nullptr,
+                    {"SONG.mp3", "song.mp3", "song_1.mp3", "tone.mp3"}},
+        ParallelRow{"Mp3WithoutSoundFont",
+                    "mp3",
+                    {},
+                    false,
+                    "song.mp3",
+                    {"SONG.mp3", "song.mp3", "song_1.mp3", "tone.mp3"}},
+        // Each success has its own file: overwrite replaces only what was
+        // there before the batch.
+        ParallelRow{"WavOverwrite",
+                    "wav",
+                    {"--overwrite"},
+                    true,
+                    "song.wav",
+                    {"SONG.wav", "refused.wav", "song.wav", "song_1.wav", "tone.wav"}},
+        ParallelRow{"M4aSkipExisting",
+                    "m4a",
+                    {"--skip-existing"},
+                    true,
+                    nullptr,
+                    {"SONG.m4a", "song.m4a", "tone.m4a"}},
+        // Skip decides against the disk: the name of an entry that failed
+        // is free for the next one.
+        ParallelRow{"M4aSkipAfterAFailure",
+                    "m4a",
+                    {"--skip-existing"},
+                    true,
+                    nullptr,
+                    {"SONG.m4a", "song.m4a", "tone.m4a"},
+                    false,
+                    true},
+        // A USB stick: "SONG" and "song" are one name there.
+        ParallelRow{"Mp3RenameCaseless",
+                    "mp3",
+                    {},
+                    true,
+                    nullptr,
+                    {"SONG_1.mp3", "song.mp3", "song_2.mp3", "tone.mp3"},
+                    true},
+        ParallelRow{"WavOverwriteCaseless",
+                    "wav",
+                    {"--overwrite"},
+                    true,
+                    "SONG.wav",
+                    {"SONG.wav", "SONG_1.wav", "refused.wav", "song_2.wav", "tone.wav"},
+                    true}),
     [](const ::testing::TestParamInfo<ParallelRow>& row) { return row.param.name; });
 
 // A number of jobs that is not a whole number above 0 is a wrong command

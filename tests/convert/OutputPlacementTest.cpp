@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <dirent.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "convert/OutputPlacement.h"
+#include "support/CaselessFolder.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -174,15 +176,23 @@ const Case kCases[] = {
      "music/x.wav",
      "",
      0},
-    {"overwrite does not replace a read-only file; the fallback takes the output",
+    {"overwrite does not replace a read-only file, nor moves the output elsewhere",
      [](Scene& s) {
        WriteFileText(s("music/x.wav"), "old");
        ASSERT_EQ(chmod(s("music/x.wav").c_str(), 0444), 0);
      },
      "music/x.mp3",
      {2000, DEST_SAME_AS_SOURCE, "", 0, TARGET_OVERWRITE},
+     false,
+     "",
+     "Failed to create file \"%s/music/x.wav\"",
+     0},
+    {"the documents folder never replaces a file, even under overwrite",
+     [](Scene& s) { WriteFileText(s("docs/x.wav"), "someone's file"); },
+     "music/x.mp3",
+     {2000, DEST_CUSTOM_FOLDER, "blocker/out", 0, TARGET_OVERWRITE},
      true,
-     "docs/x.wav",
+     "docs/x_1.wav",
      "",
      1},
     {"overwrite replaces a link instead of following it",
@@ -458,18 +468,82 @@ TEST(OutputPlacementTest, OverLongTargetLeavesNoFoldersBehind) {
   EXPECT_FALSE(ExistsAtAll(scene("docs")));
 }
 
-TEST(OutputPlacementTest, TargetTheFileSystemCannotCreateFailsTheProbe) {
+TEST(OutputPlacementTest, NameTooLongForTheFileSystemIsSaidForTheFolderAskedFor) {
   Scene scene;
-  // A file name of 256 bytes: too long for the file system, not for the path.
+  // File names of 256 bytes: too long for the file system, not for the
+  // path; the documents folder would not take them either.
   const std::string name(252, 'a');
   ConvertSettings settings;
   settings.outputFormat = 2000;
-  settings.outputFiles2MyDocuments = 0;
   SourceFile entry;
   entry.path = scene("music/" + name + ".mp3");
   std::string message;
-  EXPECT_FALSE(PlaceOutput(entry, settings, message, scene.Context()));
+  PlacementNotes notes;
+  EXPECT_FALSE(PlaceOutput(entry, settings, message, scene.Context(), nullptr, &notes));
   EXPECT_EQ(message, "Failed to create file \"" + scene("music/" + name + ".wav") + "\"");
+  EXPECT_EQ(notes.reason, NAME_TOO_LONG_REASON);
+  // Auto rename that makes a name of 254 bytes too long.
+  entry.path = scene("music/" + name.substr(2) + ".mp3");
+  WriteFileText(scene("music/" + name.substr(2) + ".wav"), "old");
+  EXPECT_FALSE(PlaceOutput(entry, settings, message, scene.Context(), nullptr, &notes));
+  EXPECT_EQ(message, "Failed to create file \"" + scene("music/" + name.substr(2) + "_1.wav") + "\"");
+  EXPECT_EQ(notes.reason, NAME_TOO_LONG_REASON);
+  EXPECT_EQ(scene.documentsAsked, 0);
+}
+
+// A kept sub-folder is resolved lexically; one that would leave the output
+// folder (a shortcut's target elsewhere) puts the file in the output folder.
+TEST(OutputPlacementTest, KeptSubfolderStaysInsideTheOutputFolder) {
+  Scene scene;
+  ConvertSettings settings;
+  settings.outputFormat = 2000;
+  settings.destOutputFolderOpt = DEST_CUSTOM_FOLDER;
+  settings.destSpecifiedFolder = scene("out");
+  const struct {
+    const char* subfolder;
+    const char* folder;
+  } rows[] = {{"../elsewhere", "out/"}, {"/etc", "out/"}, {"a/../../b", "out/"}, {"a/./b/..//c", "out/a/c/"}};
+  for (const auto& row : rows) {
+    PlacementContext context = scene.Context();
+    context.subfolder = [&row](const std::string&) { return std::string(row.subfolder); };
+    SourceFile entry;
+    entry.path = scene("music/x.mp3");
+    std::string message;
+    ASSERT_TRUE(PlaceOutput(entry, settings, message, context)) << message;
+    EXPECT_EQ(entry.destinationPath, scene(row.folder) + "x.wav") << row.subfolder;
+  }
+  EXPECT_FALSE(ExistsAtAll(scene("elsewhere")));
+}
+
+// The source reached through a bind mount, or spelled in another case on a
+// folder that ignores case, is still the source.
+TEST(OutputPlacementTest, OverwriteRefusesTheSourceReachedAnotherWay) {
+  Scene scene;
+  Mkdir(scene("bound"));
+  Mkdir(scene("stick"));
+  CaselessFolder stick(scene("stick"));
+  const bool bound = mount(scene("music").c_str(), scene("bound").c_str(), nullptr, MS_BIND, nullptr) == 0;
+  if (stick.Mounted()) WriteFileText(scene("stick/Song.MP3"), "source");
+  const struct {
+    bool ready;
+    const char* source;
+    const char* folder;
+  } rows[] = {{bound, "music/x.mp3", "bound"}, {stick.Mounted(), "stick/Song.MP3", "stick"}};
+  for (const auto& row : rows) {
+    if (!row.ready) continue;
+    ConvertSettings settings;
+    settings.outputFormat = 1000;
+    settings.destOutputFolderOpt = DEST_CUSTOM_FOLDER;
+    settings.destSpecifiedFolder = scene(row.folder);
+    settings.targetExistsOpt = TARGET_OVERWRITE;
+    SourceFile entry;
+    entry.path = scene(row.source);
+    std::string message;
+    EXPECT_FALSE(PlaceOutput(entry, settings, message, scene.Context())) << row.source;
+    EXPECT_EQ(message, kSameAsSource) << row.source;
+  }
+  if (bound) umount2(scene("bound").c_str(), MNT_DETACH);
+  if (!bound || !stick.Mounted()) GTEST_SKIP() << "bind mount: " << bound << "; " << stick.Why();
 }
 
 TEST(OutputPlacementTest, EachEntrySeesTheOutputsOfEarlierOnes) {

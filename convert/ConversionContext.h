@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "app/ConvertSettings.h"
+
+class ConversionProgress;
+
+// What a per-file routine works with besides its source and output paths.
+struct ConversionContext {
+  const ConvertSettings& settings;
+  ConversionProgress& progress;
+  int sequence;  // 1-based position of the entry in the batch (a preset's track number)
+  // A routine that fails for a reason the user can act on puts the entry's
+  // status text here; otherwise the entry shows "Conversion Failure".
+  mutable std::string status = std::string();
+  // Why a routine failed, in plain words, when the status does not say it
+  // ("the source cannot be opened"); front ends that print reasons use it.
+  mutable std::string reason = std::string();
+};

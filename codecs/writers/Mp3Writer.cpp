@@ -36,7 +36,22 @@ void Mp3Writer::EncoderCloser::operator()(lame_global_struct* encoder) const {
 }
 
 Mp3Writer::Mp3Writer(const Mp3EncoderSettings& settings, Id3Images tags)
-    : settings_(settings), tags_(std::move(tags)), buffer_(kBufferBytes) {}
+    : settings_(settings), tags_(std::move(tags)) {}
+
+int Mp3Writer::ChunkSamples(int inRate, int outRate) {
+  if (inRate <= 0 || outRate <= inRate) return kChunkSamples;
+  const int64_t fits = int64_t{kMaxEncodedSamples} * inRate / outRate;
+  return static_cast<int>(std::clamp<int64_t>(fits, 1, kChunkSamples));
+}
+
+size_t Mp3Writer::BufferBytes(int inRate, int outRate) {
+  const int64_t chunk = ChunkSamples(inRate, outRate);
+  // Rounded up, and one more for the resampler's rounding from call to
+  // call; never counted below the piece itself.
+  int64_t encoded = chunk;
+  if (inRate > 0 && outRate > inRate) encoded = (chunk * outRate + inRate - 1) / inRate + 1;
+  return static_cast<size_t>(encoded * 5 / 4 + 1 + kFlushBytes);
+}
 
 Mp3Writer::~Mp3Writer() {
   Close();
@@ -129,6 +144,10 @@ bool Mp3Writer::Start() {
     std::unique_lock<std::shared_mutex> lock(LameTablesLock());
     if (lame_init_params(encoder) < 0) return false;
   }
+  const int inRate = lame_get_in_samplerate(encoder);
+  const int outRate = lame_get_out_samplerate(encoder);
+  chunkSamples_ = ChunkSamples(inRate, outRate);
+  buffer_.assign(BufferBytes(inRate, outRate), 0);
   started_ = true;
   // The image goes out at once, so that a file that cannot even take its
   // tag fails here rather than at a later block.
@@ -146,13 +165,13 @@ bool Mp3Writer::WriteBlock16(const int16_t* left, const int16_t* right, int coun
     failed_ = true;
     return false;
   }
-  for (int at = 0; at < count; at += kChunkSamples) {
-    const int chunk = std::min(kChunkSamples, count - at);
+  for (int at = 0; at < count; at += chunkSamples_) {
+    const int chunk = std::min(chunkSamples_, count - at);
     std::shared_lock<std::shared_mutex> lock(LameTablesLock());
     // LAME reads the right array only for two input channels.
     const int produced =
         lame_encode_buffer(encoder_.get(), left + at, stereo ? right + at : left + at, chunk,
-                           buffer_.data(), kBufferBytes);
+                           buffer_.data(), static_cast<int>(buffer_.size()));
     lock.unlock();
     if (produced < 0 || !WriteAll(buffer_.data(), static_cast<size_t>(produced))) {
       failed_ = true;
@@ -172,7 +191,8 @@ bool Mp3Writer::Close() {
   bool ok = started_ && !failed_;
   if (ok) {
     std::shared_lock<std::shared_mutex> lock(LameTablesLock());
-    const int produced = lame_encode_flush(encoder_.get(), buffer_.data(), kBufferBytes);
+    const int produced =
+        lame_encode_flush(encoder_.get(), buffer_.data(), static_cast<int>(buffer_.size()));
     lock.unlock();
     if (produced < 0 || !WriteAll(buffer_.data(), static_cast<size_t>(produced))) ok = false;
     if (ok && !id3v1_.empty() && !WriteAll(id3v1_.data(), id3v1_.size())) ok = false;

@@ -34,14 +34,21 @@ struct lame_global_struct;
 class Mp3Writer : public AudioWriter {
  public:
   // LAME documents 1.25 × samples + 7200 bytes as the most that one encode
-  // call can produce, and 7200 bytes as enough for the final flush. Blocks
-  // are handed to LAME in pieces of at most kChunkSamples samples per
-  // channel, so kBufferBytes always suffices and an encode call never fails
-  // for want of room.
-  static constexpr int kBufferBytes = 16384;
+  // call can produce, and 7200 bytes as enough for the final flush. The
+  // samples are those LAME encodes, at the output rate: it resamples before
+  // it encodes, so a block of a 2,000 Hz source becomes 24 times as many
+  // samples at 48,000 Hz. Start sizes the buffer for one piece of a block
+  // at the rates the encoder really uses, so an encode call never fails for
+  // want of room. Blocks go to LAME in pieces of at most kChunkSamples
+  // samples per channel, fewer when the output rate is so far above the
+  // input rate that a piece would become more than kMaxEncodedSamples.
   static constexpr int kChunkSamples = BLOCK_SAMPLES;
-  static_assert(kChunkSamples * 5 / 4 + 1 + 7200 <= kBufferBytes,
-                "the encode buffer must hold LAME's worst case for one chunk");
+  static constexpr int kMaxEncodedSamples = 32 * BLOCK_SAMPLES;
+  static constexpr int kFlushBytes = 7200;
+  // The input samples per channel of one call, and the bytes its answer
+  // may take, for a conversion from `inRate` to `outRate`.
+  static int ChunkSamples(int inRate, int outRate);
+  static size_t BufferBytes(int inRate, int outRate);
 
   static constexpr size_t kId3v1Bytes = 128;
 
@@ -123,9 +130,10 @@ class Mp3Writer : public AudioWriter {
   std::string path_;
   FilePtr file_;
   std::unique_ptr<lame_global_struct, EncoderCloser> encoder_;
-  std::vector<unsigned char> buffer_;  // kBufferBytes, receives every LAME output
-  std::vector<uint8_t> id3v1_;         // empty or exactly kId3v1Bytes
-  std::vector<uint8_t> id3v2_;         // empty when none
+  std::vector<unsigned char> buffer_;  // receives every LAME output, sized by Start
+  int chunkSamples_ = kChunkSamples;
+  std::vector<uint8_t> id3v1_;  // empty or exactly kId3v1Bytes
+  std::vector<uint8_t> id3v2_;  // empty when none
   bool started_ = false;
   bool failed_ = false;
 };

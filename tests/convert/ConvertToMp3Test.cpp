@@ -8,6 +8,7 @@
 #include <taglib/mpegfile.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -94,6 +95,27 @@ TEST_F(ConvertToMp3Test, CustomModeRateBitRateAndChannels) {
     EXPECT_EQ(FirstFrameMode(out), c.expectMode) << out;
   }
 }
+
+// LAME resamples a block before encoding it: 1,152 samples at 2,000 Hz become 27,648 at
+// 48,000 Hz. Rows: source rate, channels, output rate, kbit/s.
+using RateRow = std::array<int, 4>;
+class ConvertToMp3Rates : public ConvertToMp3Test, public ::testing::WithParamInterface<RateRow> {};
+
+TEST_P(ConvertToMp3Rates, ExtremeRateChangesEncodeTheWholeSource) {
+  const auto [sourceRate, channels, outputRate, kbps] = GetParam();
+  settings_.autoDestMP3EncodingParam = 0;
+  settings_.mp3SampleRate = static_cast<uint32_t>(outputRate);
+  settings_.mp3BitRate = static_cast<uint32_t>(kbps);
+  ASSERT_TRUE(Convert(Wav("r.wav", sourceRate, channels, 3.0), dir_.File("r.mp3")));
+  const Decoded decoded = DecodeWithFfmpeg(dir_.File("r.mp3"));
+  ASSERT_EQ(decoded.rate, outputRate);
+  EXPECT_NEAR(decoded.Frames(), 3 * outputRate, 576 + 2 * 1152);  // encoder delay and flush
+}
+INSTANTIATE_TEST_SUITE_P(Extremes, ConvertToMp3Rates,
+                         ::testing::Values(RateRow{2000, 1, 48000, 320},
+                                           RateRow{8000, 2, 48000, 256},
+                                           RateRow{1000, 2, 48000, 320},
+                                           RateRow{48000, 2, 8000, 8}));
 
 TEST_F(ConvertToMp3Test, PresetTagWithNonLatinText) {
   settings_.mp3ID3TagType = TAG_FROM_PRESET;

@@ -47,24 +47,27 @@ TEST_P(TemporaryOutputSwapTest, SwappedTemporaryFileNeverReachesAnotherFile) {
   EXPECT_NE(lstat(dir.File("song.mp3").c_str(), &info), 0);
 }
 
+void Unlinked(const std::string& path) {
+  ASSERT_EQ(unlink(path.c_str()), 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Hostile, TemporaryOutputSwapTest,
-    testing::Values(
-        Swap{"SymbolicLink",
-             [](const std::string& path, const std::string& victim) {
-               ASSERT_EQ(unlink(path.c_str()), 0);
-               ASSERT_EQ(symlink(victim.c_str(), path.c_str()), 0);
-             }},
-        Swap{"HardLink",
-             [](const std::string& path, const std::string& victim) {
-               ASSERT_EQ(unlink(path.c_str()), 0);
-               ASSERT_EQ(link(victim.c_str(), path.c_str()), 0);
-             }},
-        Swap{"AnotherEmptyFile",
-             [](const std::string& path, const std::string&) {
-               ASSERT_EQ(unlink(path.c_str()), 0);
-               WriteFileText(path, "");
-             }}),
+    testing::Values(Swap{"SymbolicLink",
+                         [](const std::string& path, const std::string& victim) {
+                           Unlinked(path);
+                           ASSERT_EQ(symlink(victim.c_str(), path.c_str()), 0);
+                         }},
+                    Swap{"HardLink",
+                         [](const std::string& path, const std::string& victim) {
+                           Unlinked(path);
+                           ASSERT_EQ(link(victim.c_str(), path.c_str()), 0);
+                         }},
+                    Swap{"AnotherFile",
+                         [](const std::string& path, const std::string&) {
+                           Unlinked(path);
+                           WriteFileText(path, "");
+                         }}),
     [](const testing::TestParamInfo<Swap>& row) { return row.param.name; });
 
 // Overwrite keeps a private file private, with its owner and group.

@@ -48,32 +48,11 @@ static void Real(const char* path, char* out) {
 static int Getattr(const char* p, struct stat* s, struct fuse_file_info* f) { (void)f; REAL(r, p); CHECK(lstat(r, s)); }
 static int Mkdir(const char* p, mode_t m) { REAL(r, p); CHECK(mkdir(r, m)); }
 static int Unlink(const char* p) { REAL(r, p); CHECK(unlink(r)); }
-static int Rmdir(const char* p) { REAL(r, p); CHECK(rmdir(r)); }
-static int Chmod(const char* p, mode_t m, struct fuse_file_info* f) { (void)f; REAL(r, p); CHECK(chmod(r, m)); }
-static int Chown(const char* p, uid_t u, gid_t g, struct fuse_file_info* f) { (void)f; REAL(r, p); CHECK(lchown(r, u, g)); }
-static int Truncate(const char* p, off_t n, struct fuse_file_info* f) { (void)f; REAL(r, p); CHECK(truncate(r, n)); }
-static int Utimens(const char* p, const struct timespec t[2], struct fuse_file_info* f) { (void)f; REAL(r, p); CHECK(utimensat(AT_FDCWD, r, t, AT_SYMLINK_NOFOLLOW)); }
-static int Symlink(const char* to, const char* p) { REAL(r, p); CHECK(symlink(to, r)); }
-static int Readlink(const char* p, char* buffer, size_t size) {
-  REAL(r, p);
-  ssize_t n = readlink(r, buffer, size - 1);
-  if (n < 0) return -errno;
-  buffer[n] = '\0';
-  return 0;
-}
 /* Hard links are refused, as such file systems refuse them. */
 static int Link(const char* from, const char* to) { (void)from; (void)to; return -EPERM; }
 static int Rename(const char* from, const char* to, unsigned int flags) {
   REAL(a, from); REAL(b, to);
   CHECK(renameat2(AT_FDCWD, a, AT_FDCWD, b, flags));
-}
-static int Open(const char* p, struct fuse_file_info* f) {
-  REAL(r, p);
-  int fd = open(r, f->flags);
-  if (fd < 0) return -errno;
-  f->fh = (uint64_t)fd;
-  f->direct_io = 1;
-  return 0;
 }
 static int Create(const char* p, mode_t m, struct fuse_file_info* f) {
   REAL(r, p);
@@ -83,6 +62,7 @@ static int Create(const char* p, mode_t m, struct fuse_file_info* f) {
   f->direct_io = 1;
   return 0;
 }
+static int Open(const char* p, struct fuse_file_info* f) { return Create(p, 0, f); }
 static int Read(const char* p, char* b, size_t n, off_t o, struct fuse_file_info* f) {
   (void)p; ssize_t done = pread((int)f->fh, b, n, o); return done < 0 ? -errno : (int)done;
 }
@@ -103,10 +83,9 @@ static int Readdir(const char* p, void* buffer, fuse_fill_dir_t fill, off_t o, s
 }
 
 static const struct fuse_operations kOperations = {
-    .getattr = Getattr, .readlink = Readlink, .mkdir = Mkdir, .unlink = Unlink, .rmdir = Rmdir,
-    .symlink = Symlink, .rename = Rename, .link = Link, .chmod = Chmod, .chown = Chown,
-    .truncate = Truncate, .open = Open, .read = Read, .write = Write, .release = Release,
-    .readdir = Readdir, .create = Create, .utimens = Utimens,
+    .getattr = Getattr, .mkdir = Mkdir, .unlink = Unlink, .rename = Rename, .link = Link,
+    .open = Open, .read = Read, .write = Write, .release = Release, .readdir = Readdir,
+    .create = Create,
 };
 
 int main(int argc, char** argv) {

@@ -17,11 +17,11 @@
 
 #include "app/ConvertSettings.h"
 #include "app/EngineStartup.h"
+#include "app/OneLineText.h"
 #include "app/OutputFormat.h"
 #include "app/SettingEffect.h"
 #include "cli/Arguments.h"
 #include "cli/CliFrontEnd.h"
-#include "cli/OptionsCommand.h"
 #include "codecs/readers/ProgramReaders.h"
 #include "convert/ConversionJob.h"
 #include "platform/paths/PathIdentity.h"
@@ -128,11 +128,11 @@ bool ApplyFormatFlags(const std::vector<Arguments::Flag>& flags, ConvertSettings
   }
   for (const Arguments::Flag& flag : flags) {
     const std::string assignment = FormatAssignment(flag, *names, err);
-    if (assignment.empty() || !ApplyOptionAssignment(assignment, settings, err)) return false;
+    if (assignment.empty() || !ApplyAssignmentArgument(assignment, settings, err)) return false;
     if (flag.name == "--tag") continue;
-    if (!ApplyOptionAssignment(std::string(names->automatic) + "=off", settings, err)) return false;
+    if (!ApplyAssignmentArgument(std::string(names->automatic) + "=off", settings, err)) return false;
     if (flag.name == "--bitrate" && names->averageMode &&
-        !ApplyOptionAssignment(std::string(names->averageMode) + "=off", settings, err))
+        !ApplyAssignmentArgument(std::string(names->averageMode) + "=off", settings, err))
       return false;
   }
   return true;
@@ -217,10 +217,12 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
   bool skip = false;
   for (const Arguments::Flag& flag : parsed.flags) {
     if (flag.name == "--to") {
-      if (!ApplyOptionAssignment("OutputFormat=" + flag.value, settings, err)) return false;
+      if (!ApplyAssignmentArgument("OutputFormat=" + flag.value, settings, err)) return false;
     } else if (flag.name == "--out") {
-      const std::string folder = NormalisedAbsolutePath(flag.value);
-      if (!ApplyOptionAssignment("DestSpecifiedFolder=" + folder, settings, err)) return false;
+      // Written as a text value is typed, so that a backslash in the folder's
+      // name stays one.
+      const std::string folder = OneLineText(NormalisedAbsolutePath(flag.value));
+      if (!ApplyAssignmentArgument("DestSpecifiedFolder=" + folder, settings, err)) return false;
       settings.destOutputFolderOpt = DEST_CUSTOM_FOLDER;
     } else if (flag.name == "--soundfont") {
       request.soundFont = flag.value;
@@ -232,7 +234,7 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
       formatFlags.push_back(flag);
     } else if (flag.name == "--overwrite" || flag.name == "--skip-existing") {
       (flag.name == "--overwrite" ? overwrite : skip) = true;
-    } else if (ApplyOptionAssignment(flag.value, settings, err)) {
+    } else if (ApplyAssignmentArgument(flag.value, settings, err)) {
       request.assignments.push_back(flag.value);
     } else {
       return false;

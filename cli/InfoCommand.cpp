@@ -5,9 +5,9 @@
 
 #include "app/ConvertSettings.h"
 #include "app/EngineStartup.h"
+#include "app/OneLineText.h"
 #include "cli/Arguments.h"
 #include "cli/InfoJson.h"
-#include "cli/OneLineText.h"
 #include "codecs/readers/ProgramReaders.h"
 #include "source/FileCollector.h"
 #include "source/OpenSource.h"

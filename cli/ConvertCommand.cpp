@@ -22,6 +22,7 @@
 #include "app/SettingEffect.h"
 #include "cli/Arguments.h"
 #include "cli/CliFrontEnd.h"
+#include "cli/FormatFlags.h"
 #include "codecs/readers/ProgramReaders.h"
 #include "convert/ConversionJob.h"
 #include "platform/paths/PathIdentity.h"
@@ -31,112 +32,6 @@
 #include "source/SourceList.h"
 
 namespace {
-
-// The options that the format flags set for one output format; null where
-// the format has no such option (AMR and AWB have fixed rates, WAV has no
-// bit rate, AAC takes no tags).
-struct FormatOptionNames {
-  uint32_t format;
-  const char* automatic;    // the switch that takes the values from the source
-  const char* bitRate;      // kbit/s, or bit/s when `bitsPerSecond`
-  bool bitsPerSecond;
-  const char* averageMode;  // switched off so that the bit rate counts
-  const char* sampleRate;
-  const char* channels;
-  const char* tag;
-};
-
-const FormatOptionNames kFormatOptions[] = {
-    {FORMAT_MP3, "AutoDestMP3EncodingParam", "MP3BitRate", false, nullptr, "MP3SampleRate",
-     "MP3ChannelMode", "MP3ID3TagType"},
-    {FORMAT_WAV, "AutoDestWAVEncodingParam", nullptr, false, nullptr, "WAVSampleRate",
-     "WAVChannelNum", nullptr},
-    {FORMAT_WMA, "AutoDestWMAEncodingParam", "WMABitRate", true, nullptr, "WMASampleRate",
-     "WMAChannels", "WMAID3TagType"},
-    {FORMAT_OGG, "AutoDestOGGEncodingParam", "OGGBitRate", false, nullptr, "OGGSampleRate",
-     "OGGChannels", "OGGID3TagType"},
-    {FORMAT_AAC, "AutoDestAACEncodingParam", "AACABRBitRate", false, "AACVBR", nullptr, nullptr,
-     nullptr},
-    {FORMAT_M4A, "AutoDestM4AEncodingParam", "M4AABRBitRate", false, "M4AVBR", nullptr, nullptr,
-     "M4AID3TagType"},
-    {FORMAT_MP4, "AutoDestM4AEncodingParam", "M4AABRBitRate", false, "M4AVBR", nullptr, nullptr,
-     "M4AID3TagType"},
-    {FORMAT_M4B, "AutoDestM4AEncodingParam", "M4AABRBitRate", false, "M4AVBR", nullptr, nullptr,
-     "M4AID3TagType"},
-    {FORMAT_AMR, nullptr, nullptr, false, nullptr, nullptr, nullptr, nullptr},
-    {FORMAT_AWB, nullptr, nullptr, false, nullptr, nullptr, nullptr, nullptr},
-};
-
-const FormatOptionNames* FormatOptionsOf(uint32_t format) {
-  for (const FormatOptionNames& names : kFormatOptions)
-    if (names.format == format) return &names;
-  return nullptr;
-}
-
-// A flag that sets an option of the output format; applied once the format
-// is known, whatever the order of the flags.
-bool IsFormatFlag(const std::string& name) {
-  return name == "--bitrate" || name == "--rate" || name == "--channels" || name == "--tag";
-}
-
-// "NAME=VALUE" for the option of `format` that `flag` sets, with the value
-// as the catalogue takes it; "" with a message on `err` when the format has
-// no such option or the value is not one the flag takes.
-std::string FormatAssignment(const Arguments::Flag& flag, const FormatOptionNames& names,
-                             std::ostream& err) {
-  const std::string formatName = OutputFormatDisplayName(names.format);
-  const char* option = flag.name == "--bitrate" ? names.bitRate
-                       : flag.name == "--rate"  ? names.sampleRate
-                       : flag.name == "--channels" ? names.channels
-                                                   : names.tag;
-  if (!option) {
-    err << "sondrel-cli: " << flag.name << " does not apply to " << formatName << " output.\n";
-    return std::string();
-  }
-  std::string value = flag.value;
-  if (flag.name == "--bitrate" || flag.name == "--rate") {
-    const std::optional<uint32_t> number = ParseUint32(value);
-    const uint32_t scale = flag.name == "--bitrate" && names.bitsPerSecond ? 1000 : 1;
-    if (!number || *number == 0 || *number > UINT32_MAX / scale) {
-      err << "sondrel-cli: " << flag.name << " takes a whole number above 0"
-          << (flag.name == "--bitrate" ? " (kbit/s)" : " (Hz)") << ", not \"" << value << "\".\n";
-      return std::string();
-    }
-    value = std::to_string(*number * scale);
-  } else if (flag.name == "--channels") {
-    if (value == "1" || value == "mono") {
-      value = "mono";
-    } else if (value == "2" || value == "stereo") {
-      value = "stereo";
-    } else {
-      err << "sondrel-cli: --channels takes 1, 2, mono or stereo, not \"" << value << "\".\n";
-      return std::string();
-    }
-  }
-  return std::string(option) + "=" + value;
-}
-
-// Applies the format flags to the output format of `settings`: each sets its
-// option and switches the format's automatic mode off, for this run.
-bool ApplyFormatFlags(const std::vector<Arguments::Flag>& flags, ConvertSettings& settings,
-                      std::ostream& err) {
-  if (flags.empty()) return true;
-  const FormatOptionNames* names = FormatOptionsOf(settings.outputFormat);
-  if (!names) {
-    err << "sondrel-cli: " << flags.front().name << " needs a known output format (--to).\n";
-    return false;
-  }
-  for (const Arguments::Flag& flag : flags) {
-    const std::string assignment = FormatAssignment(flag, *names, err);
-    if (assignment.empty() || !ApplyAssignmentArgument(assignment, settings, err)) return false;
-    if (flag.name == "--tag") continue;
-    if (!ApplyAssignmentArgument(std::string(names->automatic) + "=off", settings, err)) return false;
-    if (flag.name == "--bitrate" && names->averageMode &&
-        !ApplyAssignmentArgument(std::string(names->averageMode) + "=off", settings, err))
-      return false;
-  }
-  return true;
-}
 
 // How many entries convert at a time unless --jobs says: one per core.
 int DefaultJobs() {

@@ -110,6 +110,7 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
   std::vector<Arguments::Flag> formatFlags;
   bool overwrite = false;
   bool skip = false;
+  bool outGiven = false;
   for (const Arguments::Flag& flag : parsed.flags) {
     if (flag.name == "--to") {
       if (!ApplyAssignmentArgument("OutputFormat=" + flag.value, settings, err)) return false;
@@ -119,6 +120,7 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
       const std::string folder = OneLineText(NormalisedAbsolutePath(flag.value));
       if (!ApplyAssignmentArgument("DestSpecifiedFolder=" + folder, settings, err)) return false;
       settings.destOutputFolderOpt = DEST_CUSTOM_FOLDER;
+      outGiven = true;
     } else if (flag.name == "--soundfont") {
       request.soundFont = flag.value;
     } else if (flag.name == "--keep-folders") {
@@ -139,6 +141,14 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
     err << "sondrel-cli: --overwrite and --skip-existing exclude each other.\n";
     return false;
   }
+  // A folder named for this run is where the outputs must go: one that
+  // cannot be used fails the entry instead of sending its output to the
+  // documents folder, unless this run's --set asks for that.
+  const auto setsFallback = [](const std::string& assignment) {
+    return assignment.rfind("OutputFiles2MyDocuments=", 0) == 0;
+  };
+  if (outGiven && std::none_of(request.assignments.begin(), request.assignments.end(), setsFallback))
+    settings.outputFiles2MyDocuments = 0;
   if (overwrite) settings.targetExistsOpt = TARGET_OVERWRITE;
   if (skip) settings.targetExistsOpt = TARGET_SKIP;
   if (!ApplyFormatFlags(formatFlags, settings, err)) return false;

@@ -77,7 +77,8 @@ INSTANTIATE_TEST_SUITE_P(Cli, CliLoadReasonTest,
 
 struct PlacementRow {
   const char* name;
-  bool documentsFallback;  // OutputFiles2MyDocuments
+  const char* fallback;    // --set OutputFiles2MyDocuments=...; nullptr: the stored "on"
+  bool documentsFallback;  // the output goes to the documents folder
 };
 
 void PrintTo(const PlacementRow& row, std::ostream* out) {
@@ -89,14 +90,15 @@ class CliPlacementReasonTest : public CliReasonsFixture,
 
 // The output folder named is a file: the output goes to the documents folder
 // with a note giving its full path, or the entry fails with the placement
-// message as its reason.
+// message as its reason. A folder named by --out is where the outputs must
+// go, whatever the stored option says.
 TEST_P(CliPlacementReasonTest, UnusableFolderIsExplained) {
   const PlacementRow& row = GetParam();
   const std::string blocked = dir_.File("blocked");
   WriteFileText(blocked, "a file where the folder should be");
-  const ProcessResult result = Cli(
-      {"convert", "--to", "wav", "--out", blocked, "--set",
-       std::string("OutputFiles2MyDocuments=") + (row.documentsFallback ? "on" : "off"), good_});
+  std::vector<std::string> args = {"convert", "--to", "wav", "--out", blocked, good_};
+  if (row.fallback) args.insert(args.end() - 1, {"--set", std::string("OutputFiles2MyDocuments=") + row.fallback});
+  const ProcessResult result = Cli(args);
   const std::string documentsOutput = dir_.File("Documents/good.wav");
   if (row.documentsFallback) {
     EXPECT_EQ(result.exitCode, 0) << result.err;
@@ -118,8 +120,9 @@ TEST_P(CliPlacementReasonTest, UnusableFolderIsExplained) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cli, CliPlacementReasonTest,
-                         ::testing::Values(PlacementRow{"DocumentsFallback", true},
-                                           PlacementRow{"NoFallback", false}),
+                         ::testing::Values(PlacementRow{"DocumentsFallback", "on", true},
+                                           PlacementRow{"NoFallback", "off", false},
+                                           PlacementRow{"OutWithTheStoredFallback", nullptr, false}),
                          [](const ::testing::TestParamInfo<PlacementRow>& row) {
                            return row.param.name;
                          });

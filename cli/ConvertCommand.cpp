@@ -9,8 +9,6 @@
 #include <climits>
 #include <cstring>
 
-#include <filesystem>
-#include <map>
 #include <optional>
 #include <ostream>
 #include <thread>
@@ -23,12 +21,12 @@
 #include "cli/Arguments.h"
 #include "cli/CliFrontEnd.h"
 #include "cli/FormatFlags.h"
+#include "cli/SourceLoading.h"
 #include "codecs/readers/ProgramReaders.h"
 #include "convert/ConversionJob.h"
 #include "platform/paths/PathIdentity.h"
 #include "platform/process/Signals.h"
 #include "platform/settings/SettingsKey.h"
-#include "source/FileCollector.h"
 #include "source/SourceList.h"
 
 namespace {
@@ -59,6 +57,7 @@ struct ConvertRequest {
   bool keepFolders = false;
   std::vector<std::string> assignments;  // the --set values, in order
   int jobs = DefaultJobs();
+  Verbosity verbosity = Verbosity::NORMAL;
 };
 
 // Says on `err`, once per option, which --set values this run will not use
@@ -104,8 +103,11 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
                        {"--skip-existing", false},
                        {"--keep-folders", false},
                        {"--jobs", true},
-                       {"-j", true}},
-                      "convert", parsed, err))
+                       {"-j", true},
+                       {"--quiet", false},
+                       {"--verbose", false}},
+                      "convert", parsed, err) ||
+      !VerbosityOf(parsed, request.verbosity, err))
     return false;
   std::vector<Arguments::Flag> formatFlags;
   bool overwrite = false;
@@ -131,6 +133,8 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
       formatFlags.push_back(flag);
     } else if (flag.name == "--overwrite" || flag.name == "--skip-existing") {
       (flag.name == "--overwrite" ? overwrite : skip) = true;
+    } else if (flag.name == "--quiet" || flag.name == "--verbose") {
+      // VerbosityOf took them.
     } else if (ApplyAssignmentArgument(flag.value, settings, err)) {
       request.assignments.push_back(flag.value);
     } else {
@@ -175,59 +179,6 @@ bool CheckSoundFontFile(const std::string& path, std::ostream& err) {
   return false;
 }
 
-// Why `path` could not be added to the list, decided after the readers
-// failed from what the file system says about it.
-std::string LoadFailureReason(const std::string& path) {
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return "no such file";
-    if (errno == EACCES) return "permission denied";
-    return std::strerror(errno);
-  }
-  if (!S_ISREG(info.st_mode)) return "not a regular file";
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return errno == EACCES ? "permission denied" : std::strerror(errno);
-  ::close(fd);
-  if (info.st_size == 0) return "empty file";
-  return "not a sound file Sondrel can read";
-}
-
-// The sub-folder of each file found while searching a folder, relative to
-// that folder ("" for its own files), by the path the list holds.
-using Subfolders = std::map<std::string, std::string>;
-
-// Adds the files named and the files found in the folders named to `list`,
-// printing "path: reason" on `err` for each that fails to load, and noting
-// in `subfolders` where below its searched folder each found file lies.
-// True when a file named on the command line failed; files met while
-// searching a folder do not count, since a folder often holds other files
-// too.
-bool LoadSources(const std::vector<std::string>& paths, const ConvertSettings& settings,
-                 SourceList& list, Subfolders& subfolders, std::ostream& err) {
-  bool namedFileFailed = false;
-  for (const std::string& path : paths) {
-    std::error_code error;
-    const bool folder = std::filesystem::is_directory(path, error);
-    std::vector<std::string> files;
-    if (folder)
-      files = CollectFiles(path, settings.enableExtFilter != 0, settings.extensionFilter);
-    else
-      files.push_back(path);
-    const std::filesystem::path root = NormalisedAbsolutePath(path);
-    for (const std::string& file : files) {
-      if (folder) {
-        const std::filesystem::path key = NormalisedAbsolutePath(file);
-        const std::string below = key.parent_path().lexically_relative(root).string();
-        if (below != "." && !below.empty()) subfolders.emplace(key.string(), below);
-      }
-      if (list.AddOneFile(file) != SourceList::AddResult::FAILED) continue;
-      err << file << ": " << LoadFailureReason(file) << '\n';
-      namedFileFailed = namedFileFailed || !folder;
-    }
-  }
-  return namedFileFailed;
-}
-
 }  // namespace
 
 ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings& settings,
@@ -249,11 +200,11 @@ ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings
 
   SourceList list(ProgramReaders());
   Subfolders subfolders;
-  const bool namedFileFailed = LoadSources(request.paths, settings, list, subfolders, err);
+  const bool namedFileFailed =
+      LoadSources(request.paths, settings, request.verbosity, list, err, &subfolders);
 
-  std::vector<std::string> entryPaths;
-  for (const auto& entry : list.Entries()) entryPaths.push_back(entry->path);
-  CliProgress progress(entryPaths, out, err, isatty(STDERR_FILENO) != 0);
+  CliProgress progress(list.Entries(), out, err, isatty(STDERR_FILENO) != 0,
+                       request.verbosity == Verbosity::QUIET);
   CliPrompter prompter(err);
   CatchCancelSignals();
 
@@ -269,7 +220,10 @@ ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings
   ConversionJob job(settings, engine, prompter, progress, placement, request.jobs);
   const BatchResult result = ConvertAll(list, job, prompter);
 
-  if (result.cancelled) return EXIT_CANCELLED;
+  if (result.cancelled) {
+    progress.ReportNotStarted();
+    return EXIT_CANCELLED;
+  }
   // Under --skip-existing (or TargetExistsOpt=skip) a skipped entry is what
   // was asked for.
   const int failed = result.failed - progress.SkippedCount();

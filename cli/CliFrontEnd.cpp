@@ -13,8 +13,8 @@ const char kNotConverted[] = "Not converted";
 
 }  // namespace
 
-CliProgress::CliProgress(const std::vector<std::unique_ptr<SourceFile>>& entries,
-                         std::ostream& out, std::ostream& err, bool live, bool quiet)
+CliProgress::CliProgress(const std::vector<std::unique_ptr<SourceFile>>& entries, std::ostream& out,
+                         std::ostream& err, bool live, bool quiet)
     : entries_(entries),
       stated_(entries.size(), false),
       out_(out),

@@ -151,7 +151,8 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
   const auto setsFallback = [](const std::string& assignment) {
     return assignment.rfind("OutputFiles2MyDocuments=", 0) == 0;
   };
-  if (outGiven && std::none_of(request.assignments.begin(), request.assignments.end(), setsFallback))
+  if (outGiven &&
+      std::none_of(request.assignments.begin(), request.assignments.end(), setsFallback))
     settings.outputFiles2MyDocuments = 0;
   if (overwrite) settings.targetExistsOpt = TARGET_OVERWRITE;
   if (skip) settings.targetExistsOpt = TARGET_SKIP;

@@ -20,8 +20,8 @@ namespace {
 // bit rate, AAC takes no tags).
 struct FormatOptionNames {
   uint32_t format;
-  const char* automatic;    // the switch that takes the values from the source
-  const char* bitRate;      // kbit/s, or bit/s when `bitsPerSecond`
+  const char* automatic;  // the switch that takes the values from the source
+  const char* bitRate;    // kbit/s, or bit/s when `bitsPerSecond`
   bool bitsPerSecond;
   const char* averageMode;  // switched off so that the bit rate counts
   const char* sampleRate;
@@ -62,8 +62,8 @@ const FormatOptionNames* FormatOptionsOf(uint32_t format) {
 std::string FormatAssignment(const Arguments::Flag& flag, const FormatOptionNames& names,
                              std::ostream& err) {
   const std::string formatName = OutputFormatDisplayName(names.format);
-  const char* option = flag.name == "--bitrate" ? names.bitRate
-                       : flag.name == "--rate"  ? names.sampleRate
+  const char* option = flag.name == "--bitrate"    ? names.bitRate
+                       : flag.name == "--rate"     ? names.sampleRate
                        : flag.name == "--channels" ? names.channels
                                                    : names.tag;
   if (!option) {
@@ -126,9 +126,8 @@ std::string LimitText(int wanted, int used) {
 // to the nearest of MP3's bit rates, then within what the output rate allows.
 bool CheckMp3Values(const GivenFlags& given, const ConvertSettings& settings, std::ostream& err) {
   const uint32_t rate = settings.mp3SampleRate;
-  if (given.rate &&
-      std::find(std::begin(kMp3OutputRates), std::end(kMp3OutputRates), rate) ==
-          std::end(kMp3OutputRates)) {
+  if (given.rate && std::find(std::begin(kMp3OutputRates), std::end(kMp3OutputRates), rate) ==
+                        std::end(kMp3OutputRates)) {
     const size_t count = std::size(kMp3OutputRates);
     std::string taken;
     for (size_t i = 0; i < count; ++i)
@@ -200,8 +199,8 @@ void CheckWmaValues(const GivenFlags& given, const ConvertSettings& settings, st
   if (!format || (format->wave.samplesPerSec == wanted.rate && format->bitRate == wanted.bitRate))
     return;
   err << "sondrel-cli: WMA has no codec format of " << Kbps(wanted.bitRate) << " kbit/s at "
-      << RateAndChannels(wanted.rate, wanted.channels) << "; the nearest, "
-      << format->description << ", is used.\n";
+      << RateAndChannels(wanted.rate, wanted.channels) << "; the nearest, " << format->description
+      << ", is used.\n";
 }
 
 }  // namespace

@@ -40,9 +40,9 @@ void PrintTable(const SourceList& list, bool withTags, std::ostream& out) {
   if (withTags) out << "\tTitle\tArtist\tAlbum\tYear\tGenre\tComment\tTrack\tComposer\tCopyright";
   out << '\n';
   for (const auto& entry : list.Entries()) {
-    out << OneLineText(FileCellText(entry->path)) << '\t' << DurationCellText(entry->duration) << '\t'
-        << BitRateCellText(entry->bitRate) << '\t' << FreqCellText(entry->sampleRate) << '\t'
-        << ChannelsCellText(*entry);
+    out << OneLineText(FileCellText(entry->path)) << '\t' << DurationCellText(entry->duration)
+        << '\t' << BitRateCellText(entry->bitRate) << '\t' << FreqCellText(entry->sampleRate)
+        << '\t' << ChannelsCellText(*entry);
     if (withTags) PrintTags(*entry, out);
     out << '\n';
   }
@@ -54,9 +54,9 @@ ExitCode RunInfoCommand(const std::vector<std::string>& args, const ConvertSetti
                         const std::string& programFolder, std::ostream& out, std::ostream& err) {
   Arguments parsed;
   Verbosity verbosity = Verbosity::NORMAL;
-  if (!SplitArguments(args,
-                      {{"--tags", false}, {"--json", false}, {"--quiet", false}, {"--verbose", false}},
-                      "info", parsed, err) ||
+  if (!SplitArguments(
+          args, {{"--tags", false}, {"--json", false}, {"--quiet", false}, {"--verbose", false}},
+          "info", parsed, err) ||
       !VerbosityOf(parsed, verbosity, err))
     return EXIT_USAGE;
   bool withTags = false;
@@ -86,8 +86,10 @@ ExitCode RunInfoCommand(const std::vector<std::string>& args, const ConvertSetti
 
   // Under --quiet only what failed is printed.
   if (verbosity != Verbosity::QUIET) {
-    if (asJson) WriteInfoJson(list.Entries(), withTags ? EntryTags : nullptr, out);
-    else PrintTable(list, withTags, out);
+    if (asJson)
+      WriteInfoJson(list.Entries(), withTags ? EntryTags : nullptr, out);
+    else
+      PrintTable(list, withTags, out);
   }
   if (namedFileFailed) return EXIT_FAILED;
   return EXIT_OK;

@@ -54,8 +54,7 @@ bool VerbosityOf(const Arguments& parsed, Verbosity& verbosity, std::ostream& er
 }
 
 bool LoadSources(const std::vector<std::string>& paths, const ConvertSettings& settings,
-                 Verbosity verbosity, SourceList& list, std::ostream& err,
-                 Subfolders* subfolders) {
+                 Verbosity verbosity, SourceList& list, std::ostream& err, Subfolders* subfolders) {
   bool namedFileFailed = false;
   int otherFiles = 0;  // found in folders and not sound files
   for (const std::string& path : paths) {

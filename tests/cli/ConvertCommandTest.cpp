@@ -96,7 +96,8 @@ TEST_F(CliCommandTest, NamesWithTabsAndLineFeedsStayOnOneLine) {
   const std::string odd = Wav("music/a\tb\nc.wav", 8000, 1, 800);
   const std::string junk = dir_.File("x\ny.wav");
   WriteFileText(junk, "not audio");
-  const ProcessResult converted = Cli({"convert", "--to", "wav", "--out", dir_.File("out"), odd, junk});
+  const ProcessResult converted =
+      Cli({"convert", "--to", "wav", "--out", dir_.File("out"), odd, junk});
   EXPECT_EQ(converted.out, dir_.File("music/a\\tb\\nc.wav") + "\ta\\tb\\nc.wav\n");
   EXPECT_EQ(converted.err, dir_.File("x\\ny.wav") + ": not a sound file Sondrel can read\n");
   const std::vector<std::string> table = Lines(Cli({"info", odd}).out);
@@ -167,12 +168,14 @@ TEST_F(CliCommandTest, ConvertUsageErrors) {
 // Each command's help, wherever -h or --help stands before "--" and
 // whatever else the line holds; nothing is run or saved.
 TEST_F(CliCommandTest, EachCommandPrintsItsOwnHelp) {
+  const std::string infoUsage =
+      "Usage: sondrel-cli info [--tags] [--json] [--quiet | --verbose] PATH...\n";
   const std::pair<std::vector<std::string>, std::string> rows[] = {
       {{"convert", "--help"}, "Usage: sondrel-cli convert [FLAGS] PATH...\n"},
       {{"convert", "a.wav", "--to", "ogg", "-h"}, "Usage: sondrel-cli convert [FLAGS] PATH...\n"},
       {{"convert", "--bogus", "--help"}, "Usage: sondrel-cli convert [FLAGS] PATH...\n"},
-      {{"info", "--help"}, "Usage: sondrel-cli info [--tags] [--json] [--quiet | --verbose] PATH...\n"},
-      {{"info", "-h", "missing.wav"}, "Usage: sondrel-cli info [--tags] [--json] [--quiet | --verbose] PATH...\n"},
+      {{"info", "--help"}, infoUsage},
+      {{"info", "-h", "missing.wav"}, infoUsage},
       {{"options", "--help"}, "Usage: sondrel-cli options [NAME=VALUE...]\n"},
       {{"options", "TargetExistsOpt=skip", "-h"}, "Usage: sondrel-cli options [NAME=VALUE...]\n"},
   };

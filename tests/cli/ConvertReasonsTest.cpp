@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "support/AudioFixtures.h"
 #include "support/RunProcess.h"
@@ -52,7 +53,8 @@ TEST_P(CliLoadReasonTest, EachFailedFileGetsItsReason) {
   const LoadRow& row = GetParam();
   const std::string bad = dir_.File(std::string("music/bad-") + row.name + ".mp3");
   if (row.content) WriteFileText(bad, row.content);
-  std::vector<std::string> args = {"convert", "--verbose", "--to", "wav", "--out", dir_.File("out")};
+  std::vector<std::string> args = {"convert", "--verbose", "--to", "wav", "--out",
+                                   dir_.File("out")};
   if (row.named) {
     args.push_back(good_);
     args.push_back(bad);
@@ -99,7 +101,8 @@ TEST_P(CliPlacementReasonTest, UnusableFolderIsExplained) {
   const std::string blocked = dir_.File("blocked");
   WriteFileText(blocked, "a file where the folder should be");
   std::vector<std::string> args = {"convert", "--to", "wav", "--out", blocked, good_};
-  if (row.fallback) args.insert(args.end() - 1, {"--set", std::string("OutputFiles2MyDocuments=") + row.fallback});
+  if (row.fallback)
+    args.insert(args.end() - 1, {"--set", std::string("OutputFiles2MyDocuments=") + row.fallback});
   const ProcessResult result = Cli(args);
   const std::string documentsOutput = dir_.File("Documents/good.wav");
   if (row.documentsFallback) {
@@ -124,63 +127,45 @@ TEST_P(CliPlacementReasonTest, UnusableFolderIsExplained) {
 INSTANTIATE_TEST_SUITE_P(Cli, CliPlacementReasonTest,
                          ::testing::Values(PlacementRow{"DocumentsFallback", "on", true},
                                            PlacementRow{"NoFallback", "off", false},
-                                           PlacementRow{"OutWithTheStoredFallback", nullptr, false}),
+                                           PlacementRow{"OutWithStoredFallback", nullptr, false}),
                          [](const ::testing::TestParamInfo<PlacementRow>& row) {
                            return row.param.name;
                          });
-
-struct VerbosityRow {
-  const char* name;
-  const char* command;
-  const char* flag;  // nullptr: neither --quiet nor --verbose
-};
-
-void PrintTo(const VerbosityRow& row, std::ostream* out) {
-  *out << row.name;
-}
-
-class CliVerbosityTest : public CliReasonsFixture,
-                         public ::testing::WithParamInterface<VerbosityRow> {};
 
 // Eleven files found beside the music that are not sound files are counted in
 // one line, each named under --verbose (no cut after ten) and left unsaid
 // under --quiet, which prints no result either; the file named on the
 // command line gets its line and fails the run, for info as for convert.
+using CommandAndFlag = std::tuple<const char*, const char*>;
+class CliVerbosityTest : public CliReasonsFixture,
+                         public ::testing::WithParamInterface<CommandAndFlag> {};
+
 TEST_P(CliVerbosityTest, FoundFilesThatAreNotSoundFilesAreCounted) {
-  const VerbosityRow& row = GetParam();
+  const std::string command = std::get<0>(GetParam()), flag = std::get<1>(GetParam());
   const std::string reason = ": not a sound file Sondrel can read\n";
   std::string listed;
   for (int i = 10; i <= 20; ++i) {
-    const std::string path = dir_.File("music/n" + std::to_string(i) + ".json");
-    WriteFileText(path, "{}");
-    listed += path + reason;
+    WriteFileText(dir_.File("music/n" + std::to_string(i) + ".json"), "{}");
+    listed += dir_.File("music/n" + std::to_string(i) + ".json") + reason;
   }
   const std::string named = dir_.File("named.txt");
   WriteFileText(named, "a shopping list");
-  std::vector<std::string> args = {row.command, "--to", "wav", "--out", dir_.File("out")};
-  if (args[0] == "info") args.resize(1);
-  if (row.flag) args.push_back(row.flag);
+  std::vector<std::string> args = {command, "--to", "wav", "--out", dir_.File("out")};
+  if (command == "info") args.resize(1);
+  if (!flag.empty()) args.push_back(flag);
   args.insert(args.end(), {dir_.File("music"), named});
   const ProcessResult result = Cli(args);
-  const std::string flag = row.flag ? row.flag : "";
   EXPECT_EQ(result.exitCode, 1);
+  const std::string count =
+      "sondrel-cli: 11 files in the folders were not sound files; --verbose lists them.\n";
   EXPECT_EQ(result.err, flag == "--verbose" ? listed + named + reason
                         : flag == "--quiet" ? named + reason
-                                            : named + reason +
-                                                  "sondrel-cli: 11 files in the folders were not "
-                                                  "sound files; --verbose lists them.\n");
+                                            : named + reason + count);
   EXPECT_EQ(result.out.find("good.wav") != std::string::npos, flag != "--quiet") << result.out;
 }
 
 INSTANTIATE_TEST_SUITE_P(Cli, CliVerbosityTest,
-                         ::testing::Values(VerbosityRow{"Convert", "convert", nullptr},
-                                           VerbosityRow{"ConvertVerbose", "convert", "--verbose"},
-                                           VerbosityRow{"ConvertQuiet", "convert", "--quiet"},
-                                           VerbosityRow{"Info", "info", nullptr},
-                                           VerbosityRow{"InfoVerbose", "info", "--verbose"},
-                                           VerbosityRow{"InfoQuiet", "info", "--quiet"}),
-                         [](const ::testing::TestParamInfo<VerbosityRow>& row) {
-                           return row.param.name;
-                         });
+                         ::testing::Combine(::testing::Values("convert", "info"),
+                                            ::testing::Values("", "--verbose", "--quiet")));
 
 }  // namespace

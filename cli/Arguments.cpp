@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <ostream>
 
+#include "app/SettingAssignment.h"
+
 bool HelpRequested(const std::vector<std::string>& args) {
   for (const std::string& arg : args) {
     if (arg == "--") return false;
@@ -51,4 +53,18 @@ bool SplitArguments(const std::vector<std::string>& args, const std::vector<Flag
     parsed.flags.push_back(std::move(flag));
   }
   return true;
+}
+
+bool ApplyAssignmentArgument(const std::string& pair, ConvertSettings& settings, std::ostream& err,
+                             uint32_t* group) {
+  const SettingAssignment result = ApplySettingAssignment(pair, settings, group);
+  if (result.Applied()) {
+    if (!result.message.empty()) err << result.message << '\n';
+    return true;
+  }
+  err << "sondrel-cli: " << result.message;
+  if (result.outcome == SettingAssignment::Outcome::UNKNOWN_NAME)
+    err << " Run 'sondrel-cli options' to list the option names.";
+  err << '\n';
+  return false;
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <vector>
+
+struct ConvertSettings;
 
 // A flag a command knows: "--to" with a value, "--tags" without.
 struct FlagSpec {
@@ -30,3 +33,9 @@ bool HelpRequested(const std::vector<std::string>& args);
 // missing value, or a value given to a flag that takes none.
 bool SplitArguments(const std::vector<std::string>& args, const std::vector<FlagSpec>& known,
                     const std::string& command, Arguments& parsed, std::ostream& err);
+
+// Applies a "NAME=VALUE" argument to `settings` (ApplySettingAssignment)
+// and says on `err` what became of it: why it was refused, with what to run
+// for the names, or how a corrected number is stored. False when refused.
+bool ApplyAssignmentArgument(const std::string& pair, ConvertSettings& settings, std::ostream& err,
+                             uint32_t* group = nullptr);

@@ -22,7 +22,7 @@ const char kUsage[] =
     "\n"
     "Commands:\n"
     "  convert [FLAGS] PATH... convert files and folders with the saved options\n"
-    "  info [--tags] [--json] PATH...\n"
+    "  info [--tags] [--json] [--quiet | --verbose] PATH...\n"
     "                          probe files and folders and print a table\n"
     "  options [NAME=VALUE...] print or change the options\n"
     "\n"
@@ -44,7 +44,8 @@ const char kConvertUsage[] =
     "\n"
     "  --to FORMAT       output format: mp3, wav, wma, ogg, aac, m4a, mp4, m4b,\n"
     "                    amr or awb\n"
-    "  --out DIR         write into DIR\n"
+    "  --out DIR         write into DIR; an entry whose output cannot be made\n"
+    "                    there fails\n"
     "  --set NAME=VALUE  any option, names and values as 'sondrel-cli options'\n"
     "                    prints them (repeatable)\n"
     "  --bitrate N       bit rate in kbit/s of the output format (MP3, WMA, OGG,\n"
@@ -64,6 +65,9 @@ const char kConvertUsage[] =
     "                    beside the program\n"
     "  -j, --jobs N      convert N files at a time (default: one per core); the\n"
     "                    outputs and the order of the statuses are the same\n"
+    "  --quiet           print only the entries that failed and why\n"
+    "  --verbose         also name each file met in a folder that is not a sound\n"
+    "                    file (else they are counted in one line)\n"
     "  --                every argument after it is a path\n"
     "  -h, --help        show this help\n"
     "\n"
@@ -71,7 +75,7 @@ const char kConvertUsage[] =
     "Example: sondrel-cli convert --to=mp3 --out ~/Music/mp3 --keep-folders --skip-existing ~/midi\n";
 
 const char kInfoUsage[] =
-    "Usage: sondrel-cli info [--tags] [--json] PATH...\n"
+    "Usage: sondrel-cli info [--tags] [--json] [--quiet | --verbose] PATH...\n"
     "\n"
     "Probes files and folders as adding them to the list does and prints a table:\n"
     "File, Duration, Bit Rate, Freq., Channels.\n"
@@ -79,6 +83,9 @@ const char kInfoUsage[] =
     "  --tags      add the nine tag texts of each file\n"
     "  --json      print one JSON array instead, for scripts: an object per file\n"
     "              with its absolute path and plain numbers (null if unknown)\n"
+    "  --quiet     print only the files that failed to load and why\n"
+    "  --verbose   also name each file met in a folder that is not a sound file\n"
+    "              (else they are counted in one line)\n"
     "  --          every argument after it is a path\n"
     "  -h, --help  show this help\n";
 

@@ -2,12 +2,25 @@
 
 #include <ostream>
 
+#include "app/OneLineText.h"
 #include "convert/ConversionJob.h"
 #include "platform/process/Signals.h"
 
-CliProgress::CliProgress(const std::vector<std::string>& paths, std::ostream& out,
-                         std::ostream& err, bool live)
-    : paths_(paths), out_(out), err_(err), live_(live) {}
+namespace {
+
+// The status of an entry that a cancelled batch never reached.
+const char kNotConverted[] = "Not converted";
+
+}  // namespace
+
+CliProgress::CliProgress(const std::vector<std::unique_ptr<SourceFile>>& entries, std::ostream& out,
+                         std::ostream& err, bool live, bool quiet)
+    : entries_(entries),
+      stated_(entries.size(), false),
+      out_(out),
+      err_(err),
+      live_(live),
+      quiet_(quiet) {}
 
 CliProgress::~CliProgress() { ClearLive(); }
 
@@ -28,28 +41,43 @@ void CliProgress::SetFileLine(const std::string& text) {
 
 void CliProgress::SetEntryStatus(size_t index, const std::string& text) {
   if (text == STATUS_CONVERTING) return;
-  if (text == TARGET_SKIPPED_MESSAGE) ++skipped_;
+  const bool skipped = text == TARGET_SKIPPED_MESSAGE;
+  if (skipped) ++skipped_;
+  if (index < stated_.size()) stated_[index] = true;
+  // An entry succeeded when it has an output, or when its target was
+  // skipped as asked.
+  const bool succeeded =
+      skipped || (index < entries_.size() && !entries_[index]->destinationPath.empty());
+  if (!quiet_ || !succeeded) PrintStatus(index, text);
+}
+
+void CliProgress::PrintStatus(size_t index, const std::string& text) {
   ClearLive();
-  out_ << PathAt(index) << '\t' << text << '\n';
+  out_ << OneLineText(PathAt(index)) << '\t' << OneLineText(text) << '\n';
   out_.flush();
+}
+
+void CliProgress::ReportNotStarted() {
+  for (size_t index = 0; index < stated_.size(); ++index)
+    if (!stated_[index]) PrintStatus(index, kNotConverted);
 }
 
 void CliProgress::SetEntryReason(size_t index, const std::string& reason) {
   ClearLive();
-  err_ << PathAt(index) << ": " << reason << '\n';
+  err_ << OneLineText(PathAt(index)) << ": " << OneLineText(reason) << '\n';
   err_.flush();
 }
 
 void CliProgress::NoteOutputInDocuments(size_t index, const std::string& output) {
   ClearLive();
-  err_ << "sondrel-cli: note: " << PathAt(index)
-       << ": the output folder could not be used; written to " << output << '\n';
+  err_ << "sondrel-cli: note: " << OneLineText(PathAt(index))
+       << ": the output folder could not be used; written to " << OneLineText(output) << '\n';
   err_.flush();
 }
 
 const std::string& CliProgress::PathAt(size_t index) const {
   static const std::string none;
-  return index < paths_.size() ? paths_[index] : none;
+  return index < entries_.size() ? entries_[index]->path : none;
 }
 
 bool CliProgress::CancelRequested() {

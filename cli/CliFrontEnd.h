@@ -2,22 +2,27 @@
 
 #include <cstddef>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "convert/ConversionProgress.h"
 #include "convert/Prompter.h"
+#include "source/SourceFile.h"
 
 // The terminal as the conversion's front end. Each entry's final status is
 // printed as one line "source path<TAB>status" on `out`; a failure's reason
 // ("source path: reason") and a note on an output that went to the
-// documents folder go to `err`. When `err` is a terminal, a live line shows
-// the batch and per-file progress there.
-// Cancel is Ctrl+C or another terminating signal (CatchCancelSignals).
+// documents folder go to `err`. Paths and texts are written as OneLineText
+// writes them, so a name with a tab or a line feed keeps its entry on one
+// line. When `quiet`, only entries that did not succeed get a line. When
+// `err` is a terminal, a live line shows the batch and per-file progress
+// there. Cancel is Ctrl+C or another terminating signal
+// (CatchCancelSignals).
 class CliProgress : public ConversionProgress {
  public:
-  CliProgress(const std::vector<std::string>& paths, std::ostream& out, std::ostream& err,
-              bool live);
+  CliProgress(const std::vector<std::unique_ptr<SourceFile>>& entries, std::ostream& out,
+              std::ostream& err, bool live, bool quiet);
   ~CliProgress() override;
 
   void Begin(int count) override;
@@ -37,15 +42,23 @@ class CliProgress : public ConversionProgress {
   // The entries whose status said that their target exists and was skipped.
   int SkippedCount() const { return skipped_; }
 
+  // After a cancelled batch: "Not converted" as the status of each entry
+  // that never got one, in list order.
+  void ReportNotStarted();
+
  private:
   void Redraw();
   void ClearLive();
   const std::string& PathAt(size_t index) const;
 
-  const std::vector<std::string>& paths_;
+  void PrintStatus(size_t index, const std::string& text);
+
+  const std::vector<std::unique_ptr<SourceFile>>& entries_;
+  std::vector<bool> stated_;  // the entries that got their final status
   std::ostream& out_;
   std::ostream& err_;
   bool live_;
+  bool quiet_;
   std::string batchLine_;
   std::string fileLine_;
   size_t shownWidth_ = 0;

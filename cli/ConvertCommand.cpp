@@ -9,134 +9,27 @@
 #include <climits>
 #include <cstring>
 
-#include <filesystem>
-#include <map>
 #include <optional>
 #include <ostream>
 #include <thread>
 
 #include "app/ConvertSettings.h"
 #include "app/EngineStartup.h"
+#include "app/OneLineText.h"
 #include "app/OutputFormat.h"
 #include "app/SettingEffect.h"
 #include "cli/Arguments.h"
 #include "cli/CliFrontEnd.h"
-#include "cli/OptionsCommand.h"
+#include "cli/FormatFlags.h"
+#include "cli/SourceLoading.h"
 #include "codecs/readers/ProgramReaders.h"
 #include "convert/ConversionJob.h"
 #include "platform/paths/PathIdentity.h"
 #include "platform/process/Signals.h"
 #include "platform/settings/SettingsKey.h"
-#include "source/FileCollector.h"
 #include "source/SourceList.h"
 
 namespace {
-
-// The options that the format flags set for one output format; null where
-// the format has no such option (AMR and AWB have fixed rates, WAV has no
-// bit rate, AAC takes no tags).
-struct FormatOptionNames {
-  uint32_t format;
-  const char* automatic;    // the switch that takes the values from the source
-  const char* bitRate;      // kbit/s, or bit/s when `bitsPerSecond`
-  bool bitsPerSecond;
-  const char* averageMode;  // switched off so that the bit rate counts
-  const char* sampleRate;
-  const char* channels;
-  const char* tag;
-};
-
-const FormatOptionNames kFormatOptions[] = {
-    {FORMAT_MP3, "AutoDestMP3EncodingParam", "MP3BitRate", false, nullptr, "MP3SampleRate",
-     "MP3ChannelMode", "MP3ID3TagType"},
-    {FORMAT_WAV, "AutoDestWAVEncodingParam", nullptr, false, nullptr, "WAVSampleRate",
-     "WAVChannelNum", nullptr},
-    {FORMAT_WMA, "AutoDestWMAEncodingParam", "WMABitRate", true, nullptr, "WMASampleRate",
-     "WMAChannels", "WMAID3TagType"},
-    {FORMAT_OGG, "AutoDestOGGEncodingParam", "OGGBitRate", false, nullptr, "OGGSampleRate",
-     "OGGChannels", "OGGID3TagType"},
-    {FORMAT_AAC, "AutoDestAACEncodingParam", "AACABRBitRate", false, "AACVBR", nullptr, nullptr,
-     nullptr},
-    {FORMAT_M4A, "AutoDestM4AEncodingParam", "M4AABRBitRate", false, "M4AVBR", nullptr, nullptr,
-     "M4AID3TagType"},
-    {FORMAT_MP4, "AutoDestM4AEncodingParam", "M4AABRBitRate", false, "M4AVBR", nullptr, nullptr,
-     "M4AID3TagType"},
-    {FORMAT_M4B, "AutoDestM4AEncodingParam", "M4AABRBitRate", false, "M4AVBR", nullptr, nullptr,
-     "M4AID3TagType"},
-    {FORMAT_AMR, nullptr, nullptr, false, nullptr, nullptr, nullptr, nullptr},
-    {FORMAT_AWB, nullptr, nullptr, false, nullptr, nullptr, nullptr, nullptr},
-};
-
-const FormatOptionNames* FormatOptionsOf(uint32_t format) {
-  for (const FormatOptionNames& names : kFormatOptions)
-    if (names.format == format) return &names;
-  return nullptr;
-}
-
-// A flag that sets an option of the output format; applied once the format
-// is known, whatever the order of the flags.
-bool IsFormatFlag(const std::string& name) {
-  return name == "--bitrate" || name == "--rate" || name == "--channels" || name == "--tag";
-}
-
-// "NAME=VALUE" for the option of `format` that `flag` sets, with the value
-// as the catalogue takes it; "" with a message on `err` when the format has
-// no such option or the value is not one the flag takes.
-std::string FormatAssignment(const Arguments::Flag& flag, const FormatOptionNames& names,
-                             std::ostream& err) {
-  const std::string formatName = OutputFormatDisplayName(names.format);
-  const char* option = flag.name == "--bitrate" ? names.bitRate
-                       : flag.name == "--rate"  ? names.sampleRate
-                       : flag.name == "--channels" ? names.channels
-                                                   : names.tag;
-  if (!option) {
-    err << "sondrel-cli: " << flag.name << " does not apply to " << formatName << " output.\n";
-    return std::string();
-  }
-  std::string value = flag.value;
-  if (flag.name == "--bitrate" || flag.name == "--rate") {
-    const std::optional<uint32_t> number = ParseUint32(value);
-    const uint32_t scale = flag.name == "--bitrate" && names.bitsPerSecond ? 1000 : 1;
-    if (!number || *number == 0 || *number > UINT32_MAX / scale) {
-      err << "sondrel-cli: " << flag.name << " takes a whole number above 0"
-          << (flag.name == "--bitrate" ? " (kbit/s)" : " (Hz)") << ", not \"" << value << "\".\n";
-      return std::string();
-    }
-    value = std::to_string(*number * scale);
-  } else if (flag.name == "--channels") {
-    if (value == "1" || value == "mono") {
-      value = "mono";
-    } else if (value == "2" || value == "stereo") {
-      value = "stereo";
-    } else {
-      err << "sondrel-cli: --channels takes 1, 2, mono or stereo, not \"" << value << "\".\n";
-      return std::string();
-    }
-  }
-  return std::string(option) + "=" + value;
-}
-
-// Applies the format flags to the output format of `settings`: each sets its
-// option and switches the format's automatic mode off, for this run.
-bool ApplyFormatFlags(const std::vector<Arguments::Flag>& flags, ConvertSettings& settings,
-                      std::ostream& err) {
-  if (flags.empty()) return true;
-  const FormatOptionNames* names = FormatOptionsOf(settings.outputFormat);
-  if (!names) {
-    err << "sondrel-cli: " << flags.front().name << " needs a known output format (--to).\n";
-    return false;
-  }
-  for (const Arguments::Flag& flag : flags) {
-    const std::string assignment = FormatAssignment(flag, *names, err);
-    if (assignment.empty() || !ApplyOptionAssignment(assignment, settings, err)) return false;
-    if (flag.name == "--tag") continue;
-    if (!ApplyOptionAssignment(std::string(names->automatic) + "=off", settings, err)) return false;
-    if (flag.name == "--bitrate" && names->averageMode &&
-        !ApplyOptionAssignment(std::string(names->averageMode) + "=off", settings, err))
-      return false;
-  }
-  return true;
-}
 
 // How many entries convert at a time unless --jobs says: one per core.
 int DefaultJobs() {
@@ -164,6 +57,7 @@ struct ConvertRequest {
   bool keepFolders = false;
   std::vector<std::string> assignments;  // the --set values, in order
   int jobs = DefaultJobs();
+  Verbosity verbosity = Verbosity::NORMAL;
 };
 
 // Says on `err`, once per option, which --set values this run will not use
@@ -209,19 +103,26 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
                        {"--skip-existing", false},
                        {"--keep-folders", false},
                        {"--jobs", true},
-                       {"-j", true}},
-                      "convert", parsed, err))
+                       {"-j", true},
+                       {"--quiet", false},
+                       {"--verbose", false}},
+                      "convert", parsed, err) ||
+      !VerbosityOf(parsed, request.verbosity, err))
     return false;
   std::vector<Arguments::Flag> formatFlags;
   bool overwrite = false;
   bool skip = false;
+  bool outGiven = false;
   for (const Arguments::Flag& flag : parsed.flags) {
     if (flag.name == "--to") {
-      if (!ApplyOptionAssignment("OutputFormat=" + flag.value, settings, err)) return false;
+      if (!ApplyAssignmentArgument("OutputFormat=" + flag.value, settings, err)) return false;
     } else if (flag.name == "--out") {
-      const std::string folder = NormalisedAbsolutePath(flag.value);
-      if (!ApplyOptionAssignment("DestSpecifiedFolder=" + folder, settings, err)) return false;
+      // Written as a text value is typed, so that a backslash in the folder's
+      // name stays one.
+      const std::string folder = OneLineText(NormalisedAbsolutePath(flag.value));
+      if (!ApplyAssignmentArgument("DestSpecifiedFolder=" + folder, settings, err)) return false;
       settings.destOutputFolderOpt = DEST_CUSTOM_FOLDER;
+      outGiven = true;
     } else if (flag.name == "--soundfont") {
       request.soundFont = flag.value;
     } else if (flag.name == "--keep-folders") {
@@ -232,7 +133,9 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
       formatFlags.push_back(flag);
     } else if (flag.name == "--overwrite" || flag.name == "--skip-existing") {
       (flag.name == "--overwrite" ? overwrite : skip) = true;
-    } else if (ApplyOptionAssignment(flag.value, settings, err)) {
+    } else if (flag.name == "--quiet" || flag.name == "--verbose") {
+      // VerbosityOf took them.
+    } else if (ApplyAssignmentArgument(flag.value, settings, err)) {
       request.assignments.push_back(flag.value);
     } else {
       return false;
@@ -242,6 +145,15 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
     err << "sondrel-cli: --overwrite and --skip-existing exclude each other.\n";
     return false;
   }
+  // A folder named for this run is where the outputs must go: one that
+  // cannot be used fails the entry instead of sending its output to the
+  // documents folder, unless this run's --set asks for that.
+  const auto setsFallback = [](const std::string& assignment) {
+    return assignment.rfind("OutputFiles2MyDocuments=", 0) == 0;
+  };
+  if (outGiven &&
+      std::none_of(request.assignments.begin(), request.assignments.end(), setsFallback))
+    settings.outputFiles2MyDocuments = 0;
   if (overwrite) settings.targetExistsOpt = TARGET_OVERWRITE;
   if (skip) settings.targetExistsOpt = TARGET_SKIP;
   if (!ApplyFormatFlags(formatFlags, settings, err)) return false;
@@ -268,59 +180,6 @@ bool CheckSoundFontFile(const std::string& path, std::ostream& err) {
   return false;
 }
 
-// Why `path` could not be added to the list, decided after the readers
-// failed from what the file system says about it.
-std::string LoadFailureReason(const std::string& path) {
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return "no such file";
-    if (errno == EACCES) return "permission denied";
-    return std::strerror(errno);
-  }
-  if (!S_ISREG(info.st_mode)) return "not a regular file";
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return errno == EACCES ? "permission denied" : std::strerror(errno);
-  ::close(fd);
-  if (info.st_size == 0) return "empty file";
-  return "not a sound file Sondrel can read";
-}
-
-// The sub-folder of each file found while searching a folder, relative to
-// that folder ("" for its own files), by the path the list holds.
-using Subfolders = std::map<std::string, std::string>;
-
-// Adds the files named and the files found in the folders named to `list`,
-// printing "path: reason" on `err` for each that fails to load, and noting
-// in `subfolders` where below its searched folder each found file lies.
-// True when a file named on the command line failed; files met while
-// searching a folder do not count, since a folder often holds other files
-// too.
-bool LoadSources(const std::vector<std::string>& paths, const ConvertSettings& settings,
-                 SourceList& list, Subfolders& subfolders, std::ostream& err) {
-  bool namedFileFailed = false;
-  for (const std::string& path : paths) {
-    std::error_code error;
-    const bool folder = std::filesystem::is_directory(path, error);
-    std::vector<std::string> files;
-    if (folder)
-      files = CollectFiles(path, settings.enableExtFilter != 0, settings.extensionFilter);
-    else
-      files.push_back(path);
-    const std::filesystem::path root = NormalisedAbsolutePath(path);
-    for (const std::string& file : files) {
-      if (folder) {
-        const std::filesystem::path key = NormalisedAbsolutePath(file);
-        const std::string below = key.parent_path().lexically_relative(root).string();
-        if (below != "." && !below.empty()) subfolders.emplace(key.string(), below);
-      }
-      if (list.AddOneFile(file) != SourceList::AddResult::FAILED) continue;
-      err << file << ": " << LoadFailureReason(file) << '\n';
-      namedFileFailed = namedFileFailed || !folder;
-    }
-  }
-  return namedFileFailed;
-}
-
 }  // namespace
 
 ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings& settings,
@@ -342,11 +201,11 @@ ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings
 
   SourceList list(ProgramReaders());
   Subfolders subfolders;
-  const bool namedFileFailed = LoadSources(request.paths, settings, list, subfolders, err);
+  const bool namedFileFailed =
+      LoadSources(request.paths, settings, request.verbosity, list, err, &subfolders);
 
-  std::vector<std::string> entryPaths;
-  for (const auto& entry : list.Entries()) entryPaths.push_back(entry->path);
-  CliProgress progress(entryPaths, out, err, isatty(STDERR_FILENO) != 0);
+  CliProgress progress(list.Entries(), out, err, isatty(STDERR_FILENO) != 0,
+                       request.verbosity == Verbosity::QUIET);
   CliPrompter prompter(err);
   CatchCancelSignals();
 
@@ -362,7 +221,10 @@ ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings
   ConversionJob job(settings, engine, prompter, progress, placement, request.jobs);
   const BatchResult result = ConvertAll(list, job, prompter);
 
-  if (result.cancelled) return EXIT_CANCELLED;
+  if (result.cancelled) {
+    progress.ReportNotStarted();
+    return EXIT_CANCELLED;
+  }
   // Under --skip-existing (or TargetExistsOpt=skip) a skipped entry is what
   // was asked for.
   const int failed = result.failed - progress.SkippedCount();

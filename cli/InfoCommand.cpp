@@ -1,15 +1,14 @@
 #include "cli/InfoCommand.h"
 
-#include <filesystem>
 #include <ostream>
 
 #include "app/ConvertSettings.h"
 #include "app/EngineStartup.h"
+#include "app/OneLineText.h"
 #include "cli/Arguments.h"
 #include "cli/InfoJson.h"
-#include "cli/OneLineText.h"
+#include "cli/SourceLoading.h"
 #include "codecs/readers/ProgramReaders.h"
-#include "source/FileCollector.h"
 #include "source/OpenSource.h"
 #include "source/SourceList.h"
 #include "source/TagReading.h"
@@ -41,9 +40,9 @@ void PrintTable(const SourceList& list, bool withTags, std::ostream& out) {
   if (withTags) out << "\tTitle\tArtist\tAlbum\tYear\tGenre\tComment\tTrack\tComposer\tCopyright";
   out << '\n';
   for (const auto& entry : list.Entries()) {
-    out << FileCellText(entry->path) << '\t' << DurationCellText(entry->duration) << '\t'
-        << BitRateCellText(entry->bitRate) << '\t' << FreqCellText(entry->sampleRate) << '\t'
-        << ChannelsCellText(*entry);
+    out << OneLineText(FileCellText(entry->path)) << '\t' << DurationCellText(entry->duration)
+        << '\t' << BitRateCellText(entry->bitRate) << '\t' << FreqCellText(entry->sampleRate)
+        << '\t' << ChannelsCellText(*entry);
     if (withTags) PrintTags(*entry, out);
     out << '\n';
   }
@@ -54,7 +53,11 @@ void PrintTable(const SourceList& list, bool withTags, std::ostream& out) {
 ExitCode RunInfoCommand(const std::vector<std::string>& args, const ConvertSettings& settings,
                         const std::string& programFolder, std::ostream& out, std::ostream& err) {
   Arguments parsed;
-  if (!SplitArguments(args, {{"--tags", false}, {"--json", false}}, "info", parsed, err))
+  Verbosity verbosity = Verbosity::NORMAL;
+  if (!SplitArguments(
+          args, {{"--tags", false}, {"--json", false}, {"--quiet", false}, {"--verbose", false}},
+          "info", parsed, err) ||
+      !VerbosityOf(parsed, verbosity, err))
     return EXIT_USAGE;
   bool withTags = false;
   bool asJson = false;
@@ -76,29 +79,18 @@ ExitCode RunInfoCommand(const std::vector<std::string>& args, const ConvertSetti
   }
 
   // Files are taken as the file dialog takes them; folders as Add Folder
-  // searches them.
-  std::vector<std::string> files;
-  for (const std::string& path : paths) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-      for (std::string& found : CollectFiles(path, settings.enableExtFilter != 0, settings.extensionFilter))
-        files.push_back(std::move(found));
-    } else {
-      files.push_back(path);
-    }
-  }
-
+  // searches them. Files that fail to load are said as `convert` says them,
+  // and fail the run on the same terms.
   SourceList list(ProgramReaders());
-  LoadFailures failures;
-  for (const std::string& file : files)
-    if (list.AddOneFile(file) == SourceList::AddResult::FAILED) failures.Add(file);
+  const bool namedFileFailed = LoadSources(paths, settings, verbosity, list, err);
 
-  if (asJson) WriteInfoJson(list.Entries(), withTags ? EntryTags : nullptr, out);
-  else PrintTable(list, withTags, out);
-
-  if (!failures.Empty()) {
-    err << failures.Message();
-    return EXIT_FAILED;
+  // Under --quiet only what failed is printed.
+  if (verbosity != Verbosity::QUIET) {
+    if (asJson)
+      WriteInfoJson(list.Entries(), withTags ? EntryTags : nullptr, out);
+    else
+      PrintTable(list, withTags, out);
   }
+  if (namedFileFailed) return EXIT_FAILED;
   return EXIT_OK;
 }

@@ -4,10 +4,10 @@
 #include <ostream>
 
 #include "app/ConvertSettings.h"
+#include "app/OneLineText.h"
 #include "app/SettingsCatalog.h"
 #include "app/SettingsStore.h"
 #include "cli/Arguments.h"
-#include "cli/OneLineText.h"
 #include "platform/settings/SettingsKey.h"
 
 namespace {
@@ -73,72 +73,12 @@ ExitCode PrintCompletionWords(const Arguments& parsed, ConvertSettings& settings
   return EXIT_OK;
 }
 
-// The number `value` of option `name` as it is stored: a name or a number
-// within the option's set or range. A number out of range that loading
-// would correct is stored corrected, and the change is said on `err`. An
-// enumerated option's code is never corrected here: a wrong code names no
-// choice, and guessing one is what the user must not be left with.
-std::optional<uint32_t> CheckedNumber(const std::string& name, const std::string& value,
-                                      const SettingField& field, std::ostream& err) {
-  const ValueRule& rule = *field.values;
-  const std::optional<uint32_t> number = rule.Parse(value);
-  uint32_t stored = number.value_or(0);
-  if (number && field.correct && !rule.IsEnumerated()) stored = field.correct(*number);
-  if (!number || !rule.Allows(stored)) {
-    err << "sondrel-cli: " << name << " takes " << rule.Describe() << ", not \"" << value
-        << "\".\n";
-    return std::nullopt;
-  }
-  if (stored != *number) {
-    err << name << '=' << value << " is stored as " << stored;
-    if (stored == rule.low && rule.low != 0)
-      err << " (the lowest)";
-    else if (stored == rule.high && rule.high != UINT32_MAX)
-      err << " (the highest)";
-    err << ".\n";
-  }
-  return stored;
-}
-
 }  // namespace
 
 void PrintOptions(const ConvertSettings& settings, std::ostream& out) {
   ConvertSettings copy = settings;  // FindSettingField hands out writable fields
   for (const std::string& name : OptionNames())
     PrintValue(out, name, *FindSettingField(name, copy));
-}
-
-bool ApplyOptionAssignment(const std::string& pair, ConvertSettings& settings, std::ostream& err,
-                           uint32_t* group) {
-  const std::string::size_type equals = pair.find('=');
-  if (equals == std::string::npos || equals == 0) {
-    err << "sondrel-cli: expected NAME=VALUE, got \"" << pair << "\".\n";
-    return false;
-  }
-  const std::string name = pair.substr(0, equals);
-  const std::string value = pair.substr(equals + 1);
-  const std::optional<SettingField> field = FindSettingField(name, settings);
-  if (!field) {
-    err << "sondrel-cli: unknown option \"" << name
-        << "\". Run 'sondrel-cli options' to list the option names.\n";
-    return false;
-  }
-
-  if (field->text) {
-    if (field->maxBytes != 0 && value.size() > field->maxBytes) {
-      err << "sondrel-cli: the value of " << name << " is longer than " << field->maxBytes
-          << " bytes, the longest path the system accepts.\n";
-      return false;
-    }
-    *field->text = value;
-  } else {
-    const std::optional<uint32_t> number = CheckedNumber(name, value, *field, err);
-    if (!number) return false;
-    *field->number = *number;
-  }
-  if (group) *group |= field->group;
-  RebuildExtensionFilter(settings);
-  return true;
 }
 
 ExitCode RunOptionsCommand(const std::vector<std::string>& args, ConvertSettings& settings,
@@ -167,7 +107,7 @@ ExitCode RunOptionsCommand(const std::vector<std::string>& args, ConvertSettings
   // Every pair is checked before anything is saved, so a bad one writes nothing.
   uint32_t groups = 0;
   for (const std::string& pair : pairs)
-    if (!ApplyOptionAssignment(pair, settings, err, &groups)) return EXIT_USAGE;
+    if (!ApplyAssignmentArgument(pair, settings, err, &groups)) return EXIT_USAGE;
   // Saving over a file that could not be read would lose what it holds.
   if (!problem.empty()) {
     err << "sondrel-cli: " << problem << "; nothing was saved. Correct or remove the file, "

@@ -17,6 +17,11 @@ struct Mp3Choice {
   Mp3EncoderSettings encoder;
 };
 
+// The rates an MP3 stream can have (those of MPEG-1, 2 and 2.5); the encoder
+// cannot write at any other output rate and falls back to one of its own.
+inline constexpr uint32_t kMp3OutputRates[] = {8000,  11025, 12000, 16000, 22050,
+                                               24000, 32000, 44100, 48000};
+
 Mp3Choice ChooseMp3Settings(const ConvertSettings& settings, int32_t kind,
                             const SourceInfo& source);
 

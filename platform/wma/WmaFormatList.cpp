@@ -5,7 +5,6 @@
 #include <cstdio>
 
 #include "platform/ffmpeg/FfmpegOwners.h"
-#include "platform/wma/WmaRuntime.h"
 
 extern "C" {
 #include <libavutil/channel_layout.h>
@@ -68,10 +67,9 @@ bool GoesBefore(const WmaFormat& entry, uint32_t rate, uint32_t bitRate, uint32_
 }  // namespace
 
 bool WmaFormatList::Build() {
-  if (!WmaRuntimeLoaded()) return false;
-  entries_.clear();
   const AVCodec* codec = avcodec_find_encoder(AV_CODEC_ID_WMAV2);
   if (!codec) return false;
+  entries_.clear();
   for (const uint32_t rate : kCandidateRates) {
     for (const uint32_t channels : {1u, 2u}) {
       for (const uint32_t kbps : kCandidateKbps) {
@@ -128,9 +126,4 @@ const WmaFormat* WmaFormatList::FindFormat(uint32_t sampleRate, uint32_t bitRate
   for (const WmaFormat* entry : candidates)
     if (entry->wave.samplesPerSec > sampleRate) return entry;
   return candidates.back();
-}
-
-WmaFormatList& ProgramWmaFormats() {
-  static WmaFormatList list;
-  return list;
 }

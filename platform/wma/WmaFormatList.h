@@ -32,8 +32,9 @@ class WmaFormatList {
   // Rebuilds the list from what the encoder accepts among the candidate
   // rates (8000 to 48000 Hz), one and two channels and bit rates (24 to 320
   // kbit/s) that spend between 0.5 and 4 bits per sample. False when the
-  // runtime is not loaded or the encoder cannot be asked; the formats
-  // found so far stay then.
+  // encoder cannot be asked; the formats found so far stay then. Whether
+  // the runtime counts as loaded is the runtime's question: the program's
+  // list is built through it (WmaRuntime.h).
   bool Build();
 
   // Offers one codec format: one whose description names an audio/video
@@ -55,8 +56,3 @@ class WmaFormatList {
  private:
   std::vector<WmaFormat> entries_;
 };
-
-// The program's list, built once when the runtime is first loaded
-// (LoadWmaRuntime). Writers on any thread may read it from then on; only
-// the options page, while no conversion runs, rebuilds or changes it.
-WmaFormatList& ProgramWmaFormats();

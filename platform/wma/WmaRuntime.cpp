@@ -3,8 +3,6 @@
 #include <atomic>
 #include <mutex>
 
-#include "platform/wma/WmaFormatList.h"
-
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -47,4 +45,9 @@ void SetWmaRuntimeMissing(bool missing) {
   forcedMissing = missing;
   ready = false;
   loaded = false;
+}
+
+WmaFormatList& ProgramWmaFormats() {
+  static WmaFormatList list;
+  return list;
 }

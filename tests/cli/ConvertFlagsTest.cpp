@@ -171,6 +171,54 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedRow{"BothPolicies", {"--overwrite", "--skip-existing"}, "exclude each other"}),
     [](const ::testing::TestParamInfo<RefusedRow>& row) { return row.param.name; });
 
+// A flag's value that the format's own rules change is said once, and the
+// output holds the value said; a rate MP3 cannot take is refused (exit 2).
+struct ChangedRow {
+  const char* name;
+  std::vector<std::string> args;  // after "convert": "--to", the extension, more flags
+  const char* err;                // all of stderr
+  const char* field;              // ffprobe's stream field for the value; nullptr: refused
+  const char* value;
+};
+
+class CliChangedValueTest : public CliFlagsFixture,
+                            public ::testing::WithParamInterface<ChangedRow> {};
+
+TEST_P(CliChangedValueTest, ChangeIsSaidOnceWithTheValueUsed) {
+  const ChangedRow& row = GetParam();
+  std::vector<std::string> args = {"convert", "--out", dir_.File("out")};
+  args.insert(args.end(), row.args.begin(), row.args.end());
+  args.push_back(TaggedSource());
+  const ProcessResult result = Cli(args);
+  EXPECT_EQ(result.exitCode, row.field ? 0 : 2);
+  EXPECT_EQ(result.err, row.err);
+  if (row.field) {
+    EXPECT_EQ(ProbeStreamField(dir_.File("out/t." + row.args[1]), row.field), row.value);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, CliChangedValueTest,
+    ::testing::Values(
+        ChangedRow{"OggBitRateAboveItsLimit",
+                   {"--to", "ogg", "--rate", "22050", "--channels", "1", "--bitrate", "256"},
+                   "sondrel-cli: OGG allows at most 80 kbit/s at 22,050 Hz mono; 80 is used.\n",
+                   "bit_rate", "80000"},
+        ChangedRow{"OggRateBetweenItsRates", {"--to", "ogg", "--rate", "12345"},
+                   "sondrel-cli: OGG does not encode at 12,345 Hz; the nearest rate it does, "
+                   "12,000 Hz, is used.\n", "sample_rate", "12000"},
+        ChangedRow{"Mp3BitRateBetweenItsRates", {"--to", "mp3", "--bitrate", "100"},
+                   "sondrel-cli: MP3 has no bit rate of 100 kbit/s; the nearest, 96, is used.\n",
+                   "bit_rate", "96000"},
+        ChangedRow{"Mp3BitRateItHas", {"--to", "mp3", "--bitrate", "96"}, "", "bit_rate", "96000"},
+        ChangedRow{"Mp3RateNoStreamHas", {"--to", "mp3", "--rate", "12345"},
+                   "sondrel-cli: MP3 cannot be written at 12,345 Hz; --rate takes 8000, 11025, "
+                   "12000, 16000, 22050, 24000, 32000, 44100 or 48000.\n", nullptr, nullptr},
+        ChangedRow{"WmaNearestCodecFormat", {"--to", "wma", "--bitrate", "100", "--rate", "22050"},
+                   "sondrel-cli: WMA has no codec format of 100 kbit/s at 22,050 Hz stereo; the "
+                   "nearest, 96 kbit/s, 22.05 kHz, stereo, is used.\n", "bit_rate", "96000"}),
+    [](const ::testing::TestParamInfo<ChangedRow>& row) { return row.param.name; });
+
 struct ExistingRow {
   const char* name;
   const char* flag;

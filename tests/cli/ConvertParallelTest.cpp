@@ -280,7 +280,8 @@ TEST_F(CliParallelFixture, InterruptLeavesOnlyCompleteOutputs) {
   EXPECT_EQ(process.exitCode(), 130);
   EXPECT_EQ(process.readAllStandardOutput().toStdString(),
             sources[0] + "\t1.wav\n" + sources[1] + "\t2.wav\n" + sources[2] + "\tCancelled\n" +
-                sources[3] + "\tCancelled\n" + sources[4] + "\tCancelled\n");
+                sources[3] + "\tCancelled\n" + sources[4] + "\tCancelled\n" + sources[5] +
+                "\tNot converted\n");
   EXPECT_EQ(Names(Tree(dir_.File("out"))), (std::vector<std::string>{"1.wav", "2.wav"}));
   for (const char* name : {"1.wav", "2.wav"})
     EXPECT_EQ(ProbeStreamField(dir_.File(std::string("out/") + name), "duration"), "1.000000");

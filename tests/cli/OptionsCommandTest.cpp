@@ -94,6 +94,15 @@ TEST_F(OptionsCommandTest, OnlyTheOwningGroupIsWritten) {
   EXPECT_EQ(Printed("OutputFormat"), "wav");
 }
 
+// A text is typed as `options` prints it: \n, \t and \\ stand for a line
+// feed, a tab and a backslash; a backslash before anything else stays one.
+TEST_F(OptionsCommandTest, TextsAreTakenBackAsTheyArePrinted) {
+  const ProcessResult set = Cli({"options", "OGGTag/Comment=a\\nb\\tc\\\\d\\qe"});
+  ASSERT_EQ(set.exitCode, 0) << set.err;
+  EXPECT_EQ(set.out, "OGGTag/Comment=a\\nb\\tc\\\\d\\\\qe\n");
+  EXPECT_EQ(Printed("OGGTag/Comment"), "a\\nb\\tc\\\\d\\\\qe");
+}
+
 TEST_F(OptionsCommandTest, BadPairsAreRefusedAndNothingIsWritten) {
   const std::vector<std::vector<std::string>> bad = {
       {"options", "MP3SampleRate=22050", "NoSuchOption=1"},

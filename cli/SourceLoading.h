@@ -1,0 +1,38 @@
+#pragma once
+
+#include <iosfwd>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "cli/Arguments.h"
+
+class SourceList;
+struct ConvertSettings;
+
+// How much `convert` and `info` say besides their results. QUIET says only
+// what failed; VERBOSE also names each file met in a folder that was not a
+// sound file, which NORMAL counts in one line.
+enum class Verbosity { QUIET, NORMAL, VERBOSE };
+
+// The verbosity that --quiet or --verbose asks for; false with a message on
+// `err` when both are given.
+bool VerbosityOf(const Arguments& parsed, Verbosity& verbosity, std::ostream& err);
+
+// The sub-folder of each file found while searching a folder, relative to
+// that folder ("" for its own files), by the path the list holds.
+using Subfolders = std::map<std::string, std::string>;
+
+// Adds the files named and the files found in the folders named (searched
+// as Add Folder searches them) to `list`. Each file that fails to load gets
+// a line "path: reason" on `err` (the absolute path, written as OneLineText
+// writes it), except that files met in a folder that are simply not sound
+// files (a game's .json or .txt beside its music) are counted in one line,
+// or named one by one under VERBOSE, or left unsaid under QUIET. Notes in
+// `subfolders`, when given, where below its searched folder each found file
+// lies. True when a file named on the command line failed; files met while
+// searching a folder do not count, since a folder often holds other files
+// too.
+bool LoadSources(const std::vector<std::string>& paths, const ConvertSettings& settings,
+                 Verbosity verbosity, SourceList& list, std::ostream& err,
+                 Subfolders* subfolders = nullptr);

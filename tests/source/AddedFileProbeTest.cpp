@@ -26,12 +26,12 @@
 
 namespace {
 
-enum class Make { kCopy, kFfmpeg, kTruncate, kPcmHeaderOver, kText };
+enum class Make { kCopy, kFfmpeg, kTruncate, kPcmHeaderOver, kText, kPicture };
 
 struct ProbeCase {
   const char* name;
   Make make;
-  std::vector<std::string> encode;  // ffmpeg output options for kFfmpeg and kPcmHeaderOver
+  std::vector<std::string> encode;  // ffmpeg output options for kFfmpeg, kPcmHeaderOver, kPicture
   const char* file;                 // the name the list sees
   bool opens;
 };
@@ -64,6 +64,14 @@ const ProbeCase kCases[] = {
                                                "-write_xing", "0", "-id3v2_version", "0", "-f", "mp3"}, "a.wav", true},
   {"ac3_in_pcm_wav_no_extension", Make::kPcmHeaderOver, {"-ar", "48000", "-c:a", "ac3", "-b:a", "192k", "-f", "ac3"}, "a", true},
   {"text_named_wav",    Make::kText,     {},                                        "a.wav",  false},
+  // Files in a folder of sound that hold none: pictures, a video without
+  // sound, text.
+  {"png",               Make::kPicture,  {"-frames:v", "1"},                        "albumcover.png", false},
+  {"jpeg",              Make::kPicture,  {"-frames:v", "1"},                        "cover.jpg", false},
+  {"gif",               Make::kPicture,  {"-frames:v", "1"},                        "cover.gif", false},
+  {"bmp",               Make::kPicture,  {"-frames:v", "1"},                        "cover.bmp", false},
+  {"video_without_sound", Make::kPicture, {"-c:v", "mpeg4"},                        "clip.mp4", false},
+  {"text",              Make::kText,     {},                                        "notes.txt", false},
 };
 // clang-format on
 
@@ -106,7 +114,8 @@ class AddedFileProbeTest : public testing::TestWithParam<ProbeCase> {
   AddedFileProbeTest() : engine_(BuildProgramFolder()) {}
 
   // Makes the case's file from a 2.5-second stereo sine (ten seconds under
-  // a PCM header, so that the probe sees many frames).
+  // a PCM header, so that the probe sees many frames), or a second of a
+  // test picture.
   std::string MakeFile(const ProbeCase& c) {
     const std::string source = dir_.File("source.wav");
     const int seconds = c.make == Make::kPcmHeaderOver ? 10 : 2;
@@ -123,8 +132,10 @@ class AddedFileProbeTest : public testing::TestWithParam<ProbeCase> {
       case Make::kText:
         WriteFileText(path, "Track list\n1. Intro\n2. Outro\n");
         break;
-      case Make::kFfmpeg: {
+      case Make::kFfmpeg:
+      case Make::kPicture: {
         std::vector<std::string> args = {"-i", source};
+        if (c.make == Make::kPicture) args = {"-f", "lavfi", "-i", "testsrc=size=64x48:rate=10:d=1"};
         args.insert(args.end(), c.encode.begin(), c.encode.end());
         args.push_back(path);
         return MadePath(RunFfmpeg(args), path);

@@ -41,7 +41,7 @@ void PrintTable(const SourceList& list, bool withTags, std::ostream& out) {
   if (withTags) out << "\tTitle\tArtist\tAlbum\tYear\tGenre\tComment\tTrack\tComposer\tCopyright";
   out << '\n';
   for (const auto& entry : list.Entries()) {
-    out << FileCellText(entry->path) << '\t' << DurationCellText(entry->duration) << '\t'
+    out << FileCellText(entry->path) << '\t' << DurationCellText(*entry) << '\t'
         << BitRateCellText(entry->bitRate) << '\t' << FreqCellText(entry->sampleRate) << '\t'
         << ChannelsCellText(*entry);
     if (withTags) PrintTags(*entry, out);

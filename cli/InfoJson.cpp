@@ -18,6 +18,14 @@ QJsonValue Count(uint32_t value) {
   return value > 0 ? QJsonValue(static_cast<qint64>(value)) : QJsonValue();
 }
 
+// The length in seconds, to the millisecond (0.4 for a 400 ms clip), or
+// whole seconds where the probe reported no milliseconds; null when it
+// reported neither.
+QJsonValue Seconds(const SourceFile& entry) {
+  if (entry.durationMs > 0) return static_cast<double>(entry.durationMs) / 1000;
+  return Count(entry.duration);
+}
+
 QString Utf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -68,7 +76,7 @@ QJsonObject EntryObject(const SourceFile& entry) {
   QJsonObject object;
   object[QStringLiteral("path")] = Utf8(entry.path);
   object[QStringLiteral("path_bytes_hex")] = PathBytes(entry.path);
-  object[QStringLiteral("duration")] = Count(entry.duration);
+  object[QStringLiteral("duration")] = Seconds(entry);
   object[QStringLiteral("sample_rate")] = Count(entry.sampleRate);
   object[QStringLiteral("bit_rate")] = Count(entry.bitRate);
   AddChannels(entry, object);

@@ -13,8 +13,9 @@
 //   "path"         the absolute path as the list holds it
 //   "path_bytes_hex"  null, or, when the path is not valid UTF-8, its exact
 //                  bytes in hex ("path" then has U+FFFD for each bad byte)
-//   "duration"     whole seconds        "sample_rate"  Hz
-//   "bit_rate"     kbit/s               "channels"     channel count
+//   "duration"     seconds, to the millisecond (0.4, 3, 61.25)
+//   "sample_rate"  Hz                   "bit_rate"     kbit/s
+//   "channels"     channel count
 //   "channel_mode" MPEG audio: "stereo", "joint stereo", "dual channel" or
 //                  "mono"; null otherwise ("channels" is what the mode
 //                  implies, 1 or 2)

@@ -94,7 +94,7 @@ bool EngineSource::Open(const std::string& path, uint32_t renderRate) {
     return false;
   }
   const double seconds = engine::ChannelBytes2Seconds(handle_, length_);
-  if (length_ != 0) duration_ = static_cast<uint32_t>(seconds);
+  SetDuration(seconds);
 
   engine::ChannelInfo info;
   engine::ChannelGetInfo(handle_, info);

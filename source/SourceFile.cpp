@@ -20,6 +20,12 @@ std::string DurationCellText(uint32_t seconds) {
   return text;
 }
 
+std::string DurationCellText(const SourceFile& entry) {
+  // A clip shorter than a second has no whole second, but a known length.
+  if (entry.duration == 0 && entry.durationMs > 0) return "00:00";
+  return DurationCellText(entry.duration);
+}
+
 std::string BitRateCellText(uint32_t kbps) {
   return kbps > 0 ? std::to_string(kbps) + " kbps" : std::string();
 }

@@ -13,6 +13,7 @@ struct SourceFile {
   uint32_t sampleRate = 0;   // Hz; 0 when not reported
   uint32_t bitRate = 0;      // kbps; 0 when not reported
   uint32_t duration = 0;     // whole seconds; 0 when not reported
+  uint64_t durationMs = 0;   // milliseconds; 0 when not reported
   int32_t kind = 0;          // the SourceKind of the path
   std::string destinationPath;  // empty until a conversion wrote an output
 };
@@ -22,6 +23,9 @@ struct SourceFile {
 std::string FileCellText(const std::string& path);
 // Duration: "1:02:05" from an hour on, "00:59" below, "" for 0.
 std::string DurationCellText(uint32_t seconds);
+// The entry's Duration: as above, and "00:00" for a length shorter than a
+// second; "" only when the length is not known.
+std::string DurationCellText(const SourceFile& entry);
 std::string BitRateCellText(uint32_t kbps);  // "128 kbps", "" for 0
 std::string FreqCellText(uint32_t hz);       // "44100 Hz", "" for 0
 // MPEG audio: its channel mode ("Stereo", "J-Stereo", "Dual Channel",

@@ -41,6 +41,7 @@ SourceList::AddResult SourceList::AddOneFile(const std::string& path) {
   entry->path = absolute;
   entry->kind = kind;
   entry->duration = source->GetDuration();
+  entry->durationMs = source->GetDurationMs();
   entry->sampleRate = source->GetSampleRate();
   entry->bitRate = source->GetBitRate();
   if (kind == KIND_MPEG_AUDIO) entry->channelMode = source->GetMp3ChannelMode();

@@ -202,7 +202,7 @@ bool AiffSource::Prepare() {
   }
 
   length_ = file_.dataLeft;
-  duration_ = file_.sampleFrames / sampleRate_;
+  SetDuration(static_cast<double>(file_.sampleFrames) / sampleRate_);
   SetBitRate(file_.sampleSize);
   bytesPerSample_ = bitsPerSample_ / 8;
   if (!bytes_->Seek(file_.dataStart)) return false;

@@ -83,7 +83,7 @@ bool AuSource::Parse() {
   bytesPerSample_ = 2;
   length_ = dataSize;
   position_ = 0;
-  duration_ = Clamp32(length_ * 8 / (file_.codeSize * channels_) / sampleRate_);
+  SetDuration(static_cast<double>(length_ * 8 / (file_.codeSize * channels_)) / sampleRate_);
   SetBitRate(file_.codeSize);
   return true;
 }

@@ -200,7 +200,7 @@ bool RiffWaveSource::Prepare() {
   // is no sound.
   if (length_ < (file_.codec == Codec::Fixed ? file_.layout.frameBytes : file_.blockAlign))
     return false;
-  duration_ = Clamp32(frames / sampleRate_);
+  SetDuration(static_cast<double>(frames) / sampleRate_);
   SetBitRate(file_.storedBits);
   return true;
 }

@@ -28,6 +28,7 @@ void AudioSource::ResetState() {
   bytesPerSample_ = 0;
   bitRate_ = 0;
   mp3ChannelMode_ = CHANNEL_MODE_UNKNOWN;
+  contentKind_ = 0;
 }
 
 void AudioSource::SetDuration(double seconds) {

@@ -64,6 +64,10 @@ class AudioSource {
   virtual uint32_t GetBitsPerSample() { return bitsPerSample_; }
   virtual uint32_t GetMp3ChannelMode() { return mp3ChannelMode_; }
   virtual uint32_t GetBitRate() { return bitRate_; }
+  // The SourceKind that the content showed the reader (a WAV file named
+  // ".mp3" is KIND_WAVE), KIND_OTHER for a format without a kind of its
+  // own; 0 when the reader does not tell.
+  virtual int32_t GetContentKind() { return contentKind_; }
 
   // The raw 128-byte ID3v1 block and the raw ID3v2 block of an MP3 source,
   // owned by the source until Close; null when absent.
@@ -97,4 +101,5 @@ class AudioSource {
   uint32_t bytesPerSample_ = 0;
   uint32_t bitRate_ = 0;
   uint32_t mp3ChannelMode_ = CHANNEL_MODE_UNKNOWN;
+  int32_t contentKind_ = 0;
 };

@@ -33,7 +33,7 @@ std::string BitRateCellText(uint32_t kbps) {
 std::string FreqCellText(uint32_t hz) { return hz > 0 ? std::to_string(hz) + " Hz" : std::string(); }
 
 std::string ChannelsCellText(const SourceFile& entry) {
-  if (entry.kind == KIND_MPEG_AUDIO) {
+  if (entry.HasChannelMode()) {
     switch (entry.channelMode) {
       case 0: return "Stereo";
       case 1: return "J-Stereo";

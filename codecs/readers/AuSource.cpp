@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/bytes/ByteOrder.h"
+#include "source/SourceKind.h"
 
 namespace {
 
@@ -84,6 +85,7 @@ bool AuSource::Parse() {
   length_ = dataSize;
   position_ = 0;
   SetDuration(static_cast<double>(length_ * 8 / (file_.codeSize * channels_)) / sampleRate_);
+  contentKind_ = KIND_AU;
   SetBitRate(file_.codeSize);
   return true;
 }

@@ -12,6 +12,7 @@
 #include "codecs/readers/FrameSamples.h"
 #include "platform/engine/FfmpegStream.h"
 #include "platform/files/FileHandle.h"
+#include "source/SourceKind.h"
 #include "source/TagReading.h"
 
 namespace {
@@ -143,6 +144,10 @@ void ContainerReader::SetAudioFields(int channelCount, int rate, int64_t streamB
     SetDuration(static_cast<double>(amrFrames_) / kAmrFramesPerSecond);
   else if (duration != AV_NOPTS_VALUE && duration > 0)
     SetDuration(static_cast<double>(duration) / AV_TIME_BASE);
+  const AVCodecParameters* audio =
+      audioStream_ >= 0 ? format_->streams[audioStream_]->codecpar : nullptr;
+  contentKind_ =
+      SourceKindFromFormat(format_->iformat->name, audio ? avcodec_get_name(audio->codec_id) : "");
 }
 
 bool ContainerReader::ReadTags(TagInfo& tags) {

@@ -33,7 +33,7 @@ class ContainerReader : public AudioSource {
   // channels, else stereo), rate, bit rate in kbps (the stream's, else the
   // container's overall rate), depth (8 only for unsigned 8-bit samples)
   // and duration (0 when the container does not know it; AMR and AMR-WB
-  // files count their frames).
+  // files count their frames), and the content kind from the container.
   void SetAudioFields(int channelCount, int rate, int64_t streamBitRate, int sampleFormat);
 
   // The first stream of `type`, or null. Cover pictures are not video.

@@ -5,6 +5,7 @@
 
 #include "codecs/readers/WaveAdpcm.h"
 #include "platform/bytes/ByteOrder.h"
+#include "source/SourceKind.h"
 
 namespace {
 
@@ -201,6 +202,7 @@ bool RiffWaveSource::Prepare() {
   if (length_ < (file_.codec == Codec::Fixed ? file_.layout.frameBytes : file_.blockAlign))
     return false;
   SetDuration(static_cast<double>(frames) / sampleRate_);
+  contentKind_ = KIND_WAVE;
   SetBitRate(file_.storedBits);
   return true;
 }

@@ -149,6 +149,8 @@ INSTANTIATE_TEST_SUITE_P(
                    1000,
                    nullptr},
         ProbedCase{"short.wav", {"-t", "0.4", "-c:a", "pcm_s16le"}, "wave", 2000, nullptr},
+        ProbedCase{"vorbis.mp3", {"-c:a", "libvorbis", "-b:a", "80k", "-f", "ogg"}, "ogg", 4000,
+                   nullptr},
         ProbedCase{"own.awb", {"-ar", "16000"}, "amr", 5500, nullptr, "awb"}),
     RowName<ProbedCase>);
 

@@ -40,9 +40,9 @@ void PrintTable(const SourceList& list, bool withTags, std::ostream& out) {
   if (withTags) out << "\tTitle\tArtist\tAlbum\tYear\tGenre\tComment\tTrack\tComposer\tCopyright";
   out << '\n';
   for (const auto& entry : list.Entries()) {
-    out << OneLineText(FileCellText(entry->path)) << '\t' << DurationCellText(entry->duration)
-        << '\t' << BitRateCellText(entry->bitRate) << '\t' << FreqCellText(entry->sampleRate)
-        << '\t' << ChannelsCellText(*entry);
+    out << OneLineText(FileCellText(entry->path)) << '	' << DurationCellText(*entry) << '	'
+        << BitRateCellText(entry->bitRate) << '	' << FreqCellText(entry->sampleRate) << '	'
+        << ChannelsCellText(*entry);
     if (withTags) PrintTags(*entry, out);
     out << '\n';
   }

@@ -18,6 +18,14 @@ QJsonValue Count(uint32_t value) {
   return value > 0 ? QJsonValue(static_cast<qint64>(value)) : QJsonValue();
 }
 
+// The length in seconds, to the millisecond (0.4 for a 400 ms clip), or
+// whole seconds where the probe reported no milliseconds; null when it
+// reported neither.
+QJsonValue Seconds(const SourceFile& entry) {
+  if (entry.durationMs > 0) return static_cast<double>(entry.durationMs) / 1000;
+  return Count(entry.duration);
+}
+
 QString Utf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -38,12 +46,12 @@ QJsonValue PathBytes(const std::string& path) {
 // The names of the MPEG audio channel modes, by mode.
 const char* const kChannelModeNames[] = {"stereo", "joint stereo", "dual channel", "mono"};
 
-// MPEG audio: the channel mode the list shows, and the count it implies;
-// other kinds: the channel count.
+// An entry with a channel mode (MPEG audio named so): the mode the list
+// shows, and the count it implies; other entries: the channel count.
 void AddChannels(const SourceFile& entry, QJsonObject& object) {
   QJsonValue channels = Count(entry.channels);
   QJsonValue mode;
-  if (entry.kind == KIND_MPEG_AUDIO) {
+  if (entry.HasChannelMode()) {
     const bool known = entry.channelMode < CHANNEL_MODE_UNKNOWN;
     if (known) mode = QString::fromLatin1(kChannelModeNames[entry.channelMode]);
     channels = known ? QJsonValue(entry.channelMode == CHANNEL_MODE_MONO ? 1 : 2) : QJsonValue();
@@ -68,13 +76,15 @@ QJsonObject EntryObject(const SourceFile& entry) {
   QJsonObject object;
   object[QStringLiteral("path")] = Utf8(entry.path);
   object[QStringLiteral("path_bytes_hex")] = PathBytes(entry.path);
-  object[QStringLiteral("duration")] = Count(entry.duration);
+  object[QStringLiteral("duration")] = Seconds(entry);
   object[QStringLiteral("sample_rate")] = Count(entry.sampleRate);
   object[QStringLiteral("bit_rate")] = Count(entry.bitRate);
   AddChannels(entry, object);
-  const char* kind = SourceKindName(entry.kind);
+  // What the file holds, not what its name suggests: an Ogg file named
+  // ".mp3" is "ogg".
+  const char* kind = SourceKindName(entry.KnownKind());
   object[QStringLiteral("kind")] = kind ? QJsonValue(QString::fromLatin1(kind)) : QJsonValue();
-  object[QStringLiteral("kind_code")] = entry.kind;
+  object[QStringLiteral("kind_code")] = entry.KnownKind();
   return object;
 }
 

@@ -18,6 +18,7 @@ enum Mp3ChannelMode : uint32_t {
 // What an opened source reports about its stream.
 struct SourceInfo {
   uint32_t duration = 0;        // whole seconds
+  uint64_t durationMs = 0;      // milliseconds, rounded; 0 when not reported
   uint32_t channels = 0;        // channel count of the source
   uint32_t outputChannels = 0;  // channels that Read delivers: 1 or 2
   uint32_t sampleRate = 0;      // Hz
@@ -54,12 +55,19 @@ class AudioSource {
   virtual uint64_t GetLength() { return length_; }
   virtual uint64_t GetPosition() { return position_; }
   virtual uint32_t GetDuration() { return duration_; }
+  // The length in milliseconds, for lengths the whole seconds round away (a
+  // clip shorter than a second); 0 when the source does not know it.
+  virtual uint64_t GetDurationMs() { return durationMs_; }
   virtual uint32_t GetChannels() { return channels_; }
   virtual uint32_t GetOutputChannels() { return outputChannels_; }
   virtual uint32_t GetSampleRate() { return sampleRate_; }
   virtual uint32_t GetBitsPerSample() { return bitsPerSample_; }
   virtual uint32_t GetMp3ChannelMode() { return mp3ChannelMode_; }
   virtual uint32_t GetBitRate() { return bitRate_; }
+  // The SourceKind that the content showed the reader (a WAV file named
+  // ".mp3" is KIND_WAVE), KIND_OTHER for a format without a kind of its
+  // own; 0 when the reader does not tell.
+  virtual int32_t GetContentKind() { return contentKind_; }
 
   // The raw 128-byte ID3v1 block and the raw ID3v2 block of an MP3 source,
   // owned by the source until Close; null when absent.
@@ -78,10 +86,14 @@ class AudioSource {
  protected:
   // Every field 0, the channel mode unknown.
   void ResetState();
+  // Sets the length from `seconds`: the whole seconds (truncated) and the
+  // milliseconds (rounded, at least 1 for any length above 0).
+  void SetDuration(double seconds);
 
   uint64_t length_ = 0;
   uint64_t position_ = 0;
   uint32_t duration_ = 0;
+  uint64_t durationMs_ = 0;
   uint32_t sampleRate_ = 0;
   uint32_t channels_ = 0;
   uint32_t outputChannels_ = 0;
@@ -89,4 +101,5 @@ class AudioSource {
   uint32_t bytesPerSample_ = 0;
   uint32_t bitRate_ = 0;
   uint32_t mp3ChannelMode_ = CHANNEL_MODE_UNKNOWN;
+  int32_t contentKind_ = 0;
 };

@@ -94,7 +94,7 @@ bool EngineSource::Open(const std::string& path, uint32_t renderRate) {
     return false;
   }
   const double seconds = engine::ChannelBytes2Seconds(handle_, length_);
-  if (length_ != 0) duration_ = static_cast<uint32_t>(seconds);
+  SetDuration(seconds);
 
   engine::ChannelInfo info;
   engine::ChannelGetInfo(handle_, info);
@@ -103,6 +103,9 @@ bool EngineSource::Open(const std::string& path, uint32_t renderRate) {
   outputChannels_ = channels_ < 2 ? 1 : 2;
   bitsPerSample_ = (info.flags & engine::SAMPLE_8BITS) ? 8 : 16;
   bytesPerSample_ = bitsPerSample_ / 8;
+  if (mode_ == MODE_MIDI) contentKind_ = KIND_MIDI;
+  else if (mode_ == MODE_MODULE) contentKind_ = KIND_MODULE;
+  else contentKind_ = SourceKindFromFormat(info.container, info.codec);
 
   if (mode_ == MODE_MP3) {
     const uint64_t start = engine::StreamGetFilePosition(handle_, engine::FILEPOS_START);

@@ -20,6 +20,12 @@ std::string DurationCellText(uint32_t seconds) {
   return text;
 }
 
+std::string DurationCellText(const SourceFile& entry) {
+  // A clip shorter than a second has no whole second, but a known length.
+  if (entry.duration == 0 && entry.durationMs > 0) return "00:00";
+  return DurationCellText(entry.duration);
+}
+
 std::string BitRateCellText(uint32_t kbps) {
   return kbps > 0 ? std::to_string(kbps) + " kbps" : std::string();
 }
@@ -27,7 +33,7 @@ std::string BitRateCellText(uint32_t kbps) {
 std::string FreqCellText(uint32_t hz) { return hz > 0 ? std::to_string(hz) + " Hz" : std::string(); }
 
 std::string ChannelsCellText(const SourceFile& entry) {
-  if (entry.kind == KIND_MPEG_AUDIO) {
+  if (entry.HasChannelMode()) {
     switch (entry.channelMode) {
       case 0: return "Stereo";
       case 1: return "J-Stereo";

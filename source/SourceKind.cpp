@@ -43,6 +43,30 @@ constexpr KindRow kKinds[] = {
     {".wma", KIND_WINDOWS_MEDIA}, {".wmv", KIND_WINDOWS_MEDIA}, {".asf", KIND_WINDOWS_MEDIA},
 };
 
+struct FormatRow {
+  const char* container;  // FFmpeg's demuxer name
+  SourceKind kind;
+};
+
+constexpr FormatRow kFormats[] = {
+    {"mp3", KIND_MPEG_AUDIO},
+    {"wav", KIND_WAVE},
+    {"flac", KIND_FLAC},
+    {"wv", KIND_WAVPACK},
+    {"ac3", KIND_AC3},         {"eac3", KIND_AC3},
+    {"adx", KIND_ADX},
+    {"ape", KIND_MONKEYS_AUDIO},
+    {"mpc", KIND_MUSEPACK},    {"mpc8", KIND_MUSEPACK},
+    {"tta", KIND_TRUE_AUDIO},
+    {"ogg", KIND_OGG},
+    {"au", KIND_AU},
+    {"aiff", KIND_AIFF},
+    {"amr", KIND_AMR},         {"amrnb", KIND_AMR},       {"amrwb", KIND_AMR},
+    {"aac", KIND_AAC},
+    {"mov,mp4,m4a,3gp,3g2,mj2", KIND_MPEG4},
+    {"asf", KIND_WINDOWS_MEDIA}, {"asf_o", KIND_WINDOWS_MEDIA},
+};
+
 }  // namespace
 
 std::string FileExtension(const std::string& path) {
@@ -60,6 +84,14 @@ SourceKind SourceKindFromPath(const std::string& path) {
   if (extension.empty()) return KIND_OTHER;
   for (const KindRow& row : kKinds)
     if (extension == row.extension) return row.kind;
+  return KIND_OTHER;
+}
+
+SourceKind SourceKindFromFormat(const std::string& container, const std::string& codec) {
+  // Speex keeps its own kind inside the Ogg container.
+  if (container == "ogg" && codec == "speex") return KIND_SPEEX;
+  for (const FormatRow& row : kFormats)
+    if (container == row.container) return row.kind;
   return KIND_OTHER;
 }
 

@@ -37,6 +37,12 @@ std::string FileExtension(const std::string& path);
 // KIND_OTHER for any other extension and for a name without one.
 SourceKind SourceKindFromPath(const std::string& path);
 
+// The kind of a file's content as FFmpeg names it: its container (demuxer)
+// and the codec of its audio stream ("ogg" and "speex" is KIND_SPEEX, "ogg"
+// with any other codec KIND_OGG). KIND_OTHER for containers that no kind
+// stands for.
+SourceKind SourceKindFromFormat(const std::string& container, const std::string& codec);
+
 // The name of a kind for scripts and reports, lower case: "mpeg audio",
 // "wave", "module", "midi", … "other"; null for a code outside the table.
 const char* SourceKindName(int32_t kind);

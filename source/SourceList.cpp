@@ -40,10 +40,12 @@ SourceList::AddResult SourceList::AddOneFile(const std::string& path) {
   auto entry = std::make_unique<SourceFile>();
   entry->path = absolute;
   entry->kind = kind;
+  entry->contentKind = source->GetContentKind();
   entry->duration = source->GetDuration();
+  entry->durationMs = source->GetDurationMs();
   entry->sampleRate = source->GetSampleRate();
   entry->bitRate = source->GetBitRate();
-  if (kind == KIND_MPEG_AUDIO) entry->channelMode = source->GetMp3ChannelMode();
+  if (entry->HasChannelMode()) entry->channelMode = source->GetMp3ChannelMode();
   else entry->channels = source->GetChannels();
   source->Close();
 

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/bytes/ByteOrder.h"
+#include "source/SourceKind.h"
 
 namespace {
 
@@ -202,7 +203,8 @@ bool AiffSource::Prepare() {
   }
 
   length_ = file_.dataLeft;
-  duration_ = file_.sampleFrames / sampleRate_;
+  SetDuration(static_cast<double>(file_.sampleFrames) / sampleRate_);
+  contentKind_ = KIND_AIFF;
   SetBitRate(file_.sampleSize);
   bytesPerSample_ = bitsPerSample_ / 8;
   if (!bytes_->Seek(file_.dataStart)) return false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/bytes/ByteOrder.h"
+#include "source/SourceKind.h"
 
 namespace {
 
@@ -83,7 +84,8 @@ bool AuSource::Parse() {
   bytesPerSample_ = 2;
   length_ = dataSize;
   position_ = 0;
-  duration_ = Clamp32(length_ * 8 / (file_.codeSize * channels_) / sampleRate_);
+  SetDuration(static_cast<double>(length_ * 8 / (file_.codeSize * channels_)) / sampleRate_);
+  contentKind_ = KIND_AU;
   SetBitRate(file_.codeSize);
   return true;
 }

@@ -33,16 +33,16 @@ bool HasPacketOf(AVFormatContext* format, int index) {
 bool ContainerProbe::Open(const std::string& path, uint32_t /*renderRate*/) {
   Close();
   if (!OpenContainer(path)) return false;
-  const AVStream* video = FirstStream(AVMEDIA_TYPE_VIDEO);
-  const bool soundless = audioStream_ >= 0 && video == nullptr && !HasPacketOf(format_.get(), audioStream_);
-  if ((audioStream_ < 0 && video == nullptr) || soundless) {
+  // A container without an audio stream (a picture, a video without sound)
+  // is no sound file: converting it could only fail. One whose audio stream
+  // holds no packet is none either, unless video fills its first packets.
+  const bool hasVideo = FirstStream(AVMEDIA_TYPE_VIDEO) != nullptr;
+  if (audioStream_ < 0 || (!hasVideo && !HasPacketOf(format_.get(), audioStream_))) {
     Close();
     return false;
   }
-  if (audioStream_ >= 0) {
-    const AVCodecParameters* par = format_->streams[audioStream_]->codecpar;
-    SetAudioFields(par->ch_layout.nb_channels, par->sample_rate, par->bit_rate, par->format);
-  }
+  const AVCodecParameters* par = format_->streams[audioStream_]->codecpar;
+  SetAudioFields(par->ch_layout.nb_channels, par->sample_rate, par->bit_rate, par->format);
   return true;
 }
 

@@ -12,9 +12,9 @@ class ContainerProbe : public ContainerReader {
   ~ContainerProbe() override;
 
   void Close() override;
-  // `renderRate` is not used. A container without an audio stream still
-  // opens (with 0 audio fields) when it has a video stream; one with
-  // neither is refused.
+  // `renderRate` is not used. A container without an audio stream is
+  // refused, video or not; so is one whose audio stream has no packet among
+  // the first, unless it has a video stream.
   bool Open(const std::string& path, uint32_t renderRate) override;
   // Always 0: the probe decodes nothing.
   int Read(PcmBlock& block) override;

@@ -8,9 +8,11 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "codecs/readers/AmrFrameCount.h"
 #include "codecs/readers/FrameSamples.h"
 #include "platform/engine/FfmpegStream.h"
 #include "platform/files/FileHandle.h"
+#include "source/SourceKind.h"
 #include "source/TagReading.h"
 
 namespace {
@@ -100,6 +102,12 @@ bool ContainerReader::OpenContainer(const std::string& path) {
   }
   const AVStream* audio = FirstStream(AVMEDIA_TYPE_AUDIO);
   audioStream_ = audio ? audio->index : -1;
+  // The library estimates an AMR file's length from one bit rate, which
+  // frames of other modes and silence frames throw off by seconds; the
+  // frames themselves tell it exactly.
+  const AVCodecID codec = audio ? audio->codecpar->codec_id : AV_CODEC_ID_NONE;
+  if (codec == AV_CODEC_ID_AMR_NB || codec == AV_CODEC_ID_AMR_WB)
+    amrFrames_ = CountAmrStorageFrames(path);
   return true;
 }
 
@@ -107,6 +115,7 @@ void ContainerReader::CloseContainer() {
   format_.reset();
   allowance_.Release();
   audioStream_ = -1;
+  amrFrames_ = -1;
 }
 
 AVStream* ContainerReader::FirstStream(AVMediaType type) const {
@@ -131,9 +140,14 @@ void ContainerReader::SetAudioFields(int channelCount, int rate, int64_t streamB
   bitsPerSample_ = frame_samples::IsUnsigned8(sampleFormat) ? 8 : 16;
   bytesPerSample_ = bitsPerSample_ / 8;
   const int64_t duration = format_->duration;
-  duration_ = (duration != AV_NOPTS_VALUE && duration > 0)
-                  ? static_cast<uint32_t>(std::min<int64_t>(duration / AV_TIME_BASE, UINT32_MAX))
-                  : 0;
+  if (amrFrames_ >= 0)
+    SetDuration(static_cast<double>(amrFrames_) / kAmrFramesPerSecond);
+  else if (duration != AV_NOPTS_VALUE && duration > 0)
+    SetDuration(static_cast<double>(duration) / AV_TIME_BASE);
+  const AVCodecParameters* audio =
+      audioStream_ >= 0 ? format_->streams[audioStream_]->codecpar : nullptr;
+  contentKind_ =
+      SourceKindFromFormat(format_->iformat->name, audio ? avcodec_get_name(audio->codec_id) : "");
 }
 
 bool ContainerReader::ReadTags(TagInfo& tags) {

@@ -32,7 +32,8 @@ class ContainerReader : public AudioSource {
   // (1 for 0 or 1 channels, else 2), the channel mode (mono below two
   // channels, else stereo), rate, bit rate in kbps (the stream's, else the
   // container's overall rate), depth (8 only for unsigned 8-bit samples)
-  // and duration in whole seconds (0 when the container does not know it).
+  // and duration (0 when the container does not know it; AMR and AMR-WB
+  // files count their frames), and the content kind from the container.
   void SetAudioFields(int channelCount, int rate, int64_t streamBitRate, int sampleFormat);
 
   // The first stream of `type`, or null. Cover pictures are not video.
@@ -43,4 +44,7 @@ class ContainerReader : public AudioSource {
   engine::AllocationAllowance allowance_;
   FormatContextPtr format_;
   int audioStream_ = -1;
+  // The frames of an AMR or AMR-WB file in the storage format; -1 for
+  // other files.
+  int64_t amrFrames_ = -1;
 };

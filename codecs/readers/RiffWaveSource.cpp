@@ -5,6 +5,7 @@
 
 #include "codecs/readers/WaveAdpcm.h"
 #include "platform/bytes/ByteOrder.h"
+#include "source/SourceKind.h"
 
 namespace {
 
@@ -200,7 +201,8 @@ bool RiffWaveSource::Prepare() {
   // is no sound.
   if (length_ < (file_.codec == Codec::Fixed ? file_.layout.frameBytes : file_.blockAlign))
     return false;
-  duration_ = Clamp32(frames / sampleRate_);
+  SetDuration(static_cast<double>(frames) / sampleRate_);
+  contentKind_ = KIND_WAVE;
   SetBitRate(file_.storedBits);
   return true;
 }

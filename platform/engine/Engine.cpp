@@ -23,6 +23,8 @@ struct Channel {
   bool isModule = false;
   std::string path;
   StreamFormat format;
+  std::string container;  // the file's container and codec, as the stream named them at open
+  std::string codec;
   uint64_t length = 0;    // announced at open; less when the decoder ends well before it
   uint64_t position = 0;  // bytes delivered so far
   bool decoderDone = false;
@@ -97,6 +99,8 @@ Handle AddChannel(EngineState& state, std::unique_ptr<EngineStream> stream, bool
   if (channel.format.channels == 0 || channel.format.rate == 0) return 0;
   channel.length = stream->LengthBytes();
   channel.length -= channel.length % channel.format.BytesPerFrame();
+  channel.container = stream->ContainerName();
+  channel.codec = stream->CodecName();
   channel.stream = std::move(stream);
   channel.isModule = isModule;
   channel.path = path;
@@ -251,6 +255,8 @@ bool ChannelGetInfo(Handle handle, ChannelInfo& info) {
   info.freq = channel->format.rate;
   info.chans = channel->format.channels;
   info.flags = channel->format.eightBit ? SAMPLE_8BITS : 0;
+  info.container = channel->container;
+  info.codec = channel->codec;
   return true;
 }
 

@@ -67,6 +67,11 @@ struct ChannelInfo {
   uint32_t freq = 0;
   uint32_t chans = 0;
   uint32_t flags = 0;  // SAMPLE_8BITS for unsigned 8-bit samples
+  // What the file of a sampled-format stream holds, as FFmpeg names it: the
+  // container ("ogg", "mp3", "wav") and the codec ("vorbis"); both "" for
+  // MIDI songs and modules.
+  std::string container;
+  std::string codec;
 };
 uint64_t ChannelGetLength(Handle handle, uint32_t mode);  // -1 on failure
 double ChannelBytes2Seconds(Handle handle, uint64_t bytes);  // negative on failure

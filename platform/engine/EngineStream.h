@@ -36,6 +36,10 @@ class EngineStream {
   // The file's length and the offset of its first audio frame; -1 unknown.
   virtual int64_t FileLength() const { return -1; }
   virtual int64_t FirstFrameOffset() const { return -1; }
+  // The container and codec of a sampled-format stream (FFmpeg's demuxer
+  // and codec names); "" for streams rendered from a score.
+  virtual std::string ContainerName() const { return std::string(); }
+  virtual std::string CodecName() const { return std::string(); }
 };
 
 // The containers (FFmpeg demuxer names) and codecs (FFmpeg codec names) that

@@ -48,6 +48,10 @@ class FfmpegStream : public EngineStream {
   uint32_t Decode(uint8_t* buffer, uint32_t bytes) override;
   int64_t FileLength() const override { return fileLength_; }
   int64_t FirstFrameOffset() const override { return firstFrame_; }
+  std::string ContainerName() const override { return input_.format->iformat->name; }
+  std::string CodecName() const override {
+    return avcodec_get_name(input_.format->streams[streamIndex_]->codecpar->codec_id);
+  }
 
  private:
   FfmpegStream() = default;

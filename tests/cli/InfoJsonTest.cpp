@@ -60,14 +60,23 @@ class InfoJsonTest : public ::testing::Test {
   TempDir dir_;
 };
 
-// One source per row, compared with what ffprobe reads from the same file.
+// One source per row, compared with what ffprobe reads from the same file
+// and with the length ffmpeg decodes from it.
 struct ProbedCase {
   const char* name;
   std::vector<std::string> ffmpegArgs;  // encoder arguments after the 2.5 s sine input
   const char* kind;
   int kindCode;
   const char* channelMode;  // null: the value is null
+  const char* convertTo = nullptr;  // made by sondrel-cli from ffmpeg's WAV file
 };
+
+// The seconds ffmpeg decodes from a file; fails the test when it cannot.
+double DecodedSeconds(const std::string& path) {
+  const Decoded decoded = DecodeWithFfmpeg(path);
+  EXPECT_TRUE(decoded.ok) << path;
+  return decoded.ok ? static_cast<double>(decoded.Frames()) / decoded.rate : -1;
+}
 
 class InfoJsonProbeTest : public InfoJsonTest, public ::testing::WithParamInterface<ProbedCase> {};
 
@@ -76,18 +85,29 @@ TEST_P(InfoJsonProbeTest, NumbersMatchFfprobe) {
   const std::string path = dir_.File("music/" + std::string(c.name));
   std::vector<std::string> args = {"-f", "lavfi", "-i", "sine=frequency=440:duration=2.5"};
   args.insert(args.end(), c.ffmpegArgs.begin(), c.ffmpegArgs.end());
-  args.push_back(path);
+  const std::string wav = dir_.File(fs::path(path).stem().string() + ".wav");
+  args.push_back(c.convertTo ? wav : path);
   ASSERT_TRUE(RunFfmpeg(args));
+  if (c.convertTo) {
+    ASSERT_TRUE(Succeeded(Cli({"convert", "--to", c.convertTo, "--out", dir_.File("music"), wav})));
+  }
 
   const std::map<std::string, QJsonObject> objects = InfoJson({path});
   ASSERT_EQ(objects.count(path), 1u);
   const QJsonObject entry = objects.at(path);
-  EXPECT_EQ(entry.value(QLatin1String("duration")).toInt(),
-            std::floor(std::stod(ProbeStreamField(path, "duration"))));
+  // The length to the millisecond, give or take a codec frame, and the
+  // table's cell in whole seconds (every row is shorter than ten), never
+  // empty for a known length.
+  const double seconds = DecodedSeconds(path);
+  EXPECT_NEAR(entry.value(QLatin1String("duration")).toDouble(), seconds, 0.03);
+  const std::string table = Cli({"info", path}).out;
+  EXPECT_NE(table.find("\t00:0" + std::to_string(static_cast<int>(seconds)) + "\t"),
+            std::string::npos)
+      << table;
   EXPECT_EQ(entry.value(QLatin1String("sample_rate")).toInt(),
             std::stoi(ProbeStreamField(path, "sample_rate")));
   EXPECT_NEAR(entry.value(QLatin1String("bit_rate")).toDouble(),
-              std::stod(ProbeStreamField(path, "bit_rate")) / 1000, 8);
+              std::stod(ProbeFormatField(path, "bit_rate")) / 1000, 8);
   EXPECT_EQ(entry.value(QLatin1String("kind")).toString().toStdString(), c.kind);
   EXPECT_EQ(entry.value(QLatin1String("kind_code")).toInt(), c.kindCode);
   EXPECT_TRUE(entry.value(QLatin1String("path_bytes_hex")).isNull());
@@ -127,7 +147,11 @@ INSTANTIATE_TEST_SUITE_P(
                    {"-ac", "2", "-c:a", "mp2", "-b:a", "192k"},
                    "mpeg audio",
                    1000,
-                   nullptr}),
+                   nullptr},
+        ProbedCase{"short.wav", {"-t", "0.4", "-c:a", "pcm_s16le"}, "wave", 2000, nullptr},
+        ProbedCase{"vorbis.mp3", {"-c:a", "libvorbis", "-b:a", "80k", "-f", "ogg"}, "ogg", 4000,
+                   nullptr},
+        ProbedCase{"own.awb", {"-ar", "16000"}, "amr", 5500, nullptr, "awb"}),
     RowName<ProbedCase>);
 
 // Names holding a quote, a backslash and a tab, a name that is not UTF-8,
@@ -194,7 +218,7 @@ TEST_P(MidiByContentTest, IsListedAndRenderedAsMidi) {
   const QJsonObject entry = objects[path];
   EXPECT_EQ(entry.value(QLatin1String("kind")).toString().toStdString(), "midi");
   EXPECT_EQ(entry.value(QLatin1String("kind_code")).toInt(), 3050);
-  EXPECT_GE(entry.value(QLatin1String("duration")).toInt(), 2);
+  EXPECT_GE(entry.value(QLatin1String("duration")).toDouble(), 2.5);
   EXPECT_EQ(entry.value(QLatin1String("duration")), objects[twin].value(QLatin1String("duration")));
   EXPECT_EQ(entry.value(QLatin1String("sample_rate")),
             objects[twin].value(QLatin1String("sample_rate")));
@@ -207,8 +231,8 @@ TEST_P(MidiByContentTest, IsListedAndRenderedAsMidi) {
       DecodeWithFfmpeg(dir_.File("out/" + fs::path(path).stem().string() + ".wav"));
   const Decoded twinDecoded = DecodeWithFfmpeg(dir_.File("out/twin.wav"));
   ASSERT_TRUE(decoded.ok && twinDecoded.ok);
-  EXPECT_EQ(std::floor(static_cast<double>(decoded.Frames()) / decoded.rate),
-            entry.value(QLatin1String("duration")).toInt());
+  EXPECT_NEAR(static_cast<double>(decoded.Frames()) / decoded.rate,
+              entry.value(QLatin1String("duration")).toDouble(), 0.001);
   EXPECT_TRUE(decoded.samples == twinDecoded.samples);
   int peak = 0;
   for (const int16_t sample : decoded.samples)

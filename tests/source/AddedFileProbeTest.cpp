@@ -26,14 +26,15 @@
 
 namespace {
 
-enum class Make { kCopy, kFfmpeg, kTruncate, kPcmHeaderOver, kText };
+enum class Make { kCopy, kFfmpeg, kTruncate, kPcmHeaderOver, kText, kPicture };
 
 struct ProbeCase {
   const char* name;
   Make make;
-  std::vector<std::string> encode;  // ffmpeg output options for kFfmpeg and kPcmHeaderOver
+  std::vector<std::string> encode;  // ffmpeg output options for kFfmpeg, kPcmHeaderOver, kPicture
   const char* file;                 // the name the list sees
   bool opens;
+  double seconds = 0;  // the sine's length; 0: 2.5 s (10.5 s under a PCM header)
 };
 
 std::ostream& operator<<(std::ostream& out, const ProbeCase& c) {
@@ -64,6 +65,16 @@ const ProbeCase kCases[] = {
                                                "-write_xing", "0", "-id3v2_version", "0", "-f", "mp3"}, "a.wav", true},
   {"ac3_in_pcm_wav_no_extension", Make::kPcmHeaderOver, {"-ar", "48000", "-c:a", "ac3", "-b:a", "192k", "-f", "ac3"}, "a", true},
   {"text_named_wav",    Make::kText,     {},                                        "a.wav",  false},
+  {"short_wav",         Make::kCopy,     {},                                        "a.wav",  true, 0.4},
+  {"short_mp3",         Make::kFfmpeg,   kMp3,                                      "a.mp3",  true, 0.7},
+  // Files in a folder of sound that hold none: pictures, a video without
+  // sound, text.
+  {"png",               Make::kPicture,  {"-frames:v", "1"},                        "albumcover.png", false},
+  {"jpeg",              Make::kPicture,  {"-frames:v", "1"},                        "cover.jpg", false},
+  {"gif",               Make::kPicture,  {"-frames:v", "1"},                        "cover.gif", false},
+  {"bmp",               Make::kPicture,  {"-frames:v", "1"},                        "cover.bmp", false},
+  {"video_without_sound", Make::kPicture, {"-c:v", "mpeg4"},                        "clip.mp4", false},
+  {"text",              Make::kText,     {},                                        "notes.txt", false},
 };
 // clang-format on
 
@@ -106,11 +117,12 @@ class AddedFileProbeTest : public testing::TestWithParam<ProbeCase> {
   AddedFileProbeTest() : engine_(BuildProgramFolder()) {}
 
   // Makes the case's file from a 2.5-second stereo sine (ten seconds under
-  // a PCM header, so that the probe sees many frames).
+  // a PCM header, so that the probe sees many frames), or a second of a
+  // test picture.
   std::string MakeFile(const ProbeCase& c) {
     const std::string source = dir_.File("source.wav");
-    const int seconds = c.make == Make::kPcmHeaderOver ? 10 : 2;
-    const int frames = 44100 * seconds + 22050;
+    const double seconds = c.seconds > 0 ? c.seconds : c.make == Make::kPcmHeaderOver ? 10.5 : 2.5;
+    const int frames = static_cast<int>(44100 * seconds);
     WriteWav16(source, 44100, 2, SineWave(frames, 2, 44100, 440.0));
     const std::string path = dir_.File(c.file);
     switch (c.make) {
@@ -123,8 +135,10 @@ class AddedFileProbeTest : public testing::TestWithParam<ProbeCase> {
       case Make::kText:
         WriteFileText(path, "Track list\n1. Intro\n2. Outro\n");
         break;
-      case Make::kFfmpeg: {
+      case Make::kFfmpeg:
+      case Make::kPicture: {
         std::vector<std::string> args = {"-i", source};
+        if (c.make == Make::kPicture) args = {"-f", "lavfi", "-i", "testsrc=size=64x48:rate=10:d=1"};
         args.insert(args.end(), c.encode.begin(), c.encode.end());
         args.push_back(path);
         return MadePath(RunFfmpeg(args), path);
@@ -167,6 +181,8 @@ TEST_P(AddedFileProbeTest, MatchesFfmpeg) {
                              : static_cast<double>(decoded.Frames()) / decoded.rate;
   ASSERT_GT(seconds - std::floor(seconds), 0.05) << "the fixture sits on a second's boundary";
   EXPECT_EQ(source->GetDuration(), static_cast<uint32_t>(seconds));
+  // To the millisecond, give or take a codec frame.
+  EXPECT_NEAR(static_cast<double>(source->GetDurationMs()), seconds * 1000, 30);
   EXPECT_EQ(source->GetSampleRate(), static_cast<uint32_t>(decoded.rate));
   EXPECT_EQ(source->GetChannels(), static_cast<uint32_t>(decoded.channels));
   EXPECT_GT(source->GetBitRate(), 0u);

@@ -54,10 +54,14 @@ void WriteWav8(const std::string& path, int rate, int channels, const std::vecto
   WriteFileText(path, bytes);
 }
 
-std::string ProbeStreamField(const std::string& path, const std::string& field) {
+namespace {
+
+// One entry of ffprobe's report ("stream=duration" of the first audio
+// stream, "format=bit_rate"), or "" when absent.
+std::string ProbeEntry(const std::string& path, const std::string& entry) {
   const ProcessResult result =
-      RunProcess("ffprobe", {"-v", "error", "-select_streams", "a:0", "-show_entries",
-                             "stream=" + field, "-of", "default=noprint_wrappers=1:nokey=1", path});
+      RunProcess("ffprobe", {"-v", "error", "-select_streams", "a:0", "-show_entries", entry,
+                             "-of", "default=noprint_wrappers=1:nokey=1", path});
   if (result.exitCode != 0) {
     ADD_FAILURE() << Succeeded(result).message();
     return std::string();
@@ -66,6 +70,16 @@ std::string ProbeStreamField(const std::string& path, const std::string& field) 
   while (!value.empty() && (value.back() == '\n' || value.back() == '\r')) value.pop_back();
   const std::string::size_type newline = value.find('\n');
   return newline == std::string::npos ? value : value.substr(0, newline);
+}
+
+}  // namespace
+
+std::string ProbeStreamField(const std::string& path, const std::string& field) {
+  return ProbeEntry(path, "stream=" + field);
+}
+
+std::string ProbeFormatField(const std::string& path, const std::string& field) {
+  return ProbeEntry(path, "format=" + field);
 }
 
 testing::AssertionResult RunFfmpeg(const std::vector<std::string>& args) {

@@ -36,6 +36,8 @@ Decoded DecodeWithFfmpeg(const std::string& path);
 // "channels", "bit_rate", "duration", "codec_name", "bits_per_sample"...), or
 // "" when absent. When ffprobe fails, so does the running test.
 std::string ProbeStreamField(const std::string& path, const std::string& field);
+// The same of the whole file ("duration", "bit_rate", "format_name"...).
+std::string ProbeFormatField(const std::string& path, const std::string& field);
 
 // Runs the ffmpeg tool quietly with `args` (overwriting outputs): success,
 // or a failure that names the command and carries ffmpeg's message.

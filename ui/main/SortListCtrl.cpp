@@ -63,7 +63,7 @@ void CSortListCtrl::SetColumnSortType(int column, ColumnSortType type) {
 int CSortListCtrl::AppendEntry(SourceFile* entry) {
   auto* item = new QTreeWidgetItem;
   const std::string cells[COLUMN_COUNT] = {
-      FileCellText(entry->path),        DurationCellText(entry->duration),
+      FileCellText(entry->path),        DurationCellText(*entry),
       BitRateCellText(entry->bitRate),  FreqCellText(entry->sampleRate),
       ChannelsCellText(*entry),         std::string()};
   for (int column = 0; column < COLUMN_COUNT; ++column) {

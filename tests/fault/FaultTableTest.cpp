@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -301,6 +303,7 @@ INSTANTIATE_TEST_SUITE_P(EveryFormat, WriteFaultTest, ::testing::ValuesIn(WriteC
 enum class EntryFault {
   SOURCE_DELETED,
   SOURCE_TRUNCATED,
+  SOURCE_REWRITTEN_WITHIN_ITS_SECOND,
   SHORT_FROM_THE_START,
   FOLDER_BECOMES_READ_ONLY,
   MIDI_WITHOUT_SOUNDFONT
@@ -370,6 +373,21 @@ TEST_P(EntryFaultTest, TheEntryReportsWhatHappenedAndLosesNothing) {
       batch.progress.actAtPoll = middle;
       batch.progress.act = [&] { ASSERT_EQ(truncate(first.c_str(), oneSecond), 0); };
       break;
+    case EntryFault::SOURCE_REWRITTEN_WITHIN_ITS_SECOND: {
+      // A file system that keeps whole seconds (exFAT): the source was
+      // written this second, and a rewrite of the same size within it
+      // leaves the modification time as it was.
+      timespec now{};
+      ASSERT_EQ(clock_gettime(CLOCK_REALTIME, &now), 0);
+      const timespec second[2] = {{now.tv_sec, 0}, {now.tv_sec, 0}};
+      ASSERT_EQ(utimensat(AT_FDCWD, first.c_str(), second, 0), 0);
+      batch.progress.actAtPoll = middle;
+      batch.progress.act = [&first, second] {
+        WriteWav16(first, kRate, 2, SineWave(kRate * kSeconds, 2, kRate, 880));
+        ASSERT_EQ(utimensat(AT_FDCWD, first.c_str(), second, 0), 0);
+      };
+      break;
+    }
     case EntryFault::SHORT_FROM_THE_START:
       // A download that stopped: the header still promises the whole file.
       ASSERT_EQ(truncate(first.c_str(), oneSecond), 0);
@@ -420,6 +438,12 @@ const EntryCase kEntryCases[] = {
     {"SourceDeletedWhileConverted", EntryFault::SOURCE_DELETED, {"a.wav"}, {"a.wav"}, "", 3.0},
     {"SourceTruncatedWhileConverted",
      EntryFault::SOURCE_TRUNCATED,
+     {"a.wav"},
+     {"Conversion Failure"},
+     "the source changed while it was converted",
+     0},
+    {"SourceRewrittenWithinItsSecond",
+     EntryFault::SOURCE_REWRITTEN_WITHIN_ITS_SECOND,
      {"a.wav"},
      {"Conversion Failure"},
      "the source changed while it was converted",

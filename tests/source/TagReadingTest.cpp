@@ -5,6 +5,9 @@
 #include <taglib/id3v2tag.h>
 #include <taglib/mpegfile.h>
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
 #include <climits>
 
 #include "app/ConvertSettings.h"
@@ -249,5 +252,50 @@ TEST_F(Mp4MetadataTest, TrackAloneIsNotATag) {
   WriteFileText(dir_.File("junk.m4a"), "not an mpeg-4 file at all");
   EXPECT_FALSE(ReadMp4Metadata(dir_.File("junk.m4a"), tags));
 }
+
+// A tagged source of a family whose tags TagLib reads, and its encoder.
+struct TaggedFormat {
+  const char* extension;
+  const char* codec;
+};
+
+class SourceAccessTest : public ::testing::TestWithParam<TaggedFormat> {};
+
+// File watchers take the close of a descriptor open for writing for a change.
+TEST_P(SourceAccessTest, ListingTagsAndConvertingNeverOpenTheSourceForWriting) {
+  TempDir dir;
+  const std::string source = dir.File(std::string("tagged.") + GetParam().extension);
+  ASSERT_TRUE(RunFfmpeg({"-f", "lavfi", "-i", "sine=d=1", "-c:a", GetParam().codec, "-metadata",
+                         "title=Kept", "-metadata", "artist=Ann", source}));
+  const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+  // Closes after reading too, or the opens in a row would be reported as one.
+  ASSERT_GE(inotify_add_watch(watch, source.c_str(), IN_OPEN | IN_CLOSE), 0);
+  const std::map<std::string, std::string> env = {{"XDG_CONFIG_HOME", dir.Path()}};
+  const ProcessResult info = RunCliProcess({"info", "--tags", source}, env);
+  EXPECT_NE(info.out.find("Kept\tAnn"), std::string::npos) << info.out << info.err;
+  EXPECT_TRUE(Succeeded(RunCliProcess(
+      {"convert", "--to", "ogg", "--tag", "transfer", "--out", dir.File("out"), source}, env)));
+  int opens = 0, closesAfterWrite = 0;
+  alignas(inotify_event) char events[4096];
+  for (ssize_t got; (got = read(watch, events, sizeof events)) > 0;) {
+    for (const char* at = events; at < events + got;) {
+      const auto* event = reinterpret_cast<const inotify_event*>(at);
+      opens += (event->mask & IN_OPEN) != 0;
+      closesAfterWrite += (event->mask & IN_CLOSE_WRITE) != 0;
+      at += sizeof(inotify_event) + event->len;
+    }
+  }
+  close(watch);
+  EXPECT_GT(opens, 2) << "the watch saw the source being read";
+  EXPECT_EQ(closesAfterWrite, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, SourceAccessTest,
+                         ::testing::Values(TaggedFormat{"mp3", "libmp3lame"},
+                                           TaggedFormat{"m4a", "aac"},
+                                           TaggedFormat{"ogg", "libvorbis"},
+                                           TaggedFormat{"flac", "flac"},
+                                           TaggedFormat{"wma", "wmav2"}),
+                         [](const auto& row) { return std::string(row.param.extension); });
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "convert/ConvertFile.h"
 
+#include <cstdio>
 #include <memory>
+#include <string>
 
 #include "codecs/readers/ProgramReaders.h"
 #include "convert/Amplify.h"
@@ -31,6 +33,14 @@ BlockPlan PlanBlocks(const OutputDescription& output, const ConvertSettings& set
   plan.sequenced = IsSequencedKind(kind);
   plan.writeFailureEnds = output.writeFailureEnds;
   return plan;
+}
+
+// "m:ss" of a time in seconds, the seconds cut to whole ones.
+std::string MinutesAndSeconds(double seconds) {
+  const long whole = static_cast<long>(seconds);
+  char text[32];
+  std::snprintf(text, sizeof text, "%ld:%02ld", whole / 60, whole % 60);
+  return text;
 }
 
 }  // namespace
@@ -71,16 +81,19 @@ bool ConvertFile(const OutputDescription& output, int32_t kind, const std::strin
 
   FileProgress fileProgress(context.progress, FileCellText(sourcePath), source->GetLength());
   const LoopEnd end = RunBlockLoop(*source, plan, *writer, fileProgress, context.progress);
+  const double damagedAt = end == LoopEnd::FINISHED ? source->DamagedAt() : -1;
   source->Close();
   source.reset();
   // An output written over the source itself changes it on purpose.
   const bool changed = end == LoopEnd::FINISHED && !IsSameFile(outputPath, sourcePath) &&
                        opened.ChangedInPlace(sourcePath);
   const bool closed = writer->Close();
-  const bool ok = end == LoopEnd::FINISHED && !changed && closed;
+  const bool ok = end == LoopEnd::FINISHED && !changed && damagedAt < 0 && closed;
   if (!ok) {
     if (changed)
       context.reason = "the source changed while it was converted";
+    else if (damagedAt >= 0)
+      context.reason = "the source is damaged at " + MinutesAndSeconds(damagedAt);
     else if (end == LoopEnd::FAILED || !closed)
       context.reason = "reading the source or writing the output failed part-way";
     RemoveFailedOutput(outputPath, sourcePath);

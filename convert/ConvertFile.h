@@ -12,7 +12,8 @@ struct OutputDescription;
 // the writer, runs the block loop, closes the source and then the writer.
 // True on success. A source whose size, modification time or (for a file
 // modified just before) content changed while it was read fails the file,
-// since its output may mix two files or be cut short. On any
+// since its output may mix two files or be cut short; so does one whose
+// reader stopped at damage it could not read past. On any
 // failure, Cancel included, the source and the writer are released and
 // nothing is left at `outputPath` unless it is the source itself; a
 // refusal's text goes to the context's status.

@@ -11,9 +11,15 @@ namespace engine {
 
 namespace {
 
-// Damaged packets are skipped; this many failures without a decoded frame in
-// between end the stream.
-constexpr int kMaxErrorsInRow = 64;
+// Damage is read past: a packet the decoder refuses is skipped, and bytes
+// the demuxer cannot make a packet of are left behind by its next call. Only
+// this many errors in a row without the file position moving on end the
+// stream before the file's end.
+constexpr int kMaxStalledErrors = 64;
+// A file cut short may end in a part of a packet that does not decode;
+// errors at the end that span more of the file than this much of its
+// average playing time are damage.
+constexpr double kDamagedSpanSeconds = 1.0;
 
 // `layout` in native order when it has one, else the default order of its
 // channel count. Such layouts own no memory and may be copied freely.
@@ -33,29 +39,52 @@ AVChannelLayout NativeLayout(const AVChannelLayout& layout) {
 
 bool FfmpegStream::ReadPacket() {
   for (;;) {
-    if (av_read_frame(input_.format.get(), packet_.get()) < 0) return false;
-    if (packet_->stream_index == streamIndex_) return true;
-    av_packet_unref(packet_.get());
+    const int read = av_read_frame(input_.format.get(), packet_.get());
+    if (read >= 0) {
+      if (packet_->stream_index == streamIndex_) return true;
+      av_packet_unref(packet_.get());
+      continue;
+    }
+    if (read == AVERROR_EOF) return false;
+    // The demuxer met bytes it could not make a packet of (an Ogg page that
+    // is garbage, say); its next call searches on from where it stopped.
+    if (!NoteDamage() || avio_feof(input_.io.get())) return false;
   }
+}
+
+bool FfmpegStream::NoteDamage() {
+  damageSinceSound_ = true;
+  const int64_t at = avio_tell(input_.io.get());
+  const bool movedOn = at > furthest_;
+  furthest_ = std::max(furthest_, at);
+  // Until a first frame has decoded every error counts: a file whose first
+  // packets all fail holds no sound to read on to.
+  if (movedOn && format_.rate != 0) stalledErrors_ = 0;
+  if (++stalledErrors_ < kMaxStalledErrors) return true;
+  gaveUp_ = true;
+  return false;
 }
 
 // Hands the decoder its next packet, or the end of input. False on a fault
 // that ends the stream.
 bool FfmpegStream::SendNextPacket() {
-  while (errorsInRow_ < kMaxErrorsInRow) {
+  for (;;) {
     if (!packetHeld_ && !ReadPacket()) {
       draining_ = true;
       const int sent = avcodec_send_packet(codec_.get(), nullptr);
       return sent == 0 || sent == AVERROR_EOF;
     }
     packetHeld_ = false;
+    const int64_t end =
+        packet_->pos >= 0 ? packet_->pos + packet_->size : avio_tell(input_.io.get());
     const int sent = avcodec_send_packet(codec_.get(), packet_.get());
     av_packet_unref(packet_.get());
-    if (sent == 0) return true;
-    if (sent != AVERROR_INVALIDDATA) return false;
-    ++errorsInRow_;
+    if (sent == 0) {
+      sentEnd_ = end;
+      return true;
+    }
+    if (!NoteDamage()) return false;
   }
-  return false;
 }
 
 // Decodes the next frame into the pending buffer. False at the end.
@@ -68,19 +97,33 @@ bool FfmpegStream::DecodeMore() {
       const bool taken = TakeFrame();
       av_frame_unref(frame_.get());
       if (!taken) break;
-      errorsInRow_ = 0;
+      damageSinceSound_ = false;
+      soundEnd_ = sentEnd_;
       if (pendingSize_ > 0) return true;
     } else if (received == AVERROR(EAGAIN) && !draining_) {
       if (!SendNextPacket()) break;
-    } else if (received == AVERROR_INVALIDDATA && !draining_ && ++errorsInRow_ < kMaxErrorsInRow) {
-      continue;
-    } else {
+    } else if (received == AVERROR_EOF || received == AVERROR(EAGAIN) || !NoteDamage()) {
       break;
     }
   }
-  finished_ = true;
+  if (!finished_) {
+    finished_ = true;
+    stoppedAt_ = gaveUp_ && fileLength_ > 0 ? fileLength_ : avio_tell(input_.io.get());
+  }
   // A resampler holds back the last moments of the stream.
   return FlushConverter() && pendingSize_ > 0;
+}
+
+bool FfmpegStream::EndedAtDamage() const {
+  if (!finished_ || !damageSinceSound_) return false;
+  const uint64_t frameBytes = format_.BytesPerFrame();
+  const double seconds = frameBytes && format_.rate
+                             ? static_cast<double>(lengthBytes_ / frameBytes) / format_.rate
+                             : 0;
+  // Without the file's length or a playing time every such error counts.
+  const double bytesPerSecond =
+      seconds > 0 && fileLength_ > 0 ? static_cast<double>(fileLength_) / seconds : 0;
+  return static_cast<double>(stoppedAt_ - soundEnd_) > kDamagedSpanSeconds * bytesPerSecond;
 }
 
 // Appends the decoded frame to the pending samples in the announced format.

@@ -1,15 +1,17 @@
 #include "convert/ConvertFile.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <memory>
+#include <string>
 
 #include "codecs/readers/ProgramReaders.h"
 #include "convert/Amplify.h"
 #include "convert/ConversionLoop.h"
 #include "convert/FileProgress.h"
 #include "convert/OutputDescription.h"
+#include "convert/SourceStamp.h"
 #include "platform/paths/PathIdentity.h"
 #include "source/OpenSource.h"
 #include "source/SourceFile.h"
@@ -34,31 +36,12 @@ BlockPlan PlanBlocks(const OutputDescription& output, const ConvertSettings& set
   return plan;
 }
 
-// The source file's identity, size and modification time.
-struct SourceStamp {
-  bool known = false;
-  struct stat info {};
-};
-
-SourceStamp StampOf(const std::string& path) {
-  SourceStamp stamp;
-  stamp.known = stat(path.c_str(), &stamp.info) == 0;
-  return stamp;
-}
-
-// True when the file at the source's path is still the one that was opened
-// but its size or modification time moved while it was read: the decoder
-// may have met a cut or rewritten file, so its output cannot be trusted
-// whole. A source removed or replaced meanwhile was read to its end through
-// the reader's own handle and is no change.
-bool ChangedInPlace(const SourceStamp& before, const std::string& path) {
-  const SourceStamp now = StampOf(path);
-  if (!before.known || !now.known) return false;
-  const struct stat& a = before.info;
-  const struct stat& b = now.info;
-  if (a.st_dev != b.st_dev || a.st_ino != b.st_ino) return false;
-  return a.st_size != b.st_size || a.st_mtim.tv_sec != b.st_mtim.tv_sec ||
-         a.st_mtim.tv_nsec != b.st_mtim.tv_nsec;
+// "m:ss" of a time in seconds, the seconds cut to whole ones.
+std::string MinutesAndSeconds(double seconds) {
+  const long whole = static_cast<long>(seconds);
+  char text[32];
+  std::snprintf(text, sizeof text, "%ld:%02ld", whole / 60, whole % 60);
+  return text;
 }
 
 }  // namespace
@@ -66,7 +49,7 @@ bool ChangedInPlace(const SourceStamp& before, const std::string& path) {
 bool ConvertFile(const OutputDescription& output, int32_t kind, const std::string& sourcePath,
                  const std::string& outputPath, const ConversionContext& context) {
   const ConvertSettings& settings = context.settings;
-  const SourceStamp opened = StampOf(sourcePath);
+  const SourceStamp opened = SourceStamp::Take(sourcePath);
   std::unique_ptr<AudioSource> source =
       OpenSource(sourcePath, kind, output.renderRate(settings), true, ProgramReaders());
   if (!source) {
@@ -99,16 +82,19 @@ bool ConvertFile(const OutputDescription& output, int32_t kind, const std::strin
 
   FileProgress fileProgress(context.progress, FileCellText(sourcePath), source->GetLength());
   const LoopEnd end = RunBlockLoop(*source, plan, *writer, fileProgress, context.progress);
+  const double damagedAt = end == LoopEnd::FINISHED ? source->DamagedAt() : -1;
   source->Close();
   source.reset();
   // An output written over the source itself changes it on purpose.
   const bool changed = end == LoopEnd::FINISHED && !IsSameFile(outputPath, sourcePath) &&
-                       ChangedInPlace(opened, sourcePath);
+                       opened.ChangedInPlace(sourcePath);
   const bool closed = writer->Close();
-  const bool ok = end == LoopEnd::FINISHED && !changed && closed;
+  const bool ok = end == LoopEnd::FINISHED && !changed && damagedAt < 0 && closed;
   if (!ok) {
     if (changed)
       context.reason = "the source changed while it was converted";
+    else if (damagedAt >= 0)
+      context.reason = "the source is damaged at " + MinutesAndSeconds(damagedAt);
     else if (end == LoopEnd::FAILED || !closed)
       context.reason = "reading the source or writing the output failed part-way";
     RemoveFailedOutput(outputPath, sourcePath);

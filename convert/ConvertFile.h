@@ -11,8 +11,10 @@ struct OutputDescription;
 // format's render rate, plans how its blocks become the PCM the writer
 // takes, lets the format refuse the entry, chooses the tag, builds and opens
 // the writer, runs the block loop, closes the source and then the writer.
-// True on success. A source whose size or modification time changed while
-// it was read fails the file, since its output may be cut short. On any
+// True on success. A source whose size, modification time or (for a file
+// modified just before) content changed while it was read fails the file,
+// since its output may mix two files or be cut short; so does one whose
+// reader stopped at damage it could not read past. On any
 // failure, Cancel included, the source and the writer are released and
 // nothing is left at `outputPath` unless it is the source itself; a
 // refusal's text goes to the context's status.

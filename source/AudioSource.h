@@ -69,6 +69,11 @@ class AudioSource {
   // own; 0 when the reader does not tell.
   virtual int32_t GetContentKind() { return contentKind_; }
 
+  // Where Read stopped, in seconds from the start, when it ended at damage
+  // the reader could not read past, well before the stream's length;
+  // negative when it ended at the end of the data (or has not ended).
+  virtual double DamagedAt() { return -1; }
+
   // The raw 128-byte ID3v1 block and the raw ID3v2 block of an MP3 source,
   // owned by the source until Close; null when absent.
   virtual const uint8_t* GetId3v1Tag() { return nullptr; }

@@ -162,6 +162,11 @@ uint64_t EngineSource::GetPosition() {
   return position == static_cast<uint64_t>(-1) ? 0 : position;
 }
 
+double EngineSource::DamagedAt() {
+  if (handle_ == 0 || !engine::ChannelEndedAtDamage(handle_)) return -1;
+  return engine::ChannelBytes2Seconds(handle_, engine::ChannelGetLength(handle_, engine::POS_BYTE));
+}
+
 const uint8_t* EngineSource::GetId3v1Tag() {
   if (mode_ != MODE_MP3 || handle_ == 0) return nullptr;
   if (!id3v1Asked_) {

@@ -29,6 +29,7 @@ class EngineSource : public AudioSource {
   bool Open(const std::string& path, uint32_t renderRate) override;
   int Read(PcmBlock& block) override;
   uint64_t GetPosition() override;
+  double DamagedAt() override;
 
   const uint8_t* GetId3v1Tag() override;
   const uint8_t* GetId3v2Tag(uint32_t& size) override;

@@ -2,10 +2,12 @@
 
 #include <taglib/apetag.h>
 #include <taglib/id3v1tag.h>
+#include <taglib/id3v2framefactory.h>
 #include <taglib/id3v2tag.h>
 #include <taglib/mp4file.h>
 #include <taglib/mp4tag.h>
 #include <taglib/mpegfile.h>
+#include <taglib/tfilestream.h>
 #include <taglib/tpropertymap.h>
 
 #include <algorithm>
@@ -87,7 +89,9 @@ std::optional<std::string> Utf8ToLocal(const std::string& text) {
 }
 
 bool ReadMp4Metadata(const std::string& path, TagInfo& tags) {
-  TagLib::MP4::File file(path.c_str(), false);
+  // Read-only: TagLib would open a file it is given by name for writing.
+  TagLib::FileStream stream(path.c_str(), true);
+  TagLib::MP4::File file(&stream, false);
   if (!file.isValid() || !file.tag()) return false;
   const TagLib::MP4::Tag* tag = file.tag();
 
@@ -127,7 +131,8 @@ bool ReadMp4Metadata(const std::string& path, TagInfo& tags) {
 }
 
 bool FillFromMpegTags(const std::string& path, TagInfo& tags) {
-  TagLib::MPEG::File file(path.c_str(), false);
+  TagLib::FileStream stream(path.c_str(), true);
+  TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
   if (!file.isValid()) return false;
   bool filled = false;
   if (file.hasID3v2Tag()) filled = FillEmptyFields(file.ID3v2Tag()->properties(), tags);

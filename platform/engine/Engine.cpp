@@ -28,6 +28,7 @@ struct Channel {
   uint64_t length = 0;    // announced at open; less when the decoder ends well before it
   uint64_t position = 0;  // bytes delivered so far
   bool decoderDone = false;
+  bool damaged = false;  // ended well before the announced length at damage
   // Raw ID3 blocks, read from the file on first request.
   bool id3Read = false;
   std::string id3v1;
@@ -301,10 +302,18 @@ uint32_t ChannelGetData(Handle handle, void* buffer, uint32_t length) {
       // No silence stands in for missing sound: the stream ends where the
       // decoder did, and its length with it, so position and length agree.
       channel->length = channel->position + filled;
+      channel->damaged = channel->stream->EndedAtDamage();
     }
   }
   channel->position += filled;
   return filled > 0 ? filled : DATA_END;
+}
+
+bool ChannelEndedAtDamage(Handle handle) {
+  EngineState& state = State();
+  std::lock_guard<std::mutex> lock(state.mutex);
+  const Channel* channel = Find(state, handle);
+  return channel && channel->damaged;
 }
 
 uint64_t StreamGetFilePosition(Handle handle, uint32_t mode) {

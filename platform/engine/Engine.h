@@ -87,6 +87,10 @@ uint64_t ChannelGetPosition(Handle handle, uint32_t mode);  // -1 on failure
 // shrinks to what was delivered.
 constexpr uint32_t DATA_END = 0xFFFFFFFF;
 uint32_t ChannelGetData(Handle handle, void* buffer, uint32_t length);
+// True when the stream ended well before its announced length because its
+// decoder stopped at damage it could not read past (not at the end of a
+// file that is merely short); its length is then where it stopped.
+bool ChannelEndedAtDamage(Handle handle);
 
 // File positions of a stream: the file's length, or the offset of its
 // first audio frame; -1 when unknown.

@@ -4,7 +4,8 @@
 // file and decodes it to interleaved PCM; the engine keeps the handle table,
 // counts positions, and cuts every stream to the length it announced at
 // open. A stream that ends a fraction of a second short of that length is
-// padded to it; one that ends well short of it ends there, with its length.
+// padded to it; one that ends well short of it ends there, with its length,
+// and counts as damaged when its decoder stopped at damage.
 // MIDI songs and modules always deliver exactly their announced length.
 
 #include <cstdint>
@@ -40,6 +41,9 @@ class EngineStream {
   // and codec names); "" for streams rendered from a score.
   virtual std::string ContainerName() const { return std::string(); }
   virtual std::string CodecName() const { return std::string(); }
+  // True once Decode has answered 0 because decoding stopped at damage it
+  // could not read past, rather than at the end of the data.
+  virtual bool EndedAtDamage() const { return false; }
 };
 
 // The containers (FFmpeg demuxer names) and codecs (FFmpeg codec names) that

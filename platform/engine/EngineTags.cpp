@@ -2,6 +2,7 @@
 
 #include <taglib/fileref.h>
 #include <taglib/tfile.h>
+#include <taglib/tfilestream.h>
 #include <taglib/tpropertymap.h>
 
 #include <cstdio>
@@ -29,7 +30,12 @@ std::vector<const char*> PropertyNames(const std::string& code) {
 
 std::optional<std::vector<std::string>> ReadTagFields(const std::string& path,
                                                       const std::vector<std::string>& codes) {
-  const TagLib::FileRef ref(path.c_str(), false);
+  // Given a path, TagLib opens the file for writing whenever it may, which
+  // wakes file watchers on close and needs a right reading should not: the
+  // source is opened read-only, and outlives the reference that reads it.
+  TagLib::FileStream stream(path.c_str(), true);
+  if (!stream.isOpen()) return std::nullopt;
+  const TagLib::FileRef ref(&stream, false);
   if (ref.isNull() || !ref.file()) return std::nullopt;
   const TagLib::PropertyMap properties = ref.file()->properties();
 

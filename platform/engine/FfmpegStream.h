@@ -35,7 +35,9 @@ bool StreamProbeMightRecode(AVFormatContext* context, const std::string& path);
 // and channel count are those the stream announces at open (its first
 // frame's); frames of another rate or channel count later in the stream
 // (joined files) are resampled and remixed to them, a mono frame reaching
-// every channel at full level. The length is fixed at open.
+// every channel at full level. The length is fixed at open. Damaged packets
+// and stretches the demuxer cannot read are skipped, and decoding goes on
+// where the container lets the library find its footing again.
 class FfmpegStream : public EngineStream {
  public:
   // Null when the file does not open, has no audio stream, its demuxer or
@@ -52,6 +54,10 @@ class FfmpegStream : public EngineStream {
   std::string CodecName() const override {
     return avcodec_get_name(input_.format->streams[streamIndex_]->codecpar->codec_id);
   }
+  // After the end: errors came after the last decoded sound, and from there
+  // to where reading stopped lies more of the file than a last packet cut
+  // short by the file's end holds.
+  bool EndedAtDamage() const override;
 
  private:
   FfmpegStream() = default;
@@ -59,6 +65,9 @@ class FfmpegStream : public EngineStream {
   bool OpenDecoder();
   int64_t LengthSamples(const std::string& path, bool mpegFile);
   bool ReadPacket();
+  // Notes an error met while reading; false when reading gives up, the
+  // errors repeating without the file position moving on.
+  bool NoteDamage();
   bool SendNextPacket();
   bool DecodeMore();
   bool TakeFrame();
@@ -94,7 +103,15 @@ class FfmpegStream : public EngineStream {
   bool packetHeld_ = false;  // packet_ holds a packet not yet sent
   bool draining_ = false;    // the input ended; the decoder is being emptied
   bool finished_ = false;
-  int errorsInRow_ = 0;
+
+  // Damage met while reading. File positions are byte offsets.
+  bool damageSinceSound_ = false;  // errors since the last decoded frame
+  bool gaveUp_ = false;            // errors repeated where the file position stood still
+  int stalledErrors_ = 0;          // errors since the position last moved on after the first frame
+  int64_t furthest_ = -1;          // the furthest position reached at an error
+  int64_t sentEnd_ = 0;            // the end of the last packet the decoder took
+  int64_t soundEnd_ = 0;           // sentEnd_ when the last frame was decoded
+  int64_t stoppedAt_ = 0;          // where reading ended: the file's end after giving up
 };
 
 }  // namespace engine

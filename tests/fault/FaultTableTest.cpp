@@ -6,16 +6,21 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
+#include <tuple>
+#include <random>
 
 #include "app/EngineStartup.h"
 #include "app/OutputFormat.h"
@@ -301,6 +306,7 @@ INSTANTIATE_TEST_SUITE_P(EveryFormat, WriteFaultTest, ::testing::ValuesIn(WriteC
 enum class EntryFault {
   SOURCE_DELETED,
   SOURCE_TRUNCATED,
+  SOURCE_REWRITTEN_WITHIN_ITS_SECOND,
   SHORT_FROM_THE_START,
   FOLDER_BECOMES_READ_ONLY,
   MIDI_WITHOUT_SOUNDFONT
@@ -370,6 +376,18 @@ TEST_P(EntryFaultTest, TheEntryReportsWhatHappenedAndLosesNothing) {
       batch.progress.actAtPoll = middle;
       batch.progress.act = [&] { ASSERT_EQ(truncate(first.c_str(), oneSecond), 0); };
       break;
+    case EntryFault::SOURCE_REWRITTEN_WITHIN_ITS_SECOND: {
+      // Times kept in whole seconds (exFAT): a same-size rewrite within the
+      // second the source was written leaves its time as it was.
+      const timespec second[2] = {{time(nullptr), 0}, {time(nullptr), 0}};
+      ASSERT_EQ(utimensat(AT_FDCWD, first.c_str(), second, 0), 0);
+      batch.progress.actAtPoll = middle;
+      batch.progress.act = [&] {
+        WriteWav16(first, kRate, 2, SineWave(kRate * kSeconds, 2, kRate, 880));
+        ASSERT_EQ(utimensat(AT_FDCWD, first.c_str(), second, 0), 0);
+      };
+      break;
+    }
     case EntryFault::SHORT_FROM_THE_START:
       // A download that stopped: the header still promises the whole file.
       ASSERT_EQ(truncate(first.c_str(), oneSecond), 0);
@@ -424,6 +442,12 @@ const EntryCase kEntryCases[] = {
      {"Conversion Failure"},
      "the source changed while it was converted",
      0},
+    {"SourceRewrittenWithinItsSecond",
+     EntryFault::SOURCE_REWRITTEN_WITHIN_ITS_SECOND,
+     {"a.wav"},
+     {"Conversion Failure"},
+     "the source changed while it was converted",
+     0},
     // What is there is converted, as before.
     {"SourceShortFromTheStart", EntryFault::SHORT_FROM_THE_START, {"a.wav"}, {"a.wav"}, "", 1.0},
     {"OutputFolderBecomesReadOnly",
@@ -442,6 +466,63 @@ const EntryCase kEntryCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Faults, EntryFaultTest, ::testing::ValuesIn(kEntryCases),
                          [](const auto& row) { return std::string(row.param.name); });
+
+// ---------------------------------------------------------------------------
+// Damaged sources, converted to WAV: from a third of a compressed source on,
+// random bytes over more than an Ogg page, or to the end, or nothing more (a
+// download that stopped).
+
+enum class Damage { STRETCH, TO_THE_END, CUT };
+const char* const kDamageNames[] = {"Stretch", "ToTheEnd", "Cut"};
+
+class DamagedSourceTest : public ::testing::TestWithParam<std::tuple<std::string, Damage>> {};
+
+TEST_P(DamagedSourceTest, ReadsPastDamageItCanAndNamesWhereItStopped) {
+  const auto& [extension, damage] = GetParam();
+  TempDir dir;
+  const std::string source = dir.File("a." + extension), head = dir.File("head." + extension);
+  ASSERT_TRUE(RunFfmpeg({"-f", "lavfi", "-i", "anoisesrc=c=pink:d=20:s=7", "-ac", "2", source}));
+  const uintmax_t size = fs::file_size(source), from = size / 3, stretch = 80 * 1024;
+  fs::copy_file(source, head);
+  fs::resize_file(head, from);
+  const double headSeconds = DecodedSeconds(head);  // what lies before the damage
+  std::fstream file(source, std::ios::in | std::ios::out | std::ios::binary);
+  std::mt19937 random(7);
+  file.seekp(static_cast<std::streamoff>(from));
+  for (uintmax_t at = from; at < (damage == Damage::STRETCH ? from + stretch : size); ++at)
+    file.put(static_cast<char>(random()));
+  file.close();
+  if (damage == Damage::CUT) fs::resize_file(source, from);
+  TestProgramFolder folder(true, false);
+  EngineSession engine(folder.Path());
+  Batch batch(dir, FORMAT_WAV, dir.File("out"));
+  batch.Run(engine, {source});
+  if (damage == Damage::TO_THE_END) {
+    int minutes = -1, seconds = -1;
+    EXPECT_EQ(batch.progress.status[0], "Conversion Failure");
+    EXPECT_TRUE(FolderNames(dir.File("out")).empty()) << "nothing is left behind";
+    const char* reason = batch.progress.reasons[0].c_str();
+    EXPECT_EQ(std::sscanf(reason, "the source is damaged at %d:%d", &minutes, &seconds), 2)
+        << reason;
+    EXPECT_NEAR(minutes * 60 + seconds, headSeconds, 1) << reason;
+    return;
+  }
+  EXPECT_EQ(batch.progress.status[0], "a.wav") << batch.progress.reasons[0];
+  const double output = DecodedSeconds(dir.File("out/a.wav"));
+  if (damage == Damage::STRETCH)  // what the stretch held is missing, and its Ogg pages
+    EXPECT_GT(output, 20 * (1 - double(stretch) / size) - 2);
+  else  // what is there is converted, give or take the last Ogg page (a second)
+    EXPECT_NEAR(output, headSeconds, 1.5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sources, DamagedSourceTest,
+                         ::testing::Combine(::testing::Values("ogg", "mp3", "flac"),
+                                            ::testing::Values(Damage::STRETCH, Damage::TO_THE_END,
+                                                              Damage::CUT)),
+                         [](const auto& row) {
+                           return std::get<0>(row.param) +
+                                  kDamageNames[static_cast<int>(std::get<1>(row.param))];
+                         });
 
 // ---------------------------------------------------------------------------
 // Faults met by the command line: its exit code, its output, and what is

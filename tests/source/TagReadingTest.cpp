@@ -5,6 +5,9 @@
 #include <taglib/id3v2tag.h>
 #include <taglib/mpegfile.h>
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
 #include <climits>
 
 #include "app/ConvertSettings.h"
@@ -249,5 +252,37 @@ TEST_F(Mp4MetadataTest, TrackAloneIsNotATag) {
   WriteFileText(dir_.File("junk.m4a"), "not an mpeg-4 file at all");
   EXPECT_FALSE(ReadMp4Metadata(dir_.File("junk.m4a"), tags));
 }
+
+// A tagged source of each family whose tags TagLib reads, by its extension.
+class SourceAccessTest : public ::testing::TestWithParam<const char*> {};
+
+// File watchers take the close of a descriptor open for writing for a change.
+TEST_P(SourceAccessTest, ListingTagsAndConvertingNeverOpenTheSourceForWriting) {
+  TempDir dir;
+  const std::string source = dir.File(std::string("tagged.") + GetParam());
+  ASSERT_TRUE(RunFfmpeg({"-f", "lavfi", "-i", "sine=d=1", "-metadata", "title=Kept", "-metadata",
+                         "artist=Ann", source}));
+  const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+  ASSERT_GE(inotify_add_watch(watch, source.c_str(), IN_CLOSE), 0);
+  const std::map<std::string, std::string> env = {{"XDG_CONFIG_HOME", dir.Path()}};
+  const ProcessResult info = RunCliProcess({"info", "--tags", source}, env);
+  EXPECT_NE(info.out.find("Kept\tAnn"), std::string::npos) << info.out << info.err;
+  EXPECT_TRUE(Succeeded(RunCliProcess(
+      {"convert", "--to", "ogg", "--tag", "transfer", "--out", dir.File("out"), source}, env)));
+  // Closes in a row are reported as one: a handful of events at most.
+  alignas(inotify_event) char events[4096];
+  const ssize_t got = read(watch, events, sizeof events);
+  close(watch);
+  uint32_t seen = 0;
+  for (const char* at = events; at < events + got; at += sizeof(inotify_event)) {
+    seen |= reinterpret_cast<const inotify_event*>(at)->mask;  // no names: the watch is a file
+  }
+  EXPECT_TRUE(seen & IN_CLOSE_NOWRITE) << "the watch saw the source being read";
+  EXPECT_FALSE(seen & IN_CLOSE_WRITE);
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, SourceAccessTest,
+                         ::testing::Values("mp3", "m4a", "ogg", "flac", "wma"),
+                         [](const auto& row) { return std::string(row.param); });
 
 }  // namespace

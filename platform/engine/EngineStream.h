@@ -36,6 +36,14 @@ class EngineStream {
   // The file's length and the offset of its first audio frame; -1 unknown.
   virtual int64_t FileLength() const { return -1; }
   virtual int64_t FirstFrameOffset() const { return -1; }
+  // Something about how the stream renders that the user should know,
+  // though the sound is usable (an instrument the SoundFont lacks played
+  // with another); empty when nothing. Complete once decoded to the end.
+  virtual std::string Note() const { return std::string(); }
+  // Why the sound, decoded to its end, is no rendering of the file (a MIDI
+  // song whose notes all came out silent); empty when it is sound. Asked
+  // before the end it answers empty.
+  virtual std::string Fault() const { return std::string(); }
 };
 
 // The containers (FFmpeg demuxer names) and codecs (FFmpeg codec names) that

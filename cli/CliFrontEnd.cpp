@@ -47,6 +47,12 @@ void CliProgress::NoteOutputInDocuments(size_t index, const std::string& output)
   err_.flush();
 }
 
+void CliProgress::SetEntryNote(size_t index, const std::string& note) {
+  ClearLive();
+  err_ << "sondrel-cli: note: " << PathAt(index) << ": " << note << '\n';
+  err_.flush();
+}
+
 const std::string& CliProgress::PathAt(size_t index) const {
   static const std::string none;
   return index < paths_.size() ? paths_[index] : none;

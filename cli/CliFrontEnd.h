@@ -10,9 +10,9 @@
 
 // The terminal as the conversion's front end. Each entry's final status is
 // printed as one line "source path<TAB>status" on `out`; a failure's reason
-// ("source path: reason") and a note on an output that went to the
-// documents folder go to `err`. When `err` is a terminal, a live line shows
-// the batch and per-file progress there.
+// ("source path: reason"), a note on an output that went to the documents
+// folder and a note on how an entry was rendered go to `err`. When `err` is
+// a terminal, a live line shows the batch and per-file progress there.
 // Cancel is Ctrl+C or another terminating signal (CatchCancelSignals).
 class CliProgress : public ConversionProgress {
  public:
@@ -31,6 +31,7 @@ class CliProgress : public ConversionProgress {
   void SetEntryStatus(size_t index, const std::string& text) override;
   void SetEntryReason(size_t index, const std::string& reason) override;
   void NoteOutputInDocuments(size_t index, const std::string& output) override;
+  void SetEntryNote(size_t index, const std::string& note) override;
   void Pump() override {}
   bool CancelRequested() override;
 

@@ -66,6 +66,7 @@ class ConversionJob {
     int sequence = 0;  // 1-based position in the batch (a preset's track number)
     std::string status;
     std::string reason;
+    std::string note;  // of an entry that converted
     bool inDocuments = false;  // the output was placed in the documents folder
     TemporaryOutput output;    // the file the routine writes
   };

@@ -69,9 +69,17 @@ void CliProgress::SetEntryReason(size_t index, const std::string& reason) {
 }
 
 void CliProgress::NoteOutputInDocuments(size_t index, const std::string& output) {
+  if (quiet_) return;
   ClearLive();
   err_ << "sondrel-cli: note: " << OneLineText(PathAt(index))
        << ": the output folder could not be used; written to " << OneLineText(output) << '\n';
+  err_.flush();
+}
+
+void CliProgress::SetEntryNote(size_t index, const std::string& note) {
+  if (quiet_) return;
+  ClearLive();
+  err_ << "sondrel-cli: note: " << OneLineText(PathAt(index)) << ": " << OneLineText(note) << '\n';
   err_.flush();
 }
 

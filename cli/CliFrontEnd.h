@@ -12,8 +12,8 @@
 
 // The terminal as the conversion's front end. Each entry's final status is
 // printed as one line "source path<TAB>status" on `out`; a failure's reason
-// ("source path: reason") and a note on an output that went to the
-// documents folder go to `err`. Paths and texts are written as OneLineText
+// ("source path: reason"), a note on an output that went to the documents
+// folder and a note on how an entry was rendered go to `err`. Paths and texts are written as OneLineText
 // writes them, so a name with a tab or a line feed keeps its entry on one
 // line. When `quiet`, only entries that did not succeed get a line. When
 // `err` is a terminal, a live line shows the batch and per-file progress
@@ -36,6 +36,7 @@ class CliProgress : public ConversionProgress {
   void SetEntryStatus(size_t index, const std::string& text) override;
   void SetEntryReason(size_t index, const std::string& reason) override;
   void NoteOutputInDocuments(size_t index, const std::string& output) override;
+  void SetEntryNote(size_t index, const std::string& note) override;
   void Pump() override {}
   bool CancelRequested() override;
 

@@ -17,4 +17,8 @@ struct ConversionContext {
   // Why a routine failed, in plain words, when the status does not say it
   // ("the source cannot be opened"); front ends that print reasons use it.
   mutable std::string reason = std::string();
+  // What the user should know of an entry that converted (an instrument
+  // the SoundFont lacks, played with another); front ends that print notes
+  // show it with the entry.
+  mutable std::string note = std::string();
 };

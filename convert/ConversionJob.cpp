@@ -81,6 +81,7 @@ bool ConversionJob::ConvertPlaced(int32_t kind, const std::string& sourcePath, E
   const ConvertRoutine routine = RoutineFor(settings_.outputFormat);
   const ConversionContext context{settings_, progress, run.sequence};
   const bool converted = routine && routine(kind, sourcePath, run.output.Path(), context);
+  run.note = context.note;
 
   // Success means an output file with something in it; an empty file left
   // by a routine goes with the temporary file.
@@ -126,6 +127,7 @@ bool ConversionJob::ShowOutcome(SourceFile& entry, size_t row, EntryRun& run, bo
   if (ok) {
     ++result.converted;
     if (run.placement.inDocuments) progress_.NoteOutputInDocuments(row, entry.destinationPath);
+    if (!run.note.empty()) progress_.SetEntryNote(row, run.note);
     progress_.SetEntryStatus(row, FileCellText(entry.destinationPath));
     progress_.Pump();
     return !progress_.CancelRequested();

@@ -71,6 +71,7 @@ class ConversionJob {
     int sequence = 0;  // 1-based position in the batch (a preset's track number)
     std::string status;
     std::string reason;
+    std::string note;  // of an entry that converted
     PlacementNotes placement;  // the documents folder, and why placement failed
     TemporaryOutput output;    // the file the routine writes
   };

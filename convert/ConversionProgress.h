@@ -39,6 +39,9 @@ class ConversionProgress {
   // the place the options ask for could not be used.
   virtual void SetEntryReason(size_t /*index*/, const std::string& /*reason*/) {}
   virtual void NoteOutputInDocuments(size_t /*index*/, const std::string& /*output*/) {}
+  // A note on the entry at `index` that converted (an instrument the
+  // SoundFont lacks, played with another), given before its status.
+  virtual void SetEntryNote(size_t /*index*/, const std::string& /*note*/) {}
 
   // Handles waiting events without blocking; the Cancel button sets the flag.
   virtual void Pump() = 0;

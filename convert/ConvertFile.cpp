@@ -83,15 +83,20 @@ bool ConvertFile(const OutputDescription& output, int32_t kind, const std::strin
   FileProgress fileProgress(context.progress, FileCellText(sourcePath), source->GetLength());
   const LoopEnd end = RunBlockLoop(*source, plan, *writer, fileProgress, context.progress);
   const double damagedAt = end == LoopEnd::FINISHED ? source->DamagedAt() : -1;
+  // A source read whole may still have rendered no usable sound.
+  const std::string fault = end == LoopEnd::FINISHED ? source->GetFault() : std::string();
+  context.note = source->GetNote();
   source->Close();
   source.reset();
   // An output written over the source itself changes it on purpose.
   const bool changed = end == LoopEnd::FINISHED && !IsSameFile(outputPath, sourcePath) &&
                        opened.ChangedInPlace(sourcePath);
   const bool closed = writer->Close();
-  const bool ok = end == LoopEnd::FINISHED && !changed && damagedAt < 0 && closed;
+  const bool ok = end == LoopEnd::FINISHED && fault.empty() && !changed && damagedAt < 0 && closed;
   if (!ok) {
-    if (changed)
+    if (!fault.empty())
+      context.reason = fault;
+    else if (changed)
       context.reason = "the source changed while it was converted";
     else if (damagedAt >= 0)
       context.reason = "the source is damaged at " + MinutesAndSeconds(damagedAt);

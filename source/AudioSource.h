@@ -85,6 +85,15 @@ class AudioSource {
   // tag was read.
   virtual bool ReadTags(TagInfo& /*tags*/) { return false; }
 
+  // What the decoder says besides the sound, in plain words; empty when
+  // nothing. The note is worth showing with a usable output (a MIDI
+  // song's instrument that the SoundFont lacks, played with another). The
+  // fault, asked after Read answered 0 at the end, says why the sound is
+  // not usable though it was read whole (a MIDI song rendered silent); the
+  // conversion then fails with it as the reason. Both are gone after Close.
+  virtual std::string GetNote() { return std::string(); }
+  virtual std::string GetFault() { return std::string(); }
+
   // The stream properties as one record.
   SourceInfo Info();
 

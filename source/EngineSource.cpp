@@ -213,3 +213,11 @@ bool EngineSource::ReadTags(TagInfo& tags) {
   tags.copyright = (*fields)[8];
   return true;
 }
+
+std::string EngineSource::GetNote() {
+  return handle_ != 0 ? engine::ChannelGetNote(handle_) : std::string();
+}
+
+std::string EngineSource::GetFault() {
+  return handle_ != 0 ? engine::ChannelGetFault(handle_) : std::string();
+}

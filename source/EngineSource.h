@@ -34,6 +34,8 @@ class EngineSource : public AudioSource {
   const uint8_t* GetId3v1Tag() override;
   const uint8_t* GetId3v2Tag(uint32_t& size) override;
   bool ReadTags(TagInfo& tags) override;
+  std::string GetNote() override;
+  std::string GetFault() override;
 
   Mode GetMode() const { return mode_; }
 

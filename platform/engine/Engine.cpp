@@ -316,6 +316,29 @@ bool ChannelEndedAtDamage(Handle handle) {
   return channel && channel->damaged;
 }
 
+namespace {
+
+// The decoder of an open channel, for queries made by the thread that
+// decodes it: the channel stays in place while it is open.
+EngineStream* Decoder(Handle handle) {
+  EngineState& state = State();
+  std::lock_guard<std::mutex> lock(state.mutex);
+  Channel* channel = Find(state, handle);
+  return channel ? channel->stream.get() : nullptr;
+}
+
+}  // namespace
+
+std::string ChannelGetNote(Handle handle) {
+  const EngineStream* stream = Decoder(handle);
+  return stream ? stream->Note() : std::string();
+}
+
+std::string ChannelGetFault(Handle handle) {
+  const EngineStream* stream = Decoder(handle);
+  return stream ? stream->Fault() : std::string();
+}
+
 uint64_t StreamGetFilePosition(Handle handle, uint32_t mode) {
   EngineState& state = State();
   std::lock_guard<std::mutex> lock(state.mutex);

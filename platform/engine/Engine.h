@@ -92,6 +92,15 @@ uint32_t ChannelGetData(Handle handle, void* buffer, uint32_t length);
 // file that is merely short); its length is then where it stopped.
 bool ChannelEndedAtDamage(Handle handle);
 
+// What the stream's decoder has to say besides the sound, in plain words;
+// empty when nothing. The note is something the user should know of a
+// usable sound (a MIDI song's instrument that the SoundFont lacks, played
+// with another); the fault says why a stream decoded to its end gave no
+// usable sound (a MIDI song whose notes all came out silent). Asked by the
+// thread that decodes the stream, as ChannelGetData.
+std::string ChannelGetNote(Handle handle);
+std::string ChannelGetFault(Handle handle);
+
 // File positions of a stream: the file's length, or the offset of its
 // first audio frame; -1 when unknown.
 constexpr uint32_t FILEPOS_END = 2;

@@ -44,6 +44,14 @@ class EngineStream {
   // True once Decode has answered 0 because decoding stopped at damage it
   // could not read past, rather than at the end of the data.
   virtual bool EndedAtDamage() const { return false; }
+  // Something about how the stream renders that the user should know,
+  // though the sound is usable (an instrument the SoundFont lacks played
+  // with another); empty when nothing. Complete once decoded to the end.
+  virtual std::string Note() const { return std::string(); }
+  // Why the sound, decoded to its end, is no rendering of the file (a MIDI
+  // song whose notes all came out silent); empty when it is sound. Asked
+  // before the end it answers empty.
+  virtual std::string Fault() const { return std::string(); }
 };
 
 // The containers (FFmpeg demuxer names) and codecs (FFmpeg codec names) that

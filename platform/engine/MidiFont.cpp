@@ -8,6 +8,7 @@
 
 #include "platform/bytes/ByteOrder.h"
 #include "platform/engine/EngineStream.h"
+#include "platform/engine/PresetChoice.h"
 
 namespace engine {
 
@@ -82,22 +83,48 @@ bool HasSoundFontStructure(const std::string& path) {
   return true;
 }
 
+}  // namespace
+
+// A synthesizer that never renders, holding the loaded file, and the bank
+// and program of each of the font's presets for choosing substitutes.
+struct MidiFont::Holder {
+  FluidSettingsPtr settings;
+  FluidSynthPtr synth;
+  fluid_sfont_t* sfont = nullptr;  // owned by synth
+  int sfontId = 0;
+  std::vector<PresetNumber> numbers;
+  std::vector<fluid_preset_t*> presets;  // owned by sfont, in the order of `numbers`
+
+  // The preset that plays `bank` and `program`: the font's own, else the
+  // nearest it has (ChoosePreset); null only for a font without presets.
+  fluid_preset_t* Find(int bank, int program) const {
+    if (fluid_preset_t* preset = fluid_sfont_get_preset(sfont, bank, program)) return preset;
+    const std::optional<size_t> chosen = ChoosePreset(numbers, bank, program);
+    return chosen ? presets[*chosen] : nullptr;
+  }
+};
+
+namespace {
+
 // The per-stream font: every call is answered by the holder's font, which
-// the stream font carries as its data.
-fluid_sfont_t* Holder(fluid_sfont_t* sfont) {
-  return static_cast<fluid_sfont_t*>(fluid_sfont_get_data(sfont));
+// the stream font carries as its data. A bank and program the font lacks
+// are answered with the nearest preset it has, so that a channel playing an
+// instrument the font lacks still sounds; the synthesizer keeps the bank
+// and program the song asked for, and the preset tells what plays instead.
+const MidiFont::Holder& HolderOf(fluid_sfont_t* sfont) {
+  return *static_cast<const MidiFont::Holder*>(fluid_sfont_get_data(sfont));
 }
 const char* SharedName(fluid_sfont_t* sfont) {
-  return fluid_sfont_get_name(Holder(sfont));
+  return fluid_sfont_get_name(HolderOf(sfont).sfont);
 }
 fluid_preset_t* SharedPreset(fluid_sfont_t* sfont, int bank, int program) {
-  return fluid_sfont_get_preset(Holder(sfont), bank, program);
+  return HolderOf(sfont).Find(bank, program);
 }
 void SharedIterationStart(fluid_sfont_t* sfont) {
-  fluid_sfont_iteration_start(Holder(sfont));
+  fluid_sfont_iteration_start(HolderOf(sfont).sfont);
 }
 fluid_preset_t* SharedIterationNext(fluid_sfont_t* sfont) {
-  return fluid_sfont_iteration_next(Holder(sfont));
+  return fluid_sfont_iteration_next(HolderOf(sfont).sfont);
 }
 int FreeSharedFont(fluid_sfont_t* sfont) {
   delete_fluid_sfont(sfont);  // the stream font only; the holder's stays
@@ -106,24 +133,12 @@ int FreeSharedFont(fluid_sfont_t* sfont) {
 
 fluid_sfont_t* LoadSharedFont(fluid_sfloader_t* loader, const char* name) {
   if (std::strcmp(name, SHARED_FONT_NAME) != 0) return nullptr;
-  fluid_sfont_t* holderFont = static_cast<fluid_sfont_t*>(fluid_sfloader_get_data(loader));
+  void* holder = fluid_sfloader_get_data(loader);
   fluid_sfont_t* sfont = new_fluid_sfont(SharedName, SharedPreset, SharedIterationStart,
                                          SharedIterationNext, FreeSharedFont);
-  if (sfont) fluid_sfont_set_data(sfont, holderFont);
+  if (sfont) fluid_sfont_set_data(sfont, holder);
   return sfont;
 }
-
-}  // namespace
-
-// A synthesizer that never renders, holding the loaded file.
-struct MidiFont::Holder {
-  FluidSettingsPtr settings;
-  FluidSynthPtr synth;
-  fluid_sfont_t* sfont = nullptr;  // owned by synth
-  int sfontId = 0;
-};
-
-namespace {
 
 std::unique_ptr<MidiFont::Holder> LoadHolder(const std::string& path) {
   auto holder = std::make_unique<MidiFont::Holder>();
@@ -135,6 +150,11 @@ std::unique_ptr<MidiFont::Holder> LoadHolder(const std::string& path) {
   if (holder->sfontId == FLUID_FAILED) return nullptr;
   holder->sfont = fluid_synth_get_sfont_by_id(holder->synth.get(), holder->sfontId);
   if (!holder->sfont) return nullptr;
+  fluid_sfont_iteration_start(holder->sfont);
+  while (fluid_preset_t* preset = fluid_sfont_iteration_next(holder->sfont)) {
+    holder->numbers.push_back({fluid_preset_get_banknum(preset), fluid_preset_get_num(preset)});
+    holder->presets.push_back(preset);
+  }
   return holder;
 }
 
@@ -192,7 +212,7 @@ MidiFont::Lease::~Lease() {
 bool MidiFont::Lease::AttachTo(fluid_synth_t* synth) const {
   fluid_sfloader_t* loader = new_fluid_sfloader(LoadSharedFont, delete_fluid_sfloader);
   if (!loader) return false;
-  fluid_sfloader_set_data(loader, holder_->sfont);
+  fluid_sfloader_set_data(loader, holder_.get());
   fluid_synth_add_sfloader(synth, loader);  // the synthesizer owns it from here
   // Channels remember a preset's font by id; the stream font must carry the
   // same id as the holder's so that those ids resolve to it.

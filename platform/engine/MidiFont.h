@@ -21,6 +21,10 @@ namespace engine {
 // (attaching costs about 0.05 ms), and each stream starts from a fresh
 // synthesizer, so its output does not depend on earlier songs.
 //
+// The stream's font answers a bank and program the file lacks with the
+// nearest preset it has (ChoosePreset: a GS font without bank 0, a font
+// without drum kits), where the synthesizer would leave the channel silent.
+//
 // FluidSynth counts preset and sample references in plain integers, and a
 // voice writes into the sample it plays, so a holder may serve only one
 // stream at a time. The font therefore keeps a pool of holders: a stream

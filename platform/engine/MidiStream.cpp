@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/engine/MidiFile.h"
 #include "platform/engine/MidiFont.h"
+#include "platform/engine/PresetChoice.h"
 
 namespace engine {
 
@@ -13,6 +15,9 @@ namespace {
 
 constexpr int CONTROLLER_SUSTAIN = 64;
 constexpr int CONTROLLER_SOSTENUTO = 66;
+constexpr int NOTE_ON = 0x90;
+// Substitutions named in a note before the rest are only counted.
+constexpr size_t NOTE_SUBSTITUTES = 4;
 
 uint64_t SecondsToFrames(double seconds, uint32_t rate) {
   return static_cast<uint64_t>(std::llround(seconds * rate));
@@ -104,6 +109,8 @@ void MidiStream::Render(int16_t* out, uint32_t frames) {
     if (!released_)
       count = static_cast<uint32_t>(std::min<uint64_t>(count, songEndFrames_ - renderedFrames_));
     fluid_synth_write_s16(synth_.get(), static_cast<int>(count), out, 0, 2, out, 1, 2);
+    for (size_t i = 0; peak_ < SILENT_PEAK && i < size_t{count} * 2; ++i)
+      peak_ = std::max(peak_, std::abs(static_cast<int>(out[i])));
     FadeOut(out, count, renderedFrames_);
     renderedFrames_ += count;
     out += size_t{count} * 2;
@@ -140,7 +147,56 @@ void MidiStream::FadeOut(int16_t* out, uint32_t frames, uint64_t firstFrame) con
 int MidiStream::OnPlayerEvent(void* data, fluid_midi_event_t* event) {
   auto* stream = static_cast<MidiStream*>(data);
   if (stream->released_) return FLUID_OK;
-  return fluid_synth_handle_midi_event(stream->synth_.get(), event);
+  const int result = fluid_synth_handle_midi_event(stream->synth_.get(), event);
+  if (fluid_midi_event_get_type(event) == NOTE_ON && fluid_midi_event_get_velocity(event) > 0)
+    stream->NotePlayed(fluid_midi_event_get_channel(event));
+  return result;
+}
+
+void MidiStream::NotePlayed(int channel) {
+  fluid_synth_t* synth = synth_.get();
+  ++notesPlayed_;
+  if (fluid_synth_get_active_voice_count(synth) > 0) voicesStarted_ = true;
+  // The synthesizer keeps the bank and program the song asked for; the
+  // channel's preset is what the font gave for them.
+  fluid_preset_t* preset = fluid_synth_get_channel_preset(synth, channel);
+  int font = 0, bank = 0, program = 0;
+  if (!preset || fluid_synth_get_program(synth, channel, &font, &bank, &program) != FLUID_OK)
+    return;
+  const int playedBank = fluid_preset_get_banknum(preset);
+  const int playedProgram = fluid_preset_get_num(preset);
+  if (playedBank == bank && playedProgram == program) return;
+  if (substitutes_.count({bank, program})) return;
+  substitutes_[{bank, program}] = "bank " + std::to_string(playedBank) + " program " +
+                                  std::to_string(playedProgram) + " \"" +
+                                  fluid_preset_get_name(preset) + "\"";
+}
+
+std::string MidiStream::Note() const {
+  if (substitutes_.empty()) return std::string();
+  std::string note =
+      "the SoundFont lacks instruments this song uses; the nearest it has played instead: ";
+  size_t named = 0;
+  for (const auto& [asked, played] : substitutes_) {
+    if (named == NOTE_SUBSTITUTES) {
+      note += ", and " + std::to_string(substitutes_.size() - named) + " more";
+      break;
+    }
+    if (named++ > 0) note += ", ";
+    note += asked.first == DRUM_KIT_BANK ? "drum kit " + std::to_string(asked.second)
+                                         : "bank " + std::to_string(asked.first) + " program " +
+                                               std::to_string(asked.second);
+    note += " by " + played;
+  }
+  return note;
+}
+
+std::string MidiStream::Fault() const {
+  if (deliveredFrames_ < totalFrames_ || notesPlayed_ == 0 || peak_ >= SILENT_PEAK)
+    return std::string();
+  return voicesStarted_
+             ? "the SoundFont's instruments for this song make no sound; the render is silent"
+             : "the SoundFont has no instruments for this song; the render is silent";
 }
 
 namespace {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/engine/EngineStream.h"
@@ -23,6 +25,13 @@ namespace engine {
 // file gives the same bytes every time, and a holder of the font that no
 // other stream uses while it is open, so streams on different threads do
 // not share FluidSynth objects.
+//
+// An instrument the font lacks plays with the nearest preset it has (the
+// font's choice, see MidiFont); Note() names each such substitution for a
+// channel that played notes. A song whose notes still render as silence
+// (the font's presets do not cover them, or their samples are silent) is
+// reported by Fault() once it has been decoded to its end, so that no
+// silent file passes for a rendered song.
 class MidiStream : public EngineStream {
  public:
   static constexpr uint32_t DEFAULT_RATE = 44100;
@@ -46,6 +55,8 @@ class MidiStream : public EngineStream {
   uint64_t LengthBytes() const override { return totalFrames_ * BYTES_PER_FRAME; }
   uint32_t Decode(uint8_t* buffer, uint32_t bytes) override;
   int64_t FileLength() const override { return fileLength_; }
+  std::string Note() const override;
+  std::string Fault() const override;
 
   // The frame at which the song ends and its notes are released.
   uint64_t SongEndFrame() const { return songEndFrames_; }
@@ -59,7 +70,14 @@ class MidiStream : public EngineStream {
 
   MidiStream() = default;
 
+  // A peak below this (-60 dBFS) is silence: FluidSynth's dither alone
+  // leaves a step or two.
+  static constexpr int SILENT_PEAK = 33;
+
   static int OnPlayerEvent(void* data, fluid_midi_event_t* event);
+  // Counts a note-on that sounds on `channel` and notes the preset that
+  // played it when it is not the one the song asked for.
+  void NotePlayed(int channel);
   // Renders the next `frames` frames into `out`, releasing the notes when
   // the song's end is reached and fading out the end of the tail.
   void Render(int16_t* out, uint32_t frames);
@@ -85,6 +103,12 @@ class MidiStream : public EngineStream {
   std::vector<int16_t> probe_;  // the frames rendered at open, delivered first
   size_t probeDelivered_ = 0;   // frames of probe_ already delivered
   std::vector<int16_t> chunk_;
+
+  uint64_t notesPlayed_ = 0;    // note-ons with a velocity, before the release
+  bool voicesStarted_ = false;  // some note found a preset zone to play
+  int peak_ = 0;                // largest absolute sample rendered so far
+  // What played each bank and program the font lacks: "bank 1 program 0 \"Name\"".
+  std::map<std::pair<int, int>, std::string> substitutes_;
 };
 
 }  // namespace engine

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -323,6 +324,68 @@ TEST_F(CliFlagsFixture, SoundFontFlagRendersMidiWithThatFont) {
   EXPECT_FALSE(withTiny.samples == standard.samples);
   EXPECT_TRUE(named.samples == standard.samples);
 }
+
+// A SoundFont without the instrument a song asks for: the song plays with
+// the nearest preset the font has, as the note says and the pitch shows
+// (each preset is transposed its own way); when even that is silent, the
+// entry fails with the reason and leaves no file.
+struct FallbackRow {
+  const char* name;
+  std::vector<TinyPreset> presets;
+  bool silent;  // the font's sample data is all zero
+  int channel;  // 9: the drum channel
+  int program;
+  int semitones;        // of the preset that plays
+  const char* message;  // part of stderr: the note, or the failure's reason
+};
+
+void PrintTo(const FallbackRow& row, std::ostream* out) {
+  *out << row.name;
+}
+
+class CliFontFallbackTest : public CliFlagsFixture,
+                            public ::testing::WithParamInterface<FallbackRow> {};
+
+TEST_P(CliFontFallbackTest, SongPlaysWithTheNearestPresetOrFailsWhenSilent) {
+  const FallbackRow& row = GetParam();
+  const std::string song = dir_.File("song.mid");
+  MidiTrackWriter track;
+  track.Program(0, row.channel, row.program).NoteOn(0, row.channel, 69);
+  WriteFileText(song, MidiFileBytes(0, 480, {track.NoteOff(1920, row.channel, 69).EndOfTrack()}));
+  const std::string font = dir_.File("font.sf2");
+  WriteFileText(font, TinySoundFontBytes(0.1, row.presets, row.silent));
+  const ProcessResult result =
+      Cli({"convert", "--to", "wav", "--out", dir_.File("out"), "--soundfont", font, song});
+  EXPECT_NE(result.err.find(row.message), std::string::npos) << result.err;
+  if (row.silent) {
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, song + "\tConversion Failure\n");
+    EXPECT_FALSE(fs::exists(dir_.File("out/song.wav")));
+    return;
+  }
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const Decoded decoded = DecodeWithFfmpeg(dir_.File("out/song.wav"));
+  ASSERT_TRUE(decoded.ok);
+  EXPECT_NEAR(Frequency(decoded, 0.2, 1.2), 441 * std::pow(2, row.semitones / 12.0), 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, CliFontFallbackTest,
+    ::testing::Values(
+        FallbackRow{"OnlyBank1", {{1, 0, 0}}, false, 0, 0, 0,
+                    "bank 0 program 0 by bank 1 program 0"},
+        FallbackRow{"SameProgramInTheLowestBank", {{0, 0, 12}, {16, 5, 7}, {8, 5, 4}}, false, 0, 5,
+                    4, "bank 0 program 5 by bank 8 program 5"},
+        FallbackRow{"NearestProgramOfBank0", {{0, 3, 3}, {0, 8, 7}, {1, 6, 12}}, false, 0, 5, 3,
+                    "bank 0 program 5 by bank 0 program 3"},
+        FallbackRow{"OnlyADrumKit", {{128, 0, 5}}, false, 0, 5, 5,
+                    "bank 0 program 5 by bank 128 program 0"},
+        FallbackRow{"DrumsWithoutKits", {{0, 0, 2}}, false, 9, 0, 2,
+                    "drum kit 0 by bank 0 program 0"},
+        FallbackRow{"SilentSamples", {{0, 0, 0}}, true, 0, 0, 0,
+                    "the SoundFont's instruments for this song make no sound; the render is "
+                    "silent"}),
+    [](const ::testing::TestParamInfo<FallbackRow>& row) { return row.param.name; });
 
 struct FontRow {
   const char* name;

@@ -43,6 +43,7 @@ std::string Bag(int generator, int modulator) {
   return record;
 }
 
+constexpr int GEN_COARSE_TUNE = 51;
 constexpr int GEN_INSTRUMENT = 41;
 constexpr int GEN_RELEASE_VOL_ENV = 38;
 constexpr int GEN_SAMPLE_MODES = 54;
@@ -58,30 +59,41 @@ constexpr uint32_t GUARD_SAMPLES = 46;  // zero samples the format requires afte
 }  // namespace
 
 std::string TinySoundFontBytes(double releaseSeconds) {
+  return TinySoundFontBytes(releaseSeconds, {TinyPreset{}});
+}
+
+std::string TinySoundFontBytes(double releaseSeconds, const std::vector<TinyPreset>& presets,
+                               bool silent) {
   const std::string info = Chunk("ifil", std::string("\x02\x00\x01\x00", 4)) +
                            Chunk("isng", Name("EMU8000", 8)) +
                            Chunk("INAM", Name("Tiny test font", 16));
 
   std::string samples;
   for (uint32_t i = 0; i < SAMPLE_LENGTH + GUARD_SAMPLES; ++i) {
-    const double value = i < SAMPLE_LENGTH ? 32000 * std::sin(2 * M_PI * i / CYCLE) : 0;
+    const double value =
+        i < SAMPLE_LENGTH && !silent ? 32000 * std::sin(2 * M_PI * i / CYCLE) : 0;
     PutLe(samples, static_cast<uint16_t>(static_cast<int16_t>(std::lround(value))), 2);
   }
 
   // Preset headers: name, program, bank, first bag, library, genre, morphology.
-  std::string phdr;
-  for (int i = 0; i < 2; ++i) {
-    phdr += Name(i == 0 ? "Tiny" : "EOP", 20);
-    PutLe(phdr, 0, 2);
-    PutLe(phdr, 0, 2);
+  // Each preset has one zone: its transposition if any, then the instrument.
+  std::string phdr, pbag, pgen;
+  for (size_t i = 0; i <= presets.size(); ++i) {
+    const bool last = i == presets.size();
+    phdr += Name(last ? "EOP" : "Tiny", 20);
+    PutLe(phdr, last ? 0 : static_cast<uint32_t>(presets[i].program), 2);
+    PutLe(phdr, last ? 0 : static_cast<uint32_t>(presets[i].bank), 2);
     PutLe(phdr, static_cast<uint32_t>(i), 2);
     PutLe(phdr, 0, 4);
     PutLe(phdr, 0, 4);
     PutLe(phdr, 0, 4);
+    pbag += Bag(static_cast<int>(pgen.size() / 4), 0);
+    if (!last && presets[i].semitones != 0)
+      pgen += Generator(GEN_COARSE_TUNE, presets[i].semitones);
+    if (!last) pgen += Generator(GEN_INSTRUMENT, 0);
   }
-  const std::string pbag = Bag(0, 0) + Bag(1, 0);
+  pgen += Generator(0, 0);
   const std::string pmod(10, '\0');
-  const std::string pgen = Generator(GEN_INSTRUMENT, 0) + Generator(0, 0);
 
   std::string inst = Name("Tiny sine", 20);
   PutLe(inst, 0, 2);

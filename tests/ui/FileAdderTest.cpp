@@ -245,10 +245,10 @@ TEST_F(FileAdderTest, CancelStopsAfterTheCurrentFileAndReportsFailuresSoFar) {
   EXPECT_EQ(AddWindow(), nullptr);
 }
 
-// A folder holding a named pipe and a socket beside a sound file, added in
-// each way the window and sondrel-cli have (the last names the pipe): the
-// special files are reported with their reason and never opened, which for
-// the pipe would wait for good.
+// A folder holding a named pipe, a symbolic link to it and a socket beside a
+// sound file, added in each way the window and sondrel-cli have (the last
+// names the pipe): the special files are reported with their reason and
+// never opened, which for the pipe would wait for good.
 class SpecialFilesTest : public FileAdderTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(SpecialFilesTest, SpecialFilesAreReportedWithoutBeingOpened) {
@@ -259,11 +259,13 @@ TEST_P(SpecialFilesTest, SpecialFilesAreReportedWithoutBeingOpened) {
   if (socketPath.size() >= sizeof address.sun_path)
     GTEST_SKIP() << "too long for a socket: " << socketPath;
   ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0) << pipe;
+  fs::create_symlink(pipe, dir_.File("in/link.wav"));
   const int socketFd = socket(AF_UNIX, SOCK_STREAM, 0);
   address.sun_family = AF_UNIX;
   socketPath.copy(address.sun_path, socketPath.size());
   ASSERT_EQ(bind(socketFd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0) << socketPath;
   const std::string pipeLine = pipe + ": not a regular file (a named pipe)\n";
+  const std::string linkLine = dir_.File("in/link.wav") + ": not a regular file (a named pipe)\n";
   const std::string socketLine = socketPath + ": not a regular file (a socket)\n";
   QElapsedTimer clock;
   clock.start();
@@ -276,7 +278,8 @@ TEST_P(SpecialFilesTest, SpecialFilesAreReportedWithoutBeingOpened) {
       window_->AddFolder();
     EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_EQ(Listed(), std::vector<std::string>{"in/song.wav"});
-    EXPECT_EQ(desktop_.shown.empty() ? "" : desktop_.shown.back(), kFailed + pipeLine + socketLine);
+    EXPECT_EQ(desktop_.shown.empty() ? "" : desktop_.shown.back(),
+              kFailed + linkLine + pipeLine + socketLine);
   } else {
     std::vector<std::string> args{"info", "--verbose", dir_.File("in")};
     if (way == "CliConvert")
@@ -285,7 +288,7 @@ TEST_P(SpecialFilesTest, SpecialFilesAreReportedWithoutBeingOpened) {
     const ProcessResult result =
         RunCliProcess(args, {{"HOME", dir_.Path()}, {"XDG_CONFIG_HOME", dir_.File("config")}}, 20);
     EXPECT_EQ(result.exitCode, way == "CliNamedPipe" ? 1 : 0) << result.err;
-    EXPECT_EQ(result.err, way == "CliNamedPipe" ? pipeLine : pipeLine + socketLine);
+    EXPECT_EQ(result.err, way == "CliNamedPipe" ? pipeLine : linkLine + pipeLine + socketLine);
     EXPECT_EQ(result.out.find("song.") == std::string::npos, way == "CliNamedPipe") << result.out;
   }
   close(socketFd);

@@ -46,6 +46,9 @@ struct ConvertSettings {
   uint32_t destOutputFolderOpt = DEST_SAME_AS_SOURCE;
   std::string destSpecifiedFolder;
   uint32_t createDirs = 0;
+  // Each file found by searching a folder goes to its sub-folder below
+  // that folder, under the custom output folder, in place of createDirs.
+  uint32_t keepAddedSubfolders = 0;
   uint32_t targetExistsOpt = TARGET_AUTO_RENAME;
   uint32_t outputFiles2MyDocuments = 1;
   uint32_t browseOutputFolder = 1;

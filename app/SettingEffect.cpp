@@ -49,6 +49,7 @@ const std::vector<Condition>& Conditions() {
   static const std::vector<Condition> conditions = {
       {"DestSpecifiedFolder", "DestOutputFolderOpt=custom"},
       {"CreateDirs", "DestOutputFolderOpt=custom"},
+      {"KeepAddedSubfolders", "DestOutputFolderOpt=custom"},
       {"FilterExts", "EnableExtFilter=on"},
       {"MP3BitRate", "AutoDestMP3EncodingParam=off"},
       {"MP3SampleRate", "AutoDestMP3EncodingParam=off"},

@@ -154,6 +154,9 @@ const std::vector<SettingValue>& SettingsCatalog() {
            "the output folder when DestOutputFolderOpt is custom", MAX_PATH_BYTES),
       Number("CreateDirs", kOpt, &CS::createDirs, kOnOff,
              "repeat the source's sub-folders under the custom output folder"),
+      Number("KeepAddedSubfolders", kOpt, &CS::keepAddedSubfolders, kOnOff,
+             "repeat, under the custom output folder, the sub-folders of each added folder "
+             "for the files found in it (in place of CreateDirs for those files)"),
       Number("TargetExistsOpt", kOpt, &CS::targetExistsOpt, kTargetExists,
              "when the output file exists: write under a new name, overwrite it, or skip the file"),
       Number("OutputFiles2MyDocuments", kOpt, &CS::outputFiles2MyDocuments, kOnOff,

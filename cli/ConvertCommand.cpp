@@ -200,9 +200,9 @@ ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings
   }
 
   SourceList list(ProgramReaders());
-  Subfolders subfolders;
-  const bool namedFileFailed =
-      LoadSources(request.paths, settings, request.verbosity, list, err, &subfolders);
+  // --keep-folders is the saved KeepAddedSubfolders for this run.
+  if (request.keepFolders) settings.keepAddedSubfolders = 1;
+  const bool namedFileFailed = LoadSources(request.paths, settings, request.verbosity, list, err);
 
   CliProgress progress(list.Entries(), out, err, isatty(STDERR_FILENO) != 0,
                        request.verbosity == Verbosity::QUIET);
@@ -212,12 +212,6 @@ ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings
   // An empty list (nothing found, or nothing readable) is reported as the
   // window reports it.
   PlacementContext placement;
-  if (request.keepFolders) {
-    placement.subfolder = [&subfolders](const std::string& source) {
-      const auto found = subfolders.find(source);
-      return found == subfolders.end() ? std::string() : found->second;
-    };
-  }
   ConversionJob job(settings, engine, prompter, progress, placement, request.jobs);
   const BatchResult result = ConvertAll(list, job, prompter);
 

@@ -54,7 +54,7 @@ bool VerbosityOf(const Arguments& parsed, Verbosity& verbosity, std::ostream& er
 }
 
 bool LoadSources(const std::vector<std::string>& paths, const ConvertSettings& settings,
-                 Verbosity verbosity, SourceList& list, std::ostream& err, Subfolders* subfolders) {
+                 Verbosity verbosity, SourceList& list, std::ostream& err) {
   bool namedFileFailed = false;
   int otherFiles = 0;  // found in folders and not sound files
   for (const std::string& path : paths) {
@@ -65,18 +65,14 @@ bool LoadSources(const std::vector<std::string>& paths, const ConvertSettings& s
       files = CollectFiles(path, settings.enableExtFilter != 0, settings.extensionFilter);
     else
       files.push_back(path);
-    const std::filesystem::path root = NormalisedAbsolutePath(path);
+    const std::string addedFrom = folder ? path : std::string();
     for (const std::string& file : files) {
       const std::string absolute = NormalisedAbsolutePath(file);
-      if (folder && subfolders) {
-        const std::filesystem::path key = absolute;
-        const std::string below = key.parent_path().lexically_relative(root).string();
-        if (below != "." && !below.empty()) subfolders->emplace(absolute, below);
-      }
-      if (list.AddOneFile(file) != SourceList::AddResult::FAILED) continue;
-      const std::string reason = LoadFailureReason(file);
+      if (list.AddOneFile(file, addedFrom) != SourceList::AddResult::FAILED) continue;
+      const bool special = !list.LastFailureReason().empty();
+      const std::string reason = special ? list.LastFailureReason() : LoadFailureReason(file);
       namedFileFailed = namedFileFailed || !folder;
-      if (folder && reason == kNotSoundFile && verbosity != Verbosity::VERBOSE) {
+      if (folder && (special || reason == kNotSoundFile) && verbosity != Verbosity::VERBOSE) {
         ++otherFiles;
         continue;
       }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <iosfwd>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -19,20 +18,15 @@ enum class Verbosity { QUIET, NORMAL, VERBOSE };
 // `err` when both are given.
 bool VerbosityOf(const Arguments& parsed, Verbosity& verbosity, std::ostream& err);
 
-// The sub-folder of each file found while searching a folder, relative to
-// that folder ("" for its own files), by the path the list holds.
-using Subfolders = std::map<std::string, std::string>;
-
 // Adds the files named and the files found in the folders named (searched
 // as Add Folder searches them) to `list`. Each file that fails to load gets
 // a line "path: reason" on `err` (the absolute path, written as OneLineText
 // writes it), except that files met in a folder that are simply not sound
-// files (a game's .json or .txt beside its music) are counted in one line,
-// or named one by one under VERBOSE, or left unsaid under QUIET. Notes in
-// `subfolders`, when given, where below its searched folder each found file
-// lies. True when a file named on the command line failed; files met while
-// searching a folder do not count, since a folder often holds other files
-// too.
+// files (a game's .json or .txt beside its music) or special files (a
+// named pipe, a socket, a device; never opened) are counted in one line,
+// or named one by one under VERBOSE, or left unsaid under QUIET. Each entry
+// found in a folder keeps that folder as the one it was added from. True
+// when a file named on the command line failed; files met while searching
+// a folder do not count, since a folder often holds other files too.
 bool LoadSources(const std::vector<std::string>& paths, const ConvertSettings& settings,
-                 Verbosity verbosity, SourceList& list, std::ostream& err,
-                 Subfolders* subfolders = nullptr);
+                 Verbosity verbosity, SourceList& list, std::ostream& err);

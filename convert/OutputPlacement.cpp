@@ -13,6 +13,7 @@
 #include "convert/TemporaryOutput.h"
 #include "platform/paths/PathIdentity.h"
 #include "platform/paths/StandardFolders.h"
+#include "source/FileCollector.h"
 
 namespace {
 
@@ -247,8 +248,12 @@ bool PlaceOutput(SourceFile& entry, const ConvertSettings& settings, std::string
   uint32_t mode = settings.destOutputFolderOpt;
   std::string folder = settings.destSpecifiedFolder;
   bool mirror = settings.createDirs != 0;
-  const std::string subfolder =
-      ContainedSubfolder(context.subfolder ? context.subfolder(entry.path) : std::string());
+  std::string below;
+  if (context.subfolder)
+    below = context.subfolder(entry.path);
+  else if (settings.keepAddedSubfolders != 0)
+    below = SubfolderBelow(entry.path, entry.addedFrom);
+  const std::string subfolder = ContainedSubfolder(below);
 
   // The first attempt uses the options; when a folder or the file cannot be
   // created there, one more attempt goes to the documents folder, mirrored

@@ -15,9 +15,11 @@
 struct PlacementContext {
   std::function<std::string()> documentsFolder;
   // The sub-folder (relative, without a trailing "/") below the output
-  // folder that a source's output goes into, or "" for the folder itself;
-  // the command line's --keep-folders repeats a searched folder's structure
-  // this way. When set it takes the place of mirroring the source's path.
+  // folder that a source's output goes into, or "" for the folder itself.
+  // When set it takes the place of mirroring the source's path. Unset, a
+  // file found by searching a folder goes below the output folder as it
+  // lay below that folder when the options ask to keep added sub-folders
+  // (KeepAddedSubfolders, which --keep-folders sets for its run).
   std::function<std::string(const std::string& sourcePath)> subfolder;
   // Whether the batch gave the name to an earlier entry (whose output may
   // or may not be there yet), compared as the target's folder compares

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/files/FileHandle.h"
+#include "platform/files/SourceFileOpen.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 // now. Each step is a bijection of the running value, so one changed word
 // always changes the result.
 std::optional<uint64_t> ContentChecksum(const std::string& path, const struct stat& identity) {
-  FilePtr file(std::fopen(path.c_str(), "rbe"));
+  FilePtr file(OpenRegularFile(path));
   struct stat opened {};
   if (!file || fstat(fileno(file.get()), &opened) != 0 || !SameFile(opened, identity)) {
     return std::nullopt;

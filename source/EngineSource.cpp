@@ -9,6 +9,7 @@
 #include "platform/engine/Engine.h"
 #include "platform/engine/MpegFrameScan.h"
 #include "platform/files/FileHandle.h"
+#include "platform/files/SourceFileOpen.h"
 #include "source/SourceKind.h"
 
 namespace {
@@ -18,7 +19,7 @@ const std::vector<std::string> kTagCodes = {"TRCK", "TITL", "ARTI", "ALBM", "GNR
                                             "YEAR", "CMNT", "COMP", "COPY"};
 
 uint32_t ReadChannelMode(const std::string& path, uint64_t offset) {
-  FilePtr file(std::fopen(path.c_str(), "rb"));
+  FilePtr file(OpenRegularFile(path));
   uint8_t header[4];
   if (!file || std::fseek(file.get(), static_cast<long>(offset), SEEK_SET) != 0 ||
       std::fread(header, 1, 4, file.get()) != 4)

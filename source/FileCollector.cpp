@@ -6,6 +6,7 @@
 #include <set>
 
 #include "platform/files/TemporaryName.h"
+#include "platform/paths/PathIdentity.h"
 #include "platform/shell/Shortcut.h"
 #include "source/SourceKind.h"
 
@@ -69,6 +70,14 @@ std::vector<std::string> CollectFiles(const std::string& folder, bool filterEnab
     }
   }
   return paths;
+}
+
+std::string SubfolderBelow(const std::string& file, const std::string& folder) {
+  if (folder.empty()) return std::string();
+  const fs::path root = NormalisedAbsolutePath(folder);
+  const std::string below =
+      fs::path(NormalisedAbsolutePath(file)).parent_path().lexically_relative(root).string();
+  return below == "." ? std::string() : below;
 }
 
 std::optional<std::string> FilterPath(const std::string& path, bool filterEnabled,

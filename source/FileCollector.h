@@ -22,6 +22,13 @@ std::vector<std::string> CollectFolders(const std::string& folder);
 std::vector<std::string> CollectFiles(const std::string& folder, bool filterEnabled,
                                       const std::vector<std::string>& filterList);
 
+// Where `file` lies below `folder` (the folder searched when it was found),
+// lexically, both made absolute and normalised: "" for the folder's own
+// files and when `folder` is "", "a/b" for a file in its sub-folder a/b;
+// a path that climbs out ("../x") for a file reached through a shortcut
+// to elsewhere, which output placement does not repeat.
+std::string SubfolderBelow(const std::string& file, const std::string& folder);
+
 // One file through the filter: with the filter off the path as it is;
 // with it on, the path when its extension is in the list, else the target
 // of a shortcut that passes (chains stop after 8 shortcuts); empty when

@@ -19,6 +19,10 @@ struct SourceFile {
   int32_t kind = 0;          // the SourceKind of the path
   int32_t contentKind = 0;   // the SourceKind its reader found in the content; 0 when not told
   std::string destinationPath;  // empty until a conversion wrote an output
+  // The folder (absolute, normalised) whose search found the file, when it
+  // was added with a folder; "" for a file added by itself. Outputs may
+  // repeat the file's sub-folder below it (KeepAddedSubfolders).
+  std::string addedFrom;
 
   // What the file holds: the content's kind where the reader told it, else
   // the kind of the path.

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/files/FileHandle.h"
+#include "platform/files/SourceFileOpen.h"
 
 namespace {
 
@@ -96,7 +97,7 @@ SourceKind SourceKindFromFormat(const std::string& container, const std::string&
 }
 
 bool HasMidiContent(const std::string& path) {
-  FilePtr file(std::fopen(path.c_str(), "rb"));
+  FilePtr file(OpenRegularFile(path));
   char head[12] = {};
   const size_t got = file ? std::fread(head, 1, sizeof head, file.get()) : 0;
   if (got >= 4 && std::memcmp(head, "MThd", 4) == 0) return true;

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "platform/files/SourceFileOpen.h"
 #include "platform/paths/PathIdentity.h"
 #include "source/OpenSource.h"
 #include "source/SourceKind.h"
@@ -15,7 +16,9 @@ SourceList::SourceList(Prober prober) : prober_(std::move(prober)) {}
 
 std::string SourceList::PathKey(const std::string& path) { return NormalisedAbsolutePath(path); }
 
-SourceList::AddResult SourceList::AddOneFile(const std::string& path) {
+SourceList::AddResult SourceList::AddOneFile(const std::string& path,
+                                             const std::string& addedFrom) {
+  lastFailureReason_.clear();
   // The entry keeps the path in the form the duplicate guard uses, so that
   // later steps (folder mirroring, the documents fallback, the same-file
   // check) see the real folder even when the path was typed relative.
@@ -25,6 +28,11 @@ SourceList::AddResult SourceList::AddOneFile(const std::string& path) {
   std::error_code error;
   const std::string resolved = std::filesystem::canonical(absolute, error).string();
   if (!error && resolvedIndex_.count(resolved)) return AddResult::ALREADY_LISTED;
+
+  // Probing opens the file, and opening a named pipe waits for a writer
+  // that may never come; such files are told apart by their type alone.
+  lastFailureReason_ = SpecialFileReason(absolute);
+  if (!lastFailureReason_.empty()) return AddResult::FAILED;
 
   int32_t kind = SourceKindFromPath(absolute);
   std::unique_ptr<AudioSource> source = prober_(absolute, kind);
@@ -40,6 +48,7 @@ SourceList::AddResult SourceList::AddOneFile(const std::string& path) {
   auto entry = std::make_unique<SourceFile>();
   entry->path = absolute;
   entry->kind = kind;
+  if (!addedFrom.empty()) entry->addedFrom = PathKey(addedFrom);
   entry->contentKind = source->GetContentKind();
   entry->duration = source->GetDuration();
   entry->durationMs = source->GetDurationMs();
@@ -72,9 +81,9 @@ void SourceList::Clear() {
   resolvedIndex_.clear();
 }
 
-void LoadFailures::Add(const std::string& path) {
+void LoadFailures::Add(const std::string& path, const std::string& reason) {
   ++count_;
-  if (count_ <= 10) text_ += path + "\n";
+  if (count_ <= 10) text_ += (reason.empty() ? path : path + ": " + reason) + "\n";
   else if (count_ == 11) text_ += "<more files>...\n";
 }
 

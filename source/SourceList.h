@@ -29,7 +29,14 @@ class SourceList {
   explicit SourceList(const SourceReaders& readers);
   explicit SourceList(Prober prober);
 
-  AddResult AddOneFile(const std::string& path);
+  // `addedFrom` is the folder whose search found the file ("" when the
+  // file was added by itself); the entry keeps it in normalised form.
+  // A named pipe, a socket or a device is refused without being opened.
+  AddResult AddOneFile(const std::string& path, const std::string& addedFrom = std::string());
+  // Why the last add that FAILED failed, when the list can tell it without
+  // the readers (a special file: "not a regular file (a named pipe)"); ""
+  // when the readers refused the file.
+  const std::string& LastFailureReason() const { return lastFailureReason_; }
 
   const std::vector<std::unique_ptr<SourceFile>>& Entries() const { return entries_; }
   size_t Size() const { return entries_.size(); }
@@ -42,6 +49,7 @@ class SourceList {
 
  private:
   Prober prober_;
+  std::string lastFailureReason_;
   std::vector<std::unique_ptr<SourceFile>> entries_;
   std::map<std::string, SourceFile*> pathIndex_;
   // The entries by their path with symbolic links followed, for the files
@@ -50,10 +58,11 @@ class SourceList {
 };
 
 // The files that failed to load in one adding run, reported together at the
-// end: at most ten paths, then "<more files>..." once.
+// end: at most ten paths (each with its reason when one is known, as
+// "path: reason"), then "<more files>..." once.
 class LoadFailures {
  public:
-  void Add(const std::string& path);
+  void Add(const std::string& path, const std::string& reason = std::string());
   bool Empty() const { return count_ == 0; }
   int Count() const { return count_; }
   // "Failed to load the following files.\n\n" followed by the list.

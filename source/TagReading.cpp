@@ -14,6 +14,7 @@
 #include <cctype>
 #include <cstdint>
 
+#include "platform/files/SourceFileOpen.h"
 #include "source/AudioSource.h"
 #include "source/Genres.h"
 #include "source/SourceKind.h"
@@ -90,6 +91,8 @@ std::optional<std::string> Utf8ToLocal(const std::string& text) {
 
 bool ReadMp4Metadata(const std::string& path, TagInfo& tags) {
   // Read-only: TagLib would open a file it is given by name for writing.
+  // Its open would wait on a named pipe, which only a regular file rules out.
+  if (!IsRegularFile(path)) return false;
   TagLib::FileStream stream(path.c_str(), true);
   TagLib::MP4::File file(&stream, false);
   if (!file.isValid() || !file.tag()) return false;
@@ -131,6 +134,7 @@ bool ReadMp4Metadata(const std::string& path, TagInfo& tags) {
 }
 
 bool FillFromMpegTags(const std::string& path, TagInfo& tags) {
+  if (!IsRegularFile(path)) return false;
   TagLib::FileStream stream(path.c_str(), true);
   TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
   if (!file.isValid()) return false;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/files/FileHandle.h"
+#include "platform/files/SourceFileOpen.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ constexpr char kWideMagic[] = "#!AMR-WB\n";
 }  // namespace
 
 int64_t CountAmrStorageFrames(const std::string& path) {
-  FilePtr file(std::fopen(path.c_str(), "rb"));
+  FilePtr file(OpenRegularFile(path));
   if (!file) return -1;
   char head[sizeof kWideMagic - 1] = {};
   const size_t got = std::fread(head, 1, sizeof head, file.get());

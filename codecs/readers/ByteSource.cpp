@@ -5,13 +5,15 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/files/SourceFileOpen.h"
+
 bool ByteSource::Skip(uint64_t count) {
   if (count > Remaining()) return false;
   return Seek(Tell() + count);
 }
 
 std::unique_ptr<FileByteSource> FileByteSource::Open(const std::string& path) {
-  FilePtr file(std::fopen(path.c_str(), "rb"));
+  FilePtr file(OpenRegularFile(path));
   if (!file) return nullptr;
   struct stat info {};
   if (fstat(fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode)) return nullptr;

@@ -12,6 +12,7 @@
 #include "codecs/readers/FrameSamples.h"
 #include "platform/engine/FfmpegStream.h"
 #include "platform/files/FileHandle.h"
+#include "platform/files/SourceFileOpen.h"
 #include "source/SourceKind.h"
 #include "source/TagReading.h"
 
@@ -52,7 +53,7 @@ namespace {
 // True when `path` begins as a RIFF WAVE file.
 bool StartsAsRiffWave(const std::string& path) {
   char head[12];
-  FilePtr file(std::fopen(path.c_str(), "rb"));
+  FilePtr file(OpenRegularFile(path));
   return file && std::fread(head, 1, sizeof head, file.get()) == sizeof head &&
          std::memcmp(head, "RIFF", 4) == 0 && std::memcmp(head + 8, "WAVE", 4) == 0;
 }
@@ -78,7 +79,9 @@ bool ContainerReader::OpenContainer(const std::string& path) {
   CloseContainer();
   const std::string url = "file:" + path;
   struct stat info;
-  if (stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) allowance_.Grant(info.st_size);
+  // The library opens the file itself, and would wait on a named pipe.
+  if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  allowance_.Grant(info.st_size);
   // A WAV file is first opened with the stream probe cut short, and opened
   // again in full when the whole probe might have found more.
   if (StartsAsRiffWave(path)) {

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "platform/files/FileHandle.h"
+#include "platform/files/SourceFileOpen.h"
 
 namespace engine {
 namespace {
@@ -33,6 +34,7 @@ std::optional<std::vector<std::string>> ReadTagFields(const std::string& path,
   // Given a path, TagLib opens the file for writing whenever it may, which
   // wakes file watchers on close and needs a right reading should not: the
   // source is opened read-only, and outlives the reference that reads it.
+  if (!IsRegularFile(path)) return std::nullopt;  // TagLib's open would wait on a named pipe
   TagLib::FileStream stream(path.c_str(), true);
   if (!stream.isOpen()) return std::nullopt;
   const TagLib::FileRef ref(&stream, false);
@@ -58,7 +60,7 @@ std::optional<std::vector<std::string>> ReadTagFields(const std::string& path,
 }
 
 std::string ReadId3v1Block(const std::string& path) {
-  FilePtr file(std::fopen(path.c_str(), "rb"));
+  FilePtr file(OpenRegularFile(path));
   if (!file || std::fseek(file.get(), -128, SEEK_END) != 0) return std::string();
   std::string block(128, '\0');
   if (std::fread(block.data(), 1, 128, file.get()) != 128 || block.compare(0, 3, "TAG") != 0)
@@ -67,7 +69,7 @@ std::string ReadId3v1Block(const std::string& path) {
 }
 
 std::string ReadId3v2Block(const std::string& path) {
-  FilePtr file(std::fopen(path.c_str(), "rb"));
+  FilePtr file(OpenRegularFile(path));
   if (!file) return std::string();
   unsigned char header[10];
   if (std::fread(header, 1, 10, file.get()) != 10 || header[0] != 'I' || header[1] != 'D' ||

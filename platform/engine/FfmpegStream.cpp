@@ -8,6 +8,7 @@
 #include "platform/bytes/ByteOrder.h"
 #include "platform/engine/MpegFrameScan.h"
 #include "platform/files/FileHandle.h"
+#include "platform/files/SourceFileOpen.h"
 
 namespace engine {
 
@@ -34,6 +35,8 @@ bool DemuxerAllowed(const FormatGate& gate, const std::string& name) {
 // taken for a network address or another protocol. With `format` null the
 // container is probed and returned there.
 bool OpenInput(const std::string& url, const AVInputFormat*& format, FfmpegInput& input) {
+  // The library opens the file itself, blocking on a named pipe.
+  if (url.rfind("file:", 0) == 0 && !IsRegularFile(url.substr(std::strlen("file:")))) return false;
   AVIOContext* io = nullptr;
   if (avio_open2(&io, url.c_str(), AVIO_FLAG_READ, nullptr, nullptr) < 0) return false;
   input.io.reset(io);
@@ -225,7 +228,7 @@ bool StreamProbeMightRecode(AVFormatContext* context, const std::string& path) {
   if (stream->duration != AV_NOPTS_VALUE && stream->duration < window / block) return true;
 
   std::vector<uint8_t> data(static_cast<size_t>(window) + AVPROBE_PADDING_SIZE);
-  FilePtr file(std::fopen(path.c_str(), "rb"));
+  FilePtr file(OpenRegularFile(path));
   if (!file || fseeko(file.get(), dataStart, SEEK_SET) != 0 ||
       std::fread(data.data(), 1, static_cast<size_t>(window), file.get()) !=
           static_cast<size_t>(window)) {
@@ -427,7 +430,7 @@ struct MpegLayout {
 
 MpegLayout ReadMpegLayout(const std::string& path, int64_t fileLength) {
   MpegLayout layout;
-  FilePtr file(std::fopen(path.c_str(), "rb"));
+  FilePtr file(OpenRegularFile(path));
   if (!file || fileLength <= 0) return layout;
   for (int i = 0; i < kMaxId3v2Tags && layout.tagEnd < fileLength; ++i) {
     uint8_t head[10];

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "platform/bytes/ByteOrder.h"
+#include "platform/files/SourceFileOpen.h"
 
 namespace engine {
 
@@ -263,6 +264,7 @@ std::optional<MidiFile> MidiFile::Load(const std::string& path, bool keepEvents,
   MidiError ignored;
   MidiError& result = error ? *error : ignored;
   result = MidiError::NotMidi;
+  if (!IsRegularFile(path)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   in.seekg(0, std::ios::end);

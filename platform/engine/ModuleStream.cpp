@@ -5,6 +5,8 @@
 #include <cstring>
 #include <fstream>
 
+#include "platform/files/SourceFileOpen.h"
+
 namespace engine {
 
 namespace {
@@ -13,6 +15,7 @@ namespace {
 // and its first bytes do not already rule out every format libopenmpt
 // reads (so a large file of another kind is not read in full).
 bool ReadModuleFile(const std::string& path, std::vector<uint8_t>& bytes) {
+  if (!IsRegularFile(path)) return false;
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
   in.seekg(0, std::ios::end);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/bytes/ByteOrder.h"
+#include "platform/files/SourceFileOpen.h"
 
 namespace {
 
@@ -130,6 +131,8 @@ bool HasExtension(const std::string& path, const char* extension) {
 }  // namespace
 
 std::optional<std::string> ResolveShortcut(const std::string& shortcutPath) {
+  // A named pipe under a shortcut's name would hold the search up for good.
+  if (!IsRegularFile(shortcutPath)) return std::nullopt;
   if (HasExtension(shortcutPath, ".lnk")) return ResolveLnk(shortcutPath);
   if (HasExtension(shortcutPath, ".desktop")) return ResolveDesktopLink(shortcutPath);
   return std::nullopt;

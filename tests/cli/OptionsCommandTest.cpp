@@ -263,6 +263,7 @@ INSTANTIATE_TEST_SUITE_P(
         NamedValue{"AMRMode", "12.2", "12.2", "AMRMode=7"},
         NamedValue{"AWBMode", "23.85", "23.85", "AWBMode=8"},
         NamedValue{"CreateDirs", "on", "on", "CreateDirs=1"},
+        NamedValue{"KeepAddedSubfolders", "on", "on", "KeepAddedSubfolders=1"},
         NamedValue{"AmplifyOGG", "1", "on", "AmplifyOGG=1"},
         NamedValue{"OutputFormat", "AWB", "awb", "OutputFormat=5600"},
         NamedValue{"MP3Tag/TrackNumType", "sequence", "sequence", "MP3Tag\\TrackNumType=1"}));

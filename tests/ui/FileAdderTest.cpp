@@ -2,9 +2,14 @@
 // drops, on real folders and sound files made at test time.
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLabel>
@@ -24,6 +29,7 @@
 #include "source/OpenSource.h"
 #include "support/AudioFixtures.h"
 #include "support/ProgramFolder.h"
+#include "support/RunProcess.h"
 #include "support/SharedMedia.h"
 #include "support/TempDir.h"
 #include "ui/adding/AddProgressDlg.h"
@@ -237,6 +243,78 @@ TEST_F(FileAdderTest, CancelStopsAfterTheCurrentFileAndReportsFailuresSoFar) {
   EXPECT_EQ(watch.texts.back(), "Adding file 3 of 5...");
   EXPECT_TRUE(window_->isEnabled());
   EXPECT_EQ(AddWindow(), nullptr);
+}
+
+// A folder holding a named pipe, a symbolic link to it and a socket beside a
+// sound file, added in each way the window and sondrel-cli have (the last
+// names the pipe): the special files are reported with their reason and
+// never opened, which for the pipe would wait for good.
+class SpecialFilesTest : public FileAdderTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(SpecialFilesTest, SpecialFilesAreReportedWithoutBeingOpened) {
+  const std::string way = GetParam();
+  Wav("in/song.wav");
+  const std::string pipe = dir_.File("in/pipe.wav"), socketPath = dir_.File("in/sock.wav");
+  sockaddr_un address{};
+  if (socketPath.size() >= sizeof address.sun_path)
+    GTEST_SKIP() << "too long for a socket: " << socketPath;
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0) << pipe;
+  fs::create_symlink(pipe, dir_.File("in/link.wav"));
+  const int socketFd = socket(AF_UNIX, SOCK_STREAM, 0);
+  address.sun_family = AF_UNIX;
+  socketPath.copy(address.sun_path, socketPath.size());
+  ASSERT_EQ(bind(socketFd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0) << socketPath;
+  const std::string pipeLine = pipe + ": not a regular file (a named pipe)\n";
+  const std::string linkLine = dir_.File("in/link.wav") + ": not a regular file (a named pipe)\n";
+  const std::string socketLine = socketPath + ": not a regular file (a socket)\n";
+  QElapsedTimer clock;
+  clock.start();
+  if (way.rfind("Cli", 0) != 0) {
+    Open();
+    desktop_.chosenFolder = dir_.File("in");
+    if (way == "Drop")
+      window_->AddDropped({dir_.File("in")});
+    else
+      window_->AddFolder();
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_EQ(Listed(), std::vector<std::string>{"in/song.wav"});
+    EXPECT_EQ(desktop_.shown.empty() ? "" : desktop_.shown.back(),
+              kFailed + linkLine + pipeLine + socketLine);
+  } else {
+    std::vector<std::string> args{"info", "--verbose", dir_.File("in")};
+    if (way == "CliConvert")
+      args = {"convert", "--verbose", "--out", dir_.File("out"), dir_.File("in")};
+    if (way == "CliNamedPipe") args = {"info", pipe};
+    const ProcessResult result =
+        RunCliProcess(args, {{"HOME", dir_.Path()}, {"XDG_CONFIG_HOME", dir_.File("config")}}, 20);
+    EXPECT_EQ(result.exitCode, way == "CliNamedPipe" ? 1 : 0) << result.err;
+    EXPECT_EQ(result.err, way == "CliNamedPipe" ? pipeLine : linkLine + pipeLine + socketLine);
+    EXPECT_EQ(result.out.find("song.") == std::string::npos, way == "CliNamedPipe") << result.out;
+  }
+  close(socketFd);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, SpecialFilesTest,
+                         ::testing::Values("AddFolder", "Drop", "CliInfo", "CliConvert",
+                                           "CliNamedPipe"),
+                         [](const ::testing::TestParamInfo<const char*>& row) {
+                           return std::string(row.param);
+                         });
+
+// Files found in a dropped folder keep their sub-folders below the output
+// folder when the options say so, so two files of one name stay apart.
+TEST_F(FileAdderTest, DroppedFolderKeepsItsSubfoldersUnderTheOutputFolder) {
+  Wav("music/a/x.wav");
+  Wav("music/b/x.wav");
+  Open();
+  settings_.destOutputFolderOpt = DEST_CUSTOM_FOLDER;
+  settings_.destSpecifiedFolder = dir_.File("out");
+  settings_.browseOutputFolder = 0;
+  settings_.keepAddedSubfolders = 1;
+  window_->AddDropped({dir_.File("music")});
+  QTest::mouseClick(window_->Button("convert"), Qt::LeftButton);
+  for (const char* output : {"out/a/x.mp3", "out/b/x.mp3"})
+    EXPECT_TRUE(fs::is_regular_file(dir_.File(output))) << output;
 }
 
 // Add Files with the extension filter on: files chosen in the dialog are

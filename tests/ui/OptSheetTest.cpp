@@ -256,6 +256,7 @@ const GeneralRow kGeneralRows[] = {
        page.OutputFolder()->setCurrentIndex(1);
        Type(page.CustomFolder(), "/data/Out");
        page.CreateDirs()->click();
+       page.KeepAddedSubfolders()->click();
        page.TargetExists()->setCurrentIndex(2);
        page.ToMyDocuments()->click();
        page.BrowseWhenDone()->click();
@@ -268,6 +269,7 @@ const GeneralRow kGeneralRows[] = {
       {"DestOutputFolderOpt", "399"},
       {"DestSpecifiedFolder", "/data/Out"},
       {"CreateDirs", "1"},
+      {"KeepAddedSubfolders", "1"},
       {"TargetExistsOpt", "33"},
       {"OutputFiles2MyDocuments", "0"},
       {"BrowseOutputFolder", "0"}}},

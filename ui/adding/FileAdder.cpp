@@ -126,30 +126,38 @@ void FileAdder::SearchAndAdd(const std::vector<std::string>& paths) {
   std::unique_ptr<CAddProgressDlg> progress = OpenProgress("Searching files...");
   QCoreApplication::processEvents();
   const bool filterOn = settings_.enableExtFilter != 0;
-  std::vector<std::string> collected;
+  std::vector<Collected> collected;
   for (const std::string& path : paths) {
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) {
       for (std::string& file : CollectFiles(path, filterOn, settings_.extensionFilter))
-        collected.push_back(std::move(file));
+        collected.push_back({std::move(file), path});
     } else if (std::optional<std::string> accepted =
                    FilterPath(path, filterOn, settings_.extensionFilter)) {
-      collected.push_back(std::move(*accepted));
+      collected.push_back({std::move(*accepted), std::string()});
     }
   }
   if (collected.empty())
     CloseProgress(std::move(progress));
   else
-    AddFileList(collected, std::move(progress));
+    AddCollected(collected, std::move(progress));
 }
 
 void FileAdder::AddFileList(const std::vector<std::string>& paths,
                             std::unique_ptr<CAddProgressDlg> progress) {
+  std::vector<Collected> files;
+  files.reserve(paths.size());
+  for (const std::string& path : paths) files.push_back({path, std::string()});
+  AddCollected(files, std::move(progress));
+}
+
+void FileAdder::AddCollected(const std::vector<Collected>& files,
+                             std::unique_ptr<CAddProgressDlg> progress) {
   LoadFailures failures;
   if (!progress) progress = OpenProgress("");
   {
     const WindowDisabled disabled(mainWindow_);
-    const int count = static_cast<int>(paths.size());
+    const int count = static_cast<int>(files.size());
     progress->Bar()->setRange(0, count);
     progress->Bar()->setValue(0);
     Frames frames({&listCtrl_, progress.get()});
@@ -157,13 +165,13 @@ void FileAdder::AddFileList(const std::vector<std::string>& paths,
     for (int index = 0; index < count; ++index) {
       progress->SetText(QString::asprintf("Adding file %d of %d...", index + 1, count));
       progress->Bar()->setValue(index + 1);
-      const std::string& path = paths[static_cast<size_t>(index)];
-      switch (list_.AddOneFile(path)) {
+      const Collected& file = files[static_cast<size_t>(index)];
+      switch (list_.AddOneFile(file.path, file.addedFrom)) {
         case SourceList::AddResult::ADDED:
           listCtrl_.AppendEntry(list_.Entries().back().get());
           break;
         case SourceList::AddResult::FAILED:
-          failures.Add(path);
+          failures.Add(file.path, list_.LastFailureReason());
           break;
         case SourceList::AddResult::ALREADY_LISTED:
           break;

@@ -17,7 +17,10 @@ struct ConvertSettings;
 // (Add Folder), and files or folders dropped on the window. Every collected
 // path is probed once; a file that opens becomes a row, one already listed
 // is skipped, and the files that do not open are reported together at the
-// end. A small window shows the search and counts the files; its Cancel
+// end, each with its reason where one is known (a named pipe, a socket or
+// a device is never opened). Each file found by searching a folder
+// remembers that folder, so that its output can keep its sub-folder below
+// it (KeepAddedSubfolders). A small window shows the search and counts the files; its Cancel
 // stops the run after the file being probed.
 class FileAdder {
  public:
@@ -39,6 +42,13 @@ class FileAdder {
                    std::unique_ptr<CAddProgressDlg> progress = nullptr);
 
  private:
+  // A collected file and the folder whose search found it ("" for a file
+  // added by itself).
+  struct Collected {
+    std::string path;
+    std::string addedFrom;
+  };
+  void AddCollected(const std::vector<Collected>& files, std::unique_ptr<CAddProgressDlg> progress);
   std::unique_ptr<CAddProgressDlg> OpenProgress(const char* text);
   void CloseProgress(std::unique_ptr<CAddProgressDlg> progress);
   // Under "Searching files...": searches the folders among `paths`, passes

@@ -114,6 +114,11 @@ void COptOutputPage::BuildControls() {
       "\"/data/Output/home/ann/Music/pop.\"",
       output);
   example_->setWordWrap(true);
+  keepSubfoldersBox_ =
+      new QCheckBox(QStringLiteral("&Keep the sub-folders of added folders"), output);
+  keepSubfoldersBox_->setToolTip(QStringLiteral(
+      "A file found in a sub-folder of a folder added with Add Folder or dropped on the window "
+      "goes to the same sub-folder below the output folder"));
   targetExistsCombo_ = new QComboBox(output);
   toMyDocumentsBox_ = new QCheckBox(
       QStringLiteral("Output files to M&y Documents if creating file failure"), output);
@@ -127,10 +132,11 @@ void COptOutputPage::BuildControls() {
   outputGrid->addWidget(browseButton_, 1, 2);
   outputGrid->addWidget(createDirsBox_, 2, 0, 1, 3);
   outputGrid->addWidget(example_, 3, 0, 1, 3);
-  outputGrid->addWidget(Label("If target file &exists ", output, targetExistsCombo_), 4, 0);
-  outputGrid->addWidget(targetExistsCombo_, 4, 1, 1, 2);
-  outputGrid->addWidget(toMyDocumentsBox_, 5, 0, 1, 3);
-  outputGrid->addWidget(browseWhenDoneBox_, 6, 0, 1, 3);
+  outputGrid->addWidget(keepSubfoldersBox_, 4, 0, 1, 3);
+  outputGrid->addWidget(Label("If target file &exists ", output, targetExistsCombo_), 5, 0);
+  outputGrid->addWidget(targetExistsCombo_, 5, 1, 1, 2);
+  outputGrid->addWidget(toMyDocumentsBox_, 6, 0, 1, 3);
+  outputGrid->addWidget(browseWhenDoneBox_, 7, 0, 1, 3);
   outputGrid->setColumnStretch(1, 1);
 
   auto* layout = new QVBoxLayout(this);
@@ -145,6 +151,7 @@ void COptOutputPage::Initialise() {
   filterExts_ = values_.filterExts;
   customFolder_ = values_.destSpecifiedFolder;
   createDirs_ = values_.createDirs != 0;
+  keepSubfolders_ = values_.keepAddedSubfolders != 0;
   toMyDocuments_ = values_.outputFiles2MyDocuments != 0;
   browseWhenDone_ = values_.browseOutputFolder != 0;
 
@@ -161,6 +168,7 @@ void COptOutputPage::Initialise() {
   filterEdit_->setEnabled(enableExtFilter_);
   customFolderEdit_->setText(QString::fromStdString(customFolder_));
   createDirsBox_->setChecked(createDirs_);
+  keepSubfoldersBox_->setChecked(keepSubfolders_);
   toMyDocumentsBox_->setChecked(toMyDocuments_);
   browseWhenDoneBox_->setChecked(browseWhenDone_);
   UpdateFolderControls();
@@ -184,18 +192,20 @@ void COptOutputPage::ReadControls() {
   outputFolderOpt_ = Selected(*outputFolderCombo_);
   customFolder_ = customFolderEdit_->text().toStdString();
   createDirs_ = createDirsBox_->isChecked();
+  keepSubfolders_ = keepSubfoldersBox_->isChecked();
   targetExistsOpt_ = Selected(*targetExistsCombo_);
   toMyDocuments_ = toMyDocumentsBox_->isChecked();
   browseWhenDone_ = browseWhenDoneBox_->isChecked();
 }
 
-// The custom folder, its Browse button and the folder-creation option mean
+// The custom folder, its Browse button and the folder-creation options mean
 // something only for a custom output folder.
 void COptOutputPage::UpdateFolderControls() {
   const bool custom = Selected(*outputFolderCombo_) == DEST_CUSTOM_FOLDER;
   for (QWidget* control :
        {static_cast<QWidget*>(customFolderEdit_), static_cast<QWidget*>(browseButton_),
-        static_cast<QWidget*>(createDirsBox_), static_cast<QWidget*>(example_)})
+        static_cast<QWidget*>(createDirsBox_), static_cast<QWidget*>(example_),
+        static_cast<QWidget*>(keepSubfoldersBox_)})
     control->setEnabled(custom);
 }
 
@@ -239,6 +249,7 @@ void COptOutputPage::CopyOut(ConvertSettings& settings) {
   settings.destOutputFolderOpt = outputFolderOpt_;
   settings.destSpecifiedFolder = customFolder_;
   settings.createDirs = createDirs_ ? 1 : 0;
+  settings.keepAddedSubfolders = keepSubfolders_ ? 1 : 0;
   settings.targetExistsOpt = targetExistsOpt_;
   settings.outputFiles2MyDocuments = toMyDocuments_ ? 1 : 0;
   settings.browseOutputFolder = browseWhenDone_ ? 1 : 0;

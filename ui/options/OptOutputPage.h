@@ -15,7 +15,8 @@ class QRadioButton;
 // "General": the options that belong to no one format. How a stereo source
 // becomes a mono output, the extension filter of Add Folder and dropped
 // files, the output folder (next to the source or a custom folder, with or
-// without the source's folders below it), what happens when the target
+// without the source's folders below it, and keeping the sub-folders of
+// added folders), what happens when the target
 // exists, the documents folder as the fallback, and showing the output
 // folder when a batch ends.
 class COptOutputPage : public COptPage {
@@ -36,6 +37,7 @@ class COptOutputPage : public COptPage {
   QPushButton* Browse() const { return browseButton_; }
   QCheckBox* CreateDirs() const { return createDirsBox_; }
   QLabel* CreateDirsExample() const { return example_; }
+  QCheckBox* KeepAddedSubfolders() const { return keepSubfoldersBox_; }
   QComboBox* TargetExists() const { return targetExistsCombo_; }
   QCheckBox* ToMyDocuments() const { return toMyDocumentsBox_; }
   QCheckBox* BrowseWhenDone() const { return browseWhenDoneBox_; }
@@ -55,6 +57,7 @@ class COptOutputPage : public COptPage {
   uint32_t outputFolderOpt_ = 0;
   std::string customFolder_;
   bool createDirs_ = false;
+  bool keepSubfolders_ = false;
   uint32_t targetExistsOpt_ = 0;
   bool toMyDocuments_ = false;
   bool browseWhenDone_ = false;
@@ -68,6 +71,7 @@ class COptOutputPage : public COptPage {
   QPushButton* browseButton_ = nullptr;
   QCheckBox* createDirsBox_ = nullptr;
   QLabel* example_ = nullptr;
+  QCheckBox* keepSubfoldersBox_ = nullptr;
   QComboBox* targetExistsCombo_ = nullptr;
   QCheckBox* toMyDocumentsBox_ = nullptr;
   QCheckBox* browseWhenDoneBox_ = nullptr;

@@ -194,6 +194,7 @@ void ConversionJob::Parallel::Start(size_t index) {
   slot.run.sequence = static_cast<int>(index) + 1;
   if (entry.kind == KIND_MIDI && job_.engine_.SoundFontReady() == 0) {
     slot.run.status = STATUS_NEEDS_SOUNDFONT;
+    slot.shownPermille = kWorkerBarWidth;  // it never converts, so shows no progress
     slot.finished.store(true);
     return;
   }

@@ -16,6 +16,9 @@ namespace {
 // The layout in dialog units: a line and a bar per file converting, then
 // the batch line and bar, then Cancel.
 constexpr int kLinePitch = 32;
+// The most lines the window has room for; files converting beyond them
+// count in the batch line and bar only.
+constexpr int kMostLines = 8;
 constexpr int kBatchTop = 7 + kLinePitch;
 
 int BatchTop(int lines) { return kBatchTop + (lines - 1) * kLinePitch; }
@@ -35,8 +38,9 @@ std::string ClockText(int64_t seconds) {
 }
 
 CConvertProgressDlg::CConvertProgressDlg(QWidget* mainWindow, CSortListCtrl& listCtrl, int lines)
-    : CProgressWindow(mainWindow, BatchTop(std::max(lines, 1)) + 56), listCtrl_(listCtrl) {
-  lines = std::max(lines, 1);
+    : CProgressWindow(mainWindow, BatchTop(std::clamp(lines, 1, kMostLines)) + 56),
+      listCtrl_(listCtrl) {
+  lines = std::clamp(lines, 1, kMostLines);
   for (int line = 0; line < lines; ++line) {
     fileLines_.push_back(AddLine(7, 7 + line * kLinePitch, 306, 10));
     fileBars_.push_back(AddBar(7, 18 + line * kLinePitch, 306, 13));
@@ -156,7 +160,7 @@ void CConvertProgressDlg::ShowBatch() {
 
   const int64_t elapsedMs = clock_.isValid() ? clock_.elapsed() : 0;
   shownSecond_ = elapsedMs / 1000;
-  QString text = QStringLiteral("Finished %1 of %2 file(s), %3")
+  QString text = QStringLiteral("Finished %1 of %2 file(s) in %3")
                      .arg(finished_)
                      .arg(count_)
                      .arg(QString::fromStdString(ClockText(shownSecond_)));

@@ -34,7 +34,8 @@ class CConvertProgressDlg : public CProgressWindow, public ConversionProgress {
   Q_OBJECT
 
  public:
-  // `lines` is the number of files the batch converts at a time (at least 1).
+  // `lines` is the number of files the batch converts at a time (at least
+  // 1; the window shows 8 at most).
   CConvertProgressDlg(QWidget* mainWindow, CSortListCtrl& listCtrl, int lines = 1);
 
   void Begin(int count) override;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <thread>
 
 bool TagPreset::operator==(const TagPreset& o) const {
   return titleAsFileName == o.titleAsFileName && title == o.title && artist == o.artist &&
@@ -15,6 +16,15 @@ ConvertSettings::ConvertSettings(const std::string& documentsFolder) {
     destOutputFolderOpt = DEST_CUSTOM_FOLDER;
     destSpecifiedFolder = documentsFolder;
   }
+}
+
+int ProcessorCount() {
+  return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, MAX_CONVERT_JOBS));
+}
+
+int ConvertJobsOf(const ConvertSettings& settings) {
+  if (settings.convertJobs == 0) return ProcessorCount();
+  return static_cast<int>(std::min(settings.convertJobs, MAX_CONVERT_JOBS));
 }
 
 void RebuildExtensionFilter(ConvertSettings& settings) {

@@ -56,6 +56,8 @@ struct ConvertSettings {
   uint32_t enableExtFilter = 0;
   std::string filterExts;
   uint32_t optStartPageIndex = 0;
+  // How many files a batch converts at a time; 0 for one per processor.
+  uint32_t convertJobs = 0;
 
   // MP3
   uint32_t autoDestMP3EncodingParam = 1;
@@ -138,6 +140,15 @@ struct ConvertSettings {
   // RebuildExtensionFilter keeps it in step with the two filter values.
   std::vector<std::string> extensionFilter;
 };
+
+// The most files a batch converts at a time.
+inline constexpr uint32_t MAX_CONVERT_JOBS = 64;
+
+// How many files a batch converts at a time under `settings`: the stored
+// count, or one per processor of this machine when it is 0.
+int ConvertJobsOf(const ConvertSettings& settings);
+// One per processor of this machine (at least 1).
+int ProcessorCount();
 
 // Rebuilds `extensionFilter` from "EnableExtFilter" and "FilterExts": the
 // lower-cased text split at every comma, with no trimming, so empty pieces

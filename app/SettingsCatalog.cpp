@@ -24,6 +24,8 @@ uint32_t CorrectAmplifyCoeff(uint32_t stored) { return std::clamp<uint32_t>(stor
 
 uint32_t CorrectOggBitRate(uint32_t stored) { return stored > 1000 ? stored / 1000 : stored; }
 
+uint32_t CorrectConvertJobs(uint32_t stored) { return std::min(stored, MAX_CONVERT_JOBS); }
+
 bool ValueRule::Allows(uint32_t code) const {
   if (!IsEnumerated()) return code >= low && code <= high;
   for (const ValueName& value : names)
@@ -114,6 +116,8 @@ const ValueRule kCoefficient{{}, 10, 3000};
 const ValueRule kTrackNumType{
     {{TRACK_NUM_NONE, "none"}, {TRACK_NUM_SEQUENCE, "sequence"}, {TRACK_NUM_CUSTOM, "custom"}}};
 const ValueRule kAnyNumber{};
+// Files converted at a time; 0 is one per processor.
+const ValueRule kConvertJobs{{}, 0, MAX_CONVERT_JOBS};
 
 // The output formats by extension, once each, in the order of the main
 // window's selector.
@@ -169,6 +173,9 @@ const std::vector<SettingValue>& SettingsCatalog() {
              "add only files with the extensions of FilterExts when a folder is added"),
       Text("FilterExts", kOpt, &CS::filterExts,
            "the extensions the filter accepts, comma-separated"),
+      Number("ConvertJobs", kOpt, &CS::convertJobs, kConvertJobs,
+             "how many files convert at a time (0: one per processor); --jobs overrides it",
+             CorrectConvertJobs),
       Number("OptStartPageIndex", GROUP_MAIN_WINDOW, &CS::optStartPageIndex, kAnyNumber,
              "the page the window's options sheet opens on"),
       // MP3

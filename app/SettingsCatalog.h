@@ -105,3 +105,4 @@ uint32_t CorrectWmaChannels(uint32_t stored);       // 1, 2; else 2
 uint32_t CorrectTagOption(uint32_t stored);         // 0..2; else 2
 uint32_t CorrectAmplifyCoeff(uint32_t stored);      // clamped to 10..3000
 uint32_t CorrectOggBitRate(uint32_t stored);        // above 1000: bits per second, divided by 1000
+uint32_t CorrectConvertJobs(uint32_t stored);       // clamped to 0..MAX_CONVERT_JOBS

@@ -42,7 +42,6 @@ void CliProgress::SetFileLine(const std::string& text) {
 void CliProgress::SetEntryStatus(size_t index, const std::string& text) {
   if (text == STATUS_CONVERTING) return;
   const bool skipped = text == TARGET_SKIPPED_MESSAGE;
-  if (skipped) ++skipped_;
   if (index < stated_.size()) stated_[index] = true;
   // An entry succeeded when it has an output, or when its target was
   // skipped as asked.

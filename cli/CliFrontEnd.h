@@ -40,9 +40,6 @@ class CliProgress : public ConversionProgress {
   void Pump() override {}
   bool CancelRequested() override;
 
-  // The entries whose status said that their target exists and was skipped.
-  int SkippedCount() const { return skipped_; }
-
   // After a cancelled batch: "Not converted" as the status of each entry
   // that never got one, in list order.
   void ReportNotStarted();
@@ -63,7 +60,6 @@ class CliProgress : public ConversionProgress {
   std::string batchLine_;
   std::string fileLine_;
   size_t shownWidth_ = 0;
-  int skipped_ = 0;
 };
 
 // Messages go to stderr; a question is printed and answered No; nothing is

@@ -11,7 +11,6 @@
 
 #include <optional>
 #include <ostream>
-#include <thread>
 
 #include "app/ConvertSettings.h"
 #include "app/EngineStartup.h"
@@ -30,11 +29,6 @@
 #include "source/SourceList.h"
 
 namespace {
-
-// How many entries convert at a time unless --jobs says: one per core.
-int DefaultJobs() {
-  return static_cast<int>(std::max(std::thread::hardware_concurrency(), 1u));
-}
 
 // The value of --jobs: a whole number above 0 (more than the batch has
 // entries simply runs them all at once).
@@ -56,7 +50,7 @@ struct ConvertRequest {
   std::string soundFont;
   bool keepFolders = false;
   std::vector<std::string> assignments;  // the --set values, in order
-  int jobs = DefaultJobs();
+  int jobs = 0;  // --jobs; 0 when not given, for the saved ConvertJobs
   Verbosity verbosity = Verbosity::NORMAL;
 };
 
@@ -158,6 +152,9 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
   if (skip) settings.targetExistsOpt = TARGET_SKIP;
   if (!ApplyFormatFlags(formatFlags, settings, err)) return false;
   WarnUnusedAssignments(request.assignments, settings, err);
+  // Without --jobs, the saved (or --set) ConvertJobs: one per core unless
+  // the options say otherwise.
+  if (request.jobs == 0) request.jobs = ConvertJobsOf(settings);
   request.paths = std::move(parsed.operands);
   if (request.paths.empty()) {
     err << "sondrel-cli: convert needs at least one file or folder.\n";
@@ -220,8 +217,7 @@ ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings
     return EXIT_CANCELLED;
   }
   // Under --skip-existing (or TargetExistsOpt=skip) a skipped entry is what
-  // was asked for.
-  const int failed = result.failed - progress.SkippedCount();
-  if (namedFileFailed || failed > 0 || !result.ran) return EXIT_FAILED;
+  // was asked for: the batch counts it apart from the failures.
+  if (namedFileFailed || result.failed > 0 || !result.ran) return EXIT_FAILED;
   return EXIT_OK;
 }

@@ -36,7 +36,8 @@ std::string UnwritableFormatMessage(uint32_t outputFormat);
 struct BatchResult {
   bool ran = false;   // false when a check before the batch stopped it
   int converted = 0;  // entries with an output file
-  int failed = 0;     // entries that ended with a failure text
+  int failed = 0;     // entries that ended with a failure text, skipped ones aside
+  int skipped = 0;    // entries whose target existed under TargetExistsOpt=skip
   bool cancelled = false;
 };
 

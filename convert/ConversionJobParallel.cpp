@@ -9,6 +9,7 @@
 
 #include <pthread.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -33,8 +34,10 @@ namespace {
 constexpr int kWorkerBarWidth = 1000;
 
 // How long the batch waits for a worker to finish before it pumps the
-// front end's events, polls Cancel and shows the progress again.
-constexpr std::chrono::milliseconds kPollInterval(50);
+// front end's events, polls Cancel and shows the progress again: short
+// enough that a window running the batch answers at once (its thread does
+// little else between two polls).
+constexpr std::chrono::milliseconds kPollInterval(20);
 
 // The front end of one worker: the file bar's position and the batch's
 // Cancel flag, both shared with the batch's thread; everything else the
@@ -113,6 +116,7 @@ class ConversionJob::Parallel {
     size_t after = kNone;
     bool moved = false;
     bool settled = false;
+    int shownPermille = -1;  // the entry progress last given to the front end
   };
 
   size_t Row(size_t index) const { return index < rows_.size() ? rows_[index] : index; }
@@ -190,6 +194,7 @@ void ConversionJob::Parallel::Start(size_t index) {
   slot.run.sequence = static_cast<int>(index) + 1;
   if (entry.kind == KIND_MIDI && job_.engine_.SoundFontReady() == 0) {
     slot.run.status = STATUS_NEEDS_SOUNDFONT;
+    slot.shownPermille = kWorkerBarWidth;  // it never converts, so shows no progress
     slot.finished.store(true);
     return;
   }
@@ -272,13 +277,18 @@ void ConversionJob::Parallel::ShowBatchProgress() {
   const uint64_t total = static_cast<uint64_t>(entries_.size()) * kWorkerBarWidth;
   uint64_t done = static_cast<uint64_t>(shown_) * kWorkerBarWidth;
   size_t finished = shown_;
+  ConversionProgress& progress = job_.progress_;
   for (size_t i = shown_; i < started_; ++i) {
-    const Slot& slot = *slots_[i];
-    if (slot.finished.load(std::memory_order_acquire)) {
-      done += kWorkerBarWidth;
+    Slot& slot = *slots_[i];
+    int permille = kWorkerBarWidth;
+    if (slot.finished.load(std::memory_order_acquire))
       ++finished;
-    } else {
-      done += static_cast<uint64_t>(slot.bar.load(std::memory_order_relaxed));
+    else
+      permille = std::clamp(slot.bar.load(std::memory_order_relaxed), 0, kWorkerBarWidth);
+    done += static_cast<uint64_t>(permille);
+    if (permille != slot.shownPermille) {
+      slot.shownPermille = permille;
+      progress.SetEntryProgress(Row(i), permille);
     }
   }
   const std::string line = "Finished " + std::to_string(finished) + " of " +
@@ -286,7 +296,6 @@ void ConversionJob::Parallel::ShowBatchProgress() {
                            std::to_string(done * 100 / total) + "%";
   if (line == shownLine_) return;
   shownLine_ = line;
-  ConversionProgress& progress = job_.progress_;
   progress.SetFileLine(line);
   progress.SetFileBar(
       static_cast<int>(done * static_cast<uint64_t>(progress.FileBarWidth()) / total));

@@ -43,6 +43,12 @@ class ConversionProgress {
   // SoundFont lacks, played with another), given before its status.
   virtual void SetEntryNote(size_t /*index*/, const std::string& /*note*/) {}
 
+  // How far the entry at `index` has converted, in tenths of a percent
+  // (1000 once its conversion finished, before its status is given). Only
+  // ever called on the thread that runs the batch, whatever the number of
+  // entries converting at a time, so a window may show it in the list.
+  virtual void SetEntryProgress(size_t /*index*/, int /*permille*/) {}
+
   // Handles waiting events without blocking; the Cancel button sets the flag.
   virtual void Pump() = 0;
   virtual bool CancelRequested() = 0;

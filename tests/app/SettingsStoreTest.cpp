@@ -86,6 +86,7 @@ TEST_F(SettingsStoreTest, LoadingCorrectsOutOfRangeValues) {
       {"MP3ID3TagType", 5, 5},        {"WAVChannelNum", 5, 2},      {"WAVChannelNum", 0, 0},
       {"OGGChannels", 3, 2},          {"OGGChannels", 1, 1},        {"WMAChannels", 0, 2},
       {"WMAChannels", 1, 1},          {"OutputFormat", 1234, 1000}, {"WAVBitsPerSample", 24, 24},
+      {"ConvertJobs", 500, 64},
   };
   for (const Correction& c : cases) {
     StoreNumber(c.name, c.stored);

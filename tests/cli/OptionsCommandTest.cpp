@@ -247,6 +247,7 @@ INSTANTIATE_TEST_SUITE_P(
         NamedValue{"TargetExistsOpt", "33", "skip", "TargetExistsOpt=33"},
         NamedValue{"DestOutputFolderOpt", "source", "source", "DestOutputFolderOpt=199"},
         NamedValue{"MonoType", "RIGHT", "right", "MonoType=2"},
+        NamedValue{"ConvertJobs", "3", "3", "ConvertJobs=3"},
         NamedValue{"MP3ID3TagType", "none", "none", "MP3ID3TagType=2"},
         NamedValue{"M4AID3TagType", "preset", "preset", "M4AID3TagType=0"},
         NamedValue{"MP3ChannelMode", "stereo", "stereo", "MP3ChannelMode=0"},

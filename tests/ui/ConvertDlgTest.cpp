@@ -4,12 +4,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
+#include <ctime>
 #include <filesystem>
 #include <map>
 
@@ -102,9 +104,9 @@ class ConvertDlgTest : public MainWindowTest {
     return nullptr;
   }
 
-  std::string Wav(const std::string& name, int seconds) {
+  std::string Wav(const std::string& name, int seconds, double frequency = 440) {
     const std::string path = dir_.File(name);
-    WriteWav16(path, 44100, 2, SineWave(44100 * seconds, 2, 44100, 440));
+    WriteWav16(path, 44100, 2, SineWave(44100 * seconds, 2, 44100, frequency));
     return path;
   }
 
@@ -366,6 +368,128 @@ TEST_F(ConvertDlgTest, CancelDuringALongConversionLeavesNoPartialFile) {
   EXPECT_EQ(Progress(), nullptr);
 }
 
+
+// The percentage a "Converting... N%" status shows, or -1 for another text.
+int ConvertingPercent(const std::string& status) {
+  return status.rfind("Converting... ", 0) == 0 ? std::atoi(status.c_str() + 14) : -1;
+}
+
+TEST_F(ConvertDlgTest, BatchOfTwoAtATimeWritesWhatTheCommandLineWritesOneAtATime) {
+  CConvertDlg& window = Open();
+  settings_.convertJobs = 2;
+  settings_.targetExistsOpt = TARGET_SKIP;
+  std::vector<std::string> args = {"convert",         "-j",    "1",
+                                   "--skip-existing", "--out", dir_.File("cli")};
+  for (int i = 0; i < 5; ++i)
+    args.push_back(Wav("s" + std::to_string(i) + ".wav", 2, 300 + 150 * i));
+  // One target exists already in both output folders: it is skipped.
+  fs::create_directories(dir_.File("cli"));
+  for (const char* folder : {"out/", "cli/"})
+    WriteFileText(dir_.File(folder + std::string("s2.mp3")), "old");
+  window.AddDropped({args.begin() + 6, args.end()});
+  window.ConvertAll();
+  const ProcessResult cli =
+      RunCliProcess(args, {{"HOME", dir_.Path()}, {"XDG_CONFIG_HOME", dir_.File("config")}});
+  ASSERT_TRUE(Succeeded(cli));
+  std::string windowLines;
+  for (int row = 0; row < window.ListCtrl().RowCount(); ++row)
+    windowLines +=
+        window.ListCtrl().EntryAt(row)->path + "\t" + Column(CSortListCtrl::COL_STATUS)[row] + "\n";
+  EXPECT_EQ(windowLines, cli.out);
+  EXPECT_EQ(FolderNames(dir_.File("out")), FolderNames(dir_.File("cli")));
+  for (const std::string& name : FolderNames(dir_.File("cli")))
+    EXPECT_EQ(ReadFileText(dir_.File("out/" + name)), ReadFileText(dir_.File("cli/" + name)))
+        << name;
+  EXPECT_EQ(window.BatchSummary().text().left(27), QStringLiteral("Converted 4, skipped 1 in 0"));
+}
+
+TEST_F(ConvertDlgTest, RowsShowTheirProgressThenTheirResultAndTheWindowKeepsAnswering) {
+  CConvertDlg& window = Open();
+  settings_.convertJobs = 2;
+  for (int i = 0; i < 8; ++i) window.AddDropped({Wav("f" + std::to_string(i) + ".wav", 8)});
+  std::vector<std::vector<std::string>> seen(8, std::vector<std::string>{"old"});
+  for (int row = 0; row < 8; ++row)
+    window.ListCtrl().SetCellText(row, CSortListCtrl::COL_STATUS, QStringLiteral("old"));
+  QObject::connect(
+      &window.ListCtrl(), &QTreeWidget::itemChanged, [&](QTreeWidgetItem* item, int column) {
+        auto& texts = seen[window.ListCtrl().indexOfTopLevelItem(item)];
+        if (column == CSortListCtrl::COL_STATUS && texts.back() != item->text(column).toStdString())
+          texts.push_back(item->text(column).toStdString());
+      });
+  // Between two turns of the event loop this thread may only wait for the
+  // workers; its own work is measured in its CPU time, which the tests
+  // running beside it on a loaded machine do not stretch.
+  QTimer turn;
+  double lastCpu = -1, longestWork = 0;
+  long mostConverting = 0;  // files shown converting at once
+  QObject::connect(&turn, &QTimer::timeout, [&] {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    const double cpu = now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+    if (CConvertProgressDlg* shown = Progress(); shown && lastCpu >= 0) {
+      longestWork = std::max(longestWork, cpu - lastCpu);
+      const auto& lines = shown->FileLines();
+      mostConverting = std::max(mostConverting, std::count_if(lines.begin(), lines.end(), [](QLabel* l) {
+                                  return !l->text().isEmpty();
+                                }));
+    }
+    lastCpu = cpu;
+  });
+  turn.start(0);
+  window.ConvertAll();
+  EXPECT_LT(longestWork, 50.0) << "ms of work between two event-loop turns";
+  EXPECT_EQ(mostConverting, 2);
+  for (int row = 0; row < 8; ++row) {
+    const std::vector<std::string>& texts = seen[row];
+    ASSERT_GE(texts.size(), 4u) << row;
+    EXPECT_EQ(texts[1], "") << "the last run's status stayed on row " << row;
+    EXPECT_EQ(texts.back(), "f" + std::to_string(row) + ".mp3");
+    std::vector<int> percents;
+    for (size_t i = 2; i + 1 < texts.size(); ++i) percents.push_back(ConvertingPercent(texts[i]));
+    EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()) && percents.front() >= 0) << row;
+    EXPECT_TRUE(
+        std::any_of(percents.begin(), percents.end(), [](int p) { return p > 0 && p < 100; }))
+        << "row " << row << " showed no progress between its start and its end";
+  }
+}
+
+class CloseDuringBatchTest : public ConvertDlgTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(CloseDuringBatchTest, ClosingAsksAndYesStopsLikeCancelWhileNoGoesOn) {
+  CConvertDlg& window = Open();
+  settings_.convertJobs = 2;
+  window.AddDropped({Wav("short.wav", 1), Wav("long1.wav", 40), Wav("long2.wav", 40)});
+  desktop_.answer = GetParam();
+  // The window is closed once the short file is done and a long one runs.
+  QTimer poll;
+  bool closed = false;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    const std::vector<std::string> status = Column(CSortListCtrl::COL_STATUS);
+    if (!closed && status[0] == "short.mp3" && ConvertingPercent(status[1]) >= 1)
+      closed = window.close() || true;
+  });
+  poll.start(10);
+  window.ConvertAll();
+  ASSERT_TRUE(closed);
+  EXPECT_EQ(desktop_.shown, std::vector<std::string>{
+                                "question: " + std::string(CConvertDlg::STOP_ON_CLOSE_QUESTION)});
+  EXPECT_EQ(window.isVisible(), !GetParam());
+  const std::vector<std::string> stopped = {"short.mp3", "Cancelled", "Cancelled"};
+  const std::vector<std::string> done = {"short.mp3", "long1.mp3", "long2.mp3"};
+  EXPECT_EQ(Column(CSortListCtrl::COL_STATUS), GetParam() ? stopped : done);
+  // Yes leaves no partial or temporary file and keeps the finished one.
+  const std::vector<std::string> kept = {"long1.mp3", "long2.mp3", "short.mp3"};
+  EXPECT_EQ(FolderNames(dir_.File("out")), GetParam() ? std::vector<std::string>{kept[2]} : kept);
+  const QString summary = window.BatchSummary().text();
+  EXPECT_TRUE(summary.startsWith(GetParam() ? QStringLiteral("Cancelled after 1 of 3 files, 0:")
+                                            : QStringLiteral("Converted 3 in 0:")))
+      << summary.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, CloseDuringBatchTest, ::testing::Values(true, false),
+                         [](const ::testing::TestParamInfo<bool>& row) {
+                           return row.param ? "Yes" : "No";
+                         });
 
 TEST(SondrelProgramTest, WithoutADisplayPointsToTheCommandLine) {
   const ProcessResult result = RunProcess(std::string(SONDREL_BINARY_DIR) + "/sondrel", {},

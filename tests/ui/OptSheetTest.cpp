@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
 
 #include "app/EngineStartup.h"
@@ -179,7 +180,8 @@ TEST_F(OptSheetTest, GeneralPageShowsTheStoredValuesAndItsEnableRules) {
          {"CreateDirs", "1"},
          {"TargetExistsOpt", "33"},
          {"OutputFiles2MyDocuments", "0"},
-         {"BrowseOutputFolder", "0"}});
+         {"BrowseOutputFolder", "0"},
+         {"ConvertJobs", "3"}});
   COptOutputPage& page = OpenPage<COptOutputPage>(QStringLiteral("General"));
   EXPECT_TRUE(page.MonoRadio(MONO_RIGHT)->isChecked());
   EXPECT_FALSE(page.MonoRadio(MONO_AVERAGE)->isChecked());
@@ -191,6 +193,7 @@ TEST_F(OptSheetTest, GeneralPageShowsTheStoredValuesAndItsEnableRules) {
   EXPECT_EQ(page.TargetExists()->currentText(), QStringLiteral("Skip (not convert)"));
   EXPECT_FALSE(page.ToMyDocuments()->isChecked());
   EXPECT_FALSE(page.BrowseWhenDone()->isChecked());
+  EXPECT_EQ(page.ConvertJobs()->value(), 3);
 
   QWidget* folderControls[] = {page.CustomFolder(), page.Browse(), page.CreateDirs(),
                                page.CreateDirsExample()};
@@ -260,6 +263,7 @@ const GeneralRow kGeneralRows[] = {
        page.TargetExists()->setCurrentIndex(2);
        page.ToMyDocuments()->click();
        page.BrowseWhenDone()->click();
+       page.ConvertJobs()->setValue(5);
      },
      "",
      nullptr,
@@ -272,7 +276,8 @@ const GeneralRow kGeneralRows[] = {
       {"KeepAddedSubfolders", "1"},
       {"TargetExistsOpt", "33"},
       {"OutputFiles2MyDocuments", "0"},
-      {"BrowseOutputFolder", "0"}}},
+      {"BrowseOutputFolder", "0"},
+      {"ConvertJobs", "5"}}},
     {"TabsAndBlanksLeaveTheFilter",
      {{"EnableExtFilter", "1"}},
      [](COptOutputPage& page, ScriptedDesktop&) {

@@ -157,9 +157,8 @@ int main(int argc, char** argv) {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
       auto* progress = qobject_cast<CConvertProgressDlg*>(widget);
       if (shotTaken || !progress || !progress->isVisible()) continue;
-      if (progress->BatchBar()->value() < progress->BatchBar()->maximum() ||
-          progress->FileBar()->value() * 10 < progress->FileBar()->maximum() * 4)
-        continue;
+      // Nine tenths of the work: the others done, the long file under way.
+      if (progress->BatchBar()->value() * 10 < progress->BatchBar()->maximum() * 9) continue;
       shotTaken = true;
       ok = Save(folder, "conversion-progress.png", window.frameGeometry()) && ok;
     }

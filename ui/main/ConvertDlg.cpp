@@ -6,6 +6,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QLabel>
 #include <QListView>
 #include <QMenu>
 #include <QMimeData>
@@ -15,6 +16,7 @@
 #include <QShortcut>
 #include <QUrl>
 
+#include <algorithm>
 #include <optional>
 
 #include "app/ConvertSettings.h"
@@ -60,6 +62,7 @@ const ButtonLayout kButtons[] = {
 const QRect kListRect(137, 63, 552, 465);
 const QRect kSelectorRect(14, 239, 98, 299);
 const QRect kHomeLinkRect(9, 507, 113, 20);
+const QRect kSummaryRect(137, 40, 480, 18);
 constexpr int kSelectorDropDownWidth = 160;
 
 QString Text(const char* text) { return QString::fromUtf8(text); }
@@ -72,6 +75,23 @@ QFont CommandFont() {
   font.setPixelSize(11);
   font.setBold(true);
   return font;
+}
+
+// The line that says what a batch came to: "Converted 7, skipped 1,
+// failed 2 in 0:42", or "Cancelled after 3 of 10 files, 0:12".
+QString BatchSummaryText(const BatchResult& result, size_t count, int64_t seconds) {
+  const std::string time = ClockText(seconds);
+  if (result.cancelled) {
+    const int ended = result.converted + result.skipped + result.failed;
+    return QStringLiteral("Cancelled after %1 of %2 files, %3")
+        .arg(ended)
+        .arg(count)
+        .arg(QString::fromStdString(time));
+  }
+  QString text = QStringLiteral("Converted %1").arg(result.converted);
+  if (result.skipped > 0) text += QStringLiteral(", skipped %1").arg(result.skipped);
+  if (result.failed > 0) text += QStringLiteral(", failed %1").arg(result.failed);
+  return text + QStringLiteral(" in ") + QString::fromStdString(time);
 }
 
 const QColor kCommandText(53, 53, 53);
@@ -167,6 +187,14 @@ void CConvertDlg::CreateControls() {
     MakeContextMenu()->exec(global);
   });
 
+  summary_ = new QLabel(this);
+  summary_->setObjectName(QStringLiteral("batchSummary"));
+  summary_->setGeometry(kSummaryRect);
+  summary_->setFont(CommandFont());
+  QPalette summaryColours = summary_->palette();
+  summaryColours.setColor(QPalette::WindowText, kCommandText);
+  summary_->setPalette(summaryColours);
+
   formatSelector_ = new QComboBox(this);
   formatSelector_->setToolTip(QStringLiteral("Output format"));
   // The rectangle includes the drop-down; the closed box has its own height.
@@ -257,13 +285,31 @@ void CConvertDlg::RunBatch(const std::vector<int>& rows) {
     entries.push_back(listCtrl_->EntryAt(row));
     rowIndexes.push_back(static_cast<size_t>(row));
   }
+  // A new run starts with its rows' statuses and the last summary cleared.
+  for (size_t row : rowIndexes)
+    listCtrl_->SetCellText(static_cast<int>(row), CSortListCtrl::COL_STATUS, QString());
+  summary_->clear();
+  // Several files convert at a time, each on a thread of its own; this
+  // thread only shows their progress and asks the batch's questions.
+  const int jobs = ConvertJobsOf(settings_);
+  const int lines = entries.size() > 1 ? std::min(jobs, static_cast<int>(entries.size())) : 1;
   QApplication::setOverrideCursor(Qt::WaitCursor);
+  BatchResult result;
+  int64_t seconds = 0;
   {
-    CConvertProgressDlg progress(this, *listCtrl_);
-    ConversionJob job(settings_, engine_, desktop_, progress);
-    job.RunBatch(entries, rowIndexes);
+    CConvertProgressDlg progress(this, *listCtrl_, lines);
+    batch_ = &progress;
+    ConversionJob job(settings_, engine_, desktop_, progress, PlacementContext(), jobs);
+    result = job.RunBatch(entries, rowIndexes);
+    seconds = progress.ElapsedSeconds();
+    batch_ = nullptr;
   }
   QApplication::restoreOverrideCursor();
+  if (result.ran) summary_->setText(BatchSummaryText(result, entries.size(), seconds));
+  if (closeAfterBatch_) {
+    closeAfterBatch_ = false;
+    close();
+  }
 }
 
 SourceFile* CConvertDlg::FirstSelectedEntry() const {
@@ -364,6 +410,17 @@ void CConvertDlg::paintEvent(QPaintEvent*) {
 }
 
 void CConvertDlg::closeEvent(QCloseEvent* event) {
+  if (batch_) {
+    // Closing during a batch asks first; Yes cancels as Cancel does, and the
+    // window closes once the batch has stopped.
+    event->ignore();
+    if (closeAfterBatch_ || !desktop_.YesNo(STOP_ON_CLOSE_QUESTION)) return;
+    if (batch_) {
+      closeAfterBatch_ = true;
+      batch_->CancelButton()->click();
+      return;
+    }
+  }
   if (help_) help_->close();
   event->accept();
 }

@@ -10,11 +10,13 @@
 #include "source/SourceList.h"
 #include "ui/adding/FileAdder.h"
 
+class CConvertProgressDlg;
 class CSortListCtrl;
 class Desktop;
 class EngineSession;
 class HelpWindow;
 class QComboBox;
+class QLabel;
 class QMenu;
 class QPushButton;
 class SettingsRoot;
@@ -59,7 +61,14 @@ class CConvertDlg : public QWidget {
   std::unique_ptr<QMenu> MakeContextMenu();
   std::unique_ptr<QMenu> MakeHelpMenu();
 
+  // The text that closes a window during a batch asks first.
+  static constexpr const char* STOP_ON_CLOSE_QUESTION =
+      "Stop the conversion and close Sondrel?\n\n"
+      "The files being converted now are not kept; the finished ones are.";
+
   CSortListCtrl& ListCtrl() { return *listCtrl_; }
+  // What the last batch came to, in one line; kept until the next batch.
+  QLabel& BatchSummary() { return *summary_; }
   QComboBox& FormatSelector() { return *formatSelector_; }
   SourceList& Entries() { return list_; }
   HelpWindow* Help() const { return help_.get(); }
@@ -92,6 +101,9 @@ class CConvertDlg : public QWidget {
   SourceList list_;
   CSortListCtrl* listCtrl_ = nullptr;
   QComboBox* formatSelector_ = nullptr;
+  QLabel* summary_ = nullptr;
+  CConvertProgressDlg* batch_ = nullptr;  // the running batch's progress window
+  bool closeAfterBatch_ = false;
   std::unique_ptr<FileAdder> adder_;
   std::unique_ptr<HelpWindow> help_;
   QPixmap background_;

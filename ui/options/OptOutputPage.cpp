@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -137,6 +138,17 @@ void COptOutputPage::BuildControls() {
   outputGrid->addWidget(targetExistsCombo_, 5, 1, 1, 2);
   outputGrid->addWidget(toMyDocumentsBox_, 6, 0, 1, 3);
   outputGrid->addWidget(browseWhenDoneBox_, 7, 0, 1, 3);
+  convertJobsSpin_ = new QSpinBox(output);
+  convertJobsSpin_->setRange(1, static_cast<int>(MAX_CONVERT_JOBS));
+  convertJobsSpin_->setToolTip(
+      QStringLiteral("This computer has %1 processor(s); one file per processor is the default.")
+          .arg(ProcessorCount()));
+  auto* jobsRow = new QHBoxLayout;
+  jobsRow->addWidget(Label("Con&vert", output, convertJobsSpin_));
+  jobsRow->addWidget(convertJobsSpin_);
+  jobsRow->addWidget(Label("files at a time", output));
+  jobsRow->addStretch(1);
+  outputGrid->addLayout(jobsRow, 8, 0, 1, 3);
   outputGrid->setColumnStretch(1, 1);
 
   auto* layout = new QVBoxLayout(this);
@@ -171,6 +183,7 @@ void COptOutputPage::Initialise() {
   keepSubfoldersBox_->setChecked(keepSubfolders_);
   toMyDocumentsBox_->setChecked(toMyDocuments_);
   browseWhenDoneBox_->setChecked(browseWhenDone_);
+  convertJobsSpin_->setValue(ConvertJobsOf(values_));
   UpdateFolderControls();
 
   connect(monoHelp_, &QPushButton::clicked, this, [this] { desktop_.Information(kMonoHelp); });
@@ -253,4 +266,8 @@ void COptOutputPage::CopyOut(ConvertSettings& settings) {
   settings.targetExistsOpt = targetExistsOpt_;
   settings.outputFiles2MyDocuments = toMyDocuments_ ? 1 : 0;
   settings.browseOutputFolder = browseWhenDone_ ? 1 : 0;
+  // One per processor stays stored as such, so it follows the machine.
+  const int jobs = convertJobsSpin_->value();
+  settings.convertJobs =
+      values_.convertJobs == 0 && jobs == ProcessorCount() ? 0 : static_cast<uint32_t>(jobs);
 }

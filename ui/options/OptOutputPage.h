@@ -11,14 +11,15 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 
 // "General": the options that belong to no one format. How a stereo source
 // becomes a mono output, the extension filter of Add Folder and dropped
 // files, the output folder (next to the source or a custom folder, with or
 // without the source's folders below it, and keeping the sub-folders of
-// added folders), what happens when the target
-// exists, the documents folder as the fallback, and showing the output
-// folder when a batch ends.
+// added folders), what happens when the target exists, the documents folder
+// as the fallback, showing the output folder when a batch ends, and how many
+// files a batch converts at a time.
 class COptOutputPage : public COptPage {
   Q_OBJECT
 
@@ -41,6 +42,7 @@ class COptOutputPage : public COptPage {
   QComboBox* TargetExists() const { return targetExistsCombo_; }
   QCheckBox* ToMyDocuments() const { return toMyDocumentsBox_; }
   QCheckBox* BrowseWhenDone() const { return browseWhenDoneBox_; }
+  QSpinBox* ConvertJobs() const { return convertJobsSpin_; }
 
  protected:
   void Initialise() override;
@@ -75,4 +77,5 @@ class COptOutputPage : public COptPage {
   QComboBox* targetExistsCombo_ = nullptr;
   QCheckBox* toMyDocumentsBox_ = nullptr;
   QCheckBox* browseWhenDoneBox_ = nullptr;
+  QSpinBox* convertJobsSpin_ = nullptr;
 };

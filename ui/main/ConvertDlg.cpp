@@ -21,8 +21,11 @@
 #include "app/EngineStartup.h"
 #include "app/OutputFormat.h"
 #include "app/SettingsStore.h"
+#include "app/SoundFontCheck.h"
 #include "app/WebLinks.h"
 #include "convert/ConversionJob.h"
+#include "source/SourceFile.h"
+#include "source/SourceKind.h"
 #include "ui/chrome/AboutBox.h"
 #include "ui/chrome/ProductLinks.h"
 #include "ui/chrome/SkinArt.h"
@@ -72,6 +75,20 @@ QFont CommandFont() {
   font.setPixelSize(11);
   font.setBold(true);
   return font;
+}
+
+// The lacked instruments named before a batch; the rest are counted.
+constexpr size_t MAX_LACK_LINES = 20;
+
+// The paths of the MIDI songs among `count` entries.
+template <typename EntryAt>
+std::vector<std::string> MidiSongs(size_t count, EntryAt entryAt) {
+  std::vector<std::string> songs;
+  for (size_t index = 0; index < count; ++index) {
+    const SourceFile* entry = entryAt(index);
+    if (entry && entry->kind == KIND_MIDI) songs.push_back(entry->path);
+  }
+  return songs;
 }
 
 const QColor kCommandText(53, 53, 53);
@@ -257,6 +274,7 @@ void CConvertDlg::RunBatch(const std::vector<int>& rows) {
     entries.push_back(listCtrl_->EntryAt(row));
     rowIndexes.push_back(static_cast<size_t>(row));
   }
+  PrepareSoundFont(entries);
   QApplication::setOverrideCursor(Qt::WaitCursor);
   {
     CConvertProgressDlg progress(this, *listCtrl_);
@@ -306,7 +324,46 @@ void CConvertDlg::HelpTopics(bool maximized) {
 }
 
 void CConvertDlg::OpenOptions() {
-  COptSheet::Run(this, settings_, root_, desktop_);
+  MidiPageContext midi;
+  midi.programFolder = engine_.ProgramFolder();
+  midi.songs = MidiSongs(list_.Entries().size(), [this](size_t index) { return &list_.At(index); });
+  COptSheet::Run(this, settings_, root_, desktop_, midi);
+}
+
+void CConvertDlg::PrepareSoundFont(const std::vector<SourceFile*>& entries) {
+  const std::vector<std::string> songs =
+      MidiSongs(entries.size(), [&entries](size_t index) { return entries[index]; });
+  if (songs.empty()) return;
+  // The font chosen on the MIDI page, loaded again when it changed since
+  // the last batch. One that cannot be used leaves the songs to the
+  // program's own font, which the batch then asks for as always.
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const bool usable = engine_.UseSoundFont(settings_.soundFontFile);
+  QApplication::restoreOverrideCursor();
+  if (!usable && !settings_.soundFontFile.empty()) {
+    std::string problem = SoundFontFileProblem(settings_.soundFontFile);
+    if (problem.empty()) problem = "not a SoundFont Sondrel can read";
+    desktop_.Exclamation("The SoundFont \"" + settings_.soundFontFile +
+                         "\" chosen in the options cannot be used: " + problem +
+                         ".\nThe MIDI songs are rendered with ct4mgm.sf2 beside the program.");
+    engine_.UseSoundFont(std::string());
+  }
+  if (engine_.SoundFontReady() == 0) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const std::vector<std::string> lines =
+      DescribeLackedInstruments(CheckSongs(engine_.SoundFontFile(), songs));
+  QApplication::restoreOverrideCursor();
+  if (lines.empty()) return;
+  std::string text = "The SoundFont lacks instruments these songs use; the nearest presets it "
+                     "has play them instead:";
+  for (size_t at = 0; at < lines.size(); ++at) {
+    if (at == MAX_LACK_LINES) {
+      text += "\n... and " + std::to_string(lines.size() - at) + " more.";
+      break;
+    }
+    text += "\n" + lines[at];
+  }
+  desktop_.Information(text);
 }
 
 std::unique_ptr<QMenu> CConvertDlg::MakeContextMenu() {

@@ -91,11 +91,17 @@ CMidiOptPage::CMidiOptPage(const ConvertSettings& values, Desktop& desktop,
   layout->addWidget(songs, 1);
 
   connect(browse_, &QPushButton::clicked, this, &CMidiOptPage::Browse);
-  connect(installed_, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row < 0) return;
-    // The first row stands for the default font, which the empty field means.
-    fontEdit_->setText(row == 0 ? QString() : installed_->item(row)->data(Qt::UserRole).toString());
-  });
+  // A row chosen by the keys or clicked (again, after the field was edited)
+  // fills the field; the first row stands for the default font, which the
+  // empty field means.
+  const auto fill = [this](int row) {
+    if (row >= 0)
+      fontEdit_->setText(row == 0 ? QString()
+                                  : installed_->item(row)->data(Qt::UserRole).toString());
+  };
+  connect(installed_, &QListWidget::currentRowChanged, this, fill);
+  connect(installed_, &QListWidget::itemClicked, this,
+          [this, fill](QListWidgetItem* item) { fill(installed_->row(item)); });
   connect(check_, &QPushButton::clicked, this, &CMidiOptPage::CheckSongs);
 }
 
@@ -115,7 +121,9 @@ void CMidiOptPage::Initialise() {
     for (const std::string& path : FindInstalledFonts(context_.fontFolders)) {
       auto* item = new QListWidgetItem(Text(path), installed_);
       item->setData(Qt::UserRole, Text(path));
+      if (path == values_.soundFontFile) installed_->setCurrentItem(item);
     }
+    if (values_.soundFontFile.empty()) installed_->setCurrentRow(0);
   }
   const bool anySongs = !context_.songs.empty();
   check_->setEnabled(anySongs);

@@ -50,6 +50,11 @@ SoundFontCheck CheckSongs(const std::string& fontPath, const std::vector<std::st
 // common name.
 std::string InstrumentName(engine::PresetNumber instrument);
 
+// The heading of the lines of DescribeLackedInstruments when they are shown.
+inline constexpr const char* LACKED_INSTRUMENTS_HEADING =
+    "The SoundFont lacks instruments these songs use; the nearest presets it has play them "
+    "instead:";
+
 // One line per lacked instrument of each song, the song named by its file
 // name: "theme.mid: bank 0 program 48 (String Ensemble 1) is played with
 // bank 8 program 48 \"Strings\"". A song that cannot be read gets a line

@@ -18,6 +18,7 @@
 #include "support/MidiFixtures.h"
 #include "support/SineFit.h"
 #include "support/SoundFontFixtures.h"
+#include "ui/main/SortListCtrl.h"
 #include "ui/options/MidiOptPage.h"
 
 namespace {
@@ -108,8 +109,9 @@ std::vector<double> Amplitudes(const std::string& path) {
 
 class MidiBatchTest : public MainWindowTest {};
 
-// Each batch renders with the font the options name at its start, and one
-// lacking the song's instrument is named first, the batch going on.
+// Each batch renders with the font the options name at its start; one
+// lacking the song's instrument is named first, one that cannot be used is
+// said, and the batch goes on.
 TEST_F(MidiBatchTest, FontChosenBetweenBatchesRendersTheNextOne) {
   WriteFileText(dir_.File("song.mid"), SongOf(0));
   WriteFileText(dir_.File("plain.sf2"), TinySoundFontBytes(0.1, {{0, 0, 0}}));
@@ -128,11 +130,18 @@ TEST_F(MidiBatchTest, FontChosenBetweenBatchesRendersTheNextOne) {
     const size_t playing = std::string(font) == "octave.sf2" ? 1 : 0;
     EXPECT_GT(amplitudes[playing], 10 * amplitudes[1 - playing]) << font;
   }
+  // A chosen font gone missing: said, and the program's font renders.
+  settings_.soundFontFile = dir_.File("gone.sf2");
+  window.ConvertAll();
+  EXPECT_EQ(window.ListCtrl().CellText(0, CSortListCtrl::COL_STATUS).toStdString(), "song.wav");
   EXPECT_EQ(desktop_.shown,
             (std::vector<std::string>{
                 "information: The SoundFont lacks instruments these songs use; the nearest "
                 "presets it has play them instead:\nsong.mid: bank 0 program 0 (Acoustic Grand "
-                "Piano) is played with bank 8 program 0 \"Tiny\""}));
+                "Piano) is played with bank 8 program 0 \"Tiny\"",
+                "exclamation: The SoundFont \"" + dir_.File("gone.sf2") +
+                    "\" chosen on the MIDI page of the options cannot be used: No such file or "
+                    "directory.\nThe MIDI songs are rendered with ct4mgm.sf2 beside the program."}));
 }
 
 }  // namespace

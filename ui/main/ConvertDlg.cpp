@@ -344,7 +344,7 @@ void CConvertDlg::PrepareSoundFont(const std::vector<SourceFile*>& entries) {
     std::string problem = SoundFontFileProblem(settings_.soundFontFile);
     if (problem.empty()) problem = "not a SoundFont Sondrel can read";
     desktop_.Exclamation("The SoundFont \"" + settings_.soundFontFile +
-                         "\" chosen in the options cannot be used: " + problem +
+                         "\" chosen on the MIDI page of the options cannot be used: " + problem +
                          ".\nThe MIDI songs are rendered with ct4mgm.sf2 beside the program.");
     engine_.UseSoundFont(std::string());
   }
@@ -354,8 +354,7 @@ void CConvertDlg::PrepareSoundFont(const std::vector<SourceFile*>& entries) {
       DescribeLackedInstruments(CheckSongs(engine_.SoundFontFile(), songs));
   QApplication::restoreOverrideCursor();
   if (lines.empty()) return;
-  std::string text = "The SoundFont lacks instruments these songs use; the nearest presets it "
-                     "has play them instead:";
+  std::string text = LACKED_INSTRUMENTS_HEADING;
   for (size_t at = 0; at < lines.size(); ++at) {
     if (at == MAX_LACK_LINES) {
       text += "\n... and " + std::to_string(lines.size() - at) + " more.";

@@ -166,8 +166,7 @@ void CMidiOptPage::CheckSongs() {
                                std::to_string(check.songs.size()) + " MIDI song(s) in the list."));
     return;
   }
-  std::string text = "The SoundFont lacks instruments these songs use; the nearest presets it "
-                     "has play them instead:";
+  std::string text = LACKED_INSTRUMENTS_HEADING;
   for (const std::string& line : lines) text += "\n" + line;
   result_->setPlainText(Text(text));
 }

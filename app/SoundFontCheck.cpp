@@ -18,6 +18,7 @@
 namespace {
 
 // The 128 melodic instruments of General MIDI, by program.
+// clang-format off
 const std::array<const char*, 128> GENERAL_MIDI_NAMES = {
     "Acoustic Grand Piano", "Bright Acoustic Piano", "Electric Grand Piano", "Honky-tonk Piano",
     "Electric Piano 1", "Electric Piano 2", "Harpsichord", "Clavinet", "Celesta", "Glockenspiel",
@@ -43,14 +44,15 @@ const std::array<const char*, 128> GENERAL_MIDI_NAMES = {
     "Agogo", "Steel Drums", "Woodblock", "Taiko Drum", "Melodic Tom", "Synth Drum",
     "Reverse Cymbal", "Guitar Fret Noise", "Breath Noise", "Seashore", "Bird Tweet",
     "Telephone Ring", "Helicopter", "Applause", "Gunshot"};
+// clang-format on
 
 // The drum kits most fonts share, by program.
 struct KitName {
   int program;
   const char* name;
 };
-const KitName KIT_NAMES[] = {{0, "Standard"},   {8, "Room"},     {16, "Power"},
-                             {24, "Electronic"}, {25, "TR-808"},  {32, "Jazz"},
+const KitName KIT_NAMES[] = {{0, "Standard"},    {8, "Room"},       {16, "Power"},
+                             {24, "Electronic"}, {25, "TR-808"},    {32, "Jazz"},
                              {40, "Brush"},      {48, "Orchestra"}, {56, "SFX"}};
 
 std::string FileName(const std::string& path) {
@@ -143,7 +145,8 @@ std::vector<std::string> DescribeLackedInstruments(const SoundFontCheck& check) 
     }
     for (const LackedInstrument& lacked : song.lacked) {
       if (!lacked.substituted) {
-        lines.push_back(name + ": " + Asked(lacked.asked) + " has nothing in the SoundFont to play it");
+        lines.push_back(name + ": " + Asked(lacked.asked) +
+                        " has nothing in the SoundFont to play it");
         continue;
       }
       lines.push_back(name + ": " + Asked(lacked.asked) + " is played with bank " +

@@ -18,7 +18,9 @@ struct CheckRow {
   std::vector<std::string> lines;
 };
 
-void PrintTo(const CheckRow& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const CheckRow& row, std::ostream* out) {
+  *out << row.name;
+}
 
 std::string Song(MidiTrackWriter track) {
   return MidiFileBytes(0, 480, {track.EndOfTrack(480)});
@@ -47,7 +49,10 @@ INSTANTIATE_TEST_SUITE_P(
         // The bank select counts from the next program change on.
         CheckRow{"BankSelectWaitsForTheProgramChange",
                  {{0, 0, 0}, {0, 5, 0}},
-                 Song(MidiTrackWriter().Controller(0, 0, 0, 8).NoteOn(0, 0, 60).Program(9, 0, 5)
+                 Song(MidiTrackWriter()
+                          .Controller(0, 0, 0, 8)
+                          .NoteOn(0, 0, 60)
+                          .Program(9, 0, 5)
                           .NoteOn(0, 0, 62)),
                  {"theme.mid: bank 8 program 5 (Electric Piano 2) is played with bank 0 "
                   "program 5 \"Tiny\""}},
@@ -60,7 +65,10 @@ INSTANTIATE_TEST_SUITE_P(
                  {{0, 0, 0}},
                  Song(MidiTrackWriter().NoteOn(0, 0, 60).Program(9, 0, 40)),
                  {}},
-        CheckRow{"NotASong", {{0, 0, 0}}, "plain text", {"theme.mid: not a MIDI song Sondrel can read"}}),
+        CheckRow{"NotASong",
+                 {{0, 0, 0}},
+                 "plain text",
+                 {"theme.mid: not a MIDI song Sondrel can read"}}),
     [](const ::testing::TestParamInfo<CheckRow>& row) { return row.param.name; });
 
 }  // namespace

@@ -134,14 +134,15 @@ TEST_F(MidiBatchTest, FontChosenBetweenBatchesRendersTheNextOne) {
   settings_.soundFontFile = dir_.File("gone.sf2");
   window.ConvertAll();
   EXPECT_EQ(window.ListCtrl().CellText(0, CSortListCtrl::COL_STATUS).toStdString(), "song.wav");
-  EXPECT_EQ(desktop_.shown,
-            (std::vector<std::string>{
-                "information: The SoundFont lacks instruments these songs use; the nearest "
-                "presets it has play them instead:\nsong.mid: bank 0 program 0 (Acoustic Grand "
-                "Piano) is played with bank 8 program 0 \"Tiny\"",
-                "exclamation: The SoundFont \"" + dir_.File("gone.sf2") +
-                    "\" chosen on the MIDI page of the options cannot be used: No such file or "
-                    "directory.\nThe MIDI songs are rendered with ct4mgm.sf2 beside the program."}));
+  EXPECT_EQ(
+      desktop_.shown,
+      (std::vector<std::string>{
+          "information: The SoundFont lacks instruments these songs use; the nearest "
+          "presets it has play them instead:\nsong.mid: bank 0 program 0 (Acoustic Grand "
+          "Piano) is played with bank 8 program 0 \"Tiny\"",
+          "exclamation: The SoundFont \"" + dir_.File("gone.sf2") +
+              "\" chosen on the MIDI page of the options cannot be used: No such file or "
+              "directory.\nThe MIDI songs are rendered with ct4mgm.sf2 beside the program."}));
 }
 
 }  // namespace

@@ -188,10 +188,10 @@ int main(int argc, char** argv) {
 
   // The options sheet, on each of its pages, and the tag editor.
   const std::pair<const char*, const char*> optionShots[] = {
-      {"General", "options-general.png"},     {"MP3 Options", "options-mp3.png"},
-      {"WAV Options", "options-wav.png"},     {"WMA Options", "options-wma.png"},
-      {"OGG Options", "options-ogg.png"},     {"AMR/AWB Options", "options-amr.png"},
-      {"AAC Options", "options-aac.png"},     {"MP4/M4A/M4B Options", "options-m4a.png"},
+      {"General", "options-general.png"},   {"MP3 Options", "options-mp3.png"},
+      {"WAV Options", "options-wav.png"},   {"WMA Options", "options-wma.png"},
+      {"OGG Options", "options-ogg.png"},   {"AMR/AWB Options", "options-amr.png"},
+      {"AAC Options", "options-aac.png"},   {"MP4/M4A/M4B Options", "options-m4a.png"},
       {"MIDI Options", "options-midi.png"},
   };
   COptSheet options(&window, settings, root, desktop);

@@ -26,7 +26,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
+QString Text(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
 // Whether `path` names a SoundFont by its extension, in any letter case.
 bool IsSoundFontName(const fs::path& path) {
@@ -54,8 +56,7 @@ const char* const DEFAULT_FONT_ITEM = "Default: ct4mgm.sf2 beside the program";
 
 }  // namespace
 
-CMidiOptPage::CMidiOptPage(const ConvertSettings& values, Desktop& desktop,
-                           MidiPageContext context)
+CMidiOptPage::CMidiOptPage(const ConvertSettings& values, Desktop& desktop, MidiPageContext context)
     : COptPage(QStringLiteral("MIDI Options"), values, desktop), context_(std::move(context)) {
   auto* font = new QGroupBox(QStringLiteral("SoundFont"), this);
   auto* fontLayout = new QVBoxLayout(font);
@@ -138,10 +139,9 @@ std::string CMidiOptPage::FontPath() const {
 
 void CMidiOptPage::Browse() {
   const std::string current = FontPath();
-  const std::string start = current.empty() ? context_.fontFolders.empty()
-                                                  ? std::string()
-                                                  : context_.fontFolders.front()
-                                            : current;
+  const std::string start =
+      current.empty() ? context_.fontFolders.empty() ? std::string() : context_.fontFolders.front()
+                      : current;
   const std::string chosen = desktop_.ChooseFile(
       this, "Choose a SoundFont", {"SoundFont Files (*.sf2 *.sf3)", "All Files (*)"}, start);
   if (!chosen.empty()) fontEdit_->setText(Text(chosen));
@@ -154,9 +154,9 @@ void CMidiOptPage::CheckSongs() {
   QApplication::restoreOverrideCursor();
   if (!check.fontLoaded) {
     const std::string problem = SoundFontFileProblem(file);
-    result_->setPlainText(
-        Text("The SoundFont \"" + file + "\" cannot be used: " +
-             (problem.empty() ? "not a SoundFont Sondrel can read" : problem) + "."));
+    result_->setPlainText(Text("The SoundFont \"" + file + "\" cannot be used: " +
+                               (problem.empty() ? "not a SoundFont Sondrel can read" : problem) +
+                               "."));
     return;
   }
   const std::vector<std::string> lines = DescribeLackedInstruments(check);

@@ -34,8 +34,8 @@ class COptSheet : public QDialog {
 
   // Runs the sheet modally and remembers its last page in the settings'
   // "OptStartPageIndex" (written when the main window closes).
-  static void Run(QWidget* parent, ConvertSettings& settings, SettingsRoot& root,
-                  Desktop& desktop, const MidiPageContext& midi = MidiPageContext());
+  static void Run(QWidget* parent, ConvertSettings& settings, SettingsRoot& root, Desktop& desktop,
+                  const MidiPageContext& midi = MidiPageContext());
 
  public Q_SLOTS:
   void accept() override;

@@ -129,6 +129,10 @@ struct ConvertSettings {
   uint32_t amplifyAMR = 0;
   uint32_t amplifyAMRCoef = 100;
 
+  // MIDI: the SoundFont file that renders MIDI songs; "" for the program
+  // folder's ct4mgm.sf2.
+  std::string soundFontFile;
+
   // Tag presets, in the order they are loaded and saved.
   TagPreset mp3Tag;
   TagPreset oggTag;

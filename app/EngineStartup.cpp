@@ -4,7 +4,10 @@ extern "C" {
 #include <libavutil/log.h>
 }
 
+#include <sys/stat.h>
+
 #include "app/SettingsStore.h"
+#include "app/SoundFontCheck.h"
 #include "platform/engine/AllocationCap.h"
 #include "platform/engine/Engine.h"
 #include "platform/settings/SettingsKey.h"
@@ -41,12 +44,25 @@ void SetUpSoundFont(uint32_t& soundFontReady, const std::string& programFolder) 
   InstallSoundFont(soundFontReady, programFolder + SOUNDFONT_FILE);
 }
 
-void InstallSoundFont(uint32_t& soundFontReady, const std::string& fontPath) {
-  if (soundFontReady != 0 || fontPath.empty()) return;
+namespace {
+
+// Loads `fontPath` and makes it the default font of later MIDI streams;
+// answers its handle, 0 when it cannot be used.
+uint32_t InstallFontFile(const std::string& fontPath) {
+  if (fontPath.empty()) return 0;
   const uint32_t font = engine::MidiFontInit(fontPath);
-  if (font == 0) return;
+  if (font == 0) return 0;
   const engine::MidiFontEntry entry{font, -1, 0};
-  soundFontReady = engine::MidiStreamSetFonts(0, &entry, 1) ? 1 : 0;
+  if (engine::MidiStreamSetFonts(0, &entry, 1)) return font;
+  engine::MidiFontFree(font);
+  return 0;
+}
+
+}  // namespace
+
+void InstallSoundFont(uint32_t& soundFontReady, const std::string& fontPath) {
+  if (soundFontReady != 0) return;
+  soundFontReady = InstallFontFile(fontPath) != 0 ? 1 : 0;
 }
 
 bool FirstRunCheck(SettingsRoot& root) {
@@ -69,10 +85,36 @@ EngineSession::EngineSession(const std::string& programFolder, const std::string
 }
 
 void EngineSession::RetrySoundFont() {
-  if (soundFontPath_.empty())
-    SetUpSoundFont(soundFontReady_, programFolder_);
-  else
-    InstallSoundFont(soundFontReady_, soundFontPath_);
+  if (result_ != EngineStart::STARTED || soundFontReady_ != 0) return;
+  const std::string file = SoundFontFile();
+  if (soundFontPath_.empty() && programFolder_.empty()) return;
+  const uint32_t font = InstallFontFile(file);
+  if (font == 0) return;
+  if (font_ != 0) engine::MidiFontFree(font_);
+  font_ = font;
+  fontStamp_ = StampOf(file);
+  soundFontReady_ = 1;
+}
+
+bool EngineSession::UseSoundFont(const std::string& soundFontPath) {
+  if (result_ != EngineStart::STARTED) return false;
+  const bool sameFile = soundFontPath == soundFontPath_;
+  if (sameFile && soundFontReady_ != 0 && StampOf(SoundFontFile()) == fontStamp_) return true;
+  soundFontPath_ = soundFontPath;
+  soundFontReady_ = 0;
+  RetrySoundFont();
+  return soundFontReady_ != 0;
+}
+
+std::string EngineSession::SoundFontFile() const {
+  return SoundFontPath(soundFontPath_, programFolder_);
+}
+
+EngineSession::FileStamp EngineSession::StampOf(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return FileStamp();
+  return FileStamp{static_cast<int64_t>(info.st_size),
+                   static_cast<int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
 }
 
 EngineSession::~EngineSession() {

@@ -59,7 +59,8 @@ void StopEngine();
 
 // The engine for the lifetime of a front end's run: started on
 // construction, with the SoundFont of the program folder installed (or the
-// file `soundFontPath` when it is not ""), and released on destruction.
+// file `soundFontPath` when it is not ""), and released on destruction. The
+// font may be changed between batches (UseSoundFont).
 class EngineSession {
  public:
   explicit EngineSession(const std::string& programFolder,
@@ -73,10 +74,31 @@ class EngineSession {
   uint32_t SoundFontReady() const { return soundFontReady_; }
   // Tries the SoundFont again (before a batch with MIDI sources).
   void RetrySoundFont();
+  // Renders the MIDI songs of later streams with the file `soundFontPath`
+  // ("" for the program folder's ct4mgm.sf2). The font is loaded anew when
+  // it is another file than the one in use, or the same file changed on
+  // disk since it was loaded (its size or modification time); the font it
+  // replaces is released. False when it cannot be used: SoundFontReady()
+  // is then 0, and RetrySoundFont tries this file again.
+  bool UseSoundFont(const std::string& soundFontPath);
+  // The SoundFont file in use, or tried last.
+  std::string SoundFontFile() const;
 
  private:
+  // What tells that a file changed since it was loaded.
+  struct FileStamp {
+    int64_t size = -1;
+    int64_t modifiedNs = -1;
+    bool operator==(const FileStamp& other) const {
+      return size == other.size && modifiedNs == other.modifiedNs;
+    }
+  };
+  static FileStamp StampOf(const std::string& path);
+
   std::string programFolder_;
   std::string soundFontPath_;
   EngineStart result_;
   uint32_t soundFontReady_ = 0;
+  uint32_t font_ = 0;  // the engine's handle of the font in use
+  FileStamp fontStamp_;
 };

@@ -292,6 +292,10 @@ const std::vector<SettingValue>& SettingsCatalog() {
              "AMR, AWB: change the volume by AmplifyAMRCoef"),
       Number("AmplifyAMRCoef", kOpt, &CS::amplifyAMRCoef, kCoefficient,
              "AMR, AWB: volume in percent of the source's"),
+      // MIDI
+      Text("SoundFontFile", kOpt, &CS::soundFontFile,
+           "MIDI: the SoundFont that renders MIDI songs (empty: ct4mgm.sf2 beside the program)",
+           MAX_PATH_BYTES),
   };
   return catalog;
 }

@@ -55,7 +55,7 @@ struct SettingValue {
 };
 
 // Every value of the Options key in the order of the option tables:
-// General, MP3, WAV, WMA, OGG, AAC, M4A, AMR. "FirstRun" is not part of the
+// General, MP3, WAV, WMA, OGG, AAC, M4A, AMR, MIDI. "FirstRun" is not part of the
 // record and is not listed.
 const std::vector<SettingValue>& SettingsCatalog();
 const SettingValue* FindSetting(std::string_view name);

@@ -50,6 +50,10 @@ class PrintingDesktop : public Desktop {
   std::vector<std::string> ChooseFiles(QWidget*, const std::vector<std::string>&) override {
     return {};
   }
+  std::string ChooseFile(QWidget*, const std::string&, const std::vector<std::string>&,
+                         const std::string&) override {
+    return {};
+  }
   std::string ChooseFolder(QWidget*, const std::string&, const std::string&) override { return {}; }
 
  private:

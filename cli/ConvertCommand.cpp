@@ -1,13 +1,9 @@
 #include "cli/ConvertCommand.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <climits>
-#include <cstring>
 
 #include <optional>
 #include <ostream>
@@ -17,6 +13,7 @@
 #include "app/OneLineText.h"
 #include "app/OutputFormat.h"
 #include "app/SettingEffect.h"
+#include "app/SoundFontCheck.h"
 #include "cli/Arguments.h"
 #include "cli/CliFrontEnd.h"
 #include "cli/FormatFlags.h"
@@ -26,6 +23,8 @@
 #include "platform/paths/PathIdentity.h"
 #include "platform/process/Signals.h"
 #include "platform/settings/SettingsKey.h"
+#include "source/SourceFile.h"
+#include "source/SourceKind.h"
 #include "source/SourceList.h"
 
 namespace {
@@ -166,14 +165,9 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
 // A SoundFont named on the command line must be a file that can be read;
 // false with the reason on `err` otherwise.
 bool CheckSoundFontFile(const std::string& path, std::ostream& err) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  const int error = errno;
-  struct stat info {};
-  const bool regular = fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-  if (fd >= 0) ::close(fd);
-  if (regular) return true;
-  err << "sondrel-cli: cannot read the SoundFont \"" << path
-      << "\": " << (fd < 0 ? std::strerror(error) : "not a file") << ".\n";
+  const std::string problem = SoundFontFileProblem(path, /*checkForm=*/false);
+  if (problem.empty()) return true;
+  err << "sondrel-cli: cannot read the SoundFont \"" << path << "\": " << problem << ".\n";
   return false;
 }
 
@@ -185,7 +179,12 @@ ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings
   if (!ParseFlags(args, settings, request, err)) return EXIT_USAGE;
   if (!request.soundFont.empty() && !CheckSoundFontFile(request.soundFont, err)) return EXIT_USAGE;
 
-  EngineSession engine(programFolder, request.soundFont);
+  // The font of this run: --soundfont, else the stored SoundFontFile, else
+  // ct4mgm.sf2 of the program folder. A stored font that cannot be used
+  // does not stop the run (it may hold no MIDI song at all): the default
+  // font renders instead, which is said when there are MIDI songs.
+  const bool storedFont = request.soundFont.empty() && !settings.soundFontFile.empty();
+  EngineSession engine(programFolder, storedFont ? settings.soundFontFile : request.soundFont);
   if (engine.Result() == EngineStart::WRONG_VERSION) return EXIT_FAILED;
   if (engine.Result() == EngineStart::INIT_FAILED) {
     err << INIT_FAILED_MESSAGE << '\n';
@@ -195,11 +194,24 @@ ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings
     err << "sondrel-cli: \"" << request.soundFont << "\" is not a SoundFont Sondrel can read.\n";
     return EXIT_USAGE;
   }
+  std::string storedFontProblem;
+  if (storedFont && engine.SoundFontReady() == 0) {
+    storedFontProblem = SoundFontFileProblem(settings.soundFontFile);
+    if (storedFontProblem.empty()) storedFontProblem = "not a SoundFont Sondrel can read";
+    engine.UseSoundFont(std::string());
+  }
 
   SourceList list(ProgramReaders());
   // --keep-folders is the saved KeepAddedSubfolders for this run.
   if (request.keepFolders) settings.keepAddedSubfolders = 1;
   const bool namedFileFailed = LoadSources(request.paths, settings, request.verbosity, list, err);
+  const bool anyMidi = std::any_of(list.Entries().begin(), list.Entries().end(),
+                                   [](const auto& entry) { return entry->kind == KIND_MIDI; });
+  if (!storedFontProblem.empty() && anyMidi) {
+    err << "sondrel-cli: the SoundFont \"" << OneLineText(settings.soundFontFile)
+        << "\" of SoundFontFile cannot be used (" << storedFontProblem
+        << "); MIDI songs are rendered with " << SOUNDFONT_FILE << " beside the program.\n";
+  }
 
   CliProgress progress(list.Entries(), out, err, isatty(STDERR_FILENO) != 0,
                        request.verbosity == Verbosity::QUIET);

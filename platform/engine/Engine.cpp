@@ -390,6 +390,12 @@ uint32_t MidiFontInit(const std::string& path) {
   return id;
 }
 
+bool MidiFontFree(uint32_t font) {
+  EngineState& state = State();
+  std::lock_guard<std::mutex> lock(state.mutex);
+  return state.fonts.erase(font) != 0;
+}
+
 bool MidiStreamSetFonts(Handle stream, const MidiFontEntry* fonts, uint32_t count) {
   // Only the default set of later streams is supported, with one font
   // serving every preset of every bank.

@@ -129,6 +129,9 @@ struct MidiFontEntry {
   int bank = 0;
 };
 uint32_t MidiFontInit(const std::string& path);
+// Releases the font handle `font`. Streams already open, and the default
+// set while it still names the font, keep the font itself until they go.
+bool MidiFontFree(uint32_t font);
 // `stream` 0 sets the default fonts of MIDI streams created later.
 bool MidiStreamSetFonts(Handle stream, const MidiFontEntry* fonts, uint32_t count);
 

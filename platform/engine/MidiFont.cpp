@@ -169,6 +169,10 @@ std::shared_ptr<MidiFont> MidiFont::Load(const std::string& path) {
   std::unique_ptr<Holder> first = LoadHolder(path);
   if (!first) return nullptr;
   std::shared_ptr<MidiFont> font(new MidiFont(path));
+  for (size_t i = 0; i < first->numbers.size(); ++i) {
+    const char* name = fluid_preset_get_name(first->presets[i]);
+    font->presets_.push_back({first->numbers[i], name ? name : ""});
+  }
   font->idle_.push_back(std::move(first));
   font->holders_ = 1;
   return font;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/engine/FluidSynthSupport.h"
+#include "platform/engine/PresetChoice.h"
 
 namespace engine {
 
@@ -82,11 +83,20 @@ class MidiFont : public std::enable_shared_from_this<MidiFont> {
 
   const std::string& Path() const { return path_; }
 
+  // The bank, program and name of each of the font's presets, in the order
+  // FluidSynth lists them; read once, when the font is loaded.
+  struct Preset {
+    PresetNumber number;
+    std::string name;
+  };
+  const std::vector<Preset>& Presets() const { return presets_; }
+
  private:
   explicit MidiFont(std::string path);
   void GiveBack(std::unique_ptr<Holder> holder);
 
   const std::string path_;
+  std::vector<Preset> presets_;
   mutable std::mutex mutex_;  // guards idle_ and holders_
   std::vector<std::unique_ptr<Holder>> idle_;
   size_t holders_ = 0;

@@ -325,6 +325,31 @@ TEST_F(CliFlagsFixture, SoundFontFlagRendersMidiWithThatFont) {
   EXPECT_TRUE(named.samples == standard.samples);
 }
 
+// Without --soundfont, MIDI renders with the SoundFontFile that `options`
+// stored (its one preset an octave up: 882 Hz); a stored font that cannot be
+// used gives way to the program's own, with a warning, and the run goes on.
+TEST_F(CliFlagsFixture, StoredSoundFontRendersMidiWithoutTheFlag) {
+  const std::string song = dir_.File("song.mid");
+  WriteFileText(song, OneNoteSong(500000, 4, 69));
+  const std::string font = dir_.File("octave.sf2");
+  WriteFileText(font, TinySoundFontBytes(0.1, {{0, 0, 12}}));
+  ASSERT_EQ(Cli({"options", "SoundFontFile=" + font}).exitCode, 0);
+  EXPECT_NE(Cli({"options"}).out.find("\nSoundFontFile=" + font + "\n"), std::string::npos);
+  const ProcessResult stored = Cli({"convert", "--to", "wav", "--out", dir_.File("a"), song});
+  ASSERT_EQ(stored.exitCode, 0) << stored.err;
+  const Decoded decoded = DecodeWithFfmpeg(dir_.File("a/song.wav"));
+  ASSERT_TRUE(decoded.ok);
+  EXPECT_NEAR(Frequency(decoded, 0.2, 1.2), 882, 6);
+
+  fs::remove(font);
+  const ProcessResult fallback = Cli({"convert", "--to", "wav", "--out", dir_.File("b"), song});
+  EXPECT_EQ(fallback.exitCode, 0) << fallback.err;
+  EXPECT_NE(fallback.err.find("\"" + font + "\" of SoundFontFile cannot be used (No such file"),
+            std::string::npos)
+      << fallback.err;
+  EXPECT_TRUE(fs::exists(dir_.File("b/song.wav")));
+}
+
 // A SoundFont without the instrument a song asks for: the song plays with
 // the nearest preset the font has, as the note says and the pitch shows
 // (each preset is transposed its own way); when even that is silent, the

@@ -187,10 +187,11 @@ int main(int argc, char** argv) {
 
   // The options sheet, on each of its pages, and the tag editor.
   const std::pair<const char*, const char*> optionShots[] = {
-      {"General", "options-general.png"},     {"MP3 Options", "options-mp3.png"},
-      {"WAV Options", "options-wav.png"},     {"WMA Options", "options-wma.png"},
-      {"OGG Options", "options-ogg.png"},     {"AMR/AWB Options", "options-amr.png"},
-      {"AAC Options", "options-aac.png"},     {"MP4/M4A/M4B Options", "options-m4a.png"},
+      {"General", "options-general.png"},   {"MP3 Options", "options-mp3.png"},
+      {"WAV Options", "options-wav.png"},   {"WMA Options", "options-wma.png"},
+      {"OGG Options", "options-ogg.png"},   {"AMR/AWB Options", "options-amr.png"},
+      {"AAC Options", "options-aac.png"},   {"MP4/M4A/M4B Options", "options-m4a.png"},
+      {"MIDI Options", "options-midi.png"},
   };
   COptSheet options(&window, settings, root, desktop);
   options.show();
@@ -198,6 +199,7 @@ int main(int argc, char** argv) {
     for (int page = 0; page < options.Tabs().count(); ++page) {
       if (options.Tabs().tabText(page) != QString::fromLatin1(title)) continue;
       options.Tabs().setCurrentIndex(page);
+      Settle(50);  // lists lay out their items on a timer
       ok = Save(folder, file, options.frameGeometry()) && ok;
     }
   }

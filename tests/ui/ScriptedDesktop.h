@@ -25,6 +25,12 @@ class ScriptedDesktop : public Desktop {
     filters = list;
     return chosenFiles;
   }
+  std::string ChooseFile(QWidget*, const std::string& title, const std::vector<std::string>& list,
+                         const std::string& initialPath) override {
+    shown.push_back("choose file: " + title + " at " + initialPath);
+    filters = list;
+    return chosenFile;
+  }
   std::string ChooseFolder(QWidget*, const std::string& title,
                            const std::string& initialFolder) override {
     shown.push_back("choose folder: " + title + " at " + initialFolder);
@@ -34,6 +40,7 @@ class ScriptedDesktop : public Desktop {
   bool answer = false;
   std::vector<std::string> chosenFiles;
   std::string chosenFolder;
+  std::string chosenFile;
   std::vector<std::string> filters;
   std::vector<std::string> shown;
   std::vector<std::string> opened;

@@ -21,6 +21,12 @@ class Desktop : public Prompter {
   // the dialog was cancelled.
   virtual std::vector<std::string> ChooseFiles(QWidget* owner,
                                                const std::vector<std::string>& filters) = 0;
+  // The open-file dialog for one file, titled `title`, with `filters` (the
+  // first selected), opened at `initialPath` (a file or a folder; "" for
+  // the dialog's own choice); "" when the dialog was cancelled.
+  virtual std::string ChooseFile(QWidget* owner, const std::string& title,
+                                 const std::vector<std::string>& filters,
+                                 const std::string& initialPath) = 0;
   // The folder picker opened on `initialFolder`; "" when nothing was chosen.
   virtual std::string ChooseFolder(QWidget* owner, const std::string& title,
                                    const std::string& initialFolder) = 0;

@@ -86,6 +86,18 @@ std::vector<std::string> QtDesktop::ChooseFiles(QWidget* owner,
   return paths;
 }
 
+std::string QtDesktop::ChooseFile(QWidget* owner, const std::string& title,
+                                  const std::vector<std::string>& filters,
+                                  const std::string& initialPath) {
+  QStringList qtFilters;
+  for (const std::string& filter : filters) qtFilters << Text(filter);
+  QString selected = qtFilters.isEmpty() ? QString() : qtFilters.front();
+  const QString chosen = QFileDialog::getOpenFileName(
+      owner, Text(title), Text(initialPath), qtFilters.join(QStringLiteral(";;")), &selected,
+      QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+  return chosen.toStdString();
+}
+
 std::string QtDesktop::ChooseFolder(QWidget* owner, const std::string& title,
                                     const std::string& initialFolder) {
   const QString folder = QFileDialog::getExistingDirectory(owner, Text(title), Text(initialFolder));

@@ -18,6 +18,9 @@ class QtDesktop : public Desktop {
   bool OpenFolder(const std::string& path) override;
   std::vector<std::string> ChooseFiles(QWidget* owner,
                                        const std::vector<std::string>& filters) override;
+  std::string ChooseFile(QWidget* owner, const std::string& title,
+                         const std::vector<std::string>& filters,
+                         const std::string& initialPath) override;
   std::string ChooseFolder(QWidget* owner, const std::string& title,
                            const std::string& initialFolder) override;
   bool OpenFile(const std::string& path) override;

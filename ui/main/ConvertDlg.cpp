@@ -23,8 +23,11 @@
 #include "app/EngineStartup.h"
 #include "app/OutputFormat.h"
 #include "app/SettingsStore.h"
+#include "app/SoundFontCheck.h"
 #include "app/WebLinks.h"
 #include "convert/ConversionJob.h"
+#include "source/SourceFile.h"
+#include "source/SourceKind.h"
 #include "ui/chrome/AboutBox.h"
 #include "ui/chrome/ProductLinks.h"
 #include "ui/chrome/SkinArt.h"
@@ -92,6 +95,20 @@ QString BatchSummaryText(const BatchResult& result, size_t count, int64_t second
   if (result.skipped > 0) text += QStringLiteral(", skipped %1").arg(result.skipped);
   if (result.failed > 0) text += QStringLiteral(", failed %1").arg(result.failed);
   return text + QStringLiteral(" in ") + QString::fromStdString(time);
+}
+
+// The lacked instruments named before a batch; the rest are counted.
+constexpr size_t MAX_LACK_LINES = 20;
+
+// The paths of the MIDI songs among `count` entries.
+template <typename EntryAt>
+std::vector<std::string> MidiSongs(size_t count, EntryAt entryAt) {
+  std::vector<std::string> songs;
+  for (size_t index = 0; index < count; ++index) {
+    const SourceFile* entry = entryAt(index);
+    if (entry && entry->kind == KIND_MIDI) songs.push_back(entry->path);
+  }
+  return songs;
 }
 
 const QColor kCommandText(53, 53, 53);
@@ -285,6 +302,7 @@ void CConvertDlg::RunBatch(const std::vector<int>& rows) {
     entries.push_back(listCtrl_->EntryAt(row));
     rowIndexes.push_back(static_cast<size_t>(row));
   }
+  PrepareSoundFont(entries);
   // A new run starts with its rows' statuses and the last summary cleared.
   for (size_t row : rowIndexes)
     listCtrl_->SetCellText(static_cast<int>(row), CSortListCtrl::COL_STATUS, QString());
@@ -352,7 +370,45 @@ void CConvertDlg::HelpTopics(bool maximized) {
 }
 
 void CConvertDlg::OpenOptions() {
-  COptSheet::Run(this, settings_, root_, desktop_);
+  MidiPageContext midi;
+  midi.programFolder = engine_.ProgramFolder();
+  midi.songs = MidiSongs(list_.Entries().size(), [this](size_t index) { return &list_.At(index); });
+  COptSheet::Run(this, settings_, root_, desktop_, midi);
+}
+
+void CConvertDlg::PrepareSoundFont(const std::vector<SourceFile*>& entries) {
+  const std::vector<std::string> songs =
+      MidiSongs(entries.size(), [&entries](size_t index) { return entries[index]; });
+  if (songs.empty()) return;
+  // The font chosen on the MIDI page, loaded again when it changed since
+  // the last batch. One that cannot be used leaves the songs to the
+  // program's own font, which the batch then asks for as always.
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const bool usable = engine_.UseSoundFont(settings_.soundFontFile);
+  QApplication::restoreOverrideCursor();
+  if (!usable && !settings_.soundFontFile.empty()) {
+    std::string problem = SoundFontFileProblem(settings_.soundFontFile);
+    if (problem.empty()) problem = "not a SoundFont Sondrel can read";
+    desktop_.Exclamation("The SoundFont \"" + settings_.soundFontFile +
+                         "\" chosen on the MIDI page of the options cannot be used: " + problem +
+                         ".\nThe MIDI songs are rendered with ct4mgm.sf2 beside the program.");
+    engine_.UseSoundFont(std::string());
+  }
+  if (engine_.SoundFontReady() == 0) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const std::vector<std::string> lines =
+      DescribeLackedInstruments(CheckSongs(engine_.SoundFontFile(), songs));
+  QApplication::restoreOverrideCursor();
+  if (lines.empty()) return;
+  std::string text = LACKED_INSTRUMENTS_HEADING;
+  for (size_t at = 0; at < lines.size(); ++at) {
+    if (at == MAX_LACK_LINES) {
+      text += "\n... and " + std::to_string(lines.size() - at) + " more.";
+      break;
+    }
+    text += "\n" + lines[at];
+  }
+  desktop_.Information(text);
 }
 
 std::unique_ptr<QMenu> CConvertDlg::MakeContextMenu() {

@@ -90,6 +90,10 @@ class CConvertDlg : public QWidget {
   void FillFormatSelector();
   void CreateShortcuts();
   void RunBatch(const std::vector<int>& rows);
+  // Before a batch with MIDI songs: renders them with the SoundFont of the
+  // options (loaded anew when it changed) and names, in one message, the
+  // instruments of the songs that the font lacks. The batch goes on.
+  void PrepareSoundFont(const std::vector<SourceFile*>& entries);
   // The first selected row's entry, or null.
   SourceFile* FirstSelectedEntry() const;
   void ShowHelpMenu();

@@ -9,8 +9,10 @@
 #include "ui/options/AmrOptPage.h"
 #include "ui/options/OptAacPage.h"
 #include "ui/options/OptM4aPage.h"
+#include "ui/options/MidiOptPage.h"
 
-std::vector<COptPage*> MakeOptionPages(const ConvertSettings& values, Desktop& desktop) {
+std::vector<COptPage*> MakeOptionPages(const ConvertSettings& values, Desktop& desktop,
+                                       const MidiPageContext& midi) {
   std::vector<COptPage*> pages;
   pages.push_back(new COptOutputPage(values, desktop));
   pages.push_back(new COptMp3Page(values, desktop));
@@ -20,5 +22,6 @@ std::vector<COptPage*> MakeOptionPages(const ConvertSettings& values, Desktop& d
   pages.push_back(new CAmrOptPage(values, desktop));
   pages.push_back(new COptAacPage(values, desktop));
   pages.push_back(new COptM4aPage(values, desktop));
+  pages.push_back(new CMidiOptPage(values, desktop, midi));
   return pages;
 }

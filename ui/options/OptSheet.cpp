@@ -13,11 +13,11 @@
 #include "ui/options/OptPages.h"
 
 COptSheet::COptSheet(QWidget* parent, ConvertSettings& settings, SettingsRoot& root,
-                     Desktop& desktop)
+                     Desktop& desktop, const MidiPageContext& midi)
     : QDialog(parent), settings_(settings), root_(root), desktop_(desktop), copy_(settings) {
   setWindowTitle(QStringLiteral("Options"));
   setFont(OptionsFont());
-  pages_ = MakeOptionPages(copy_, desktop_);
+  pages_ = MakeOptionPages(copy_, desktop_, midi);
 
   tabs_ = new QTabWidget(this);
   for (COptPage* page : pages_) tabs_->addTab(page, page->Title());
@@ -71,8 +71,8 @@ void COptSheet::accept() {
 }
 
 void COptSheet::Run(QWidget* parent, ConvertSettings& settings, SettingsRoot& root,
-                    Desktop& desktop) {
-  COptSheet sheet(parent, settings, root, desktop);
+                    Desktop& desktop, const MidiPageContext& midi) {
+  COptSheet sheet(parent, settings, root, desktop, midi);
   sheet.exec();
   settings.optStartPageIndex = static_cast<uint32_t>(sheet.ActiveIndex());
 }

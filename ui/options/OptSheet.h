@@ -6,14 +6,15 @@
 #include <vector>
 
 #include "app/ConvertSettings.h"
+#include "ui/options/MidiPageContext.h"
 
 class COptPage;
 class Desktop;
 class QTabWidget;
 class SettingsRoot;
 
-// The options sheet "Options": eight pages (General, then one per output
-// format) over a copy of the settings, OK and Cancel. It opens on the page
+// The options sheet "Options": nine pages (General, one per output format,
+// then MIDI) over a copy of the settings, OK and Cancel. It opens on the page
 // that was active when it last closed. A page is checked when it is left;
 // OK checks the active page, copies every page that was shown back into
 // the settings, rebuilds the extension filter and saves the options and the
@@ -22,7 +23,8 @@ class COptSheet : public QDialog {
   Q_OBJECT
 
  public:
-  COptSheet(QWidget* parent, ConvertSettings& settings, SettingsRoot& root, Desktop& desktop);
+  COptSheet(QWidget* parent, ConvertSettings& settings, SettingsRoot& root, Desktop& desktop,
+            const MidiPageContext& midi = MidiPageContext());
   ~COptSheet() override;
 
   // The index of the page shown now (or when the sheet closed).
@@ -32,8 +34,8 @@ class COptSheet : public QDialog {
 
   // Runs the sheet modally and remembers its last page in the settings'
   // "OptStartPageIndex" (written when the main window closes).
-  static void Run(QWidget* parent, ConvertSettings& settings, SettingsRoot& root,
-                  Desktop& desktop);
+  static void Run(QWidget* parent, ConvertSettings& settings, SettingsRoot& root, Desktop& desktop,
+                  const MidiPageContext& midi = MidiPageContext());
 
  public Q_SLOTS:
   void accept() override;

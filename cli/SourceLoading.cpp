@@ -1,11 +1,5 @@
 #include "cli/SourceLoading.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <ostream>
 
@@ -14,29 +8,6 @@
 #include "platform/paths/PathIdentity.h"
 #include "source/FileCollector.h"
 #include "source/SourceList.h"
-
-namespace {
-
-const char kNotSoundFile[] = "not a sound file Sondrel can read";
-
-// Why `path` could not be added to the list, decided after the readers
-// failed from what the file system says about it.
-std::string LoadFailureReason(const std::string& path) {
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return "no such file";
-    if (errno == EACCES) return "permission denied";
-    return std::strerror(errno);
-  }
-  if (!S_ISREG(info.st_mode)) return "not a regular file";
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return errno == EACCES ? "permission denied" : std::strerror(errno);
-  ::close(fd);
-  if (info.st_size == 0) return "empty file";
-  return kNotSoundFile;
-}
-
-}  // namespace
 
 bool VerbosityOf(const Arguments& parsed, Verbosity& verbosity, std::ostream& err) {
   bool quiet = false;
@@ -69,10 +40,10 @@ bool LoadSources(const std::vector<std::string>& paths, const ConvertSettings& s
     for (const std::string& file : files) {
       const std::string absolute = NormalisedAbsolutePath(file);
       if (list.AddOneFile(file, addedFrom) != SourceList::AddResult::FAILED) continue;
-      const bool special = !list.LastFailureReason().empty();
-      const std::string reason = special ? list.LastFailureReason() : LoadFailureReason(file);
+      const std::string& reason = list.LastFailureReason();
       namedFileFailed = namedFileFailed || !folder;
-      if (folder && (special || reason == kNotSoundFile) && verbosity != Verbosity::VERBOSE) {
+      const bool other = list.LastFailureSpecial() || reason == NOT_SOUND_FILE_REASON;
+      if (folder && other && verbosity != Verbosity::VERBOSE) {
         ++otherFiles;
         continue;
       }

@@ -19,6 +19,7 @@ std::string SourceList::PathKey(const std::string& path) { return NormalisedAbso
 SourceList::AddResult SourceList::AddOneFile(const std::string& path,
                                              const std::string& addedFrom) {
   lastFailureReason_.clear();
+  lastFailureSpecial_ = false;
   // The entry keeps the path in the form the duplicate guard uses, so that
   // later steps (folder mirroring, the documents fallback, the same-file
   // check) see the real folder even when the path was typed relative.
@@ -32,7 +33,8 @@ SourceList::AddResult SourceList::AddOneFile(const std::string& path,
   // Probing opens the file, and opening a named pipe waits for a writer
   // that may never come; such files are told apart by their type alone.
   lastFailureReason_ = SpecialFileReason(absolute);
-  if (!lastFailureReason_.empty()) return AddResult::FAILED;
+  lastFailureSpecial_ = !lastFailureReason_.empty();
+  if (lastFailureSpecial_) return AddResult::FAILED;
 
   int32_t kind = SourceKindFromPath(absolute);
   std::unique_ptr<AudioSource> source = prober_(absolute, kind);
@@ -43,7 +45,13 @@ SourceList::AddResult SourceList::AddOneFile(const std::string& path,
     kind = KIND_MIDI;
     source = prober_(absolute, kind);
   }
-  if (!source) return AddResult::FAILED;
+  if (!source) {
+    // The readers do not say why; the file system tells a file that cannot
+    // be read at all from one that holds no sound Sondrel knows.
+    lastFailureReason_ = FileAccessProblem(absolute);
+    if (lastFailureReason_.empty()) lastFailureReason_ = NOT_SOUND_FILE_REASON;
+    return AddResult::FAILED;
+  }
 
   auto entry = std::make_unique<SourceFile>();
   entry->path = absolute;

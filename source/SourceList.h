@@ -17,6 +17,9 @@
 // links followed.
 // Adding probes a file once through OpenSource (rate 0, probe only) and
 // closes it again; no audio is decoded.
+// The reason given for a readable file that no reader takes.
+inline constexpr char NOT_SOUND_FILE_REASON[] = "not a sound file Sondrel can read";
+
 class SourceList {
  public:
   enum class AddResult { ADDED, ALREADY_LISTED, FAILED };
@@ -33,10 +36,14 @@ class SourceList {
   // file was added by itself); the entry keeps it in normalised form.
   // A named pipe, a socket or a device is refused without being opened.
   AddResult AddOneFile(const std::string& path, const std::string& addedFrom = std::string());
-  // Why the last add that FAILED failed, when the list can tell it without
-  // the readers (a special file: "not a regular file (a named pipe)"); ""
-  // when the readers refused the file.
+  // Why the last add that FAILED failed: a special file ("not a regular
+  // file (a named pipe)"), a file that cannot be read at all ("no such
+  // file", "permission denied", "empty file"), or NOT_SOUND_FILE_REASON
+  // when the readers refused it.
   const std::string& LastFailureReason() const { return lastFailureReason_; }
+  // True when that file was a named pipe, a socket or a device, refused
+  // without being opened.
+  bool LastFailureSpecial() const { return lastFailureSpecial_; }
 
   const std::vector<std::unique_ptr<SourceFile>>& Entries() const { return entries_; }
   size_t Size() const { return entries_.size(); }
@@ -50,6 +57,7 @@ class SourceList {
  private:
   Prober prober_;
   std::string lastFailureReason_;
+  bool lastFailureSpecial_ = false;
   std::vector<std::unique_ptr<SourceFile>> entries_;
   std::map<std::string, SourceFile*> pathIndex_;
   // The entries by their path with symbolic links followed, for the files

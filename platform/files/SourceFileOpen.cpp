@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -28,6 +29,21 @@ std::string SpecialFileReason(const std::string& path) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) return std::string();
   return ReasonForMode(info.st_mode);
+}
+
+std::string FileAccessProblem(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return "no such file";
+    if (errno == EACCES) return "permission denied";
+    return std::strerror(errno);
+  }
+  if (!S_ISREG(info.st_mode)) return "not a regular file";
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return errno == EACCES ? "permission denied" : std::strerror(errno);
+  ::close(fd);
+  if (info.st_size == 0) return "empty file";
+  return std::string();
 }
 
 std::FILE* OpenRegularFile(const std::string& path) {

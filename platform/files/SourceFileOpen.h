@@ -15,6 +15,12 @@
 // cannot be told (a missing file is left to the caller's own report).
 std::string SpecialFileReason(const std::string& path);
 
+// Why the file at `path` cannot be read at all, from what the file system
+// says about it: "no such file", "permission denied", "not a regular file",
+// "empty file" (or the system's own words for a rarer error); "" for a
+// non-empty regular file that opens for reading.
+std::string FileAccessProblem(const std::string& path);
+
 // Opens `path` for reading like fopen(path, "rb") with close-on-exec, and
 // only when it is a regular file: the open never waits (it is made
 // non-blocking, and the type is checked on the open descriptor before the

@@ -44,6 +44,7 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string kFailed = "exclamation: Failed to load the following files.\n\n";
+const std::string kNotSound = ": not a sound file Sondrel can read\n";
 
 // The add window while it is shown.
 CAddProgressDlg* AddWindow() {
@@ -175,7 +176,7 @@ TEST_P(DropRulesTest, DroppedItemsPassTheFilterAndShortcutRules) {
   std::vector<std::string> expectedShown;
   if (!row.failed.empty()) {
     std::string message = kFailed;
-    for (const std::string& name : row.failed) message += dir_.File(name) + "\n";
+    for (const std::string& name : row.failed) message += dir_.File(name) + kNotSound;
     expectedShown.push_back(message);
   }
   EXPECT_EQ(desktop_.shown, expectedShown);
@@ -216,10 +217,21 @@ TEST_F(FileAdderTest, FifteenUnreadableFilesNameTenAndMoreFiles) {
 
   std::string message = kFailed;
   for (int i = 1; i <= 10; ++i)
-    message += dir_.File("bad/bad" + std::to_string(100 + i) + ".wav") + "\n";
+    message += dir_.File("bad/bad" + std::to_string(100 + i) + ".wav") + kNotSound;
   message += "<more files>...\n";
   EXPECT_EQ(desktop_.shown, std::vector<std::string>{message});
   EXPECT_EQ(window_->ListCtrl().RowCount(), 0);
+}
+
+TEST_F(FileAdderTest, FilesThatFailToLoadAreReportedWithTheirReasons) {
+  Text("in/notes.wav", "a shopping list");
+  Text("in/silent.wav", "");
+  Wav("in/song.wav");
+  Open();
+  window_->AddDropped({dir_.File("in")});
+  EXPECT_EQ(desktop_.shown,
+            std::vector<std::string>{kFailed + dir_.File("in/notes.wav") + kNotSound +
+                                     dir_.File("in/silent.wav") + ": empty file\n"});
 }
 
 TEST_F(FileAdderTest, CancelStopsAfterTheCurrentFileAndReportsFailuresSoFar) {
@@ -237,8 +249,8 @@ TEST_F(FileAdderTest, CancelStopsAfterTheCurrentFileAndReportsFailuresSoFar) {
   window_->AddDropped({dir_.File("in")});
 
   EXPECT_EQ(Listed(), std::vector<std::string>{"in/2.wav"});
-  EXPECT_EQ(desktop_.shown, std::vector<std::string>{kFailed + dir_.File("in/1.wav") + "\n" +
-                                                     dir_.File("in/3.wav") + "\n"});
+  EXPECT_EQ(desktop_.shown, std::vector<std::string>{kFailed + dir_.File("in/1.wav") + kNotSound +
+                                                     dir_.File("in/3.wav") + kNotSound});
   ASSERT_FALSE(watch.texts.empty());
   EXPECT_EQ(watch.texts.back(), "Adding file 3 of 5...");
   EXPECT_TRUE(window_->isEnabled());

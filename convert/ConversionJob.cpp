@@ -176,6 +176,9 @@ bool ConversionJob::MoveToTarget(SourceFile& entry, EntryRun& run,
 
 bool ConversionJob::ShowOutcome(SourceFile& entry, size_t row, EntryRun& run, bool ok,
                                 BatchResult& result) {
+  // Where a failed conversion meant to write, for the front end to show;
+  // only an entry that got a temporary output had its target chosen.
+  entry.failedOutput = ok || run.output.Path().empty() ? std::string() : entry.destinationPath;
   if (ok) {
     ++result.converted;
     if (run.placement.inDocuments) progress_.NoteOutputInDocuments(row, entry.destinationPath);

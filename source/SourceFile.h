@@ -6,8 +6,9 @@
 #include "source/SourceKind.h"
 
 // One entry of the file list: what probing the source reported, its kind,
-// and the output file the last conversion wrote for it. The entry's status
-// exists only as the text the front end shows for it.
+// the output file the last conversion wrote for it, and what that
+// conversion had to say. The entry's status exists only as the text the
+// front end shows for it.
 struct SourceFile {
   std::string path;          // full path of the source file
   uint32_t channels = 0;     // channel count (entries without a channel mode)
@@ -19,6 +20,14 @@ struct SourceFile {
   int32_t kind = 0;          // the SourceKind of the path
   int32_t contentKind = 0;   // the SourceKind its reader found in the content; 0 when not told
   std::string destinationPath;  // empty until a conversion wrote an output
+  // The output a conversion that failed meant to write ("" when it failed
+  // before an output was chosen, or converted).
+  std::string failedOutput;
+  // Kept by the window for the last conversion: why it failed, and the
+  // notes on one that converted (the output went to the documents folder,
+  // the SoundFont lacked an instrument); "" when there is nothing to say.
+  std::string reason;
+  std::string note;
   // The folder (absolute, normalised) whose search found the file, when it
   // was added with a folder; "" for a file added by itself. Outputs may
   // repeat the file's sub-folder below it (KeepAddedSubfolders).

@@ -91,8 +91,14 @@ void CConvertProgressDlg::SetEntryStatus(size_t index, const std::string& text) 
     ShowBatch();
     return;
   }
-  listCtrl_.SetCellText(static_cast<int>(index), CSortListCtrl::COL_STATUS,
-                        QString::fromStdString(text));
+  const int row = static_cast<int>(index);
+  listCtrl_.SetCellText(row, CSortListCtrl::COL_STATUS, QString::fromStdString(text));
+  // Why it failed, or what its conversion noted.
+  const SourceFile* shown = listCtrl_.EntryAt(row);
+  const std::string detail = !shown                   ? std::string()
+                             : !shown->reason.empty() ? shown->reason
+                                                      : shown->note;
+  listCtrl_.SetCellToolTip(row, CSortListCtrl::COL_STATUS, QString::fromStdString(detail));
   // The entry's final status: it counts whole from now on.
   const auto found = running_.find(index);
   if (found != running_.end()) running_.erase(found);
@@ -100,6 +106,21 @@ void CConvertProgressDlg::SetEntryStatus(size_t index, const std::string& text) 
     if (entry == index) entry = kFree;
   ++finished_;
   ShowBatch();
+}
+
+void CConvertProgressDlg::SetEntryReason(size_t index, const std::string& reason) {
+  if (SourceFile* entry = listCtrl_.EntryAt(static_cast<int>(index))) entry->reason = reason;
+}
+
+void CConvertProgressDlg::NoteOutputInDocuments(size_t index, const std::string& output) {
+  SetEntryNote(index, "The output folder could not be used; written to " + output);
+}
+
+void CConvertProgressDlg::SetEntryNote(size_t index, const std::string& note) {
+  SourceFile* entry = listCtrl_.EntryAt(static_cast<int>(index));
+  if (!entry || note.empty()) return;
+  if (!entry->note.empty()) entry->note += '\n';
+  entry->note += note;
 }
 
 void CConvertProgressDlg::SetEntryProgress(size_t index, int permille) {

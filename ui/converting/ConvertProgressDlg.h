@@ -24,7 +24,8 @@ std::string ClockText(int64_t seconds);
 // time left, the batch bar of the work finished, and Cancel, which stops
 // the batch after the block being written. While it is shown the main
 // window is disabled; each entry's progress and then its status go to the
-// list's Status column.
+// list's Status column, with why it failed or what its conversion noted in
+// the cell's tooltip.
 //
 // Everything it shows follows from the entries' progress and statuses, so it
 // shows the same whether the batch converts one file at a time or several;
@@ -47,6 +48,11 @@ class CConvertProgressDlg : public CProgressWindow, public ConversionProgress {
   void SetFileBar(int) override {}
   void ScrollToEntry(size_t index) override;
   void SetEntryStatus(size_t index, const std::string& text) override;
+  // The reason and the notes are kept on the entry; its status cell's
+  // tooltip shows them.
+  void SetEntryReason(size_t index, const std::string& reason) override;
+  void NoteOutputInDocuments(size_t index, const std::string& output) override;
+  void SetEntryNote(size_t index, const std::string& note) override;
   void SetEntryProgress(size_t index, int permille) override;
   void Pump() override;
   bool CancelRequested() override { return CancelPressed(); }

@@ -303,9 +303,16 @@ void CConvertDlg::RunBatch(const std::vector<int>& rows) {
     rowIndexes.push_back(static_cast<size_t>(row));
   }
   PrepareSoundFont(entries);
-  // A new run starts with its rows' statuses and the last summary cleared.
-  for (size_t row : rowIndexes)
-    listCtrl_->SetCellText(static_cast<int>(row), CSortListCtrl::COL_STATUS, QString());
+  // A new run starts with its rows' statuses, reasons and notes and the
+  // last summary cleared.
+  for (size_t at = 0; at < rowIndexes.size(); ++at) {
+    const int row = static_cast<int>(rowIndexes[at]);
+    listCtrl_->SetCellText(row, CSortListCtrl::COL_STATUS, QString());
+    listCtrl_->SetCellToolTip(row, CSortListCtrl::COL_STATUS, QString());
+    entries[at]->reason.clear();
+    entries[at]->note.clear();
+    entries[at]->failedOutput.clear();
+  }
   summary_->clear();
   // Several files convert at a time, each on a thread of its own; this
   // thread only shows their progress and asks the batch's questions.
@@ -352,6 +359,19 @@ void CConvertDlg::BrowseDestinationFolder() {
   const SourceFile* entry = FirstSelectedEntry();
   if (entry && !entry->destinationPath.empty())
     desktop_.ShowInFileManager(entry->destinationPath);
+}
+
+void CConvertDlg::ExplainFailure() {
+  const std::vector<int> rows = listCtrl_->SelectedRows();
+  if (rows.size() != 1) return;
+  const SourceFile* entry = listCtrl_->EntryAt(rows.front());
+  if (!entry || entry->reason.empty()) return;
+  std::string text = "Sondrel could not convert this file.\n\nSource: " + entry->path;
+  if (!entry->failedOutput.empty()) text += "\nOutput: " + entry->failedOutput;
+  text +=
+      "\nStatus: " + listCtrl_->CellText(rows.front(), CSortListCtrl::COL_STATUS).toStdString() +
+      "\nReason: " + entry->reason;
+  desktop_.Exclamation(text);
 }
 
 void CConvertDlg::HelpTopics(bool maximized) {
@@ -417,6 +437,7 @@ std::unique_ptr<QMenu> CConvertDlg::MakeContextMenu() {
   const bool one = selected.size() == 1;
   const bool some = !selected.empty();
   const bool converted = one && !listCtrl_->EntryAt(selected.front())->destinationPath.empty();
+  const bool failed = one && !listCtrl_->EntryAt(selected.front())->reason.empty();
   const bool listed = listCtrl_->RowCount() > 0;
   auto add = [&](const char* text, bool enabled, auto command) {
     QAction* action = menu->addAction(Text(text));
@@ -431,6 +452,7 @@ std::unique_ptr<QMenu> CConvertDlg::MakeContextMenu() {
   menu->addSeparator();
   add("Browse &Source Folder", one, &CConvertDlg::BrowseSourceFolder);
   add("Browse Destination &Folder", converted, &CConvertDlg::BrowseDestinationFolder);
+  add("&Why did this fail?", failed, &CConvertDlg::ExplainFailure);
   menu->addSeparator();
   add("&Add Files...\tCtrl+O", true, &CConvertDlg::AddFiles);
   add("Add F&older", true, &CConvertDlg::AddFolder);

@@ -54,6 +54,9 @@ class CConvertDlg : public QWidget {
   void PlayDestination();
   void BrowseSourceFolder();
   void BrowseDestinationFolder();
+  // Says, in a message, why the selected row's last conversion failed: its
+  // source, the output it meant to write, its status and the reason.
+  void ExplainFailure();
   void HelpTopics(bool maximized = false);
   void OpenOptions();
 

@@ -90,6 +90,15 @@ void CSortListCtrl::SetCellText(int row, int column, const QString& text) {
   if (QTreeWidgetItem* item = topLevelItem(row)) item->setText(column, text);
 }
 
+QString CSortListCtrl::CellToolTip(int row, int column) const {
+  const QTreeWidgetItem* item = topLevelItem(row);
+  return item ? item->toolTip(column) : QString();
+}
+
+void CSortListCtrl::SetCellToolTip(int row, int column, const QString& text) {
+  if (QTreeWidgetItem* item = topLevelItem(row)) item->setToolTip(column, text);
+}
+
 std::vector<int> CSortListCtrl::SelectedRows() const {
   std::vector<int> rows;
   for (const QModelIndex& index : selectionModel()->selectedRows()) rows.push_back(index.row());

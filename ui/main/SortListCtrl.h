@@ -33,6 +33,8 @@ class CSortListCtrl : public QTreeWidget {
   SourceFile* EntryAt(int row) const;
   QString CellText(int row, int column) const;
   void SetCellText(int row, int column, const QString& text);
+  QString CellToolTip(int row, int column) const;
+  void SetCellToolTip(int row, int column, const QString& text);
   // The selected rows in ascending order.
   std::vector<int> SelectedRows() const;
   void SelectRows(const std::vector<int>& rows);

@@ -11,9 +11,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <ctime>
 #include <filesystem>
 #include <map>
+#include <memory>
 
 #include "app/ConvertSettings.h"
 #include "app/EngineStartup.h"
@@ -490,6 +492,49 @@ INSTANTIATE_TEST_SUITE_P(Answers, CloseDuringBatchTest, ::testing::Values(true, 
                          [](const ::testing::TestParamInfo<bool>& row) {
                            return row.param ? "Yes" : "No";
                          });
+
+// With "out/b" a file, doc.wav goes to the documents folder (of the test's
+// home); the 1 Hz refused.wav the MP3 encoder refuses gives sondrel-cli's
+// reason, also after the rows are sorted (by status: refused, doc, good).
+TEST_F(ConvertDlgTest, StatusTooltipAndWhyDidThisFailGiveTheReason) {
+  const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+  const std::shared_ptr<void> restore(
+      nullptr, [&](void*) { qputenv("HOME", home), qputenv("XDG_CONFIG_HOME", config); });
+  qputenv("HOME", dir_.Path().c_str()), qputenv("XDG_CONFIG_HOME", dir_.File("home").c_str());
+  for (const char* sub : {"a", "b", "c"}) fs::create_directories(dir_.File("music/") + sub);
+  const std::string refused = dir_.File("music/c/refused.wav");
+  WriteWav16(refused, 1, 2, SineWave(100, 2, 1, 0.1));
+  const ProcessResult cli = RunCliProcess({"convert", "--out", dir_.File("cli"), refused});
+  const size_t tab = cli.out.find('\t'), from = refused.size() + 2;
+  const std::string status = cli.out.substr(tab + 1, cli.out.find('\n') - tab - 1);
+  const std::string reason = cli.err.substr(from, cli.err.find('\n') - from);
+  Open();
+  Wav("music/a/good.wav", 1), Wav("music/b/doc.wav", 1);
+  WriteFileText(dir_.File("out/b"), "a file where the folder should be");
+  settings_.keepAddedSubfolders = 1, settings_.outputFormat = FORMAT_MP3;
+  Add({"music"});
+  window_->ConvertAll();
+  window_->ListCtrl().SortByColumn(CSortListCtrl::COL_STATUS);
+
+  const std::string docs = dir_.File("Documents/b/doc.mp3");
+  const std::vector<std::string> statuses = {status, "doc.mp3", "good.mp3"};
+  const std::vector<std::string> tips = {
+      reason, "The output folder could not be used; written to " + docs, ""};
+  EXPECT_EQ(Column(CSortListCtrl::COL_STATUS), statuses);
+  for (int row = 0; row < 3; ++row) {
+    EXPECT_EQ(window_->ListCtrl().CellToolTip(row, CSortListCtrl::COL_STATUS).toStdString(),
+              tips[row]);
+    window_->ListCtrl().SelectRows({row});
+    const std::unique_ptr<QMenu> menu = window_->MakeContextMenu();
+    for (QAction* action : menu->actions())
+      if (action->text() == QStringLiteral("&Why did this fail?")) action->trigger();
+  }
+  EXPECT_EQ(desktop_.shown, std::vector<std::string>{
+                                "exclamation: Sondrel could not convert this file.\n\nSource: " +
+                                refused + "\nOutput: " + dir_.File("out/c/refused.mp3") +
+                                "\nStatus: " + status + "\nReason: " + reason});
+  EXPECT_TRUE(fs::is_regular_file(docs));
+}
 
 TEST(SondrelProgramTest, WithoutADisplayPointsToTheCommandLine) {
   const ProcessResult result = RunProcess(std::string(SONDREL_BINARY_DIR) + "/sondrel", {},

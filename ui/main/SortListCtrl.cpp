@@ -32,9 +32,9 @@ constexpr int kEntryRole = Qt::UserRole + 1;
 // Converted"; "song.mid, not converted yet" before a run).
 void UpdateAccessibleText(QTreeWidgetItem& item) {
   const QString status = item.text(CSortListCtrl::COL_STATUS);
-  item.setData(CSortListCtrl::COL_FILE, Qt::AccessibleTextRole,
-               item.text(CSortListCtrl::COL_FILE) + QStringLiteral(", ") +
-                   (status.isEmpty() ? QStringLiteral("not converted yet") : status));
+  const QString text = item.text(CSortListCtrl::COL_FILE) + QStringLiteral(", ") +
+                       (status.isEmpty() ? QStringLiteral("not converted yet") : status);
+  item.setData(CSortListCtrl::COL_FILE, Qt::AccessibleTextRole, text);
 }
 
 }  // namespace

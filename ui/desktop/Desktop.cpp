@@ -31,8 +31,8 @@ bool Desktop::OpenFileOrSay(const std::string& path) {
 bool Desktop::ShowInFileManagerOrSay(const std::string& path) {
   if (ShowInFileManager(path)) return true;
   // The file manager was asked for the folder: that is what could not open.
-  Exclamation(NoApplicationText(std::filesystem::path(path).parent_path().string(),
-                                "a file manager"));
+  Exclamation(
+      NoApplicationText(std::filesystem::path(path).parent_path().string(), "a file manager"));
   return false;
 }
 

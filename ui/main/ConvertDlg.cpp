@@ -204,6 +204,8 @@ void CConvertDlg::CreateControls() {
   listCtrl_ = new CSortListCtrl(this);
   listCtrl_->setGeometry(kListRect);
   listCtrl_->setContextMenuPolicy(Qt::DefaultContextMenu);
+  // The list has the focus when the window opens; Tab goes on to the buttons.
+  listCtrl_->setFocus();
   connect(listCtrl_, &CSortListCtrl::RowActivated, this, [this](int) { PlaySource(); });
   connect(listCtrl_, &CSortListCtrl::ContextMenuAt, this, [this](const QPoint& global) {
     MakeContextMenu()->exec(global);

@@ -33,7 +33,7 @@ constexpr KindRow kKinds[] = {
     {".mpc", KIND_MUSEPACK},   {".mpp", KIND_MUSEPACK},   {".mp+", KIND_MUSEPACK},
     {".spx", KIND_SPEEX},
     {".tta", KIND_TRUE_AUDIO},
-    {".ogg", KIND_OGG},        {".oga", KIND_OGG},
+    {".ogg", KIND_OGG},        {".oga", KIND_OGG},        {".opus", KIND_OGG},
     {".au", KIND_AU},          {".snd", KIND_AU},
     {".aif", KIND_AIFF},       {".aiff", KIND_AIFF},      {".aifc", KIND_AIFF},
     {".afc", KIND_AIFF},

@@ -343,11 +343,11 @@ TEST_P(AddFilesTest, ChosenFilesAreListedOnce) {
   EXPECT_EQ(Listed(), GetParam().listed);
   EXPECT_TRUE(desktop_.shown.empty());
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-  ASSERT_EQ(desktop_.filters.size(), 49u);
-  EXPECT_EQ(desktop_.filters.front(), "All Files (*.*) (*)");
-  EXPECT_EQ(desktop_.filters[5],
+  ASSERT_EQ(desktop_.filters.size(), 51u);
+  EXPECT_EQ(desktop_.filters[1], "All Files (*.*) (*)");
+  EXPECT_EQ(desktop_.filters[6],
             "AIFF Files (*.aiff;*.aif;*.aifc;*.afc) (*.aiff *.aif *.aifc *.afc)");
-  EXPECT_EQ(desktop_.filters[21], "Microsoft Digital Video Recording (*.dvr-ms) (*.dvr-ms)");
+  EXPECT_EQ(desktop_.filters[22], "Microsoft Digital Video Recording (*.dvr-ms) (*.dvr-ms)");
   EXPECT_EQ(desktop_.filters.back(), "YUV Video File (*.yuv) (*.yuv)");
 }
 
@@ -423,7 +423,7 @@ TEST_P(OpenFileFilterTest, QtDialogShowsTheMatchingFiles) {
   ConvertSettings settings(dir.File("docs"));
   IniSettingsRoot root(dir.File("Sondrel.conf"));
   FileAdder(owner, listCtrl, list, settings, root, desktop).AddFiles();
-  ASSERT_EQ(desktop.filters.size(), 49u);
+  ASSERT_EQ(desktop.filters.size(), 51u);
 
   QStringList filters;
   for (const std::string& filter : desktop.filters) filters << QString::fromStdString(filter);
@@ -450,14 +450,15 @@ TEST_P(OpenFileFilterTest, QtDialogShowsTheMatchingFiles) {
   // The filter box shows the descriptions letter for letter.
   auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
   ASSERT_TRUE(combo);
-  EXPECT_EQ(combo->itemText(5).toStdString(), "AIFF Files (*.aiff;*.aif;*.aifc;*.afc)");
+  EXPECT_EQ(combo->itemText(6).toStdString(), "AIFF Files (*.aiff;*.aif;*.aifc;*.afc)");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Filters, OpenFileFilterTest,
-    ::testing::Values(DialogFilterCase{0, {"a.MP3", "b.wav", "c.AIF", "d.mpc", "e.mp+", "noext"}},
-                      DialogFilterCase{5, {"c.AIF"}}, DialogFilterCase{27, {"a.MP3"}},
-                      DialogFilterCase{33, {"d.mpc", "e.mp+"}}, DialogFilterCase{45, {"b.wav"}}),
+    ::testing::Values(DialogFilterCase{0, {"a.MP3", "b.wav", "c.AIF", "d.mpc", "e.mp+"}},
+                      DialogFilterCase{1, {"a.MP3", "b.wav", "c.AIF", "d.mpc", "e.mp+", "noext"}},
+                      DialogFilterCase{6, {"c.AIF"}}, DialogFilterCase{28, {"a.MP3"}},
+                      DialogFilterCase{34, {"d.mpc", "e.mp+"}}, DialogFilterCase{47, {"b.wav"}}),
     [](const ::testing::TestParamInfo<DialogFilterCase>& row) {
       return "Filter" + std::to_string(row.param.index);
     });

@@ -38,6 +38,8 @@ class ScriptedDesktop : public Desktop {
   }
 
   bool answer = false;
+  // False: the desktop has no program for anything opened.
+  bool opens = true;
   std::vector<std::string> chosenFiles;
   std::string chosenFolder;
   std::string chosenFile;
@@ -48,6 +50,6 @@ class ScriptedDesktop : public Desktop {
  private:
   bool Open(const std::string& what) {
     opened.push_back(what);
-    return true;
+    return opens;
   }
 };

@@ -1,9 +1,16 @@
 #include "ui/adding/OpenFileFilters.h"
 
+#include <algorithm>
+#include <sstream>
+
 namespace {
 
+// The first filter, offered before the rest: every pattern of the kinds
+// below.
+const char* const kAllSoundFiles = "All sound files Sondrel reads";
+
 // The descriptions as the dialog shows them; each one's patterns are the
-// text between its parentheses, separated by ';'.
+// text between its parentheses, separated by ';'. All Files comes first.
 const char* const kDescriptions[] = {
     "All Files (*.*)",
     "3GPP Files (*.3gp)",
@@ -42,6 +49,7 @@ const char* const kDescriptions[] = {
     "Nullsoft Audio/Video Files (*.nsv;*.nsa)",
     "NUT Files (*.nut)",
     "OGG Files (*.ogg;*.oga;*.ogm;*.ogv;*.ogx)",
+    "Opus Files (*.opus)",
     "QuickTime Files (*.mov;*.qt)",
     "Raw h261 Files (*.h261)",
     "Raw h263 Files (*.h263)",
@@ -78,7 +86,20 @@ std::string DialogPatterns(const std::string& description) {
 
 std::vector<std::string> OpenFileFilters() {
   std::vector<std::string> filters;
-  for (const char* description : kDescriptions)
-    filters.push_back(std::string(description) + " (" + DialogPatterns(description) + ")");
+  // Every kind's patterns once each, in the order of the kinds.
+  std::vector<std::string> allPatterns;
+  for (const char* description : kDescriptions) {
+    const std::string patterns = DialogPatterns(description);
+    filters.push_back(std::string(description) + " (" + patterns + ")");
+    std::istringstream words(patterns);
+    for (std::string pattern; words >> pattern;)
+      if (pattern != "*" &&
+          std::find(allPatterns.begin(), allPatterns.end(), pattern) == allPatterns.end())
+        allPatterns.push_back(pattern);
+  }
+  std::string all = std::string(kAllSoundFiles) + " (";
+  for (size_t index = 0; index < allPatterns.size(); ++index)
+    all += (index == 0 ? "" : " ") + allPatterns[index];
+  filters.insert(filters.begin(), all + ")");
   return filters;
 }

@@ -10,5 +10,6 @@
 //   "AIFF Files (*.aiff;*.aif;*.aifc;*.afc) (*.aiff *.aif *.aifc *.afc)".
 // The dialog, told to hide filter details, shows the description alone and
 // compares names regardless of letter case. "*.*" becomes "*", so that All
-// Files also matches names without a dot.
+// Files also matches names without a dot. The first filter, "All sound
+// files Sondrel reads", holds every pattern of the others but All Files.
 std::vector<std::string> OpenFileFilters();

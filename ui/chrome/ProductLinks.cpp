@@ -41,6 +41,8 @@ std::string TellAFriendLink() {
 
 void OpenUnderWaitCursor(Desktop& desktop, const std::string& url) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  desktop.OpenUrl(url);
+  const bool opened = desktop.OpenUrl(url);
   QApplication::restoreOverrideCursor();
+  // The message comes after the wait cursor is gone.
+  if (!opened) desktop.Exclamation(NoApplicationForLinkText(url));
 }

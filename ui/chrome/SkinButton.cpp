@@ -1,8 +1,8 @@
 #include "ui/chrome/SkinButton.h"
 
 #include <QPainter>
+#include <QPen>
 #include <QStyle>
-#include <QStyleOptionFocusRect>
 
 namespace {
 
@@ -20,6 +20,8 @@ CSkinButton::CSkinButton(const QString& text, QWidget* parent) : QPushButton(tex
   font_.setStyleHint(QFont::SansSerif);
   font_.setPixelSize(11);
   setAutoDefault(false);
+  // Tab reaches the button; a click does not take the focus from the list.
+  setFocusPolicy(Qt::TabFocus);
 }
 
 void CSkinButton::SetIcons(const QPixmap& normal, const QPixmap& hover, bool resize, bool redraw) {
@@ -120,12 +122,18 @@ void CSkinButton::paintEvent(QPaintEvent*) {
   if (pressed && pressedShift_) content.translate(1, 1);
   PaintContent(painter, content, lit);
   if (drawText_) PaintText(painter, content, lit);
-  if (drawFocus_ && hasFocus()) {
-    QStyleOptionFocusRect focus;
-    focus.initFrom(this);
-    focus.rect = content.adjusted(3, 3, -3, -3);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-  }
+  if (drawFocus_ && hasFocus()) PaintFocus(painter, content, lit);
+}
+
+// A dotted rectangle in the caption's colour just inside the content: the
+// skinned faces and icons leave no room for the style's own focus frame,
+// which could also vanish against the background image.
+void CSkinButton::PaintFocus(QPainter& painter, const QRect& content, bool lit) const {
+  painter.save();
+  painter.setPen(QPen(lit ? hoverTextColour_ : textColour_, 1, Qt::DotLine));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(content.adjusted(1, 1, -2, -2));
+  painter.restore();
 }
 
 void CSkinButton::PaintBackground(QPainter& painter, bool lit) {

@@ -14,6 +14,7 @@
 // pressed. A transparent button's background is the piece of the window's
 // background image that lies under it, so it blends into a skinned window.
 // A caption with '&' keeps its keyboard mnemonic (Alt+letter clicks it).
+// Tab reaches the button and, with the focus, it shows a dotted rectangle.
 class CSkinButton : public QPushButton {
   Q_OBJECT
 
@@ -61,6 +62,7 @@ class CSkinButton : public QPushButton {
   void PaintBorder(QPainter& painter, bool pressed) const;
   void PaintContent(QPainter& painter, const QRect& content, bool lit) const;
   void PaintText(QPainter& painter, const QRect& content, bool lit) const;
+  void PaintFocus(QPainter& painter, const QRect& content, bool lit) const;
 
   QIcon normalIcon_, hoverIcon_;
   QSize iconSize_;
@@ -70,7 +72,7 @@ class CSkinButton : public QPushButton {
   QFont font_;
   QPoint textOffset_;
   bool drawText_ = true;
-  bool drawFocus_ = false;
+  bool drawFocus_ = true;
   bool drawBorder_ = true;
   bool flatBorder_ = true;
   bool pressedShift_ = true;

@@ -33,4 +33,18 @@ class Desktop : public Prompter {
 
   // Opens a file with the program the desktop associates with it (Play).
   virtual bool OpenFile(const std::string& path) = 0;
+
+  // The window's open commands (Play, Browse, the web links): each opens
+  // through the methods above and, when nothing on this desktop could open
+  // it, says so with the path (the exclamation icon) rather than leaving
+  // the user waiting for a window that never comes. True when opened.
+  bool OpenFileOrSay(const std::string& path);
+  bool ShowInFileManagerOrSay(const std::string& path);
+  bool OpenUrlOrSay(const std::string& url);
 };
+
+// "No application is set up to open "<target>". ..." with what to set up
+// for `target`: a file, a folder, or a web or mail link.
+std::string NoApplicationText(const std::string& target, const std::string& setUp);
+// The same for a web or mail link, naming the program it needs.
+std::string NoApplicationForLinkText(const std::string& url);

@@ -4,9 +4,12 @@
 
 #include <string>
 
+class Desktop;
+
 // Sondrel's own help window, titled "Sondrel Help", showing the user guide
 // "sondrel-help.html" from the program's folder. Links within the guide
-// stay in the window; links to the web open in the browser.
+// stay in the window; links to the web open through the desktop, which says
+// so when no browser or mail program is set up.
 class HelpWindow : public QTextBrowser {
   Q_OBJECT
 
@@ -14,5 +17,10 @@ class HelpWindow : public QTextBrowser {
   static constexpr const char* TITLE = "Sondrel Help";
   static constexpr const char* FILE_NAME = "sondrel-help.html";
 
-  explicit HelpWindow(const std::string& programFolder);
+  HelpWindow(const std::string& programFolder, Desktop& desktop);
+
+ private:
+  void FollowLink(const QUrl& url);
+
+  Desktop& desktop_;
 };

@@ -1,5 +1,6 @@
 #include "ui/desktop/QtDesktop.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusInterface>
 #include <QDBusReply>
@@ -17,11 +18,30 @@ const QString kCaption = QStringLiteral("Sondrel");
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
-// Opens a web address or file through the desktop; when that fails, hands
-// it to xdg-open as one argument (never through a shell).
+// How long the desktop's opener may take to say whether it found a program.
+constexpr int kOpenerAnswerMs = 4000;
+
+// Opens a web address, file or folder with the desktop's opener, xdg-open
+// (given the address as one argument, never through a shell), and waits
+// briefly for its answer: it fails when no application is set up for that
+// kind of file or link, which a detached start would never see. An opener
+// still running after the wait has started something (some desktops keep it
+// until that program closes) and is left to run. Where there is no
+// xdg-open, Qt's own opener decides.
 bool OpenThroughDesktop(const QUrl& url) {
-  if (QDesktopServices::openUrl(url)) return true;
-  return QProcess::startDetached(QStringLiteral("xdg-open"), {url.toString()});
+  auto* opener = new QProcess(QCoreApplication::instance());
+  opener->setProgram(QStringLiteral("xdg-open"));
+  opener->setArguments({url.isLocalFile() ? url.toLocalFile() : url.toString()});
+  opener->setStandardOutputFile(QProcess::nullDevice());
+  opener->setStandardErrorFile(QProcess::nullDevice());
+  QObject::connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
+  opener->start();
+  if (!opener->waitForStarted()) {
+    opener->deleteLater();
+    return QDesktopServices::openUrl(url);
+  }
+  if (!opener->waitForFinished(kOpenerAnswerMs)) return true;
+  return opener->exitStatus() == QProcess::NormalExit && opener->exitCode() == 0;
 }
 
 }  // namespace

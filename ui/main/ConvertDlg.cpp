@@ -161,8 +161,12 @@ void CConvertDlg::CreateControls() {
     button->setGeometry(layout.rect);
     button->SetCursor(Qt::PointingHandCursor);
     button->SetBackgroundImage(background_, false);
+    // Screen readers name each button by its command; the caption buttons
+    // have no text of their own.
+    button->setAccessibleName(layout.caption ? Text(layout.tooltip)
+                                             : Text(layout.text).remove(QLatin1Char('&')));
+    button->setAccessibleDescription(Text(layout.tooltip));
     if (layout.caption) {
-      button->setAccessibleName(Text(layout.tooltip));
       button->SetIcons(SkinArt::CaptionIcon(*layout.caption), QPixmap(), false, false);
     } else {
       button->SetFont(CommandFont(), false);
@@ -184,6 +188,7 @@ void CConvertDlg::CreateControls() {
   auto* homeLink = new CSkinButton(Text(HOME_PAGE_HOST), this);
   homeLink->setObjectName(QStringLiteral("homePage"));
   homeLink->setToolTip(QStringLiteral("Visit %1 Homepage").arg(QStringLiteral("Sondrel")));
+  homeLink->setAccessibleName(homeLink->toolTip());
   homeLink->setGeometry(kHomeLinkRect);
   QFont linkFont = CommandFont();
   linkFont.setUnderline(true);
@@ -199,6 +204,8 @@ void CConvertDlg::CreateControls() {
   listCtrl_ = new CSortListCtrl(this);
   listCtrl_->setGeometry(kListRect);
   listCtrl_->setContextMenuPolicy(Qt::DefaultContextMenu);
+  // The list has the focus when the window opens; Tab goes on to the buttons.
+  listCtrl_->setFocus();
   connect(listCtrl_, &CSortListCtrl::RowActivated, this, [this](int) { PlaySource(); });
   connect(listCtrl_, &CSortListCtrl::ContextMenuAt, this, [this](const QPoint& global) {
     MakeContextMenu()->exec(global);
@@ -208,12 +215,14 @@ void CConvertDlg::CreateControls() {
   summary_->setObjectName(QStringLiteral("batchSummary"));
   summary_->setGeometry(kSummaryRect);
   summary_->setFont(CommandFont());
+  summary_->setAccessibleName(QStringLiteral("Last conversion"));
   QPalette summaryColours = summary_->palette();
   summaryColours.setColor(QPalette::WindowText, kCommandText);
   summary_->setPalette(summaryColours);
 
   formatSelector_ = new QComboBox(this);
   formatSelector_->setToolTip(QStringLiteral("Output format"));
+  formatSelector_->setAccessibleName(formatSelector_->toolTip());
   // The rectangle includes the drop-down; the closed box has its own height.
   formatSelector_->setGeometry(kSelectorRect.x(), kSelectorRect.y(), kSelectorRect.width(),
                                formatSelector_->sizeHint().height());
@@ -343,22 +352,22 @@ SourceFile* CConvertDlg::FirstSelectedEntry() const {
 }
 
 void CConvertDlg::PlaySource() {
-  if (const SourceFile* entry = FirstSelectedEntry()) desktop_.OpenFile(entry->path);
+  if (const SourceFile* entry = FirstSelectedEntry()) desktop_.OpenFileOrSay(entry->path);
 }
 
 void CConvertDlg::PlayDestination() {
   const SourceFile* entry = FirstSelectedEntry();
-  if (entry && !entry->destinationPath.empty()) desktop_.OpenFile(entry->destinationPath);
+  if (entry && !entry->destinationPath.empty()) desktop_.OpenFileOrSay(entry->destinationPath);
 }
 
 void CConvertDlg::BrowseSourceFolder() {
-  if (const SourceFile* entry = FirstSelectedEntry()) desktop_.ShowInFileManager(entry->path);
+  if (const SourceFile* entry = FirstSelectedEntry()) desktop_.ShowInFileManagerOrSay(entry->path);
 }
 
 void CConvertDlg::BrowseDestinationFolder() {
   const SourceFile* entry = FirstSelectedEntry();
   if (entry && !entry->destinationPath.empty())
-    desktop_.ShowInFileManager(entry->destinationPath);
+    desktop_.ShowInFileManagerOrSay(entry->destinationPath);
 }
 
 void CConvertDlg::ExplainFailure() {
@@ -382,7 +391,7 @@ void CConvertDlg::HelpTopics(bool maximized) {
     help_->activateWindow();
     return;
   }
-  help_ = std::make_unique<HelpWindow>(engine_.ProgramFolder());
+  help_ = std::make_unique<HelpWindow>(engine_.ProgramFolder(), desktop_);
   if (maximized)
     help_->showMaximized();
   else

@@ -28,6 +28,15 @@ const ColumnLayout kColumns[CSortListCtrl::COLUMN_COUNT] = {
 // The entry a row refers to is kept in the row's first cell.
 constexpr int kEntryRole = Qt::UserRole + 1;
 
+// What a screen reader says for a row: its file and its status ("song.mid,
+// Converted"; "song.mid, not converted yet" before a run).
+void UpdateAccessibleText(QTreeWidgetItem& item) {
+  const QString status = item.text(CSortListCtrl::COL_STATUS);
+  const QString text = item.text(CSortListCtrl::COL_FILE) + QStringLiteral(", ") +
+                       (status.isEmpty() ? QStringLiteral("not converted yet") : status);
+  item.setData(CSortListCtrl::COL_FILE, Qt::AccessibleTextRole, text);
+}
+
 }  // namespace
 
 CSortListCtrl::CSortListCtrl(QWidget* parent) : QTreeWidget(parent) {
@@ -39,6 +48,10 @@ CSortListCtrl::CSortListCtrl(QWidget* parent) : QTreeWidget(parent) {
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSortingEnabled(false);
+  setAccessibleName(QStringLiteral("Files to convert"));
+  setAccessibleDescription(
+      QStringLiteral("Each row is a file with its duration, bit rate, frequency, channels and "
+                     "conversion status"));
 
   QTreeWidgetItem* header = headerItem();
   for (int column = 0; column < COLUMN_COUNT; ++column) {
@@ -71,6 +84,7 @@ int CSortListCtrl::AppendEntry(SourceFile* entry) {
     item->setTextAlignment(column, kColumns[column].alignment | Qt::AlignVCenter);
   }
   item->setData(COL_FILE, kEntryRole, QVariant::fromValue(static_cast<void*>(entry)));
+  UpdateAccessibleText(*item);
   addTopLevelItem(item);
   scrollToItem(item);
   return indexOfTopLevelItem(item);
@@ -87,7 +101,10 @@ QString CSortListCtrl::CellText(int row, int column) const {
 }
 
 void CSortListCtrl::SetCellText(int row, int column, const QString& text) {
-  if (QTreeWidgetItem* item = topLevelItem(row)) item->setText(column, text);
+  QTreeWidgetItem* item = topLevelItem(row);
+  if (!item) return;
+  item->setText(column, text);
+  UpdateAccessibleText(*item);
 }
 
 QString CSortListCtrl::CellToolTip(int row, int column) const {

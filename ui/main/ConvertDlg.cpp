@@ -145,9 +145,8 @@ CConvertDlg::CConvertDlg(ConvertSettings& settings, SettingsRoot& root, EngineSe
   // the window grows by.
   setMinimumSize(WIDTH, HEIGHT);
   resize(WIDTH, HEIGHT);
-  // The background image covers the whole window at its size; the menus
-  // take its colours.
-  background_ = SkinArt::WindowBackground(size(), devicePixelRatioF());
+  // The background image covers the whole window (drawn for its size as the
+  // controls are laid out); the menus take its colours.
   setAttribute(Qt::WA_OpaquePaintEvent);
   SkinArt::SkinMenusOf(*this);
   CreateControls();
@@ -214,10 +213,10 @@ void CConvertDlg::LayOut() {
 void CConvertDlg::UpdateBackground() {
   const qreal ratio = devicePixelRatioF();
   const QSize area = size().expandedTo(minimumSize());
-  if (background_.deviceIndependentSize().toSize() == area &&
-      background_.devicePixelRatio() == ratio)
-    return;
+  if (area == backgroundArea_ && ratio == backgroundRatio_) return;
   background_ = SkinArt::WindowBackground(area, ratio);
+  backgroundArea_ = area;
+  backgroundRatio_ = ratio;
   // The buttons draw the part of the background under them.
   for (CSkinButton* button : findChildren<CSkinButton*>(Qt::FindDirectChildrenOnly))
     button->SetBackgroundImage(background_, true);

@@ -132,4 +132,7 @@ class CConvertDlg : public QWidget {
   std::unique_ptr<FileAdder> adder_;
   std::unique_ptr<HelpWindow> help_;
   QPixmap background_;
+  // What the background was drawn for: the window's size and pixel ratio.
+  QSize backgroundArea_;
+  qreal backgroundRatio_ = 0;
 };

@@ -73,6 +73,11 @@ TEST_F(WindowSizeTest, GrowingKeepsThePanelInPlaceAndGivesTheRestToTheListsFileA
   window.showNormal();
   SizeTo(QSize(500, 400));
   EXPECT_EQ(window.size(), kDesign) << "smaller than the design size";
+  // Dragging the bottom-right corner, where the window system does not.
+  QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(697, 536));
+  QTest::mouseMove(&window, QPoint(797, 586));
+  QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(797, 586));
+  EXPECT_EQ(window.size(), QSize(799, 588));
 }
 
 TEST_F(WindowSizeTest, PlaceMaximisedStateAndColumnWidthsSurviveReopening) {

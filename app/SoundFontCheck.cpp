@@ -76,7 +76,9 @@ std::string SoundFontPath(const std::string& soundFontFile, const std::string& p
 }
 
 std::string SoundFontFileProblem(const std::string& path, bool checkForm) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Non-blocking, so a named pipe given as the font is refused by its type
+  // instead of waiting for a writer for good.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return std::strerror(errno);
   struct stat info {};
   const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);

@@ -121,7 +121,7 @@ const std::map<std::string, Probe> kProbes = {
     {"d.flac", {3599, 8000, 320, 1, 0}},
 };
 
-TEST_F(ConvertDlgTest, WindowHasTheFixedSizeAndItsControlsInPlace) {
+TEST_F(ConvertDlgTest, WindowHasTheDesignSizeAndItsControlsInPlace) {
   CConvertDlg& window = Open();
   EXPECT_EQ(window.size(), QSize(699, 538));
   EXPECT_EQ(window.windowTitle(), QStringLiteral("Sondrel"));
@@ -132,11 +132,12 @@ TEST_F(ConvertDlgTest, WindowHasTheFixedSizeAndItsControlsInPlace) {
   EXPECT_EQ(window.Button("homePage")->toolTip(), QStringLiteral("Visit Sondrel Homepage"));
   EXPECT_EQ(window.Button("close")->geometry(), QRect(669, 11, 21, 21));
   EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 300);
-  const QStringList headers = {QStringLiteral("File"), QStringLiteral("Duration"),
-                               QStringLiteral("Bit Rate"), QStringLiteral("Freq."),
-                               QStringLiteral("Channels"), QStringLiteral("Status")};
-  const int widths[] = {152, 65, 65, 65, 60, 145};
-  for (int column = 0; column < 6; ++column) {
+  const QStringList headers = {QStringLiteral("File"),     QStringLiteral("Folder"),
+                               QStringLiteral("Duration"), QStringLiteral("Bit Rate"),
+                               QStringLiteral("Freq."),    QStringLiteral("Channels"),
+                               QStringLiteral("Status")};
+  const int widths[] = {120, 92, 58, 60, 64, 58, 100};
+  for (int column = 0; column < 7; ++column) {
     EXPECT_EQ(window.ListCtrl().headerItem()->text(column), headers[column]);
     EXPECT_EQ(window.ListCtrl().columnWidth(column), widths[column]);
   }
@@ -180,6 +181,19 @@ TEST_F(ConvertDlgTest, HeaderClicksSortAscendingThenDescending) {
   ClickHeader(CSortListCtrl::COL_DURATION);
   EXPECT_EQ(Column(CSortListCtrl::COL_DURATION),
             (std::vector<std::string>{"", "00:59", "59:59", "1:02:05"}));
+}
+
+TEST_F(ConvertDlgTest, FolderColumnTellsFilesOfOneNameApartAndSortsByFolder) {
+  Open(kProbes);
+  fs::create_directories(dir_.File("z"));
+  fs::create_directories(dir_.File("y"));
+  Add({"z/a.mp3", "b.wav", "y/a.mp3"});
+  const std::string top = fs::path(dir_.File("b.wav")).parent_path().string();
+  EXPECT_EQ(Column(CSortListCtrl::COL_FOLDER),
+            (std::vector<std::string>{top + "/z", top, top + "/y"}));
+  ClickHeader(CSortListCtrl::COL_FOLDER);
+  EXPECT_EQ(Column(CSortListCtrl::COL_FOLDER),
+            (std::vector<std::string>{top, top + "/y", top + "/z"}));
 }
 
 TEST_F(ConvertDlgTest, FormatSelectorShowsTheStoredFormatAndStoresTheChoice) {

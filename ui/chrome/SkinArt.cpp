@@ -6,6 +6,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <QtMath>
+
+#include <algorithm>
 #include <cmath>
 
 namespace SkinArt {
@@ -25,7 +28,6 @@ const QColor kRule(0xb4, 0xc2, 0xd1);
 
 constexpr int kHeaderHeight = 52;
 constexpr int kPanelWidth = 130;
-const QRect kListFrame(136, 62, 554, 467);
 
 // A blank image of the given size, fully transparent.
 QPixmap Blank(int width, int height) {
@@ -60,14 +62,16 @@ void PaintWaveform(QPainter& painter, int left, int right, int middle, int heigh
   painter.restore();
 }
 
-void PaintHeader(QPainter& painter) {
-  const QRect band(0, 0, WINDOW_WIDTH, kHeaderHeight);
+// The band across the top; its waveform ends 99 pixels before the right
+// edge, under the caption buttons' left end.
+void PaintHeader(QPainter& painter, int width) {
+  const QRect band(0, 0, width, kHeaderHeight);
   QLinearGradient gradient(band.topLeft(), band.topRight());
   gradient.setColorAt(0, kHeaderDark);
   gradient.setColorAt(1, kHeaderLight);
   painter.fillRect(band, gradient);
-  PaintWaveform(painter, 190, 600, kHeaderHeight / 2, 34, QColor(255, 255, 255, 38));
-  painter.fillRect(0, kHeaderHeight, WINDOW_WIDTH, 2, kAccent);
+  PaintWaveform(painter, 190, width - 99, kHeaderHeight / 2, 34, QColor(255, 255, 255, 38));
+  painter.fillRect(0, kHeaderHeight, width, 2, kAccent);
 
   QFont name(QStringLiteral("DejaVu Sans"));
   name.setStyleHint(QFont::SansSerif);
@@ -88,26 +92,37 @@ void PaintHeader(QPainter& painter) {
 
 // The command panel on the left, with a faint waveform in its empty lower
 // part, and a frame that sets the list off from the surface.
-void PaintPanels(QPainter& painter) {
-  const QRect panel(0, kHeaderHeight + 2, kPanelWidth, WINDOW_HEIGHT - kHeaderHeight - 2);
+void PaintPanels(QPainter& painter, QSize size) {
+  const QRect panel(0, kHeaderHeight + 2, kPanelWidth, size.height() - kHeaderHeight - 2);
   painter.fillRect(panel, Vertical(panel, kPanelTop, kPanelBottom));
   painter.fillRect(panel.right() + 1, panel.top(), 1, panel.height(), kRule);
   painter.fillRect(panel.right() + 2, panel.top(), 1, panel.height(), QColor(255, 255, 255, 160));
   PaintWaveform(painter, 12, 118, 410, 90,
                 QColor(kHeaderDark.red(), kHeaderDark.green(), kHeaderDark.blue(), 22));
   painter.setPen(kRule);
-  painter.drawRect(kListFrame.adjusted(0, 0, -1, -1));
+  painter.drawRect(ListRect(size).adjusted(-1, -1, 0, 0));
 }
 
 }  // namespace
 
-QPixmap WindowBackground() {
-  QPixmap image(WINDOW_WIDTH, WINDOW_HEIGHT);
+QRect ListRect(QSize size) {
+  return QRect(137, 63, std::max(size.width(), WINDOW_WIDTH) - 147,
+               std::max(size.height(), WINDOW_HEIGHT) - 73);
+}
+
+QPixmap WindowBackground(QSize size, qreal ratio) {
+  size = size.expandedTo(QSize(WINDOW_WIDTH, WINDOW_HEIGHT));
+  if (ratio <= 0) ratio = 1;
+  // Painted in logical pixels on an image of the device's pixels, so the
+  // art is as sharp at 2x as at 1x; the fill covers every pixel first.
+  QPixmap image(QSize(qCeil(size.width() * ratio), qCeil(size.height() * ratio)));
+  image.setDevicePixelRatio(ratio);
+  image.fill(kSurfaceBottom);
   QPainter painter(&image);
-  const QRect whole = image.rect();
+  const QRect whole(QPoint(0, 0), size);
   painter.fillRect(whole, Vertical(whole, kSurfaceTop, kSurfaceBottom));
-  PaintPanels(painter);
-  PaintHeader(painter);
+  PaintPanels(painter, size);
+  PaintHeader(painter, size.width());
   painter.setPen(kEdge);
   painter.drawRect(whole.adjusted(0, 0, -1, -1));
   return image;
@@ -154,6 +169,19 @@ QPixmap CaptionIcon(Caption caption) {
     }
     case Caption::Minimize:
       painter.drawLine(QPointF(7, 14), QPointF(14, 14));
+      break;
+    case Caption::Maximize:
+      painter.setPen(QPen(Qt::white, 1.5));
+      painter.setBrush(Qt::NoBrush);
+      painter.drawRect(QRectF(6.5, 6.5, 8, 8));
+      painter.drawLine(QPointF(6.5, 7.5), QPointF(14.5, 7.5));
+      break;
+    case Caption::Restore:
+      // Two windows, the front one lower left.
+      painter.setPen(QPen(Qt::white, 1.5));
+      painter.setBrush(Qt::NoBrush);
+      painter.drawPolyline(QPolygonF({QPointF(8.5, 6.5), QPointF(14.5, 6.5), QPointF(14.5, 12.5)}));
+      painter.drawRect(QRectF(6.5, 8.5, 6, 6));
       break;
     case Caption::Close:
       painter.drawLine(QPointF(7.5, 7.5), QPointF(13.5, 13.5));

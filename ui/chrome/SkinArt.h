@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QPixmap>
+#include <QRect>
 #include <QString>
 
 class QWidget;
@@ -19,12 +20,17 @@ inline constexpr int COMMAND_FACE_WIDTH = 106;
 inline constexpr int COMMAND_FACE_HEIGHT = 26;
 inline constexpr int CAPTION_ICON_SIZE = 21;
 
-enum class Caption { Help, Minimize, Close };
+enum class Caption { Help, Minimize, Maximize, Restore, Close };
 
-// The whole window: a header band with the name and a waveform, a panel for
-// the command buttons on the left, a frame around the list and the window's
-// edge.
-QPixmap WindowBackground();
+// The whole window at `size` (logical pixels, never below the design size)
+// and `ratio` device pixels per logical pixel: a header band with the name
+// and a waveform across the width, a panel for the command buttons on the
+// left down the height, a frame around the list, which takes the rest, and
+// the window's edge. Every pixel is opaque.
+QPixmap WindowBackground(QSize size = QSize(WINDOW_WIDTH, WINDOW_HEIGHT), qreal ratio = 1);
+// Where the list lies in a window of `size`: 137 pixels from the left and 63
+// from the top, 10 from the right and the bottom edges.
+QRect ListRect(QSize size);
 // The face of a command button, at rest or under the pointer.
 QPixmap CommandFace(bool hover);
 QPixmap CaptionIcon(Caption caption);

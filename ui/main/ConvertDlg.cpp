@@ -10,10 +10,12 @@
 #include <QListView>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QSizeGrip>
 #include <QUrl>
 
 #include <algorithm>
@@ -37,12 +39,15 @@
 #include "ui/desktop/HelpWindow.h"
 #include "ui/desktop/SurfaceDrag.h"
 #include "ui/main/SortListCtrl.h"
+#include "ui/main/WindowPlace.h"
 #include "ui/options/OptSheet.h"
 
 namespace {
 
-// A button of the main window, at its place: a command button with a text
-// and the command face, or a caption button with an icon.
+// A button of the main window, at its place in the window of the design
+// size: a command button with a text and the command face, or a caption
+// button with an icon. Caption buttons keep their distance from the right
+// edge when the window grows; the rest keep theirs from the top-left.
 struct ButtonLayout {
   const char* name;  // object name, for tests
   const char* text;
@@ -57,18 +62,25 @@ const ButtonLayout kButtons[] = {
     {"removeAll", "Remove A&ll", "Remove all files in list", {11, 161, 107, 27}, {}},
     {"convert", "&Convert", "Convert all files", {11, 206, 107, 27}, {}},
     {"options", "&Options", "Options", {11, 278, 107, 27}, {}},
-    {"help", "", "Help", {624, 11, 21, 21}, SkinArt::Caption::Help},
-    {"minimize", "", "Minimize", {647, 11, 21, 21}, SkinArt::Caption::Minimize},
+    {"help", "", "Help", {602, 11, 21, 21}, SkinArt::Caption::Help},
+    {"minimize", "", "Minimize", {624, 11, 21, 21}, SkinArt::Caption::Minimize},
+    {"maximize", "", "Maximize", {647, 11, 21, 21}, SkinArt::Caption::Maximize},
     {"close", "", "Close", {669, 11, 21, 21}, SkinArt::Caption::Close},
 };
 
-const QRect kListRect(137, 63, 552, 465);
 const QRect kSelectorRect(14, 239, 98, 299);
+// The home-page link keeps its distance from the bottom edge.
 const QRect kHomeLinkRect(9, 507, 113, 20);
+// The summary line grows with the list below it.
 const QRect kSummaryRect(137, 40, 480, 18);
+// A double click on the header band maximises or restores the window.
+constexpr int kHeaderBandHeight = 52;
+constexpr int kSizeGripSize = 10;
 constexpr int kSelectorDropDownWidth = 160;
 
-QString Text(const char* text) { return QString::fromUtf8(text); }
+QString Text(const char* text) {
+  return QString::fromUtf8(text);
+}
 
 // Tahoma 11 pixels bold, or the desktop's sans-serif font where there is no
 // Tahoma.
@@ -129,9 +141,12 @@ CConvertDlg::CConvertDlg(ConvertSettings& settings, SettingsRoot& root, EngineSe
   LoadSettings(settings_, root_);
 
   setWindowTitle(QStringLiteral("Sondrel"));
-  setFixedSize(WIDTH, HEIGHT);
-  // The background image covers the whole window; the menus take its colours.
-  background_ = SkinArt::WindowBackground();
+  // The design size is the default and the smallest; the list takes what
+  // the window grows by.
+  setMinimumSize(WIDTH, HEIGHT);
+  resize(WIDTH, HEIGHT);
+  // The background image covers the whole window (drawn for its size as the
+  // controls are laid out); the menus take its colours.
   setAttribute(Qt::WA_OpaquePaintEvent);
   SkinArt::SkinMenusOf(*this);
   CreateControls();
@@ -139,8 +154,8 @@ CConvertDlg::CConvertDlg(ConvertSettings& settings, SettingsRoot& root, EngineSe
   CreateShortcuts();
   setAcceptDrops(true);
   new SurfaceDrag(this);
-  if (QScreen* screen = this->screen())
-    move(screen->availableGeometry().center() - rect().center());
+  new EdgeResize(this);
+  RestorePlace();
 
   adder_ = std::make_unique<FileAdder>(*this, *listCtrl_, list_, settings_, root_, desktop_);
   if (FirstRunCheck(root_)) HelpTopics(true);
@@ -151,6 +166,73 @@ CConvertDlg::~CConvertDlg() {
   listCtrl_->DeleteAllRows();
   list_.Clear();
   SaveSettings(settings_, GROUP_MAIN_WINDOW, root_);
+  WindowPlace place;
+  place.maximized = isMaximized();
+  place.geometry = place.maximized ? normalGeometry() : geometry();
+  place.columnWidths = listCtrl_->BaseColumnWidths();
+  SaveWindowPlace(place, root_);
+}
+
+void CConvertDlg::RestorePlace() {
+  // A stored place that is off every screen, smaller than the window can be
+  // or unreadable gives way to the default size in the screen's centre; so
+  // do column widths that are not one per column.
+  const WindowPlace place = LoadWindowPlace(root_);
+  if (PlaceFitsScreens(place.geometry, minimumSize())) {
+    setGeometry(place.geometry);
+  } else if (QScreen* screen = this->screen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+  listCtrl_->SetBaseColumnWidths(place.columnWidths);
+  if (place.maximized) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void CConvertDlg::ToggleMaximized() {
+  if (isMaximized())
+    showNormal();
+  else
+    showMaximized();
+}
+
+void CConvertDlg::LayOut() {
+  const QSize area = size();
+  const int grownBy = area.width() - WIDTH;
+  for (const ButtonLayout& layout : kButtons) {
+    QRect place = layout.rect;
+    if (layout.caption) place.translate(grownBy, 0);
+    Button(layout.name)->setGeometry(place);
+  }
+  Button("homePage")->setGeometry(kHomeLinkRect.translated(0, area.height() - HEIGHT));
+  listCtrl_->setGeometry(SkinArt::ListRect(area));
+  summary_->setGeometry(kSummaryRect.adjusted(0, 0, grownBy, 0));
+  sizeGrip_->setGeometry(area.width() - kSizeGripSize, area.height() - kSizeGripSize, kSizeGripSize,
+                         kSizeGripSize);
+  UpdateBackground();
+}
+
+void CConvertDlg::UpdateBackground() {
+  const qreal ratio = devicePixelRatioF();
+  const QSize area = size().expandedTo(minimumSize());
+  if (area == backgroundArea_ && ratio == backgroundRatio_) return;
+  background_ = SkinArt::WindowBackground(area, ratio);
+  backgroundArea_ = area;
+  backgroundRatio_ = ratio;
+  // The buttons draw the part of the background under them.
+  for (CSkinButton* button : findChildren<CSkinButton*>(Qt::FindDirectChildrenOnly))
+    button->SetBackgroundImage(background_, true);
+  update();
+}
+
+void CConvertDlg::ShowWindowState() {
+  CSkinButton* maximize = findChild<CSkinButton*>(QStringLiteral("maximize"));
+  const bool maximized = isMaximized();
+  const QString name = maximized ? QStringLiteral("Restore") : QStringLiteral("Maximize");
+  maximize->setToolTip(name);
+  maximize->setAccessibleName(name);
+  maximize->SetIcons(
+      SkinArt::CaptionIcon(maximized ? SkinArt::Caption::Restore : SkinArt::Caption::Maximize),
+      QPixmap(), false, true);
+  sizeGrip_->setVisible(!maximized && !isFullScreen());
 }
 
 void CConvertDlg::CreateControls() {
@@ -183,6 +265,7 @@ void CConvertDlg::CreateControls() {
   connect(Button("options"), &QPushButton::clicked, this, &CConvertDlg::OpenOptions);
   connect(Button("help"), &QPushButton::clicked, this, &CConvertDlg::ShowHelpMenu);
   connect(Button("minimize"), &QPushButton::clicked, this, &QWidget::showMinimized);
+  connect(Button("maximize"), &QPushButton::clicked, this, &CConvertDlg::ToggleMaximized);
   connect(Button("close"), &QPushButton::clicked, this, &QWidget::close);
 
   auto* homeLink = new CSkinButton(Text(HOME_PAGE_HOST), this);
@@ -202,18 +285,15 @@ void CConvertDlg::CreateControls() {
           [this] { OpenUnderWaitCursor(desktop_, HOME_PAGE_URL); });
 
   listCtrl_ = new CSortListCtrl(this);
-  listCtrl_->setGeometry(kListRect);
   listCtrl_->setContextMenuPolicy(Qt::DefaultContextMenu);
   // The list has the focus when the window opens; Tab goes on to the buttons.
   listCtrl_->setFocus();
   connect(listCtrl_, &CSortListCtrl::RowActivated, this, [this](int) { PlaySource(); });
-  connect(listCtrl_, &CSortListCtrl::ContextMenuAt, this, [this](const QPoint& global) {
-    MakeContextMenu()->exec(global);
-  });
+  connect(listCtrl_, &CSortListCtrl::ContextMenuAt, this,
+          [this](const QPoint& global) { MakeContextMenu()->exec(global); });
 
   summary_ = new QLabel(this);
   summary_->setObjectName(QStringLiteral("batchSummary"));
-  summary_->setGeometry(kSummaryRect);
   summary_->setFont(CommandFont());
   summary_->setAccessibleName(QStringLiteral("Last conversion"));
   QPalette summaryColours = summary_->palette();
@@ -227,6 +307,11 @@ void CConvertDlg::CreateControls() {
   formatSelector_->setGeometry(kSelectorRect.x(), kSelectorRect.y(), kSelectorRect.width(),
                                formatSelector_->sizeHint().height());
   formatSelector_->view()->setMinimumWidth(kSelectorDropDownWidth);
+
+  // The corner's grip; the edges resize too (EdgeResize).
+  sizeGrip_ = new QSizeGrip(this);
+  sizeGrip_->setObjectName(QStringLiteral("sizeGrip"));
+  LayOut();
 }
 
 void CConvertDlg::FillFormatSelector() {
@@ -253,9 +338,15 @@ QPushButton* CConvertDlg::Button(const char* objectName) const {
   return findChild<QPushButton*>(Text(objectName), Qt::FindDirectChildrenOnly);
 }
 
-void CConvertDlg::AddFiles() { adder_->AddFiles(); }
-void CConvertDlg::AddFolder() { adder_->AddFolder(); }
-void CConvertDlg::AddDropped(const std::vector<std::string>& paths) { adder_->AddDropped(paths); }
+void CConvertDlg::AddFiles() {
+  adder_->AddFiles();
+}
+void CConvertDlg::AddFolder() {
+  adder_->AddFolder();
+}
+void CConvertDlg::AddDropped(const std::vector<std::string>& paths) {
+  adder_->AddDropped(paths);
+}
 
 void CConvertDlg::Remove() {
   std::vector<int> rows = listCtrl_->SelectedRows();
@@ -492,8 +583,29 @@ void CConvertDlg::ShowHelpMenu() {
 }
 
 void CConvertDlg::paintEvent(QPaintEvent*) {
+  // Moved to a screen of another pixel ratio: the art is drawn anew for it.
+  UpdateBackground();
   QPainter painter(this);
   painter.drawPixmap(0, 0, background_);
+}
+
+void CConvertDlg::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  LayOut();
+}
+
+void CConvertDlg::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange) ShowWindowState();
+}
+
+void CConvertDlg::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && event->position().y() < kHeaderBandHeight) {
+    ToggleMaximized();
+    event->accept();
+    return;
+  }
+  QWidget::mouseDoubleClickEvent(event);
 }
 
 void CConvertDlg::closeEvent(QCloseEvent* event) {

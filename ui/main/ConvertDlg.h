@@ -19,18 +19,24 @@ class QComboBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QSizeGrip;
 class SettingsRoot;
 struct ConvertSettings;
 
 // The program's main window: the file list, the command buttons, the
 // output-format selector, the Help menu and the list's context menu. It
 // owns the list's entries and hands the convert commands to the conversion
-// batch. It has no system frame: three small buttons in its top-right corner
-// stand in for the caption, and dragging its surface moves it.
+// batch. It has no system frame: four small buttons in its top-right corner
+// stand in for the caption (Help, Minimize, Maximize or Restore, Close),
+// dragging its surface moves it, its edges and corner resize it and a double
+// click on its header band maximises or restores it. Where it was, its size
+// and the list's column widths are stored when it closes and used again at
+// the next start.
 class CConvertDlg : public QWidget {
   Q_OBJECT
 
  public:
+  // The design size: the default and the smallest.
   static constexpr int WIDTH = 699;
   static constexpr int HEIGHT = 538;
 
@@ -76,20 +82,34 @@ class CConvertDlg : public QWidget {
   SourceList& Entries() { return list_; }
   HelpWindow* Help() const { return help_.get(); }
   // The Add Files, Add Folder, Remove All, Convert and Options buttons, the
-  // home-page link and the Help, Minimize and Close caption buttons.
+  // home-page link and the Help, Minimize, Maximize and Close caption
+  // buttons.
   // All of them are skinned buttons (CSkinButton).
   QPushButton* Button(const char* objectName) const;
-  // The image the window paints under everything, 699 × 538.
+  // The image the window paints under everything, at the window's size and
+  // pixel ratio.
   const QPixmap& Background() const { return background_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
  private:
   void CreateControls();
+  // Puts the controls in their places for the window's size and draws the
+  // background for it.
+  void LayOut();
+  void UpdateBackground();
+  // The Maximize button's look and the size grip follow the window's state.
+  void ShowWindowState();
+  void ToggleMaximized();
+  // The stored place and column widths, or the default centred.
+  void RestorePlace();
   void FillFormatSelector();
   void CreateShortcuts();
   void RunBatch(const std::vector<int>& rows);
@@ -109,9 +129,13 @@ class CConvertDlg : public QWidget {
   CSortListCtrl* listCtrl_ = nullptr;
   QComboBox* formatSelector_ = nullptr;
   QLabel* summary_ = nullptr;
+  QSizeGrip* sizeGrip_ = nullptr;
   CConvertProgressDlg* batch_ = nullptr;  // the running batch's progress window
   bool closeAfterBatch_ = false;
   std::unique_ptr<FileAdder> adder_;
   std::unique_ptr<HelpWindow> help_;
   QPixmap background_;
+  // What the background was drawn for: the window's size and pixel ratio.
+  QSize backgroundArea_;
+  qreal backgroundRatio_ = 0;
 };

@@ -1,9 +1,13 @@
 #include "ui/main/SortListCtrl.h"
 
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 
 #include <algorithm>
+#include <iterator>
+#include <string>
 
 #include "source/SourceFile.h"
 
@@ -17,12 +21,10 @@ struct ColumnLayout {
 };
 
 const ColumnLayout kColumns[CSortListCtrl::COLUMN_COUNT] = {
-    {"File", 152, Qt::AlignLeft, SORT_TEXT},
-    {"Duration", 65, Qt::AlignRight, SORT_MIN_SEC},
-    {"Bit Rate", 65, Qt::AlignRight, SORT_NUMBER},
-    {"Freq.", 65, Qt::AlignRight, SORT_NUMBER},
-    {"Channels", 60, Qt::AlignLeft, SORT_TEXT},
-    {"Status", 145, Qt::AlignLeft, SORT_TEXT},
+    {"File", 120, Qt::AlignLeft, SORT_TEXT},        {"Folder", 92, Qt::AlignLeft, SORT_TEXT},
+    {"Duration", 58, Qt::AlignRight, SORT_MIN_SEC}, {"Bit Rate", 60, Qt::AlignRight, SORT_NUMBER},
+    {"Freq.", 64, Qt::AlignRight, SORT_NUMBER},     {"Channels", 58, Qt::AlignLeft, SORT_TEXT},
+    {"Status", 100, Qt::AlignLeft, SORT_TEXT},
 };
 
 // The entry a row refers to is kept in the row's first cell.
@@ -35,6 +37,13 @@ void UpdateAccessibleText(QTreeWidgetItem& item) {
   const QString text = item.text(CSortListCtrl::COL_FILE) + QStringLiteral(", ") +
                        (status.isEmpty() ? QStringLiteral("not converted yet") : status);
   item.setData(CSortListCtrl::COL_FILE, Qt::AccessibleTextRole, text);
+}
+
+// The folder a source lies in, as the Folder cell shows it: its full path,
+// so that files of the same name in different folders are told apart.
+std::string FolderCellText(const std::string& path) {
+  const QString folder = QFileInfo(QString::fromStdString(path)).absolutePath();
+  return QDir::toNativeSeparators(folder).toStdString();
 }
 
 }  // namespace
@@ -57,13 +66,23 @@ CSortListCtrl::CSortListCtrl(QWidget* parent) : QTreeWidget(parent) {
   for (int column = 0; column < COLUMN_COUNT; ++column) {
     header->setText(column, QString::fromLatin1(kColumns[column].header));
     header->setTextAlignment(column, kColumns[column].alignment | Qt::AlignVCenter);
-    setColumnWidth(column, kColumns[column].width);
+    baseWidths_[column] = kColumns[column].width;
     SetColumnSortType(column, kColumns[column].sortType);
   }
+  ApplyColumnWidths();
+  // Long paths and names keep both their ends: the end of a folder's path
+  // is what tells it from its neighbours.
+  setTextElideMode(Qt::ElideMiddle);
   this->header()->setStretchLastSection(false);
   this->header()->setSectionsClickable(true);
   this->header()->setSortIndicatorShown(false);
   connect(this->header(), &QHeaderView::sectionClicked, this, &CSortListCtrl::SortByColumn);
+  // A column the user drags keeps its new width, less its share of the
+  // extra, so that it stays as wide when the window is resized or reopened.
+  connect(this->header(), &QHeaderView::sectionResized, this, [this](int column, int, int size) {
+    if (applyingWidths_ || column < 0 || column >= COLUMN_COUNT) return;
+    baseWidths_[column] = std::clamp(size - ExtraWidth(column), MIN_COLUMN_WIDTH, MAX_COLUMN_WIDTH);
+  });
   connect(this, &QTreeWidget::itemDoubleClicked, this,
           [this](QTreeWidgetItem* item, int) { Q_EMIT RowActivated(indexOfTopLevelItem(item)); });
 }
@@ -75,10 +94,13 @@ void CSortListCtrl::SetColumnSortType(int column, ColumnSortType type) {
 
 int CSortListCtrl::AppendEntry(SourceFile* entry) {
   auto* item = new QTreeWidgetItem;
-  const std::string cells[COLUMN_COUNT] = {
-      FileCellText(entry->path),        DurationCellText(*entry),
-      BitRateCellText(entry->bitRate),  FreqCellText(entry->sampleRate),
-      ChannelsCellText(*entry),         std::string()};
+  const std::string cells[COLUMN_COUNT] = {FileCellText(entry->path),
+                                           FolderCellText(entry->path),
+                                           DurationCellText(*entry),
+                                           BitRateCellText(entry->bitRate),
+                                           FreqCellText(entry->sampleRate),
+                                           ChannelsCellText(*entry),
+                                           std::string()};
   for (int column = 0; column < COLUMN_COUNT; ++column) {
     item->setText(column, QString::fromStdString(cells[column]));
     item->setTextAlignment(column, kColumns[column].alignment | Qt::AlignVCenter);
@@ -129,12 +151,48 @@ void CSortListCtrl::SelectRows(const std::vector<int>& rows) {
     if (QTreeWidgetItem* item = topLevelItem(row)) item->setSelected(true);
 }
 
-void CSortListCtrl::DeleteRow(int row) { delete takeTopLevelItem(row); }
+void CSortListCtrl::DeleteRow(int row) {
+  delete takeTopLevelItem(row);
+}
 
-void CSortListCtrl::DeleteAllRows() { clear(); }
+void CSortListCtrl::DeleteAllRows() {
+  clear();
+}
 
 void CSortListCtrl::ScrollToRow(int row) {
   if (QTreeWidgetItem* item = topLevelItem(row)) scrollToItem(item);
+}
+
+std::vector<int> CSortListCtrl::BaseColumnWidths() const {
+  return std::vector<int>(std::begin(baseWidths_), std::end(baseWidths_));
+}
+
+bool CSortListCtrl::SetBaseColumnWidths(const std::vector<int>& widths) {
+  if (widths.size() != static_cast<size_t>(COLUMN_COUNT)) return false;
+  for (int column = 0; column < COLUMN_COUNT; ++column)
+    baseWidths_[column] =
+        std::clamp(widths[static_cast<size_t>(column)], MIN_COLUMN_WIDTH, MAX_COLUMN_WIDTH);
+  ApplyColumnWidths();
+  return true;
+}
+
+int CSortListCtrl::ExtraWidth(int column) const {
+  const int extra = std::max(0, width() - BASE_LIST_WIDTH);
+  if (column == COL_FILE) return extra / 2;
+  if (column == COL_STATUS) return extra - extra / 2;
+  return 0;
+}
+
+void CSortListCtrl::ApplyColumnWidths() {
+  applyingWidths_ = true;
+  for (int column = 0; column < COLUMN_COUNT; ++column)
+    setColumnWidth(column, baseWidths_[column] + ExtraWidth(column));
+  applyingWidths_ = false;
+}
+
+void CSortListCtrl::resizeEvent(QResizeEvent* event) {
+  QTreeWidget::resizeEvent(event);
+  ApplyColumnWidths();
 }
 
 void CSortListCtrl::SortByColumn(int column) {

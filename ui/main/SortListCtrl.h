@@ -17,8 +17,21 @@ class CSortListCtrl : public QTreeWidget {
 
  public:
   // The columns, in order.
-  enum Column { COL_FILE, COL_DURATION, COL_BIT_RATE, COL_FREQ, COL_CHANNELS, COL_STATUS };
-  static constexpr int COLUMN_COUNT = 6;
+  enum Column {
+    COL_FILE,
+    COL_FOLDER,
+    COL_DURATION,
+    COL_BIT_RATE,
+    COL_FREQ,
+    COL_CHANNELS,
+    COL_STATUS
+  };
+  static constexpr int COLUMN_COUNT = 7;
+  // The list's width at which the columns have their base widths; a wider
+  // list gives the extra to the File and Status columns, half each.
+  static constexpr int BASE_LIST_WIDTH = 552;
+  static constexpr int MIN_COLUMN_WIDTH = 20;
+  static constexpr int MAX_COLUMN_WIDTH = 4000;
   static constexpr int MAX_SORT_COLUMNS = 100;
 
   explicit CSortListCtrl(QWidget* parent = nullptr);
@@ -42,6 +55,12 @@ class CSortListCtrl : public QTreeWidget {
   void DeleteAllRows();
   void ScrollToRow(int row);
 
+  // The columns' widths as they are at the base list width: what a header
+  // drag set, without the share of the extra width. Setting them takes
+  // only a list of COLUMN_COUNT widths, each clamped to the limits.
+  std::vector<int> BaseColumnWidths() const;
+  bool SetBaseColumnWidths(const std::vector<int>& widths);
+
   // A click on the header of `column`: ascending when the column differs
   // from the last one sorted or the order is descending, else descending.
   void SortByColumn(int column);
@@ -57,9 +76,17 @@ class CSortListCtrl : public QTreeWidget {
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // The share of the width beyond the base list width that `column` takes.
+  int ExtraWidth(int column) const;
+  // Gives every column its base width plus its share.
+  void ApplyColumnWidths();
+
   int sortColumn_ = -1;
   bool ascending_ = true;
+  int baseWidths_[COLUMN_COUNT] = {};
+  bool applyingWidths_ = false;
   ColumnSortType columnTypes_[MAX_SORT_COLUMNS] = {};
 };

@@ -136,7 +136,7 @@ TEST_F(ConvertDlgTest, WindowHasTheDesignSizeAndItsControlsInPlace) {
                                QStringLiteral("Duration"), QStringLiteral("Bit Rate"),
                                QStringLiteral("Freq."),    QStringLiteral("Channels"),
                                QStringLiteral("Status")};
-  const int widths[] = {120, 92, 58, 60, 64, 58, 100};
+  const int widths[] = {120, 80, 58, 72, 64, 58, 100};
   for (int column = 0; column < 7; ++column) {
     EXPECT_EQ(window.ListCtrl().headerItem()->text(column), headers[column]);
     EXPECT_EQ(window.ListCtrl().columnWidth(column), widths[column]);

@@ -107,7 +107,7 @@ TEST_F(WindowSizeTest, PlaceMaximisedStateAndColumnWidthsSurviveReopening) {
     EXPECT_EQ(fallback.size(), kDesign) << stored;
     EXPECT_EQ(fallback.geometry().center(), fallback.screen()->availableGeometry().center())
         << stored;
-    EXPECT_EQ(fallback.ListCtrl().columnWidth(List::COL_FOLDER), 92) << stored;
+    EXPECT_EQ(fallback.ListCtrl().columnWidth(List::COL_FOLDER), 80) << stored;
   }
 }
 

@@ -71,8 +71,10 @@ const ButtonLayout kButtons[] = {
 const QRect kSelectorRect(14, 239, 98, 299);
 // The home-page link keeps its distance from the bottom edge.
 const QRect kHomeLinkRect(9, 507, 113, 20);
-// The summary line grows with the list below it.
-const QRect kSummaryRect(137, 40, 480, 18);
+// The line that says what the last batch came to: in the command panel,
+// between its art and the home-page link, keeping its distance from the
+// bottom edge as the link does.
+const QRect kSummaryRect(9, 452, 113, 52);
 // A double click on the header band maximises or restores the window.
 constexpr int kHeaderBandHeight = 52;
 constexpr int kSizeGripSize = 10;
@@ -204,7 +206,7 @@ void CConvertDlg::LayOut() {
   }
   Button("homePage")->setGeometry(kHomeLinkRect.translated(0, area.height() - HEIGHT));
   listCtrl_->setGeometry(SkinArt::ListRect(area));
-  summary_->setGeometry(kSummaryRect.adjusted(0, 0, grownBy, 0));
+  summary_->setGeometry(kSummaryRect.translated(0, area.height() - HEIGHT));
   sizeGrip_->setGeometry(area.width() - kSizeGripSize, area.height() - kSizeGripSize, kSizeGripSize,
                          kSizeGripSize);
   UpdateBackground();
@@ -295,6 +297,8 @@ void CConvertDlg::CreateControls() {
   summary_ = new QLabel(this);
   summary_->setObjectName(QStringLiteral("batchSummary"));
   summary_->setFont(CommandFont());
+  summary_->setWordWrap(true);
+  summary_->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
   summary_->setAccessibleName(QStringLiteral("Last conversion"));
   QPalette summaryColours = summary_->palette();
   summaryColours.setColor(QPalette::WindowText, kCommandText);

@@ -21,8 +21,8 @@ struct ColumnLayout {
 };
 
 const ColumnLayout kColumns[CSortListCtrl::COLUMN_COUNT] = {
-    {"File", 120, Qt::AlignLeft, SORT_TEXT},        {"Folder", 92, Qt::AlignLeft, SORT_TEXT},
-    {"Duration", 58, Qt::AlignRight, SORT_MIN_SEC}, {"Bit Rate", 60, Qt::AlignRight, SORT_NUMBER},
+    {"File", 120, Qt::AlignLeft, SORT_TEXT},        {"Folder", 80, Qt::AlignLeft, SORT_TEXT},
+    {"Duration", 58, Qt::AlignRight, SORT_MIN_SEC}, {"Bit Rate", 72, Qt::AlignRight, SORT_NUMBER},
     {"Freq.", 64, Qt::AlignRight, SORT_NUMBER},     {"Channels", 58, Qt::AlignLeft, SORT_TEXT},
     {"Status", 100, Qt::AlignLeft, SORT_TEXT},
 };

@@ -15,6 +15,8 @@
 # mixed batch of 24 short MIDI songs and the 8 WAVs. Part 3 renders 8 MIDI
 # songs with the large FluidR3_GM SoundFont one at a time and two at a
 # time and prints both peak memories (target: two at a time below 1.3x).
+# Part 4 converts the 8 WAVs through the real window, one and two at a
+# time, against sondrel-cli --jobs 2 (bench/convert_window.sh).
 cd "$(dirname "$0")/.."
 source bench/common.sh
 source bench/pairs.sh
@@ -101,3 +103,7 @@ if [ -f "$large_font" ]; then
 else
   echo "no $large_font: memory of parallel MIDI skipped"
 fi
+
+# --- 4. the window's batch --------------------------------------------------
+echo
+bash bench/convert_window.sh "$runs"

@@ -19,48 +19,19 @@
 #include <vector>
 
 #include "app/ConvertSettings.h"
+#include "bench/PrintingDesktop.h"
 #include "app/EngineStartup.h"
 #include "codecs/readers/ProgramReaders.h"
 #include "platform/paths/StandardFolders.h"
 #include "platform/settings/IniSettingsKey.h"
 #include "source/OpenSource.h"
 #include "ui/adding/AddProgressDlg.h"
-#include "ui/desktop/Desktop.h"
 #include "ui/main/ConvertDlg.h"
 #include "ui/main/SortListCtrl.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// A desktop that answers every question No and prints what it would show.
-class PrintingDesktop : public Desktop {
- public:
-  void Information(const std::string& text) override { Print("information", text); }
-  void Exclamation(const std::string& text) override { Print("exclamation", text); }
-  void Error(const std::string& text) override { Print("error", text); }
-  bool YesNo(const std::string& text) override {
-    Print("question", text);
-    return false;
-  }
-  bool OpenUrl(const std::string&) override { return false; }
-  bool ShowInFileManager(const std::string&) override { return false; }
-  bool OpenFolder(const std::string&) override { return false; }
-  bool OpenFile(const std::string&) override { return false; }
-  std::vector<std::string> ChooseFiles(QWidget*, const std::vector<std::string>&) override {
-    return {};
-  }
-  std::string ChooseFile(QWidget*, const std::string&, const std::vector<std::string>&,
-                         const std::string&) override {
-    return {};
-  }
-  std::string ChooseFolder(QWidget*, const std::string&, const std::string&) override { return {}; }
-
- private:
-  static void Print(const char* kind, const std::string& text) {
-    std::fprintf(stderr, "%s: %s\n", kind, text.c_str());
-  }
-};
 
 // Counts the paint events of the add windows and of their controls.
 class PaintCounter : public QObject {

@@ -16,12 +16,14 @@ packages=(
   libavformat-dev libavcodec-dev libavutil-dev libswresample-dev
   libgsm1-dev libfluidsynth-dev libopenmpt-dev libtag1-dev
   libopencore-amrnb-dev libvo-amrwbenc-dev liblnk-dev libbfio-dev
+  libflac-dev libopusenc-dev libopus-dev libebur128-dev
   # GUI, settings file, desktop integration
   qt6-base-dev
   # the General MIDI SoundFont shipped as ct4mgm.sf2
   timgm6mb-soundfont
   # tests and their independent oracles
   libgtest-dev ffmpeg sox lame sndfile-programs vorbis-tools fuse3 libfuse3-dev
+  flac opus-tools
   # validators of the desktop entry and the AppStream metadata
   desktop-file-utils appstream
 )

@@ -85,13 +85,14 @@ class EntryBarRelay : public ConversionProgress {
 
 ConversionJob::ConversionJob(const ConvertSettings& settings, EngineSession& engine,
                              Prompter& prompter, ConversionProgress& progress,
-                             PlacementContext placement, int jobs)
+                             PlacementContext placement, int jobs, ConvertThread thread)
     : settings_(settings),
       engine_(engine),
       prompter_(prompter),
       progress_(progress),
       placement_(std::move(placement)),
-      jobs_(std::max(jobs, 1)) {
+      jobs_(std::max(jobs, 1)),
+      thread_(thread) {
   placement_.taken = [this](const std::string& target) { return names_.IsClaimed(target); };
 }
 
@@ -249,8 +250,9 @@ BatchResult ConversionJob::RunBatch(const std::vector<SourceFile*>& entries,
   progress_.Pump();
   formatName_ = OutputFormatDisplayName(settings_.outputFormat);
 
-  const size_t stoppedAt = jobs_ > 1 && entries.size() > 1 ? RunParallel(entries, rows, result)
-                                                           : RunOneByOne(entries, rows, result);
+  const bool onWorkers = thread_ == ConvertThread::Worker || (jobs_ > 1 && entries.size() > 1);
+  const size_t stoppedAt =
+      onWorkers ? RunParallel(entries, rows, result) : RunOneByOne(entries, rows, result);
   progress_.Finish();
 
   if (settings_.browseOutputFolder != 0) {

@@ -58,11 +58,17 @@ struct BatchResult {
 // entries count as taken), outputs take their names in list order and
 // statuses are given in list order. The front end and the prompter are
 // only ever called on the thread that calls RunBatch.
+//
+// With `ConvertThread::Worker`, even a batch of one entry, or one entry at
+// a time, converts on a worker thread: a window's thread then only shows
+// progress and answers, whatever the number of jobs.
+enum class ConvertThread { Caller, Worker };
+
 class ConversionJob {
  public:
   ConversionJob(const ConvertSettings& settings, EngineSession& engine, Prompter& prompter,
                 ConversionProgress& progress, PlacementContext placement = PlacementContext(),
-                int jobs = 1);
+                int jobs = 1, ConvertThread thread = ConvertThread::Caller);
 
   BatchResult RunBatch(const std::vector<SourceFile*>& entries, const std::vector<size_t>& rows);
 
@@ -112,6 +118,7 @@ class ConversionJob {
   // The names given in the running batch; placement_.taken asks it.
   BatchNames names_;
   int jobs_;
+  ConvertThread thread_;
   std::string formatName_;
 };
 

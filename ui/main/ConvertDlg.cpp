@@ -428,7 +428,8 @@ void CConvertDlg::RunBatch(const std::vector<int>& rows) {
   {
     CConvertProgressDlg progress(this, *listCtrl_, lines);
     batch_ = &progress;
-    ConversionJob job(settings_, engine_, desktop_, progress, PlacementContext(), jobs);
+    ConversionJob job(settings_, engine_, desktop_, progress, PlacementContext(), jobs,
+                      ConvertThread::Worker);
     result = job.RunBatch(entries, rowIndexes);
     seconds = progress.ElapsedSeconds();
     batch_ = nullptr;

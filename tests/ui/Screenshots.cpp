@@ -9,15 +9,19 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolTip>
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <random>
 #include <memory>
 #include <utility>
 
@@ -88,6 +92,98 @@ std::vector<std::string> MakeSongs(const TempDir& dir) {
   WriteWav16(concert, 44100, 2, SineWave(44100 * 240, 2, 44100, 220, 0.3));
   songs.push_back(concert);
   return songs;
+}
+
+// An OGG whose last two thirds are random bytes: it is added like any
+// other, and its conversion fails with the place of the damage.
+std::string MakeDamagedSong(const TempDir& dir) {
+  const std::string path = dir.File("Old Cassette.ogg");
+  if (!Tool("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "anoisesrc=c=pink:d=20:s=7", "-ac", "2",
+                       path}))
+    return std::string();
+  const auto size = std::filesystem::file_size(path);
+  std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+  std::mt19937 random(7);
+  file.seekp(static_cast<std::streamoff>(size / 3));
+  for (auto at = size / 3; at < size; ++at) file.put(static_cast<char>(random()));
+  return path;
+}
+
+// The rows whose status shows them converting.
+int RowsConverting(CSortListCtrl& list) {
+  int converting = 0;
+  for (int row = 0; row < list.RowCount(); ++row)
+    if (list.CellText(row, CSortListCtrl::COL_STATUS).startsWith(QStringLiteral("Converting")))
+      ++converting;
+  return converting;
+}
+
+// Takes the grown window converting three files at a time, then with the
+// run's summary and a failed row's reason in its tooltip and in the "Why
+// did this fail?" message.
+bool ShootGrownWindow(const QString& folder, CConvertDlg& window, ConvertSettings& settings,
+                      const TempDir& dir, const std::string& album) {
+  bool ok = true;
+  window.RemoveAll();
+  window.resize(1000, 660);
+  // A user gives part of the File column's extra width to the Folder column.
+  CSortListCtrl& columns = window.ListCtrl();
+  const int moved = columns.columnWidth(CSortListCtrl::COL_FILE) - 170;
+  columns.setColumnWidth(CSortListCtrl::COL_FILE, 170);
+  columns.setColumnWidth(CSortListCtrl::COL_FOLDER,
+                         columns.columnWidth(CSortListCtrl::COL_FOLDER) + moved);
+  settings.convertJobs = 3;
+  std::vector<std::string> files;
+  for (int track = 1; track <= 9; ++track) {
+    char name[64];
+    std::snprintf(name, sizeof name, "/Track %02d.wav", track);
+    files.push_back(album + name);
+  }
+  window.AddDropped(files);
+  window.AddDropped({MakeDamagedSong(dir), dir.File("Evening Rain.mp3"),
+                     dir.File("Harbour Lights.ogg"), dir.File("Voice Memo.wav")});
+  bool batchShot = false;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (batchShot || RowsConverting(window.ListCtrl()) < 3 ||
+        window.ListCtrl().CellText(0, CSortListCtrl::COL_STATUS).mid(14).chopped(1).toInt() < 30)
+      return;
+    batchShot = true;
+    ok = Save(folder, "main-window-batch.png", window.frameGeometry()) && ok;
+  });
+  poll.start(20);
+  window.ConvertAll();
+  poll.stop();
+  ok = ok && batchShot;
+  ok = Save(folder, "main-window-grown.png", window.frameGeometry()) && ok;
+
+  CSortListCtrl& list = window.ListCtrl();
+  int failed = -1;
+  for (int row = 0; row < list.RowCount(); ++row)
+    if (!list.EntryAt(row)->reason.empty()) failed = row;
+  if (failed < 0) return false;
+  list.setCurrentItem(list.topLevelItem(failed));
+  const QRect cell = list.visualRect(list.model()->index(failed, CSortListCtrl::COL_STATUS));
+  const QPoint at = list.viewport()->mapToGlobal(QPoint(cell.left() + 20, cell.center().y()));
+  QCursor::setPos(at);
+  QToolTip::showText(at, list.topLevelItem(failed)->toolTip(CSortListCtrl::COL_STATUS), &list);
+  Settle(300);
+  QRect area = window.frameGeometry();
+  for (QWidget* widget : QApplication::topLevelWidgets())
+    if (widget->isVisible() && widget->inherits("QTipLabel")) area = area.united(widget->geometry());
+  ok = Save(folder, "main-window-failed-row.png", area) && ok;
+  QToolTip::hideText();
+  QCursor::setPos(window.frameGeometry().bottomRight() + QPoint(20, 20));
+
+  bool whyShot = false;
+  QTimer::singleShot(300, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      whyShot = Save(folder, "why-did-this-fail.png", window.frameGeometry());
+      box->accept();
+    }
+  });
+  window.ExplainFailure();
+  return ok && whyShot;
 }
 
 }  // namespace
@@ -215,6 +311,7 @@ int main(int argc, char** argv) {
   CTagEditDlg editor(&window, preset, true, desktop);
   editor.show();
   ok = Save(folder, "tag-editor.png", editor.frameGeometry()) && ok;
+  editor.close();
 
   // The about box, over the main window.
   {
@@ -222,5 +319,6 @@ int main(int argc, char** argv) {
     about.show();
     ok = Save(folder, "about-box.png", about.frameGeometry()) && ok;
   }
+  ok = ShootGrownWindow(folder, window, settings, dir, album) && ok;
   return ok ? 0 : 1;
 }

@@ -30,8 +30,11 @@ constexpr int kHeaderHeight = 52;
 constexpr int kPanelWidth = 130;
 
 // A blank image of the given size, fully transparent.
-QPixmap Blank(int width, int height) {
-  QPixmap image(width, height);
+// A transparent image of `width` by `height` logical pixels at `ratio`
+// device pixels each; painters on it draw in logical pixels.
+QPixmap Blank(int width, int height, qreal ratio) {
+  QPixmap image(qRound(width * ratio), qRound(height * ratio));
+  image.setDevicePixelRatio(ratio);
   image.fill(Qt::transparent);
   return image;
 }
@@ -128,11 +131,12 @@ QPixmap WindowBackground(QSize size, qreal ratio) {
   return image;
 }
 
-QPixmap CommandFace(bool hover) {
-  QPixmap image = Blank(COMMAND_FACE_WIDTH, COMMAND_FACE_HEIGHT);
+QPixmap CommandFace(bool hover, qreal ratio) {
+  QPixmap image = Blank(COMMAND_FACE_WIDTH, COMMAND_FACE_HEIGHT, ratio);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
-  const QRectF face = QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+  const QRectF face =
+      QRectF(0, 0, COMMAND_FACE_WIDTH, COMMAND_FACE_HEIGHT).adjusted(0.5, 0.5, -0.5, -0.5);
   const QColor top = hover ? QColor(0xff, 0xf8, 0xe6) : QColor(0xff, 0xff, 0xff);
   const QColor bottom = hover ? QColor(0xf4, 0xd0, 0x86) : QColor(0xd8, 0xe1, 0xec);
   painter.setBrush(Vertical(face, top, bottom));
@@ -143,8 +147,8 @@ QPixmap CommandFace(bool hover) {
   return image;
 }
 
-QPixmap CaptionIcon(Caption caption) {
-  QPixmap image = Blank(CAPTION_ICON_SIZE, CAPTION_ICON_SIZE);
+QPixmap CaptionIcon(Caption caption, qreal ratio) {
+  QPixmap image = Blank(CAPTION_ICON_SIZE, CAPTION_ICON_SIZE, ratio);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   // A tile clear of the button's edge, where a flat border appears.

@@ -31,9 +31,11 @@ QPixmap WindowBackground(QSize size = QSize(WINDOW_WIDTH, WINDOW_HEIGHT), qreal 
 // Where the list lies in a window of `size`: 137 pixels from the left and 63
 // from the top, 10 from the right and the bottom edges.
 QRect ListRect(QSize size);
-// The face of a command button, at rest or under the pointer.
-QPixmap CommandFace(bool hover);
-QPixmap CaptionIcon(Caption caption);
+// The face of a command button, at rest or under the pointer, and a caption
+// button's icon, drawn at `ratio` device pixels per logical pixel so that
+// they stay sharp on a screen that scales.
+QPixmap CommandFace(bool hover, qreal ratio = 1);
+QPixmap CaptionIcon(Caption caption, qreal ratio = 1);
 // The look of the Help menu and the list's context menu.
 QString MenuStyleSheet();
 // Gives every pop-up menu that `window` owns the menu look as it is first

@@ -218,6 +218,7 @@ void CConvertDlg::UpdateBackground() {
   if (area == backgroundArea_ && ratio == backgroundRatio_) return;
   background_ = SkinArt::WindowBackground(area, ratio);
   backgroundArea_ = area;
+  if (ratio != backgroundRatio_) DrawButtonArt(ratio);
   backgroundRatio_ = ratio;
   // The buttons draw the part of the background under them.
   for (CSkinButton* button : findChildren<CSkinButton*>(Qt::FindDirectChildrenOnly))
@@ -232,9 +233,24 @@ void CConvertDlg::ShowWindowState() {
   maximize->setToolTip(name);
   maximize->setAccessibleName(name);
   maximize->SetIcons(
-      SkinArt::CaptionIcon(maximized ? SkinArt::Caption::Restore : SkinArt::Caption::Maximize),
+      SkinArt::CaptionIcon(maximized ? SkinArt::Caption::Restore : SkinArt::Caption::Maximize,
+                           devicePixelRatioF()),
       QPixmap(), false, true);
   sizeGrip_->setVisible(!maximized && !isFullScreen());
+}
+
+void CConvertDlg::DrawButtonArt(qreal ratio) {
+  for (const ButtonLayout& layout : kButtons) {
+    auto* button = qobject_cast<CSkinButton*>(Button(layout.name));
+    if (!button) continue;
+    if (!layout.caption)
+      button->SetBitmaps(SkinArt::CommandFace(false, ratio), SkinArt::CommandFace(true, ratio),
+                         false, true);
+    else if (button->objectName() == QLatin1String("maximize"))
+      ShowWindowState();
+    else
+      button->SetIcons(SkinArt::CaptionIcon(*layout.caption, ratio), QPixmap(), false, true);
+  }
 }
 
 void CConvertDlg::CreateControls() {
@@ -250,14 +266,11 @@ void CConvertDlg::CreateControls() {
     button->setAccessibleName(layout.caption ? Text(layout.tooltip)
                                              : Text(layout.text).remove(QLatin1Char('&')));
     button->setAccessibleDescription(Text(layout.tooltip));
-    if (layout.caption) {
-      button->SetIcons(SkinArt::CaptionIcon(*layout.caption), QPixmap(), false, false);
-    } else {
+    if (!layout.caption) {
       button->SetFont(CommandFont(), false);
       button->SetTextColours(kCommandText, kCommandText, false);
       button->SetTextOffset(0, -1, false);
       button->SetBorder(false, false);
-      button->SetBitmaps(SkinArt::CommandFace(false), SkinArt::CommandFace(true), true, false);
     }
   }
   connect(Button("addFiles"), &QPushButton::clicked, this, &CConvertDlg::AddFiles);

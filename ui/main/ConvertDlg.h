@@ -107,6 +107,9 @@ class CConvertDlg : public QWidget {
   void UpdateBackground();
   // The Maximize button's look and the size grip follow the window's state.
   void ShowWindowState();
+  // Gives the command buttons their faces and the caption buttons their
+  // icons, drawn at `ratio` device pixels per logical pixel.
+  void DrawButtonArt(qreal ratio);
   void ToggleMaximized();
   // The stored place and column widths, or the default centred.
   void RestorePlace();

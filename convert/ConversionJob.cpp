@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/EngineStartup.h"
+#include "app/NoApplication.h"
 #include "app/OutputFormat.h"
 #include "app/WebLinks.h"
 #include "convert/ConversionProgress.h"
@@ -103,8 +104,13 @@ bool ConversionJob::CheckSoundFont(const std::vector<SourceFile*>& entries) {
   engine_.RetrySoundFont();
   if (engine_.SoundFontReady() != 0) return true;
   if (!prompter_.YesNo(SoundFontMissingMessage(engine_.ProgramFolder()))) return true;
-  prompter_.OpenFolder(engine_.ProgramFolder());
-  prompter_.OpenUrl(SOUNDFONT_DOWNLOAD_URL);
+  // Where the font goes and where to get it; a desktop that opens neither
+  // gets the paths in a message.
+  const std::string folder = engine_.ProgramFolder();
+  if (!prompter_.OpenFolder(folder))
+    prompter_.Exclamation(NoApplicationText(folder, "a file manager"));
+  if (!prompter_.OpenUrl(SOUNDFONT_DOWNLOAD_URL))
+    prompter_.Exclamation(NoApplicationForLinkText(SOUNDFONT_DOWNLOAD_URL));
   return false;
 }
 
@@ -124,7 +130,8 @@ bool ConversionJob::PlaceEntry(SourceFile& entry, EntryRun& run,
   // name is given to it only once it is complete, so a failure, Cancel or a
   // killed process never leaves a partial file there nor loses the file
   // that an overwrite would replace.
-  if (PlaceOutput(entry, settings_, run.status, placement, &run.output, &run.placement)) return true;
+  if (PlaceOutput(entry, settings_, run.status, placement, &run.output, &run.placement))
+    return true;
   run.reason = run.placement.reason;
   return false;
 }
@@ -157,8 +164,7 @@ bool ConversionJob::MoveToTarget(SourceFile& entry, EntryRun& run,
   // went to the documents folder, which never replaces a file. Otherwise a
   // file that appeared there while converting is never replaced: skip gives
   // up, auto rename places the entry again and takes the next free name.
-  const bool replace =
-      settings_.targetExistsOpt == TARGET_OVERWRITE && !run.placement.inDocuments;
+  const bool replace = settings_.targetExistsOpt == TARGET_OVERWRITE && !run.placement.inDocuments;
   constexpr int kAttempts = 10;
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
     const TemporaryOutput::Move moved = run.output.MoveTo(entry.destinationPath, replace);
@@ -219,7 +225,8 @@ size_t ConversionJob::RunOneByOne(const std::vector<SourceFile*>& entries,
     } else {
       ShowEntryStart(entry, row, run.sequence, count);
       EntryBarRelay relay(progress_, row);
-      ok = PlaceEntry(entry, run, placement_) && ConvertPlaced(entry.kind, entry.path, run, relay) &&
+      ok = PlaceEntry(entry, run, placement_) &&
+           ConvertPlaced(entry.kind, entry.path, run, relay) &&
            MoveToTarget(entry, run, placement_);
       if (ok) names_.Claim(entry.destinationPath, i);
     }
@@ -260,7 +267,7 @@ BatchResult ConversionJob::RunBatch(const std::vector<SourceFile*>& entries,
       const std::string& output = entries[i]->destinationPath;
       std::error_code error;
       if (!output.empty() && std::filesystem::is_regular_file(output, error)) {
-        prompter_.ShowInFileManager(output);
+        if (!prompter_.ShowInFileManager(output)) prompter_.Exclamation(NoFileManagerText(output));
         break;
       }
     }

@@ -6,6 +6,7 @@
 
 #include "convert/WmaOutput.h"
 
+#include "app/NoApplication.h"
 #include "app/WebLinks.h"
 #include "codecs/writers/WmaWriter.h"
 #include "convert/OutputDescription.h"
@@ -64,7 +65,8 @@ const OutputDescription& WmaOutput() {
 bool EnsureWmaRuntime(Prompter& prompter) {
   if (WmaRuntimeLoaded()) return true;
   if (!LoadWmaRuntime()) {
-    if (prompter.YesNo(WMA_RUNTIME_MISSING_MESSAGE)) prompter.OpenUrl(WMA_RUNTIME_DOWNLOAD_URL);
+    if (prompter.YesNo(WMA_RUNTIME_MISSING_MESSAGE) && !prompter.OpenUrl(WMA_RUNTIME_DOWNLOAD_URL))
+      prompter.Exclamation(NoApplicationForLinkText(WMA_RUNTIME_DOWNLOAD_URL));
     return false;
   }
   return ProgramWmaFormats().Build();

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "app/EngineStartup.h"
+#include "app/NoApplication.h"
 #include "app/OutputFormat.h"
 #include "codecs/readers/ProgramReaders.h"
 #include "convert/ConversionJob.h"
@@ -130,7 +131,10 @@ TEST_F(ConversionJobTest, EveryEntryGetsItsOutputNameAndTheBarsMove) {
   for (const std::string& line : progress_.fileLines) {
     const auto dots = line.rfind("...");
     const std::string tail = line.substr(dots + 3);
-    if (tail.empty()) { last = -1; continue; }
+    if (tail.empty()) {
+      last = -1;
+      continue;
+    }
     const int percent = std::stoi(tail);
     EXPECT_GT(percent, last) << line;
     last = percent;
@@ -145,8 +149,9 @@ TEST_F(ConversionJobTest, NothingToConvertShowsAMessage) {
   ConversionJob job(settings_, engine, prompter_, progress_);
   EXPECT_FALSE(ConvertAll(list_, job, prompter_).ran);
   EXPECT_FALSE(ConvertSelected(list_, {}, job, prompter_).ran);
-  EXPECT_EQ(prompter_.shown, (std::vector<std::string>{"information: There aren't files in list.",
-                                                        "information: You should select a file at least."}));
+  EXPECT_EQ(prompter_.shown,
+            (std::vector<std::string>{"information: There aren't files in list.",
+                                      "information: You should select a file at least."}));
   EXPECT_EQ(progress_.begun, -1);
 }
 
@@ -176,8 +181,9 @@ TEST_F(ConversionJobTest, MissingSoundFontAnsweredNoFailsOnlyMidiEntries) {
   const BatchResult result = Run(engine, {Midi("a.mid"), Wav("b.wav"), Midi("c.kar")});
   ASSERT_EQ(prompter_.shown.size(), 1u);
   EXPECT_EQ(prompter_.shown[0], "question: " + SoundFontMissingMessage(folder.Path()));
-  EXPECT_NE(prompter_.shown[0].find("copy the file to folder:\n\"" + folder.Path() + "\"\nAnd then"),
-            std::string::npos);
+  EXPECT_NE(
+      prompter_.shown[0].find("copy the file to folder:\n\"" + folder.Path() + "\"\nAnd then"),
+      std::string::npos);
   EXPECT_EQ(progress_.status[0], "Failure. Requires file \"ct4mgm.sf2\".");
   EXPECT_EQ(progress_.status[1], "b.wav");
   EXPECT_EQ(progress_.status[2], "Failure. Requires file \"ct4mgm.sf2\".");
@@ -244,6 +250,17 @@ TEST_F(ConversionJobTest, BrowseShowsTheFirstOutputOnlyWhenThereIsOne) {
   Run(engine, {});
   EXPECT_EQ(progress_.status[0], "Conversion Failure");
   EXPECT_TRUE(prompter_.shown.empty());
+}
+
+TEST_F(ConversionJobTest, ADesktopThatCannotShowTheOutputIsSaidSo) {
+  TestProgramFolder folder(false, false);
+  EngineSession engine(folder.Path());
+  settings_.browseOutputFolder = 1;
+  prompter_.opens = false;
+  Run(engine, {Wav("a.wav")});
+  EXPECT_EQ(prompter_.shown, (std::vector<std::string>{
+                                 "select: " + dir_.File("out/a.wav"),
+                                 "exclamation: " + NoFileManagerText(dir_.File("out/a.wav"))}));
 }
 
 TEST_F(ConversionJobTest, PlacementMessageBecomesTheStatus) {

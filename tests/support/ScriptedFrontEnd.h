@@ -50,17 +50,18 @@ class ScriptedPrompter : public Prompter {
   }
   bool OpenUrl(const std::string& url) override {
     shown.push_back("url: " + url);
-    return true;
+    return opens;
   }
   bool ShowInFileManager(const std::string& path) override {
     shown.push_back("select: " + path);
-    return true;
+    return opens;
   }
   bool OpenFolder(const std::string& path) override {
     shown.push_back("folder: " + path);
-    return true;
+    return opens;
   }
 
   bool answer = false;
+  bool opens = true;  // whether the desktop has an application for what is opened
   std::vector<std::string> shown;
 };

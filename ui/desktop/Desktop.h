@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/NoApplication.h"
 #include "convert/Prompter.h"
 
 class QWidget;
@@ -42,9 +43,3 @@ class Desktop : public Prompter {
   bool ShowInFileManagerOrSay(const std::string& path);
   bool OpenUrlOrSay(const std::string& url);
 };
-
-// "No application is set up to open "<target>". ..." with what to set up
-// for `target`: a file, a folder, or a web or mail link.
-std::string NoApplicationText(const std::string& target, const std::string& setUp);
-// The same for a web or mail link, naming the program it needs.
-std::string NoApplicationForLinkText(const std::string& url);

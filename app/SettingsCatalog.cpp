@@ -116,6 +116,18 @@ const ValueRule kCoefficient{{}, 10, 3000};
 const ValueRule kTrackNumType{
     {{TRACK_NUM_NONE, "none"}, {TRACK_NUM_SEQUENCE, "sequence"}, {TRACK_NUM_CUSTOM, "custom"}}};
 const ValueRule kAnyNumber{};
+// The rates an MP3 frame header can name (MPEG-1, 2 and 2.5), or 0 for the
+// source's rate.
+const ValueRule kMp3Rates{{{0, nullptr},
+                           {8000, nullptr},
+                           {11025, nullptr},
+                           {12000, nullptr},
+                           {16000, nullptr},
+                           {22050, nullptr},
+                           {24000, nullptr},
+                           {32000, nullptr},
+                           {44100, nullptr},
+                           {48000, nullptr}}};
 // Files converted at a time; 0 is one per processor.
 const ValueRule kConvertJobs{{}, 0, MAX_CONVERT_JOBS};
 
@@ -183,7 +195,7 @@ const std::vector<SettingValue>& SettingsCatalog() {
              "MP3: take rate, bit rate and channels from the source, ignoring the three below"),
       Number("MP3BitRate", kOpt, &CS::mp3BitRate, kAnyNumber,
              "MP3: bit rate in kbit/s (0: the source's)"),
-      Number("MP3SampleRate", kOpt, &CS::mp3SampleRate, kAnyNumber,
+      Number("MP3SampleRate", kOpt, &CS::mp3SampleRate, kMp3Rates,
              "MP3: sample rate in Hz (0: the source's)"),
       Number("MP3ChannelMode", kOpt, &CS::mp3ChannelMode, kMp3Channels,
              "MP3: stereo, joint stereo, mono, or as the source", CorrectMp3ChannelMode),

@@ -204,6 +204,9 @@ ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings
   SourceList list(ProgramReaders());
   // --keep-folders is the saved KeepAddedSubfolders for this run.
   if (request.keepFolders) settings.keepAddedSubfolders = 1;
+  // Showing the output in the file manager is the window's; the command
+  // line prints the output paths instead.
+  settings.browseOutputFolder = 0;
   const bool namedFileFailed = LoadSources(request.paths, settings, request.verbosity, list, err);
   const bool anyMidi = std::any_of(list.Entries().begin(), list.Entries().end(),
                                    [](const auto& entry) { return entry->kind == KIND_MIDI; });

@@ -150,6 +150,7 @@ TEST_F(CliCommandTest, ConvertUsageErrors) {
                                                {"convert", "--to", "flac", a},
                                                {"convert", "--to"},
                                                {"convert", "--set", "NoSuch=1", a},
+                                               {"convert", "--set", "MP3SampleRate=12345", a},
                                                {"convert", "--frobnicate", a},
                                                {"convert", "--to=flac", a},
                                                {"convert", "--set=TargetExistsOpt=99", a}}) {

@@ -45,3 +45,8 @@ const std::vector<OutputFormatChoice>& OutputFormatChoices();
 // equals it, or -1 when none does (the caller then selects row 0 and stores
 // FORMAT_MP3).
 int OutputFormatChoiceIndex(uint32_t format);
+
+// The rates an MP3 stream can have (those of MPEG-1, 2 and 2.5); the encoder
+// cannot write at any other output rate and falls back to one of its own.
+inline constexpr uint32_t kMp3OutputRates[] = {8000,  11025, 12000, 16000, 22050,
+                                               24000, 32000, 44100, 48000};

@@ -14,17 +14,29 @@ uint32_t CorrectMp3ChannelMode(uint32_t stored) {
   return (stored == 0 || stored == 1 || stored == 3 || stored == 4) ? stored : 1;
 }
 
-uint32_t CorrectStereoMonoSame(uint32_t stored) { return stored <= 2 ? stored : 2; }
+uint32_t CorrectStereoMonoSame(uint32_t stored) {
+  return stored <= 2 ? stored : 2;
+}
 
-uint32_t CorrectWmaChannels(uint32_t stored) { return (stored == 1 || stored == 2) ? stored : 2; }
+uint32_t CorrectWmaChannels(uint32_t stored) {
+  return (stored == 1 || stored == 2) ? stored : 2;
+}
 
-uint32_t CorrectTagOption(uint32_t stored) { return stored <= 2 ? stored : 2; }
+uint32_t CorrectTagOption(uint32_t stored) {
+  return stored <= 2 ? stored : 2;
+}
 
-uint32_t CorrectAmplifyCoeff(uint32_t stored) { return std::clamp<uint32_t>(stored, 10, 3000); }
+uint32_t CorrectAmplifyCoeff(uint32_t stored) {
+  return std::clamp<uint32_t>(stored, 10, 3000);
+}
 
-uint32_t CorrectOggBitRate(uint32_t stored) { return stored > 1000 ? stored / 1000 : stored; }
+uint32_t CorrectOggBitRate(uint32_t stored) {
+  return stored > 1000 ? stored / 1000 : stored;
+}
 
-uint32_t CorrectConvertJobs(uint32_t stored) { return std::min(stored, MAX_CONVERT_JOBS); }
+uint32_t CorrectConvertJobs(uint32_t stored) {
+  return std::min(stored, MAX_CONVERT_JOBS);
+}
 
 bool ValueRule::Allows(uint32_t code) const {
   if (!IsEnumerated()) return code >= low && code <= high;
@@ -116,18 +128,14 @@ const ValueRule kCoefficient{{}, 10, 3000};
 const ValueRule kTrackNumType{
     {{TRACK_NUM_NONE, "none"}, {TRACK_NUM_SEQUENCE, "sequence"}, {TRACK_NUM_CUSTOM, "custom"}}};
 const ValueRule kAnyNumber{};
-// The rates an MP3 frame header can name (MPEG-1, 2 and 2.5), or 0 for the
-// source's rate.
-const ValueRule kMp3Rates{{{0, nullptr},
-                           {8000, nullptr},
-                           {11025, nullptr},
-                           {12000, nullptr},
-                           {16000, nullptr},
-                           {22050, nullptr},
-                           {24000, nullptr},
-                           {32000, nullptr},
-                           {44100, nullptr},
-                           {48000, nullptr}}};
+// MP3SampleRate: 0 for the source's rate, or a rate an MP3 stream can have.
+ValueRule Mp3Rates() {
+  ValueRule rule;
+  rule.names.push_back({0, nullptr});
+  for (const uint32_t rate : kMp3OutputRates) rule.names.push_back({rate, nullptr});
+  return rule;
+}
+const ValueRule kMp3Rates = Mp3Rates();
 // Files converted at a time; 0 is one per processor.
 const ValueRule kConvertJobs{{}, 0, MAX_CONVERT_JOBS};
 

@@ -56,6 +56,14 @@ const FormatOptionNames* FormatOptionsOf(uint32_t format) {
   return nullptr;
 }
 
+// A number as a person reads it: 22,050.
+std::string Grouped(uint32_t number) {
+  std::string text = std::to_string(number);
+  for (int at = static_cast<int>(text.size()) - 3; at > 0; at -= 3)
+    text.insert(static_cast<size_t>(at), ",");
+  return text;
+}
+
 // "NAME=VALUE" for the option of `format` that `flag` sets, with the value
 // as the catalogue takes it; "" with a message on `err` when the format has
 // no such option or the value is not one the flag takes.
@@ -80,6 +88,20 @@ std::string FormatAssignment(const Arguments::Flag& flag, const FormatOptionName
       return std::string();
     }
     value = std::to_string(*number * scale);
+    if (flag.name == "--rate" && names.format == FORMAT_MP3 &&
+        std::find(std::begin(kMp3OutputRates), std::end(kMp3OutputRates), *number) ==
+            std::end(kMp3OutputRates)) {
+      const size_t count = std::size(kMp3OutputRates);
+      std::string taken;
+      for (size_t i = 0; i < count; ++i)
+        taken += (i == 0           ? ""
+                  : i + 1 == count ? " or "
+                                   : ", ") +
+                 std::to_string(kMp3OutputRates[i]);
+      err << "sondrel-cli: MP3 cannot be written at " << Grouped(*number) << " Hz; --rate takes "
+          << taken << ".\n";
+      return std::string();
+    }
   } else if (flag.name == "--channels") {
     if (value == "1" || value == "mono") {
       value = "mono";
@@ -91,14 +113,6 @@ std::string FormatAssignment(const Arguments::Flag& flag, const FormatOptionName
     }
   }
   return std::string(option) + "=" + value;
-}
-
-// A number as a person reads it: 22,050.
-std::string Grouped(uint32_t number) {
-  std::string text = std::to_string(number);
-  for (int at = static_cast<int>(text.size()) - 3; at > 0; at -= 3)
-    text.insert(static_cast<size_t>(at), ",");
-  return text;
 }
 
 // "22,050 Hz mono", for a rate and a channel count the output is written with.
@@ -122,20 +136,11 @@ std::string LimitText(int wanted, int used) {
   return std::string(used < wanted ? "at most " : "at least ") + std::to_string(used) + " kbit/s";
 }
 
-// The MP3 rules: a rate the encoder cannot write is refused; a bit rate goes
-// to the nearest of MP3's bit rates, then within what the output rate allows.
+// The MP3 rules (a rate the encoder cannot write was refused with its flag):
+// a bit rate goes to the nearest of MP3's bit rates, then within what the
+// output rate allows.
 bool CheckMp3Values(const GivenFlags& given, const ConvertSettings& settings, std::ostream& err) {
   const uint32_t rate = settings.mp3SampleRate;
-  if (given.rate && std::find(std::begin(kMp3OutputRates), std::end(kMp3OutputRates), rate) ==
-                        std::end(kMp3OutputRates)) {
-    const size_t count = std::size(kMp3OutputRates);
-    std::string taken;
-    for (size_t i = 0; i < count; ++i)
-      taken += (i == 0 ? "" : i + 1 == count ? " or " : ", ") + std::to_string(kMp3OutputRates[i]);
-    err << "sondrel-cli: MP3 cannot be written at " << Grouped(rate) << " Hz; --rate takes "
-        << taken << ".\n";
-    return false;
-  }
   if (!given.bitRate) return true;
   const int wanted = AsInt(settings.mp3BitRate);
   const int rounded = RoundMp3BitRate(wanted);

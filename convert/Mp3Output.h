@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "app/ConvertSettings.h"
+#include "app/OutputFormat.h"
 #include "codecs/writers/AudioWriter.h"
 #include "codecs/writers/Mp3EncoderSettings.h"
 #include "source/AudioSource.h"
@@ -16,11 +17,6 @@ struct Mp3Choice {
   WriterFormat input;
   Mp3EncoderSettings encoder;
 };
-
-// The rates an MP3 stream can have (those of MPEG-1, 2 and 2.5); the encoder
-// cannot write at any other output rate and falls back to one of its own.
-inline constexpr uint32_t kMp3OutputRates[] = {8000,  11025, 12000, 16000, 22050,
-                                               24000, 32000, 44100, 48000};
 
 Mp3Choice ChooseMp3Settings(const ConvertSettings& settings, int32_t kind,
                             const SourceInfo& source);

@@ -116,6 +116,8 @@ const ValueRule kCoefficient{{}, 10, 3000};
 const ValueRule kTrackNumType{
     {{TRACK_NUM_NONE, "none"}, {TRACK_NUM_SEQUENCE, "sequence"}, {TRACK_NUM_CUSTOM, "custom"}}};
 const ValueRule kAnyNumber{};
+// The level of a MIDI effect in percent; 0 turns it off.
+const ValueRule kEffectLevel{{}, 0, 100};
 // Files converted at a time; 0 is one per processor.
 const ValueRule kConvertJobs{{}, 0, MAX_CONVERT_JOBS};
 
@@ -296,6 +298,10 @@ const std::vector<SettingValue>& SettingsCatalog() {
       Text("SoundFontFile", kOpt, &CS::soundFontFile,
            "MIDI: the SoundFont that renders MIDI songs (empty: ct4mgm.sf2 beside the program)",
            MAX_PATH_BYTES),
+      Number("MidiReverb", kOpt, &CS::midiReverb, kEffectLevel,
+             "MIDI: the synthesizer's reverb level in percent (0: off)"),
+      Number("MidiChorus", kOpt, &CS::midiChorus, kEffectLevel,
+             "MIDI: the synthesizer's chorus level in percent (0: off)"),
   };
   return catalog;
 }

@@ -151,7 +151,8 @@ class MidiFile::Parser {
         const MidiError error = ParseTrack(body, end, length > available, track);
         // The first damage is the one told; the tracks after it are still
         // read, each up to its own damage.
-        if (error != MidiError::None && Damaged(error, index, track.endTick, false) != MidiError::None)
+        if (error != MidiError::None &&
+            Damaged(error, index, track.endTick, false) != MidiError::None)
           return error;
         file_.endTick_ = std::max(file_.endTick_, track.endTick);
         file_.tracks_.push_back(std::move(track));

@@ -35,10 +35,10 @@ const char* MidiErrorName(MidiError error);
 // Where a damaged file stops being readable (MidiFile::LoadIntactPart).
 struct MidiDamage {
   MidiError error = MidiError::None;
-  size_t track = 0;       // the damaged track, counted from 0
-  size_t trackCount = 0;  // the tracks the header announces
+  size_t track = 0;            // the damaged track, counted from 0
+  size_t trackCount = 0;       // the tracks the header announces
   bool missingTracks = false;  // the file ends before track `track` starts
-  uint64_t tick = 0;      // the tick of the last intact event of the track
+  uint64_t tick = 0;           // the tick of the last intact event of the track
 };
 
 // One event of a track at its absolute tick.
@@ -86,7 +86,8 @@ class MidiFile {
   // short, a byte that is no event, tracks missing) answers the events
   // before the damage, with Damage() saying where it is. Damage to the
   // header still answers nothing, with the reason in `error`.
-  static std::optional<MidiFile> LoadIntactPart(const std::string& path, MidiError* error = nullptr);
+  static std::optional<MidiFile> LoadIntactPart(const std::string& path,
+                                                MidiError* error = nullptr);
 
   const MidiDamage& Damage() const { return damage_; }
   bool IsDamaged() const { return damage_.error != MidiError::None; }

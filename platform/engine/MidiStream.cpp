@@ -99,8 +99,8 @@ std::optional<MidiFile> LoadSong(const std::string& path, std::string& problem) 
     return std::nullopt;
   }
   if (song->IsDamaged()) {
-    const bool anyEvent = std::any_of(
-        song->Tracks().begin(), song->Tracks().end(), [](const MidiTrack& track) {
+    const bool anyEvent =
+        std::any_of(song->Tracks().begin(), song->Tracks().end(), [](const MidiTrack& track) {
           return std::any_of(track.events.begin(), track.events.end(),
                              [](const MidiEvent& event) { return event.status < 0xF0; });
         });
@@ -116,8 +116,7 @@ std::optional<MidiFile> LoadSong(const std::string& path, std::string& problem) 
       if (song->Tracks()[i].endTick > song->Tracks()[longest].endTick) longest = i;
     problem = DAMAGED + std::string("a delta time in ") +
               TrackName(longest, song->Tracks().size()) + " puts an event " +
-              std::to_string(std::llround(song->DurationSeconds() / 3600)) +
-              " hours into the song";
+              std::to_string(std::llround(song->DurationSeconds() / 3600)) + " hours into the song";
     return std::nullopt;
   }
   return song;
@@ -231,8 +230,9 @@ void MidiStream::Render(int16_t* out, uint32_t frames) {
     if (renderedFrames_ == checkFrame_) DecideTail();
     uint64_t count = frames;
     if (!released_) {
-      count = renderedFrames_ < songEndFrames_ ? std::min<uint64_t>(count, songEndFrames_ - renderedFrames_)
-                                               : std::min<uint64_t>(count, SETTLE_FRAMES);
+      count = renderedFrames_ < songEndFrames_
+                  ? std::min<uint64_t>(count, songEndFrames_ - renderedFrames_)
+                  : std::min<uint64_t>(count, SETTLE_FRAMES);
     }
     if (renderedFrames_ < checkFrame_) count = std::min(count, checkFrame_ - renderedFrames_);
     const uint32_t n = static_cast<uint32_t>(count);

@@ -120,12 +120,12 @@ class MidiStream : public EngineStream {
 
   uint32_t rate_ = 0;
   uint64_t songEndFrames_ = 0;
-  uint64_t endTick_ = 0;          // the song's last tick
-  uint64_t totalFrames_ = 0;      // the stream's length as far as it is known
-  uint64_t maxTotalFrames_ = 0;   // the song plus the longest tail
-  uint64_t checkFrame_ = 0;       // where the tail's end is decided next
+  uint64_t endTick_ = 0;         // the song's last tick
+  uint64_t totalFrames_ = 0;     // the stream's length as far as it is known
+  uint64_t maxTotalFrames_ = 0;  // the song plus the longest tail
+  uint64_t checkFrame_ = 0;      // where the tail's end is decided next
   uint64_t stepFrames_ = 0;
-  int windowPeak_ = 0;            // peak of the step before checkFrame_
+  int windowPeak_ = 0;  // peak of the step before checkFrame_
   uint64_t fadeFrames_ = 0;
   uint64_t renderedFrames_ = 0;   // frames taken from the synthesizer
   uint64_t deliveredFrames_ = 0;  // frames handed to the caller

@@ -132,6 +132,9 @@ struct ConvertSettings {
   // MIDI: the SoundFont file that renders MIDI songs; "" for the program
   // folder's ct4mgm.sf2.
   std::string soundFontFile;
+  // MIDI: the synthesizer's reverb and chorus levels in percent, 0 for off.
+  uint32_t midiReverb = 0;
+  uint32_t midiChorus = 0;
 
   // Tag presets, in the order they are loaded and saved.
   TagPreset mp3Tag;

@@ -106,6 +106,10 @@ bool EngineSession::UseSoundFont(const std::string& soundFontPath) {
   return soundFontReady_ != 0;
 }
 
+void EngineSession::UseMidiEffects(uint32_t reverb, uint32_t chorus) {
+  engine::MidiSetEffects(reverb, chorus);
+}
+
 std::string EngineSession::SoundFontFile() const {
   return SoundFontPath(soundFontPath_, programFolder_);
 }

@@ -83,6 +83,9 @@ class EngineSession {
   bool UseSoundFont(const std::string& soundFontPath);
   // The SoundFont file in use, or tried last.
   std::string SoundFontFile() const;
+  // Renders the MIDI songs of later streams with the synthesizer's reverb
+  // and chorus at these levels (percent, 0 for off; MidiReverb, MidiChorus).
+  void UseMidiEffects(uint32_t reverb, uint32_t chorus);
 
  private:
   // What tells that a file changed since it was loaded.

@@ -136,6 +136,8 @@ ValueRule Mp3Rates() {
   return rule;
 }
 const ValueRule kMp3Rates = Mp3Rates();
+// The level of a MIDI effect in percent; 0 turns it off.
+const ValueRule kEffectLevel{{}, 0, 100};
 // Files converted at a time; 0 is one per processor.
 const ValueRule kConvertJobs{{}, 0, MAX_CONVERT_JOBS};
 
@@ -316,6 +318,10 @@ const std::vector<SettingValue>& SettingsCatalog() {
       Text("SoundFontFile", kOpt, &CS::soundFontFile,
            "MIDI: the SoundFont that renders MIDI songs (empty: ct4mgm.sf2 beside the program)",
            MAX_PATH_BYTES),
+      Number("MidiReverb", kOpt, &CS::midiReverb, kEffectLevel,
+             "MIDI: the synthesizer's reverb level in percent (0: off)"),
+      Number("MidiChorus", kOpt, &CS::midiChorus, kEffectLevel,
+             "MIDI: the synthesizer's chorus level in percent (0: off)"),
   };
   return catalog;
 }

@@ -194,6 +194,7 @@ ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings
     err << "sondrel-cli: \"" << request.soundFont << "\" is not a SoundFont Sondrel can read.\n";
     return EXIT_USAGE;
   }
+  engine.UseMidiEffects(settings.midiReverb, settings.midiChorus);
   std::string storedFontProblem;
   if (storedFont && engine.SoundFontReady() == 0) {
     storedFontProblem = SoundFontFileProblem(settings.soundFontFile);

@@ -76,7 +76,6 @@ LoopEnd RunBlockLoop(AudioSource& source, const BlockPlan& plan, AudioWriter& wr
     return eightBit ? static_cast<void*>(input->Left8()) : input->left;
   };
 
-  const uint64_t length = fileProgress.Length();
   for (;;) {
     const int n = source.Read(*input);
     if (n <= 0) break;
@@ -97,7 +96,8 @@ LoopEnd RunBlockLoop(AudioSource& source, const BlockPlan& plan, AudioWriter& wr
       // one selected channel passed on unchanged.
       if (!writeBlock(left, right ? right : left, n)) return LoopEnd::FAILED;
     }
-    if (plan.sequenced && position >= length) break;
+    // Asked anew: a MIDI song whose tail still rings grows as it renders.
+    if (plan.sequenced && position >= source.GetLength()) break;
   }
 
   // The resamplers hold the last few milliseconds of the file: write them.

@@ -12,6 +12,7 @@
 #include "convert/FileProgress.h"
 #include "convert/OutputDescription.h"
 #include "convert/SourceStamp.h"
+#include "platform/engine/Engine.h"
 #include "platform/paths/PathIdentity.h"
 #include "source/OpenSource.h"
 #include "source/SourceFile.h"
@@ -53,7 +54,9 @@ bool ConvertFile(const OutputDescription& output, int32_t kind, const std::strin
   std::unique_ptr<AudioSource> source =
       OpenSource(sourcePath, kind, output.renderRate(settings), true, ProgramReaders());
   if (!source) {
-    context.reason = "the source cannot be opened";
+    // A MIDI file says what is wrong with it.
+    context.reason = kind == KIND_MIDI ? engine::MidiFileProblem(sourcePath) : std::string();
+    if (context.reason.empty()) context.reason = "the source cannot be opened";
     return false;
   }
 

@@ -126,8 +126,9 @@ int EngineSource::Read(PcmBlock& block) {
   uint8_t* target = channels_ < 2 ? block.Left8() : buffer_.data();
   const uint32_t bytes =
       engine::ChannelGetData(handle_, target, static_cast<uint32_t>(buffer_.size()));
-  // The engine shortens the length of a stream that ends well before it.
-  if (bytes == engine::DATA_END || bytes < buffer_.size()) {
+  // The engine shortens the length of a stream that ends well before it,
+  // and lengthens a MIDI song whose tail still rings.
+  if (bytes == engine::DATA_END || bytes < buffer_.size() || mode_ == MODE_MIDI) {
     const uint64_t length = engine::ChannelGetLength(handle_, engine::POS_BYTE);
     if (length != static_cast<uint64_t>(-1)) length_ = length;
   }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "platform/engine/Engine.h"
 #include "platform/files/SourceFileOpen.h"
 #include "platform/paths/PathIdentity.h"
 #include "source/OpenSource.h"
@@ -49,6 +50,9 @@ SourceList::AddResult SourceList::AddOneFile(const std::string& path,
     // The readers do not say why; the file system tells a file that cannot
     // be read at all from one that holds no sound Sondrel knows.
     lastFailureReason_ = FileAccessProblem(absolute);
+    // A MIDI file says what is wrong with it.
+    if (lastFailureReason_.empty() && kind == KIND_MIDI)
+      lastFailureReason_ = engine::MidiFileProblem(absolute);
     if (lastFailureReason_.empty()) lastFailureReason_ = NOT_SOUND_FILE_REASON;
     return AddResult::FAILED;
   }

@@ -58,6 +58,7 @@ struct EngineState {
   uint32_t nextFont = 1;
   std::map<uint32_t, std::shared_ptr<MidiFont>> fonts;
   std::shared_ptr<MidiFont> defaultFont;
+  MidiEffects midiEffects;
 };
 
 EngineState& State() {
@@ -150,6 +151,7 @@ bool Free() {
   // A later start must not render with a font of this session.
   state.fonts.clear();
   state.defaultFont.reset();
+  state.midiEffects = MidiEffects();
   state.started = false;
   return true;
 }
@@ -211,10 +213,18 @@ Handle MidiStreamCreateFile(const std::string& path, uint32_t flags, uint32_t fr
   if (!state.started || !(flags & STREAM_DECODE)) return 0;
   const uint32_t rate = freq ? freq : state.freq;
   std::shared_ptr<MidiFont> font = state.defaultFont;
+  const MidiEffects effects = state.midiEffects;
   lock.unlock();
-  std::unique_ptr<EngineStream> stream = OpenMidiStream(path, rate, std::move(font));
+  std::unique_ptr<EngineStream> stream = OpenMidiStream(path, rate, std::move(font), effects);
   lock.lock();
   return AddChannel(state, std::move(stream), false, path);
+}
+
+void MidiSetEffects(uint32_t reverb, uint32_t chorus) {
+  EngineState& state = State();
+  std::lock_guard<std::mutex> lock(state.mutex);
+  state.midiEffects.reverb = std::min(reverb, MidiEffects::MAX_LEVEL);
+  state.midiEffects.chorus = std::min(chorus, MidiEffects::MAX_LEVEL);
 }
 
 Handle MusicLoad(const std::string& path, uint32_t flags, uint32_t freq) {
@@ -274,6 +284,9 @@ uint32_t ChannelGetData(Handle handle, void* buffer, uint32_t length) {
   std::unique_lock<std::mutex> lock(state.mutex);
   Channel* channel = Find(state, handle);
   if (!channel || !buffer) return DATA_END;
+  // A MIDI song's ringing tail lengthens the stream while it is decoded.
+  const uint64_t grown = channel->stream->GrownLengthBytes();
+  channel->length = std::max(channel->length, grown - grown % channel->format.BytesPerFrame());
   if (channel->position >= channel->length) return DATA_END;
   lock.unlock();  // a channel is read by one caller at a time; decoding needs no lock
 

@@ -56,6 +56,13 @@ Handle StreamCreateFile(const std::string& path, uint32_t flags);
 // engine's rate); 0 when the file is not MIDI. Without a SoundFont the
 // song opens with its length and renders silence.
 Handle MidiStreamCreateFile(const std::string& path, uint32_t flags, uint32_t freq);
+// The reverb and chorus levels (percent, 0 for off) of MIDI streams
+// created later; both off until set, and again after Free.
+void MidiSetEffects(uint32_t reverb, uint32_t chorus);
+// Why the MIDI file at `path` cannot be rendered ("the MIDI file is
+// damaged: its header announces no tracks"); empty when it can, or when it
+// is no MIDI file at all.
+std::string MidiFileProblem(const std::string& path);
 // A tracker module rendered at `freq` Hz (0: the engine's rate).
 Handle MusicLoad(const std::string& path, uint32_t flags, uint32_t freq);
 bool StreamFree(Handle handle);

@@ -6,7 +6,8 @@
 // open. A stream that ends a fraction of a second short of that length is
 // padded to it; one that ends well short of it ends there, with its length,
 // and counts as damaged when its decoder stopped at damage.
-// MIDI songs and modules always deliver exactly their announced length.
+// MIDI songs and modules always deliver exactly their announced length; a
+// MIDI song whose tail still rings at its end announces more as it goes.
 
 #include <cstdint>
 #include <memory>
@@ -30,6 +31,10 @@ class EngineStream {
   virtual StreamFormat Format() const = 0;
   // The decoded length in bytes, known when the stream opens.
   virtual uint64_t LengthBytes() const = 0;
+  // A stream whose end is found while it is decoded (a MIDI song's ringing
+  // tail) answers its length as known now, which may exceed LengthBytes()
+  // at open; 0 for every other stream.
+  virtual uint64_t GrownLengthBytes() const { return 0; }
   // Decodes up to `bytes` bytes (a whole number of frames) into `buffer`.
   // Answers the bytes written; 0 only when the decoder has nothing more
   // (end of data or an error).
@@ -78,6 +83,16 @@ class FormatGate {
 // container or codec is not enabled by `gate`.
 std::unique_ptr<EngineStream> OpenSampledStream(const std::string& path, const FormatGate& gate);
 
+// The synthesizer's room sound: reverb and chorus levels in percent, 0
+// for off. Reverb's 100 is FluidSynth's full reverb level, chorus's 100 its
+// deepest chorus level (its own defaults are 90 and 20).
+struct MidiEffects {
+  uint32_t reverb = 0;
+  uint32_t chorus = 0;
+  static constexpr uint32_t MAX_LEVEL = 100;
+  bool Any() const { return reverb > 0 || chorus > 0; }
+};
+
 // A SoundFont loaded once and shared by the MIDI streams rendered with it.
 class MidiFont;
 std::shared_ptr<MidiFont> LoadMidiFont(const std::string& path);
@@ -87,7 +102,8 @@ std::shared_ptr<MidiFont> LoadMidiFont(const std::string& path);
 // font the song opens with its length and renders silence, so that it can
 // be listed before a SoundFont is installed.
 std::unique_ptr<EngineStream> OpenMidiStream(const std::string& path, uint32_t rate,
-                                             std::shared_ptr<MidiFont> font);
+                                             std::shared_ptr<MidiFont> font,
+                                             const MidiEffects& effects = MidiEffects());
 
 // A tracker module rendered at `rate` Hz; null when libopenmpt does not
 // read the file.

@@ -1,5 +1,6 @@
 #include "platform/engine/FluidSynthSupport.h"
 
+#include <algorithm>
 #include <mutex>
 
 namespace engine {
@@ -38,7 +39,7 @@ void PrepareFluidSynth() {
   });
 }
 
-FluidSettingsPtr MakeOfflineSettings(uint32_t rate) {
+FluidSettingsPtr MakeOfflineSettings(uint32_t rate, const MidiEffects& effects) {
   PrepareFluidSynth();
   FluidSettingsPtr settings(new_fluid_settings());
   if (!settings) return nullptr;
@@ -48,11 +49,16 @@ FluidSettingsPtr MakeOfflineSettings(uint32_t rate) {
       fluid_settings_getnum(s, "synth.sample-rate", &actual) != FLUID_OK || actual != rate) {
     return nullptr;
   }
-  const bool ok = fluid_settings_setint(s, "synth.reverb.active", 0) == FLUID_OK &&
-                  fluid_settings_setint(s, "synth.chorus.active", 0) == FLUID_OK &&
-                  fluid_settings_setint(s, "synth.cpu-cores", 1) == FLUID_OK &&
-                  fluid_settings_setint(s, "synth.lock-memory", 0) == FLUID_OK &&
-                  fluid_settings_setstr(s, "player.timing-source", "sample") == FLUID_OK;
+  const uint32_t reverb = std::min(effects.reverb, MidiEffects::MAX_LEVEL);
+  const uint32_t chorus = std::min(effects.chorus, MidiEffects::MAX_LEVEL);
+  const bool ok =
+      fluid_settings_setint(s, "synth.reverb.active", reverb > 0) == FLUID_OK &&
+      fluid_settings_setint(s, "synth.chorus.active", chorus > 0) == FLUID_OK &&
+      (reverb == 0 || fluid_settings_setnum(s, "synth.reverb.level", reverb / 100.0) == FLUID_OK) &&
+      (chorus == 0 || fluid_settings_setnum(s, "synth.chorus.level", chorus / 10.0) == FLUID_OK) &&
+      fluid_settings_setint(s, "synth.cpu-cores", 1) == FLUID_OK &&
+      fluid_settings_setint(s, "synth.lock-memory", 0) == FLUID_OK &&
+      fluid_settings_setstr(s, "player.timing-source", "sample") == FLUID_OK;
   return ok ? std::move(settings) : nullptr;
 }
 

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/engine/EngineStream.h"
+
 namespace engine {
 
 struct FluidSettingsDeleter {
@@ -32,10 +34,10 @@ void SilenceFluidSynthLog();
 // MakeOfflineSettings calls it.
 void PrepareFluidSynth();
 
-// Settings for rendering to memory at `rate` Hz: no reverb or chorus, one
-// core, no memory locking, and a MIDI player timed by rendered samples
-// rather than the clock. Null when FluidSynth does not take the rate (it
-// would silently keep its default).
-FluidSettingsPtr MakeOfflineSettings(uint32_t rate);
+// Settings for rendering to memory at `rate` Hz: reverb and chorus as
+// `effects` asks (off by default), one core, no memory locking, and a MIDI
+// player timed by rendered samples rather than the clock. Null when
+// FluidSynth does not take the rate (it would silently keep its default).
+FluidSettingsPtr MakeOfflineSettings(uint32_t rate, const MidiEffects& effects = MidiEffects());
 
 }  // namespace engine

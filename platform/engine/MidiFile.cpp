@@ -113,11 +113,12 @@ const char* MidiErrorName(MidiError error) {
 // appended as they are found, so memory stays proportional to the file.
 class MidiFile::Parser {
  public:
-  Parser(MidiFile& file, bool keepEvents)
+  Parser(MidiFile& file, bool keepEvents, bool intactPart)
       : file_(file),
         data_(file.bytes_.data() + file.smfOffset_),
         size_(file.smfSize_),
-        keepEvents_(keepEvents) {}
+        keepEvents_(keepEvents),
+        intactPart_(intactPart) {}
 
   MidiError Run() {
     if (size_ < CHUNK_HEADER_BYTES || !HasId(data_, "MThd")) return MidiError::NotMidi;
@@ -135,8 +136,11 @@ class MidiFile::Parser {
     // A longer header carries fields of later revisions: skip them.
     size_t pos = CHUNK_HEADER_BYTES + headerLength;
     file_.tracks_.reserve(std::min<size_t>(trackCount, (size_ - pos) / CHUNK_HEADER_BYTES));
+    MidiDamage& damage = file_.damage_;
+    damage.trackCount = trackCount;
     while (file_.tracks_.size() < trackCount) {
-      if (size_ - pos < CHUNK_HEADER_BYTES) return MidiError::Truncated;
+      const size_t index = file_.tracks_.size();
+      if (size_ - pos < CHUNK_HEADER_BYTES) return Damaged(MidiError::Truncated, index, 0, true);
       const uint8_t* chunk = data_ + pos;
       const uint32_t length = LoadBe<32>(chunk + 4);
       const size_t body = pos + CHUNK_HEADER_BYTES;
@@ -145,11 +149,16 @@ class MidiFile::Parser {
       if (HasId(chunk, "MTrk")) {
         MidiTrack track;
         const MidiError error = ParseTrack(body, end, length > available, track);
-        if (error != MidiError::None) return error;
+        // The first damage is the one told; the tracks after it are still
+        // read, each up to its own damage.
+        if (error != MidiError::None &&
+            Damaged(error, index, track.endTick, false) != MidiError::None)
+          return error;
         file_.endTick_ = std::max(file_.endTick_, track.endTick);
         file_.tracks_.push_back(std::move(track));
       } else if (!IsChunkId(chunk)) {
-        return MidiError::BadChunk;
+        // Nothing tells where a track would start after such bytes.
+        return Damaged(MidiError::BadChunk, index, 0, true);
       }  // else an unknown chunk, skipped
       pos = end;
     }
@@ -233,14 +242,29 @@ class MidiFile::Parser {
     return MidiError::None;
   }
 
+  // Damage inside the tracks: fatal unless the intact part is wanted, when
+  // it is recorded (the first only) and parsing goes on.
+  MidiError Damaged(MidiError error, size_t track, uint64_t tick, bool missingTracks) {
+    if (!intactPart_) return error;
+    MidiDamage& damage = file_.damage_;
+    if (damage.error == MidiError::None) {
+      damage.error = error;
+      damage.track = track;
+      damage.tick = tick;
+      damage.missingTracks = missingTracks;
+    }
+    return MidiError::None;
+  }
+
   MidiFile& file_;
   const uint8_t* data_;
   size_t size_;
   bool keepEvents_;
+  bool intactPart_;
 };
 
 std::optional<MidiFile> MidiFile::Parse(std::vector<uint8_t> bytes, bool keepEvents,
-                                        MidiError* error) {
+                                        MidiError* error, bool intactPart) {
   MidiError ignored;
   MidiError& result = error ? *error : ignored;
   if (bytes.size() > MAX_FILE_BYTES) {
@@ -254,13 +278,14 @@ std::optional<MidiFile> MidiFile::Parse(std::vector<uint8_t> bytes, bool keepEve
     file.smfSize_ = bytes.size();
   }
   file.bytes_ = std::move(bytes);
-  result = Parser(file, keepEvents).Run();
+  result = Parser(file, keepEvents, intactPart).Run();
   if (result != MidiError::None) return std::nullopt;
   file.BuildTempoMap();
   return file;
 }
 
-std::optional<MidiFile> MidiFile::Load(const std::string& path, bool keepEvents, MidiError* error) {
+std::optional<MidiFile> MidiFile::Load(const std::string& path, bool keepEvents, MidiError* error,
+                                       bool intactPart) {
   MidiError ignored;
   MidiError& result = error ? *error : ignored;
   result = MidiError::NotMidi;
@@ -281,7 +306,57 @@ std::optional<MidiFile> MidiFile::Load(const std::string& path, bool keepEvents,
   if (!HasId(bytes.data(), "MThd") && !HasId(bytes.data(), "RIFF")) return std::nullopt;
   bytes.resize(static_cast<size_t>(size));
   if (!in.read(reinterpret_cast<char*>(bytes.data()) + 4, size - 4)) return std::nullopt;
-  return Parse(std::move(bytes), keepEvents, error);
+  return Parse(std::move(bytes), keepEvents, error, intactPart);
+}
+
+std::optional<MidiFile> MidiFile::LoadIntactPart(const std::string& path, MidiError* error) {
+  return Load(path, /*keepEvents=*/true, error, /*intactPart=*/true);
+}
+
+std::vector<uint8_t> MidiFile::CleanSmf() const {
+  std::vector<uint8_t> out;
+  auto put = [&out](std::initializer_list<uint8_t> bytes) { out.insert(out.end(), bytes); };
+  auto putBe32 = [&out](size_t at, uint32_t value) {
+    for (int i = 0; i < 4; ++i) out[at + i] = static_cast<uint8_t>(value >> (24 - 8 * i));
+  };
+  auto putVarLen = [&out](uint64_t value) {
+    uint8_t groups[10];
+    int count = 0;
+    do {
+      groups[count++] = static_cast<uint8_t>(value & 0x7F);
+      value >>= 7;
+    } while (value != 0 && count < 4);
+    while (count-- > 0) out.push_back(static_cast<uint8_t>(groups[count] | (count > 0 ? 0x80 : 0)));
+  };
+  const uint16_t tracks = static_cast<uint16_t>(tracks_.size());
+  put({'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, static_cast<uint8_t>(format_),
+       static_cast<uint8_t>(tracks >> 8), static_cast<uint8_t>(tracks),
+       static_cast<uint8_t>(division_ >> 8), static_cast<uint8_t>(division_)});
+  for (const MidiTrack& track : tracks_) {
+    put({'M', 'T', 'r', 'k', 0, 0, 0, 0});
+    const size_t lengthAt = out.size() - 4;
+    uint64_t tick = 0;
+    for (const MidiEvent& event : track.events) {
+      if (event.status == 0xFF && event.data1 == META_END_OF_TRACK) break;
+      // Deltas are at most four bytes of 7 bits: they came from the file.
+      putVarLen(event.tick - tick);
+      tick = event.tick;
+      out.push_back(event.status);
+      if (event.status < 0xF0) {
+        out.push_back(event.data1);
+        if (DataBytes(event.status) == 2) out.push_back(event.data2);
+        continue;
+      }
+      if (event.status == 0xFF) out.push_back(event.data1);
+      putVarLen(event.payloadSize);
+      const uint8_t* payload = bytes_.data() + event.payloadOffset;
+      out.insert(out.end(), payload, payload + event.payloadSize);
+    }
+    putVarLen(track.endTick - tick);
+    put({0xFF, META_END_OF_TRACK, 0});
+    putBe32(lengthAt, static_cast<uint32_t>(out.size() - lengthAt - 4));
+  }
+  return out;
 }
 
 void MidiFile::BuildTempoMap() {

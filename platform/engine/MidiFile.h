@@ -32,6 +32,15 @@ enum class MidiError {
 // Readable name of an error, for messages and test output.
 const char* MidiErrorName(MidiError error);
 
+// Where a damaged file stops being readable (MidiFile::LoadIntactPart).
+struct MidiDamage {
+  MidiError error = MidiError::None;
+  size_t track = 0;            // the damaged track, counted from 0
+  size_t trackCount = 0;       // the tracks the header announces
+  bool missingTracks = false;  // the file ends before track `track` starts
+  uint64_t tick = 0;           // the tick of the last intact event of the track
+};
+
 // One event of a track at its absolute tick.
 struct MidiEvent {
   uint64_t tick = 0;
@@ -67,12 +76,25 @@ class MidiFile {
   // events form one map, whatever the format (that is how the renderer plays
   // format 2 as well). With `keepEvents` false only the timing is kept, which
   // saves memory on huge songs. Answers nothing, with the reason in `error`,
-  // for anything else.
+  // for anything else; with `intactPart`, as LoadIntactPart.
   static std::optional<MidiFile> Parse(std::vector<uint8_t> bytes, bool keepEvents = true,
-                                       MidiError* error = nullptr);
+                                       MidiError* error = nullptr, bool intactPart = false);
   // Reads and parses the file at `path`; a file that cannot be read is NotMidi.
   static std::optional<MidiFile> Load(const std::string& path, bool keepEvents = true,
-                                      MidiError* error = nullptr);
+                                      MidiError* error = nullptr, bool intactPart = false);
+  // As Load with events, but a file damaged inside its tracks (a track cut
+  // short, a byte that is no event, tracks missing) answers the events
+  // before the damage, with Damage() saying where it is. Damage to the
+  // header still answers nothing, with the reason in `error`.
+  static std::optional<MidiFile> LoadIntactPart(const std::string& path,
+                                                MidiError* error = nullptr);
+
+  const MidiDamage& Damage() const { return damage_; }
+  bool IsDamaged() const { return damage_.error != MidiError::None; }
+  // The song as a clean standard MIDI file: every track with its events
+  // (parsed with events), status bytes written out, and an end-of-track
+  // event at its last tick. What is rendered of a damaged file.
+  std::vector<uint8_t> CleanSmf() const;
 
   uint16_t Format() const { return format_; }
   const std::vector<MidiTrack>& Tracks() const { return tracks_; }
@@ -113,6 +135,7 @@ class MidiFile {
   std::vector<TempoChange> tempoMap_;
   std::vector<double> secondsAtChange_;  // the time at which each tempo change starts
   uint64_t endTick_ = 0;
+  MidiDamage damage_;
 };
 
 }  // namespace engine

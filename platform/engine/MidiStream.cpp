@@ -23,33 +23,148 @@ uint64_t SecondsToFrames(double seconds, uint32_t rate) {
   return static_cast<uint64_t>(std::llround(seconds * rate));
 }
 
+constexpr char DAMAGED[] = "the MIDI file is damaged: ";
+
+// "m:ss" of a time in seconds, the seconds cut to whole ones.
+std::string MinutesAndSeconds(double seconds) {
+  const long whole = static_cast<long>(seconds);
+  return std::to_string(whole / 60) + (whole % 60 < 10 ? ":0" : ":") + std::to_string(whole % 60);
+}
+
+std::string TrackName(size_t track, size_t count) {
+  if (track + 1 == count) return count == 1 ? "its track" : "its last track";
+  return "track " + std::to_string(track + 1) + " of " + std::to_string(count);
+}
+
+// What is wrong with a file read up to its damage.
+std::string DamageText(const MidiDamage& damage) {
+  if (damage.missingTracks) {
+    if (damage.error == MidiError::BadChunk)
+      return DAMAGED + std::string("bytes that are no track stand where track ") +
+             std::to_string(damage.track + 1) + " of " + std::to_string(damage.trackCount) +
+             " should start";
+    return DAMAGED + std::string("it holds only ") + std::to_string(damage.track) + " of the " +
+           std::to_string(damage.trackCount) + " tracks its header announces";
+  }
+  const std::string track = TrackName(damage.track, damage.trackCount);
+  switch (damage.error) {
+    case MidiError::Truncated:
+      return DAMAGED + track + " ends early";
+    case MidiError::BadVarLen:
+      return DAMAGED + track + " has a delta time or length longer than four bytes";
+    case MidiError::BadStatus:
+      return DAMAGED + track + " has a byte that starts no event";
+    case MidiError::BadMeta:
+      return DAMAGED + track + " has a meta event of the wrong length";
+    default:
+      return DAMAGED + track + " cannot be read to its end";
+  }
+}
+
+// Why a file whose header already fails is no song.
+std::string RefusalText(MidiError error) {
+  switch (error) {
+    case MidiError::TooLarge:
+      return "the MIDI file is larger than Sondrel reads (256 MB)";
+    case MidiError::BadHeader:
+      return DAMAGED + std::string("its header is malformed");
+    case MidiError::UnsupportedFormat:
+      return "the MIDI file has a format above 2, which no player knows";
+    case MidiError::SmpteDivision:
+      return "the MIDI file counts time in SMPTE frames, which Sondrel cannot render";
+    case MidiError::NoTracks:
+      return DAMAGED + std::string("its header announces no tracks");
+    case MidiError::Truncated:
+      return DAMAGED + std::string("it ends inside its header");
+    default:
+      return std::string();  // no MIDI file at all
+  }
+}
+
+bool IsTrackDamage(MidiError error) {
+  return error == MidiError::Truncated || error == MidiError::BadChunk ||
+         error == MidiError::BadVarLen || error == MidiError::BadStatus ||
+         error == MidiError::BadMeta;
+}
+
+// The song a stream renders: the whole file, or the events before the
+// damage of a damaged one. Without a song, `problem` says why (empty for a
+// file that is no MIDI file at all).
+std::optional<MidiFile> LoadSong(const std::string& path, std::string& problem) {
+  MidiError error = MidiError::None;
+  std::optional<MidiFile> song = MidiFile::Load(path, /*keepEvents=*/false, &error);
+  if (!song && IsTrackDamage(error)) song = MidiFile::LoadIntactPart(path, &error);
+  if (!song) {
+    problem = RefusalText(error);
+    return std::nullopt;
+  }
+  if (song->IsDamaged()) {
+    const bool anyEvent =
+        std::any_of(song->Tracks().begin(), song->Tracks().end(), [](const MidiTrack& track) {
+          return std::any_of(track.events.begin(), track.events.end(),
+                             [](const MidiEvent& event) { return event.status < 0xF0; });
+        });
+    if (!anyEvent) {
+      problem = DamageText(song->Damage()) + ", before any note";
+      return std::nullopt;
+    }
+  }
+  if (!(song->DurationSeconds() <= MidiStream::MAX_SONG_SECONDS)) {
+    // Only a delta time far beyond any song's length gets there.
+    size_t longest = 0;
+    for (size_t i = 0; i < song->Tracks().size(); ++i)
+      if (song->Tracks()[i].endTick > song->Tracks()[longest].endTick) longest = i;
+    problem = DAMAGED + std::string("a delta time in ") +
+              TrackName(longest, song->Tracks().size()) + " puts an event " +
+              std::to_string(std::llround(song->DurationSeconds() / 3600)) + " hours into the song";
+    return std::nullopt;
+  }
+  return song;
+}
+
 }  // namespace
 
 std::unique_ptr<MidiStream> MidiStream::Open(const std::string& path, uint32_t rate,
-                                             std::shared_ptr<MidiFont> font) {
+                                             std::shared_ptr<MidiFont> font,
+                                             const MidiEffects& effects) {
   if (!font) return nullptr;
   if (rate == 0) rate = DEFAULT_RATE;
-  const std::optional<MidiFile> song = MidiFile::Load(path, /*keepEvents=*/false);
-  if (!song || !(song->DurationSeconds() <= MAX_SONG_SECONDS)) return nullptr;
+  std::string problem;
+  const std::optional<MidiFile> song = LoadSong(path, problem);
+  if (!song) return nullptr;
 
   std::unique_ptr<MidiStream> stream(new MidiStream());
   stream->lease_ = font->Borrow();
   if (!stream->lease_) return nullptr;
   stream->rate_ = rate;
   stream->songEndFrames_ = song->DurationFrames(rate);
+  stream->endTick_ = song->EndTick();
   stream->totalFrames_ = stream->songEndFrames_ + SecondsToFrames(TAIL_SECONDS, rate);
+  stream->maxTotalFrames_ = stream->songEndFrames_ + SecondsToFrames(MAX_TAIL_SECONDS, rate);
   stream->fadeFrames_ = SecondsToFrames(FADE_SECONDS, rate);
+  stream->checkFrame_ = stream->totalFrames_ - std::min(stream->fadeFrames_, stream->totalFrames_);
+  stream->stepFrames_ = SecondsToFrames(TAIL_STEP_SECONDS, rate);
   stream->fileLength_ = static_cast<int64_t>(song->Bytes().size());
 
-  stream->settings_ = MakeOfflineSettings(rate);
+  stream->effects_ = effects.Any();
+  stream->settings_ = MakeOfflineSettings(rate, effects);
   if (!stream->settings_) return nullptr;
   stream->synth_.reset(new_fluid_synth(stream->settings_.get()));
   if (!stream->synth_ || !stream->lease_->AttachTo(stream->synth_.get())) return nullptr;
   stream->player_.reset(new_fluid_player(stream->synth_.get()));
   if (!stream->player_) return nullptr;
   fluid_player_t* player = stream->player_.get();
+  // A damaged file plays as a clean copy of what is intact in it.
+  std::vector<uint8_t> clean;
+  if (song->IsDamaged()) {
+    clean = song->CleanSmf();
+    stream->damageNote_ = DamageText(song->Damage()) + "; the song is rendered up to " +
+                          MinutesAndSeconds(song->DurationSeconds()) + ", where it breaks off";
+  }
+  const uint8_t* smf = clean.empty() ? song->SmfData() : clean.data();
+  const size_t smfSize = clean.empty() ? song->SmfSize() : clean.size();
   if (fluid_player_set_playback_callback(player, OnPlayerEvent, stream.get()) != FLUID_OK ||
-      fluid_player_add_mem(player, song->SmfData(), song->SmfSize()) != FLUID_OK ||
+      fluid_player_add_mem(player, smf, smfSize) != FLUID_OK ||
       fluid_player_play(player) != FLUID_OK) {
     return nullptr;
   }
@@ -104,18 +219,57 @@ uint32_t MidiStream::Decode(uint8_t* buffer, uint32_t bytes) {
 
 void MidiStream::Render(int16_t* out, uint32_t frames) {
   while (frames > 0) {
-    if (!released_ && renderedFrames_ >= songEndFrames_) ReleaseNotes();
-    uint32_t count = frames;
-    if (!released_)
-      count = static_cast<uint32_t>(std::min<uint64_t>(count, songEndFrames_ - renderedFrames_));
-    fluid_synth_write_s16(synth_.get(), static_cast<int>(count), out, 0, 2, out, 1, 2);
-    for (size_t i = 0; peak_ < SILENT_PEAK && i < size_t{count} * 2; ++i)
+    // The notes are released once the player has delivered the song's last
+    // tick, so that a note, controller or bend on that tick is heard; a
+    // player that never gets there is cut off where the tail's end is
+    // decided.
+    if (!released_ && renderedFrames_ >= songEndFrames_ &&
+        (PlayerPassedEnd() || renderedFrames_ >= checkFrame_)) {
+      ReleaseNotes();
+    }
+    if (renderedFrames_ == checkFrame_) DecideTail();
+    uint64_t count = frames;
+    if (!released_) {
+      count = renderedFrames_ < songEndFrames_
+                  ? std::min<uint64_t>(count, songEndFrames_ - renderedFrames_)
+                  : std::min<uint64_t>(count, SETTLE_FRAMES);
+    }
+    if (renderedFrames_ < checkFrame_) count = std::min(count, checkFrame_ - renderedFrames_);
+    const uint32_t n = static_cast<uint32_t>(count);
+    fluid_synth_write_s16(synth_.get(), static_cast<int>(n), out, 0, 2, out, 1, 2);
+    for (size_t i = 0; peak_ < SILENT_PEAK && i < size_t{n} * 2; ++i)
       peak_ = std::max(peak_, std::abs(static_cast<int>(out[i])));
-    FadeOut(out, count, renderedFrames_);
-    renderedFrames_ += count;
-    out += size_t{count} * 2;
-    frames -= count;
+    // The tail's level over the step before the next decision.
+    const uint64_t windowStart = checkFrame_ - std::min(stepFrames_, checkFrame_);
+    for (uint64_t frame = std::max(renderedFrames_, windowStart);
+         frame < std::min(renderedFrames_ + n, checkFrame_); ++frame) {
+      const size_t i = static_cast<size_t>(frame - renderedFrames_) * 2;
+      windowPeak_ = std::max({windowPeak_, std::abs(static_cast<int>(out[i])),
+                              std::abs(static_cast<int>(out[i + 1]))});
+    }
+    FadeOut(out, n, renderedFrames_);
+    renderedFrames_ += n;
+    out += size_t{n} * 2;
+    frames -= n;
   }
+}
+
+bool MidiStream::PlayerPassedEnd() const {
+  fluid_player_t* player = player_.get();
+  return fluid_player_get_status(player) != FLUID_PLAYER_PLAYING ||
+         static_cast<uint64_t>(std::max(fluid_player_get_current_tick(player), 0)) >= endTick_;
+}
+
+void MidiStream::DecideTail() {
+  const bool quiet = windowPeak_ <= INAUDIBLE_PEAK ||
+                     (fluid_synth_get_active_voice_count(synth_.get()) == 0 && !effects_);
+  windowPeak_ = 0;
+  if (quiet || totalFrames_ >= maxTotalFrames_) {
+    checkFrame_ = UINT64_MAX;  // decided: the fade and the end follow
+    return;
+  }
+  totalFrames_ = std::min(totalFrames_ + stepFrames_, maxTotalFrames_);
+  checkFrame_ = totalFrames_ - fadeFrames_;
 }
 
 void MidiStream::ReleaseNotes() {
@@ -130,7 +284,7 @@ void MidiStream::ReleaseNotes() {
 }
 
 void MidiStream::FadeOut(int16_t* out, uint32_t frames, uint64_t firstFrame) const {
-  if (fadeFrames_ == 0) return;
+  if (fadeFrames_ == 0 || checkFrame_ != UINT64_MAX) return;
   const uint64_t fadeStart = totalFrames_ - std::min(fadeFrames_, totalFrames_);
   for (uint32_t i = 0; i < frames; ++i) {
     const uint64_t frame = firstFrame + i;
@@ -173,9 +327,9 @@ void MidiStream::NotePlayed(int channel) {
 }
 
 std::string MidiStream::Note() const {
-  if (substitutes_.empty()) return std::string();
-  std::string note =
-      "the SoundFont lacks instruments this song uses; the nearest it has played instead: ";
+  if (substitutes_.empty()) return damageNote_;
+  std::string note = damageNote_.empty() ? std::string() : damageNote_ + "; ";
+  note += "the SoundFont lacks instruments this song uses; the nearest it has played instead: ";
   size_t named = 0;
   for (const auto& [asked, played] : substitutes_) {
     if (named == NOTE_SUBSTITUTES) {
@@ -229,8 +383,9 @@ class SilentMidiStream : public EngineStream {
 std::unique_ptr<EngineStream> OpenSilentMidiStream(const std::string& path, uint32_t rate) {
   if (rate == 0) rate = MidiStream::DEFAULT_RATE;
   if (rate < 8000 || rate > 96000) return nullptr;  // as the renderer's range
-  const std::optional<MidiFile> song = MidiFile::Load(path, /*keepEvents=*/false);
-  if (!song || !(song->DurationSeconds() <= MidiStream::MAX_SONG_SECONDS)) return nullptr;
+  std::string problem;
+  const std::optional<MidiFile> song = LoadSong(path, problem);
+  if (!song) return nullptr;
   return std::make_unique<SilentMidiStream>(
       rate, song->DurationFrames(rate) + SecondsToFrames(MidiStream::TAIL_SECONDS, rate),
       static_cast<int64_t>(song->Bytes().size()));
@@ -239,9 +394,16 @@ std::unique_ptr<EngineStream> OpenSilentMidiStream(const std::string& path, uint
 }  // namespace
 
 std::unique_ptr<EngineStream> OpenMidiStream(const std::string& path, uint32_t rate,
-                                             std::shared_ptr<MidiFont> font) {
+                                             std::shared_ptr<MidiFont> font,
+                                             const MidiEffects& effects) {
   if (!font) return OpenSilentMidiStream(path, rate);
-  return MidiStream::Open(path, rate, std::move(font));
+  return MidiStream::Open(path, rate, std::move(font), effects);
+}
+
+std::string MidiFileProblem(const std::string& path) {
+  std::string problem;
+  LoadSong(path, problem);
+  return problem;
 }
 
 }  // namespace engine

@@ -517,6 +517,7 @@ void CConvertDlg::OpenOptions() {
 void CConvertDlg::PrepareSoundFont(const std::vector<SourceFile*>& entries) {
   const std::vector<std::string> songs =
       MidiSongs(entries.size(), [&entries](size_t index) { return entries[index]; });
+  engine_.UseMidiEffects(settings_.midiReverb, settings_.midiChorus);
   if (songs.empty()) return;
   // The font chosen on the MIDI page, loaded again when it changed since
   // the last batch. One that cannot be used leaves the songs to the

@@ -1,6 +1,7 @@
 #include "ui/options/MidiOptPage.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -87,8 +89,25 @@ CMidiOptPage::CMidiOptPage(const ConvertSettings& values, Desktop& desktop, Midi
   songsLayout->addWidget(check_, 0, Qt::AlignLeft);
   songsLayout->addWidget(result_, 1);
 
+  auto* room = new QGroupBox(QStringLiteral("Room Sound"), this);
+  auto* roomLayout = new QVBoxLayout(room);
+  // The synthesizer's own levels: reverb 0.9 of its full level, chorus 2 of 10.
+  reverb_ = AddEffectRow(room, QStringLiteral("&Reverb"), 90);
+  chorus_ = AddEffectRow(room, QStringLiteral("C&horus"), 20);
+  for (const EffectRow& row : {reverb_, chorus_}) {
+    auto* line = new QHBoxLayout;
+    line->addWidget(row.on);
+    line->addStretch(1);
+    auto* levelLabel = new QLabel(QStringLiteral("Level:"), room);
+    levelLabel->setBuddy(row.level);
+    line->addWidget(levelLabel);
+    line->addWidget(row.level);
+    roomLayout->addLayout(line);
+  }
+
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(font, 1);
+  layout->addWidget(room);
   layout->addWidget(songs, 1);
 
   connect(browse_, &QPushButton::clicked, this, &CMidiOptPage::Browse);
@@ -106,6 +125,31 @@ CMidiOptPage::CMidiOptPage(const ConvertSettings& values, Desktop& desktop, Midi
   connect(check_, &QPushButton::clicked, this, &CMidiOptPage::CheckSongs);
 }
 
+CMidiOptPage::EffectRow CMidiOptPage::AddEffectRow(QWidget* parent, const QString& label,
+                                                   int defaultLevel) {
+  EffectRow row;
+  row.on = new QCheckBox(label, parent);
+  row.level = new QSpinBox(parent);
+  row.level->setRange(1, 100);
+  row.level->setSuffix(QStringLiteral(" %"));
+  row.level->setValue(defaultLevel);
+  row.level->setEnabled(false);
+  row.defaultLevel = defaultLevel;
+  connect(row.on, &QCheckBox::toggled, row.level, &QSpinBox::setEnabled);
+  return row;
+}
+
+void CMidiOptPage::ShowEffect(const EffectRow& row, uint32_t stored) {
+  row.on->setChecked(stored > 0);
+  row.level->setValue(stored > 0 ? static_cast<int>(std::min<uint32_t>(stored, 100))
+                                 : row.defaultLevel);
+  row.level->setEnabled(stored > 0);
+}
+
+uint32_t CMidiOptPage::StoredEffect(const EffectRow& row) {
+  return row.on->isChecked() ? static_cast<uint32_t>(row.level->value()) : 0;
+}
+
 std::vector<std::string> CMidiOptPage::FindInstalledFonts(const std::vector<std::string>& folders) {
   std::vector<std::string> fonts;
   for (const std::string& folder : folders) AddFontsIn(folder, true, fonts);
@@ -116,6 +160,8 @@ std::vector<std::string> CMidiOptPage::FindInstalledFonts(const std::vector<std:
 
 void CMidiOptPage::Initialise() {
   fontEdit_->setText(Text(values_.soundFontFile));
+  ShowEffect(reverb_, values_.midiReverb);
+  ShowEffect(chorus_, values_.midiChorus);
   {
     const QSignalBlocker blocker(installed_);
     installed_->addItem(QString::fromLatin1(DEFAULT_FONT_ITEM));
@@ -184,4 +230,6 @@ bool CMidiOptPage::Leave() {
 
 void CMidiOptPage::CopyOut(ConvertSettings& settings) {
   settings.soundFontFile = FontPath();
+  settings.midiReverb = StoredEffect(reverb_);
+  settings.midiChorus = StoredEffect(chorus_);
 }

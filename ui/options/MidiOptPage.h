@@ -6,7 +6,9 @@
 #include "ui/options/MidiPageContext.h"
 #include "ui/options/OptPage.h"
 
+class QCheckBox;
 class QLineEdit;
+class QSpinBox;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
@@ -16,7 +18,8 @@ class QPushButton;
 // choosing one of the SoundFonts installed on the system. "Check the Songs"
 // names, for each MIDI song of the list, the instruments the font in the
 // field lacks and the preset that will play each instead, before anything
-// is converted.
+// is converted. "Room Sound" turns the synthesizer's reverb and chorus on
+// and sets their levels (MidiReverb, MidiChorus; 0 stored for off).
 class CMidiOptPage : public COptPage {
   Q_OBJECT
 
@@ -32,6 +35,10 @@ class CMidiOptPage : public COptPage {
   QListWidget* InstalledFonts() const { return installed_; }
   QPushButton* CheckButton() const { return check_; }
   QPlainTextEdit* CheckResult() const { return result_; }
+  QCheckBox* ReverbCheck() const { return reverb_.on; }
+  QSpinBox* ReverbLevel() const { return reverb_.level; }
+  QCheckBox* ChorusCheck() const { return chorus_.on; }
+  QSpinBox* ChorusLevel() const { return chorus_.level; }
 
   // The *.sf2 and *.sf3 files in `folders` and in their sub-folders, one
   // level deep, sorted by path.
@@ -45,7 +52,20 @@ class CMidiOptPage : public COptPage {
   void CheckSongs();
   std::string FontPath() const;
 
+  // One effect's row: its check box and its level, which an effect that is
+  // off keeps at the synthesizer's own default for when it is turned on.
+  struct EffectRow {
+    QCheckBox* on = nullptr;
+    QSpinBox* level = nullptr;
+    int defaultLevel = 0;
+  };
+  EffectRow AddEffectRow(QWidget* parent, const QString& label, int defaultLevel);
+  static void ShowEffect(const EffectRow& row, uint32_t stored);
+  static uint32_t StoredEffect(const EffectRow& row);
+
   MidiPageContext context_;
+  EffectRow reverb_;
+  EffectRow chorus_;
   QLineEdit* fontEdit_;
   QPushButton* browse_;
   QListWidget* installed_;

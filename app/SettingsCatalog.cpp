@@ -24,6 +24,13 @@ uint32_t CorrectAmplifyCoeff(uint32_t stored) { return std::clamp<uint32_t>(stor
 
 uint32_t CorrectOggBitRate(uint32_t stored) { return stored > 1000 ? stored / 1000 : stored; }
 
+uint32_t CorrectMp3VbrQuality(uint32_t stored) { return std::min<uint32_t>(stored, 9); }
+
+uint32_t CorrectOggQuality(uint32_t stored) {
+  const int level = OggQualityLevel(stored);
+  return level >= -1 && level <= 10 ? stored : 3;
+}
+
 uint32_t CorrectConvertJobs(uint32_t stored) { return std::min(stored, MAX_CONVERT_JOBS); }
 
 bool ValueRule::Allows(uint32_t code) const {
@@ -116,6 +123,21 @@ const ValueRule kCoefficient{{}, 10, 3000};
 const ValueRule kTrackNumType{
     {{TRACK_NUM_NONE, "none"}, {TRACK_NUM_SEQUENCE, "sequence"}, {TRACK_NUM_CUSTOM, "custom"}}};
 const ValueRule kAnyNumber{};
+// LAME's quality levels V0..V9.
+const ValueRule kMp3VbrQuality{{}, 0, 9};
+// Vorbis quality -1..10; -1 is stored as its two's complement.
+const ValueRule kOggQuality{{{UINT32_MAX, "-1"},
+                             {0, nullptr},
+                             {1, nullptr},
+                             {2, nullptr},
+                             {3, nullptr},
+                             {4, nullptr},
+                             {5, nullptr},
+                             {6, nullptr},
+                             {7, nullptr},
+                             {8, nullptr},
+                             {9, nullptr},
+                             {10, nullptr}}};
 // Files converted at a time; 0 is one per processor.
 const ValueRule kConvertJobs{{}, 0, MAX_CONVERT_JOBS};
 
@@ -195,6 +217,14 @@ const std::vector<SettingValue>& SettingsCatalog() {
              "MP3: change the volume by AmplifyMp3Coeff"),
       Number("AmplifyMp3Coeff", kOpt, &CS::amplifyMp3Coeff, kCoefficient,
              "MP3: volume in percent of the source's", CorrectAmplifyCoeff),
+      Number("MP3VBR", kOpt, &CS::mp3VBR, kOnOff,
+             "MP3: variable bit rate by MP3VBRQuality (off: constant bit rate MP3BitRate)"),
+      Number("MP3VBRQuality", kOpt, &CS::mp3VBRQuality, kMp3VbrQuality,
+             "MP3: quality of the variable bit rate, 0 (best, largest) to 9 (smallest)",
+             CorrectMp3VbrQuality),
+      Number("MP3Gapless", kOpt, &CS::mp3Gapless, kOnOff,
+             "MP3: write the Info frame with the encoder delay and padding, so players give "
+             "back the source's exact length (variable-bit-rate files always have it)"),
       // WAV
       Number("AutoDestWAVEncodingParam", kOpt, &CS::autoDestWAVEncodingParam, kOnOff,
              "WAV: take rate, bits and channels from the source, ignoring the three below"),
@@ -236,6 +266,10 @@ const std::vector<SettingValue>& SettingsCatalog() {
              "OGG: change the volume by AmplifyOGGCoeff"),
       Number("AmplifyOGGCoeff", kOpt, &CS::amplifyOGGCoeff, kCoefficient,
              "OGG: volume in percent of the source's", CorrectAmplifyCoeff),
+      Number("OGGQualityMode", kOpt, &CS::oggQualityMode, kOnOff,
+             "OGG: encode at the quality OGGQuality (off: at the bit rate OGGBitRate)"),
+      Number("OGGQuality", kOpt, &CS::oggQuality, kOggQuality,
+             "OGG: Vorbis quality, -1 (smallest) to 10 (best)", CorrectOggQuality),
       // AAC
       Number("AutoDestAACEncodingParam", kOpt, &CS::autoDestAACEncodingParam, kOnOff,
              "AAC: the encoder's defaults, ignoring the options below"),

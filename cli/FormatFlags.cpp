@@ -81,8 +81,7 @@ std::vector<std::string> QualityAssignments(const std::string& value,
   if (!names) {
     err << "sondrel-cli: --quality does not apply to "
         << OutputFormatDisplayName(settings.outputFormat)
-        << " output; only MP3 (0 to 9) and OGG (-1 to 10) have a quality mode. Use --bitrate "
-           "instead.\n";
+        << " output; only MP3 (0 to 9) and OGG (-1 to 10) have a quality mode.\n";
     return {};
   }
   const bool negative = !value.empty() && value[0] == '-';

@@ -12,6 +12,7 @@
 #include "OptionsFixture.h"
 #include "ui/options/OptMp3Page.h"
 #include "ui/options/PresetList.h"
+#include "ui/options/QualityRow.h"
 #include "ui/options/SoundSection.h"
 #include "ui/options/SpinStepCtrl.h"
 #include "ui/options/TagEditDlg.h"
@@ -422,5 +423,48 @@ TEST_F(PresetPagesTest, Mp3LinksOpenInTheBrowser) {
   EXPECT_NE(desktop_.opened[0].find("joint+stereo+vs+stereo"), std::string::npos);
   EXPECT_EQ(desktop_.opened[1], "url: https://lame.sourceforge.io/");
 }
+
+// The quality row works only in custom mode; checked, it takes the bit rate
+// out of use and OK stores its level. The MP3 gapless box holds in Auto too.
+struct QualityCase {
+  const char* name;
+  const char* page;
+  Values stored;
+  int level;
+  Values changed;
+};
+
+class QualityRowTest : public PresetPagesTest, public ::testing::WithParamInterface<QualityCase> {};
+
+TEST_P(QualityRowTest, CheckedRowReplacesTheBitRateAndOkStoresIt) {
+  const QualityCase& row = GetParam();
+  Store(row.stored);
+  Values expected = Printed();
+  for (const auto& [name, value] : row.changed) expected[name] = value;
+  PresetList& list = OpenPresets(row.page);
+  auto* quality = page_->findChild<QualityRow*>();
+  ASSERT_NE(quality, nullptr);
+  const bool custom = list.Values()->isEnabled();
+  EXPECT_EQ(quality->Check()->isEnabled(), custom);
+  if (custom) {
+    quality->Check()->click();
+    EXPECT_FALSE(list.Values()->isEnabled());
+    Choose(*quality->Levels(), row.level);
+  }
+  if (auto* mp3 = qobject_cast<COptMp3Page*>(page_)) mp3->Gapless()->click();
+  ASSERT_TRUE(Ok());
+  EXPECT_EQ(Differences(Printed(), expected), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, QualityRowTest,
+    ::testing::Values(
+        QualityCase{"Mp3Custom", "MP3 Options", Mp3("44100", "128", "1"), 7,
+                    {{"MP3VBR", "1"}, {"MP3VBRQuality", "7"}, {"MP3Gapless", "1"}}},
+        QualityCase{"Mp3Auto", "MP3 Options", {{"AutoDestMP3EncodingParam", "1"}}, 0,
+                    {{"MP3Gapless", "1"}}},
+        QualityCase{"OggLowest", "OGG Options", Ogg("44100", "128", "2"), -1,
+                    {{"OGGQualityMode", "1"}, {"OGGQuality", "4294967295"}}}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

@@ -89,8 +89,8 @@ std::vector<std::string> QualityAssignments(const std::string& value,
   const int64_t level = magnitude ? (negative ? -int64_t{*magnitude} : int64_t{*magnitude}) : 0;
   if (!magnitude || level < names->low || level > names->high) {
     err << "sondrel-cli: --quality takes a whole number from " << names->low << " to "
-        << names->high << " for " << OutputFormatDisplayName(names->format) << " ("
-        << names->scale << "), not \"" << value << "\".\n";
+        << names->high << " for " << OutputFormatDisplayName(names->format) << " (" << names->scale
+        << "), not \"" << value << "\".\n";
     return {};
   }
   return {std::string(names->level) + "=" + std::to_string(level),

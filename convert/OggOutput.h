@@ -13,7 +13,7 @@
 // when the quality mode is on (custom mode only).
 struct OggChoice {
   WriterFormat input;
-  int bitRate = 0;  // kbit/s; 0 when the quality decides
+  int bitRate = 0;             // kbit/s; 0 when the quality decides
   std::optional<int> quality;  // -1..10
 };
 

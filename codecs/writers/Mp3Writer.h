@@ -109,10 +109,11 @@ class Mp3Writer : public AudioWriter {
   bool WriteBlock8(const uint8_t* left, const uint8_t* right, int count) override;
 
   // Flushes the encoder, appends the ID3v1 image, fills in the Info frame
-  // (if any), closes the file and frees the encoder and the images. True when every byte of the file reached the
-  // file system; false after any failed write, and for a file that was
-  // opened but never started (it holds no MPEG data). True when nothing is
-  // open, so a second Close is harmless.
+  // (if any), closes the file and frees the encoder and the images. True
+  // when every byte of the file reached the file system; false after any
+  // failed write, and for a file that was opened but never started (it
+  // holds no MPEG data). True when nothing is open, so a second Close is
+  // harmless.
   bool Close() override;
 
   bool IsOpen() const { return file_ != nullptr; }

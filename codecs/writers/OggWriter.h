@@ -16,15 +16,16 @@ struct OggQuality {
 // Encodes signed 16-bit PCM to Vorbis in an Ogg stream file. The encoder is
 // set up either for a quality level or for a nominal bit rate with bit-rate
 // management off: the nominal rate then only selects the encoder's quality.
-// Either way the stream is variable bit rate. A file is, in order: the pages of the three header packets
-// (identification, comments, set-up), flushed so that the audio starts on a
-// fresh page; the audio pages, each written when libogg considers it full;
-// the last page, which carries the end-of-stream flag.
+// Either way the stream is variable bit rate. A file is, in order: the
+// pages of the three header packets (identification, comments, set-up),
+// flushed so that the audio starts on a fresh page; the audio pages, each
+// written when libogg considers it full; the last page, which carries the
+// end-of-stream flag.
 //
-// As an AudioWriter it takes the nominal bit rate and the comment texts at
-// construction and applies them to every file it opens. Close ends the
-// stream (the encoder is told that no samples follow, and what it still
-// holds is written) and closes the file.
+// As an AudioWriter it takes the nominal bit rate (or the quality level)
+// and the comment texts at construction and applies them to every file it
+// opens. Close ends the stream (the encoder is told that no samples follow,
+// and what it still holds is written) and closes the file.
 //
 // Every write is checked: a full disk or a file-size limit makes the block
 // call and Close answer false, so the caller removes the file instead of

@@ -120,8 +120,9 @@ INSTANTIATE_TEST_SUITE_P(Extremes, ConvertToMp3Rates,
 // The MPEG audio frames of a file after its ID3v2 tag (LAME writes layer III
 // only): where each starts, for every frame up to the first bytes that are none.
 std::vector<size_t> FrameStarts(const std::string& bytes) {
-  static const int kKbps[2][15] = {{0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160},
-                                   {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320}};
+  static const int kKbps[2][15] = {
+      {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160},
+      {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320}};
   static const int kRates[3] = {44100, 48000, 32000};
   std::vector<size_t> starts;
   size_t at = 0;
@@ -129,7 +130,8 @@ std::vector<size_t> FrameStarts(const std::string& bytes) {
     at = 10 + ((static_cast<uint8_t>(bytes[6]) << 21) | (static_cast<uint8_t>(bytes[7]) << 14) |
                (static_cast<uint8_t>(bytes[8]) << 7) | static_cast<uint8_t>(bytes[9]));
   while (at + 4 <= bytes.size() && static_cast<uint8_t>(bytes[at]) == 0xFF) {
-    const uint8_t b1 = static_cast<uint8_t>(bytes[at + 1]), b2 = static_cast<uint8_t>(bytes[at + 2]);
+    const uint8_t b1 = static_cast<uint8_t>(bytes[at + 1]);
+    const uint8_t b2 = static_cast<uint8_t>(bytes[at + 2]);
     const int version = (b1 >> 3) & 3;  // 3 MPEG-1, 2 MPEG-2, 0 MPEG-2.5
     if ((b1 & 0xE0) != 0xE0 || version == 1 || (b2 >> 4) == 0 || (b2 >> 4) == 15) break;
     const int rate = kRates[(b2 >> 2) & 3] >> (version == 3 ? 0 : version == 2 ? 1 : 2);

@@ -456,6 +456,7 @@ TEST_P(QualityRowTest, CheckedRowReplacesTheBitRateAndOkStoresIt) {
   EXPECT_EQ(Differences(Printed(), expected), "");
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Pages, QualityRowTest,
     ::testing::Values(
@@ -466,5 +467,6 @@ INSTANTIATE_TEST_SUITE_P(
         QualityCase{"OggLowest", "OGG Options", Ogg("44100", "128", "2"), -1,
                     {{"OGGQualityMode", "1"}, {"OGGQuality", "4294967295"}}}),
     [](const auto& row) { return std::string(row.param.name); });
+// clang-format on
 
 }  // namespace

@@ -68,6 +68,11 @@ struct ConvertSettings {
   uint32_t mp3WriteID3Version = 1;  // 0 ID3v1, 1 ID3v2, 2 both
   uint32_t amplifyMp3 = 0;
   uint32_t amplifyMp3Coeff = 100;
+  // A variable bit rate by quality level in place of mp3BitRate.
+  uint32_t mp3VBR = 0;
+  uint32_t mp3VBRQuality = 2;  // 0 (best, largest) .. 9 (smallest)
+  // The Info frame that lets decoders give back the source's exact length.
+  uint32_t mp3Gapless = 0;
 
   // WAV
   uint32_t autoDestWAVEncodingParam = 1;
@@ -94,6 +99,11 @@ struct ConvertSettings {
   uint32_t oggID3TagType = TAG_TRANSFER;
   uint32_t amplifyOGG = 0;
   uint32_t amplifyOGGCoeff = 100;
+  // Encode by quality level in place of oggBitRate.
+  uint32_t oggQualityMode = 0;
+  // The Vorbis quality -1..10, stored as its 32-bit two's complement
+  // (-1 is 4294967295); OggQualityLevel reads it.
+  uint32_t oggQuality = 3;
 
   // AAC
   uint32_t autoDestAACEncodingParam = 1;
@@ -147,6 +157,11 @@ struct ConvertSettings {
   // RebuildExtensionFilter keeps it in step with the two filter values.
   std::vector<std::string> extensionFilter;
 };
+
+// The Vorbis quality level -1..10 that `oggQuality` stores.
+inline int OggQualityLevel(uint32_t stored) {
+  return static_cast<int32_t>(stored);
+}
 
 // The most files a batch converts at a time.
 inline constexpr uint32_t MAX_CONVERT_JOBS = 64;

@@ -14,29 +14,24 @@ uint32_t CorrectMp3ChannelMode(uint32_t stored) {
   return (stored == 0 || stored == 1 || stored == 3 || stored == 4) ? stored : 1;
 }
 
-uint32_t CorrectStereoMonoSame(uint32_t stored) {
-  return stored <= 2 ? stored : 2;
+uint32_t CorrectStereoMonoSame(uint32_t stored) { return stored <= 2 ? stored : 2; }
+
+uint32_t CorrectWmaChannels(uint32_t stored) { return (stored == 1 || stored == 2) ? stored : 2; }
+
+uint32_t CorrectTagOption(uint32_t stored) { return stored <= 2 ? stored : 2; }
+
+uint32_t CorrectAmplifyCoeff(uint32_t stored) { return std::clamp<uint32_t>(stored, 10, 3000); }
+
+uint32_t CorrectOggBitRate(uint32_t stored) { return stored > 1000 ? stored / 1000 : stored; }
+
+uint32_t CorrectMp3VbrQuality(uint32_t stored) { return std::min<uint32_t>(stored, 9); }
+
+uint32_t CorrectOggQuality(uint32_t stored) {
+  const int level = OggQualityLevel(stored);
+  return level >= -1 && level <= 10 ? stored : 3;
 }
 
-uint32_t CorrectWmaChannels(uint32_t stored) {
-  return (stored == 1 || stored == 2) ? stored : 2;
-}
-
-uint32_t CorrectTagOption(uint32_t stored) {
-  return stored <= 2 ? stored : 2;
-}
-
-uint32_t CorrectAmplifyCoeff(uint32_t stored) {
-  return std::clamp<uint32_t>(stored, 10, 3000);
-}
-
-uint32_t CorrectOggBitRate(uint32_t stored) {
-  return stored > 1000 ? stored / 1000 : stored;
-}
-
-uint32_t CorrectConvertJobs(uint32_t stored) {
-  return std::min(stored, MAX_CONVERT_JOBS);
-}
+uint32_t CorrectConvertJobs(uint32_t stored) { return std::min(stored, MAX_CONVERT_JOBS); }
 
 bool ValueRule::Allows(uint32_t code) const {
   if (!IsEnumerated()) return code >= low && code <= high;
@@ -138,6 +133,21 @@ ValueRule Mp3Rates() {
 const ValueRule kMp3Rates = Mp3Rates();
 // The level of a MIDI effect in percent; 0 turns it off.
 const ValueRule kEffectLevel{{}, 0, 100};
+// LAME's quality levels V0..V9.
+const ValueRule kMp3VbrQuality{{}, 0, 9};
+// Vorbis quality -1..10; -1 is stored as its two's complement.
+const ValueRule kOggQuality{{{UINT32_MAX, "-1"},
+                             {0, nullptr},
+                             {1, nullptr},
+                             {2, nullptr},
+                             {3, nullptr},
+                             {4, nullptr},
+                             {5, nullptr},
+                             {6, nullptr},
+                             {7, nullptr},
+                             {8, nullptr},
+                             {9, nullptr},
+                             {10, nullptr}}};
 // Files converted at a time; 0 is one per processor.
 const ValueRule kConvertJobs{{}, 0, MAX_CONVERT_JOBS};
 
@@ -217,6 +227,14 @@ const std::vector<SettingValue>& SettingsCatalog() {
              "MP3: change the volume by AmplifyMp3Coeff"),
       Number("AmplifyMp3Coeff", kOpt, &CS::amplifyMp3Coeff, kCoefficient,
              "MP3: volume in percent of the source's", CorrectAmplifyCoeff),
+      Number("MP3VBR", kOpt, &CS::mp3VBR, kOnOff,
+             "MP3: variable bit rate by MP3VBRQuality (off: constant bit rate MP3BitRate)"),
+      Number("MP3VBRQuality", kOpt, &CS::mp3VBRQuality, kMp3VbrQuality,
+             "MP3: quality of the variable bit rate, 0 (best, largest) to 9 (smallest)",
+             CorrectMp3VbrQuality),
+      Number("MP3Gapless", kOpt, &CS::mp3Gapless, kOnOff,
+             "MP3: write the Info frame with the encoder delay and padding, so players give "
+             "back the source's exact length (variable-bit-rate files always have it)"),
       // WAV
       Number("AutoDestWAVEncodingParam", kOpt, &CS::autoDestWAVEncodingParam, kOnOff,
              "WAV: take rate, bits and channels from the source, ignoring the three below"),
@@ -258,6 +276,10 @@ const std::vector<SettingValue>& SettingsCatalog() {
              "OGG: change the volume by AmplifyOGGCoeff"),
       Number("AmplifyOGGCoeff", kOpt, &CS::amplifyOGGCoeff, kCoefficient,
              "OGG: volume in percent of the source's", CorrectAmplifyCoeff),
+      Number("OGGQualityMode", kOpt, &CS::oggQualityMode, kOnOff,
+             "OGG: encode at the quality OGGQuality (off: at the bit rate OGGBitRate)"),
+      Number("OGGQuality", kOpt, &CS::oggQuality, kOggQuality,
+             "OGG: Vorbis quality, -1 (smallest) to 10 (best)", CorrectOggQuality),
       // AAC
       Number("AutoDestAACEncodingParam", kOpt, &CS::autoDestAACEncodingParam, kOnOff,
              "AAC: the encoder's defaults, ignoring the options below"),

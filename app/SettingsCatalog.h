@@ -105,4 +105,6 @@ uint32_t CorrectWmaChannels(uint32_t stored);       // 1, 2; else 2
 uint32_t CorrectTagOption(uint32_t stored);         // 0..2; else 2
 uint32_t CorrectAmplifyCoeff(uint32_t stored);      // clamped to 10..3000
 uint32_t CorrectOggBitRate(uint32_t stored);        // above 1000: bits per second, divided by 1000
+uint32_t CorrectMp3VbrQuality(uint32_t stored);     // above 9: 9
+uint32_t CorrectOggQuality(uint32_t stored);        // a level of -1..10; else 3
 uint32_t CorrectConvertJobs(uint32_t stored);       // clamped to 0..MAX_CONVERT_JOBS

@@ -3,7 +3,7 @@
 # tool's command doing the same work (same bit rate, sample rate and
 # channels) on the same input. Needs $cli and $work (bench/common.sh).
 #   pair KIND INPUT   sets ref_name, ref_cmd, our_cmd, ref_out and our_out
-# Kinds: mp3 ogg aac m4a wma amr awb wav48k midi (midi takes a .mid INPUT
+# Kinds: mp3 mp3vbr ogg aac m4a wma amr awb wav48k midi (midi takes a .mid INPUT
 # and the SoundFont in $font).
 
 # sondrel-cli converting INPUT to FORMAT into $work/sondrel, overwriting,
@@ -55,7 +55,9 @@ ffmpeg_has_encoder() {
 }
 
 pair() {
-  local kind=$1 input=$2 ff="ffmpeg -nostdin -v error -y -i '$input'"
+  # Two statements: the words of one `local` are expanded before any is set.
+  local kind=$1 input=$2
+  local ff="ffmpeg -nostdin -v error -y -i '$input'"
   local stem
   stem=$(basename "${input%.*}")
   case "$kind" in
@@ -65,6 +67,11 @@ pair() {
       our_cmd=$(sondrel_command mp3 "$input" --set AutoDestMP3EncodingParam=off \
         --set MP3BitRate=128 --set MP3SampleRate=44100 --set MP3ChannelMode=joint \
         --set MP3ID3TagType=none) ;;
+    mp3vbr)
+      ref_name=lame ref_out=$work/ref.mp3
+      ref_cmd="lame --quiet -V 2 '$input' '$ref_out'"
+      our_cmd=$(sondrel_command mp3 "$input" --quality 2 --set MP3SampleRate=44100 \
+        --set MP3ChannelMode=joint --set MP3ID3TagType=none) ;;
     ogg)
       ref_name=oggenc ref_out=$work/ref.ogg
       ref_cmd="oggenc --quiet -b 128 -o '$ref_out' '$input'"
@@ -113,6 +120,6 @@ pair() {
     *) echo "unknown kind $kind" >&2; return 2 ;;
   esac
   local extension=$kind
-  case "$kind" in wav48k|midi) extension=wav ;; esac
+  case "$kind" in wav48k|midi) extension=wav ;; mp3vbr) extension=mp3 ;; esac
   our_out=$work/sondrel/$stem.$extension
 }

@@ -39,7 +39,7 @@ peak_mb() {
 # --- 1. formats -------------------------------------------------------------
 rows=$work/rows
 : > "$rows"
-for kind in mp3 ogg aac m4a wma amr awb wav48k midi; do
+for kind in mp3 mp3vbr ogg aac m4a wma amr awb wav48k midi; do
   input=$work/in.wav
   [ "$kind" = midi ] && input=$work/song.mid
   pair "$kind" "$input"
@@ -57,7 +57,7 @@ python3 - "$rows" <<'PY'
 import json, sys
 print("| format | reference | reference s | sondrel s | ratio | reference MB | sondrel MB |")
 print("|---|---|---:|---:|---:|---:|---:|")
-names = {"wav48k": "WAV 48 kHz", "amr": "AMR-NB", "awb": "AMR-WB", "midi": "MIDI"}
+names = {"mp3vbr": "MP3 VBR -V 2", "wav48k": "WAV 48 kHz", "amr": "AMR-NB", "awb": "AMR-WB", "midi": "MIDI"}
 for line in open(sys.argv[1]):
     kind, ref, ref_mb, our_mb, path = line.split()
     times = {r["command"]: r["mean"] for r in json.load(open(path))["results"]}

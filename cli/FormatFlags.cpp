@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <optional>
 #include <ostream>
 
@@ -30,13 +31,13 @@ struct FormatOptionNames {
 };
 
 const FormatOptionNames kFormatOptions[] = {
-    {FORMAT_MP3, "AutoDestMP3EncodingParam", "MP3BitRate", false, nullptr, "MP3SampleRate",
+    {FORMAT_MP3, "AutoDestMP3EncodingParam", "MP3BitRate", false, "MP3VBR", "MP3SampleRate",
      "MP3ChannelMode", "MP3ID3TagType"},
     {FORMAT_WAV, "AutoDestWAVEncodingParam", nullptr, false, nullptr, "WAVSampleRate",
      "WAVChannelNum", nullptr},
     {FORMAT_WMA, "AutoDestWMAEncodingParam", "WMABitRate", true, nullptr, "WMASampleRate",
      "WMAChannels", "WMAID3TagType"},
-    {FORMAT_OGG, "AutoDestOGGEncodingParam", "OGGBitRate", false, nullptr, "OGGSampleRate",
+    {FORMAT_OGG, "AutoDestOGGEncodingParam", "OGGBitRate", false, "OGGQualityMode", "OGGSampleRate",
      "OGGChannels", "OGGID3TagType"},
     {FORMAT_AAC, "AutoDestAACEncodingParam", "AACABRBitRate", false, "AACVBR", nullptr, nullptr,
      nullptr},
@@ -49,6 +50,52 @@ const FormatOptionNames kFormatOptions[] = {
     {FORMAT_AMR, nullptr, nullptr, false, nullptr, nullptr, nullptr, nullptr},
     {FORMAT_AWB, nullptr, nullptr, false, nullptr, nullptr, nullptr, nullptr},
 };
+
+// The formats with a quality mode, for --quality: the switch that turns it
+// on, the option that holds the level and the levels it takes.
+struct QualityOptionNames {
+  uint32_t format;
+  const char* mode;
+  const char* level;
+  int low, high;
+  const char* scale;  // what the levels mean, for messages
+};
+
+const QualityOptionNames kQualityOptions[] = {
+    {FORMAT_MP3, "MP3VBR", "MP3VBRQuality", 0, 9, "0 best, 9 smallest"},
+    {FORMAT_OGG, "OGGQualityMode", "OGGQuality", -1, 10, "-1 smallest, 10 best"},
+};
+
+const QualityOptionNames* QualityOptionsOf(uint32_t format) {
+  for (const QualityOptionNames& names : kQualityOptions)
+    if (names.format == format) return &names;
+  return nullptr;
+}
+
+// The assignments of --quality for the output format of `settings`: the
+// level and the quality mode; empty with a message on `err` when the format
+// has no quality mode or the value is not one of its levels.
+std::vector<std::string> QualityAssignments(const std::string& value,
+                                            const ConvertSettings& settings, std::ostream& err) {
+  const QualityOptionNames* names = QualityOptionsOf(settings.outputFormat);
+  if (!names) {
+    err << "sondrel-cli: --quality does not apply to "
+        << OutputFormatDisplayName(settings.outputFormat)
+        << " output; only MP3 (0 to 9) and OGG (-1 to 10) have a quality mode.\n";
+    return {};
+  }
+  const bool negative = !value.empty() && value[0] == '-';
+  const std::optional<uint32_t> magnitude = ParseUint32(negative ? value.substr(1) : value);
+  const int64_t level = magnitude ? (negative ? -int64_t{*magnitude} : int64_t{*magnitude}) : 0;
+  if (!magnitude || level < names->low || level > names->high) {
+    err << "sondrel-cli: --quality takes a whole number from " << names->low << " to "
+        << names->high << " for " << OutputFormatDisplayName(names->format) << " (" << names->scale
+        << "), not \"" << value << "\".\n";
+    return {};
+  }
+  return {std::string(names->level) + "=" + std::to_string(level),
+          std::string(names->mode) + "=on"};
+}
 
 const FormatOptionNames* FormatOptionsOf(uint32_t format) {
   for (const FormatOptionNames& names : kFormatOptions)
@@ -211,7 +258,8 @@ void CheckWmaValues(const GivenFlags& given, const ConvertSettings& settings, st
 }  // namespace
 
 bool IsFormatFlag(const std::string& name) {
-  return name == "--bitrate" || name == "--rate" || name == "--channels" || name == "--tag";
+  return name == "--bitrate" || name == "--rate" || name == "--channels" || name == "--tag" ||
+         name == "--quality";
 }
 
 bool ApplyFormatFlags(const std::vector<Arguments::Flag>& flags, ConvertSettings& settings,
@@ -222,10 +270,27 @@ bool ApplyFormatFlags(const std::vector<Arguments::Flag>& flags, ConvertSettings
     err << "sondrel-cli: " << flags.front().name << " needs a known output format (--to).\n";
     return false;
   }
+  const auto named = [&](const char* name) {
+    return std::any_of(flags.begin(), flags.end(),
+                       [&](const Arguments::Flag& flag) { return flag.name == name; });
+  };
+  if (named("--quality") && named("--bitrate")) {
+    err << "sondrel-cli: --quality and --bitrate exclude each other: the quality level decides "
+           "the bit rate.\n";
+    return false;
+  }
   GivenFlags given;
   for (const Arguments::Flag& flag : flags) {
-    const std::string assignment = FormatAssignment(flag, *names, err);
-    if (assignment.empty() || !ApplyAssignmentArgument(assignment, settings, err)) return false;
+    std::vector<std::string> assignments;
+    if (flag.name == "--quality") {
+      assignments = QualityAssignments(flag.value, settings, err);
+    } else {
+      assignments.push_back(FormatAssignment(flag, *names, err));
+      if (assignments.back().empty()) assignments.clear();
+    }
+    if (assignments.empty()) return false;
+    for (const std::string& assignment : assignments)
+      if (!ApplyAssignmentArgument(assignment, settings, err)) return false;
     if (flag.name == "--tag") continue;
     given.bitRate = given.bitRate || flag.name == "--bitrate";
     given.rate = given.rate || flag.name == "--rate";

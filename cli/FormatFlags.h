@@ -9,7 +9,9 @@
 struct ConvertSettings;
 
 // The flags of `convert` that set a value of the output format: --bitrate,
-// --rate, --channels and --tag.
+// --rate, --channels, --tag and --quality (the MP3 VBR level or the Vorbis
+// quality, with the format's quality mode switched on; --bitrate switches
+// it off).
 bool IsFormatFlag(const std::string& name);
 
 // Applies the format flags to the output format of `settings`: each sets its

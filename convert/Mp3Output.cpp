@@ -90,6 +90,9 @@ Mp3Choice ChooseMp3Settings(const ConvertSettings& settings, int32_t kind,
   const int sourceRate = AsInt(source.sampleRate);
   const uint32_t sourceChannels = std::clamp<uint32_t>(source.outputChannels, 1, 2);
   chosen.input = WriterFormat{source.sampleRate, sourceChannels, 16};
+  // The Info frame is a matter of the file's layout, not of the encoding,
+  // so it follows its own option in either mode.
+  chosen.encoder.infoFrame = settings.mp3Gapless != 0;
 
   if (settings.autoDestMP3EncodingParam != 0) {
     // LAME's defaults serve every rate but the lowest, where it would pick
@@ -120,6 +123,11 @@ Mp3Choice ChooseMp3Settings(const ConvertSettings& settings, int32_t kind,
   chosen.encoder.outputRate =
       settings.mp3SampleRate != 0 ? AsInt(settings.mp3SampleRate) : sourceRate;
 
+  if (settings.mp3VBR != 0) {
+    // The quality level decides the bit rate of each frame.
+    chosen.encoder.vbrQuality = std::min(AsInt(settings.mp3VBRQuality), 9);
+    return chosen;
+  }
   int bitRate = AsInt(settings.mp3BitRate);
   if (bitRate == 0) {
     if (kind == KIND_MPEG_AUDIO || kind == KIND_OGG) {

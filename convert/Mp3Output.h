@@ -12,7 +12,9 @@
 // automatic or custom: the PCM the encoder receives (16-bit at the source's
 // rate; one channel when a single channel of a stereo source is passed on,
 // else the source's channels, which the encoder mixes itself for a mono
-// mode) and the encoder's own settings.
+// mode) and the encoder's own settings: a variable bit rate at the MP3 VBR
+// quality when that mode is on (custom mode only), and the Info frame when
+// the gapless option is on (in either mode).
 struct Mp3Choice {
   WriterFormat input;
   Mp3EncoderSettings encoder;

@@ -1,5 +1,5 @@
 // The OGG output: 16-bit blocks at the chosen rate and channel count go to
-// the Vorbis encoder at a nominal bit rate; the tag is the preset's, the
+// the Vorbis encoder at a nominal bit rate or a quality level; the tag is the preset's, the
 // source's or none. A block the writer refuses does not end the file, but
 // the writer's Close reports it, so a full disk still fails the file.
 
@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <climits>
 #include <iterator>
+#include <utility>
 
 #include "codecs/writers/OggWriter.h"
 #include "convert/OutputDescription.h"
@@ -52,9 +53,12 @@ WriterFormat OggFormat(const ConvertSettings& settings, int32_t kind, const Sour
 }
 
 std::unique_ptr<AudioWriter> MakeOggWriter(const WriterRequest& request) {
-  const int kbps = ChooseOggSettings(request.settings, request.kind, request.source).bitRate;
+  const OggChoice chosen = ChooseOggSettings(request.settings, request.kind, request.source);
   const bool tagged = request.tag.type == OutputTag::Type::FIELDS;
-  return std::make_unique<OggWriter>(kbps * 1000, tagged ? request.tag.fields : TagInfo());
+  TagInfo comments = tagged ? request.tag.fields : TagInfo();
+  if (chosen.quality)
+    return std::make_unique<OggWriter>(OggQuality{*chosen.quality}, std::move(comments));
+  return std::make_unique<OggWriter>(chosen.bitRate * 1000, std::move(comments));
 }
 
 OutputDescription DescribeOgg() {
@@ -128,6 +132,10 @@ OggChoice ChooseOggSettings(const ConvertSettings& settings, int32_t kind,
   uint32_t channels = sourceChannels;
   if (settings.oggChannels != 0) channels = settings.oggChannels == 1 ? 1 : 2;
   chosen.input = WriterFormat{rate, channels, 16};
+  if (settings.oggQualityMode != 0) {
+    chosen.quality = std::clamp(OggQualityLevel(settings.oggQuality), -1, 10);
+    return chosen;
+  }
 
   int bitRate = AsInt(settings.oggBitRate);
   if (bitRate == 0) {

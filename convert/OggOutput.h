@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "app/ConvertSettings.h"
 #include "codecs/writers/AudioWriter.h"
@@ -8,10 +9,12 @@
 
 // What the OGG output sets up for one source under the OGG options,
 // automatic or custom: the PCM the encoder receives (16-bit at the chosen
-// rate and channel count) and the nominal bit rate.
+// rate and channel count) and the nominal bit rate, or the quality level
+// when the quality mode is on (custom mode only).
 struct OggChoice {
   WriterFormat input;
-  int bitRate = 0;  // kbit/s
+  int bitRate = 0;             // kbit/s; 0 when the quality decides
+  std::optional<int> quality;  // -1..10
 };
 
 OggChoice ChooseOggSettings(const ConvertSettings& settings, int32_t kind,

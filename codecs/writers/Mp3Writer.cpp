@@ -71,6 +71,8 @@ bool Mp3Writer::Open(const std::string& path, const WriterFormat& format) {
   if (settings_.mode >= 0) SetMode(settings_.mode);
   if (settings_.outputRate > 0) SetOutputRate(settings_.outputRate);
   if (settings_.bitRate > 0) SetBitRate(settings_.bitRate);
+  SetVbrQuality(settings_.vbrQuality);
+  SetInfoFrame(settings_.infoFrame);
   if (Start()) return true;
   Close();
   remove(path.c_str());
@@ -90,6 +92,8 @@ bool Mp3Writer::Open(const std::string& path) {
   path_ = path;
   file_ = std::move(file);
   encoder_ = std::move(encoder);
+  vbrQuality_ = -1;
+  infoFrame_ = false;
   started_ = false;
   failed_ = false;
   return true;
@@ -133,11 +137,27 @@ void Mp3Writer::SetBitRate(int kbps) {
   if (Configurable()) lame_set_brate(encoder_.get(), std::clamp(kbps, 8, 320));
 }
 
+void Mp3Writer::SetVbrQuality(int level) {
+  if (Configurable()) vbrQuality_ = level < 0 ? -1 : std::min(level, 9);
+}
+
+void Mp3Writer::SetInfoFrame(bool on) {
+  if (Configurable()) infoFrame_ = on;
+}
+
 bool Mp3Writer::Start() {
   if (!Configurable()) return false;
   lame_global_flags* encoder = encoder_.get();
-  lame_set_bWriteVbrTag(encoder, 0);
-  lame_set_VBR(encoder, vbr_off);
+  const bool vbr = vbrQuality_ >= 0;
+  // With the tag on, LAME puts an empty Info frame first in its output;
+  // Close fills it in.
+  lame_set_bWriteVbrTag(encoder, vbr || infoFrame_ ? 1 : 0);
+  if (vbr) {
+    lame_set_VBR(encoder, vbr_default);
+    lame_set_VBR_quality(encoder, static_cast<float>(vbrQuality_));
+  } else {
+    lame_set_VBR(encoder, vbr_off);
+  }
   // The tags come from the program's own images only.
   lame_set_write_id3tag_automatic(encoder, 0);
   {
@@ -196,6 +216,7 @@ bool Mp3Writer::Close() {
     lock.unlock();
     if (produced < 0 || !WriteAll(buffer_.data(), static_cast<size_t>(produced))) ok = false;
     if (ok && !id3v1_.empty() && !WriteAll(id3v1_.data(), id3v1_.size())) ok = false;
+    if (ok && lame_get_bWriteVbrTag(encoder_.get()) && !WriteInfoFrame()) ok = false;
   }
   // fclose writes out what stdio still holds; its failure is a lost tail.
   if (fclose(file_.release()) != 0) ok = false;
@@ -213,6 +234,22 @@ bool Mp3Writer::WriteAll(const void* bytes, size_t size) {
   if (fwrite(bytes, 1, size, file_.get()) == size) return true;
   failed_ = true;
   return false;
+}
+
+bool Mp3Writer::WriteInfoFrame() {
+  // The frame is at most one frame long: 1,441 bytes at 320 kbit/s and
+  // 32000 Hz, the largest an MPEG audio frame gets.
+  unsigned char frame[2880];
+  const size_t size = lame_get_lametag_frame(encoder_.get(), frame, sizeof frame);
+  // None when LAME turned its tag off, and then it wrote no placeholder.
+  if (size == 0) return true;
+  if (size > sizeof frame) return false;
+  const long at = static_cast<long>(id3v2_.size());
+  if (fflush(file_.get()) != 0 || fseek(file_.get(), at, SEEK_SET) != 0) {
+    failed_ = true;
+    return false;
+  }
+  return WriteAll(frame, size);
 }
 
 int Mp3Writer::InputRate() const {

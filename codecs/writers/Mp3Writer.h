@@ -15,11 +15,15 @@
 
 struct lame_global_struct;
 
-// Encodes signed 16-bit PCM to an MP3 file at a constant bit rate through one
-// LAME encoder, with optional ID3 tag images around the frames. A file is,
-// in order: the ID3v2 image (if any), the MPEG frames, the frames of the
-// final flush, the 128-byte ID3v1 image (if any). No VBR/Info header frame is
-// written, and LAME never adds tags of its own.
+// Encodes signed 16-bit PCM to an MP3 file through one LAME encoder, at a
+// constant bit rate or at a variable bit rate chosen by a quality level, with
+// optional ID3 tag images around the frames. A file is, in order: the ID3v2
+// image (if any), LAME's Info frame (a Xing frame at a variable bit rate;
+// only when asked for at a constant bit rate), the MPEG frames, the frames of
+// the final flush, the 128-byte ID3v1 image (if any). LAME never adds tags of
+// its own. The Info frame is written as a placeholder when the stream starts
+// and filled in at Close, once the frame count, the byte count, the seek
+// table and the padding are known.
 //
 // As an AudioWriter it takes the encoder settings and the tag images at
 // construction and applies them to every file it opens with
@@ -85,8 +89,13 @@ class Mp3Writer : public AudioWriter {
   void SetOutputRate(int hz);
   // Clamped to 8..320 kbit/s. LAME further limits it by the output rate.
   void SetBitRate(int kbps);
+  // A level below 0 keeps the constant bit rate; 0..9 (above 9 becomes 9)
+  // encodes at a variable bit rate of that quality, with an Info frame.
+  void SetVbrQuality(int level);
+  // Writes the Info frame at a constant bit rate too.
+  void SetInfoFrame(bool on);
 
-  // Fixes the constant-bit-rate settings and writes the ID3v2 image. False
+  // Fixes the bit-rate settings and writes the ID3v2 image. False
   // when nothing is open, the encoder refuses its settings, or the image
   // cannot be written.
   bool Start();
@@ -99,11 +108,12 @@ class Mp3Writer : public AudioWriter {
   // The encoder takes 16-bit samples only: an 8-bit block fails the file.
   bool WriteBlock8(const uint8_t* left, const uint8_t* right, int count) override;
 
-  // Flushes the encoder, appends the ID3v1 image, closes the file and frees
-  // the encoder and the images. True when every byte of the file reached the
-  // file system; false after any failed write, and for a file that was
-  // opened but never started (it holds no MPEG data). True when nothing is
-  // open, so a second Close is harmless.
+  // Flushes the encoder, appends the ID3v1 image, fills in the Info frame
+  // (if any), closes the file and frees the encoder and the images. True
+  // when every byte of the file reached the file system; false after any
+  // failed write, and for a file that was opened but never started (it
+  // holds no MPEG data). True when nothing is open, so a second Close is
+  // harmless.
   bool Close() override;
 
   bool IsOpen() const { return file_ != nullptr; }
@@ -124,6 +134,8 @@ class Mp3Writer : public AudioWriter {
 
   bool Configurable() const { return encoder_ && !started_; }
   bool WriteAll(const void* bytes, size_t size);
+  // Overwrites the placeholder Info frame after the ID3v2 image.
+  bool WriteInfoFrame();
 
   const Mp3EncoderSettings settings_;
   const Id3Images tags_;
@@ -134,6 +146,8 @@ class Mp3Writer : public AudioWriter {
   int chunkSamples_ = kChunkSamples;
   std::vector<uint8_t> id3v1_;  // empty or exactly kId3v1Bytes
   std::vector<uint8_t> id3v2_;  // empty when none
+  int vbrQuality_ = -1;
+  bool infoFrame_ = false;
   bool started_ = false;
   bool failed_ = false;
 };

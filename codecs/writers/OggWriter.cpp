@@ -3,6 +3,7 @@
 #include <ogg/ogg.h>
 #include <vorbis/vorbisenc.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <random>
@@ -45,7 +46,12 @@ struct OggWriter::Encoder {
 };
 
 OggWriter::OggWriter(int nominalBitsPerSecond, TagInfo comments)
-    : nominalBitsPerSecond_(nominalBitsPerSecond), comments_(std::move(comments)) {}
+    : nominalBitsPerSecond_(nominalBitsPerSecond), quality_(-2), comments_(std::move(comments)) {}
+
+OggWriter::OggWriter(OggQuality quality, TagInfo comments)
+    : nominalBitsPerSecond_(0),
+      quality_(std::clamp(quality.level, -1, 10)),
+      comments_(std::move(comments)) {}
 
 OggWriter::~OggWriter() {
   Close();
@@ -80,6 +86,10 @@ bool OggWriter::Open(const std::string& path, const WriterFormat& format) {
 
 bool OggWriter::Configure(const WriterFormat& format) {
   vorbis_info* info = &encoder_->info;
+  // libvorbisenc counts quality in tenths: -0.1 to 1.0.
+  if (quality_ >= -1)
+    return vorbis_encode_init_vbr(info, static_cast<long>(format.channels),
+                                  static_cast<long>(format.rate), quality_ / 10.0f) == 0;
   // No maximum and no minimum; then management off, so the nominal rate
   // only picks the quality.
   return vorbis_encode_setup_managed(info, static_cast<long>(format.channels),

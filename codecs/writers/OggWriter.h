@@ -7,18 +7,25 @@
 #include "platform/files/FileHandle.h"
 #include "source/TagInfo.h"
 
+// A Vorbis quality level, -1 (smallest) to 10 (best), as the OggWriter
+// takes it in place of a nominal bit rate.
+struct OggQuality {
+  int level = 3;
+};
+
 // Encodes signed 16-bit PCM to Vorbis in an Ogg stream file. The encoder is
-// set up for a nominal bit rate with bit-rate management off: the nominal
-// rate only selects the encoder's quality, and the stream is variable bit
-// rate. A file is, in order: the pages of the three header packets
-// (identification, comments, set-up), flushed so that the audio starts on a
-// fresh page; the audio pages, each written when libogg considers it full;
-// the last page, which carries the end-of-stream flag.
+// set up either for a quality level or for a nominal bit rate with bit-rate
+// management off: the nominal rate then only selects the encoder's quality.
+// Either way the stream is variable bit rate. A file is, in order: the
+// pages of the three header packets (identification, comments, set-up),
+// flushed so that the audio starts on a fresh page; the audio pages, each
+// written when libogg considers it full; the last page, which carries the
+// end-of-stream flag.
 //
-// As an AudioWriter it takes the nominal bit rate and the comment texts at
-// construction and applies them to every file it opens. Close ends the
-// stream (the encoder is told that no samples follow, and what it still
-// holds is written) and closes the file.
+// As an AudioWriter it takes the nominal bit rate (or the quality level)
+// and the comment texts at construction and applies them to every file it
+// opens. Close ends the stream (the encoder is told that no samples follow,
+// and what it still holds is written) and closes the file.
 //
 // Every write is checked: a full disk or a file-size limit makes the block
 // call and Close answer false, so the caller removes the file instead of
@@ -33,6 +40,8 @@ class OggWriter : public AudioWriter {
   // not above 0 ("0", "abc"). An empty TagInfo leaves only the encoder's
   // vendor text in the comment header.
   explicit OggWriter(int nominalBitsPerSecond = 128000, TagInfo comments = TagInfo());
+  // Encodes at a quality level (held within -1..10) instead.
+  OggWriter(OggQuality quality, TagInfo comments);
   ~OggWriter() override;
 
   // Sets up the encoder for the format, creates (or truncates) `path` and
@@ -69,6 +78,7 @@ class OggWriter : public AudioWriter {
   bool WritePage(const void* header, long headerBytes, const void* body, long bodyBytes);
 
   const int nominalBitsPerSecond_;
+  const int quality_;  // below -1: the nominal bit rate decides
   const TagInfo comments_;
   FilePtr file_;
   std::unique_ptr<Encoder> encoder_;

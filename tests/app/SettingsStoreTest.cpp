@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <tuple>
 
 #include "app/ConvertSettings.h"
 #include "app/SettingsCatalog.h"
@@ -86,13 +87,23 @@ TEST_F(SettingsStoreTest, LoadingCorrectsOutOfRangeValues) {
       {"MP3ID3TagType", 5, 5},        {"WAVChannelNum", 5, 2},      {"WAVChannelNum", 0, 0},
       {"OGGChannels", 3, 2},          {"OGGChannels", 1, 1},        {"WMAChannels", 0, 2},
       {"WMAChannels", 1, 1},          {"OutputFormat", 1234, 1000}, {"WAVBitsPerSample", 24, 24},
-      {"ConvertJobs", 500, 64},
+      {"ConvertJobs", 500, 64},       {"MP3VBRQuality", 12, 9},     {"OGGQuality", 11, 3},
+      {"OGGQuality", UINT32_MAX, UINT32_MAX},
   };
   for (const Correction& c : cases) {
     StoreNumber(c.name, c.stored);
     const ConvertSettings loaded = Load();
     EXPECT_EQ(loaded.*FindSetting(c.name)->number, c.loaded) << c.name << " stored as " << c.stored;
   }
+}
+
+TEST_F(SettingsStoreTest, FileFromBeforeTheQualityModesLoadsTheirDefaults) {
+  StoreNumber("MP3BitRate", 192);
+  const ConvertSettings loaded = Load();
+  EXPECT_EQ(loaded.mp3BitRate, 192u);
+  EXPECT_EQ(std::make_tuple(loaded.mp3VBR, loaded.mp3VBRQuality, loaded.mp3Gapless,
+                            loaded.oggQualityMode, loaded.oggQuality),
+            std::make_tuple(0u, 2u, 0u, 0u, 3u));
 }
 
 TEST_F(SettingsStoreTest, UnknownStoredOutputFormatLoadsAsMp3) {

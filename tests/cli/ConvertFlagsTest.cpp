@@ -124,7 +124,12 @@ INSTANTIATE_TEST_SUITE_P(
                 64,
                 nullptr},
         // The average bit rate counts once the variable bit rate is off.
-        FlagRow{"M4a", {"--to", "m4a", "--bitrate", "64", "--tag", "none"}, "m4a", {}, 64, ""}),
+        FlagRow{"M4a", {"--to", "m4a", "--bitrate", "64", "--tag", "none"}, "m4a", {}, 64, ""},
+        // The lowest Vorbis quality; libvorbisenc's nominal rate for it.
+        FlagRow{"OggQuality", {"--to", "ogg", "--quality", "-1"}, "ogg", {{"bit_rate", "45000"}},
+                0, nullptr},
+        FlagRow{"Mp3BitRateEndsTheVariableBitRate",
+                {"--to", "mp3", "--set", "MP3VBR=on", "--bitrate", "96"}, "mp3", {}, 96, nullptr}),
     [](const ::testing::TestParamInfo<FlagRow>& row) { return row.param.name; });
 
 struct RefusedRow {
@@ -169,7 +174,12 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedRow{"ZeroBitRate", {"--to", "ogg", "--bitrate", "0"}, "whole number above 0"},
         RefusedRow{"RateInKilohertz", {"--to", "wav", "--rate", "44.1k"}, "whole number above 0"},
         RefusedRow{"UnknownTagMode", {"--to", "mp3", "--tag", "copy"}, "preset, transfer or none"},
-        RefusedRow{"BothPolicies", {"--overwrite", "--skip-existing"}, "exclude each other"}),
+        RefusedRow{"BothPolicies", {"--overwrite", "--skip-existing"}, "exclude each other"},
+        RefusedRow{"QualityForWav", {"--to", "wav", "--quality", "5"},
+                   "--quality does not apply to WAV output"},
+        RefusedRow{"Mp3QualityAboveNine", {"--to", "mp3", "--quality", "10"}, "from 0 to 9 for MP3"},
+        RefusedRow{"QualityWithBitRate", {"--to", "ogg", "--quality", "5", "--bitrate", "128"},
+                   "exclude each other"}),
     [](const ::testing::TestParamInfo<RefusedRow>& row) { return row.param.name; });
 
 // A flag's value that the format's own rules change is said once, and the

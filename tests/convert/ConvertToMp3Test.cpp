@@ -117,6 +117,85 @@ INSTANTIATE_TEST_SUITE_P(Extremes, ConvertToMp3Rates,
                                            RateRow{1000, 2, 48000, 320},
                                            RateRow{48000, 2, 8000, 8}));
 
+// The MPEG audio frames of a file after its ID3v2 tag (LAME writes layer III
+// only): where each starts, for every frame up to the first bytes that are none.
+std::vector<size_t> FrameStarts(const std::string& bytes) {
+  static const int kKbps[2][15] = {
+      {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160},
+      {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320}};
+  static const int kRates[3] = {44100, 48000, 32000};
+  std::vector<size_t> starts;
+  size_t at = 0;
+  if (bytes.compare(0, 3, "ID3") == 0)
+    at = 10 + ((static_cast<uint8_t>(bytes[6]) << 21) | (static_cast<uint8_t>(bytes[7]) << 14) |
+               (static_cast<uint8_t>(bytes[8]) << 7) | static_cast<uint8_t>(bytes[9]));
+  while (at + 4 <= bytes.size() && static_cast<uint8_t>(bytes[at]) == 0xFF) {
+    const uint8_t b1 = static_cast<uint8_t>(bytes[at + 1]);
+    const uint8_t b2 = static_cast<uint8_t>(bytes[at + 2]);
+    const int version = (b1 >> 3) & 3;  // 3 MPEG-1, 2 MPEG-2, 0 MPEG-2.5
+    if ((b1 & 0xE0) != 0xE0 || version == 1 || (b2 >> 4) == 0 || (b2 >> 4) == 15) break;
+    const int rate = kRates[(b2 >> 2) & 3] >> (version == 3 ? 0 : version == 2 ? 1 : 2);
+    starts.push_back(at);
+    at += (version == 3 ? 144 : 72) * kKbps[version == 3][b2 >> 4] * 1000 / rate + ((b2 >> 1) & 1);
+  }
+  return starts;
+}
+
+// Rows: variable bit rate, its quality level, the gapless option.
+using InfoRow = std::array<uint32_t, 3>;
+class ConvertToMp3InfoFrame : public ConvertToMp3Test,
+                              public ::testing::WithParamInterface<InfoRow> {};
+
+TEST_P(ConvertToMp3InfoFrame, CountsTheFramesAndDecodesToTheSourcesExactLength) {
+  const auto [vbr, quality, gapless] = GetParam();
+  settings_.autoDestMP3EncodingParam = 0;
+  settings_.mp3SampleRate = 44100;
+  settings_.mp3VBR = vbr;
+  settings_.mp3VBRQuality = quality;
+  settings_.mp3Gapless = gapless;
+  settings_.mp3ID3TagType = TAG_FROM_PRESET;  // the frame goes after the ID3v2 tag
+  const std::string out = dir_.File("i.mp3");
+  ASSERT_TRUE(Convert(Wav("i.wav", 44100, 2, 2.5), out));
+  const std::string bytes = ReadFileText(out);
+  const std::vector<size_t> frames = FrameStarts(bytes);
+  ASSERT_GT(frames.size(), 2u);
+  const std::string first = bytes.substr(frames[0], frames[1] - frames[0]);
+  const size_t tag = first.find(vbr ? "Xing" : "Info");
+  ASSERT_NE(tag, std::string::npos);
+  ASSERT_EQ(first[tag + 7] & 1, 1);  // the frame count is present
+  const auto byte = [&](size_t i) { return uint32_t{static_cast<uint8_t>(first[tag + 8 + i])}; };
+  EXPECT_EQ(byte(0) << 24 | byte(1) << 16 | byte(2) << 8 | byte(3), frames.size() - 1);
+  EXPECT_EQ(DecodeWithFfmpeg(out).Frames(), 44100 * 5 / 2);
+}
+INSTANTIATE_TEST_SUITE_P(Modes, ConvertToMp3InfoFrame,
+                         ::testing::Values(InfoRow{1, 0, 0}, InfoRow{1, 2, 0}, InfoRow{1, 9, 1},
+                                           InfoRow{0, 2, 1}));
+
+TEST_F(ConvertToMp3Test, VariableBitRateFollowsTheQualityLevel) {
+  const std::string source = Wav("q.wav", 44100, 2, 2.0);
+  settings_.autoDestMP3EncodingParam = 0;
+  settings_.mp3VBR = 1;
+  std::vector<uintmax_t> sizes;
+  for (uint32_t level : {0u, 2u, 9u}) {
+    settings_.mp3VBRQuality = level;
+    const std::string out = dir_.File("q" + std::to_string(level) + ".mp3");
+    ASSERT_TRUE(Convert(source, out));
+    sizes.push_back(ReadFileText(out).size());
+  }
+  EXPECT_GT(sizes[0], sizes[1]);
+  EXPECT_GT(sizes[1], sizes[2]);
+}
+
+TEST_F(ConvertToMp3Test, GaplessOffWritesThePlainFramesOfTheInfoFrameFile) {
+  const std::string source = Wav("g.wav", 44100, 2, 1.0);
+  settings_.autoDestMP3EncodingParam = 0;
+  ASSERT_TRUE(Convert(source, dir_.File("plain.mp3")));
+  settings_.mp3Gapless = 1;
+  ASSERT_TRUE(Convert(source, dir_.File("gapless.mp3")));
+  const std::string gapless = ReadFileText(dir_.File("gapless.mp3"));
+  EXPECT_EQ(ReadFileText(dir_.File("plain.mp3")), gapless.substr(FrameStarts(gapless).at(1)));
+}
+
 TEST_F(ConvertToMp3Test, PresetTagWithNonLatinText) {
   settings_.mp3ID3TagType = TAG_FROM_PRESET;
   settings_.mp3WriteID3Version = 2;

@@ -45,6 +45,15 @@ ConvertSettings Manual(uint32_t rate, uint32_t channels, uint32_t kbps) {
   return settings;
 }
 
+// Quality mode at 44100 Hz stereo; the bit rate stays 128 so that only the
+// quality can change what the stream says.
+ConvertSettings Quality(int level) {
+  ConvertSettings settings = Manual(44100, 2, 128);
+  settings.oggQualityMode = 1;
+  settings.oggQuality = static_cast<uint32_t>(level);
+  return settings;
+}
+
 TEST(OggSettingsTest, ChoosesRateChannelsAndBitRate) {
   const ConvertSettings automatic;
   const struct {
@@ -429,7 +438,14 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTripRow{"ManualMono320Kbps", 44100, 1, 16,
                      [](ConvertSettings& s) { s = Manual(44100, 1, 320); }, "44100", "1", "224000"},
         RoundTripRow{"Manual22050HzFromCdAudio", 44100, 2, 16,
-                     [](ConvertSettings& s) { s = Manual(22050, 0, 0); }, "22050", "2", "64000"}),
+                     [](ConvertSettings& s) { s = Manual(22050, 0, 0); }, "22050", "2", "64000"},
+        // The nominal bit rates libvorbisenc gives its quality levels.
+        RoundTripRow{"QualityZero", 44100, 2, 16, [](ConvertSettings& s) { s = Quality(0); },
+                     "44100", "2", "64000"},
+        RoundTripRow{"QualityFive", 44100, 2, 16, [](ConvertSettings& s) { s = Quality(5); },
+                     "44100", "2", "160000"},
+        RoundTripRow{"QualityTen", 44100, 2, 16, [](ConvertSettings& s) { s = Quality(10); },
+                     "44100", "2", "499821"}),
     [](const ::testing::TestParamInfo<RoundTripRow>& row) { return std::string(row.param.name); });
 
 }  // namespace

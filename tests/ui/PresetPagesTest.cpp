@@ -12,6 +12,7 @@
 #include "OptionsFixture.h"
 #include "ui/options/OptMp3Page.h"
 #include "ui/options/PresetList.h"
+#include "ui/options/QualityRow.h"
 #include "ui/options/SoundSection.h"
 #include "ui/options/SpinStepCtrl.h"
 #include "ui/options/TagEditDlg.h"
@@ -28,9 +29,10 @@ const char* const INVALID_COEFFICIENT =
 
 // One action on a preset page's controls: a row of the preset drop-down
 // (by index), a sample rate or a bit rate / bits item (by its number, 0 for
-// "Same as original file"), or a channel radio (by index).
+// "Same as original file"), a channel radio (by index), the quality box
+// ticked with a level, or the MP3 gapless box ticked.
 struct Edit {
-  enum Kind { PRESET, RATE, VALUE, CHANNEL } kind;
+  enum Kind { PRESET, RATE, VALUE, CHANNEL, QUALITY, GAPLESS } kind;
   int number;
 };
 
@@ -53,6 +55,14 @@ void Apply(PresetList& list, const Edit& edit) {
       break;
     case Edit::CHANNEL:
       list.ChannelRadio(edit.number)->click();
+      break;
+    case Edit::QUALITY:
+      list.findChild<QualityRow*>()->Check()->click();
+      EXPECT_FALSE(list.Values()->isEnabled());  // the quality replaces the bit rate
+      Choose(*list.findChild<QualityRow*>()->Levels(), edit.number);
+      break;
+    case Edit::GAPLESS:
+      qobject_cast<COptMp3Page*>(list.parentWidget())->Gapless()->click();
       break;
   }
 }
@@ -189,7 +199,15 @@ INSTANTIATE_TEST_SUITE_P(
                  Ogg("11025", "16", "1")},
         RuleCase{"OggAutoKeepsStoredEncoding", "OGG Options", Ogg("22050", "32", "1"),
                  {{Edit::RATE, 48000}, {Edit::PRESET, 0}}, "Auto",
-                 {{"AutoDestOGGEncodingParam", "1"}}}),
+                 {{"AutoDestOGGEncodingParam", "1"}}},
+        RuleCase{"Mp3VariableBitRateAndGapless", "MP3 Options", Mp3("44100", "128", "1"),
+                 {{Edit::QUALITY, 7}, {Edit::GAPLESS, 0}}, MP3_CD_PRESET,
+                 {{"MP3VBR", "1"}, {"MP3VBRQuality", "7"}, {"MP3Gapless", "1"}}},
+        RuleCase{"Mp3GaplessHoldsInAuto", "MP3 Options", {{"AutoDestMP3EncodingParam", "1"}},
+                 {{Edit::GAPLESS, 0}}, "Auto", {{"MP3Gapless", "1"}}},
+        RuleCase{"OggLowestQuality", "OGG Options", Ogg("44100", "128", "2"), {{Edit::QUALITY, -1}},
+                 "44100Hz, 128 kbps, Stereo (close to CD-quality, large size)",
+                 {{"OGGQualityMode", "1"}, {"OGGQuality", "4294967295"}}}),
     [](const auto& row) { return std::string(row.param.name); });
 // clang-format on
 

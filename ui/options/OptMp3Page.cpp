@@ -1,6 +1,8 @@
 #include "ui/options/OptMp3Page.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QRadioButton>
@@ -12,6 +14,7 @@
 #include "ui/chrome/LinkLabel.h"
 #include "ui/desktop/Desktop.h"
 #include "ui/options/PresetList.h"
+#include "ui/options/QualityRow.h"
 #include "ui/options/SoundSection.h"
 #include "ui/options/TagSection.h"
 #include "ui/options/ValueCombo.h"
@@ -97,6 +100,20 @@ constexpr TagSectionTexts MP3_TAG_TEXTS{"Add &ID3 tag", "T&ransfer ID3 tag from 
 COptMp3Page::COptMp3Page(const ConvertSettings& values, Desktop& desktop)
     : COptPage(QStringLiteral("MP3 Options"), values, desktop) {
   presets_ = new PresetList(this, Mp3Presets());
+  vbr_ = new QualityRow(presets_, "&Variable bit rate, quality:",
+                        {{"V0 (best, largest)", 0},
+                         {"V1", 1},
+                         {"V2 (transparent)", 2},
+                         {"V3", 3},
+                         {"V4", 4},
+                         {"V5", 5},
+                         {"V6", 6},
+                         {"V7", 7},
+                         {"V8", 8},
+                         {"V9 (smallest)", 9}});
+  gapless_ = new QCheckBox(QStringLiteral("&Gapless (exact length)"), vbr_);
+  vbr_->AddWidget(gapless_);
+  presets_->AddRow(vbr_);
   jointStereoLink_ = MakeLink(this, "Joint Stereo vs. Stereo",
                               "https://duckduckgo.com/?q=joint+stereo+vs+stereo", desktop_);
   encoderLink_ = MakeLink(this, "The program uses LAME MP3 encoder.",
@@ -131,6 +148,10 @@ COptMp3Page::COptMp3Page(const ConvertSettings& values, Desktop& desktop)
   connect(presets_, &PresetList::ValueChosen, this, &COptMp3Page::BitRateChosen);
   connect(presets_, &PresetList::SampleRateChosen, this, &COptMp3Page::SampleRateChosen);
   connect(tags_, &TagSection::TagTypeChanged, this, &COptMp3Page::UpdateVersionEnabled);
+  // After the preset list's own handling, which enables the bit rate again.
+  connect(presets_->Presets(), &QComboBox::currentIndexChanged, this,
+          &COptMp3Page::UpdateBitRateEnabled);
+  connect(vbr_, &QualityRow::Toggled, this, &COptMp3Page::UpdateBitRateEnabled);
 }
 
 QRadioButton* COptMp3Page::VersionRadio(int version) const {
@@ -145,6 +166,9 @@ void COptMp3Page::Initialise() {
     radio->setChecked(true);
   UpdateVersionEnabled(values_.mp3ID3TagType);
   sound_->Load(values_.amplifyMp3, values_.amplifyMp3Coeff);
+  vbr_->Load(values_.mp3VBR != 0, static_cast<int>(values_.mp3VBRQuality));
+  gapless_->setChecked(values_.mp3Gapless != 0);
+  UpdateBitRateEnabled();
 }
 
 bool COptMp3Page::Leave() {
@@ -158,7 +182,10 @@ void COptMp3Page::CopyOut(ConvertSettings& settings) {
     settings.mp3BitRate = static_cast<uint32_t>(encoding.value);
     settings.mp3SampleRate = static_cast<uint32_t>(encoding.sampleRate);
     settings.mp3ChannelMode = ChannelMode(encoding.channel);
+    settings.mp3VBR = vbr_->IsOn() ? 1 : 0;
+    settings.mp3VBRQuality = static_cast<uint32_t>(vbr_->Level());
   }
+  settings.mp3Gapless = gapless_->isChecked() ? 1 : 0;
   settings.mp3ID3TagType = tags_->TagType();
   // A stored version outside the three checks no radio and is kept.
   if (versions_->checkedId() >= 0)
@@ -186,6 +213,14 @@ void COptMp3Page::SampleRateChosen(int sampleRate) {
   if (bitRate != shown) presets_->ShowValue(bitRate);
   presets_->SelectCustom();
   presets_->Store(sampleRate, bitRate);
+}
+
+// The bit rate counts only at a constant bit rate; the quality row only in
+// custom mode.
+void COptMp3Page::UpdateBitRateEnabled() {
+  const bool custom = !presets_->ReadBack().autoMode;
+  vbr_->SetCustom(custom);
+  presets_->Values()->setEnabled(custom && !vbr_->IsOn());
 }
 
 void COptMp3Page::UpdateVersionEnabled(uint32_t tagType) {

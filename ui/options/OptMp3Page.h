@@ -7,6 +7,8 @@
 
 class PresetList;
 class QButtonGroup;
+class QCheckBox;
+class QualityRow;
 class QRadioButton;
 class SoundSection;
 class TagSection;
@@ -15,7 +17,10 @@ class TagSection;
 // channel mode (a bit rate chosen by hand pulls the sample rate into the
 // range the encoder accepts for it, and a sample rate the bit rate), the
 // ID3 tag option with its preset and the ID3 version, and the Sound
-// section. In automatic mode OK keeps the stored encoding values.
+// section. Under the channels: the variable bit rate by quality level, which
+// takes the bit rate out of use, and the gapless option (the encoder's Info
+// frame), which holds in either mode. In automatic mode OK keeps the stored
+// encoding values.
 class COptMp3Page : public COptPage {
   Q_OBJECT
 
@@ -32,6 +37,8 @@ class COptMp3Page : public COptPage {
   QRadioButton* VersionRadio(int version) const;
   CLinkLabel* JointStereoLink() const { return jointStereoLink_; }
   CLinkLabel* EncoderLink() const { return encoderLink_; }
+  QualityRow* Vbr() const { return vbr_; }
+  QCheckBox* Gapless() const { return gapless_; }
 
  protected:
   void Initialise() override;
@@ -40,11 +47,14 @@ class COptMp3Page : public COptPage {
   void BitRateChosen(int bitRate);
   void SampleRateChosen(int sampleRate);
   void UpdateVersionEnabled(uint32_t tagType);
+  void UpdateBitRateEnabled();
 
   PresetList* presets_;
   TagSection* tags_;
   SoundSection* sound_;
   QButtonGroup* versions_;
+  QualityRow* vbr_;
+  QCheckBox* gapless_;
   CLinkLabel* jointStereoLink_;
   CLinkLabel* encoderLink_;
 };

@@ -1,11 +1,13 @@
 #include "ui/options/OptOggPage.h"
 
+#include <QComboBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 #include "app/ConvertSettings.h"
 #include "ui/options/PresetList.h"
+#include "ui/options/QualityRow.h"
 #include "ui/options/SoundSection.h"
 #include "ui/options/TagSection.h"
 #include "ui/options/ValueCombo.h"
@@ -54,6 +56,20 @@ constexpr TagSectionTexts OGG_TAG_TEXTS{"Add &ID3 tag", "T&ransfer ID3 tag from 
 COptOggPage::COptOggPage(const ConvertSettings& values, Desktop& desktop)
     : COptPage(QStringLiteral("OGG Options"), values, desktop) {
   presets_ = new PresetList(this, OggPresets());
+  quality_ = new QualityRow(presets_, "&Quality instead of bit rate:",
+                            {{"-1 (smallest)", -1},
+                             {"0", 0},
+                             {"1", 1},
+                             {"2", 2},
+                             {"3 (default)", 3},
+                             {"4", 4},
+                             {"5", 5},
+                             {"6", 6},
+                             {"7", 7},
+                             {"8", 8},
+                             {"9", 9},
+                             {"10 (best, largest)", 10}});
+  presets_->AddRow(quality_);
   tags_ = new TagSection(this, OGG_TAG_TEXTS, true, desktop_);
   sound_ = new SoundSection(this);
   auto* layout = new QVBoxLayout(this);
@@ -65,6 +81,10 @@ COptOggPage::COptOggPage(const ConvertSettings& values, Desktop& desktop)
   connect(presets_, &PresetList::ValueChosen, this, &COptOggPage::KeepBitRateInRange);
   connect(presets_, &PresetList::SampleRateChosen, this, &COptOggPage::KeepBitRateInRange);
   connect(presets_, &PresetList::ChannelChosen, this, &COptOggPage::KeepBitRateInRange);
+  // After the preset list's own handling, which enables the bit rate again.
+  connect(presets_->Presets(), &QComboBox::currentIndexChanged, this,
+          &COptOggPage::UpdateBitRateEnabled);
+  connect(quality_, &QualityRow::Toggled, this, &COptOggPage::UpdateBitRateEnabled);
 }
 
 void COptOggPage::Initialise() {
@@ -72,6 +92,8 @@ void COptOggPage::Initialise() {
                   static_cast<int>(values_.oggBitRate), RadioForChannelCount(values_.oggChannels)});
   tags_->Load(values_.oggID3TagType, values_.oggTag);
   sound_->Load(values_.amplifyOGG, values_.amplifyOGGCoeff);
+  quality_->Load(values_.oggQualityMode != 0, OggQualityLevel(values_.oggQuality));
+  UpdateBitRateEnabled();
 }
 
 bool COptOggPage::Leave() {
@@ -85,11 +107,21 @@ void COptOggPage::CopyOut(ConvertSettings& settings) {
     settings.oggBitRate = static_cast<uint32_t>(encoding.value);
     settings.oggSampleRate = static_cast<uint32_t>(encoding.sampleRate);
     settings.oggChannels = ChannelCountForRadio(encoding.channel);
+    settings.oggQualityMode = quality_->IsOn() ? 1 : 0;
+    settings.oggQuality = static_cast<uint32_t>(quality_->Level());
   }
   settings.oggID3TagType = tags_->TagType();
   settings.oggTag = tags_->Preset();
   settings.amplifyOGG = sound_->Amplify();
   settings.amplifyOGGCoeff = sound_->Coefficient();
+}
+
+// The bit rate counts only while the quality does not decide; the quality
+// row only in custom mode.
+void COptOggPage::UpdateBitRateEnabled() {
+  const bool custom = !presets_->ReadBack().autoMode;
+  quality_->SetCustom(custom);
+  presets_->Values()->setEnabled(custom && !quality_->IsOn());
 }
 
 // Run after the bit rate, the sample rate or the channels changed: a bit

@@ -3,13 +3,16 @@
 #include "ui/options/OptPage.h"
 
 class PresetList;
+class QualityRow;
 class SoundSection;
 class TagSection;
 
 // "OGG Options": the encoding preset with the sample rate, bit rate and
 // channels (any change keeps the bit rate within the range the encoder
 // accepts for the rate and channels), the tag option with its preset, and
-// the Sound section. In automatic mode OK keeps the stored encoding values.
+// the Sound section. Under the channels, encoding by Vorbis quality level,
+// which takes the bit rate out of use. In automatic mode OK keeps the stored
+// encoding values.
 class COptOggPage : public COptPage {
   Q_OBJECT
 
@@ -22,14 +25,17 @@ class COptOggPage : public COptPage {
   PresetList* Presets() const { return presets_; }
   TagSection* Tags() const { return tags_; }
   SoundSection* Sound() const { return sound_; }
+  QualityRow* Quality() const { return quality_; }
 
  protected:
   void Initialise() override;
 
  private:
   void KeepBitRateInRange();
+  void UpdateBitRateEnabled();
 
   PresetList* presets_;
   TagSection* tags_;
   SoundSection* sound_;
+  QualityRow* quality_;
 };

@@ -229,6 +229,18 @@ INSTANTIATE_TEST_SUITE_P(
                   {44100, 2, 16},
                   false,
                   "ogg"},
+        WriterRow{"Mp3VariableBitRate",
+                  [] {
+                    return std::make_unique<Mp3Writer>(Mp3EncoderSettings{-1, 0, 0, 4, true});
+                  },
+                  {32000, 2, 16},
+                  false,
+                  "mp3"},
+        WriterRow{"OggQuality",
+                  [] { return std::make_unique<OggWriter>(OggQuality{0}, TagInfo()); },
+                  {16000, 1, 16},
+                  false,
+                  "ogg"},
         WriterRow{"OggMono",
                   [] { return std::make_unique<OggWriter>(32000); },
                   {22050, 1, 16},

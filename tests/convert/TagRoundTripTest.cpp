@@ -79,9 +79,22 @@ std::string Id3v23Text(const std::string& path, const std::string& id) {
   return bytes.substr(at + 11, size - 1);
 }
 
+// How often a text lies in a file's bytes, in UTF-8 or in UTF-16LE.
+int Occurrences(const std::string& path, const std::string& text) {
+  std::ifstream in(path, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::u16string wide = QString::fromStdString(text).toStdU16String();
+  std::string utf16;
+  for (char16_t unit : wide) utf16 += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+  int count = 0;
+  for (const std::string& form : {text, utf16})
+    for (size_t at = bytes.find(form); at != std::string::npos; at = bytes.find(form, at + 1)) ++count;
+  return count;
+}
+
 class TagRoundTripTest : public ::testing::TestWithParam<Row> {
  protected:
-  TagRoundTripTest() : folder_(false, false), engine_(folder_.Path()) {}
+  TagRoundTripTest() : folder_(true, false), engine_(folder_.Path()) {}
 
   bool Convert(uint32_t target, const std::string& source, const std::string& output) {
     settings_.outputFormat = target;
@@ -174,8 +187,11 @@ TEST_P(TagRoundTripTest, TransferredTextArrivesWholeAndOnce) {
     const auto found = std::find_if(tags.begin(), tags.end(), [&](const auto& t) { return t.first == row.key; });
     ASSERT_NE(found, tags.end()) << "no " << row.key;
     EXPECT_EQ(found->second, row.expected);
-    EXPECT_EQ(std::count_if(tags.begin(), tags.end(), [&](const auto& t) { return t.second == row.expected; }), 1)
-        << "the value is written more than once";
+    // Nothing doubled: the text lies at most once in the file's bytes (a
+    // short one could lie in the sound by chance).
+    if (row.expected.size() >= 6) {
+      EXPECT_LE(Occurrences(out, row.expected), 1) << "written twice";
+    }
   }
   if (row.readBack) {
     std::unique_ptr<AudioSource> output = OpenSource(out, SourceKindFromPath(out), 0, false, ProgramReaders());

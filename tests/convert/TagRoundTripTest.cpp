@@ -1,18 +1,12 @@
-// Tags carried by transfer from sources tagged here by oggenc, ffmpeg and
-// TagLib into each output that holds a tag, read back by ffprobe and by the
-// program itself: every text byte for byte, none written twice.
+// Tags carried by transfer from sources tagged by oggenc, ffmpeg and TagLib into each output,
+// read back by ffprobe and by the program: every text byte for byte, none written twice.
 
 #include <gtest/gtest.h>
 #include <taglib/apetag.h>
-#include <taglib/id3v1tag.h>
-#include <taglib/id3v2tag.h>
 #include <taglib/mpegfile.h>
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <QString>
 #include <fstream>
-#include <iterator>
 
 #include "app/EngineStartup.h"
 #include "app/OutputFormat.h"
@@ -30,28 +24,21 @@
 namespace {
 
 const std::string kComment = "Řádek 1 😀\nŘádek 2 日本語", kAlbumArtist = "Ævar & 坂本";
-const std::string kTitle = [] { std::string t; while (t.size() < 600) t += "Píseň 東京 😀 "; return t; }();
+const std::string kTitle = QString::fromUtf8("Píseň 東京 😀 ").repeated(30).toStdString();
 const std::vector<std::string> kComments = {
-    "TITLE=" + kTitle, "ARTIST=Dvořák", "ARTIST=坂本龍一", "ALBUMARTIST=" + kAlbumArtist,
-    "DATE=2001-05-17", "COMMENT=" + kComment, "TRACKNUMBER=3", "TRACKTOTAL=12", "DISCNUMBER=1",
-    "DISCTOTAL=2", "GENRE=Jazz", "GENRE=Pop"};
+    "TITLE=" + kTitle, "ARTIST=Dvořák",       "ARTIST=坂本龍一", "ALBUMARTIST=" + kAlbumArtist,
+    "DATE=2001-05-17", "COMMENT=" + kComment, "TRACKNUMBER=3",   "TRACKTOTAL=12",
+    "DISCNUMBER=1",    "DISCTOTAL=2",         "GENRE=Jazz",      "GENRE=Pop"};
 
-enum class Source { OGG, MP3, M4A, ID3V1_MP3, APE_MP3, DISAGREEING_MP3, OWN_WMA };
+enum Source { OGG, MP3, M4A, APE_MP3, OWN_WMA };
+const char* const kSourceNames[] = {"Ogg", "Mp3", "M4a", "ApeOnlyMp3", "OwnWma"};
 
 struct Row {
-  const char* name;
   Source source;
   uint32_t target;
-  const char* key;  // ffprobe's name; "TYER": the text of that ID3v2.3 frame in the file's bytes
-  std::string expected;
-  std::string TagInfo::*readBack = nullptr;  // what the program reads from its output
+  const char* key;  // ffprobe's name, or "TYER": that ID3v2.3 frame's text in the file's bytes
+  std::string expected, TagInfo::*readBack = nullptr;  // what the program reads from its output
 };
-std::ostream& operator<<(std::ostream& out, const Row& row) { return out << row.name; }
-
-std::string Bytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
 
 // How often a text lies in a file's bytes, in UTF-8 or in UTF-16LE.
 int Occurrences(const std::string& bytes, const std::string& text) {
@@ -60,24 +47,19 @@ int Occurrences(const std::string& bytes, const std::string& text) {
     utf16 += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
   int count = 0;
   for (const std::string& form : {text, utf16})
-    for (size_t at = bytes.find(form); at != std::string::npos; at = bytes.find(form, at + 1)) ++count;
+    for (size_t at = bytes.find(form); at != std::string::npos; at = bytes.find(form, at + 1))
+      ++count;
   return count;
 }
 
-// The value ffprobe shows under `key` for the file or its stream.
-std::optional<std::string> Probed(const std::string& path, const QString& key) {
-  const ProcessResult result = RunProcess(
-      "ffprobe", {"-v", "error", "-show_entries", "format_tags:stream_tags", "-of", "json", path});
-  EXPECT_TRUE(Succeeded(result));
-  const QJsonObject root = QJsonDocument::fromJson(QByteArray::fromStdString(result.out)).object();
-  QJsonArray sets = root[QStringLiteral("streams")].toArray();
-  sets.prepend(root[QStringLiteral("format")]);
-  for (const QJsonValue& set : sets) {
-    const QJsonObject tags = set.toObject()[QStringLiteral("tags")].toObject();
-    for (auto it = tags.begin(); it != tags.end(); ++it)
-      if (it.key().compare(key, Qt::CaseInsensitive) == 0) return it.value().toString().toStdString();
-  }
-  return std::nullopt;
+// The values ffprobe shows under `key` (any letter case) for the file and its stream.
+std::string Probed(const std::string& path, const std::string& key) {
+  ProcessResult probed = RunProcess(
+      "ffprobe", {"-v", "error", "-show_entries", "format_tags=" + key + ":stream_tags=" + key,
+                  "-of", "default=nw=1:nk=1", path});
+  EXPECT_TRUE(Succeeded(probed));
+  if (!probed.out.empty()) probed.out.pop_back();
+  return probed.out;
 }
 
 class TagRoundTripTest : public ::testing::TestWithParam<Row> {
@@ -86,7 +68,8 @@ class TagRoundTripTest : public ::testing::TestWithParam<Row> {
 
   bool Convert(uint32_t target, const std::string& source, const std::string& output) {
     settings_.outputFormat = target;
-    return RoutineFor(target)(SourceKindFromPath(source), source, output, {settings_, progress_, 1});
+    return RoutineFor(target)(SourceKindFromPath(source), source, output,
+                              {settings_, progress_, 1});
   }
 
   // The row's source; empty when its tool failed.
@@ -96,29 +79,24 @@ class TagRoundTripTest : public ::testing::TestWithParam<Row> {
     std::vector<std::string> args = {"-Q", "-o", ogg, wav};
     for (const std::string& comment : kComments) args.insert(args.end() - 1, {"-c", comment});
     if (!Succeeded(RunProcess("oggenc", args))) return "";
-    if (kind == Source::OGG) return ogg;
-    if (kind == Source::OWN_WMA) {
+    if (kind == OGG) return ogg;
+    if (kind == OWN_WMA) {
       settings_.wmaID3TagType = TAG_FROM_PRESET;
       settings_.wmaTag.comment = kComment;
       return Convert(FORMAT_WMA, wav, dir_.File("own.wma")) ? dir_.File("own.wma") : "";
     }
     // ffmpeg carries the Vorbis comments into ID3v2.3 and MP4 items.
-    const std::string out = dir_.File(kind == Source::M4A ? "s.m4a" : "s.mp3");
-    const bool tagged = kind == Source::MP3 || kind == Source::M4A;
-    args = {"-v", "error", "-y", "-i", ogg, "-map_metadata", tagged ? "0:s:0" : "-1", "-metadata",
-            "track=3/12", "-metadata", "disc=1/2", out};
-    if (kind != Source::M4A) args.insert(args.end() - 1, {"-id3v2_version", tagged ? "3" : "0"});
+    const std::string out = dir_.File(kind == M4A ? "s.m4a" : "s.mp3");
+    const bool tagged = kind == MP3 || kind == M4A;
+    const std::string metadata = tagged ? "0:s:0" : "-1", id3v2 = tagged ? "3" : "0";
+    args = {"-v",     "error",     "-y",         "-i",        ogg,        "-map_metadata",
+            metadata, "-metadata", "track=3/12", "-metadata", "disc=1/2", out};
+    if (kind != M4A) args.insert(args.end() - 1, {"-id3v2_version", id3v2});
     if (!Succeeded(RunProcess("ffmpeg", args))) return "";
     if (tagged) return out;
-    // APE only; ID3v1 only; or ID3v2 and an ID3v1 that disagrees and holds more.
     TagLib::MPEG::File file(out.c_str());
-    const bool ape = kind == Source::APE_MP3, v1 = kind == Source::ID3V1_MP3;
-    if (v1 || kind == Source::DISAGREEING_MP3) file.ID3v1Tag(true)->setTitle("Only v1");
-    if (!v1) file.ID3v1Tag(true)->setAlbum("Only in v1");
-    TagLib::Tag* tag = ape ? static_cast<TagLib::Tag*>(file.APETag(true)) : file.ID3v2Tag(true);
-    if (!v1) tag->setTitle(TagLib::String("Ape Dvořák 😀", TagLib::String::UTF8));
-    const int tags = ape ? TagLib::MPEG::File::APE : v1 ? TagLib::MPEG::File::ID3v1 : TagLib::MPEG::File::AllTags;
-    return file.save(tags, TagLib::File::StripOthers, TagLib::ID3v2::v4, TagLib::File::DoNotDuplicate) ? out : "";
+    file.APETag(true)->setTitle(TagLib::String("Ape Dvořák 😀", TagLib::String::UTF8));
+    return file.save(TagLib::MPEG::File::APE, TagLib::File::StripOthers) ? out : "";
   }
 
   TestProgramFolder folder_;
@@ -132,57 +110,54 @@ TEST_P(TagRoundTripTest, TransferredTextArrivesWholeAndOnce) {
   const Row& row = GetParam();
   const std::string source = MakeSource(row.source);
   if (source.empty()) GTEST_SKIP() << "the tagged source could not be made";
-  settings_.mp3ID3TagType = settings_.oggID3TagType = settings_.m4aID3TagType = settings_.wmaID3TagType =
-      TAG_TRANSFER;
+  settings_.mp3ID3TagType = settings_.oggID3TagType = settings_.m4aID3TagType =
+      settings_.wmaID3TagType = TAG_TRANSFER;
   const std::string out = dir_.File("out." + OutputExtension(row.target));
   ASSERT_TRUE(Convert(row.target, source, out));
-  const std::string bytes = Bytes(out);
-  if (std::string(row.key) == "TYER") {
-    const size_t at = bytes.find("TYER");
-    ASSERT_NE(at, std::string::npos);
-    EXPECT_EQ(bytes.substr(at + 11, static_cast<uint8_t>(bytes[at + 7]) - 1u), row.expected);
-  } else {
-    EXPECT_EQ(Probed(out, QString::fromLatin1(row.key)), row.expected);
-    // A short text could lie in the sound by chance.
-    EXPECT_LE(row.expected.size() < 6 ? 0 : Occurrences(bytes, row.expected), 1) << "written twice";
-  }
-  if (!row.readBack) return;
-  std::unique_ptr<AudioSource> output = OpenSource(out, SourceKindFromPath(out), 0, false, ProgramReaders());
-  ASSERT_NE(output, nullptr);
-  EXPECT_EQ(ChooseOutputTag(TAG_TRANSFER, false, SourceKindFromPath(out), out, *output, {}, 0).fields.*row.readBack,
+  std::ifstream in(out, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const size_t year = bytes.find("TYER");  // its size's low byte at +7, its text at +11
+  const bool frame = std::string(row.key) == "TYER" && year + 11 < bytes.size();
+  EXPECT_EQ(frame ? bytes.substr(year + 11, static_cast<uint8_t>(bytes[year + 7]) - 1u)
+                  : Probed(out, row.key),
             row.expected);
+  // A short text could lie in the sound by chance.
+  EXPECT_LE(row.expected.size() < 6 ? 0 : Occurrences(bytes, row.expected), 1) << "written twice";
+  const int32_t kind = SourceKindFromPath(out);
+  std::unique_ptr<AudioSource> output = OpenSource(out, kind, 0, false, ProgramReaders());
+  ASSERT_NE(output, nullptr);
+  const OutputTag back = ChooseOutputTag(TAG_TRANSFER, false, kind, out, *output, {}, 0);
+  if (row.readBack) {
+    EXPECT_EQ(back.fields.*row.readBack, row.expected);
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SourceToTarget, TagRoundTripTest,
-    ::testing::Values(
-        Row{"OggCommentToMp3KeepsEveryCharacter", Source::OGG, FORMAT_MP3, "comment", kComment, &TagInfo::comment},
-        Row{"OggFullDateToMp3YearFrame", Source::OGG, FORMAT_MP3, "TYER", "2001"},
-        Row{"OggFullDateToMp3", Source::OGG, FORMAT_MP3, "date", "2001-05-17"},
-        Row{"ApeOnlyMp3ToMp3", Source::APE_MP3, FORMAT_MP3, "title", "Ape Dvořák 😀", &TagInfo::title},
-        Row{"Id3v1OnlyMp3ToOgg", Source::ID3V1_MP3, FORMAT_OGG, "title", "Only v1", &TagInfo::title},
-        Row{"DisagreeingMp3ToOggTakesId3v2", Source::DISAGREEING_MP3, FORMAT_OGG, "title", "Ape Dvořák 😀"},
-        Row{"DisagreeingMp3ToOggFillsFromId3v1", Source::DISAGREEING_MP3, FORMAT_OGG, "album", "Only in v1"},
-        Row{"OggTitleToWmaOnce", Source::OGG, FORMAT_WMA, "title", kTitle, &TagInfo::title},
-        Row{"OggArtistToWmaOnce", Source::OGG, FORMAT_WMA, "artist", "Dvořák", &TagInfo::artist},
-        Row{"OggCommentToWmaOnce", Source::OGG, FORMAT_WMA, "comment", kComment, &TagInfo::comment},
-        Row{"OwnWmaCommentToOgg", Source::OWN_WMA, FORMAT_OGG, "comment", kComment, &TagInfo::comment},
-        Row{"OggAlbumArtistToWma", Source::OGG, FORMAT_WMA, "album_artist", kAlbumArtist, &TagInfo::albumArtist},
-        Row{"OggDiscToWma", Source::OGG, FORMAT_WMA, "disc", "1/2", &TagInfo::disc},
-        Row{"OggGenreToWma", Source::OGG, FORMAT_WMA, "genre", "Jazz", &TagInfo::genre},
-        Row{"OggAlbumArtistToMp3", Source::OGG, FORMAT_MP3, "album_artist", kAlbumArtist, &TagInfo::albumArtist},
-        Row{"OggDiscToMp3", Source::OGG, FORMAT_MP3, "disc", "1/2", &TagInfo::disc},
-        Row{"OggTrackTotalToMp3", Source::OGG, FORMAT_MP3, "track", "3/12", &TagInfo::track},
-        Row{"OggArtistsToMp3", Source::OGG, FORMAT_MP3, "artist", "Dvořák/坂本龍一"},
-        Row{"OggArtistsToOgg", Source::OGG, FORMAT_OGG, "artist", "Dvořák;坂本龍一"},
-        Row{"OggGenresToOgg", Source::OGG, FORMAT_OGG, "genre", "Jazz;Pop"},
-        Row{"OggAlbumArtistToM4a", Source::OGG, FORMAT_M4A, "album_artist", kAlbumArtist, &TagInfo::albumArtist},
-        Row{"OggDiscToM4a", Source::OGG, FORMAT_M4A, "disc", "1/2", &TagInfo::disc},
-        Row{"OggTrackTotalToM4a", Source::OGG, FORMAT_M4A, "track", "3/12", &TagInfo::track},
-        Row{"Mp3AlbumArtistToOgg", Source::MP3, FORMAT_OGG, "album_artist", kAlbumArtist, &TagInfo::albumArtist},
-        Row{"Mp3DiscToOgg", Source::MP3, FORMAT_OGG, "disc", "1/2", &TagInfo::disc},
-        Row{"M4aAlbumArtistToOgg", Source::M4A, FORMAT_OGG, "album_artist", kAlbumArtist, &TagInfo::albumArtist},
-        Row{"M4aTrackTotalToOgg", Source::M4A, FORMAT_OGG, "track", "3/12", &TagInfo::track}),
-    [](const ::testing::TestParamInfo<Row>& row) { return std::string(row.param.name); });
+// The faults' rows first: the MP3 comment and year, the APE-only MP3, the WMA texts written
+// twice or where the program did not read them, the WMA album artist.
+INSTANTIATE_TEST_SUITE_P(SourceToTarget, TagRoundTripTest,
+                         ::testing::ValuesIn(std::vector<Row>{
+                             {OGG, FORMAT_MP3, "comment", kComment, &TagInfo::comment},
+                             {OGG, FORMAT_MP3, "TYER", "2001"},
+                             {APE_MP3, FORMAT_MP3, "title", "Ape Dvořák 😀", &TagInfo::title},
+                             {OGG, FORMAT_WMA, "title", kTitle, &TagInfo::title},
+                             {OGG, FORMAT_WMA, "artist", "Dvořák", &TagInfo::artist},
+                             {OGG, FORMAT_WMA, "comment", kComment, &TagInfo::comment},
+                             {OWN_WMA, FORMAT_OGG, "comment", kComment, &TagInfo::comment},
+                             {OGG, FORMAT_WMA, "album_artist", kAlbumArtist, &TagInfo::albumArtist},
+                             {OGG, FORMAT_WMA, "disc", "1/2", &TagInfo::disc},
+                             {OGG, FORMAT_MP3, "album_artist", kAlbumArtist, &TagInfo::albumArtist},
+                             {OGG, FORMAT_MP3, "track", "3/12", &TagInfo::track},
+                             {OGG, FORMAT_MP3, "artist", "Dvořák/坂本龍一"},
+                             {OGG, FORMAT_OGG, "genre", "Jazz;Pop"},
+                             {OGG, FORMAT_M4A, "disc", "1/2", &TagInfo::disc},
+                             {OGG, FORMAT_M4A, "track", "3/12", &TagInfo::track},
+                             {MP3, FORMAT_OGG, "album_artist", kAlbumArtist, &TagInfo::albumArtist},
+                             {M4A, FORMAT_OGG, "album_artist", kAlbumArtist, &TagInfo::albumArtist},
+                         }),
+                         [](const ::testing::TestParamInfo<Row>& row) {
+                           const Row& r = row.param;
+                           return kSourceNames[r.source] + ("To" + OutputExtension(r.target)) +
+                                  "_" + r.key;
+                         });
 
 }  // namespace

@@ -38,7 +38,9 @@ void PrintTags(const SourceFile& entry, std::ostream& out) {
 
 void PrintTable(const SourceList& list, bool withTags, std::ostream& out) {
   out << "File\tDuration\tBit Rate\tFreq.\tChannels";
-  if (withTags) out << "\tTitle\tArtist\tAlbum\tYear\tGenre\tComment\tTrack\tComposer\tCopyright\tAlbum Artist\tDisc";
+  if (withTags)
+    out << "\tTitle\tArtist\tAlbum\tYear\tGenre\tComment\tTrack\tComposer\tCopyright"
+           "\tAlbum Artist\tDisc";
   out << '\n';
   for (const auto& entry : list.Entries()) {
     out << OneLineText(FileCellText(entry->path)) << '	' << DurationCellText(*entry) << '	'

@@ -201,8 +201,10 @@ bool ReadMp4Metadata(const std::string& path, TagInfo& tags) {
     const TagLib::String name(key, TagLib::String::Latin1);
     if (!tag->contains(name)) return;
     const TagLib::StringList values = tag->item(name).toStringList();
-    for (auto it = values.begin(); it != values.end(); ++it)
-      if (it != values.begin() && IsValidUtf8(it->to8Bit(true))) further.push_back(it->to8Bit(true));
+    for (auto it = values.begin(); it != values.end(); ++it) {
+      const std::string value = it->to8Bit(true);
+      if (it != values.begin() && IsValidUtf8(value)) further.push_back(value);
+    }
   };
   more("\251ART", tags.moreArtists);
   more("\251gen", tags.moreGenres);

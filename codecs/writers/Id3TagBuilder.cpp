@@ -326,7 +326,8 @@ std::vector<uint8_t> BuildId3Tag(int version, const TagInfo& texts, int track) {
     ID3_Tag tag(file.Path().c_str());
     // ID3v1 takes its genre number from a "(n)" content type.
     const std::string genre =
-        v2 ? Joined(texts.genre, texts.moreGenres) : "(" + std::to_string(GenreIndexFromName(texts.genre)) + ")";
+        v2 ? Joined(texts.genre, texts.moreGenres)
+           : "(" + std::to_string(GenreIndexFromName(texts.genre)) + ")";
     // ID3v2.3 separates several performers with "/"; ID3v1 holds one.
     const std::string artist = v2 ? Joined(texts.artist, texts.moreArtists) : texts.artist;
     bool attached = AttachText(tag, ID3FID_TITLE, texts.title, v2) &&
@@ -351,10 +352,10 @@ std::vector<uint8_t> BuildId3Tag(int version, const TagInfo& texts, int track) {
     const int trackByte = track & 0xFF;
     // ID3v2 holds the track's total after a "/".
     const int total = v2 ? TotalOf(texts.track, 1) : 0;
+    const std::string trackText =
+        std::to_string(trackByte) + (total > 0 ? "/" + std::to_string(total) : "");
     if (attached && trackByte != 0)
-      attached = AttachText(tag, ID3FID_TRACKNUM,
-                            std::to_string(trackByte) + (total > 0 ? "/" + std::to_string(total) : ""),
-                            false);
+      attached = AttachText(tag, ID3FID_TRACKNUM, trackText, false);
     if (!attached) return {};
 
     tag.SetPadding(false);

@@ -24,9 +24,9 @@ struct Id3Images {
 // frame; several artists or genres separated by "/"; the album artist, the
 // disc ("number/total") and the track's total from `texts.track`. ID3v1
 // holds title, artist, album, year, genre and comment in ISO-8859-1.
-// `track` counts by its low 8 bits only: 0 there gives no track number. The tag is rendered into a uniquely named
-// file in the temporary folder (prefix "cvt"), read back, and the file is
-// removed on every path.
+// `track` counts by its low 8 bits only: 0 there gives no track number.
+// The tag is rendered into a uniquely named file in the temporary folder
+// (prefix "cvt"), read back, and the file is removed on every path.
 std::vector<uint8_t> BuildId3Tag(int version, const TagInfo& texts, int track);
 
 // The images that the MP3 tag-version option asks for: 0 ID3v1, 1 ID3v2,

@@ -66,7 +66,9 @@ void M4aWriter::SetMetadata(const M4aTag& tag) {
   set(Mp4SetMetadataArtist, tag.texts.artist);
   set(Mp4SetMetadataAlbum, tag.texts.album);
   // The items hold 16 bits.
-  const auto held = [](int32_t number) { return static_cast<uint16_t>(std::clamp(number, 0, 65535)); };
+  const auto held = [](int32_t number) {
+    return static_cast<uint16_t>(std::clamp(number, 0, 65535));
+  };
   if (tag.track > 0)
     Mp4SetMetadataTrack(file, held(tag.track), held(TotalFromText(tag.texts.track)));
   const int32_t disc = TrackNumberFromText(tag.texts.disc);

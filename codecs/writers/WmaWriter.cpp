@@ -31,7 +31,8 @@ void SetAttribute(AVFormatContext* file, const char* name, const std::string& te
 void SetAttributes(AVFormatContext* file, const WmaTag& tag) {
   const TagInfo& texts = tag.texts;
   // The album artist is the source's when it has one, else the artist.
-  SetAttribute(file, "WM/AlbumArtist", texts.albumArtist.empty() ? texts.artist : texts.albumArtist);
+  SetAttribute(file, "WM/AlbumArtist",
+               texts.albumArtist.empty() ? texts.artist : texts.albumArtist);
   SetAttribute(file, "WM/AlbumTitle", texts.album);
   SetAttribute(file, "WM/Genre", texts.genre);
   SetAttribute(file, "WM/TrackNumber", std::to_string(tag.track));
@@ -43,7 +44,9 @@ void SetAttributes(AVFormatContext* file, const WmaTag& tag) {
 // The content description of a tag; texts that are not valid UTF-8 are
 // left out.
 AsfDescription DescriptionOf(const TagInfo& texts) {
-  const auto valid = [](const std::string& text) { return IsValidUtf8(text) ? text : std::string(); };
+  const auto valid = [](const std::string& text) {
+    return IsValidUtf8(text) ? text : std::string();
+  };
   return AsfDescription{valid(texts.title), valid(texts.artist), valid(texts.copyright),
                         valid(texts.comment)};
 }

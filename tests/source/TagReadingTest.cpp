@@ -121,7 +121,8 @@ TEST(TagReadingTest, TransferToMp3CopiesRawId3BlocksOfMpegSources) {
   // from the texts read.
   TaggedSource bare;
   bare.tags = source.tags;
-  const OutputTag built = ChooseOutputTag(TAG_TRANSFER, true, KIND_MPEG_AUDIO, "/m/a.mp2", bare, {}, 1);
+  const OutputTag built =
+      ChooseOutputTag(TAG_TRANSFER, true, KIND_MPEG_AUDIO, "/m/a.mp2", bare, {}, 1);
   EXPECT_EQ(built.type, OutputTag::Type::FIELDS);
   EXPECT_EQ(built.fields.title, "title");
 

@@ -15,7 +15,7 @@
 
 namespace {
 
-// The nine tag texts that transferring the tag would read; all empty when
+// The tag texts that transferring the tag would read; all empty when
 // the file has none.
 TagInfo EntryTags(const SourceFile& entry) {
   TagInfo tags;
@@ -31,13 +31,16 @@ TagInfo EntryTags(const SourceFile& entry) {
 void PrintTags(const SourceFile& entry, std::ostream& out) {
   const TagInfo tags = EntryTags(entry);
   for (const std::string* field : {&tags.title, &tags.artist, &tags.album, &tags.year, &tags.genre,
-                                   &tags.comment, &tags.track, &tags.composer, &tags.copyright})
+                                   &tags.comment, &tags.track, &tags.composer, &tags.copyright,
+                                   &tags.albumArtist, &tags.disc})
     out << '\t' << OneLineText(*field);
 }
 
 void PrintTable(const SourceList& list, bool withTags, std::ostream& out) {
   out << "File\tDuration\tBit Rate\tFreq.\tChannels";
-  if (withTags) out << "\tTitle\tArtist\tAlbum\tYear\tGenre\tComment\tTrack\tComposer\tCopyright";
+  if (withTags)
+    out << "\tTitle\tArtist\tAlbum\tYear\tGenre\tComment\tTrack\tComposer\tCopyright"
+           "\tAlbum Artist\tDisc";
   out << '\n';
   for (const auto& entry : list.Entries()) {
     out << OneLineText(FileCellText(entry->path)) << '	' << DurationCellText(*entry) << '	'

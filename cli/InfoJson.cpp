@@ -60,8 +60,20 @@ void AddChannels(const SourceFile& entry, QJsonObject& object) {
   object[QStringLiteral("channel_mode")] = mode;
 }
 
+// Every value of a field that may hold several: the first, then the further ones.
+QJsonArray AllValues(const std::string& first, const std::vector<std::string>& more) {
+  QJsonArray values;
+  if (!first.empty()) values.append(Text(first));
+  for (const std::string& value : more) values.append(Text(value));
+  return values;
+}
+
 QJsonObject TagsObject(const TagInfo& tags) {
-  return QJsonObject{{QStringLiteral("title"), Text(tags.title)},
+  return QJsonObject{{QStringLiteral("album_artist"), Text(tags.albumArtist)},
+                     {QStringLiteral("disc"), Text(tags.disc)},
+                     {QStringLiteral("artists"), AllValues(tags.artist, tags.moreArtists)},
+                     {QStringLiteral("genres"), AllValues(tags.genre, tags.moreGenres)},
+                     {QStringLiteral("title"), Text(tags.title)},
                      {QStringLiteral("artist"), Text(tags.artist)},
                      {QStringLiteral("album"), Text(tags.album)},
                      {QStringLiteral("year"), Text(tags.year)},

@@ -1,6 +1,7 @@
 #include "source/TagReading.h"
 
 #include <taglib/apetag.h>
+#include <taglib/fileref.h>
 #include <taglib/id3v1tag.h>
 #include <taglib/id3v2framefactory.h>
 #include <taglib/id3v2tag.h>
@@ -57,6 +58,58 @@ bool FillEmptyFields(const TagLib::PropertyMap& properties, TagInfo& tags) {
     }
   }
   return filled;
+}
+
+// The values of a property that are valid UTF-8 and not empty.
+std::vector<std::string> Values(const TagLib::PropertyMap& properties, const char* name) {
+  std::vector<std::string> values;
+  const auto found = properties.find(name);
+  if (found == properties.end()) return values;
+  for (const TagLib::String& value : found->second) {
+    std::string text = value.to8Bit(true);
+    if (!text.empty() && IsValidUtf8(text)) values.push_back(std::move(text));
+  }
+  return values;
+}
+
+// A number with its total: "3" and "12" give "3/12"; a number that holds
+// its total already, or a total that is missing, leaves it as it is.
+void AddTotal(std::string& number, const TagLib::PropertyMap& properties,
+              std::initializer_list<const char*> totalNames) {
+  if (number.empty() || number.find('/') != std::string::npos) return;
+  for (const char* name : totalNames) {
+    const std::vector<std::string> total = Values(properties, name);
+    if (!total.empty() && TrackNumberFromText(total.front()) > 0) {
+      number += "/" + total.front();
+      return;
+    }
+  }
+}
+
+// Sets the fields a library sorts by from `properties`: the album artist,
+// the disc, the totals of track and disc, and the further values of the
+// artist and genre when their first value is the one already read.
+bool FillLibraryFields(const TagLib::PropertyMap& properties, TagInfo& tags) {
+  const TagInfo before = tags;
+  if (tags.albumArtist.empty()) {
+    const std::vector<std::string> albumArtist = Values(properties, "ALBUMARTIST");
+    if (!albumArtist.empty()) tags.albumArtist = albumArtist.front();
+  }
+  if (tags.disc.empty()) {
+    const std::vector<std::string> disc = Values(properties, "DISCNUMBER");
+    if (!disc.empty() && TrackNumberFromText(disc.front()) > 0) tags.disc = disc.front();
+  }
+  AddTotal(tags.track, properties, {"TRACKTOTAL", "TOTALTRACKS"});
+  AddTotal(tags.disc, properties, {"DISCTOTAL", "TOTALDISCS"});
+  const auto more = [&properties](const char* name, const std::string& first,
+                                  std::vector<std::string>& further) {
+    const std::vector<std::string> values = Values(properties, name);
+    if (further.empty() && values.size() > 1 && values.front() == first)
+      further.assign(values.begin() + 1, values.end());
+  };
+  more("ARTIST", tags.artist, tags.moreArtists);
+  more("GENRE", tags.genre, tags.moreGenres);
+  return !(tags == before);
 }
 
 }  // namespace
@@ -127,8 +180,34 @@ bool ReadMp4Metadata(const std::string& path, TagInfo& tags) {
   text("\251cmt", tags.comment);
   const TagLib::String trackKey("trkn", TagLib::String::Latin1);
   if (tag->contains(trackKey))
-    tags.track = std::to_string(static_cast<uint16_t>(tag->item(trackKey).toIntPair().first));
+  {
+    const TagLib::MP4::Item::IntPair track = tag->item(trackKey).toIntPair();
+    tags.track = std::to_string(static_cast<uint16_t>(track.first));
+    if (track.first > 0 && track.second > 0)
+      tags.track += "/" + std::to_string(static_cast<uint16_t>(track.second));
+  }
   text("\251wrt", tags.composer);
+  text("aART", tags.albumArtist);
+  const TagLib::String discKey("disk", TagLib::String::Latin1);
+  if (tag->contains(discKey)) {
+    const TagLib::MP4::Item::IntPair disc = tag->item(discKey).toIntPair();
+    if (disc.first > 0) {
+      tags.disc = std::to_string(static_cast<uint16_t>(disc.first));
+      if (disc.second > 0) tags.disc += "/" + std::to_string(static_cast<uint16_t>(disc.second));
+    }
+  }
+  // Several artists or genres: the further values of the list.
+  const auto more = [tag](const char* key, std::vector<std::string>& further) {
+    const TagLib::String name(key, TagLib::String::Latin1);
+    if (!tag->contains(name)) return;
+    const TagLib::StringList values = tag->item(name).toStringList();
+    for (auto it = values.begin(); it != values.end(); ++it) {
+      const std::string value = it->to8Bit(true);
+      if (it != values.begin() && IsValidUtf8(value)) further.push_back(value);
+    }
+  };
+  more("\251ART", tags.moreArtists);
+  more("\251gen", tags.moreGenres);
   tags.copyright.clear();
   return read;
 }
@@ -139,10 +218,26 @@ bool FillFromMpegTags(const std::string& path, TagInfo& tags) {
   TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
   if (!file.isValid()) return false;
   bool filled = false;
-  if (file.hasID3v2Tag()) filled = FillEmptyFields(file.ID3v2Tag()->properties(), tags);
-  if (file.hasAPETag()) filled = FillEmptyFields(file.APETag()->properties(), tags) || filled;
-  if (file.hasID3v1Tag()) filled = FillEmptyFields(file.ID3v1Tag()->properties(), tags) || filled;
+  // Each tag's own properties (TagLib's base answer holds the common
+  // fields only).
+  std::vector<TagLib::PropertyMap> tagProperties;
+  if (file.hasID3v2Tag()) tagProperties.push_back(file.ID3v2Tag()->properties());
+  if (file.hasAPETag()) tagProperties.push_back(file.APETag()->properties());
+  if (file.hasID3v1Tag()) tagProperties.push_back(file.ID3v1Tag()->properties());
+  for (const TagLib::PropertyMap& properties : tagProperties) {
+    filled = FillEmptyFields(properties, tags) || filled;
+    filled = FillLibraryFields(properties, tags) || filled;
+  }
   return filled;
+}
+
+bool FillLibraryFields(const std::string& path, TagInfo& tags) {
+  if (!IsRegularFile(path)) return false;
+  TagLib::FileStream stream(path.c_str(), true);
+  if (!stream.isOpen()) return false;
+  const TagLib::FileRef ref(&stream, false);
+  if (ref.isNull() || !ref.file()) return false;
+  return FillLibraryFields(ref.file()->properties(), tags);
 }
 
 std::string FileNameWithoutExtension(const std::string& path) {
@@ -164,6 +259,11 @@ int32_t TrackNumberFromText(const std::string& text) {
   for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
     magnitude = std::min(magnitude * 10 + (text[i] - '0'), limit);
   return static_cast<int32_t>(negative ? -magnitude : magnitude);
+}
+
+int32_t TotalFromText(const std::string& text) {
+  const std::string::size_type slash = text.find('/');
+  return slash == std::string::npos ? 0 : TrackNumberFromText(text.substr(slash + 1));
 }
 
 OutputTag ChooseOutputTag(uint32_t tagOption, bool mp3Target, int32_t sourceKind,
@@ -194,8 +294,12 @@ OutputTag ChooseOutputTag(uint32_t tagOption, bool mp3Target, int32_t sourceKind
     if (const uint8_t* v1 = source.GetId3v1Tag()) tag.id3v1.assign(v1, v1 + 128);
     uint32_t size = 0;
     if (const uint8_t* v2 = source.GetId3v2Tag(size)) tag.id3v2.assign(v2, v2 + size);
-    if (!tag.id3v1.empty() || !tag.id3v2.empty()) tag.type = OutputTag::Type::RAW_ID3;
-    return tag;
+    if (!tag.id3v1.empty() || !tag.id3v2.empty()) {
+      tag.type = OutputTag::Type::RAW_ID3;
+      return tag;
+    }
+    // Without an ID3 block (an APE tag only, say) the tag is built from the
+    // texts read, as for the other targets.
   }
 
   TagInfo texts;
@@ -204,6 +308,7 @@ OutputTag ChooseOutputTag(uint32_t tagOption, bool mp3Target, int32_t sourceKind
   // An MPEG audio file may carry several tags, each with some of the
   // fields; the source's answer holds those of its first tag only.
   if (sourceKind == KIND_MPEG_AUDIO) read = FillFromMpegTags(sourcePath, texts) || read;
+  else if (sourceKind != KIND_MPEG4) read = FillLibraryFields(sourcePath, texts) || read;
   if (!read) return tag;
   tag.type = OutputTag::Type::FIELDS;
   tag.fields = texts;

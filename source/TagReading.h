@@ -18,7 +18,8 @@ std::optional<std::string> Utf8ToLocal(const std::string& text);
 bool IsValidUtf8(const std::string& text);
 
 // The metadata of an MPEG-4 file (title, artist, album, year, genre, comment,
-// composer; the track number as decimal text). Only the fields present are
+// composer, album artist, several artists or genres; the track and disc as
+// decimal text, with their totals as "number/total"). Only the fields present are
 // set; copyright is emptied. True when at least one text field other than
 // the track number was read.
 bool ReadMp4Metadata(const std::string& path, TagInfo& tags);
@@ -29,6 +30,11 @@ bool ReadMp4Metadata(const std::string& path, TagInfo& tags);
 // for a file that is not MPEG audio.
 bool FillFromMpegTags(const std::string& path, TagInfo& tags);
 
+// Fills the fields a library sorts by (album artist, disc, the totals of
+// track and disc, the further values of artist and genre) from the tag of
+// any file TagLib reads; true when one was set.
+bool FillLibraryFields(const std::string& path, TagInfo& tags);
+
 // The file-name part of `path` without its extension: the text after the
 // last "/", cut before the last "." of that name; a name without "." whole.
 std::string FileNameWithoutExtension(const std::string& path);
@@ -37,6 +43,10 @@ std::string FileNameWithoutExtension(const std::string& path);
 // a signed decimal integer after any leading white space ("7/12" gives 7,
 // "-3" gives -3), 0 when there are no digits, held to the 32-bit range.
 int32_t TrackNumberFromText(const std::string& text);
+
+// The total of a "number/total" text (of a track or a disc) as
+// TrackNumberFromText reads it after the first "/"; 0 without one.
+int32_t TotalFromText(const std::string& text);
 
 // The tag an output receives.
 struct OutputTag {
@@ -57,8 +67,8 @@ struct OutputTag {
 // - the preset: its texts, the title from the source's file name when
 //   titleAsFileName is 1, the track number by its type (none: 0, the
 //   sequence number of the file in the run, or the custom number);
-// - transfer to an MP3 output from an MPEG audio source: the source's raw
-//   ID3 blocks unchanged;
+// - transfer to an MP3 output from an MPEG audio source with an ID3 block:
+//   the source's raw ID3 blocks unchanged;
 // - transfer otherwise: the MPEG-4 metadata first for MPEG-4 sources, else
 //   the source's own tag, with the fields it lacks filled from every tag of
 //   an MPEG audio file; no tag when nothing is read;

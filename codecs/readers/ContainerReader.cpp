@@ -174,5 +174,7 @@ bool ContainerReader::ReadTags(TagInfo& tags) {
   take(tags.track, {"track", "tracknumber"}, true);
   take(tags.composer, {"composer"}, false);
   take(tags.copyright, {"copyright"}, false);
+  take(tags.albumArtist, {"album_artist"}, false);
+  take(tags.disc, {"disc"}, true);
   return found;
 }

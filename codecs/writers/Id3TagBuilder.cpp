@@ -6,6 +6,8 @@
 
 #include <id3/tag.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <memory>
@@ -126,9 +128,7 @@ bool AttachText(ID3_Tag& tag, ID3_FrameID id, const std::string& utf8, bool unic
   return tag.AttachFrame(frame.release());
 }
 
-// The comment stays ISO-8859-1 in both versions: id3lib writes no
-// byte-order mark for the empty description of a UTF-16 comment, which
-// readers reject.
+// The ID3v1 comment: ISO-8859-1, as every ID3v1 field.
 bool AttachComment(ID3_Tag& tag, const std::string& utf8) {
   auto frame = std::make_unique<ID3_Frame>(ID3FID_COMMENT);
   ID3_Field* language = frame->GetField(ID3FN_LANGUAGE);
@@ -139,6 +139,118 @@ bool AttachComment(ID3_Tag& tag, const std::string& utf8) {
   description->Set("");
   text->Set(ToLatin1(DecodeUtf8(utf8)).c_str());
   return tag.AttachFrame(frame.release());
+}
+
+// UTF-16 little-endian with its byte-order mark.
+void PutUtf16(std::vector<uint8_t>& out, const std::u32string& text) {
+  auto unit = [&out](uint32_t u) {
+    out.push_back(static_cast<uint8_t>(u & 0xFF));
+    out.push_back(static_cast<uint8_t>(u >> 8));
+  };
+  unit(0xFEFF);
+  for (char32_t cp : text) {
+    if (cp < 0x10000) {
+      unit(cp);
+    } else {
+      unit(0xD800 | ((cp - 0x10000) >> 10));
+      unit(0xDC00 | ((cp - 0x10000) & 0x3FF));
+    }
+  }
+}
+
+// The ID3v2.3 comment frame ("COMM", language "XXX", empty description),
+// built here rather than by id3lib: id3lib writes no byte-order mark for
+// the empty description of a UTF-16 comment, which readers reject. The
+// text is ISO-8859-1 when every character fits and UTF-16 otherwise, as in
+// the other text frames.
+std::vector<uint8_t> CommentFrame(const std::string& utf8) {
+  const std::u32string text = DecodeUtf8(utf8);
+  const bool latin1 = FitsLatin1(text);
+  std::vector<uint8_t> body{static_cast<uint8_t>(latin1 ? 0 : 1), 'X', 'X', 'X'};
+  if (latin1) {
+    body.push_back(0);
+    for (char32_t cp : text) body.push_back(static_cast<uint8_t>(cp));
+  } else {
+    PutUtf16(body, U"");
+    body.insert(body.end(), {0, 0});
+    PutUtf16(body, text);
+  }
+  std::vector<uint8_t> frame{'C', 'O', 'M', 'M'};
+  for (int shift = 24; shift >= 0; shift -= 8)
+    frame.push_back(static_cast<uint8_t>(body.size() >> shift));
+  frame.insert(frame.end(), {0, 0});
+  frame.insert(frame.end(), body.begin(), body.end());
+  return frame;
+}
+
+// Puts a frame into a whole ID3v2.3 image without unsynchronisation or
+// extended header, before its track-number frame (which comes last) or at
+// its end, and grows the size in its header; false for any other image.
+bool InsertFrame(std::vector<uint8_t>& image, const std::vector<uint8_t>& frame) {
+  if (image.size() < 10 || image[3] != 3 || image[5] != 0) return false;
+  size_t at = 10;
+  while (at + 10 <= image.size() && image[at] != 0 &&
+         std::string(image.begin() + static_cast<long>(at),
+                      image.begin() + static_cast<long>(at) + 4) != "TRCK") {
+    size_t size = 0;
+    for (size_t i = at + 4; i < at + 8; ++i) size = (size << 8) | image[i];
+    at += 10 + size;
+  }
+  if (at > image.size()) return false;
+  image.insert(image.begin() + static_cast<long>(at), frame.begin(), frame.end());
+  const size_t size = image.size() - 10;
+  if (size >= (size_t{1} << 28)) return false;
+  for (int i = 0; i < 4; ++i) image[9 - i] = static_cast<uint8_t>((size >> (7 * i)) & 0x7F);
+  return true;
+}
+
+// The year of a date text: its first four characters when they are digits
+// followed by nothing or a non-digit ("2001-05-17" gives "2001"); any other
+// text whole.
+std::string YearOf(const std::string& date) {
+  const auto digits = [&date](size_t from, size_t count) {
+    if (date.size() < from + count) return false;
+    for (size_t i = from; i < from + count; ++i)
+      if (!std::isdigit(static_cast<unsigned char>(date[i]))) return false;
+    return true;
+  };
+  if (!digits(0, 4) || digits(4, 1)) return date;
+  return date.substr(0, 4);
+}
+
+// The day and month of a date "YYYY-MM-DD..." as the ID3v2.3 date frame
+// holds them ("DDMM"); empty for any other text.
+std::string DayMonthOf(const std::string& date) {
+  if (date.size() < 10 || YearOf(date).size() != 4 || date[4] != '-' || date[7] != '-') return {};
+  const std::string month = date.substr(5, 2), day = date.substr(8, 2);
+  for (char c : month + day)
+    if (!std::isdigit(static_cast<unsigned char>(c))) return {};
+  if (date.size() > 10 && std::isdigit(static_cast<unsigned char>(date[10]))) return {};
+  return day + month;
+}
+
+// A field's values in one text, separated by "/".
+std::string Joined(const std::string& first, const std::vector<std::string>& more) {
+  std::string text = first;
+  for (const std::string& value : more)
+    if (!value.empty()) text += (text.empty() ? "" : "/") + value;
+  return text;
+}
+
+// For a text "number" or "number/total" made of digits only: the total
+// (`part` 1, 0 when there is none) or the number (`part` 0); -1 for any
+// other text.
+int TotalOf(const std::string& text, int part) {
+  const std::string::size_type slash = text.find('/');
+  const std::string pieces[2] = {text.substr(0, slash),
+                                 slash == std::string::npos ? "" : text.substr(slash + 1)};
+  for (const std::string& piece : pieces)
+    if (piece.size() > 5 || !std::all_of(piece.begin(), piece.end(), [](char c) {
+          return std::isdigit(static_cast<unsigned char>(c));
+        }))
+      return -1;
+  if (pieces[0].empty() || (slash != std::string::npos && pieces[1].empty())) return -1;
+  return pieces[part].empty() ? 0 : std::stoi(pieces[part]);
 }
 
 // A file created empty under a unique name, removed when the object goes.
@@ -214,29 +326,47 @@ std::vector<uint8_t> BuildId3Tag(int version, const TagInfo& texts, int track) {
     ID3_Tag tag(file.Path().c_str());
     // ID3v1 takes its genre number from a "(n)" content type.
     const std::string genre =
-        v2 ? texts.genre : "(" + std::to_string(GenreIndexFromName(texts.genre)) + ")";
+        v2 ? Joined(texts.genre, texts.moreGenres)
+           : "(" + std::to_string(GenreIndexFromName(texts.genre)) + ")";
+    // ID3v2.3 separates several performers with "/"; ID3v1 holds one.
+    const std::string artist = v2 ? Joined(texts.artist, texts.moreArtists) : texts.artist;
     bool attached = AttachText(tag, ID3FID_TITLE, texts.title, v2) &&
-                    AttachText(tag, ID3FID_LEADARTIST, texts.artist, v2) &&
+                    AttachText(tag, ID3FID_LEADARTIST, artist, v2) &&
                     AttachText(tag, ID3FID_ALBUM, texts.album, v2) &&
-                    AttachText(tag, ID3FID_YEAR, texts.year, v2) &&
+                    AttachText(tag, ID3FID_YEAR, YearOf(texts.year), v2) &&
                     AttachText(tag, ID3FID_CONTENTTYPE, genre, v2);
     if (attached && !texts.composer.empty())
       attached = AttachText(tag, ID3FID_COMPOSER, texts.composer, v2);
     if (attached && !texts.copyright.empty())
       attached = AttachText(tag, ID3FID_COPYRIGHT, texts.copyright, v2);
-    if (attached) attached = AttachComment(tag, texts.comment);
+    if (attached && v2 && !texts.albumArtist.empty())
+      attached = AttachText(tag, ID3FID_BAND, texts.albumArtist, true);
+    if (attached && v2 && TotalOf(texts.disc, 0) > 0)
+      attached = AttachText(tag, ID3FID_PARTINSET, texts.disc, false);
+    // The year frame holds four digits; the day and month of a full date
+    // have a frame of their own.
+    const std::string dayMonth = v2 ? DayMonthOf(texts.year) : std::string();
+    if (attached && !dayMonth.empty()) attached = AttachText(tag, ID3FID_DATE, dayMonth, false);
+    if (attached && !v2) attached = AttachComment(tag, texts.comment);
     // Only the low 8 bits count, as in the track byte of ID3v1.1.
     const int trackByte = track & 0xFF;
+    // ID3v2 holds the track's total after a "/".
+    const int total = v2 ? TotalOf(texts.track, 1) : 0;
+    const std::string trackText =
+        std::to_string(trackByte) + (total > 0 ? "/" + std::to_string(total) : "");
     if (attached && trackByte != 0)
-      attached = AttachText(tag, ID3FID_TRACKNUM, std::to_string(trackByte), false);
+      attached = AttachText(tag, ID3FID_TRACKNUM, trackText, false);
     if (!attached) return {};
 
     tag.SetPadding(false);
+    tag.SetUnsync(false);
+    tag.SetExtendedHeader(false);
     if (tag.Update(v2 ? ID3TT_ID3V2 : ID3TT_ID3V1) == 0) return {};
   }
 
   std::vector<uint8_t> image;
   if (!ReadWholeFile(file.Path(), image) || !IsCompleteImage(version, image)) return {};
+  if (v2 && !InsertFrame(image, CommentFrame(texts.comment))) return {};
   return image;
 }
 

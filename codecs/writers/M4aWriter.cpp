@@ -65,9 +65,15 @@ void M4aWriter::SetMetadata(const M4aTag& tag) {
   set(Mp4SetMetadataName, tag.texts.title);
   set(Mp4SetMetadataArtist, tag.texts.artist);
   set(Mp4SetMetadataAlbum, tag.texts.album);
-  // The item holds 16 bits.
+  // The items hold 16 bits.
+  const auto held = [](int32_t number) {
+    return static_cast<uint16_t>(std::clamp(number, 0, 65535));
+  };
   if (tag.track > 0)
-    Mp4SetMetadataTrack(file, static_cast<uint16_t>(std::min(tag.track, 65535)), 0);
+    Mp4SetMetadataTrack(file, held(tag.track), held(TotalFromText(tag.texts.track)));
+  const int32_t disc = TrackNumberFromText(tag.texts.disc);
+  if (disc > 0) Mp4SetMetadataDisk(file, held(disc), held(TotalFromText(tag.texts.disc)));
+  set(Mp4SetMetadataAlbumArtist, tag.texts.albumArtist);
   set(Mp4SetMetadataYear, tag.texts.year);
   set(Mp4SetMetadataGenre, tag.texts.genre);
   set(Mp4SetMetadataComment, tag.texts.comment);

@@ -105,13 +105,21 @@ void OggWriter::AddComments() {
       {"ALBUM", &comments_.album},       {"DATE", &comments_.year},
       {"GENRE", &comments_.genre},       {"COMMENT", &comments_.comment},
       {"COMPOSER", &comments_.composer}, {"COPYRIGHT", &comments_.copyright},
-      {"TRACKNUMBER", &comments_.track},
+      {"TRACKNUMBER", &comments_.track}, {"ALBUMARTIST", &comments_.albumArtist},
+      {"DISCNUMBER", &comments_.disc},
   };
   for (const auto& [name, text] : fields) {
     if (text->empty() || !IsValidUtf8(*text)) continue;
-    if (text == &comments_.track && TrackNumberFromText(*text) <= 0) continue;
+    if ((text == &comments_.track || text == &comments_.disc) && TrackNumberFromText(*text) <= 0)
+      continue;
     vorbis_comment_add_tag(&encoder_->comment, name, text->c_str());
   }
+  // Several artists or genres: one comment for each further value.
+  for (const auto& [name, values] : {std::pair{"ARTIST", &comments_.moreArtists},
+                                     std::pair{"GENRE", &comments_.moreGenres}})
+    for (const std::string& value : *values)
+      if (!value.empty() && IsValidUtf8(value))
+        vorbis_comment_add_tag(&encoder_->comment, name, value.c_str());
 }
 
 bool OggWriter::WriteHeaders() {

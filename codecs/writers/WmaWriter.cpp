@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/ffmpeg/OutputAvio.h"
+#include "platform/wma/AsfDescription.h"
 #include "platform/wma/WmaRuntime.h"
 #include "source/TagReading.h"
 
@@ -22,19 +23,32 @@ void SetAttribute(AVFormatContext* file, const char* name, const std::string& te
   if (!text.empty() && IsValidUtf8(text)) av_dict_set(&file->metadata, name, text.c_str(), 0);
 }
 
-// The attributes of the ASF header, by their names in the file.
+// The extended attributes of the ASF header, by their names in the file.
+// Title, author, copyright and description live in the content
+// description instead (DescriptionOf), written once the file is complete:
+// given to the muxer, they would land in both places, the description in
+// the attributes only.
 void SetAttributes(AVFormatContext* file, const WmaTag& tag) {
   const TagInfo& texts = tag.texts;
-  SetAttribute(file, "Title", texts.title);
-  SetAttribute(file, "Author", texts.artist);
-  SetAttribute(file, "WM/AlbumArtist", texts.artist);
-  SetAttribute(file, "Description", texts.comment);
+  // The album artist is the source's when it has one, else the artist.
+  SetAttribute(file, "WM/AlbumArtist",
+               texts.albumArtist.empty() ? texts.artist : texts.albumArtist);
   SetAttribute(file, "WM/AlbumTitle", texts.album);
   SetAttribute(file, "WM/Genre", texts.genre);
   SetAttribute(file, "WM/TrackNumber", std::to_string(tag.track));
+  if (TrackNumberFromText(texts.disc) > 0) SetAttribute(file, "WM/PartOfSet", texts.disc);
   SetAttribute(file, "WM/Year", texts.year);
   SetAttribute(file, "WM/Composer", texts.composer);
-  SetAttribute(file, "Copyright", texts.copyright);
+}
+
+// The content description of a tag; texts that are not valid UTF-8 are
+// left out.
+AsfDescription DescriptionOf(const TagInfo& texts) {
+  const auto valid = [](const std::string& text) {
+    return IsValidUtf8(text) ? text : std::string();
+  };
+  return AsfDescription{valid(texts.title), valid(texts.artist), valid(texts.copyright),
+                        valid(texts.comment)};
 }
 
 // Appends `count` sample frames of silence to the encoder's queue.
@@ -280,6 +294,12 @@ bool WmaWriter::Close() {
     if (avio_closep(&file_->pb) < 0) ok = false;
   }
   Release();
+  if (ok && tag_) {
+    const AsfDescription description = DescriptionOf(tag_->texts);
+    if (!description.title.empty() || !description.author.empty() ||
+        !description.copyright.empty() || !description.description.empty())
+      ok = WriteAsfDescription(path_, description);
+  }
   return ok;
 }
 

@@ -48,7 +48,9 @@ class WmaWriter : public AudioWriter {
   bool WriteBlock8(const uint8_t* left, const uint8_t* right, int count) override;
 
   // Encodes what is still buffered, followed by the encoder's delay in
-  // silence so that the last samples come out, and completes the file.
+  // silence so that the last samples come out, and completes the file; a
+  // tag's title, author, copyright and description go into the file's
+  // content description last.
   // True when the whole file reached the file system; false after any
   // failure and for a file that received no sample. True when nothing is
   // open.

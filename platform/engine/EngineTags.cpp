@@ -1,5 +1,6 @@
 #include "platform/engine/EngineTags.h"
 
+#include <taglib/asffile.h>
 #include <taglib/fileref.h>
 #include <taglib/tfile.h>
 #include <taglib/tfilestream.h>
@@ -9,6 +10,7 @@
 
 #include "platform/files/FileHandle.h"
 #include "platform/files/SourceFileOpen.h"
+#include "platform/wma/AsfDescription.h"
 
 namespace engine {
 namespace {
@@ -52,6 +54,9 @@ std::optional<std::vector<std::string>> ReadTagFields(const std::string& path,
         break;
       }
     }
+    // An ASF file may hold its description as an extended attribute only.
+    if (value.empty() && code == "CMNT" && dynamic_cast<const TagLib::ASF::File*>(ref.file()))
+      value = ReadAsfDescription(path);
     any = any || !value.empty();
     values.push_back(std::move(value));
   }

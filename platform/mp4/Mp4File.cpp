@@ -228,6 +228,17 @@ bool Mp4SetMetadataTrack(Mp4File* file, uint16_t track, uint16_t totalTracks) {
   return SetText(file, "track", text);
 }
 
+bool Mp4SetMetadataDisk(Mp4File* file, uint16_t disk, uint16_t totalDisks) {
+  if (disk == 0) return SetText(file, "disc", "");
+  std::string text = std::to_string(disk);
+  if (totalDisks > 0) text += "/" + std::to_string(totalDisks);
+  return SetText(file, "disc", text);
+}
+
+bool Mp4SetMetadataAlbumArtist(Mp4File* file, const std::string& text) {
+  return SetText(file, "album_artist", text);
+}
+
 bool Mp4SetMetadataYear(Mp4File* file, const std::string& text) {
   return SetText(file, "date", text);
 }

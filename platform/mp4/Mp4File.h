@@ -58,12 +58,15 @@ bool Mp4WriteSample(Mp4File* file, Mp4TrackId track, const uint8_t* bytes, uint3
                     uint64_t duration, int64_t renderingOffset, bool isSyncSample);
 
 // iTunes-style metadata in UTF-8, stored unchanged: ©nam, ©ART, ©alb,
-// trkn, ©day, ©gen, ©cmt, ©wrt. An empty text removes the item. A track
-// number of 0 writes no trkn; a total of 0 writes the number alone.
+// trkn, disk, aART, ©day, ©gen, ©cmt, ©wrt. An empty text removes the
+// item. A track or disc number of 0 writes no trkn or disk; a total of 0
+// writes the number alone.
 bool Mp4SetMetadataName(Mp4File* file, const std::string& text);
 bool Mp4SetMetadataArtist(Mp4File* file, const std::string& text);
 bool Mp4SetMetadataAlbum(Mp4File* file, const std::string& text);
 bool Mp4SetMetadataTrack(Mp4File* file, uint16_t track, uint16_t totalTracks);
+bool Mp4SetMetadataDisk(Mp4File* file, uint16_t disk, uint16_t totalDisks);
+bool Mp4SetMetadataAlbumArtist(Mp4File* file, const std::string& text);
 bool Mp4SetMetadataYear(Mp4File* file, const std::string& text);
 bool Mp4SetMetadataGenre(Mp4File* file, const std::string& text);
 bool Mp4SetMetadataComment(Mp4File* file, const std::string& text);

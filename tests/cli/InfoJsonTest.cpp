@@ -181,7 +181,8 @@ assert '\ufffd' in bad[0]['path'], bad
 tags = by_path[sys.argv[4]]['tags']
 assert tags['title'] == 'a "b" \\ c\td\ne\x01', tags
 assert tags['artist'] is None and sorted(tags) == sorted(
-    ['title', 'artist', 'album', 'year', 'genre', 'comment', 'track', 'composer', 'copyright']), tags
+    ['title', 'artist', 'album', 'year', 'genre', 'comment', 'track', 'composer', 'copyright',
+     'album_artist', 'disc', 'artists', 'genres']), tags
 print('ok')
 )";
   std::string hex;

@@ -117,11 +117,14 @@ TEST(TagReadingTest, TransferToMp3CopiesRawId3BlocksOfMpegSources) {
   EXPECT_EQ(raw.id3v2, source.id3v2);
   EXPECT_EQ(source.readTagsCalls, 0);
 
-  // Without ID3 blocks (an ".mp2" file) the output gets no tag at all.
+  // Without ID3 blocks (an ".mp2" file, an APE tag only) the tag is built
+  // from the texts read.
   TaggedSource bare;
   bare.tags = source.tags;
-  EXPECT_EQ(ChooseOutputTag(TAG_TRANSFER, true, KIND_MPEG_AUDIO, "/m/a.mp2", bare, {}, 1).type,
-            OutputTag::Type::NONE);
+  const OutputTag built =
+      ChooseOutputTag(TAG_TRANSFER, true, KIND_MPEG_AUDIO, "/m/a.mp2", bare, {}, 1);
+  EXPECT_EQ(built.type, OutputTag::Type::FIELDS);
+  EXPECT_EQ(built.fields.title, "title");
 
   // Another target reads the texts instead.
   const OutputTag texts = ChooseOutputTag(TAG_TRANSFER, false, KIND_MPEG_AUDIO, "/m/a.mp3", source, {}, 1);

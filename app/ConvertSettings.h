@@ -129,6 +129,17 @@ struct ConvertSettings {
   uint32_t amplifyAMR = 0;
   uint32_t amplifyAMRCoef = 100;
 
+  // FLAC: the depth is the source's (8 or 16 bits); automatic mode keeps
+  // the source's rate and channels too. The compression level applies in
+  // both modes.
+  uint32_t autoDestFLACEncodingParam = 1;
+  uint32_t flacCompressionLevel = 5;  // 0 fastest .. 8 smallest
+  uint32_t flacSampleRate = 44100;
+  uint32_t flacChannels = 2;
+  uint32_t flacTagType = TAG_TRANSFER;
+  uint32_t amplifyFLAC = 0;
+  uint32_t amplifyFLACCoeff = 100;
+
   // MIDI: the SoundFont file that renders MIDI songs; "" for the program
   // folder's ct4mgm.sf2.
   std::string soundFontFile;
@@ -138,6 +149,7 @@ struct ConvertSettings {
   TagPreset oggTag;
   TagPreset wmaTag;
   TagPreset m4aTag;
+  TagPreset flacTag;
 
   // Not persisted: the lower-case extensions (without dots) that adding a
   // folder or dropped files accepts; empty when the filter is off.

@@ -14,7 +14,7 @@ constexpr FormatRow kFormats[] = {
     {FORMAT_MP3, "mp3", "MP3"}, {FORMAT_WAV, "wav", "WAV"}, {FORMAT_OGG, "ogg", "OGG"},
     {FORMAT_AMR, "amr", "AMR"}, {FORMAT_AWB, "awb", "AWB"}, {FORMAT_AAC, "aac", "AAC"},
     {FORMAT_M4A, "m4a", "M4A"}, {FORMAT_MP4, "mp4", "MP4"}, {FORMAT_M4B, "m4b", "M4B"},
-    {FORMAT_WMA, "wma", "WMA"},
+    {FORMAT_WMA, "wma", "WMA"}, {FORMAT_FLAC, "flac", "FLAC"},
 };
 
 const FormatRow* FindRow(uint32_t format) {
@@ -56,6 +56,7 @@ const std::vector<OutputFormatChoice>& OutputFormatChoices() {
       {FORMAT_M4B, "m4b", "M4B"},
       {FORMAT_AMR, "amr", "AMR"},
       {FORMAT_AWB, "awb", "AWB"},
+      {FORMAT_FLAC, "flac", "FLAC"},
   };
   return choices;
 }

@@ -9,6 +9,7 @@
 enum OutputFormat : uint32_t {
   FORMAT_MP3 = 1000,
   FORMAT_WAV = 2000,
+  FORMAT_FLAC = 3200,
   FORMAT_OGG = 4000,
   FORMAT_AMR = 5500,
   FORMAT_AWB = 5600,

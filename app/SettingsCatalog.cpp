@@ -24,6 +24,8 @@ uint32_t CorrectAmplifyCoeff(uint32_t stored) { return std::clamp<uint32_t>(stor
 
 uint32_t CorrectOggBitRate(uint32_t stored) { return stored > 1000 ? stored / 1000 : stored; }
 
+uint32_t CorrectFlacLevel(uint32_t stored) { return std::min<uint32_t>(stored, 8); }
+
 uint32_t CorrectConvertJobs(uint32_t stored) { return std::min(stored, MAX_CONVERT_JOBS); }
 
 bool ValueRule::Allows(uint32_t code) const {
@@ -118,6 +120,7 @@ const ValueRule kTrackNumType{
 const ValueRule kAnyNumber{};
 // Files converted at a time; 0 is one per processor.
 const ValueRule kConvertJobs{{}, 0, MAX_CONVERT_JOBS};
+const ValueRule kFlacLevel{{}, 0, 8};
 
 // The output formats by extension, once each, in the order of the main
 // window's selector.
@@ -292,6 +295,23 @@ const std::vector<SettingValue>& SettingsCatalog() {
              "AMR, AWB: change the volume by AmplifyAMRCoef"),
       Number("AmplifyAMRCoef", kOpt, &CS::amplifyAMRCoef, kCoefficient,
              "AMR, AWB: volume in percent of the source's"),
+      // FLAC
+      Number("AutoDestFLACEncodingParam", kOpt, &CS::autoDestFLACEncodingParam, kOnOff,
+             "FLAC: take rate and channels from the source, ignoring FLACSampleRate and "
+             "FLACChannels"),
+      Number("FLACCompressionLevel", kOpt, &CS::flacCompressionLevel, kFlacLevel,
+             "FLAC: compression level, 0 (fastest) to 8 (smallest); every level is lossless",
+             CorrectFlacLevel),
+      Number("FLACSampleRate", kOpt, &CS::flacSampleRate, kAnyNumber,
+             "FLAC: sample rate in Hz (0: the source's)"),
+      Number("FLACChannels", kOpt, &CS::flacChannels, kStereoMonoSame,
+             "FLAC: stereo, mono, or as the source", CorrectStereoMonoSame),
+      Number("FLACTagType", kOpt, &CS::flacTagType, kTagOption,
+             "FLAC: tag from the FLAC preset, copied from the source, or none", CorrectTagOption),
+      Number("AmplifyFLAC", kOpt, &CS::amplifyFLAC, kOnOff,
+             "FLAC: change the volume by AmplifyFLACCoeff"),
+      Number("AmplifyFLACCoeff", kOpt, &CS::amplifyFLACCoeff, kCoefficient,
+             "FLAC: volume in percent of the source's", CorrectAmplifyCoeff),
       // MIDI
       Text("SoundFontFile", kOpt, &CS::soundFontFile,
            "MIDI: the SoundFont that renders MIDI songs (empty: ct4mgm.sf2 beside the program)",
@@ -338,6 +358,7 @@ const std::vector<PresetSlot>& PresetSlots() {
       {"OGG", &CS::oggTag},
       {"WMA", &CS::wmaTag},
       {"M4A", &CS::m4aTag},
+      {"FLAC", &CS::flacTag},
   };
   return slots;
 }

@@ -48,7 +48,25 @@ const FormatOptionNames kFormatOptions[] = {
      "M4AID3TagType"},
     {FORMAT_AMR, nullptr, nullptr, false, nullptr, nullptr, nullptr, nullptr},
     {FORMAT_AWB, nullptr, nullptr, false, nullptr, nullptr, nullptr, nullptr},
+    {FORMAT_FLAC, "AutoDestFLACEncodingParam", nullptr, false, nullptr, "FLACSampleRate",
+     "FLACChannels", "FLACTagType"},
 };
+
+// The option that --quality sets for a format; it applies in automatic mode
+// too, so it leaves that mode as it is.
+struct QualityOption {
+  uint32_t format;
+  const char* option;
+};
+const QualityOption kQualityOptions[] = {
+    {FORMAT_FLAC, "FLACCompressionLevel"},
+};
+
+const char* QualityOptionOf(uint32_t format) {
+  for (const QualityOption& quality : kQualityOptions)
+    if (quality.format == format) return quality.option;
+  return nullptr;
+}
 
 const FormatOptionNames* FormatOptionsOf(uint32_t format) {
   for (const FormatOptionNames& names : kFormatOptions)
@@ -206,7 +224,8 @@ void CheckWmaValues(const GivenFlags& given, const ConvertSettings& settings, st
 }  // namespace
 
 bool IsFormatFlag(const std::string& name) {
-  return name == "--bitrate" || name == "--rate" || name == "--channels" || name == "--tag";
+  return name == "--bitrate" || name == "--rate" || name == "--channels" || name == "--tag" ||
+         name == "--quality";
 }
 
 bool ApplyFormatFlags(const std::vector<Arguments::Flag>& flags, ConvertSettings& settings,
@@ -219,6 +238,17 @@ bool ApplyFormatFlags(const std::vector<Arguments::Flag>& flags, ConvertSettings
   }
   GivenFlags given;
   for (const Arguments::Flag& flag : flags) {
+    if (flag.name == "--quality") {
+      const char* option = QualityOptionOf(settings.outputFormat);
+      if (!option) {
+        err << "sondrel-cli: --quality does not apply to "
+            << OutputFormatDisplayName(settings.outputFormat) << " output.\n";
+        return false;
+      }
+      if (!ApplyAssignmentArgument(std::string(option) + "=" + flag.value, settings, err))
+        return false;
+      continue;
+    }
     const std::string assignment = FormatAssignment(flag, *names, err);
     if (assignment.empty() || !ApplyAssignmentArgument(assignment, settings, err)) return false;
     if (flag.name == "--tag") continue;

@@ -22,6 +22,7 @@ ConvertRoutine RoutineFor(uint32_t outputFormat) {
     case FORMAT_AMR: return ConvertRoutine(AmrOutput());
     case FORMAT_AWB: return ConvertRoutine(AwbOutput());
     case FORMAT_WMA: return ConvertRoutine(WmaOutput());
+    case FORMAT_FLAC: return ConvertRoutine(FlacOutput());
     default: return ConvertRoutine();
   }
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <string>
 
 #include "app/ConvertSettings.h"
 #include "app/SettingsCatalog.h"
@@ -86,7 +87,8 @@ TEST_F(SettingsStoreTest, LoadingCorrectsOutOfRangeValues) {
       {"MP3ID3TagType", 5, 5},        {"WAVChannelNum", 5, 2},      {"WAVChannelNum", 0, 0},
       {"OGGChannels", 3, 2},          {"OGGChannels", 1, 1},        {"WMAChannels", 0, 2},
       {"WMAChannels", 1, 1},          {"OutputFormat", 1234, 1000}, {"WAVBitsPerSample", 24, 24},
-      {"ConvertJobs", 500, 64},
+      {"ConvertJobs", 500, 64},       {"FLACCompressionLevel", 12, 8},
+      {"FLACTagType", 5, 2},          {"FLACChannels", 3, 2},
   };
   for (const Correction& c : cases) {
     StoreNumber(c.name, c.stored);
@@ -95,13 +97,29 @@ TEST_F(SettingsStoreTest, LoadingCorrectsOutOfRangeValues) {
   }
 }
 
+// A file saved before the FLAC and Opus outputs existed has none of their
+// values or presets: they load as the defaults, beside the values it has.
+TEST_F(SettingsStoreTest, AFileFromBeforeTheNewFormatsLoadsTheirDefaults) {
+  StoreNumber("OGGBitRate", 192);
+  const ConvertSettings loaded = Load();
+  const ConvertSettings defaults("/home/ann/Documents");
+  EXPECT_EQ(loaded.oggBitRate, 192u);
+  for (const SettingValue& value : SettingsCatalog()) {
+    const std::string name = value.name;
+    if (name.find("FLAC") != std::string::npos || name.find("Opus") != std::string::npos) {
+      EXPECT_EQ(loaded.*value.number, defaults.*value.number) << name;
+    }
+  }
+  EXPECT_EQ(loaded.flacTag, defaults.flacTag);
+}
+
 TEST_F(SettingsStoreTest, UnknownStoredOutputFormatLoadsAsMp3) {
   // Every code of the format list stays; anything else, source kinds that
   // are no output format included, loads as MP3.
   const Correction cases[] = {
       {"OutputFormat", 6700, 6700}, {"OutputFormat", 6500, 6500}, {"OutputFormat", 5600, 5600},
       {"OutputFormat", 1234, 1000}, {"OutputFormat", 0, 1000},    {"OutputFormat", 3050, 1000},
-      {"OutputFormat", 4294967295u, 1000},
+      {"OutputFormat", 4294967295u, 1000}, {"OutputFormat", 3200, 3200},
   };
   for (const Correction& c : cases) {
     StoreNumber(c.name, c.stored);
@@ -251,8 +269,8 @@ INSTANTIATE_TEST_SUITE_P(
                                : key->ReadNumber(value.name).has_value())
         << value.name;
   }
-  for (const char* preset : {"MP3Tag", "OGGTag", "WMATag", "M4ATag"})
-    EXPECT_TRUE(root.OpenKey(std::string("Options/") + preset)) << preset;
+  for (const PresetSlot& slot : PresetSlots())
+    EXPECT_TRUE(root.OpenKey(std::string("Options/") + slot.name + "Tag")) << slot.name;
 }
 
 TEST_F(SettingsStoreTest, MainWindowGroupWritesOnlyItsTwoValues) {

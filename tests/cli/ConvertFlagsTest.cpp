@@ -124,7 +124,14 @@ INSTANTIATE_TEST_SUITE_P(
                 64,
                 nullptr},
         // The average bit rate counts once the variable bit rate is off.
-        FlagRow{"M4a", {"--to", "m4a", "--bitrate", "64", "--tag", "none"}, "m4a", {}, 64, ""}),
+        FlagRow{"M4a", {"--to", "m4a", "--bitrate", "64", "--tag", "none"}, "m4a", {}, 64, ""},
+        FlagRow{"Flac",
+                {"--to", "flac", "--rate", "22050", "--channels", "1", "--quality", "8", "--tag",
+                 "preset", "--set", "FLACTag/TitleAsFileName=off", "--set", "FLACTag/Title=東京"},
+                "flac",
+                {{"sample_rate", "22050"}, {"channels", "1"}, {"codec_name", "flac"}},
+                0,
+                "東京"}),
     [](const ::testing::TestParamInfo<FlagRow>& row) { return row.param.name; });
 
 struct RefusedRow {
@@ -169,6 +176,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedRow{"ZeroBitRate", {"--to", "ogg", "--bitrate", "0"}, "whole number above 0"},
         RefusedRow{"RateInKilohertz", {"--to", "wav", "--rate", "44.1k"}, "whole number above 0"},
         RefusedRow{"UnknownTagMode", {"--to", "mp3", "--tag", "copy"}, "preset, transfer or none"},
+        RefusedRow{"WavQuality", {"--to", "wav", "--quality", "3"},
+                   "--quality does not apply to WAV"},
         RefusedRow{"BothPolicies", {"--overwrite", "--skip-existing"}, "exclude each other"}),
     [](const ::testing::TestParamInfo<RefusedRow>& row) { return row.param.name; });
 

@@ -305,7 +305,14 @@ INSTANTIATE_TEST_SUITE_P(
                                   s.wmaSampleRate = 44100;
                                   s.wmaBitRate = 64000;
                                 },
-                                &ConvertSettings::amplifyWMA, &ConvertSettings::amplifyWMACoeff}),
+                                &ConvertSettings::amplifyWMA, &ConvertSettings::amplifyWMACoeff},
+                      FormatRow{"Flac", FORMAT_FLAC, true,
+                                [](ConvertSettings& s) {
+                                  s.autoDestFLACEncodingParam = 0;
+                                  s.flacChannels = 1;
+                                  s.flacSampleRate = 44100;
+                                },
+                                &ConvertSettings::amplifyFLAC, &ConvertSettings::amplifyFLACCoeff}),
     [](const ::testing::TestParamInfo<FormatRow>& row) { return std::string(row.param.name); });
 
 }  // namespace

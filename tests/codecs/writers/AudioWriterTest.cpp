@@ -15,6 +15,7 @@
 
 #include "codecs/writers/AacWriter.h"
 #include "codecs/writers/AmrWriter.h"
+#include "codecs/writers/FlacWriter.h"
 #include "codecs/writers/M4aWriter.h"
 #include "codecs/writers/Mp3Writer.h"
 #include "codecs/writers/OggWriter.h"
@@ -265,7 +266,17 @@ INSTANTIATE_TEST_SUITE_P(
                   [] { return std::make_unique<WmaWriter>(WmaFormatOf(22050, 1, 32000)); },
                   {22050, 1, 8},
                   false,
-                  "wma"}),
+                  "wma"},
+        WriterRow{"FlacStereo",
+                  [] { return std::make_unique<FlacWriter>(); },
+                  {44100, 2, 16},
+                  true,
+                  "flac"},
+        WriterRow{"Flac8Mono",
+                  [] { return std::make_unique<FlacWriter>(FlacSettings{8, {}, 0}); },
+                  {11025, 1, 8},
+                  true,
+                  "flac"}),
     [](const ::testing::TestParamInfo<WriterRow>& row) { return std::string(row.param.name); });
 
 }  // namespace

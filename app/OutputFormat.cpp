@@ -15,6 +15,7 @@ constexpr FormatRow kFormats[] = {
     {FORMAT_AMR, "amr", "AMR"}, {FORMAT_AWB, "awb", "AWB"}, {FORMAT_AAC, "aac", "AAC"},
     {FORMAT_M4A, "m4a", "M4A"}, {FORMAT_MP4, "mp4", "MP4"}, {FORMAT_M4B, "m4b", "M4B"},
     {FORMAT_WMA, "wma", "WMA"}, {FORMAT_FLAC, "flac", "FLAC"},
+    {FORMAT_OPUS, "opus", "Opus"},
 };
 
 const FormatRow* FindRow(uint32_t format) {
@@ -57,6 +58,7 @@ const std::vector<OutputFormatChoice>& OutputFormatChoices() {
       {FORMAT_AMR, "amr", "AMR"},
       {FORMAT_AWB, "awb", "AWB"},
       {FORMAT_FLAC, "flac", "FLAC"},
+      {FORMAT_OPUS, "opus", "Opus"},
   };
   return choices;
 }

@@ -26,6 +26,12 @@ uint32_t CorrectOggBitRate(uint32_t stored) { return stored > 1000 ? stored / 10
 
 uint32_t CorrectFlacLevel(uint32_t stored) { return std::min<uint32_t>(stored, 8); }
 
+uint32_t CorrectOpusBitRate(uint32_t stored) { return std::clamp<uint32_t>(stored, 6, 510); }
+
+uint32_t CorrectOpusBitRateMode(uint32_t stored) { return stored <= 2 ? stored : 0; }
+
+uint32_t CorrectOpusComplexity(uint32_t stored) { return std::min<uint32_t>(stored, 10); }
+
 uint32_t CorrectConvertJobs(uint32_t stored) { return std::min(stored, MAX_CONVERT_JOBS); }
 
 bool ValueRule::Allows(uint32_t code) const {
@@ -121,6 +127,9 @@ const ValueRule kAnyNumber{};
 // Files converted at a time; 0 is one per processor.
 const ValueRule kConvertJobs{{}, 0, MAX_CONVERT_JOBS};
 const ValueRule kFlacLevel{{}, 0, 8};
+const ValueRule kOpusBitRate{{}, 6, 510};
+const ValueRule kOpusBitRateMode{{{0, "vbr"}, {1, "cvbr"}, {2, "cbr"}}};
+const ValueRule kOpusComplexity{{}, 0, 10};
 
 // The output formats by extension, once each, in the order of the main
 // window's selector.
@@ -312,6 +321,25 @@ const std::vector<SettingValue>& SettingsCatalog() {
              "FLAC: change the volume by AmplifyFLACCoeff"),
       Number("AmplifyFLACCoeff", kOpt, &CS::amplifyFLACCoeff, kCoefficient,
              "FLAC: volume in percent of the source's", CorrectAmplifyCoeff),
+      // Opus
+      Number("AutoDestOpusEncodingParam", kOpt, &CS::autoDestOpusEncodingParam, kOnOff,
+             "Opus: the source's channels at 64 kbit/s per channel, ignoring OpusBitRate and "
+             "OpusChannels"),
+      Number("OpusBitRate", kOpt, &CS::opusBitRate, kOpusBitRate, "Opus: bit rate in kbit/s",
+             CorrectOpusBitRate),
+      Number("OpusChannels", kOpt, &CS::opusChannels, kStereoMonoSame,
+             "Opus: stereo, mono, or as the source", CorrectStereoMonoSame),
+      Number("OpusBitRateMode", kOpt, &CS::opusBitRateMode, kOpusBitRateMode,
+             "Opus: variable, constrained variable or constant bit rate",
+             CorrectOpusBitRateMode),
+      Number("OpusComplexity", kOpt, &CS::opusComplexity, kOpusComplexity,
+             "Opus: encoder complexity, 0 (fastest) to 10 (best sound)", CorrectOpusComplexity),
+      Number("OpusTagType", kOpt, &CS::opusTagType, kTagOption,
+             "Opus: tag from the Opus preset, copied from the source, or none", CorrectTagOption),
+      Number("AmplifyOpus", kOpt, &CS::amplifyOpus, kOnOff,
+             "Opus: change the volume by AmplifyOpusCoeff"),
+      Number("AmplifyOpusCoeff", kOpt, &CS::amplifyOpusCoeff, kCoefficient,
+             "Opus: volume in percent of the source's", CorrectAmplifyCoeff),
       // MIDI
       Text("SoundFontFile", kOpt, &CS::soundFontFile,
            "MIDI: the SoundFont that renders MIDI songs (empty: ct4mgm.sf2 beside the program)",
@@ -359,6 +387,7 @@ const std::vector<PresetSlot>& PresetSlots() {
       {"WMA", &CS::wmaTag},
       {"M4A", &CS::m4aTag},
       {"FLAC", &CS::flacTag},
+      {"Opus", &CS::opusTag},
   };
   return slots;
 }

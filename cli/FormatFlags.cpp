@@ -50,6 +50,9 @@ const FormatOptionNames kFormatOptions[] = {
     {FORMAT_AWB, nullptr, nullptr, false, nullptr, nullptr, nullptr, nullptr},
     {FORMAT_FLAC, "AutoDestFLACEncodingParam", nullptr, false, nullptr, "FLACSampleRate",
      "FLACChannels", "FLACTagType"},
+    // Opus always takes the source's rate.
+    {FORMAT_OPUS, "AutoDestOpusEncodingParam", "OpusBitRate", false, nullptr, nullptr,
+     "OpusChannels", "OpusTagType"},
 };
 
 // The option that --quality sets for a format; it applies in automatic mode
@@ -60,6 +63,7 @@ struct QualityOption {
 };
 const QualityOption kQualityOptions[] = {
     {FORMAT_FLAC, "FLACCompressionLevel"},
+    {FORMAT_OPUS, "OpusComplexity"},
 };
 
 const char* QualityOptionOf(uint32_t format) {

@@ -81,3 +81,4 @@ const OutputDescription& AmrOutput();
 const OutputDescription& AwbOutput();
 const OutputDescription& WmaOutput();
 const OutputDescription& FlacOutput();
+const OutputDescription& OpusOutput();

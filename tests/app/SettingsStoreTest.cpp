@@ -88,7 +88,8 @@ TEST_F(SettingsStoreTest, LoadingCorrectsOutOfRangeValues) {
       {"OGGChannels", 3, 2},          {"OGGChannels", 1, 1},        {"WMAChannels", 0, 2},
       {"WMAChannels", 1, 1},          {"OutputFormat", 1234, 1000}, {"WAVBitsPerSample", 24, 24},
       {"ConvertJobs", 500, 64},       {"FLACCompressionLevel", 12, 8},
-      {"FLACTagType", 5, 2},          {"FLACChannels", 3, 2},
+      {"FLACTagType", 5, 2},          {"FLACChannels", 3, 2},       {"OpusBitRate", 5, 6},
+      {"OpusBitRate", 600, 510},      {"OpusBitRateMode", 3, 0},    {"OpusComplexity", 11, 10},
   };
   for (const Correction& c : cases) {
     StoreNumber(c.name, c.stored);
@@ -111,6 +112,7 @@ TEST_F(SettingsStoreTest, AFileFromBeforeTheNewFormatsLoadsTheirDefaults) {
     }
   }
   EXPECT_EQ(loaded.flacTag, defaults.flacTag);
+  EXPECT_EQ(loaded.opusTag, defaults.opusTag);
 }
 
 TEST_F(SettingsStoreTest, UnknownStoredOutputFormatLoadsAsMp3) {
@@ -120,6 +122,7 @@ TEST_F(SettingsStoreTest, UnknownStoredOutputFormatLoadsAsMp3) {
       {"OutputFormat", 6700, 6700}, {"OutputFormat", 6500, 6500}, {"OutputFormat", 5600, 5600},
       {"OutputFormat", 1234, 1000}, {"OutputFormat", 0, 1000},    {"OutputFormat", 3050, 1000},
       {"OutputFormat", 4294967295u, 1000}, {"OutputFormat", 3200, 3200},
+      {"OutputFormat", 4100, 4100},
   };
   for (const Correction& c : cases) {
     StoreNumber(c.name, c.stored);

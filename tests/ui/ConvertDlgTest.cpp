@@ -204,6 +204,7 @@ TEST_F(ConvertDlgTest, FormatSelectorShowsTheStoredFormatAndStoresTheChoice) {
   };
   for (const Row& row : {Row{1234, 0, FORMAT_MP3}, Row{FORMAT_M4A, 7, FORMAT_M4A},
                          Row{FORMAT_AWB, 10, FORMAT_AWB}, Row{FORMAT_FLAC, 11, FORMAT_FLAC},
+                         Row{FORMAT_OPUS, 12, FORMAT_OPUS},
                          Row{FORMAT_WMA, 2, FORMAT_WMA}}) {
     window_.reset();  // closing writes its own format
     root_.CreateKey("Options")->WriteNumber("OutputFormat", row.stored);

@@ -96,6 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, OptStartPageTest,
                                            StartRow{7, 8, "MP4/M4A/M4B Options"},
                                            StartRow{8, 9, "MIDI Options"},
                                            StartRow{9, 10, "FLAC Options"},
+                                           StartRow{10, 11, "Opus Options"},
                                            StartRow{99, 1, "General"},
                                            StartRow{4000000000u, 1, "General"}));
 

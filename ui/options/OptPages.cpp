@@ -11,6 +11,7 @@
 #include "ui/options/OptM4aPage.h"
 #include "ui/options/MidiOptPage.h"
 #include "ui/options/OptFlacPage.h"
+#include "ui/options/OptOpusPage.h"
 
 std::vector<COptPage*> MakeOptionPages(const ConvertSettings& values, Desktop& desktop,
                                        const MidiPageContext& midi) {
@@ -27,5 +28,6 @@ std::vector<COptPage*> MakeOptionPages(const ConvertSettings& values, Desktop& d
   // Added after the first nine, so a stored page index opens the page it
   // did.
   pages.push_back(new COptFlacPage(values, desktop));
+  pages.push_back(new COptOpusPage(values, desktop));
   return pages;
 }

@@ -19,6 +19,7 @@
 #include "codecs/writers/M4aWriter.h"
 #include "codecs/writers/Mp3Writer.h"
 #include "codecs/writers/OggWriter.h"
+#include "codecs/writers/OpusWriter.h"
 #include "codecs/writers/WavWriter.h"
 #include "codecs/writers/WmaWriter.h"
 #include "source/PcmBlock.h"
@@ -276,7 +277,21 @@ INSTANTIATE_TEST_SUITE_P(
                   [] { return std::make_unique<FlacWriter>(FlacSettings{8, {}, 0}); },
                   {11025, 1, 8},
                   true,
-                  "flac"}),
+                  "flac"},
+        // ffmpeg decodes Opus at 48 kHz: these rows are at that rate.
+        WriterRow{"OpusStereo",
+                  [] { return std::make_unique<OpusWriter>(); },
+                  {48000, 2, 16},
+                  false,
+                  "opus"},
+        WriterRow{"OpusMonoConstant",
+                  [] {
+                    return std::make_unique<OpusWriter>(
+                        OpusSettings{48000, OpusRateMode::CBR, 5, {}});
+                  },
+                  {48000, 1, 16},
+                  false,
+                  "opus"}),
     [](const ::testing::TestParamInfo<WriterRow>& row) { return std::string(row.param.name); });
 
 }  // namespace

@@ -55,11 +55,15 @@ COptFlacPage::COptFlacPage(const ConvertSettings& values, Desktop& desktop)
     presets_->SelectCustom();
     presets_->Store(sampleRate, presets_->Current().value);
   });
+  // The level applies in automatic mode too: its list stays enabled there,
+  // and a level chosen in automatic mode keeps that mode.
   connect(presets_, &PresetList::ValueChosen, this, [this](int level) {
     if (level == presets_->Current().value) return;
-    presets_->SelectCustom();
+    if (!presets_->ReadBack().autoMode) presets_->SelectCustom();
     presets_->Store(presets_->Current().sampleRate, level);
   });
+  connect(presets_->Presets(), &QComboBox::currentIndexChanged, this,
+          [this] { presets_->Values()->setEnabled(true); });
 }
 
 void COptFlacPage::Initialise() {
@@ -72,6 +76,7 @@ void COptFlacPage::Initialise() {
   const QSignalBlocker blocker(levels);
   levels->removeItem(levels->count() - 1);
   SelectValue(*levels, static_cast<int>(std::min<uint32_t>(values_.flacCompressionLevel, 8)));
+  levels->setEnabled(true);
   tags_->Load(values_.flacTagType, values_.flacTag);
   sound_->Load(values_.amplifyFLAC, values_.amplifyFLACCoeff);
 }

@@ -10,7 +10,8 @@ class TagSection;
 // level and the channels, the tag option with its preset, and the Sound
 // section. The depth is always the source's. Automatic mode takes the
 // source's rate and channels and keeps the stored rate and channels; the
-// level shown is stored in either mode, since it applies in both.
+// level list stays enabled and its level is stored in either mode, since it
+// applies in both.
 class COptFlacPage : public COptPage {
   Q_OBJECT
 

@@ -55,7 +55,9 @@ ffmpeg_has_encoder() {
 }
 
 pair() {
-  local kind=$1 input=$2 ff="ffmpeg -nostdin -v error -y -i '$input'"
+  # Two statements: the words of one are expanded before any is assigned.
+  local kind=$1 input=$2
+  local ff="ffmpeg -nostdin -v error -y -i '$input'"
   local stem
   stem=$(basename "${input%.*}")
   case "$kind" in

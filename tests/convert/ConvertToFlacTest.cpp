@@ -1,7 +1,8 @@
 // The FLAC output against the reference decoder: `flac -d` gives back the
 // very PCM the conversion delivered (the PCM its WAV output holds), `flac -t`
-// passes, and the stream carries its MD5 signature and a seek table whose
-// unreached points are placeholders.
+// passes, and the stream carries its MD5 signature, its tag (any script, as
+// metaflac reads it) and a seek table whose unreached points are
+// placeholders.
 
 #include <gtest/gtest.h>
 
@@ -67,6 +68,9 @@ TEST_P(ConvertToFlacTest, TheReferenceDecoderGivesBackTheConvertedPcm) {
   const std::string source = Source();
   ASSERT_FALSE(source.empty());
   settings_.flacCompressionLevel = static_cast<uint32_t>(GetParam().level);
+  settings_.flacTagType = TAG_FROM_PRESET;
+  settings_.flacTag.titleAsFileName = 0;
+  settings_.flacTag.title = "東京 🎵 Dvořák";
   const std::string flac = dir_.File("out.flac");
   const std::string wav = dir_.File("out.wav");
   ASSERT_TRUE(Convert(FORMAT_FLAC, source, flac));
@@ -87,6 +91,8 @@ TEST_P(ConvertToFlacTest, TheReferenceDecoderGivesBackTheConvertedPcm) {
   const ProcessResult md5 = RunProcess("metaflac", {"--show-md5sum", flac});
   ASSERT_TRUE(Succeeded(md5));
   EXPECT_NE(md5.out, std::string(32, '0') + "\n");
+  const ProcessResult title = RunProcess("metaflac", {"--show-tag=TITLE", flac});
+  EXPECT_EQ(title.out, "TITLE=東京 🎵 Dvořák\n");
 }
 
 // A stream shorter than the source announced: the seek points it did not

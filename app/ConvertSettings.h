@@ -139,6 +139,30 @@ struct ConvertSettings {
   uint32_t amplifyAMR = 0;
   uint32_t amplifyAMRCoef = 100;
 
+  // FLAC: the depth is the source's (8 or 16 bits); automatic mode keeps
+  // the source's rate and channels too. The compression level applies in
+  // both modes.
+  uint32_t autoDestFLACEncodingParam = 1;
+  uint32_t flacCompressionLevel = 5;  // 0 fastest .. 8 smallest
+  uint32_t flacSampleRate = 44100;
+  uint32_t flacChannels = 2;
+  uint32_t flacTagType = TAG_TRANSFER;
+  uint32_t amplifyFLAC = 0;
+  uint32_t amplifyFLACCoeff = 100;
+
+  // Opus: the encoder takes the source's rate and resamples it to the
+  // 48 kHz Opus works at. Automatic mode takes the source's channels at
+  // 64 kbit/s per channel; the bit-rate mode and complexity apply in both
+  // modes.
+  uint32_t autoDestOpusEncodingParam = 1;
+  uint32_t opusBitRate = 128;     // kbit/s, 6 to 510
+  uint32_t opusChannels = 2;      // 2, 1, or 0 for the source's
+  uint32_t opusBitRateMode = 0;   // 0 variable, 1 constrained variable, 2 constant
+  uint32_t opusComplexity = 10;   // 0 fastest .. 10 best
+  uint32_t opusTagType = TAG_TRANSFER;
+  uint32_t amplifyOpus = 0;
+  uint32_t amplifyOpusCoeff = 100;
+
   // MIDI: the SoundFont file that renders MIDI songs; "" for the program
   // folder's ct4mgm.sf2.
   std::string soundFontFile;
@@ -151,6 +175,8 @@ struct ConvertSettings {
   TagPreset oggTag;
   TagPreset wmaTag;
   TagPreset m4aTag;
+  TagPreset flacTag;
+  TagPreset opusTag;
 
   // Not persisted: the lower-case extensions (without dots) that adding a
   // folder or dropped files accepts; empty when the filter is off.

@@ -14,7 +14,8 @@ constexpr FormatRow kFormats[] = {
     {FORMAT_MP3, "mp3", "MP3"}, {FORMAT_WAV, "wav", "WAV"}, {FORMAT_OGG, "ogg", "OGG"},
     {FORMAT_AMR, "amr", "AMR"}, {FORMAT_AWB, "awb", "AWB"}, {FORMAT_AAC, "aac", "AAC"},
     {FORMAT_M4A, "m4a", "M4A"}, {FORMAT_MP4, "mp4", "MP4"}, {FORMAT_M4B, "m4b", "M4B"},
-    {FORMAT_WMA, "wma", "WMA"},
+    {FORMAT_WMA, "wma", "WMA"}, {FORMAT_FLAC, "flac", "FLAC"},
+    {FORMAT_OPUS, "opus", "Opus"},
 };
 
 const FormatRow* FindRow(uint32_t format) {
@@ -56,6 +57,8 @@ const std::vector<OutputFormatChoice>& OutputFormatChoices() {
       {FORMAT_M4B, "m4b", "M4B"},
       {FORMAT_AMR, "amr", "AMR"},
       {FORMAT_AWB, "awb", "AWB"},
+      {FORMAT_FLAC, "flac", "FLAC"},
+      {FORMAT_OPUS, "opus", "Opus"},
   };
   return choices;
 }

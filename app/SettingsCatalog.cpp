@@ -30,6 +30,13 @@ uint32_t CorrectOggQuality(uint32_t stored) {
   const int level = OggQualityLevel(stored);
   return level >= -1 && level <= 10 ? stored : 3;
 }
+uint32_t CorrectFlacLevel(uint32_t stored) { return std::min<uint32_t>(stored, 8); }
+
+uint32_t CorrectOpusBitRate(uint32_t stored) { return std::clamp<uint32_t>(stored, 6, 510); }
+
+uint32_t CorrectOpusBitRateMode(uint32_t stored) { return stored <= 2 ? stored : 0; }
+
+uint32_t CorrectOpusComplexity(uint32_t stored) { return std::min<uint32_t>(stored, 10); }
 
 uint32_t CorrectConvertJobs(uint32_t stored) { return std::min(stored, MAX_CONVERT_JOBS); }
 
@@ -150,6 +157,10 @@ const ValueRule kOggQuality{{{UINT32_MAX, "-1"},
                              {10, nullptr}}};
 // Files converted at a time; 0 is one per processor.
 const ValueRule kConvertJobs{{}, 0, MAX_CONVERT_JOBS};
+const ValueRule kFlacLevel{{}, 0, 8};
+const ValueRule kOpusBitRate{{}, 6, 510};
+const ValueRule kOpusBitRateMode{{{0, "vbr"}, {1, "cvbr"}, {2, "cbr"}}};
+const ValueRule kOpusComplexity{{}, 0, 10};
 
 // The output formats by extension, once each, in the order of the main
 // window's selector.
@@ -336,6 +347,42 @@ const std::vector<SettingValue>& SettingsCatalog() {
              "AMR, AWB: change the volume by AmplifyAMRCoef"),
       Number("AmplifyAMRCoef", kOpt, &CS::amplifyAMRCoef, kCoefficient,
              "AMR, AWB: volume in percent of the source's"),
+      // FLAC
+      Number("AutoDestFLACEncodingParam", kOpt, &CS::autoDestFLACEncodingParam, kOnOff,
+             "FLAC: take rate and channels from the source, ignoring FLACSampleRate and "
+             "FLACChannels"),
+      Number("FLACCompressionLevel", kOpt, &CS::flacCompressionLevel, kFlacLevel,
+             "FLAC: compression level, 0 (fastest) to 8 (smallest); every level is lossless",
+             CorrectFlacLevel),
+      Number("FLACSampleRate", kOpt, &CS::flacSampleRate, kAnyNumber,
+             "FLAC: sample rate in Hz (0: the source's)"),
+      Number("FLACChannels", kOpt, &CS::flacChannels, kStereoMonoSame,
+             "FLAC: stereo, mono, or as the source", CorrectStereoMonoSame),
+      Number("FLACTagType", kOpt, &CS::flacTagType, kTagOption,
+             "FLAC: tag from the FLAC preset, copied from the source, or none", CorrectTagOption),
+      Number("AmplifyFLAC", kOpt, &CS::amplifyFLAC, kOnOff,
+             "FLAC: change the volume by AmplifyFLACCoeff"),
+      Number("AmplifyFLACCoeff", kOpt, &CS::amplifyFLACCoeff, kCoefficient,
+             "FLAC: volume in percent of the source's", CorrectAmplifyCoeff),
+      // Opus
+      Number("AutoDestOpusEncodingParam", kOpt, &CS::autoDestOpusEncodingParam, kOnOff,
+             "Opus: the source's channels at 64 kbit/s per channel, ignoring OpusBitRate and "
+             "OpusChannels"),
+      Number("OpusBitRate", kOpt, &CS::opusBitRate, kOpusBitRate, "Opus: bit rate in kbit/s",
+             CorrectOpusBitRate),
+      Number("OpusChannels", kOpt, &CS::opusChannels, kStereoMonoSame,
+             "Opus: stereo, mono, or as the source", CorrectStereoMonoSame),
+      Number("OpusBitRateMode", kOpt, &CS::opusBitRateMode, kOpusBitRateMode,
+             "Opus: variable, constrained variable or constant bit rate",
+             CorrectOpusBitRateMode),
+      Number("OpusComplexity", kOpt, &CS::opusComplexity, kOpusComplexity,
+             "Opus: encoder complexity, 0 (fastest) to 10 (best sound)", CorrectOpusComplexity),
+      Number("OpusTagType", kOpt, &CS::opusTagType, kTagOption,
+             "Opus: tag from the Opus preset, copied from the source, or none", CorrectTagOption),
+      Number("AmplifyOpus", kOpt, &CS::amplifyOpus, kOnOff,
+             "Opus: change the volume by AmplifyOpusCoeff"),
+      Number("AmplifyOpusCoeff", kOpt, &CS::amplifyOpusCoeff, kCoefficient,
+             "Opus: volume in percent of the source's", CorrectAmplifyCoeff),
       // MIDI
       Text("SoundFontFile", kOpt, &CS::soundFontFile,
            "MIDI: the SoundFont that renders MIDI songs (empty: ct4mgm.sf2 beside the program)",
@@ -386,6 +433,8 @@ const std::vector<PresetSlot>& PresetSlots() {
       {"OGG", &CS::oggTag},
       {"WMA", &CS::wmaTag},
       {"M4A", &CS::m4aTag},
+      {"FLAC", &CS::flacTag},
+      {"Opus", &CS::opusTag},
   };
   return slots;
 }

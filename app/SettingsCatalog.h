@@ -55,7 +55,7 @@ struct SettingValue {
 };
 
 // Every value of the Options key in the order of the option tables:
-// General, MP3, WAV, WMA, OGG, AAC, M4A, AMR, MIDI. "FirstRun" is not part of the
+// General, MP3, WAV, WMA, OGG, AAC, M4A, AMR, FLAC, Opus, MIDI. "FirstRun" is not part of the
 // record and is not listed.
 const std::vector<SettingValue>& SettingsCatalog();
 const SettingValue* FindSetting(std::string_view name);
@@ -73,7 +73,8 @@ struct PresetValue {
 const std::vector<PresetValue>& PresetCatalog();
 const PresetValue* FindPresetValue(std::string_view name);
 
-// The four presets in load and save order: "MP3", "OGG", "WMA", "M4A". Each
+// The presets in load and save order: "MP3", "OGG", "WMA", "M4A", "FLAC",
+// "Opus". Each
 // lives in the subkey of its name followed by "Tag".
 struct PresetSlot {
   const char* name;
@@ -107,4 +108,8 @@ uint32_t CorrectAmplifyCoeff(uint32_t stored);      // clamped to 10..3000
 uint32_t CorrectOggBitRate(uint32_t stored);        // above 1000: bits per second, divided by 1000
 uint32_t CorrectMp3VbrQuality(uint32_t stored);     // above 9: 9
 uint32_t CorrectOggQuality(uint32_t stored);        // a level of -1..10; else 3
+uint32_t CorrectFlacLevel(uint32_t stored);         // above 8: 8
+uint32_t CorrectOpusBitRate(uint32_t stored);       // clamped to 6..510
+uint32_t CorrectOpusBitRateMode(uint32_t stored);   // 0..2; else 0
+uint32_t CorrectOpusComplexity(uint32_t stored);    // above 10: 10
 uint32_t CorrectConvertJobs(uint32_t stored);       // clamped to 0..MAX_CONVERT_JOBS

@@ -3,7 +3,7 @@
 # tool's command doing the same work (same bit rate, sample rate and
 # channels) on the same input. Needs $cli and $work (bench/common.sh).
 #   pair KIND INPUT   sets ref_name, ref_cmd, our_cmd, ref_out and our_out
-# Kinds: mp3 mp3vbr ogg aac m4a wma amr awb wav48k midi (midi takes a .mid INPUT
+# Kinds: mp3 mp3vbr ogg aac m4a wma amr awb wav48k midi flac opus (midi takes a .mid INPUT
 # and the SoundFont in $font).
 
 # sondrel-cli converting INPUT to FORMAT into $work/sondrel, overwriting,
@@ -117,6 +117,17 @@ pair() {
       ref_cmd="fluidsynth -q -n -i -r 44100 -R 0 -C 0 -F '$ref_out' '$font' '$input'"
       our_cmd=$(sondrel_command wav "$input" --set AutoDestWAVEncodingParam=off \
         --set WAVBitsPerSample=16 --set WAVChannelNum=stereo --set WAVSampleRate=44100) ;;
+    flac)
+      ref_name=flac ref_out=$work/ref.flac
+      ref_cmd="flac --silent --force -5 -o '$ref_out' '$input'"
+      our_cmd=$(sondrel_command flac "$input" --set AutoDestFLACEncodingParam=on \
+        --set FLACCompressionLevel=5 --set FLACTagType=none) ;;
+    opus)
+      ref_name=opusenc ref_out=$work/ref.opus
+      ref_cmd="opusenc --quiet --bitrate 128 '$input' '$ref_out'"
+      our_cmd=$(sondrel_command opus "$input" --set AutoDestOpusEncodingParam=off \
+        --set OpusBitRate=128 --set OpusChannels=stereo --set OpusBitRateMode=vbr \
+        --set OpusComplexity=10 --set OpusTagType=none) ;;
     *) echo "unknown kind $kind" >&2; return 2 ;;
   esac
   local extension=$kind

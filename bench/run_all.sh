@@ -21,7 +21,7 @@ cd "$(dirname "$0")/.."
 source bench/common.sh
 source bench/pairs.sh
 runs=${1:-3}
-require_tools sox lame oggenc ffmpeg ffprobe fluidsynth hyperfine python3 /usr/bin/time cc pkg-config
+require_tools sox lame oggenc flac opusenc ffmpeg ffprobe fluidsynth hyperfine python3 /usr/bin/time cc pkg-config
 build_release
 make_workdir
 font=$(readlink -f build/release/ct4mgm.sf2)
@@ -39,7 +39,7 @@ peak_mb() {
 # --- 1. formats -------------------------------------------------------------
 rows=$work/rows
 : > "$rows"
-for kind in mp3 mp3vbr ogg aac m4a wma amr awb wav48k midi; do
+for kind in mp3 mp3vbr ogg aac m4a wma amr awb wav48k midi flac opus; do
   input=$work/in.wav
   [ "$kind" = midi ] && input=$work/song.mid
   pair "$kind" "$input"

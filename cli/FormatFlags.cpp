@@ -49,10 +49,17 @@ const FormatOptionNames kFormatOptions[] = {
      "M4AID3TagType"},
     {FORMAT_AMR, nullptr, nullptr, false, nullptr, nullptr, nullptr, nullptr},
     {FORMAT_AWB, nullptr, nullptr, false, nullptr, nullptr, nullptr, nullptr},
+    {FORMAT_FLAC, "AutoDestFLACEncodingParam", nullptr, false, nullptr, "FLACSampleRate",
+     "FLACChannels", "FLACTagType"},
+    // Opus always takes the source's rate.
+    {FORMAT_OPUS, "AutoDestOpusEncodingParam", "OpusBitRate", false, nullptr, nullptr,
+     "OpusChannels", "OpusTagType"},
 };
 
-// The formats with a quality mode, for --quality: the switch that turns it
-// on, the option that holds the level and the levels it takes.
+// The formats with a quality level, for --quality: the switch that turns a
+// quality mode on (none where the level applies in automatic mode too and
+// leaves the bit rate alone: FLAC's compression level, Opus's complexity),
+// the option that holds the level and the levels it takes.
 struct QualityOptionNames {
   uint32_t format;
   const char* mode;
@@ -64,6 +71,8 @@ struct QualityOptionNames {
 const QualityOptionNames kQualityOptions[] = {
     {FORMAT_MP3, "MP3VBR", "MP3VBRQuality", 0, 9, "0 best, 9 smallest"},
     {FORMAT_OGG, "OGGQualityMode", "OGGQuality", -1, 10, "-1 smallest, 10 best"},
+    {FORMAT_FLAC, nullptr, "FLACCompressionLevel", 0, 8, "0 fastest, 8 smallest"},
+    {FORMAT_OPUS, nullptr, "OpusComplexity", 0, 10, "0 fastest, 10 best sound"},
 };
 
 const QualityOptionNames* QualityOptionsOf(uint32_t format) {
@@ -74,14 +83,15 @@ const QualityOptionNames* QualityOptionsOf(uint32_t format) {
 
 // The assignments of --quality for the output format of `settings`: the
 // level and the quality mode; empty with a message on `err` when the format
-// has no quality mode or the value is not one of its levels.
+// has no quality level or the value is not one of its levels.
 std::vector<std::string> QualityAssignments(const std::string& value,
                                             const ConvertSettings& settings, std::ostream& err) {
   const QualityOptionNames* names = QualityOptionsOf(settings.outputFormat);
   if (!names) {
     err << "sondrel-cli: --quality does not apply to "
         << OutputFormatDisplayName(settings.outputFormat)
-        << " output; only MP3 (0 to 9) and OGG (-1 to 10) have a quality mode.\n";
+        << " output; only MP3 (0 to 9), OGG (-1 to 10), FLAC (0 to 8) and Opus (0 to 10) have a "
+           "quality level.\n";
     return {};
   }
   const bool negative = !value.empty() && value[0] == '-';
@@ -93,8 +103,9 @@ std::vector<std::string> QualityAssignments(const std::string& value,
         << "), not \"" << value << "\".\n";
     return {};
   }
-  return {std::string(names->level) + "=" + std::to_string(level),
-          std::string(names->mode) + "=on"};
+  std::vector<std::string> assignments = {std::string(names->level) + "=" + std::to_string(level)};
+  if (names->mode) assignments.push_back(std::string(names->mode) + "=on");
+  return assignments;
 }
 
 const FormatOptionNames* FormatOptionsOf(uint32_t format) {
@@ -274,7 +285,8 @@ bool ApplyFormatFlags(const std::vector<Arguments::Flag>& flags, ConvertSettings
     return std::any_of(flags.begin(), flags.end(),
                        [&](const Arguments::Flag& flag) { return flag.name == name; });
   };
-  if (named("--quality") && named("--bitrate")) {
+  const QualityOptionNames* quality = QualityOptionsOf(settings.outputFormat);
+  if (named("--quality") && named("--bitrate") && quality && quality->mode) {
     err << "sondrel-cli: --quality and --bitrate exclude each other: the quality level decides "
            "the bit rate.\n";
     return false;
@@ -291,7 +303,9 @@ bool ApplyFormatFlags(const std::vector<Arguments::Flag>& flags, ConvertSettings
     if (assignments.empty()) return false;
     for (const std::string& assignment : assignments)
       if (!ApplyAssignmentArgument(assignment, settings, err)) return false;
-    if (flag.name == "--tag") continue;
+    // The tag, and a level that applies in automatic mode too, leave that
+    // mode as it is.
+    if (flag.name == "--tag" || (flag.name == "--quality" && !quality->mode)) continue;
     given.bitRate = given.bitRate || flag.name == "--bitrate";
     given.rate = given.rate || flag.name == "--rate";
     if (!ApplyAssignmentArgument(std::string(names->automatic) + "=off", settings, err))

@@ -80,3 +80,5 @@ const OutputDescription& M4aOutput();  // also MP4 and M4B, by the output's exte
 const OutputDescription& AmrOutput();
 const OutputDescription& AwbOutput();
 const OutputDescription& WmaOutput();
+const OutputDescription& FlacOutput();
+const OutputDescription& OpusOutput();

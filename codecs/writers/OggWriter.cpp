@@ -9,8 +9,8 @@
 #include <random>
 #include <utility>
 
+#include "codecs/writers/VorbisComments.h"
 #include "platform/files/OutputFile.h"
-#include "source/TagReading.h"
 
 // The libvorbis and libogg states of one stream. The info and comment are
 // set up with the object; the analysis, block and stream states once the
@@ -100,26 +100,8 @@ bool OggWriter::Configure(const WriterFormat& format) {
 }
 
 void OggWriter::AddComments() {
-  const std::pair<const char*, const std::string*> fields[] = {
-      {"TITLE", &comments_.title},       {"ARTIST", &comments_.artist},
-      {"ALBUM", &comments_.album},       {"DATE", &comments_.year},
-      {"GENRE", &comments_.genre},       {"COMMENT", &comments_.comment},
-      {"COMPOSER", &comments_.composer}, {"COPYRIGHT", &comments_.copyright},
-      {"TRACKNUMBER", &comments_.track}, {"ALBUMARTIST", &comments_.albumArtist},
-      {"DISCNUMBER", &comments_.disc},
-  };
-  for (const auto& [name, text] : fields) {
-    if (text->empty() || !IsValidUtf8(*text)) continue;
-    if ((text == &comments_.track || text == &comments_.disc) && TrackNumberFromText(*text) <= 0)
-      continue;
-    vorbis_comment_add_tag(&encoder_->comment, name, text->c_str());
-  }
-  // Several artists or genres: one comment for each further value.
-  for (const auto& [name, values] : {std::pair{"ARTIST", &comments_.moreArtists},
-                                     std::pair{"GENRE", &comments_.moreGenres}})
-    for (const std::string& value : *values)
-      if (!value.empty() && IsValidUtf8(value))
-        vorbis_comment_add_tag(&encoder_->comment, name, value.c_str());
+  for (const auto& [name, text] : VorbisCommentFields(comments_))
+    vorbis_comment_add_tag(&encoder_->comment, name.c_str(), text.c_str());
 }
 
 bool OggWriter::WriteHeaders() {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <string>
 #include <tuple>
 
 #include "app/ConvertSettings.h"
@@ -89,6 +90,9 @@ TEST_F(SettingsStoreTest, LoadingCorrectsOutOfRangeValues) {
       {"WMAChannels", 1, 1},          {"OutputFormat", 1234, 1000}, {"WAVBitsPerSample", 24, 24},
       {"ConvertJobs", 500, 64},       {"MP3VBRQuality", 12, 9},     {"OGGQuality", 11, 3},
       {"OGGQuality", UINT32_MAX, UINT32_MAX},
+      {"FLACCompressionLevel", 12, 8},
+      {"FLACTagType", 5, 2},          {"FLACChannels", 3, 2},       {"OpusBitRate", 5, 6},
+      {"OpusBitRate", 600, 510},      {"OpusBitRateMode", 3, 0},    {"OpusComplexity", 11, 10},
   };
   for (const Correction& c : cases) {
     StoreNumber(c.name, c.stored);
@@ -106,13 +110,31 @@ TEST_F(SettingsStoreTest, FileFromBeforeTheQualityModesLoadsTheirDefaults) {
             std::make_tuple(0u, 2u, 0u, 0u, 3u));
 }
 
+// A file saved before the FLAC and Opus outputs existed has none of their
+// values or presets: they load as the defaults, beside the values it has.
+TEST_F(SettingsStoreTest, AFileFromBeforeTheNewFormatsLoadsTheirDefaults) {
+  StoreNumber("OGGBitRate", 192);
+  const ConvertSettings loaded = Load();
+  const ConvertSettings defaults("/home/ann/Documents");
+  EXPECT_EQ(loaded.oggBitRate, 192u);
+  for (const SettingValue& value : SettingsCatalog()) {
+    const std::string name = value.name;
+    if (name.find("FLAC") != std::string::npos || name.find("Opus") != std::string::npos) {
+      EXPECT_EQ(loaded.*value.number, defaults.*value.number) << name;
+    }
+  }
+  EXPECT_EQ(loaded.flacTag, defaults.flacTag);
+  EXPECT_EQ(loaded.opusTag, defaults.opusTag);
+}
+
 TEST_F(SettingsStoreTest, UnknownStoredOutputFormatLoadsAsMp3) {
   // Every code of the format list stays; anything else, source kinds that
   // are no output format included, loads as MP3.
   const Correction cases[] = {
       {"OutputFormat", 6700, 6700}, {"OutputFormat", 6500, 6500}, {"OutputFormat", 5600, 5600},
       {"OutputFormat", 1234, 1000}, {"OutputFormat", 0, 1000},    {"OutputFormat", 3050, 1000},
-      {"OutputFormat", 4294967295u, 1000},
+      {"OutputFormat", 4294967295u, 1000}, {"OutputFormat", 3200, 3200},
+      {"OutputFormat", 4100, 4100},
   };
   for (const Correction& c : cases) {
     StoreNumber(c.name, c.stored);
@@ -262,8 +284,8 @@ INSTANTIATE_TEST_SUITE_P(
                                : key->ReadNumber(value.name).has_value())
         << value.name;
   }
-  for (const char* preset : {"MP3Tag", "OGGTag", "WMATag", "M4ATag"})
-    EXPECT_TRUE(root.OpenKey(std::string("Options/") + preset)) << preset;
+  for (const PresetSlot& slot : PresetSlots())
+    EXPECT_TRUE(root.OpenKey(std::string("Options/") + slot.name + "Tag")) << slot.name;
 }
 
 TEST_F(SettingsStoreTest, MainWindowGroupWritesOnlyItsTwoValues) {

@@ -147,12 +147,12 @@ TEST_F(CliCommandTest, ConvertPrintsOneStatusPerEntry) {
 TEST_F(CliCommandTest, ConvertUsageErrors) {
   const std::string a = Wav("a.wav", 8000, 1, 800);
   for (const std::vector<std::string>& args : {std::vector<std::string>{"convert"},
-                                               {"convert", "--to", "flac", a},
+                                               {"convert", "--to", "ape", a},
                                                {"convert", "--to"},
                                                {"convert", "--set", "NoSuch=1", a},
                                                {"convert", "--set", "MP3SampleRate=12345", a},
                                                {"convert", "--frobnicate", a},
-                                               {"convert", "--to=flac", a},
+                                               {"convert", "--to=ape", a},
                                                {"convert", "--set=TargetExistsOpt=99", a}}) {
     const ProcessResult result = Cli(args);
     EXPECT_EQ(result.exitCode, 2) << args.back();

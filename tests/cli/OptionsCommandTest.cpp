@@ -42,8 +42,9 @@ TEST_F(OptionsCommandTest, PrintsEveryDefaultInTableOrder) {
 
   std::vector<std::string> expected;
   for (const SettingValue& value : SettingsCatalog()) expected.push_back(value.name);
-  for (const char* preset : {"MP3Tag", "OGGTag", "WMATag", "M4ATag"})
-    for (const PresetValue& field : PresetCatalog()) expected.push_back(std::string(preset) + "/" + field.name);
+  for (const PresetSlot& slot : PresetSlots())
+    for (const PresetValue& field : PresetCatalog())
+      expected.push_back(std::string(slot.name) + "Tag/" + field.name);
   EXPECT_EQ(names, expected);
 
   EXPECT_EQ(result.out.substr(0, 17), "OutputFormat=mp3\n");
@@ -109,10 +110,10 @@ TEST_F(OptionsCommandTest, BadPairsAreRefusedAndNothingIsWritten) {
       {"options", "MP3SampleRate=22050", "MP3BitRate=fast"},
       {"options", "MP3SampleRate=22050", "MP3BitRate=-1"},
       {"options", "MP3SampleRate=22050", "MP3BitRate=4294967296"},
-      {"options", "MP3SampleRate=22050", "OutputFormat=flac"},
+      {"options", "MP3SampleRate=22050", "OutputFormat=ape"},
       {"options", "MP3SampleRate=22050", "OutputFormat=1234"},
       {"options", "MP3SampleRate=22050", "MP3Tag/Nothing=x"},
-      {"options", "MP3SampleRate=22050", "FLACTag/Title=x"},
+      {"options", "MP3SampleRate=22050", "APETag/Title=x"},
       {"options", "MP3SampleRate=22050", "MP3Tag/TrackNumType=one"},
       {"options", "MP3SampleRate=22050", "=5"},
       {"options", "MP3SampleRate=22050", "MP3BitRate"},
@@ -196,7 +197,7 @@ TEST_F(OptionsCommandTest, TextsPrintOnOneLineWithTabsAndLineFeedsEscaped) {
   const ProcessResult list = Cli({"options"});
   size_t lines = 0;
   for (const char c : list.out) lines += c == '\n';
-  EXPECT_EQ(lines, SettingsCatalog().size() + 4 * PresetCatalog().size());
+  EXPECT_EQ(lines, SettingsCatalog().size() + PresetSlots().size() * PresetCatalog().size());
 }
 
 TEST_F(OptionsCommandTest, HelpVersionAndUnknownCommands) {

@@ -305,7 +305,22 @@ INSTANTIATE_TEST_SUITE_P(
                                   s.wmaSampleRate = 44100;
                                   s.wmaBitRate = 64000;
                                 },
-                                &ConvertSettings::amplifyWMA, &ConvertSettings::amplifyWMACoeff}),
+                                &ConvertSettings::amplifyWMA, &ConvertSettings::amplifyWMACoeff},
+                      FormatRow{"Flac", FORMAT_FLAC, true,
+                                [](ConvertSettings& s) {
+                                  s.autoDestFLACEncodingParam = 0;
+                                  s.flacChannels = 1;
+                                  s.flacSampleRate = 44100;
+                                },
+                                &ConvertSettings::amplifyFLAC, &ConvertSettings::amplifyFLACCoeff},
+                      // Decoded at 48 kHz, where Opus works.
+                      FormatRow{"Opus", FORMAT_OPUS, false,
+                                [](ConvertSettings& s) {
+                                  s.autoDestOpusEncodingParam = 0;
+                                  s.opusChannels = 1;
+                                  s.opusBitRate = 96;
+                                },
+                                &ConvertSettings::amplifyOpus, &ConvertSettings::amplifyOpusCoeff}),
     [](const ::testing::TestParamInfo<FormatRow>& row) { return std::string(row.param.name); });
 
 }  // namespace

@@ -18,6 +18,9 @@
 #include "platform/wma/WmaRuntime.h"
 #include "ui/options/AmrOptPage.h"
 #include "ui/options/OptAacPage.h"
+#include "ui/options/OptFlacPage.h"
+#include "ui/options/OptOpusPage.h"
+#include "ui/options/PresetList.h"
 #include "ui/options/OptM4aPage.h"
 #include "ui/options/PageWMAOptions.h"
 #include "ui/options/SoundSection.h"
@@ -264,6 +267,44 @@ const PageRow PAGE_ROWS[] = {
       {"AWBMode", "0"},
       {"AWBDTX", "0"},
       {"AmplifyAMRCoef", "3000"}}},
+    // The level applies in automatic mode: it can be chosen there.
+    {"FlacLevelInAuto",
+     QStringLiteral("FLAC Options"),
+     {{"AutoDestFLACEncodingParam", "1"}, {"FLACCompressionLevel", "3"}},
+     [](COptPage& base) {
+       auto& page = dynamic_cast<COptFlacPage&>(base);
+       EXPECT_EQ(page.Presets()->Presets()->currentIndex(), 0);
+       EXPECT_TRUE(page.Presets()->Values()->isEnabled());
+       EXPECT_EQ(page.Presets()->Values()->currentText(), QStringLiteral("3"));
+     },
+     [](COptPage& base) {
+       auto& page = dynamic_cast<COptFlacPage&>(base);
+       Choose(page.Presets()->Values(), QStringLiteral("8"));
+       EXPECT_EQ(page.Presets()->Presets()->currentIndex(), 0) << "still Auto";
+     },
+     {{"FLACCompressionLevel", "8"}}},
+    {"Opus",
+     QStringLiteral("Opus Options"),
+     {{"AutoDestOpusEncodingParam", "0"},
+      {"OpusBitRate", "96"},
+      {"OpusChannels", "1"},
+      {"OpusBitRateMode", "1"},
+      {"OpusComplexity", "4"}},
+     [](COptPage& base) {
+       auto& page = dynamic_cast<COptOpusPage&>(base);
+       EXPECT_EQ(page.Presets()->Presets()->currentText(), QStringLiteral("Custom"));
+       EXPECT_EQ(page.Presets()->Values()->currentText(), QStringLiteral("96 kbps"));
+       EXPECT_TRUE(page.Presets()->ChannelRadio(RADIO_MONO)->isChecked());
+       EXPECT_EQ(page.Mode()->currentData().toInt(), 1);
+       EXPECT_EQ(page.Complexity()->currentText(), QStringLiteral("4"));
+     },
+     [](COptPage& base) {
+       auto& page = dynamic_cast<COptOpusPage&>(base);
+       Choose(page.Presets()->Presets(),
+              QStringLiteral("128 kbps, Stereo (transparent music, normal size)"));
+       Choose(page.Complexity(), QStringLiteral("10"));
+     },
+     {{"OpusBitRate", "128"}, {"OpusChannels", "2"}, {"OpusComplexity", "10"}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Pages, CodecPageTest, ::testing::ValuesIn(PAGE_ROWS), RowName<PageRow>);

@@ -203,7 +203,9 @@ TEST_F(ConvertDlgTest, FormatSelectorShowsTheStoredFormatAndStoresTheChoice) {
     uint32_t after;
   };
   for (const Row& row : {Row{1234, 0, FORMAT_MP3}, Row{FORMAT_M4A, 7, FORMAT_M4A},
-                         Row{FORMAT_AWB, 10, FORMAT_AWB}, Row{FORMAT_WMA, 2, FORMAT_WMA}}) {
+                         Row{FORMAT_AWB, 10, FORMAT_AWB}, Row{FORMAT_FLAC, 11, FORMAT_FLAC},
+                         Row{FORMAT_OPUS, 12, FORMAT_OPUS},
+                         Row{FORMAT_WMA, 2, FORMAT_WMA}}) {
     window_.reset();  // closing writes its own format
     root_.CreateKey("Options")->WriteNumber("OutputFormat", row.stored);
     CConvertDlg& window = Open();
@@ -211,10 +213,11 @@ TEST_F(ConvertDlgTest, FormatSelectorShowsTheStoredFormatAndStoresTheChoice) {
     EXPECT_EQ(settings_.outputFormat, row.after) << row.stored;
   }
   QComboBox& selector = window_->FormatSelector();
-  ASSERT_EQ(selector.count(), 11);
+  ASSERT_EQ(selector.count(), static_cast<int>(OutputFormatChoices().size()));
   EXPECT_EQ(selector.itemText(0), QStringLiteral(" to MP3"));
   EXPECT_EQ(selector.itemText(5), QStringLiteral(" to AAC for iPod/iTunes"));
   EXPECT_EQ(selector.itemText(10), QStringLiteral(" to AWB"));
+  EXPECT_EQ(selector.itemText(11), QStringLiteral(" to FLAC"));
   selector.setCurrentIndex(3);
   EXPECT_EQ(settings_.outputFormat, FORMAT_OGG);
   // Closing the window stores the format (and nothing is saved before).

@@ -95,7 +95,9 @@ INSTANTIATE_TEST_SUITE_P(Rows, OptStartPageTest,
                                            StartRow{5, 8, "AMR/AWB Options"},
                                            StartRow{7, 8, "MP4/M4A/M4B Options"},
                                            StartRow{8, 9, "MIDI Options"},
-                                           StartRow{9, 1, "General"},
+                                           StartRow{9, 10, "FLAC Options"},
+                                           StartRow{10, 11, "Opus Options"},
+                                           StartRow{99, 1, "General"},
                                            StartRow{4000000000u, 1, "General"}));
 
 TEST_F(OptSheetTest, PageShownAtCancelIsWhereTheNextSheetOpens) {
@@ -389,7 +391,7 @@ TEST_F(OptSheetTest, RefusedGeneralPageKeepsTheSheetOnItWhenAnotherTabIsChosen) 
 // ---- The main window's Options command.
 
 TEST_F(OptSheetTest, OptionsButtonRunsTheSheetAndRebuildsTheExtensionFilter) {
-  Store({{"OptStartPageIndex", "9"}, {"DestOutputFolderOpt", "199"}});
+  Store({{"OptStartPageIndex", "99"}, {"DestOutputFolderOpt", "199"}});
   root_ = std::make_unique<IniSettingsRoot>(SettingsPath());
   root_->CreateKey("Options")->WriteNumber("FirstRun", 0);
   EngineSession engine(BuildProgramFolder());
@@ -397,7 +399,7 @@ TEST_F(OptSheetTest, OptionsButtonRunsTheSheetAndRebuildsTheExtensionFilter) {
                      [](const std::string&, int32_t) { return std::unique_ptr<AudioSource>(); });
   window.show();
 
-  // Opens on General (no page 9); the last page is remembered at Cancel.
+  // Opens on General (no page 99); the last page is remembered at Cancel.
   int last = -1;
   bool modal = false;
   OnNextModal([&](QWidget* widget) {

@@ -287,7 +287,8 @@ int main(int argc, char** argv) {
       {"WAV Options", "options-wav.png"},   {"WMA Options", "options-wma.png"},
       {"OGG Options", "options-ogg.png"},   {"AMR/AWB Options", "options-amr.png"},
       {"AAC Options", "options-aac.png"},   {"MP4/M4A/M4B Options", "options-m4a.png"},
-      {"MIDI Options", "options-midi.png"},
+      {"MIDI Options", "options-midi.png"}, {"FLAC Options", "options-flac.png"},
+      {"Opus Options", "options-opus.png"},
   };
   COptSheet options(&window, settings, root, desktop);
   options.show();

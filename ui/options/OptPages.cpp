@@ -10,6 +10,8 @@
 #include "ui/options/OptAacPage.h"
 #include "ui/options/OptM4aPage.h"
 #include "ui/options/MidiOptPage.h"
+#include "ui/options/OptFlacPage.h"
+#include "ui/options/OptOpusPage.h"
 
 std::vector<COptPage*> MakeOptionPages(const ConvertSettings& values, Desktop& desktop,
                                        const MidiPageContext& midi) {
@@ -23,5 +25,9 @@ std::vector<COptPage*> MakeOptionPages(const ConvertSettings& values, Desktop& d
   pages.push_back(new COptAacPage(values, desktop));
   pages.push_back(new COptM4aPage(values, desktop));
   pages.push_back(new CMidiOptPage(values, desktop, midi));
+  // Added after the first nine, so a stored page index opens the page it
+  // did.
+  pages.push_back(new COptFlacPage(values, desktop));
+  pages.push_back(new COptOpusPage(values, desktop));
   return pages;
 }

@@ -8,8 +8,8 @@ class COptPage;
 class Desktop;
 struct ConvertSettings;
 
-// The nine pages of the options sheet in their order: General, MP3, WAV,
-// WMA, OGG, AMR/AWB, AAC, MP4/M4A/M4B, MIDI. The pages read `values`; the
+// The pages of the options sheet in their order: General, MP3, WAV, WMA,
+// OGG, AMR/AWB, AAC, MP4/M4A/M4B, MIDI, FLAC, Opus. The pages read `values`; the
 // sheet owns them once they are added to it.
 std::vector<COptPage*> MakeOptionPages(const ConvertSettings& values, Desktop& desktop,
                                        const MidiPageContext& midi = MidiPageContext());

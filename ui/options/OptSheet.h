@@ -13,12 +13,12 @@ class Desktop;
 class QTabWidget;
 class SettingsRoot;
 
-// The options sheet "Options": nine pages (General, one per output format,
-// then MIDI) over a copy of the settings, OK and Cancel. It opens on the page
-// that was active when it last closed. A page is checked when it is left;
-// OK checks the active page, copies every page that was shown back into
-// the settings, rebuilds the extension filter and saves the options and the
-// four tag presets. Cancel changes nothing but the remembered page.
+// The options sheet "Options": its pages (General, one per output format,
+// MIDI, then the pages of the formats added later) over a copy of the
+// settings, OK and Cancel. It opens on the page that was active when it
+// last closed. A page is checked when it is left; OK checks the active
+// page, copies every page that was shown back into the settings, rebuilds
+// the extension filter and saves the options and the tag presets. Cancel changes nothing but the remembered page.
 class COptSheet : public QDialog {
   Q_OBJECT
 

@@ -15,9 +15,11 @@
 
 #include "codecs/writers/AacWriter.h"
 #include "codecs/writers/AmrWriter.h"
+#include "codecs/writers/FlacWriter.h"
 #include "codecs/writers/M4aWriter.h"
 #include "codecs/writers/Mp3Writer.h"
 #include "codecs/writers/OggWriter.h"
+#include "codecs/writers/OpusWriter.h"
 #include "codecs/writers/WavWriter.h"
 #include "codecs/writers/WmaWriter.h"
 #include "source/PcmBlock.h"
@@ -277,7 +279,31 @@ INSTANTIATE_TEST_SUITE_P(
                   [] { return std::make_unique<WmaWriter>(WmaFormatOf(22050, 1, 32000)); },
                   {22050, 1, 8},
                   false,
-                  "wma"}),
+                  "wma"},
+        WriterRow{"FlacStereo",
+                  [] { return std::make_unique<FlacWriter>(); },
+                  {44100, 2, 16},
+                  true,
+                  "flac"},
+        WriterRow{"Flac8Mono",
+                  [] { return std::make_unique<FlacWriter>(FlacSettings{8, {}, 0}); },
+                  {11025, 1, 8},
+                  true,
+                  "flac"},
+        // ffmpeg decodes Opus at 48 kHz: these rows are at that rate.
+        WriterRow{"OpusStereo",
+                  [] { return std::make_unique<OpusWriter>(); },
+                  {48000, 2, 16},
+                  false,
+                  "opus"},
+        WriterRow{"OpusMonoConstant",
+                  [] {
+                    return std::make_unique<OpusWriter>(
+                        OpusSettings{48000, OpusRateMode::CBR, 5, {}});
+                  },
+                  {48000, 1, 16},
+                  false,
+                  "opus"}),
     [](const ::testing::TestParamInfo<WriterRow>& row) { return std::string(row.param.name); });
 
 }  // namespace

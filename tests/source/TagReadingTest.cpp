@@ -241,7 +241,7 @@ TEST_F(Mp4MetadataTest, ReadsTheTextFieldsAndTrack) {
   EXPECT_EQ(tags.genre, "Rock");
   EXPECT_EQ(tags.comment, "Note");
   EXPECT_EQ(tags.composer, "Comp");
-  EXPECT_EQ(tags.track, "7");
+  EXPECT_EQ(tags.track, "7/12");  // the total is kept for the outputs that hold one
   EXPECT_EQ(tags.copyright, "");
 }
 

@@ -43,7 +43,9 @@ class MidiPageTest : public OptionsTest {
     const MidiPageContext midi{BuildProgramFolder(), songs, {dir_.File("fonts")}};
     sheet_ = std::make_unique<COptSheet>(nullptr, settings_, *root_, desktop_, midi);
     sheet_->show();
-    sheet_->Tabs().setCurrentIndex(sheet_->Tabs().count() - 1);
+    for (int tab = 0; tab < sheet_->Tabs().count(); ++tab)
+      if (sheet_->Tabs().tabText(tab) == QStringLiteral("MIDI Options"))
+        sheet_->Tabs().setCurrentIndex(tab);
     return dynamic_cast<CMidiOptPage&>(sheet_->Page(sheet_->ActiveIndex()));
   }
   std::string Font(const std::string& name, const std::vector<TinyPreset>& presets) {

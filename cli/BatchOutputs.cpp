@@ -162,7 +162,8 @@ void BatchReport::Entry(const SourceFile& entry, const std::string& output,
   object[QStringLiteral("reason")] = Text(reason);
   object[QStringLiteral("input_seconds")] = InputSeconds(entry);
   const std::optional<double> outputSeconds = output.empty() ? std::nullopt : OutputSeconds(output);
-  object[QStringLiteral("output_seconds")] = outputSeconds ? QJsonValue(*outputSeconds) : QJsonValue();
+  object[QStringLiteral("output_seconds")] =
+      outputSeconds ? QJsonValue(*outputSeconds) : QJsonValue();
   object[QStringLiteral("seconds")] = seconds;
   struct stat info;
   const bool sized = !output.empty() && stat(output.c_str(), &info) == 0;

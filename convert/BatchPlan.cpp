@@ -7,11 +7,16 @@
 
 const char* PlannedActionName(PlannedAction action) {
   switch (action) {
-    case PlannedAction::CONVERT: return "convert";
-    case PlannedAction::OVERWRITE: return "overwrite";
-    case PlannedAction::RENAME: return "rename";
-    case PlannedAction::SKIP: return "skip";
-    case PlannedAction::FAIL: return "fail";
+    case PlannedAction::CONVERT:
+      return "convert";
+    case PlannedAction::OVERWRITE:
+      return "overwrite";
+    case PlannedAction::RENAME:
+      return "rename";
+    case PlannedAction::SKIP:
+      return "skip";
+    case PlannedAction::FAIL:
+      return "fail";
   }
   return "fail";
 }

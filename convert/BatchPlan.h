@@ -21,7 +21,7 @@ struct PlannedEntry {
   std::string source;
   std::string output;  // the name it would be given; "" for skip and fail
   PlannedAction action = PlannedAction::CONVERT;
-  std::string reason;       // why it skips or fails, as the real run says it
+  std::string reason;        // why it skips or fails, as the real run says it
   bool inDocuments = false;  // the output folder could not be used
 };
 

@@ -60,7 +60,8 @@ class BatchRecordsTest : public ::testing::Test {
   }
   // Two "a" in different folders, MIDI, and a file that fails to load.
   void MakeClashingBatch() {
-    for (const char* folder : {"music/x", "music/y", "out"}) fs::create_directories(dir_.File(folder));
+    for (const char* folder : {"music/x", "music/y", "out"})
+      fs::create_directories(dir_.File(folder));
     for (const char* name : {"music/x/a.wav", "music/y/a.wav", "music/b.wav"})
       WriteWav16(dir_.File(name), 8000, 1, SineWave(4000, 1, 8000, 440));
     WriteFileText(dir_.File("music/c.mid"), OneNoteSong(250000, 2, 69));
@@ -99,8 +100,9 @@ TEST_P(DryRunTest, PlanGivesTheNamesOfARealRun) {
   for (size_t i = 0; i < rows.size(); ++i) {
     const std::vector<std::string> row = Fields(rows[i]);
     ASSERT_GE(row.size(), 3u) << rows[i];
-    EXPECT_EQ(json[static_cast<int>(i)].toObject()[QStringLiteral("action")].toString().toStdString(),
-              row[1]);
+    EXPECT_EQ(
+        json[static_cast<int>(i)].toObject()[QStringLiteral("action")].toString().toStdString(),
+        row[1]);
     if (row[1] == "fail" && row[0] == dir_.File("bad.wav")) {
       EXPECT_NE(real.err.find(row[0] + ": " + row[2]), std::string::npos) << real.err;
       continue;
@@ -135,9 +137,8 @@ TEST_P(ReportTest, StoppedRunLeavesValidLinesThatARerunCompletes) {
   QStringList args;
   for (const char* arg : {"convert", "--jobs", "1", "--to", "wav", "--set", "WAVSampleRate=48000"})
     args << QString::fromLatin1(arg);
-  args << QStringLiteral("--out")
-       << QString::fromStdString(dir_.File("out")) << QStringLiteral("--report")
-       << QString::fromStdString(report);
+  args << QStringLiteral("--out") << QString::fromStdString(dir_.File("out"))
+       << QStringLiteral("--report") << QString::fromStdString(report);
   for (const std::string& source : sources) args << QString::fromStdString(source);
   QProcess process;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -164,7 +165,8 @@ TEST_P(ReportTest, StoppedRunLeavesValidLinesThatARerunCompletes) {
   std::vector<QJsonObject> stopped = objects();
   ASSERT_GE(stopped.size(), 1u);
   EXPECT_EQ(stopped[0][QStringLiteral("status")].toString().toStdString(), "converted");
-  EXPECT_EQ(stopped[0][QStringLiteral("bytes")].toInteger(), static_cast<qint64>(fs::file_size(dir_.File("out/1.wav"))));
+  EXPECT_EQ(stopped[0][QStringLiteral("bytes")].toInteger(),
+            static_cast<qint64>(fs::file_size(dir_.File("out/1.wav"))));
   EXPECT_NEAR(stopped[0][QStringLiteral("output_seconds")].toDouble(), 1.0, 0.01);
   // Caught, the run ends its report: the rest not converted, then the summary.
   EXPECT_EQ(stopped.size(), GetParam() == SIGKILL ? 1u : 4u);
@@ -179,7 +181,8 @@ TEST_P(ReportTest, StoppedRunLeavesValidLinesThatARerunCompletes) {
   const std::vector<QJsonObject> all = objects();
   std::set<std::string> converted;
   for (const QJsonObject& object : all)
-    if (object[QStringLiteral("status")].toString() == QLatin1String("converted")) converted.insert(object[QStringLiteral("source")].toString().toStdString());
+    if (object[QStringLiteral("status")].toString() == QLatin1String("converted"))
+      converted.insert(object[QStringLiteral("source")].toString().toStdString());
   EXPECT_EQ(converted, std::set<std::string>(sources.begin(), sources.end()));
   EXPECT_EQ(all.back()[QStringLiteral("summary")].toBool(), true);
   EXPECT_EQ(all.back()[QStringLiteral("skipped")].toInt(), 1);
@@ -205,8 +208,9 @@ TEST_F(BatchRecordsTest, ShardsThroughParallelAddUpToOneRun) {
   one.insert(one.end(), flags.begin(), flags.end());
   one.push_back(dir_.File("music"));
   ASSERT_EQ(RunCliProcess(one, Env()).exitCode, 0);
-  std::vector<std::string> shards = {"--will-cite", "--halt", "never", SONDREL_CLI_PATH, "convert",
-                                     "--out", dir_.File("three"), "--shard", "{}/3"};
+  std::vector<std::string> shards = {"--will-cite",      "--halt",  "never",
+                                     SONDREL_CLI_PATH,   "convert", "--out",
+                                     dir_.File("three"), "--shard", "{}/3"};
   shards.insert(shards.end(), flags.begin(), flags.end());
   shards.insert(shards.end(), {dir_.File("music"), ":::", "1", "2", "3"});
   const ProcessResult three = RunProcess("parallel", shards, Env());

@@ -220,6 +220,11 @@ std::vector<bool> InShard(const std::vector<std::string>& paths, Shard shard) {
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     const std::string::size_type dot = name.rfind('.');
     if (dot != std::string::npos && dot > 0) name.resize(dot);
+    // "song_2" goes with "song", whose outputs auto rename may call so.
+    const std::string::size_type digits = name.find_last_not_of("0123456789");
+    if (digits != std::string::npos && digits + 1 < name.size() && digits > 0 &&
+        name[digits] == '_')
+      name.resize(digits);
     return CaseFoldedName(name);
   };
   std::map<std::string, size_t> groups;

@@ -67,10 +67,10 @@ class BatchReport {
 };
 
 // --shard K/N: which of N shares of the batch this run converts (`index`
-// from 0). Entries are grouped by their file name without its extension, in
-// any letter case, so the entries whose outputs could take the same name
-// share a run and are named as one run names them; the groups, sorted,
-// go to the shares in turn.
+// from 0). Entries are grouped by their file name without its extension and
+// without a last "_N", in any letter case, so the entries whose outputs could
+// take the same name (auto rename included) share a run and are named as one
+// run names them; the groups, sorted, go to the shares in turn.
 struct Shard {
   uint32_t index = 0;
   uint32_t count = 1;

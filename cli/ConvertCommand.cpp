@@ -159,6 +159,10 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
     err << "sondrel-cli: --json prints the plan of --dry-run; give both.\n";
     return false;
   }
+  if (request.dryRun && !request.report.empty()) {
+    err << "sondrel-cli: --dry-run converts nothing, so there is nothing for --report to record.\n";
+    return false;
+  }
   if (overwrite && skip) {
     err << "sondrel-cli: --overwrite and --skip-existing exclude each other.\n";
     return false;

@@ -3,20 +3,16 @@
 #include <ostream>
 
 #include "app/OneLineText.h"
+#include "cli/BatchOutputs.h"
 #include "convert/ConversionJob.h"
 #include "platform/process/Signals.h"
-
-namespace {
-
-// The status of an entry that a cancelled batch never reached.
-const char kNotConverted[] = "Not converted";
-
-}  // namespace
 
 CliProgress::CliProgress(const std::vector<std::unique_ptr<SourceFile>>& entries, std::ostream& out,
                          std::ostream& err, bool live, bool quiet)
     : entries_(entries),
       stated_(entries.size(), false),
+      reasons_(entries.size()),
+      started_(entries.size()),
       out_(out),
       err_(err),
       live_(live),
@@ -40,14 +36,30 @@ void CliProgress::SetFileLine(const std::string& text) {
 }
 
 void CliProgress::SetEntryStatus(size_t index, const std::string& text) {
-  if (text == STATUS_CONVERTING) return;
+  if (text == STATUS_CONVERTING) {
+    if (index < started_.size()) started_[index] = std::chrono::steady_clock::now();
+    return;
+  }
   const bool skipped = text == TARGET_SKIPPED_MESSAGE;
   if (index < stated_.size()) stated_[index] = true;
   // An entry succeeded when it has an output, or when its target was
   // skipped as asked.
   const bool succeeded =
       skipped || (index < entries_.size() && !entries_[index]->destinationPath.empty());
+  ReportEntry(index, text);
   if (!quiet_ || !succeeded) PrintStatus(index, text);
+}
+
+void CliProgress::ReportEntry(size_t index, const std::string& text) {
+  if (report_ && index < entries_.size()) {
+    const SourceFile& entry = *entries_[index];
+    const auto began = started_[index];
+    const double seconds =
+        began.time_since_epoch().count() == 0
+            ? 0
+            : std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+    report_->Entry(entry, entry.destinationPath, text, reasons_[index], seconds);
+  }
 }
 
 void CliProgress::PrintStatus(size_t index, const std::string& text) {
@@ -58,10 +70,14 @@ void CliProgress::PrintStatus(size_t index, const std::string& text) {
 
 void CliProgress::ReportNotStarted() {
   for (size_t index = 0; index < stated_.size(); ++index)
-    if (!stated_[index]) PrintStatus(index, kNotConverted);
+    if (!stated_[index]) {
+      ReportEntry(index, NOT_CONVERTED_STATUS);
+      PrintStatus(index, NOT_CONVERTED_STATUS);
+    }
 }
 
 void CliProgress::SetEntryReason(size_t index, const std::string& reason) {
+  if (index < reasons_.size()) reasons_[index] = reason;
   ClearLive();
   err_ << OneLineText(PathAt(index)) << ": " << OneLineText(reason) << '\n';
   err_.flush();

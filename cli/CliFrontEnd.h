@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <iosfwd>
 #include <memory>
@@ -19,6 +20,11 @@
 // `err` is a terminal, a live line shows the batch and per-file progress
 // there. Cancel is Ctrl+C or another terminating signal
 // (CatchCancelSignals).
+class BatchReport;
+
+// The status of an entry that a cancelled batch never reached.
+inline constexpr const char* NOT_CONVERTED_STATUS = "Not converted";
+
 class CliProgress : public ConversionProgress {
  public:
   CliProgress(const std::vector<std::unique_ptr<SourceFile>>& entries, std::ostream& out,
@@ -44,15 +50,23 @@ class CliProgress : public ConversionProgress {
   // that never got one, in list order.
   void ReportNotStarted();
 
+  // Each entry's end also goes to `report` (not owned), with its reason and
+  // the time since it started converting.
+  void SetReport(BatchReport* report) { report_ = report; }
+
  private:
   void Redraw();
   void ClearLive();
   const std::string& PathAt(size_t index) const;
 
   void PrintStatus(size_t index, const std::string& text);
+  void ReportEntry(size_t index, const std::string& text);
 
   const std::vector<std::unique_ptr<SourceFile>>& entries_;
   std::vector<bool> stated_;  // the entries that got their final status
+  std::vector<std::string> reasons_;  // for the report
+  std::vector<std::chrono::steady_clock::time_point> started_;
+  BatchReport* report_ = nullptr;
   std::ostream& out_;
   std::ostream& err_;
   bool live_;

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
 
 #include <optional>
@@ -15,11 +16,14 @@
 #include "app/SettingEffect.h"
 #include "app/SoundFontCheck.h"
 #include "cli/Arguments.h"
+#include "cli/BatchOutputs.h"
 #include "cli/CliFrontEnd.h"
 #include "cli/FormatFlags.h"
 #include "cli/SourceLoading.h"
 #include "codecs/readers/ProgramReaders.h"
+#include "convert/BatchPlan.h"
 #include "convert/ConversionJob.h"
+#include "platform/paths/StandardFolders.h"
 #include "platform/paths/PathIdentity.h"
 #include "platform/process/Signals.h"
 #include "platform/settings/SettingsKey.h"
@@ -51,6 +55,10 @@ struct ConvertRequest {
   std::vector<std::string> assignments;  // the --set values, in order
   int jobs = 0;  // --jobs; 0 when not given, for the saved ConvertJobs
   Verbosity verbosity = Verbosity::NORMAL;
+  bool dryRun = false;  // --dry-run: print the plan, write nothing
+  bool json = false;    // --json: the plan as JSON
+  std::string report;   // --report FILE; "" for none
+  Shard shard;          // --shard K/N; all of the batch by default
 };
 
 // Says on `err`, once per option, which --set values this run will not use
@@ -99,7 +107,11 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
                        {"--jobs", true},
                        {"-j", true},
                        {"--quiet", false},
-                       {"--verbose", false}},
+                       {"--verbose", false},
+                       {"--dry-run", false},
+                       {"--json", false},
+                       {"--report", true},
+                       {"--shard", true}},
                       "convert", parsed, err) ||
       !VerbosityOf(parsed, request.verbosity, err))
     return false;
@@ -127,6 +139,14 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
       formatFlags.push_back(flag);
     } else if (flag.name == "--overwrite" || flag.name == "--skip-existing") {
       (flag.name == "--overwrite" ? overwrite : skip) = true;
+    } else if (flag.name == "--dry-run") {
+      request.dryRun = true;
+    } else if (flag.name == "--json") {
+      request.json = true;
+    } else if (flag.name == "--report") {
+      request.report = flag.value;
+    } else if (flag.name == "--shard") {
+      if (!ParseShard(flag.value, request.shard, err)) return false;
     } else if (flag.name == "--quiet" || flag.name == "--verbose") {
       // VerbosityOf took them.
     } else if (ApplyAssignmentArgument(flag.value, settings, err)) {
@@ -134,6 +154,14 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
     } else {
       return false;
     }
+  }
+  if (request.json && !request.dryRun) {
+    err << "sondrel-cli: --json prints the plan of --dry-run; give both.\n";
+    return false;
+  }
+  if (request.dryRun && !request.report.empty()) {
+    err << "sondrel-cli: --dry-run converts nothing, so there is nothing for --report to record.\n";
+    return false;
   }
   if (overwrite && skip) {
     err << "sondrel-cli: --overwrite and --skip-existing exclude each other.\n";
@@ -161,6 +189,50 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
     return false;
   }
   return true;
+}
+
+// Keeps the entries of `list` and the `failures` that fall in `shard`.
+void KeepShard(Shard shard, SourceList& list, std::vector<LoadFailure>& failures) {
+  if (shard.count <= 1) return;
+  std::vector<std::string> paths;
+  for (const auto& entry : list.Entries()) paths.push_back(entry->path);
+  for (const LoadFailure& failure : failures) paths.push_back(failure.path);
+  const std::vector<bool> keep = InShard(paths, shard);
+  // A failure's place counts the entries before it that stay.
+  std::vector<size_t> keptBefore(list.Size() + 1, 0);
+  for (size_t i = 0; i < list.Size(); ++i) keptBefore[i + 1] = keptBefore[i] + (keep[i] ? 1 : 0);
+  std::vector<LoadFailure> kept;
+  for (size_t i = 0; i < failures.size(); ++i) {
+    if (!keep[list.Size() + i]) continue;
+    kept.push_back(failures[i]);
+    kept.back().before = keptBefore[std::min(failures[i].before, list.Size())];
+  }
+  failures = std::move(kept);
+  for (size_t i = list.Size(); i-- > 0;)
+    if (!keep[i]) list.Remove(i);
+}
+
+// --dry-run: the plan of the batch, by the placement a run uses, on `out`.
+ExitCode PrintPlan(const ConvertRequest& request, const ConvertSettings& settings,
+                   EngineSession& engine, SourceList& list,
+                   const std::vector<LoadFailure>& failures, bool namedFileFailed,
+                   std::ostream& out, std::ostream& err) {
+  const std::string unwritable = UnwritableFormatMessage(settings.outputFormat);
+  if (!unwritable.empty()) {
+    err << unwritable << '\n';
+    return EXIT_FAILED;
+  }
+  std::vector<SourceFile*> entries;
+  for (size_t row = 0; row < list.Size(); ++row) entries.push_back(&list.At(row));
+  const std::vector<PlannedEntry> plan =
+      PlanBatch(entries, settings, engine.SoundFontReady() != 0,
+                PlacementContext(DocumentsFolderLocation));
+  WritePlan(plan, failures, request.json, out);
+  if (list.Size() == 0) err << EMPTY_LIST_MESSAGE << '\n';
+  const bool anyFails = std::any_of(plan.begin(), plan.end(), [](const PlannedEntry& entry) {
+    return entry.action == PlannedAction::FAIL;
+  });
+  return namedFileFailed || anyFails || list.Size() == 0 ? EXIT_FAILED : EXIT_OK;
 }
 
 // A SoundFont named on the command line must be a file that can be read;
@@ -209,7 +281,10 @@ ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings
   // Showing the output in the file manager is the window's; the command
   // line prints the output paths instead.
   settings.browseOutputFolder = 0;
-  const bool namedFileFailed = LoadSources(request.paths, settings, request.verbosity, list, err);
+  std::vector<LoadFailure> failures;
+  const bool namedFileFailed =
+      LoadSources(request.paths, settings, request.verbosity, list, err, &failures);
+  KeepShard(request.shard, list, failures);
   const bool anyMidi = std::any_of(list.Entries().begin(), list.Entries().end(),
                                    [](const auto& entry) { return entry->kind == KIND_MIDI; });
   if (!storedFontProblem.empty() && anyMidi) {
@@ -218,8 +293,18 @@ ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings
         << "); MIDI songs are rendered with " << SOUNDFONT_FILE << " beside the program.\n";
   }
 
+  if (request.dryRun)
+    return PrintPlan(request, settings, engine, list, failures, namedFileFailed, out, err);
+
+  BatchReport report;
+  if (!request.report.empty()) {
+    if (!report.Open(request.report, err)) return EXIT_FAILED;
+    for (const LoadFailure& failure : failures) report.LoadFailed(failure);
+  }
+  const auto began = std::chrono::steady_clock::now();
   CliProgress progress(list.Entries(), out, err, isatty(STDERR_FILENO) != 0,
                        request.verbosity == Verbosity::QUIET);
+  if (!request.report.empty()) progress.SetReport(&report);
   CliPrompter prompter(err);
   CatchCancelSignals();
 
@@ -229,10 +314,15 @@ ExitCode RunConvertCommand(const std::vector<std::string>& args, ConvertSettings
   ConversionJob job(settings, engine, prompter, progress, placement, request.jobs);
   const BatchResult result = ConvertAll(list, job, prompter);
 
-  if (result.cancelled) {
-    progress.ReportNotStarted();
-    return EXIT_CANCELLED;
+  if (result.cancelled) progress.ReportNotStarted();
+  if (!request.report.empty()) {
+    ReportSummary summary = report.Counts();
+    summary.cancelled = result.cancelled;
+    summary.seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+    report.Summary(summary);
   }
+  if (result.cancelled) return EXIT_CANCELLED;
   // Under --skip-existing (or TargetExistsOpt=skip) a skipped entry is what
   // was asked for: the batch counts it apart from the failures.
   if (namedFileFailed || result.failed > 0 || !result.ran) return EXIT_FAILED;

@@ -25,7 +25,8 @@ bool VerbosityOf(const Arguments& parsed, Verbosity& verbosity, std::ostream& er
 }
 
 bool LoadSources(const std::vector<std::string>& paths, const ConvertSettings& settings,
-                 Verbosity verbosity, SourceList& list, std::ostream& err) {
+                 Verbosity verbosity, SourceList& list, std::ostream& err,
+                 std::vector<LoadFailure>* failures) {
   bool namedFileFailed = false;
   int otherFiles = 0;  // found in folders and not sound files
   for (const std::string& path : paths) {
@@ -43,6 +44,7 @@ bool LoadSources(const std::vector<std::string>& paths, const ConvertSettings& s
       const std::string& reason = list.LastFailureReason();
       namedFileFailed = namedFileFailed || !folder;
       const bool other = list.LastFailureSpecial() || reason == NOT_SOUND_FILE_REASON;
+      if (failures && !(folder && other)) failures->push_back({absolute, reason, list.Size()});
       if (folder && other && verbosity != Verbosity::VERBOSE) {
         ++otherFiles;
         continue;

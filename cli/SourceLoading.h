@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -28,5 +29,15 @@ bool VerbosityOf(const Arguments& parsed, Verbosity& verbosity, std::ostream& er
 // found in a folder keeps that folder as the one it was added from. True
 // when a file named on the command line failed; files met while searching
 // a folder do not count, since a folder often holds other files too.
+//
+// `failures`, when given, receives each sound file that failed to load (the
+// files that are simply not sound files aside), with where it fell among
+// the list's entries, so that a plan or a report can show it in its place.
+struct LoadFailure {
+  std::string path;  // absolute
+  std::string reason;
+  size_t before = 0;  // the number of entries the list held when it failed
+};
 bool LoadSources(const std::vector<std::string>& paths, const ConvertSettings& settings,
-                 Verbosity verbosity, SourceList& list, std::ostream& err);
+                 Verbosity verbosity, SourceList& list, std::ostream& err,
+                 std::vector<LoadFailure>* failures = nullptr);

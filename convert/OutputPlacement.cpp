@@ -122,6 +122,25 @@ bool IsReadOnlyFile(const std::string& path) {
   return access(path.c_str(), W_OK) != 0 || (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
+// The nearest part of `path` (itself included) that exists; "" for none.
+std::string NearestExisting(std::string path) {
+  while (!path.empty() && !Exists(path)) {
+    while (!path.empty() && path.back() == '/') path.pop_back();
+    const std::string::size_type slash = path.rfind('/');
+    path = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+  }
+  return path;
+}
+
+// Whether `folder` is, or could be made as, a folder that takes new files:
+// its nearest existing part is a folder the user may write into.
+bool FolderCouldTakeFiles(const std::string& folder) {
+  if (folder.empty() || folder.size() > MAX_PATH_BYTES) return false;
+  const std::string existing = NearestExisting(folder);
+  const std::string asked = existing.empty() ? "." : existing;
+  return IsFolder(asked) && access(asked.c_str(), W_OK | X_OK) == 0;
+}
+
 enum class Attempt { kPlaced, kRetryElsewhere, kRefused };
 
 // One attempt at placing the output in `folder` (mode 399) or next to the
@@ -131,7 +150,7 @@ enum class Attempt { kPlaced, kRetryElsewhere, kRefused };
 Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mode,
                  const std::string& folder, bool mirror, const std::string& subfolder,
                  bool inDocuments, const PlacementContext& context, std::string& message,
-                 std::string& reason, TemporaryOutput& probe) {
+                 std::string& reason, bool& renamed, bool& replaces, TemporaryOutput& probe) {
   const std::string& source = entry.path;
   // The whole target path is known and its length checked before any
   // folder is made, so a refused path leaves no folders behind.
@@ -167,12 +186,15 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
     message = kTooLong;
     return Attempt::kRetryElsewhere;
   }
+  const auto makeFolder = [&context](const std::string& path) {
+    return context.createNothing ? FolderCouldTakeFiles(path) : EnsureFolder(path);
+  };
   if (mode == DEST_CUSTOM_FOLDER) {
-    if (!EnsureFolder(folder)) {
+    if (!makeFolder(folder)) {
       message = Format(kFolderFailed, folder);
       return Attempt::kRetryElsewhere;
     }
-    if (!mirroredFolder.empty() && !EnsureFolder(mirroredFolder)) {
+    if (!mirroredFolder.empty() && !makeFolder(mirroredFolder)) {
       message = Format(kFolderFailed, mirroredFolder);
       return Attempt::kRetryElsewhere;
     }
@@ -186,7 +208,8 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
   const bool skip = settings.targetExistsOpt == TARGET_SKIP;
   // Skip asks the disk only; a name the batch gave an earlier entry is
   // decided when this output takes it, in list order.
-  if (skip ? Exists(target) : taken(target)) {
+  const bool onDisk = Exists(target);
+  if (skip ? onDisk || (context.createNothing && batchTook(target)) : taken(target)) {
     if (overwrite && !batchTook(target)) {
       if (IsSameFile(target, source)) {
         message = kSameAsSource;
@@ -198,6 +221,7 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
         message = Format(kFileFailed, target);
         return Attempt::kRefused;
       }
+      replaces = onDisk;
     } else if (skip) {
       message = TARGET_SKIPPED_MESSAGE;
       return Attempt::kRefused;
@@ -211,6 +235,7 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
         }
         if (!taken(target)) break;
       }
+      renamed = true;
     }
   }
 
@@ -225,7 +250,8 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
 
   // The probe: the temporary file the conversion will write, beside the
   // target. An existing target is left alone.
-  if (!probe.Create(target)) {
+  const std::string probeFolder = targetFolder.empty() ? "." : targetFolder;
+  if (context.createNothing ? !FolderCouldTakeFiles(probeFolder) : !probe.Create(target)) {
     message = Format(kFileFailed, target);
     return Attempt::kRetryElsewhere;
   }
@@ -260,11 +286,15 @@ bool PlaceOutput(SourceFile& entry, const ConvertSettings& settings, std::string
   // only when the options asked for a mirrored custom folder.
   std::string reason;
   for (bool fallbackTried = false;; fallbackTried = true) {
+    bool renamed = false;
+    bool replaces = false;
     const Attempt attempt = TryPlace(entry, settings, mode, folder, mirror, subfolder, fallbackTried,
-                                     context, message, reason, probe);
+                                     context, message, reason, renamed, replaces, probe);
     if (notes) {
       notes->inDocuments = fallbackTried;
       notes->reason = reason;
+      notes->renamed = renamed;
+      notes->replaces = replaces;
     }
     if (attempt == Attempt::kPlaced) return true;
     if (attempt == Attempt::kRefused) return false;

@@ -28,6 +28,13 @@ struct PlacementContext {
   // that were there before the batch. Skip decides against the disk alone,
   // when the output takes its name. Unset: no name is the batch's.
   std::function<bool(const std::string& target)> taken;
+  // A plan only: placement decides as it would for a real run but creates
+  // nothing, no folder and no temporary file. A folder that is missing must
+  // be one that could be made (its nearest existing folder takes new
+  // entries), and the target's folder must take new files. Under skip, a
+  // name the batch gave an earlier entry counts as on the disk, since in a
+  // real run that output would be there by the time this one takes its name.
+  bool createNothing = false;
 
   // Uses the platform's documents folder (created when missing).
   PlacementContext();
@@ -44,6 +51,10 @@ struct PlacementNotes {
   bool inDocuments = false;
   // Why placement failed, when the status text does not say it.
   std::string reason;
+  // The output took the next free "name_n" because its own name was taken.
+  bool renamed = false;
+  // The output will replace a file that is there now (overwrite).
+  bool replaces = false;
 };
 
 // The reason given when the output's file name is longer than its folder's
@@ -67,7 +78,9 @@ inline constexpr const char* TARGET_SKIPPED_MESSAGE = "Target exists and skipped
 // entry's status and destinationPath is unchanged. Placement shows nothing
 // itself, deletes no existing file and keeps no state between calls; the
 // folders it creates stay. `notes`, when given, receives whether the output
-// went to the documents folder and the reason of a failure.
+// went to the documents folder and the reason of a failure. With
+// `context.createNothing` the same decisions are made and nothing is created:
+// destinationPath is the name a real run would give, `output` stays empty.
 //
 // The documents folder is a last resort that never replaces anything: an
 // existing file there keeps its name and the output takes the next free

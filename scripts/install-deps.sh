@@ -24,6 +24,8 @@ packages=(
   # tests and their independent oracles
   libgtest-dev ffmpeg sox lame sndfile-programs vorbis-tools fuse3 libfuse3-dev
   flac opus-tools
+  # the shares of a batch run side by side (--shard)
+  parallel
   # validators of the desktop entry and the AppStream metadata
   desktop-file-utils appstream
 )

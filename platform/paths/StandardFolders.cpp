@@ -12,6 +12,10 @@ std::string DocumentsFolder() {
   return path.toStdString();
 }
 
+std::string DocumentsFolderLocation() {
+  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+}
+
 std::string ProgramFolder() {
   char buffer[PATH_MAX];
   const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);

@@ -1,26 +1,32 @@
 // Loudness measured while converting: the ReplayGain tags of each output
 // format against ffmpeg's EBU R128 meter run on what was written (the WAV
-// output of the same source) and read back by ffprobe; the note of samples
-// that amplification clipped.
+// output of the same source) and read back by ffprobe; album values across
+// a batch; the note of samples that amplification clipped.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <filesystem>
 #include <map>
 #include <sstream>
 #include <string>
 
 #include "app/EngineStartup.h"
 #include "app/OutputFormat.h"
+#include "codecs/readers/ProgramReaders.h"
+#include "convert/ConversionJob.h"
 #include "convert/ConvertRoutines.h"
 #include "source/SourceKind.h"
+#include "source/SourceList.h"
 #include "support/AudioFixtures.h"
 #include "support/ProgramFolder.h"
 #include "support/RunProcess.h"
 #include "support/ScriptedFrontEnd.h"
 #include "support/TempDir.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -145,6 +151,37 @@ INSTANTIATE_TEST_SUITE_P(
         FormatRow{FORMAT_WMA, "wma", "replaygain_track_gain", "replaygain_track_peak"},
         FormatRow{FORMAT_WAV, "wav", "", ""}, FormatRow{FORMAT_AAC, "aac", "", ""}),
     [](const auto& format) { return std::string(format.param.extension); });
+
+TEST_F(ReplayGainTest, AlbumGainIsSharedByTheFolderAndItsPeakIsTheLoudestTrack) {
+  fs::create_directories(dir_.File("a"));
+  fs::create_directories(dir_.File("b"));
+  const std::vector<std::string> sources = {MusicLike(dir_.File("a/quiet.wav"), 0.2),
+                                            MusicLike(dir_.File("a/loud.wav"), 0.9),
+                                            MusicLike(dir_.File("b/other.wav"), 0.5)};
+  for (const std::string& source : sources) ASSERT_FALSE(source.empty());
+  settings_.outputFormat = FORMAT_FLAC;
+  settings_.replayGain = REPLAYGAIN_ALBUM;
+  settings_.destOutputFolderOpt = DEST_CUSTOM_FOLDER;
+  settings_.destSpecifiedFolder = dir_.File("out");
+  settings_.browseOutputFolder = 0;
+  SourceList list{ProgramReaders()};
+  for (const std::string& source : sources) list.AddOneFile(source);
+  ScriptedPrompter prompter;
+  ConversionJob job(settings_, engine_, prompter, progress_, PlacementContext(), 2);
+  ASSERT_EQ(ConvertAll(list, job, prompter).converted, 3);
+
+  const auto quiet = ProbeTags(dir_.File("out/quiet.flac"));
+  const auto loud = ProbeTags(dir_.File("out/loud.flac"));
+  const auto other = ProbeTags(dir_.File("out/other.flac"));
+  EXPECT_EQ(quiet.at("replaygain_album_gain"), loud.at("replaygain_album_gain"));
+  EXPECT_EQ(quiet.at("replaygain_album_peak"), loud.at("replaygain_album_peak"));
+  EXPECT_EQ(loud.at("replaygain_album_peak"), loud.at("replaygain_track_peak"));
+  const double album = Number(loud, "replaygain_album_gain");
+  EXPECT_GT(album, Number(loud, "replaygain_track_gain"));
+  EXPECT_LT(album, Number(quiet, "replaygain_track_gain"));
+  // The other folder is an album of its own: its one track.
+  EXPECT_EQ(other.at("replaygain_album_gain"), other.at("replaygain_track_gain"));
+}
 
 TEST_F(ReplayGainTest, AmplificationThatClipsSaysHowManySamples) {
   // A sine at half scale tripled: every sample above a third of full scale clips.

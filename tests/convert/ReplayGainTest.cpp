@@ -1,7 +1,7 @@
 // Loudness measured while converting: the ReplayGain tags of each output
 // format against ffmpeg's EBU R128 meter run on what was written (the WAV
 // output of the same source) and read back by ffprobe; album values across
-// a batch; the note of samples that amplification clipped.
+// a batch; the note of samples that amplification clipped; info --loudness.
 
 #include <gtest/gtest.h>
 
@@ -199,6 +199,21 @@ TEST_F(ReplayGainTest, AmplificationThatClipsSaysHowManySamples) {
   settings_.amplifyWavCoeff = 150;
   ASSERT_TRUE(Convert(FORMAT_WAV, source, dir_.File("fine.wav")));
   EXPECT_EQ(note_, "");
+}
+
+TEST_F(ReplayGainTest, InfoLoudnessAgreesWithAnIndependentMeter) {
+  const std::string one = MusicLike(dir_.File("one.wav"), 0.3);
+  const std::string two = MusicLike(dir_.File("two.wav"), 0.9);
+  ASSERT_FALSE(one.empty() || two.empty());
+  const ProcessResult run = RunCliProcess({"info", "--loudness", "--json", "-j", "2", one, two});
+  ASSERT_TRUE(Succeeded(run));
+  for (const std::string& path : {one, two}) {
+    // The keys of an entry's object come in name order, its loudness before its path.
+    const size_t object = run.out.rfind('{', run.out.find('"' + path + '"'));
+    const size_t at = run.out.find("\"loudness_lufs\": ", object);
+    ASSERT_NE(at, std::string::npos) << run.out;
+    EXPECT_NEAR(std::stod(run.out.substr(at + 17)), FfmpegLoudness(path).integrated, 0.1) << path;
+  }
 }
 
 }  // namespace

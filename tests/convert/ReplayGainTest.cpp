@@ -181,6 +181,15 @@ TEST_F(ReplayGainTest, AlbumGainIsSharedByTheFolderAndItsPeakIsTheLoudestTrack) 
   EXPECT_LT(album, Number(quiet, "replaygain_track_gain"));
   // The other folder is an album of its own: its one track.
   EXPECT_EQ(other.at("replaygain_album_gain"), other.at("replaygain_track_gain"));
+
+  // On the command line the whole batch can be one album.
+  ASSERT_TRUE(Succeeded(RunCliProcess({"convert", "--to", "mp3", "--replaygain", "album",
+                                       "--album-by", "batch", "--out", dir_.File("cli"),
+                                       dir_.File("a"), dir_.File("b")},
+                                      {{"XDG_CONFIG_HOME", dir_.File("config")}})));
+  const std::string batchGain = ProbeTags(dir_.File("cli/quiet.mp3")).at("replaygain_album_gain");
+  EXPECT_EQ(ProbeTags(dir_.File("cli/other.mp3")).at("replaygain_album_gain"), batchGain);
+  EXPECT_NE(ProbeTags(dir_.File("cli/other.mp3")).at("replaygain_track_gain"), batchGain);
 }
 
 TEST_F(ReplayGainTest, AmplificationThatClipsSaysHowManySamples) {

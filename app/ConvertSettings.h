@@ -31,6 +31,10 @@ enum SettingsGroup : uint32_t {
   GROUP_MAIN_WINDOW = 0x10,   // "OutputFormat" and "OptStartPageIndex", when the main window closes
 };
 
+// The ReplayGain choices and what forms an album.
+enum : uint32_t { REPLAYGAIN_NONE = 0, REPLAYGAIN_TRACK = 1, REPLAYGAIN_ALBUM = 2 };
+enum : uint32_t { ALBUM_BY_FOLDER = 0, ALBUM_BY_BATCH = 1 };
+
 // Every persisted option of the program, with its default. Each field is
 // named after the settings value that stores it. The record is owned by the
 // main window (or the command-line front end) for the whole run.
@@ -58,6 +62,11 @@ struct ConvertSettings {
   uint32_t optStartPageIndex = 0;
   // How many files a batch converts at a time; 0 for one per processor.
   uint32_t convertJobs = 0;
+  // ReplayGain tags of the outputs that hold tags: REPLAYGAIN_NONE, the
+  // track's values, or the track's and its album's; the album is the files
+  // of one source folder (ALBUM_BY_FOLDER) or the whole batch.
+  uint32_t replayGain = REPLAYGAIN_NONE;
+  uint32_t albumBy = ALBUM_BY_FOLDER;
 
   // MP3
   uint32_t autoDestMP3EncodingParam = 1;

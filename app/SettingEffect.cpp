@@ -97,6 +97,7 @@ const std::vector<Condition>& Conditions() {
       {"AMRMode", "AMRType=nb"},
       {"AMRWBMode", "AMRType=wb"},
       {"AmplifyAMRCoef", "AmplifyAMR=on"},
+      {"AlbumBy", "ReplayGain=album"},
       {"*/", "#ID3TagType=preset"},
       {"*/Title", "*/TitleAsFileName=off"},
       {"*/CustomTrackNum", "*/TrackNumType=custom"},

@@ -157,6 +157,9 @@ const ValueRule kOggQuality{{{UINT32_MAX, "-1"},
                              {10, nullptr}}};
 // Files converted at a time; 0 is one per processor.
 const ValueRule kConvertJobs{{}, 0, MAX_CONVERT_JOBS};
+const ValueRule kReplayGain{
+    {{REPLAYGAIN_NONE, "off"}, {REPLAYGAIN_TRACK, "track"}, {REPLAYGAIN_ALBUM, "album"}}};
+const ValueRule kAlbumBy{{{ALBUM_BY_FOLDER, "folder"}, {ALBUM_BY_BATCH, "batch"}}};
 const ValueRule kFlacLevel{{}, 0, 8};
 const ValueRule kOpusBitRate{{}, 6, 510};
 const ValueRule kOpusBitRateMode{{{0, "vbr"}, {1, "cvbr"}, {2, "cbr"}}};
@@ -219,6 +222,11 @@ const std::vector<SettingValue>& SettingsCatalog() {
       Number("ConvertJobs", kOpt, &CS::convertJobs, kConvertJobs,
              "how many files convert at a time (0: one per processor); --jobs overrides it",
              CorrectConvertJobs),
+      Number("ReplayGain", kOpt, &CS::replayGain, kReplayGain,
+             "ReplayGain tags in MP3, OGG, FLAC, Opus, M4A, MP4, M4B and WMA outputs: off, the "
+             "track's, or the track's and the album's (WAV, AMR, AWB and AAC hold none)"),
+      Number("AlbumBy", kOpt, &CS::albumBy, kAlbumBy,
+             "ReplayGain albums: the files of one source folder, or the whole batch"),
       Number("OptStartPageIndex", GROUP_MAIN_WINDOW, &CS::optStartPageIndex, kAnyNumber,
              "the page the window's options sheet opens on"),
       // MP3

@@ -104,6 +104,8 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
                        {"--overwrite", false},
                        {"--skip-existing", false},
                        {"--keep-folders", false},
+                       {"--replaygain", true},
+                       {"--album-by", true},
                        {"--jobs", true},
                        {"-j", true},
                        {"--quiet", false},
@@ -129,6 +131,9 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
       if (!ApplyAssignmentArgument("DestSpecifiedFolder=" + folder, settings, err)) return false;
       settings.destOutputFolderOpt = DEST_CUSTOM_FOLDER;
       outGiven = true;
+    } else if (flag.name == "--replaygain" || flag.name == "--album-by") {
+      const char* name = flag.name == "--replaygain" ? "ReplayGain=" : "AlbumBy=";
+      if (!ApplyAssignmentArgument(name + flag.value, settings, err)) return false;
     } else if (flag.name == "--soundfont") {
       request.soundFont = flag.value;
     } else if (flag.name == "--keep-folders") {

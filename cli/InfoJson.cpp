@@ -6,7 +6,10 @@
 #include <QJsonObject>
 #include <QString>
 
+#include <cmath>
 #include <ostream>
+
+#include "convert/LoudnessMeter.h"
 
 #include "source/AudioSource.h"
 #include "source/SourceKind.h"
@@ -100,14 +103,30 @@ QJsonObject EntryObject(const SourceFile& entry) {
   return object;
 }
 
+// A measured value to the hundredth; null when it is not a number.
+QJsonValue Hundredths(bool measured, double value) {
+  if (!measured || !std::isfinite(value)) return QJsonValue();
+  return std::round(value * 100) / 100;
+}
+
+void AddLoudness(const LoudnessValues& values, QJsonObject& object) {
+  object[QStringLiteral("loudness_lufs")] = Hundredths(values.measured, values.integrated);
+  object[QStringLiteral("loudness_range_lu")] = Hundredths(values.measured, values.range);
+  object[QStringLiteral("true_peak_dbtp")] =
+      Hundredths(values.measured, PeakDecibels(values.truePeak));
+}
+
 }  // namespace
 
 void WriteInfoJson(const std::vector<std::unique_ptr<SourceFile>>& entries,
-                   const std::function<TagInfo(const SourceFile&)>& tagsOf, std::ostream& out) {
+                   const std::function<TagInfo(const SourceFile&)>& tagsOf, std::ostream& out,
+                   const std::vector<LoudnessValues>* loudness) {
   QJsonArray array;
-  for (const auto& entry : entries) {
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const auto& entry = entries[i];
     QJsonObject object = EntryObject(*entry);
     if (tagsOf) object[QStringLiteral("tags")] = TagsObject(tagsOf(*entry));
+    if (loudness && i < loudness->size()) AddLoudness((*loudness)[i], object);
     array.append(object);
   }
   const QByteArray text = QJsonDocument(array).toJson(QJsonDocument::Indented);

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "app/ConvertSettings.h"
 
 class ConversionProgress;
+class LoudnessMeter;
 
 // What a per-file routine works with besides its source and output paths.
 struct ConversionContext {
@@ -21,4 +23,8 @@ struct ConversionContext {
   // the SoundFont lacks, played with another); front ends that print notes
   // show it with the entry.
   mutable std::string note = std::string();
+  // The measurement of what an entry that converted was written with, when
+  // its ReplayGain tags were asked for; the batch combines the meters of an
+  // album into the album's values.
+  mutable std::shared_ptr<LoudnessMeter> loudness = nullptr;
 };

@@ -142,6 +142,7 @@ bool ConversionJob::ConvertPlaced(int32_t kind, const std::string& sourcePath, E
   const ConversionContext context{settings_, progress, run.sequence};
   const bool converted = routine && routine(kind, sourcePath, run.output.Path(), context);
   run.note = context.note;
+  run.loudness = context.loudness;
 
   // Success means an output file with something in it; an empty file left
   // by a routine goes with the temporary file.
@@ -186,6 +187,10 @@ bool ConversionJob::ShowOutcome(SourceFile& entry, size_t row, EntryRun& run, bo
   // Where a failed conversion meant to write, for the front end to show;
   // only an entry that got a temporary output had its target chosen.
   entry.failedOutput = ok || run.output.Path().empty() ? std::string() : entry.destinationPath;
+  // The last entry of an album gives the album's files their album values.
+  const std::string albumNote =
+      albums_.EntryEnded(entry.path, ok ? entry.destinationPath : std::string(), run.loudness);
+  if (!albumNote.empty()) run.note += run.note.empty() ? albumNote : "; " + albumNote;
   if (ok) {
     ++result.converted;
     if (run.placement.inDocuments) progress_.NoteOutputInDocuments(row, entry.destinationPath);
@@ -253,6 +258,7 @@ BatchResult ConversionJob::RunBatch(const std::vector<SourceFile*>& entries,
   result.ran = true;
 
   names_ = BatchNames();
+  albums_.Begin(settings_, entries);
   progress_.Begin(static_cast<int>(entries.size()));
   progress_.Pump();
   formatName_ = OutputFormatDisplayName(settings_.outputFormat);

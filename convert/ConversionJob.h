@@ -2,16 +2,19 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/ConvertSettings.h"
+#include "convert/AlbumGain.h"
 #include "convert/BatchNames.h"
 #include "convert/OutputPlacement.h"
 #include "convert/TemporaryOutput.h"
 
 class ConversionProgress;
 class EngineSession;
+class LoudnessMeter;
 class Prompter;
 class SourceList;
 struct SourceFile;
@@ -81,6 +84,7 @@ class ConversionJob {
     std::string note;  // of an entry that converted
     PlacementNotes placement;  // the documents folder, and why placement failed
     TemporaryOutput output;    // the file the routine writes
+    std::shared_ptr<LoudnessMeter> loudness;  // what it was written with, for its album
   };
   class Parallel;  // the state of a batch with several entries at a time
 
@@ -117,6 +121,8 @@ class ConversionJob {
   PlacementContext placement_;
   // The names given in the running batch; placement_.taken asks it.
   BatchNames names_;
+  // The album ReplayGain values of the running batch.
+  AlbumGain albums_;
   int jobs_;
   ConvertThread thread_;
   std::string formatName_;

@@ -7,6 +7,7 @@
 #include "convert/Amplify.h"
 #include "convert/ConversionProgress.h"
 #include "convert/FileProgress.h"
+#include "convert/LoudnessMeter.h"
 #include "convert/SampleConverter.h"
 #include "source/AudioSource.h"
 
@@ -19,13 +20,15 @@ struct ConvertedBlock {
   int count = 0;
 };
 
-void Amplify(void* left, void* right, int count, const BlockPlan& plan) {
-  if (plan.gain == 0) return;
+// Answers how many samples the gain clipped.
+uint64_t Amplify(void* left, void* right, int count, const BlockPlan& plan) {
+  if (plan.gain == 0) return 0;
   const int channels = static_cast<int>(plan.targetChannels);
   if (plan.targetBits == 8)
-    Amplify8(static_cast<uint8_t*>(left), static_cast<uint8_t*>(right), count, channels, plan.gain);
-  else
-    Amplify16(static_cast<int16_t*>(left), static_cast<int16_t*>(right), count, channels, plan.gain);
+    return Amplify8(static_cast<uint8_t*>(left), static_cast<uint8_t*>(right), count, channels,
+                    plan.gain);
+  return Amplify16(static_cast<int16_t*>(left), static_cast<int16_t*>(right), count, channels,
+                   plan.gain);
 }
 
 }  // namespace
@@ -39,7 +42,8 @@ void PlanChannels(BlockPlan& plan, uint32_t monoType) {
 }
 
 LoopEnd RunBlockLoop(AudioSource& source, const BlockPlan& plan, AudioWriter& writer,
-                     FileProgress& fileProgress, ConversionProgress& progress) {
+                     FileProgress& fileProgress, ConversionProgress& progress,
+                     LoopTally* tally) {
   auto input = std::make_unique<PcmBlock>();
 
   std::unique_ptr<SampleConverter> converter;
@@ -60,8 +64,17 @@ LoopEnd RunBlockLoop(AudioSource& source, const BlockPlan& plan, AudioWriter& wr
   }
 
   auto writeBlock = [&](void* left, void* right, int count) {
-    Amplify(left, right, count, plan);
+    const uint64_t clipped = Amplify(left, right, count, plan);
     if (plan.targetChannels != 2) right = nullptr;
+    if (tally) {
+      tally->clipped += clipped;
+      if (tally->meter && plan.targetBits == 8)
+        tally->meter->Add8(static_cast<const uint8_t*>(left), static_cast<const uint8_t*>(right),
+                           count);
+      else if (tally->meter)
+        tally->meter->Add16(static_cast<const int16_t*>(left), static_cast<const int16_t*>(right),
+                            count);
+    }
     const bool written = plan.targetBits == 8
                              ? writer.WriteBlock8(static_cast<const uint8_t*>(left),
                                                   static_cast<const uint8_t*>(right), count)

@@ -6,6 +6,7 @@ class AudioSource;
 class AudioWriter;
 class ConversionProgress;
 class FileProgress;
+class LoudnessMeter;
 
 // How the blocks of one source become the blocks a writer takes.
 struct BlockPlan {
@@ -33,13 +34,23 @@ struct BlockPlan {
 
 enum class LoopEnd { FINISHED, FAILED, CANCELLED };
 
+// What the loop learns of the samples it writes, besides writing them.
+struct LoopTally {
+  // Optional: measures every block as the writer takes it (after
+  // conversion and amplification).
+  LoudnessMeter* meter = nullptr;
+  // The samples the gain clipped, all channels counted.
+  uint64_t clipped = 0;
+};
+
 // The per-file loop: read a block, show progress, pump and poll Cancel,
 // convert, amplify, write (16-bit or 8-bit blocks by the target depth; the
 // right array only for two target channels); at the end, the samples the
 // resamplers still hold are written too. Buffers are allocated once for the
-// file.
+// file. `tally`, when given, measures and counts what is written.
 LoopEnd RunBlockLoop(AudioSource& source, const BlockPlan& plan, AudioWriter& writer,
-                     FileProgress& fileProgress, ConversionProgress& progress);
+                     FileProgress& fileProgress, ConversionProgress& progress,
+                     LoopTally* tally = nullptr);
 
 // The render rate and the decision of the channel selection and the
 // conversion for a target format, by the MonoType option: 1 passes the

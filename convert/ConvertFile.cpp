@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -10,10 +11,12 @@
 #include "convert/Amplify.h"
 #include "convert/ConversionLoop.h"
 #include "convert/FileProgress.h"
+#include "convert/LoudnessMeter.h"
 #include "convert/OutputDescription.h"
 #include "convert/SourceStamp.h"
 #include "platform/engine/Engine.h"
 #include "platform/paths/PathIdentity.h"
+#include "platform/tags/ReplayGainTags.h"
 #include "source/OpenSource.h"
 #include "source/SourceFile.h"
 #include "source/SourceKind.h"
@@ -45,7 +48,22 @@ std::string MinutesAndSeconds(double seconds) {
   return text;
 }
 
+// Adds `more` to a note, after what it already says.
+void AddNote(std::string& note, const std::string& more) {
+  note += note.empty() ? more : "; " + more;
+}
+
 }  // namespace
+
+ReplayGainValues TrackReplayGain(const LoudnessValues& values) {
+  ReplayGainValues tags;
+  if (!values.measured) return tags;
+  // Silence has no loudness to correct: it gets its peak only.
+  if (std::isfinite(values.integrated))
+    tags.trackGain = REPLAYGAIN_REFERENCE_LUFS - values.integrated;
+  tags.trackPeak = values.truePeak;
+  return tags;
+}
 
 bool ConvertFile(const OutputDescription& output, int32_t kind, const std::string& sourcePath,
                  const std::string& outputPath, const ConversionContext& context) {
@@ -83,21 +101,44 @@ bool ConvertFile(const OutputDescription& output, int32_t kind, const std::strin
     return false;
   }
 
+  // What is written is measured only when its tags will carry the result.
+  LoopTally tally;
+  std::shared_ptr<LoudnessMeter> meter;
+  if (settings.replayGain != REPLAYGAIN_NONE && HoldsReplayGainTags(outputPath)) {
+    meter = std::make_shared<LoudnessMeter>(target.rate, target.channels);
+    if (meter->Valid())
+      tally.meter = meter.get();
+    else
+      meter.reset();
+  }
+
   FileProgress fileProgress(context.progress, FileCellText(sourcePath), source->GetLength());
-  const LoopEnd end = RunBlockLoop(*source, plan, *writer, fileProgress, context.progress);
+  const LoopEnd end = RunBlockLoop(*source, plan, *writer, fileProgress, context.progress, &tally);
   const double damagedAt = end == LoopEnd::FINISHED ? source->DamagedAt() : -1;
   // A source read whole may still have rendered no usable sound.
   const std::string fault = end == LoopEnd::FINISHED ? source->GetFault() : std::string();
   context.note = source->GetNote();
+  if (tally.clipped > 0)
+    AddNote(context.note, "amplification clipped " + std::to_string(tally.clipped) + " samples");
   source->Close();
   source.reset();
   // An output written over the source itself changes it on purpose.
   const bool changed = end == LoopEnd::FINISHED && !IsSameFile(outputPath, sourcePath) &&
                        opened.ChangedInPlace(sourcePath);
   const bool closed = writer->Close();
-  const bool ok = end == LoopEnd::FINISHED && fault.empty() && !changed && damagedAt < 0 && closed;
+  bool ok = end == LoopEnd::FINISHED && fault.empty() && !changed && damagedAt < 0 && closed;
+  // The tags take the values once the file is complete, while it still has
+  // its temporary name: a file that cannot take them is no success.
+  bool tagged = true;
+  if (ok && meter) {
+    tagged = WriteReplayGainTags(outputPath, TrackReplayGain(meter->Values()));
+    ok = tagged;
+    if (tagged) context.loudness = meter;
+  }
   if (!ok) {
-    if (!fault.empty())
+    if (!tagged)
+      context.reason = "the ReplayGain tags could not be written into the output";
+    else if (!fault.empty())
       context.reason = fault;
     else if (changed)
       context.reason = "the source changed while it was converted";

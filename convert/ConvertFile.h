@@ -5,7 +5,9 @@
 
 #include "convert/ConversionContext.h"
 
+struct LoudnessValues;
 struct OutputDescription;
+struct ReplayGainValues;
 
 // The per-file routine of every output format: opens the source at the
 // format's render rate, plans how its blocks become the PCM the writer
@@ -14,12 +16,20 @@ struct OutputDescription;
 // True on success. A source whose size, modification time or (for a file
 // modified just before) content changed while it was read fails the file,
 // since its output may mix two files or be cut short; so does one whose
-// reader stopped at damage it could not read past. On any
+// reader stopped at damage it could not read past. Samples that the
+// amplification clipped are counted in the context's note. With ReplayGain
+// on and an output that holds tags, what is written is measured and the
+// track's values are written into the finished file before it takes its
+// name (the measurement goes to the context for the album). On any
 // failure, Cancel included, the source and the writer are released and
 // nothing is left at `outputPath` unless it is the source itself; a
 // refusal's text goes to the context's status.
 bool ConvertFile(const OutputDescription& output, int32_t kind, const std::string& sourcePath,
                  const std::string& outputPath, const ConversionContext& context);
+
+// The track's ReplayGain values of a measurement: the gain to the
+// reference loudness and the true peak; a silent track gets its peak only.
+ReplayGainValues TrackReplayGain(const LoudnessValues& values);
 
 // Removes a failed output, unless it is the source itself.
 void RemoveFailedOutput(const std::string& outputPath, const std::string& sourcePath);

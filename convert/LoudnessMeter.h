@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// What a loudness measurement (EBU R128 / ITU-R BS.1770) of some PCM came to.
+struct LoudnessValues {
+  bool measured = false;  // false: nothing was measured (no meter, or no sample)
+  double integrated = 0;  // LUFS; -HUGE_VAL for silence
+  double range = 0;       // LU
+  double samplePeak = 0;  // linear, 1.0 = full scale
+  double truePeak = 0;    // linear, 1.0 = full scale (4x oversampled below 96 kHz)
+};
+
+// Measures the integrated loudness, the loudness range and the sample and
+// true peaks of planar PCM as it is fed, block by block: the very samples a
+// writer takes. The state is kept in histogram form, so its size does not
+// grow with the length of the file, and meters of several files combine
+// into the values of their album.
+class LoudnessMeter {
+ public:
+  // A meter for PCM at `rate` with 1 or 2 `channels`; Valid() is false when
+  // libebur128 refuses them.
+  LoudnessMeter(uint32_t rate, uint32_t channels);
+  ~LoudnessMeter();
+  LoudnessMeter(const LoudnessMeter&) = delete;
+  LoudnessMeter& operator=(const LoudnessMeter&) = delete;
+
+  bool Valid() const;
+
+  // One block of `count` samples per channel; `right` is read only for two
+  // channels. 8-bit samples are unsigned with 128 as silence.
+  void Add16(const int16_t* left, const int16_t* right, int count);
+  void Add8(const uint8_t* left, const uint8_t* right, int count);
+
+  LoudnessValues Values() const;
+
+  // The values of several files taken as one programme (an album): the
+  // integrated loudness and range over all of them, the highest peaks.
+  static LoudnessValues Combined(const std::vector<std::shared_ptr<LoudnessMeter>>& meters);
+
+ private:
+  struct State;  // libebur128's state
+  std::unique_ptr<State> state_;
+  uint32_t channels_ = 0;
+  uint64_t frames_ = 0;
+  std::vector<int16_t> interleaved_;
+};
+
+// Measures a source as it decodes (MIDI and modules rendered at 44100 Hz),
+// at its own rate and channels; `measured` is false when it cannot be
+// opened or delivers nothing.
+LoudnessValues MeasureSourceLoudness(const std::string& path, int32_t kind);
+
+// A linear peak in dB (dBFS, or dBTP for a true peak); -HUGE_VAL for 0.
+double PeakDecibels(double linear);

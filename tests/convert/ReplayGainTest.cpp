@@ -1,0 +1,228 @@
+// Loudness measured while converting: the ReplayGain tags of each output
+// format against ffmpeg's EBU R128 meter run on what was written (the WAV
+// output of the same source) and read back by ffprobe; album values across
+// a batch; the note of samples that amplification clipped; info --loudness.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <filesystem>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "app/EngineStartup.h"
+#include "app/OutputFormat.h"
+#include "codecs/readers/ProgramReaders.h"
+#include "convert/ConversionJob.h"
+#include "convert/ConvertRoutines.h"
+#include "source/SourceKind.h"
+#include "source/SourceList.h"
+#include "support/AudioFixtures.h"
+#include "support/ProgramFolder.h"
+#include "support/RunProcess.h"
+#include "support/ScriptedFrontEnd.h"
+#include "support/TempDir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Loudness {
+  double integrated = 0;  // LUFS
+  double truePeak = 0;    // linear, to the thousandth
+};
+
+// ffmpeg's meter (ebur128=peak=true): its last frame's running values.
+Loudness FfmpegLoudness(const std::string& path) {
+  const ProcessResult run = RunProcess(
+      "ffmpeg", {"-nostats", "-hide_banner", "-i", path, "-af",
+                 "ebur128=peak=true:metadata=1,ametadata=print:file=-", "-f", "null", "-"});
+  EXPECT_TRUE(Succeeded(run));
+  Loudness found;
+  std::istringstream lines(run.out);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("lavfi.r128.I=", 0) == 0) found.integrated = std::stod(line.substr(13));
+    if (line.rfind("lavfi.r128.true_peak=", 0) == 0)
+      found.truePeak = std::stod(line.substr(21));
+  }
+  return found;
+}
+
+// Every tag ffprobe shows of the file and its stream, names in lower case.
+std::map<std::string, std::string> ProbeTags(const std::string& path) {
+  const ProcessResult run =
+      RunProcess("ffprobe", {"-v", "error", "-show_entries", "format_tags:stream_tags", "-of",
+                             "default=noprint_wrappers=1", path});
+  EXPECT_TRUE(Succeeded(run));
+  std::map<std::string, std::string> tags;
+  std::istringstream lines(run.out);
+  for (std::string line; std::getline(lines, line);) {
+    const size_t equals = line.find('=');
+    if (line.rfind("TAG:", 0) != 0 || equals == std::string::npos) continue;
+    std::string name = line.substr(4, equals - 4);
+    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+    tags[name] = line.substr(equals + 1);
+  }
+  return tags;
+}
+
+double Number(const std::map<std::string, std::string>& tags, const std::string& name) {
+  const auto found = tags.find(name);
+  return found == tags.end() ? NAN : std::stod(found->second);
+}
+
+// Eight seconds of pink noise below 8 kHz and a tone under a slow tremolo,
+// at `volume`.
+std::string MusicLike(const std::string& path, double volume) {
+  return MadePath(RunFfmpeg({"-f", "lavfi", "-i", "anoisesrc=color=pink:a=0.3:d=8:r=44100:s=7",
+                             "-f", "lavfi", "-i", "sine=f=220:r=44100:d=8", "-filter_complex",
+                             "[0]lowpass=f=8000[n];[n][1]amix=inputs=2:normalize=0,tremolo=f=1.5:d=0.5,volume=" +
+                                 std::to_string(volume) + ",aformat=channel_layouts=stereo",
+                             "-c:a", "pcm_s16le", path}),
+                  path);
+}
+
+struct FormatRow {
+  uint32_t format;
+  const char* extension;
+  const char* gainTag;  // as ffprobe names it; "" when the format holds none
+  const char* peakTag;
+};
+std::ostream& operator<<(std::ostream& out, const FormatRow& row) { return out << row.extension; }
+
+class ReplayGainTest : public ::testing::TestWithParam<FormatRow> {
+ protected:
+  ReplayGainTest() : folder_(true, true), engine_(folder_.Path()), settings_(dir_.File("docs")) {}
+
+  bool Convert(uint32_t format, const std::string& source, const std::string& output) {
+    settings_.outputFormat = format;
+    const ConversionContext context{settings_, progress_, 1};
+    const bool ok = RoutineFor(format)(SourceKindFromPath(source), source, output, context);
+    note_ = context.note;
+    return ok;
+  }
+
+  TestProgramFolder folder_;
+  EngineSession engine_;
+  TempDir dir_;
+  ConvertSettings settings_;
+  RecordingProgress progress_;
+  std::string note_;
+};
+
+TEST_P(ReplayGainTest, TrackTagsMatchAnIndependentMeterOfWhatWasWritten) {
+  const FormatRow& row = GetParam();
+  const std::string source = MusicLike(dir_.File("song.wav"), 0.8);
+  ASSERT_FALSE(source.empty());
+  settings_.replayGain = REPLAYGAIN_TRACK;
+  const std::string output = dir_.File(std::string("song.") + row.extension);
+  const std::string written = dir_.File("written.wav");
+  ASSERT_TRUE(Convert(row.format, source, output));
+  ASSERT_TRUE(Convert(FORMAT_WAV, source, written));
+
+  const Loudness truth = FfmpegLoudness(written);
+  const std::map<std::string, std::string> tags = ProbeTags(output);
+  if (*row.gainTag == 0) {
+    for (const auto& [name, value] : tags) EXPECT_EQ(name.find("replaygain"), std::string::npos);
+    return;
+  }
+  double gain = Number(tags, row.gainTag);
+  if (row.format == FORMAT_OPUS) gain = gain / 256 + 5;  // Q7.8 relative to -23 LUFS
+  EXPECT_NEAR(gain, -18 - truth.integrated, 0.1) << row.gainTag;
+  if (*row.peakTag) {
+    EXPECT_NEAR(20 * std::log10(Number(tags, row.peakTag) / truth.truePeak), 0, 0.1);
+  }
+  // The decoded output itself is about as loud as its tag says (a lossy
+  // encoder loses a little; a wrong channel count would be 3 LU off).
+  EXPECT_NEAR(FfmpegLoudness(output).integrated, truth.integrated, 0.6);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, ReplayGainTest,
+    ::testing::Values(
+        FormatRow{FORMAT_MP3, "mp3", "replaygain_track_gain", "replaygain_track_peak"},
+        FormatRow{FORMAT_OGG, "ogg", "replaygain_track_gain", "replaygain_track_peak"},
+        FormatRow{FORMAT_FLAC, "flac", "replaygain_track_gain", "replaygain_track_peak"},
+        FormatRow{FORMAT_OPUS, "opus", "r128_track_gain", ""},
+        FormatRow{FORMAT_M4A, "m4a", "replaygain_track_gain", "replaygain_track_peak"},
+        FormatRow{FORMAT_WMA, "wma", "replaygain_track_gain", "replaygain_track_peak"},
+        FormatRow{FORMAT_WAV, "wav", "", ""}, FormatRow{FORMAT_AAC, "aac", "", ""}),
+    [](const auto& format) { return std::string(format.param.extension); });
+
+TEST_F(ReplayGainTest, AlbumGainIsSharedByTheFolderAndItsPeakIsTheLoudestTrack) {
+  fs::create_directories(dir_.File("a"));
+  fs::create_directories(dir_.File("b"));
+  const std::vector<std::string> sources = {MusicLike(dir_.File("a/quiet.wav"), 0.2),
+                                            MusicLike(dir_.File("a/loud.wav"), 0.9),
+                                            MusicLike(dir_.File("b/other.wav"), 0.5)};
+  for (const std::string& source : sources) ASSERT_FALSE(source.empty());
+  settings_.outputFormat = FORMAT_FLAC;
+  settings_.replayGain = REPLAYGAIN_ALBUM;
+  settings_.destOutputFolderOpt = DEST_CUSTOM_FOLDER;
+  settings_.destSpecifiedFolder = dir_.File("out");
+  settings_.browseOutputFolder = 0;
+  SourceList list{ProgramReaders()};
+  for (const std::string& source : sources) list.AddOneFile(source);
+  ScriptedPrompter prompter;
+  ConversionJob job(settings_, engine_, prompter, progress_, PlacementContext(), 2);
+  ASSERT_EQ(ConvertAll(list, job, prompter).converted, 3);
+
+  const auto quiet = ProbeTags(dir_.File("out/quiet.flac"));
+  const auto loud = ProbeTags(dir_.File("out/loud.flac"));
+  const auto other = ProbeTags(dir_.File("out/other.flac"));
+  EXPECT_EQ(quiet.at("replaygain_album_gain"), loud.at("replaygain_album_gain"));
+  EXPECT_EQ(quiet.at("replaygain_album_peak"), loud.at("replaygain_album_peak"));
+  EXPECT_EQ(loud.at("replaygain_album_peak"), loud.at("replaygain_track_peak"));
+  const double album = Number(loud, "replaygain_album_gain");
+  EXPECT_GT(album, Number(loud, "replaygain_track_gain"));
+  EXPECT_LT(album, Number(quiet, "replaygain_track_gain"));
+  // The other folder is an album of its own: its one track.
+  EXPECT_EQ(other.at("replaygain_album_gain"), other.at("replaygain_track_gain"));
+
+  // On the command line the whole batch can be one album.
+  ASSERT_TRUE(Succeeded(RunCliProcess({"convert", "--to", "mp3", "--replaygain", "album",
+                                       "--album-by", "batch", "--out", dir_.File("cli"),
+                                       dir_.File("a"), dir_.File("b")},
+                                      {{"XDG_CONFIG_HOME", dir_.File("config")}})));
+  const std::string batchGain = ProbeTags(dir_.File("cli/quiet.mp3")).at("replaygain_album_gain");
+  EXPECT_EQ(ProbeTags(dir_.File("cli/other.mp3")).at("replaygain_album_gain"), batchGain);
+  EXPECT_NE(ProbeTags(dir_.File("cli/other.mp3")).at("replaygain_track_gain"), batchGain);
+}
+
+TEST_F(ReplayGainTest, AmplificationThatClipsSaysHowManySamples) {
+  // A sine at half scale tripled: every sample above a third of full scale clips.
+  const std::vector<int16_t> samples = SineWave(44100, 2, 44100, 441);
+  const std::string source = dir_.File("sine.wav");
+  WriteWav16(source, 44100, 2, samples);
+  const auto clips = std::count_if(samples.begin(), samples.end(), [](int16_t s) {
+    return std::abs(static_cast<int>(std::trunc(s * 3.0))) > 32767;
+  });
+  ASSERT_GT(clips, 0);
+  settings_.amplifyWav = 1;
+  settings_.amplifyWavCoeff = 300;
+  ASSERT_TRUE(Convert(FORMAT_WAV, source, dir_.File("loud.wav")));
+  EXPECT_EQ(note_, "amplification clipped " + std::to_string(clips) + " samples");
+  settings_.amplifyWavCoeff = 150;
+  ASSERT_TRUE(Convert(FORMAT_WAV, source, dir_.File("fine.wav")));
+  EXPECT_EQ(note_, "");
+}
+
+TEST_F(ReplayGainTest, InfoLoudnessAgreesWithAnIndependentMeter) {
+  const std::string one = MusicLike(dir_.File("one.wav"), 0.3);
+  const std::string two = MusicLike(dir_.File("two.wav"), 0.9);
+  ASSERT_FALSE(one.empty() || two.empty());
+  const ProcessResult run = RunCliProcess({"info", "--loudness", "--json", "-j", "2", one, two});
+  ASSERT_TRUE(Succeeded(run));
+  for (const std::string& path : {one, two}) {
+    // The keys of an entry's object come in name order, its loudness before its path.
+    const size_t object = run.out.rfind('{', run.out.find('"' + path + '"'));
+    const size_t at = run.out.find("\"loudness_lufs\": ", object);
+    ASSERT_NE(at, std::string::npos) << run.out;
+    EXPECT_NEAR(std::stod(run.out.substr(at + 17)), FfmpegLoudness(path).integrated, 0.1) << path;
+  }
+}
+
+}  // namespace

@@ -170,7 +170,7 @@ TEST_F(CliCommandTest, ConvertUsageErrors) {
 // whatever else the line holds; nothing is run or saved.
 TEST_F(CliCommandTest, EachCommandPrintsItsOwnHelp) {
   const std::string infoUsage =
-      "Usage: sondrel-cli info [--tags] [--json] [--quiet | --verbose] PATH...\n";
+      "Usage: sondrel-cli info [--tags] [--loudness [-j N]] [--json] [--quiet | --verbose] PATH...\n";
   const std::pair<std::vector<std::string>, std::string> rows[] = {
       {{"convert", "--help"}, "Usage: sondrel-cli convert [FLAGS] PATH...\n"},
       {{"convert", "a.wav", "--to", "ogg", "-h"}, "Usage: sondrel-cli convert [FLAGS] PATH...\n"},

@@ -20,6 +20,7 @@
 #include "cli/SourceLoading.h"
 #include "codecs/readers/ProgramReaders.h"
 #include "convert/ConversionJob.h"
+#include "convert/NamePattern.h"
 #include "platform/paths/PathIdentity.h"
 #include "platform/process/Signals.h"
 #include "platform/settings/SettingsKey.h"
@@ -96,6 +97,7 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
                        {"--overwrite", false},
                        {"--skip-existing", false},
                        {"--keep-folders", false},
+                       {"--name", true},
                        {"--jobs", true},
                        {"-j", true},
                        {"--quiet", false},
@@ -121,6 +123,15 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
       request.soundFont = flag.value;
     } else if (flag.name == "--keep-folders") {
       request.keepFolders = true;
+    } else if (flag.name == "--name") {
+      // The saved OutputNamePattern for this run.
+      const std::string problem = NamePatternProblem(flag.value);
+      if (!problem.empty()) {
+        err << "sondrel-cli: --name \"" << OneLineText(flag.value) << "\" cannot be used: "
+            << problem << ".\n";
+        return false;
+      }
+      settings.outputNamePattern = flag.value;
     } else if (flag.name == "--jobs" || flag.name == "-j") {
       if (!ParseJobs(flag.value, request.jobs, err)) return false;
     } else if (IsFormatFlag(flag.name)) {

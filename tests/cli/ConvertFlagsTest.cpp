@@ -196,7 +196,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedRow{"Mp3QualityAboveNine", {"--to", "mp3", "--quality", "10"}, "from 0 to 9 for MP3"},
         RefusedRow{"QualityWithBitRate", {"--to", "ogg", "--quality", "5", "--bitrate", "128"},
                    "exclude each other"},
-        RefusedRow{"OpusRate", {"--to", "opus", "--rate", "44100"}, "--rate does not apply to Opus"}),
+        RefusedRow{"OpusRate", {"--to", "opus", "--rate", "44100"}, "--rate does not apply to Opus"},
+        RefusedRow{"NamePatternClimbsOut", {"--name", "../{title}"}, "below the output folder"}),
     [](const ::testing::TestParamInfo<RefusedRow>& row) { return row.param.name; });
 
 // A flag's value that the format's own rules change is said once, and the

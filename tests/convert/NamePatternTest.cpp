@@ -43,6 +43,8 @@ struct PatternRow {
   std::string expected;  // "": the pattern is refused
 };
 
+void PrintTo(const PatternRow& row, std::ostream* out) { *out << row.pattern; }
+
 class NamePatternTest : public ::testing::TestWithParam<PatternRow> {};
 
 TEST_P(NamePatternTest, BuildsAContainedRelativePath) {

@@ -127,8 +127,8 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
       // The saved OutputNamePattern for this run.
       const std::string problem = NamePatternProblem(flag.value);
       if (!problem.empty()) {
-        err << "sondrel-cli: --name \"" << OneLineText(flag.value) << "\" cannot be used: "
-            << problem << ".\n";
+        err << "sondrel-cli: --name \"" << OneLineText(flag.value)
+            << "\" cannot be used: " << problem << ".\n";
         return false;
       }
       settings.outputNamePattern = flag.value;

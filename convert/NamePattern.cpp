@@ -13,12 +13,12 @@ struct FieldName {
 };
 
 const FieldName kFields[] = {
-    {"title", NamePattern::Field::TITLE},     {"artist", NamePattern::Field::ARTIST},
-    {"album", NamePattern::Field::ALBUM},     {"albumartist", NamePattern::Field::ALBUM_ARTIST},
+    {"title", NamePattern::Field::TITLE},       {"artist", NamePattern::Field::ARTIST},
+    {"album", NamePattern::Field::ALBUM},       {"albumartist", NamePattern::Field::ALBUM_ARTIST},
     {"composer", NamePattern::Field::COMPOSER}, {"genre", NamePattern::Field::GENRE},
-    {"year", NamePattern::Field::YEAR},       {"track", NamePattern::Field::TRACK},
-    {"disc", NamePattern::Field::DISC},       {"name", NamePattern::Field::NAME},
-    {"ext", NamePattern::Field::EXT},         {"folder", NamePattern::Field::FOLDER},
+    {"year", NamePattern::Field::YEAR},         {"track", NamePattern::Field::TRACK},
+    {"disc", NamePattern::Field::DISC},         {"name", NamePattern::Field::NAME},
+    {"ext", NamePattern::Field::EXT},           {"folder", NamePattern::Field::FOLDER},
 };
 
 // The longest folder name and file name (before the extension) a pattern
@@ -30,16 +30,22 @@ constexpr size_t kFileNameBytes = 200;
 // Characters that join fields rather than say something: spaces and ASCII
 // punctuation.
 bool IsSeparator(char c) {
-  return c == ' ' || (static_cast<unsigned char>(c) < 0x80 && std::ispunct(static_cast<unsigned char>(c)));
+  return c == ' ' ||
+         (static_cast<unsigned char>(c) < 0x80 && std::ispunct(static_cast<unsigned char>(c)));
 }
 
 char ClosingBracket(char c) {
   switch (c) {
-    case '(': return ')';
-    case '[': return ']';
-    case '{': return '}';
-    case '<': return '>';
-    default: return '\0';
+    case '(':
+      return ')';
+    case '[':
+      return ']';
+    case '{':
+      return '}';
+    case '<':
+      return '>';
+    default:
+      return '\0';
   }
 }
 
@@ -47,8 +53,8 @@ char ClosingBracket(char c) {
 // be copied to: control characters, the folder separators, and the
 // characters that removable media refuse.
 bool IsIllegalInName(unsigned char c) {
-  return c < 0x20 || c == 0x7F || std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) !=
-                                      std::string_view::npos;
+  return c < 0x20 || c == 0x7F ||
+         std::string_view("/\\:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos;
 }
 
 std::string Trimmed(const std::string& text, const char* what) {
@@ -97,18 +103,25 @@ std::string FieldValue(NamePattern::Field field, int width, const TagInfo& tags,
                        const std::string& sourcePath) {
   using F = NamePattern::Field;
   switch (field) {
-    case F::TITLE: return tags.title;
-    case F::ARTIST: return tags.artist;
-    case F::ALBUM: return tags.album;
-    case F::ALBUM_ARTIST: return tags.albumArtist;
-    case F::COMPOSER: return tags.composer;
-    case F::GENRE: return tags.genre;
+    case F::TITLE:
+      return tags.title;
+    case F::ARTIST:
+      return tags.artist;
+    case F::ALBUM:
+      return tags.album;
+    case F::ALBUM_ARTIST:
+      return tags.albumArtist;
+    case F::COMPOSER:
+      return tags.composer;
+    case F::GENRE:
+      return tags.genre;
     case F::YEAR: {
       // A full date gives its year.
       const std::string year = Trimmed(tags.year, " \t\r\n");
       const bool dated = year.size() > 4 && !std::isdigit(static_cast<unsigned char>(year[4])) &&
-                         std::all_of(year.begin(), year.begin() + 4,
-                                     [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+                         std::all_of(year.begin(), year.begin() + 4, [](char c) {
+                           return std::isdigit(static_cast<unsigned char>(c));
+                         });
       return dated ? year.substr(0, 4) : year;
     }
     case F::TRACK:
@@ -116,7 +129,8 @@ std::string FieldValue(NamePattern::Field field, int width, const TagInfo& tags,
       const int32_t number = TrackNumberFromText(field == F::TRACK ? tags.track : tags.disc);
       return number > 0 ? Padded(number, width) : std::string();
     }
-    case F::NAME: return FileNameWithoutExtension(sourcePath);
+    case F::NAME:
+      return FileNameWithoutExtension(sourcePath);
     case F::EXT: {
       const std::string name = FileNamePart(sourcePath);
       const std::string::size_type dot = name.rfind('.');
@@ -166,12 +180,14 @@ std::optional<NamePattern> NamePattern::Parse(const std::string& text, std::stri
       const std::string inside = text.substr(i + 1, close - i - 1);
       const std::string::size_type colon = inside.find(':');
       std::string name = inside.substr(0, colon);
-      std::transform(name.begin(), name.end(), name.begin(),
-                     [](char ch) { return static_cast<char>(std::tolower(static_cast<unsigned char>(ch))); });
+      std::transform(name.begin(), name.end(), name.begin(), [](char ch) {
+        return static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+      });
       const auto known = std::find_if(std::begin(kFields), std::end(kFields),
                                       [&name](const FieldName& f) { return name == f.name; });
       if (known == std::end(kFields)) {
-        problem = "{" + inside + "} is not a field; the fields are {title}, {artist}, {album}, "
+        problem = "{" + inside +
+                  "} is not a field; the fields are {title}, {artist}, {album}, "
                   "{albumartist}, {composer}, {genre}, {year}, {track}, {disc}, {name}, {ext} "
                   "and {folder}";
         return std::nullopt;
@@ -242,15 +258,16 @@ std::string NamePattern::ExpandPart(const Part& part, const TagInfo& tags,
     while (rightEnd < right.size() && IsSeparator(right[rightEnd])) ++rightEnd;
     std::string leftRun = left.substr(leftStart);
     std::string rightRun = right.substr(0, rightEnd);
-    if (!leftRun.empty() && !rightRun.empty() && ClosingBracket(leftRun.back()) == rightRun.front()) {
+    if (!leftRun.empty() && !rightRun.empty() &&
+        ClosingBracket(leftRun.back()) == rightRun.front()) {
       leftRun.pop_back();
       rightRun.erase(0, 1);
     }
     // Values before j are all non-empty by now.
     const bool contentBefore = j > 0 || leftStart > 0;
     const bool contentAfter =
-        rightEnd < right.size() ||
-        std::any_of(values.begin() + j + 1, values.end(), [](const std::string& v) { return !v.empty(); });
+        rightEnd < right.size() || std::any_of(values.begin() + j + 1, values.end(),
+                                               [](const std::string& v) { return !v.empty(); });
     const std::string kept = !contentBefore || !contentAfter ? std::string()
                              : leftRun.empty()               ? rightRun
                                                              : leftRun;

@@ -38,8 +38,20 @@ class NamePattern {
   // never absolute, and without "." or ".." parts.
   std::string Expand(const TagInfo& tags, const std::string& sourcePath) const;
 
-  enum class Field { TITLE, ARTIST, ALBUM, ALBUM_ARTIST, COMPOSER, GENRE, YEAR, TRACK, DISC,
-                     NAME, EXT, FOLDER };
+  enum class Field {
+    TITLE,
+    ARTIST,
+    ALBUM,
+    ALBUM_ARTIST,
+    COMPOSER,
+    GENRE,
+    YEAR,
+    TRACK,
+    DISC,
+    NAME,
+    EXT,
+    FOLDER
+  };
 
  private:
   struct Token {
@@ -50,7 +62,8 @@ class NamePattern {
   };
   using Part = std::vector<Token>;  // one folder or the file name
 
-  std::string ExpandPart(const Part& part, const TagInfo& tags, const std::string& sourcePath) const;
+  std::string ExpandPart(const Part& part, const TagInfo& tags,
+                         const std::string& sourcePath) const;
 
   std::vector<Part> parts_;
 };

@@ -277,7 +277,8 @@ bool PlaceOutput(SourceFile& entry, const ConvertSettings& settings, std::string
   std::string named;
   if (!settings.outputNamePattern.empty()) {
     std::string problem;
-    const std::optional<NamePattern> pattern = NamePattern::Parse(settings.outputNamePattern, problem);
+    const std::optional<NamePattern> pattern =
+        NamePattern::Parse(settings.outputNamePattern, problem);
     if (!pattern) {
       message = OutputNamePatternMessage(problem);
       if (notes) notes->reason = message;

@@ -43,7 +43,9 @@ struct PatternRow {
   std::string expected;  // "": the pattern is refused
 };
 
-void PrintTo(const PatternRow& row, std::ostream* out) { *out << row.pattern; }
+void PrintTo(const PatternRow& row, std::ostream* out) {
+  *out << row.pattern;
+}
 
 class NamePatternTest : public ::testing::TestWithParam<PatternRow> {};
 
@@ -91,8 +93,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Patterns that cannot be used.
         PatternRow{"/abs/{title}", {}, ""}, PatternRow{"../{title}", {}, ""},
         PatternRow{"{artist}/./{title}", {}, ""}, PatternRow{"{artist}/", {}, ""},
-        PatternRow{"{bogus}", {}, ""}, PatternRow{"{title", {}, ""},
-        PatternRow{"title}", {}, ""}, PatternRow{"{title:02}", {}, ""}));
+        PatternRow{"{bogus}", {}, ""}, PatternRow{"{title", {}, ""}, PatternRow{"title}", {}, ""},
+        PatternRow{"{title:02}", {}, ""}));
 
 TEST(NamePatternBatch, PlacesTaggedOutputsBelowTheOutputFolderAndRenamesClashes) {
   TempDir dir;

@@ -17,9 +17,9 @@ class QSpinBox;
 // becomes a mono output, the extension filter of Add Folder and dropped
 // files, the output folder (next to the source or a custom folder, with or
 // without the source's folders below it, and keeping the sub-folders of
-// added folders), the output-name pattern, what happens when the target exists, the documents folder
-// as the fallback, showing the output folder when a batch ends, and how many
-// files a batch converts at a time.
+// added folders), the output-name pattern, what happens when the target
+// exists, the documents folder as the fallback, showing the output folder
+// when a batch ends, and how many files a batch converts at a time.
 class COptOutputPage : public COptPage {
   Q_OBJECT
 

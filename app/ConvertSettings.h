@@ -53,6 +53,9 @@ struct ConvertSettings {
   // Each file found by searching a folder goes to its sub-folder below
   // that folder, under the custom output folder, in place of createDirs.
   uint32_t keepAddedSubfolders = 0;
+  // How an output is named below its output folder, as a NamePattern
+  // ("{artist}/{album}/{track:02} - {title}"); "" for the source's name.
+  std::string outputNamePattern;
   uint32_t targetExistsOpt = TARGET_AUTO_RENAME;
   uint32_t outputFiles2MyDocuments = 1;
   uint32_t browseOutputFolder = 1;

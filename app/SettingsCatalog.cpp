@@ -207,6 +207,10 @@ const std::vector<SettingValue>& SettingsCatalog() {
       Number("KeepAddedSubfolders", kOpt, &CS::keepAddedSubfolders, kOnOff,
              "repeat, under the custom output folder, the sub-folders of each added folder "
              "for the files found in it (in place of CreateDirs for those files)"),
+      Text("OutputNamePattern", kOpt, &CS::outputNamePattern,
+           "the output's name and sub-folders from the source's tags, as "
+           "{artist}/{album}/{track:02} - {title}; empty for the source's name",
+           MAX_PATH_BYTES),
       Number("TargetExistsOpt", kOpt, &CS::targetExistsOpt, kTargetExists,
              "when the output file exists: write under a new name, overwrite it, or skip the file"),
       Number("OutputFiles2MyDocuments", kOpt, &CS::outputFiles2MyDocuments, kOnOff,

@@ -24,6 +24,7 @@
 #include "convert/BatchPlan.h"
 #include "convert/ConversionJob.h"
 #include "platform/paths/StandardFolders.h"
+#include "convert/NamePattern.h"
 #include "platform/paths/PathIdentity.h"
 #include "platform/process/Signals.h"
 #include "platform/settings/SettingsKey.h"
@@ -106,6 +107,7 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
                        {"--keep-folders", false},
                        {"--replaygain", true},
                        {"--album-by", true},
+                       {"--name", true},
                        {"--jobs", true},
                        {"-j", true},
                        {"--quiet", false},
@@ -138,6 +140,15 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
       request.soundFont = flag.value;
     } else if (flag.name == "--keep-folders") {
       request.keepFolders = true;
+    } else if (flag.name == "--name") {
+      // The saved OutputNamePattern for this run.
+      const std::string problem = NamePatternProblem(flag.value);
+      if (!problem.empty()) {
+        err << "sondrel-cli: --name \"" << OneLineText(flag.value)
+            << "\" cannot be used: " << problem << ".\n";
+        return false;
+      }
+      settings.outputNamePattern = flag.value;
     } else if (flag.name == "--jobs" || flag.name == "-j") {
       if (!ParseJobs(flag.value, request.jobs, err)) return false;
     } else if (IsFormatFlag(flag.name)) {

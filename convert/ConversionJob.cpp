@@ -9,6 +9,7 @@
 #include "app/WebLinks.h"
 #include "convert/ConversionProgress.h"
 #include "convert/ConvertRoutines.h"
+#include "convert/NamePattern.h"
 #include "convert/Prompter.h"
 #include "convert/TemporaryOutput.h"
 #include "convert/WmaOutput.h"
@@ -252,6 +253,12 @@ BatchResult ConversionJob::RunBatch(const std::vector<SourceFile*>& entries,
   const std::string unwritable = UnwritableFormatMessage(settings_.outputFormat);
   if (!unwritable.empty()) {
     prompter_.Exclamation(unwritable);
+    return result;
+  }
+  // So is an output-name pattern that cannot be used.
+  const std::string patternProblem = NamePatternProblem(settings_.outputNamePattern);
+  if (!patternProblem.empty()) {
+    prompter_.Exclamation(OutputNamePatternMessage(patternProblem));
     return result;
   }
   if (!CheckSoundFont(entries)) return result;

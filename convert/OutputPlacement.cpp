@@ -6,14 +6,17 @@
 #include <cerrno>
 #include <climits>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 #include <vector>
 
 #include "app/OutputFormat.h"
+#include "convert/NamePattern.h"
 #include "convert/TemporaryOutput.h"
 #include "platform/paths/PathIdentity.h"
 #include "platform/paths/StandardFolders.h"
 #include "source/FileCollector.h"
+#include "source/TagReading.h"
 
 namespace {
 
@@ -146,12 +149,16 @@ enum class Attempt { kPlaced, kRetryElsewhere, kRefused };
 // One attempt at placing the output in `folder` (mode 399) or next to the
 // source (any other mode).
 // `inDocuments` marks the attempt in the documents folder, which never
-// replaces a file.
+// replaces a file. `named` is the relative path that the output-name
+// pattern built ("" without one): it takes the place of the source's name,
+// and its folders go below where the output would go otherwise.
 Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mode,
                  const std::string& folder, bool mirror, const std::string& subfolder,
-                 bool inDocuments, const PlacementContext& context, std::string& message,
-                 std::string& reason, bool& renamed, bool& replaces, TemporaryOutput& probe) {
+                 const std::string& named, bool inDocuments, const PlacementContext& context,
+                 std::string& message, std::string& reason, bool& renamed, bool& replaces,
+                 TemporaryOutput& probe) {
   const std::string& source = entry.path;
+  const std::string namedFolder = named.substr(0, named.size() - FileNamePart(named).size());
   // The whole target path is known and its length checked before any
   // folder is made, so a refused path leaves no folders behind.
   std::string stem;
@@ -174,10 +181,22 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
       stem += MirroredFolder(source);
       mirroredFolder = stem;
     }
+    if (!namedFolder.empty()) {
+      stem += namedFolder;
+      mirroredFolder = stem;
+    }
+  } else {
+    stem = source.substr(0, source.size() - FileNamePart(source).size());
+    if (!namedFolder.empty()) {
+      stem += namedFolder;
+      mirroredFolder = stem;
+    }
+  }
+  if (named.empty()) {
     const std::string name = FileNamePart(source);
     stem += name.substr(0, name.size() - SourceExtension(source).size());
   } else {
-    stem = source.substr(0, source.size() - SourceExtension(source).size());
+    stem += FileNamePart(named);
   }
 
   const std::string extension = TargetExtension(settings.outputFormat);
@@ -189,15 +208,13 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
   const auto makeFolder = [&context](const std::string& path) {
     return context.createNothing ? FolderCouldTakeFiles(path) : EnsureFolder(path);
   };
-  if (mode == DEST_CUSTOM_FOLDER) {
-    if (!makeFolder(folder)) {
-      message = Format(kFolderFailed, folder);
-      return Attempt::kRetryElsewhere;
-    }
-    if (!mirroredFolder.empty() && !makeFolder(mirroredFolder)) {
-      message = Format(kFolderFailed, mirroredFolder);
-      return Attempt::kRetryElsewhere;
-    }
+  if (mode == DEST_CUSTOM_FOLDER && !makeFolder(folder)) {
+    message = Format(kFolderFailed, folder);
+    return Attempt::kRetryElsewhere;
+  }
+  if (!mirroredFolder.empty() && !makeFolder(mirroredFolder)) {
+    message = Format(kFolderFailed, mirroredFolder);
+    return Attempt::kRetryElsewhere;
   }
 
   const auto batchTook = [&context](const std::string& path) {
@@ -267,6 +284,10 @@ std::string FileCreationFailedMessage(const std::string& target) {
   return Format(kFileFailed, target);
 }
 
+std::string OutputNamePatternMessage(const std::string& problem) {
+  return "The output name pattern cannot be used: " + problem + ".";
+}
+
 bool PlaceOutput(SourceFile& entry, const ConvertSettings& settings, std::string& message,
                  const PlacementContext& context, TemporaryOutput* output, PlacementNotes* notes) {
   TemporaryOutput ownProbe;
@@ -280,6 +301,21 @@ bool PlaceOutput(SourceFile& entry, const ConvertSettings& settings, std::string
   else if (settings.keepAddedSubfolders != 0)
     below = SubfolderBelow(entry.path, entry.addedFrom);
   const std::string subfolder = ContainedSubfolder(below);
+  std::string named;
+  if (!settings.outputNamePattern.empty()) {
+    std::string problem;
+    const std::optional<NamePattern> pattern =
+        NamePattern::Parse(settings.outputNamePattern, problem);
+    if (!pattern) {
+      message = OutputNamePatternMessage(problem);
+      if (notes) notes->reason = message;
+      return false;
+    }
+    // The source's own tags, whatever the output's tag option.
+    TagInfo tags;
+    ReadFileTags(entry.path, entry.KnownKind(), tags);
+    named = pattern->Expand(tags, entry.path);
+  }
 
   // The first attempt uses the options; when a folder or the file cannot be
   // created there, one more attempt goes to the documents folder, mirrored
@@ -288,8 +324,9 @@ bool PlaceOutput(SourceFile& entry, const ConvertSettings& settings, std::string
   for (bool fallbackTried = false;; fallbackTried = true) {
     bool renamed = false;
     bool replaces = false;
-    const Attempt attempt = TryPlace(entry, settings, mode, folder, mirror, subfolder, fallbackTried,
-                                     context, message, reason, renamed, replaces, probe);
+    const Attempt attempt =
+        TryPlace(entry, settings, mode, folder, mirror, subfolder, named, fallbackTried, context,
+                 message, reason, renamed, replaces, probe);
     if (notes) {
       notes->inDocuments = fallbackTried;
       notes->reason = reason;

@@ -65,8 +65,12 @@ inline constexpr const char* NAME_TOO_LONG_REASON = "the output name is too long
 // exists under the skip policy.
 std::string FileCreationFailedMessage(const std::string& target);
 inline constexpr const char* TARGET_SKIPPED_MESSAGE = "Target exists and skipped";
+// The text shown when the output-name pattern has `problem`.
+std::string OutputNamePatternMessage(const std::string& problem);
 
 // Chooses the output file of `entry` by the output-folder options, the
+// output-name pattern (whose sub-folders go below the folder the options
+// choose, and which fails every entry when it cannot be used), the
 // extension of the output format and the target-exists policy, and proves
 // that a file can be created beside it by creating the temporary file the
 // conversion writes (TemporaryOutput). On success the entry's destinationPath

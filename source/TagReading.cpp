@@ -240,6 +240,19 @@ bool FillLibraryFields(const std::string& path, TagInfo& tags) {
   return FillLibraryFields(ref.file()->properties(), tags);
 }
 
+bool ReadFileTags(const std::string& path, int32_t kind, TagInfo& tags) {
+  if (kind == KIND_MPEG4) return ReadMp4Metadata(path, tags);
+  if (kind == KIND_MPEG_AUDIO) return FillFromMpegTags(path, tags);
+  if (!IsRegularFile(path)) return false;
+  TagLib::FileStream stream(path.c_str(), true);
+  if (!stream.isOpen()) return false;
+  const TagLib::FileRef ref(&stream, false);
+  if (ref.isNull() || !ref.file()) return false;
+  const TagLib::PropertyMap properties = ref.file()->properties();
+  const bool filled = FillEmptyFields(properties, tags);
+  return FillLibraryFields(properties, tags) || filled;
+}
+
 std::string FileNameWithoutExtension(const std::string& path) {
   const std::string::size_type slash = path.rfind('/');
   std::string name = slash == std::string::npos ? path : path.substr(slash + 1);

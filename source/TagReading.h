@@ -35,6 +35,11 @@ bool FillFromMpegTags(const std::string& path, TagInfo& tags);
 // any file TagLib reads; true when one was set.
 bool FillLibraryFields(const std::string& path, TagInfo& tags);
 
+// The tag texts of the file at `path` without opening it as a source: the
+// MPEG-4 metadata for MPEG-4 files (`kind`), every tag of an MPEG audio
+// file, else the tag that TagLib reads; false when nothing was read.
+bool ReadFileTags(const std::string& path, int32_t kind, TagInfo& tags);
+
 // The file-name part of `path` without its extension: the text after the
 // last "/", cut before the last "." of that name; a name without "." whole.
 std::string FileNameWithoutExtension(const std::string& path);

@@ -56,6 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
         CompletionCase{{"sondrel-cli", "convert", "--set", "=", "AMRWBMode", "=", "23"},
                        "23.05 23.85"},
         CompletionCase{{"sondrel-cli", "convert", "--to", "=", "w"}, "wav wma"},
+        CompletionCase{{"sondrel-cli", "convert", "--name", "{al"}, "{album} {albumartist}"},
         CompletionCase{{"sondrel-cli", "options", "MonoType=l"}, "MonoType=left"}));
 
 }  // namespace

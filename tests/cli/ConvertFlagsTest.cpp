@@ -200,7 +200,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedRow{"ShardZero", {"--shard", "0/3"}, "1 <= K <= N"},
         RefusedRow{"ShardPastCount", {"--shard", "4/3"}, "1 <= K <= N"},
         RefusedRow{"JsonWithoutPlan", {"--json"}, "give both"},
-        RefusedRow{"ReportOfAPlan", {"--dry-run", "--report", "r.jsonl"}, "nothing for --report"}),
+        RefusedRow{"ReportOfAPlan", {"--dry-run", "--report", "r.jsonl"}, "nothing for --report"},
+        RefusedRow{"NamePatternClimbsOut", {"--name", "../{title}"}, "below the output folder"}),
     [](const ::testing::TestParamInfo<RefusedRow>& row) { return row.param.name; });
 
 // A flag's value that the format's own rules change is said once, and the

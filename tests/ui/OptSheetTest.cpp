@@ -263,6 +263,7 @@ const GeneralRow kGeneralRows[] = {
        Type(page.CustomFolder(), "/data/Out");
        page.CreateDirs()->click();
        page.KeepAddedSubfolders()->click();
+       Type(page.NamePatternEdit(), "{artist}/{title}");
        page.TargetExists()->setCurrentIndex(2);
        page.ToMyDocuments()->click();
        page.BrowseWhenDone()->click();
@@ -277,6 +278,7 @@ const GeneralRow kGeneralRows[] = {
       {"DestSpecifiedFolder", "/data/Out"},
       {"CreateDirs", "1"},
       {"KeepAddedSubfolders", "1"},
+      {"OutputNamePattern", "{artist}/{title}"},
       {"TargetExistsOpt", "33"},
       {"OutputFiles2MyDocuments", "0"},
       {"BrowseOutputFolder", "0"},
@@ -312,6 +314,13 @@ const GeneralRow kGeneralRows[] = {
      },
      "exclamation: Please enter file extensions you need to filter.",
      FilterEdit,
+     {}},
+    {"NamePatternThatClimbsOut",
+     {},
+     [](COptOutputPage& page, ScriptedDesktop&) { Type(page.NamePatternEdit(), "../{title}"); },
+     "exclamation: The output name pattern cannot be used: it names the folder \"..\"; its "
+     "folders always go below the output folder.",
+     [](COptOutputPage& page) -> QWidget* { return page.NamePatternEdit(); },
      {}},
     {"FolderIsCheckedBeforeTheFilter",
      {{"DestOutputFolderOpt", "399"}, {"EnableExtFilter", "1"}},

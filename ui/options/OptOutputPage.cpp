@@ -15,6 +15,8 @@
 #include <algorithm>
 
 #include "app/ConvertSettings.h"
+#include "convert/NamePattern.h"
+#include "convert/OutputPlacement.h"
 #include "ui/desktop/Desktop.h"
 #include "ui/options/ValueCombo.h"
 
@@ -120,6 +122,14 @@ void COptOutputPage::BuildControls() {
   keepSubfoldersBox_->setToolTip(QStringLiteral(
       "A file found in a sub-folder of a folder added with Add Folder or dropped on the window "
       "goes to the same sub-folder below the output folder"));
+  namePatternEdit_ = new QLineEdit(output);
+  namePatternEdit_->setPlaceholderText(
+      QStringLiteral("The original name, or e.g. {artist}/{album}/{track:02} - {title}"));
+  namePatternEdit_->setToolTip(QStringLiteral(
+      "Names each output by its source's tags. Fields: {title} {artist} {album} {albumartist} "
+      "{composer} {genre} {year} {track} {disc}, and {name} {ext} {folder} of the original "
+      "file; {track:02} pads the number to two digits. A \"/\" makes a sub-folder below the "
+      "output folder. Leave it empty to keep the original name."));
   targetExistsCombo_ = new QComboBox(output);
   toMyDocumentsBox_ = new QCheckBox(
       QStringLiteral("Output files to M&y Documents if creating file failure"), output);
@@ -134,10 +144,12 @@ void COptOutputPage::BuildControls() {
   outputGrid->addWidget(createDirsBox_, 2, 0, 1, 3);
   outputGrid->addWidget(example_, 3, 0, 1, 3);
   outputGrid->addWidget(keepSubfoldersBox_, 4, 0, 1, 3);
-  outputGrid->addWidget(Label("If target file &exists ", output, targetExistsCombo_), 5, 0);
-  outputGrid->addWidget(targetExistsCombo_, 5, 1, 1, 2);
-  outputGrid->addWidget(toMyDocumentsBox_, 6, 0, 1, 3);
-  outputGrid->addWidget(browseWhenDoneBox_, 7, 0, 1, 3);
+  outputGrid->addWidget(Label("Output na&me:", output, namePatternEdit_), 5, 0);
+  outputGrid->addWidget(namePatternEdit_, 5, 1, 1, 2);
+  outputGrid->addWidget(Label("If target file &exists ", output, targetExistsCombo_), 6, 0);
+  outputGrid->addWidget(targetExistsCombo_, 6, 1, 1, 2);
+  outputGrid->addWidget(toMyDocumentsBox_, 7, 0, 1, 3);
+  outputGrid->addWidget(browseWhenDoneBox_, 8, 0, 1, 3);
   convertJobsSpin_ = new QSpinBox(output);
   convertJobsSpin_->setRange(1, static_cast<int>(MAX_CONVERT_JOBS));
   convertJobsSpin_->setToolTip(
@@ -148,7 +160,7 @@ void COptOutputPage::BuildControls() {
   jobsRow->addWidget(convertJobsSpin_);
   jobsRow->addWidget(Label("files at a time", output));
   jobsRow->addStretch(1);
-  outputGrid->addLayout(jobsRow, 8, 0, 1, 3);
+  outputGrid->addLayout(jobsRow, 9, 0, 1, 3);
   outputGrid->setColumnStretch(1, 1);
 
   auto* layout = new QVBoxLayout(this);
@@ -164,6 +176,7 @@ void COptOutputPage::Initialise() {
   customFolder_ = values_.destSpecifiedFolder;
   createDirs_ = values_.createDirs != 0;
   keepSubfolders_ = values_.keepAddedSubfolders != 0;
+  namePattern_ = values_.outputNamePattern;
   toMyDocuments_ = values_.outputFiles2MyDocuments != 0;
   browseWhenDone_ = values_.browseOutputFolder != 0;
 
@@ -181,6 +194,7 @@ void COptOutputPage::Initialise() {
   customFolderEdit_->setText(QString::fromStdString(customFolder_));
   createDirsBox_->setChecked(createDirs_);
   keepSubfoldersBox_->setChecked(keepSubfolders_);
+  namePatternEdit_->setText(QString::fromStdString(namePattern_));
   toMyDocumentsBox_->setChecked(toMyDocuments_);
   browseWhenDoneBox_->setChecked(browseWhenDone_);
   convertJobsSpin_->setValue(ConvertJobsOf(values_));
@@ -206,6 +220,7 @@ void COptOutputPage::ReadControls() {
   customFolder_ = customFolderEdit_->text().toStdString();
   createDirs_ = createDirsBox_->isChecked();
   keepSubfolders_ = keepSubfoldersBox_->isChecked();
+  namePattern_ = namePatternEdit_->text().toStdString();
   targetExistsOpt_ = Selected(*targetExistsCombo_);
   toMyDocuments_ = toMyDocumentsBox_->isChecked();
   browseWhenDone_ = browseWhenDoneBox_->isChecked();
@@ -240,6 +255,12 @@ bool COptOutputPage::Leave() {
     customFolderEdit_->setFocus();
     return false;
   }
+  const std::string patternProblem = NamePatternProblem(namePattern_);
+  if (!patternProblem.empty()) {
+    desktop_.Exclamation(OutputNamePatternMessage(patternProblem));
+    namePatternEdit_->setFocus();
+    return false;
+  }
   // Extensions are kept without blanks and separated by commas only.
   filterExts_.erase(std::remove_if(filterExts_.begin(), filterExts_.end(),
                                    [](char c) { return c == ' ' || c == '\t'; }),
@@ -263,6 +284,7 @@ void COptOutputPage::CopyOut(ConvertSettings& settings) {
   settings.destSpecifiedFolder = customFolder_;
   settings.createDirs = createDirs_ ? 1 : 0;
   settings.keepAddedSubfolders = keepSubfolders_ ? 1 : 0;
+  settings.outputNamePattern = namePattern_;
   settings.targetExistsOpt = targetExistsOpt_;
   settings.outputFiles2MyDocuments = toMyDocuments_ ? 1 : 0;
   settings.browseOutputFolder = browseWhenDone_ ? 1 : 0;

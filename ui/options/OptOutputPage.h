@@ -17,9 +17,9 @@ class QSpinBox;
 // becomes a mono output, the extension filter of Add Folder and dropped
 // files, the output folder (next to the source or a custom folder, with or
 // without the source's folders below it, and keeping the sub-folders of
-// added folders), what happens when the target exists, the documents folder
-// as the fallback, showing the output folder when a batch ends, and how many
-// files a batch converts at a time.
+// added folders), the output-name pattern, what happens when the target
+// exists, the documents folder as the fallback, showing the output folder
+// when a batch ends, and how many files a batch converts at a time.
 class COptOutputPage : public COptPage {
   Q_OBJECT
 
@@ -39,6 +39,7 @@ class COptOutputPage : public COptPage {
   QCheckBox* CreateDirs() const { return createDirsBox_; }
   QLabel* CreateDirsExample() const { return example_; }
   QCheckBox* KeepAddedSubfolders() const { return keepSubfoldersBox_; }
+  QLineEdit* NamePatternEdit() const { return namePatternEdit_; }
   QComboBox* TargetExists() const { return targetExistsCombo_; }
   QCheckBox* ToMyDocuments() const { return toMyDocumentsBox_; }
   QCheckBox* BrowseWhenDone() const { return browseWhenDoneBox_; }
@@ -60,6 +61,7 @@ class COptOutputPage : public COptPage {
   std::string customFolder_;
   bool createDirs_ = false;
   bool keepSubfolders_ = false;
+  std::string namePattern_;
   uint32_t targetExistsOpt_ = 0;
   bool toMyDocuments_ = false;
   bool browseWhenDone_ = false;
@@ -74,6 +76,7 @@ class COptOutputPage : public COptPage {
   QCheckBox* createDirsBox_ = nullptr;
   QLabel* example_ = nullptr;
   QCheckBox* keepSubfoldersBox_ = nullptr;
+  QLineEdit* namePatternEdit_ = nullptr;
   QComboBox* targetExistsCombo_ = nullptr;
   QCheckBox* toMyDocumentsBox_ = nullptr;
   QCheckBox* browseWhenDoneBox_ = nullptr;

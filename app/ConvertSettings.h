@@ -58,6 +58,9 @@ struct ConvertSettings {
   uint32_t optStartPageIndex = 0;
   // How many files a batch converts at a time; 0 for one per processor.
   uint32_t convertJobs = 0;
+  // Each output is decoded and checked against what was written before it
+  // takes its name (sondrel-cli's --verify for its run).
+  uint32_t verifyOutputs = 0;
 
   // MP3
   uint32_t autoDestMP3EncodingParam = 1;

@@ -219,6 +219,9 @@ const std::vector<SettingValue>& SettingsCatalog() {
       Number("ConvertJobs", kOpt, &CS::convertJobs, kConvertJobs,
              "how many files convert at a time (0: one per processor); --jobs overrides it",
              CorrectConvertJobs),
+      Number("VerifyOutputs", kOpt, &CS::verifyOutputs, kOnOff,
+             "decode each output and check its rate, channels, length and level before it "
+             "takes its name; --verify sets it for a run"),
       Number("OptStartPageIndex", GROUP_MAIN_WINDOW, &CS::optStartPageIndex, kAnyNumber,
              "the page the window's options sheet opens on"),
       // MP3

@@ -96,6 +96,7 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
                        {"--overwrite", false},
                        {"--skip-existing", false},
                        {"--keep-folders", false},
+                       {"--verify", false},
                        {"--jobs", true},
                        {"-j", true},
                        {"--quiet", false},
@@ -121,6 +122,8 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
       request.soundFont = flag.value;
     } else if (flag.name == "--keep-folders") {
       request.keepFolders = true;
+    } else if (flag.name == "--verify") {
+      settings.verifyOutputs = 1;
     } else if (flag.name == "--jobs" || flag.name == "-j") {
       if (!ParseJobs(flag.value, request.jobs, err)) return false;
     } else if (IsFormatFlag(flag.name)) {

@@ -5,6 +5,7 @@
 #include "app/ConvertSettings.h"
 
 class ConversionProgress;
+struct WrittenAudio;
 
 // What a per-file routine works with besides its source and output paths.
 struct ConversionContext {
@@ -21,4 +22,7 @@ struct ConversionContext {
   // the SoundFont lacks, played with another); front ends that print notes
   // show it with the entry.
   mutable std::string note = std::string();
+  // When set, the routine counts here what it hands its writer, so that
+  // the finished file can be checked against it.
+  WrittenAudio* written = nullptr;
 };

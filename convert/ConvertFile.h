@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "convert/ConversionContext.h"
 
+class AudioWriter;
 struct OutputDescription;
 
 // The per-file routine of every output format: opens the source at the
@@ -23,3 +25,9 @@ bool ConvertFile(const OutputDescription& output, int32_t kind, const std::strin
 
 // Removes a failed output, unless it is the source itself.
 void RemoveFailedOutput(const std::string& outputPath, const std::string& sourcePath);
+
+// Wraps each writer the routine builds before it opens; for tests, which
+// give the routine a writer that misbehaves on purpose. Null (the program's
+// setting) builds the writers as they are.
+using WriterWrap = std::unique_ptr<AudioWriter> (*)(std::unique_ptr<AudioWriter> writer);
+void SetWriterWrap(WriterWrap wrap);

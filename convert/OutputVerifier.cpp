@@ -1,5 +1,6 @@
 #include "convert/OutputVerifier.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -36,8 +37,8 @@ LengthAllowance AllowanceFor(AVCodecID codec) {
       return {1152, 1105 + 1152};
     case AV_CODEC_ID_AAC:
       // The priming samples, unless the container's edit list trims them,
-      // and the padding of the last frame.
-      return {1024, 1024 + 1024};
+      // the padding of the last frame and the frame that flushes the encoder.
+      return {1024, 1024 * 3};
     case AV_CODEC_ID_VORBIS:
       return {2048, 0};  // granule positions trim both ends
     case AV_CODEC_ID_OPUS:
@@ -176,10 +177,11 @@ std::string OutputVerifier::Check(const std::string& path, const WrittenAudio& w
                 ChannelsText(written.channels);
     }
   }
+  // The written length in samples at the decoded rate.
+  const double expected = written.writtenRate == 0 ? 0.0
+                          : static_cast<double>(written.frames) * decoded.rate / written.writtenRate;
+  const LengthAllowance allowance = AllowanceFor(decoded.codec);
   if (problem.empty() && written.writtenRate != 0 && decoded.rate != 0) {
-    // The written length in samples at the decoded rate.
-    const double expected = static_cast<double>(written.frames) * decoded.rate / written.writtenRate;
-    const LengthAllowance allowance = AllowanceFor(decoded.codec);
     const double frames = static_cast<double>(decoded.frames);
     if (frames < expected - static_cast<double>(allowance.frame) - 1 ||
         frames > expected + static_cast<double>(allowance.frame + allowance.delay) + 1) {
@@ -187,7 +189,10 @@ std::string OutputVerifier::Check(const std::string& path, const WrittenAudio& w
                 Clock(expected / decoded.rate);
     }
   }
-  if (problem.empty() && written.Level() >= kSilentLevel) {
+  // A codec's first frames fade in (AMR's, for one): the level of an
+  // output of a few frames says nothing.
+  const double levelSpan = 8.0 * std::max<int64_t>(allowance.frame + allowance.delay, 160);
+  if (problem.empty() && expected >= levelSpan && written.Level() >= kSilentLevel) {
     const double level =
         decoded.samples > 0 ? std::sqrt(decoded.sumOfSquares / static_cast<double>(decoded.samples))
                             : 0.0;

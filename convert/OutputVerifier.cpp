@@ -60,15 +60,17 @@ LengthAllowance AllowanceFor(AVCodecID codec) {
   }
 }
 
+// The sum of the squares of `count` samples less `zero`, over `scale`
+// squared: full scale 1.0. The scale is applied once, not per sample.
 template <typename Sample>
 double SquaresOf(const uint8_t* data, int count, double zero, double scale) {
   const Sample* samples = reinterpret_cast<const Sample*>(data);
   double sum = 0;
   for (int i = 0; i < count; ++i) {
-    const double value = (static_cast<double>(samples[i]) - zero) / scale;
+    const double value = static_cast<double>(samples[i]) - zero;
     sum += value * value;
   }
-  return sum;
+  return sum / (scale * scale);
 }
 
 // The sum of the squares of one plane of `count` samples, full scale 1.0.

@@ -55,7 +55,8 @@ LengthAllowance AllowanceFor(AVCodecID codec) {
     case AV_CODEC_ID_FLAC:
       return {0, 0};
     default:
-      if (codec >= AV_CODEC_ID_FIRST_AUDIO && codec < AV_CODEC_ID_ADPCM_IMA_QT) return {0, 0};  // PCM
+      if (codec >= AV_CODEC_ID_FIRST_AUDIO && codec < AV_CODEC_ID_ADPCM_IMA_QT)
+        return {0, 0};  // PCM
       return {4096, 4096};
   }
 }
@@ -168,32 +169,33 @@ std::string OutputVerifier::Check(const std::string& path, const WrittenAudio& w
   Decoded decoded;
   std::string problem = Decode(path, decoded);
   if (problem.empty()) {
-    const uint32_t storedRate =
-        decoded.codec == AV_CODEC_ID_OPUS && decoded.opusInputRate != 0 ? decoded.opusInputRate
-                                                                        : decoded.rate;
+    const uint32_t storedRate = decoded.codec == AV_CODEC_ID_OPUS && decoded.opusInputRate != 0
+                                    ? decoded.opusInputRate
+                                    : decoded.rate;
     if (storedRate != written.rate) {
       problem = "it holds " + std::to_string(storedRate) + " Hz, not " +
                 std::to_string(written.rate) + " Hz";
     } else if (decoded.channels != written.channels) {
-      problem = "it is " + ChannelsText(decoded.channels) + ", not " +
-                ChannelsText(written.channels);
+      problem =
+          "it is " + ChannelsText(decoded.channels) + ", not " + ChannelsText(written.channels);
     }
   }
   // The written length in samples at the decoded rate.
   const double expected = written.writtenRate == 0 ? 0.0
-                          : static_cast<double>(written.frames) * decoded.rate / written.writtenRate;
+                                                   : static_cast<double>(written.frames) *
+                                                         decoded.rate / written.writtenRate;
   const LengthAllowance allowance = AllowanceFor(decoded.codec);
   if (problem.empty() && written.writtenRate != 0 && decoded.rate != 0) {
     const double frames = static_cast<double>(decoded.frames);
     if (frames < expected - static_cast<double>(allowance.frame) - 1 ||
         frames > expected + static_cast<double>(allowance.frame + allowance.delay) + 1) {
-      problem = "it decodes to " + Clock(frames / decoded.rate) + " of " +
-                Clock(expected / decoded.rate);
+      problem =
+          "it decodes to " + Clock(frames / decoded.rate) + " of " + Clock(expected / decoded.rate);
     }
   }
   // A codec's first frames fade in (AMR's, for one): the level of an
   // output of a few frames says nothing.
-  const double levelSpan = 8.0 * std::max<int64_t>(allowance.frame + allowance.delay, 160);
+  const double levelSpan = 4.0 * std::max<int64_t>(allowance.frame + allowance.delay, 160);
   if (problem.empty() && expected >= levelSpan && written.Level() >= kSilentLevel) {
     const double level =
         decoded.samples > 0 ? std::sqrt(decoded.sumOfSquares / static_cast<double>(decoded.samples))

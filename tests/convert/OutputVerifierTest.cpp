@@ -94,9 +94,9 @@ class VerifiedFormatTest : public VerifyFixture, public ::testing::WithParamInte
 TEST_P(VerifiedFormatTest, NormalConversionsVerify) {
   settings_.outputFormat = GetParam();
   WriteFileText(dir_.File("in/song.mid"), OneNoteSong(500000, 2));
-  EXPECT_EQ(Run({Tone("tone.wav", 44100 * 2), Tone("blip.wav", 300), dir_.File("in/song.mid")})
-                .converted,
-            3);
+  EXPECT_EQ(
+      Run({Tone("tone.wav", 44100 * 2), Tone("blip.wav", 300), dir_.File("in/song.mid")}).converted,
+      3);
   for (const auto& [row, reason] : progress_.reasons) ADD_FAILURE() << row << ": " << reason;
 }
 
@@ -136,14 +136,15 @@ TEST_P(VerifyFaultTest, SpoiledOutputFailsAndKeepsTheOldTarget) {
 }
 
 constexpr const char* kShort = "the output does not verify: it decodes to 0:02.";
-INSTANTIATE_TEST_SUITE_P(
-    Faults, VerifyFaultTest,
-    ::testing::Values(
-        FaultRow{"Mp3LosesBlocks", Fault::kLosesBlocks, FORMAT_MP3, 1, kShort},
-        FaultRow{"WavLosesBlocksOnWorkers", Fault::kLosesBlocks, FORMAT_WAV, 2, kShort},
-        FaultRow{"OggTruncated", Fault::kTruncatesTheFile, FORMAT_OGG, 1, "the output does not"},
-        FaultRow{"AacSilent", Fault::kWritesSilence, FORMAT_AAC, 1,
-                 "the output does not verify: it is silent"}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Faults, VerifyFaultTest,
+                         ::testing::Values(FaultRow{"Mp3LosesBlocks", Fault::kLosesBlocks,
+                                                    FORMAT_MP3, 1, kShort},
+                                           FaultRow{"WavLosesBlocksOnWorkers", Fault::kLosesBlocks,
+                                                    FORMAT_WAV, 2, kShort},
+                                           FaultRow{"OggTruncated", Fault::kTruncatesTheFile,
+                                                    FORMAT_OGG, 1, "the output does not"},
+                                           FaultRow{"AacSilent", Fault::kWritesSilence, FORMAT_AAC,
+                                                    1, "the output does not verify: it is silent"}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

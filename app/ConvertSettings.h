@@ -70,6 +70,9 @@ struct ConvertSettings {
   // of one source folder (ALBUM_BY_FOLDER) or the whole batch.
   uint32_t replayGain = REPLAYGAIN_NONE;
   uint32_t albumBy = ALBUM_BY_FOLDER;
+  // Each output is decoded and checked against what was written before it
+  // takes its name (sondrel-cli's --verify for its run).
+  uint32_t verifyOutputs = 0;
 
   // MP3
   uint32_t autoDestMP3EncodingParam = 1;

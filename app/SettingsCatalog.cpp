@@ -231,6 +231,9 @@ const std::vector<SettingValue>& SettingsCatalog() {
              "track's, or the track's and the album's (WAV, AMR, AWB and AAC hold none)"),
       Number("AlbumBy", kOpt, &CS::albumBy, kAlbumBy,
              "ReplayGain albums: the files of one source folder, or the whole batch"),
+      Number("VerifyOutputs", kOpt, &CS::verifyOutputs, kOnOff,
+             "decode each output and check its rate, channels, length and level before it "
+             "takes its name; --verify sets it for a run"),
       Number("OptStartPageIndex", GROUP_MAIN_WINDOW, &CS::optStartPageIndex, kAnyNumber,
              "the page the window's options sheet opens on"),
       // MP3

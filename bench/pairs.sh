@@ -3,8 +3,9 @@
 # tool's command doing the same work (same bit rate, sample rate and
 # channels) on the same input. Needs $cli and $work (bench/common.sh).
 #   pair KIND INPUT   sets ref_name, ref_cmd, our_cmd, ref_out and our_out
-# Kinds: mp3 mp3vbr ogg aac m4a wma amr awb wav48k midi flac opus (midi takes a .mid INPUT
-# and the SoundFont in $font).
+# Kinds: mp3 mp3vbr mp3verify ogg aac m4a wma amr awb wav48k midi flac opus (midi takes a .mid
+# INPUT and the SoundFont in $font). mp3verify holds sondrel-cli's own MP3 conversion as the
+# reference, against the same with --verify (target: 1.15 or below).
 
 # sondrel-cli converting INPUT to FORMAT into $work/sondrel, overwriting,
 # with the options given.
@@ -67,6 +68,11 @@ pair() {
       our_cmd=$(sondrel_command mp3 "$input" --set AutoDestMP3EncodingParam=off \
         --set MP3BitRate=128 --set MP3SampleRate=44100 --set MP3ChannelMode=joint \
         --set MP3ID3TagType=none) ;;
+    mp3verify)
+      ref_name=sondrel ref_out=$work/sondrel/$stem.mp3
+      ref_cmd=$(sondrel_command mp3 "$input" --set AutoDestMP3EncodingParam=off \
+        --set MP3BitRate=128 --set MP3ChannelMode=joint --set MP3ID3TagType=none)
+      our_cmd="$ref_cmd --verify" ;;
     mp3vbr)
       ref_name=lame ref_out=$work/ref.mp3
       ref_cmd="lame --quiet -V 2 '$input' '$ref_out'"
@@ -131,6 +137,6 @@ pair() {
     *) echo "unknown kind $kind" >&2; return 2 ;;
   esac
   local extension=$kind
-  case "$kind" in wav48k|midi) extension=wav ;; mp3vbr) extension=mp3 ;; esac
+  case "$kind" in wav48k|midi) extension=wav ;; mp3vbr|mp3verify) extension=mp3 ;; esac
   our_out=$work/sondrel/$stem.$extension
 }

@@ -9,7 +9,8 @@
 # Part 1 prints a table, one row per format: the reference tool, the mean
 # wall time of each side over the same ten-minute input (a stereo 44.1 kHz
 # WAV; for MIDI a ten-minute song rendered with the same SoundFont), the
-# ratio (target: 1.05 or below) and each side's peak memory.
+# ratio (target: 1.05 or below; 1.15 for MP3 --verify, whose reference is
+# sondrel-cli's plain MP3 conversion) and each side's peak memory.
 # Part 2 converts two batches to MP3 with --jobs 1 and --jobs 2 and prints
 # the speed-up (target: 1.9 or more on two cores): 8 WAVs of 75 s, and a
 # mixed batch of 24 short MIDI songs and the 8 WAVs. Part 3 renders 8 MIDI
@@ -39,7 +40,7 @@ peak_mb() {
 # --- 1. formats -------------------------------------------------------------
 rows=$work/rows
 : > "$rows"
-for kind in mp3 mp3vbr ogg aac m4a wma amr awb wav48k midi flac opus; do
+for kind in mp3 mp3vbr mp3verify ogg aac m4a wma amr awb wav48k midi flac opus; do
   input=$work/in.wav
   [ "$kind" = midi ] && input=$work/song.mid
   pair "$kind" "$input"
@@ -57,7 +58,7 @@ python3 - "$rows" <<'PY'
 import json, sys
 print("| format | reference | reference s | sondrel s | ratio | reference MB | sondrel MB |")
 print("|---|---|---:|---:|---:|---:|---:|")
-names = {"mp3vbr": "MP3 VBR -V 2", "wav48k": "WAV 48 kHz", "amr": "AMR-NB", "awb": "AMR-WB", "midi": "MIDI"}
+names = {"mp3vbr": "MP3 VBR -V 2", "mp3verify": "MP3 --verify", "wav48k": "WAV 48 kHz", "amr": "AMR-NB", "awb": "AMR-WB", "midi": "MIDI"}
 for line in open(sys.argv[1]):
     kind, ref, ref_mb, our_mb, path = line.split()
     times = {r["command"]: r["mean"] for r in json.load(open(path))["results"]}

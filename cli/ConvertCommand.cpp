@@ -108,6 +108,7 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
                        {"--replaygain", true},
                        {"--album-by", true},
                        {"--name", true},
+                       {"--verify", false},
                        {"--jobs", true},
                        {"-j", true},
                        {"--quiet", false},
@@ -149,6 +150,8 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
         return false;
       }
       settings.outputNamePattern = flag.value;
+    } else if (flag.name == "--verify") {
+      settings.verifyOutputs = 1;
     } else if (flag.name == "--jobs" || flag.name == "-j") {
       if (!ParseJobs(flag.value, request.jobs, err)) return false;
     } else if (IsFormatFlag(flag.name)) {

@@ -7,6 +7,7 @@
 
 class ConversionProgress;
 class LoudnessMeter;
+struct WrittenAudio;
 
 // What a per-file routine works with besides its source and output paths.
 struct ConversionContext {
@@ -27,4 +28,7 @@ struct ConversionContext {
   // its ReplayGain tags were asked for; the batch combines the meters of an
   // album into the album's values.
   mutable std::shared_ptr<LoudnessMeter> loudness = nullptr;
+  // When set, the routine counts here what it hands its writer, so that
+  // the finished file can be checked against it.
+  WrittenAudio* written = nullptr;
 };

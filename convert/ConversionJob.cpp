@@ -10,6 +10,7 @@
 #include "convert/ConversionProgress.h"
 #include "convert/ConvertRoutines.h"
 #include "convert/NamePattern.h"
+#include "convert/OutputVerifier.h"
 #include "convert/Prompter.h"
 #include "convert/TemporaryOutput.h"
 #include "convert/WmaOutput.h"
@@ -140,7 +141,9 @@ bool ConversionJob::PlaceEntry(SourceFile& entry, EntryRun& run,
 bool ConversionJob::ConvertPlaced(int32_t kind, const std::string& sourcePath, EntryRun& run,
                                   ConversionProgress& progress) const {
   const ConvertRoutine routine = RoutineFor(settings_.outputFormat);
-  const ConversionContext context{settings_, progress, run.sequence};
+  WrittenAudio written;
+  ConversionContext context{settings_, progress, run.sequence};
+  if (settings_.verifyOutputs != 0) context.written = &written;
   const bool converted = routine && routine(kind, sourcePath, run.output.Path(), context);
   run.note = context.note;
   run.loudness = context.loudness;
@@ -156,6 +159,16 @@ bool ConversionJob::ConvertPlaced(int32_t kind, const std::string& sourcePath, E
                  : size == 0             ? "the output file came out empty"
                                          : std::string();
     return false;
+  }
+  // A verified output is decoded apart from its writer before it may take
+  // the target's name; one that fails is removed like any failed output.
+  if (context.written) {
+    progress.SetFileLine("Verifying " + FileCellText(sourcePath) + "...");
+    run.reason = OutputVerifier::Check(run.output.Path(), written);
+    if (!run.reason.empty()) {
+      run.status = STATUS_FAILURE;
+      return false;
+    }
   }
   return true;
 }

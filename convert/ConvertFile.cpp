@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <atomic>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -14,6 +15,7 @@
 #include "convert/LoudnessMeter.h"
 #include "convert/OutputDescription.h"
 #include "convert/SourceStamp.h"
+#include "convert/WrittenAudio.h"
 #include "platform/engine/Engine.h"
 #include "platform/paths/PathIdentity.h"
 #include "platform/tags/ReplayGainTags.h"
@@ -22,6 +24,8 @@
 #include "source/SourceKind.h"
 
 namespace {
+
+std::atomic<WriterWrap> writerWrap{nullptr};
 
 BlockPlan PlanBlocks(const OutputDescription& output, const ConvertSettings& settings, int32_t kind,
                      const SourceInfo& source, const WriterFormat& target) {
@@ -93,8 +97,18 @@ bool ConvertFile(const OutputDescription& output, int32_t kind, const std::strin
     tag = ChooseOutputTag(settings.*output.tagOption, output.copiesId3Blocks, kind, sourcePath,
                           *source, settings.*output.tagPreset, context.sequence);
   }
-  const std::unique_ptr<AudioWriter> writer =
+  std::unique_ptr<AudioWriter> writer =
       output.makeWriter(WriterRequest{settings, kind, info, tag, target});
+  if (const WriterWrap wrap = writerWrap.load(); writer && wrap) writer = wrap(std::move(writer));
+  if (writer && context.written) {
+    *context.written = WrittenAudio();
+    if (output.storedFormat) {
+      const WriterFormat stored = output.storedFormat(settings, info);
+      context.written->rate = stored.rate;
+      context.written->channels = stored.channels;
+    }
+    writer = std::make_unique<MeasuredWriter>(std::move(writer), *context.written);
+  }
   // A writer that does not open leaves nothing behind.
   if (!writer || !writer->Open(outputPath, target)) {
     context.reason = "the encoder cannot write the output file";
@@ -154,3 +168,5 @@ bool ConvertFile(const OutputDescription& output, int32_t kind, const std::strin
 void RemoveFailedOutput(const std::string& outputPath, const std::string& sourcePath) {
   if (!outputPath.empty() && !IsSameFile(outputPath, sourcePath)) unlink(outputPath.c_str());
 }
+
+void SetWriterWrap(WriterWrap wrap) { writerWrap.store(wrap); }

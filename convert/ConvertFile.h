@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "convert/ConversionContext.h"
 
 struct LoudnessValues;
+class AudioWriter;
 struct OutputDescription;
 struct ReplayGainValues;
 
@@ -33,3 +35,9 @@ ReplayGainValues TrackReplayGain(const LoudnessValues& values);
 
 // Removes a failed output, unless it is the source itself.
 void RemoveFailedOutput(const std::string& outputPath, const std::string& sourcePath);
+
+// Wraps each writer the routine builds before it opens; for tests, which
+// give the routine a writer that misbehaves on purpose. Null (the program's
+// setting) builds the writers as they are.
+using WriterWrap = std::unique_ptr<AudioWriter> (*)(std::unique_ptr<AudioWriter> writer);
+void SetWriterWrap(WriterWrap wrap);

@@ -58,6 +58,11 @@ struct OutputDescription {
   // Builds the writer, configured for the output but not open; null when
   // the format cannot be written for this source.
   std::unique_ptr<AudioWriter> (*makeWriter)(const WriterRequest& request) = nullptr;
+
+  // Optional: the rate and channels the stored file holds, for a writer
+  // that converts the PCM it takes to another format itself (null: those
+  // of `targetFormat`). Checking a finished output relies on it.
+  WriterFormat (*storedFormat)(const ConvertSettings& settings, const SourceInfo& source) = nullptr;
 };
 
 // The rate at which a format renders MIDI and module sources: 44100 in

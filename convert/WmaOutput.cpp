@@ -43,6 +43,12 @@ std::unique_ptr<AudioWriter> MakeWmaWriter(const WriterRequest& request) {
   return std::make_unique<WmaWriter>(*format, std::move(tag));
 }
 
+// The codec format the writer converts the PCM to.
+WriterFormat WmaStoredFormat(const ConvertSettings& settings, const SourceInfo& source) {
+  const WmaTarget target = ChooseWmaTarget(settings, source);
+  return WriterFormat{target.rate, target.channels, 16};
+}
+
 OutputDescription DescribeWma() {
   OutputDescription output;
   output.renderRate = WmaRenderRate;
@@ -52,6 +58,7 @@ OutputDescription DescribeWma() {
   output.tagOption = &ConvertSettings::wmaID3TagType;
   output.tagPreset = &ConvertSettings::wmaTag;
   output.makeWriter = MakeWmaWriter;
+  output.storedFormat = WmaStoredFormat;
   return output;
 }
 

@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CompletionCase{{"sondrel-cli", "con"}, "convert"},
         CompletionCase{{"sondrel-cli", "info", "--t"}, "--tags"},
-        CompletionCase{{"sondrel-cli", "convert", "--v"}, "--verbose"},
+        CompletionCase{{"sondrel-cli", "convert", "--v"}, "--verify --verbose"},
         CompletionCase{{"sondrel-cli", "convert", "--set", "TargetE"}, "TargetExistsOpt="},
         CompletionCase{{"sondrel-cli", "options", "MP3Tag/Tit"},
                        "MP3Tag/TitleAsFileName= MP3Tag/Title="},

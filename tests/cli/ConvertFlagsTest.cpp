@@ -126,6 +126,13 @@ INSTANTIATE_TEST_SUITE_P(
                 {{"sample_rate", "22050"}},
                 64,
                 nullptr},
+        // The writer resamples to the chosen rate; the output verifies at it.
+        FlagRow{"WmaVerified",
+                {"--to", "wma", "--rate", "22050", "--channels", "1", "--verify"},
+                "wma",
+                {{"sample_rate", "22050"}, {"channels", "1"}},
+                0,
+                nullptr},
         // The average bit rate counts once the variable bit rate is off.
         FlagRow{"M4a", {"--to", "m4a", "--bitrate", "64", "--tag", "none"}, "m4a", {}, 64, ""},
         // The lowest Vorbis quality; libvorbisenc's nominal rate for it.

@@ -268,6 +268,7 @@ const GeneralRow kGeneralRows[] = {
        page.ToMyDocuments()->click();
        page.BrowseWhenDone()->click();
        page.ConvertJobs()->setValue(5);
+       page.VerifyOutputs()->click();
      },
      "",
      nullptr,
@@ -282,7 +283,8 @@ const GeneralRow kGeneralRows[] = {
       {"TargetExistsOpt", "33"},
       {"OutputFiles2MyDocuments", "0"},
       {"BrowseOutputFolder", "0"},
-      {"ConvertJobs", "5"}}},
+      {"ConvertJobs", "5"},
+      {"VerifyOutputs", "1"}}},
     {"TabsAndBlanksLeaveTheFilter",
      {{"EnableExtFilter", "1"}},
      [](COptOutputPage& page, ScriptedDesktop&) {

@@ -160,6 +160,11 @@ void COptOutputPage::BuildControls() {
   jobsRow->addWidget(convertJobsSpin_);
   jobsRow->addWidget(Label("files at a time", output));
   jobsRow->addStretch(1);
+  verifyBox_ = new QCheckBox(QStringLiteral("Check each out&put"), output);
+  verifyBox_->setToolTip(QStringLiteral(
+      "Decode each output before it takes its name and check its rate, channels, length and "
+      "level against what was written; an output that fails is removed and an old file kept"));
+  jobsRow->addWidget(verifyBox_);
   outputGrid->addLayout(jobsRow, 9, 0, 1, 3);
   outputGrid->setColumnStretch(1, 1);
 
@@ -179,6 +184,7 @@ void COptOutputPage::Initialise() {
   namePattern_ = values_.outputNamePattern;
   toMyDocuments_ = values_.outputFiles2MyDocuments != 0;
   browseWhenDone_ = values_.browseOutputFolder != 0;
+  verify_ = values_.verifyOutputs != 0;
 
   BuildControls();
   // A stored choice that is not in a drop-down becomes its first item.
@@ -197,6 +203,7 @@ void COptOutputPage::Initialise() {
   namePatternEdit_->setText(QString::fromStdString(namePattern_));
   toMyDocumentsBox_->setChecked(toMyDocuments_);
   browseWhenDoneBox_->setChecked(browseWhenDone_);
+  verifyBox_->setChecked(verify_);
   convertJobsSpin_->setValue(ConvertJobsOf(values_));
   UpdateFolderControls();
 
@@ -224,6 +231,7 @@ void COptOutputPage::ReadControls() {
   targetExistsOpt_ = Selected(*targetExistsCombo_);
   toMyDocuments_ = toMyDocumentsBox_->isChecked();
   browseWhenDone_ = browseWhenDoneBox_->isChecked();
+  verify_ = verifyBox_->isChecked();
 }
 
 // The custom folder, its Browse button and the folder-creation options mean
@@ -288,6 +296,7 @@ void COptOutputPage::CopyOut(ConvertSettings& settings) {
   settings.targetExistsOpt = targetExistsOpt_;
   settings.outputFiles2MyDocuments = toMyDocuments_ ? 1 : 0;
   settings.browseOutputFolder = browseWhenDone_ ? 1 : 0;
+  settings.verifyOutputs = verify_ ? 1 : 0;
   // One per processor stays stored as such, so it follows the machine.
   const int jobs = convertJobsSpin_->value();
   settings.convertJobs =

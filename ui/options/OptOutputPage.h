@@ -44,6 +44,7 @@ class COptOutputPage : public COptPage {
   QCheckBox* ToMyDocuments() const { return toMyDocumentsBox_; }
   QCheckBox* BrowseWhenDone() const { return browseWhenDoneBox_; }
   QSpinBox* ConvertJobs() const { return convertJobsSpin_; }
+  QCheckBox* VerifyOutputs() const { return verifyBox_; }
 
  protected:
   void Initialise() override;
@@ -65,6 +66,7 @@ class COptOutputPage : public COptPage {
   uint32_t targetExistsOpt_ = 0;
   bool toMyDocuments_ = false;
   bool browseWhenDone_ = false;
+  bool verify_ = false;
 
   QRadioButton* monoRadios_[3] = {};
   QPushButton* monoHelp_ = nullptr;
@@ -81,4 +83,5 @@ class COptOutputPage : public COptPage {
   QCheckBox* toMyDocumentsBox_ = nullptr;
   QCheckBox* browseWhenDoneBox_ = nullptr;
   QSpinBox* convertJobsSpin_ = nullptr;
+  QCheckBox* verifyBox_ = nullptr;
 };

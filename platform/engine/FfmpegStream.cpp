@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/bytes/ByteOrder.h"
+#include "platform/engine/Engine.h"
 #include "platform/engine/MpegFrameScan.h"
 #include "platform/files/FileHandle.h"
 #include "platform/files/SourceFileOpen.h"
@@ -206,26 +207,33 @@ bool FormatMayRecode(const RecodingFormat& recoding, const std::string& path,
 }  // namespace
 
 bool StreamProbeMightRecode(AVFormatContext* context, const std::string& path) {
-  if (LIBAVFORMAT_VERSION_MAJOR != 59 || (avformat_version() >> 16) != 59) return true;
   if (context->nb_streams != 1) return true;
   const AVStream* stream = context->streams[0];
   const AVCodecParameters* par = stream->codecpar;
   // Other PCM is not probed; a stream the demuxer took for S/PDIF data may
   // still be.
   if (par->codec_id != AV_CODEC_ID_PCM_S16LE) {
+    if (LIBAVFORMAT_VERSION_MAJOR != 59 || (avformat_version() >> 16) != 59) return true;
     return std::strncmp(avcodec_get_name(par->codec_id), "pcm_", 4) != 0;
   }
-  if (par->sample_rate <= 0 || par->block_align <= 0) return true;
+  if (par->sample_rate <= 0) return true;
+  const int64_t frames = stream->duration != AV_NOPTS_VALUE ? stream->duration : -1;
+  return Pcm16DataMightRecode(path, avio_tell(context->pb), avio_size(context->pb),
+                              par->block_align, frames);
+}
+
+bool Pcm16DataMightRecode(const std::string& path, int64_t dataStart, int64_t fileSize,
+                          int64_t blockAlign, int64_t frames) {
+  if (LIBAVFORMAT_VERSION_MAJOR != 59 || (avformat_version() >> 16) != 59) return true;
+  if (blockAlign <= 0) return true;
 
   // The demuxer's packets: 4096 bytes cut down to whole blocks. Only a
   // stream whose first packets are all full is looked at.
-  const int64_t block = par->block_align;
+  const int64_t block = blockAlign;
   const int64_t packet = std::max<int64_t>(kWavPacketBytes, block) / block * block;
   const int64_t window = packet * kWavStreamProbePackets;
-  const int64_t dataStart = avio_tell(context->pb);
-  const int64_t fileSize = avio_size(context->pb);
   if (dataStart < 0 || fileSize < 0 || fileSize - dataStart < window) return true;
-  if (stream->duration != AV_NOPTS_VALUE && stream->duration < window / block) return true;
+  if (frames >= 0 && frames < window / block) return true;
 
   std::vector<uint8_t> data(static_cast<size_t>(window) + AVPROBE_PADDING_SIZE);
   FilePtr file(OpenRegularFile(path));

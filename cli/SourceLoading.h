@@ -28,5 +28,7 @@ bool VerbosityOf(const Arguments& parsed, Verbosity& verbosity, std::ostream& er
 // found in a folder keeps that folder as the one it was added from. True
 // when a file named on the command line failed; files met while searching
 // a folder do not count, since a folder often holds other files too.
+// The files are probed on `jobs` threads at once (0: one per processor);
+// the list and the messages are the same whatever the number.
 bool LoadSources(const std::vector<std::string>& paths, const ConvertSettings& settings,
-                 Verbosity verbosity, SourceList& list, std::ostream& err);
+                 Verbosity verbosity, SourceList& list, std::ostream& err, int jobs = 0);

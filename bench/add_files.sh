@@ -54,11 +54,12 @@ print(f'{s:.3f} s for {n} files ({s * 1000 / n:.3f} s per 1,000), {n / s:.0f} fi
 }
 
 # 10,000 mixed files: 25 copies of the 200, each with 200 of the WAVs, in
-# folders of 400; the first five folders (hard links) are the 2,000.
+# folders of 400; the first five folders are the 2,000. The copies are hard
+# links: each is a file of its own to the list, and the disk stays small.
 for copy in $(seq -w 1 25); do
   mkdir -p "$work/many/$copy"
-  cp "$work/mixed/"* "$work/many/$copy/"
-  for i in $(seq -w 1 200); do cp "$work/wav/0$i.wav" "$work/many/$copy/w$i.wav"; done
+  cp -l "$work/mixed/"* "$work/many/$copy/"
+  for i in $(seq -w 1 200); do ln "$work/wav/0$i.wav" "$work/many/$copy/w$i.wav"; done
 done
 mkdir -p "$work/some"
 for copy in 01 02 03 04 05; do cp -al "$work/many/$copy" "$work/some/$copy"; done

@@ -24,7 +24,7 @@
 #include "codecs/readers/ProgramReaders.h"
 #include "platform/paths/StandardFolders.h"
 #include "platform/settings/IniSettingsKey.h"
-#include "source/OpenSource.h"
+#include "source/SourceList.h"
 #include "ui/adding/AddProgressDlg.h"
 #include "ui/main/ConvertDlg.h"
 #include "ui/main/SortListCtrl.h"
@@ -97,10 +97,7 @@ int main(int argc, char** argv) {
   ConvertSettings settings{std::string()};
   PrintingDesktop desktop;
   const SourceReaders readers = ProgramReaders();
-  CConvertDlg window(settings, root, engine, desktop,
-                     [&readers](const std::string& path, int32_t kind) {
-                       return OpenSource(path, kind, 0, false, readers);
-                     });
+  CConvertDlg window(settings, root, engine, desktop, AddingProber(readers));
   window.show();
   QCoreApplication::processEvents();
 

@@ -7,6 +7,7 @@
 #include "app/OneLineText.h"
 #include "platform/paths/PathIdentity.h"
 #include "source/FileCollector.h"
+#include "source/ParallelProbe.h"
 #include "source/SourceList.h"
 
 bool VerbosityOf(const Arguments& parsed, Verbosity& verbosity, std::ostream& err) {
@@ -26,31 +27,43 @@ bool VerbosityOf(const Arguments& parsed, Verbosity& verbosity, std::ostream& er
 
 bool LoadSources(const std::vector<std::string>& paths, const ConvertSettings& settings,
                  Verbosity verbosity, SourceList& list, std::ostream& err,
-                 std::vector<LoadFailure>* failures) {
-  bool namedFileFailed = false;
-  int otherFiles = 0;  // found in folders and not sound files
+                 std::vector<LoadFailure>* failures, int jobs) {
+  // Every file is collected first, then probed on `jobs` threads; the
+  // outcomes are taken in the order the files were collected, so the list
+  // and the messages are those of probing one file after another.
+  std::vector<ParallelProbe::File> files;
+  std::vector<bool> inFolder;
   for (const std::string& path : paths) {
     std::error_code error;
-    const bool folder = std::filesystem::is_directory(path, error);
-    std::vector<std::string> files;
-    if (folder)
-      files = CollectFiles(path, settings.enableExtFilter != 0, settings.extensionFilter);
-    else
-      files.push_back(path);
-    const std::string addedFrom = folder ? path : std::string();
-    for (const std::string& file : files) {
-      const std::string absolute = NormalisedAbsolutePath(file);
-      if (list.AddOneFile(file, addedFrom) != SourceList::AddResult::FAILED) continue;
-      const std::string& reason = list.LastFailureReason();
-      namedFileFailed = namedFileFailed || !folder;
-      const bool other = list.LastFailureSpecial() || reason == NOT_SOUND_FILE_REASON;
-      if (failures && !(folder && other)) failures->push_back({absolute, reason, list.Size()});
-      if (folder && other && verbosity != Verbosity::VERBOSE) {
-        ++otherFiles;
-        continue;
+    if (std::filesystem::is_directory(path, error)) {
+      for (std::string& file :
+           CollectFiles(path, settings.enableExtFilter != 0, settings.extensionFilter)) {
+        files.push_back({std::move(file), path});
+        inFolder.push_back(true);
       }
-      err << OneLineText(absolute) << ": " << reason << '\n';
+    } else {
+      files.push_back({path, std::string()});
+      inFolder.push_back(false);
     }
+  }
+
+  bool namedFileFailed = false;
+  int otherFiles = 0;  // found in folders and not sound files
+  ParallelProbe probe(list, files, jobs);
+  SourceList::Probed probed;
+  for (size_t index = 0; probe.Next(probed, -1); ++index) {
+    if (list.AddProbed(std::move(probed)) != SourceList::AddResult::FAILED) continue;
+    const bool folder = inFolder[index];
+    const std::string& reason = list.LastFailureReason();
+    namedFileFailed = namedFileFailed || !folder;
+    const bool other = list.LastFailureSpecial() || reason == NOT_SOUND_FILE_REASON;
+    const std::string absolute = NormalisedAbsolutePath(files[index].path);
+    if (failures && !(folder && other)) failures->push_back({absolute, reason, list.Size()});
+    if (folder && other && verbosity != Verbosity::VERBOSE) {
+      ++otherFiles;
+      continue;
+    }
+    err << OneLineText(absolute) << ": " << reason << '\n';
   }
   if (otherFiles > 0 && verbosity == Verbosity::NORMAL) {
     err << "sondrel-cli: " << otherFiles

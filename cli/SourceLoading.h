@@ -33,6 +33,8 @@ bool VerbosityOf(const Arguments& parsed, Verbosity& verbosity, std::ostream& er
 // `failures`, when given, receives each sound file that failed to load (the
 // files that are simply not sound files aside), with where it fell among
 // the list's entries, so that a plan or a report can show it in its place.
+// The files are probed on `jobs` threads at once (0: one per processor);
+// the list and the messages are the same whatever the number.
 struct LoadFailure {
   std::string path;  // absolute
   std::string reason;
@@ -40,4 +42,4 @@ struct LoadFailure {
 };
 bool LoadSources(const std::vector<std::string>& paths, const ConvertSettings& settings,
                  Verbosity verbosity, SourceList& list, std::ostream& err,
-                 std::vector<LoadFailure>* failures = nullptr);
+                 std::vector<LoadFailure>* failures = nullptr, int jobs = 0);

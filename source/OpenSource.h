@@ -22,6 +22,11 @@ struct SourceReaders {
   // The container-library reader: the decoding variant when `forConversion`
   // is true, the probe-only variant (whose Read always answers 0) otherwise.
   std::function<std::unique_ptr<AudioSource>(bool forConversion)> container;
+  // Adding files only: a reader that tells a WAV file's stream from its
+  // headers alone, the same as the first reader of its kind would, and
+  // refuses every file where it cannot be sure; the file then takes the
+  // chain above. Its Read always answers 0. OpenSource never uses it.
+  std::function<std::unique_ptr<AudioSource>()> waveHeader;
 };
 
 // Opens `path` with the first reader of its kind and falls back to the

@@ -8,10 +8,18 @@
 #include "source/OpenSource.h"
 #include "source/SourceKind.h"
 
-SourceList::SourceList(const SourceReaders& readers)
-    : SourceList([readers](const std::string& path, int32_t kind) {
-        return OpenSource(path, kind, 0, false, readers);
-      }) {}
+SourceList::Prober AddingProber(const SourceReaders& readers) {
+  return [readers](const std::string& path, int32_t kind) -> std::unique_ptr<AudioSource> {
+    // A WAV file whose headers tell all is listed without a decoder.
+    if (kind == KIND_WAVE && readers.waveHeader) {
+      std::unique_ptr<AudioSource> header = readers.waveHeader();
+      if (header && header->Open(path, 0)) return header;
+    }
+    return OpenSource(path, kind, 0, false, readers);
+  };
+}
+
+SourceList::SourceList(const SourceReaders& readers) : SourceList(AddingProber(readers)) {}
 
 SourceList::SourceList(Prober prober) : prober_(std::move(prober)) {}
 
@@ -30,12 +38,28 @@ SourceList::AddResult SourceList::AddOneFile(const std::string& path,
   std::error_code error;
   const std::string resolved = std::filesystem::canonical(absolute, error).string();
   if (!error && resolvedIndex_.count(resolved)) return AddResult::ALREADY_LISTED;
+  return AddProbed(ProbeAt(absolute, error ? std::string() : resolved, addedFrom));
+}
 
+bool SourceList::Lists(const std::string& path) const { return pathIndex_.count(PathKey(path)) != 0; }
+
+SourceList::Probed SourceList::Probe(const std::string& path, const std::string& addedFrom) const {
+  const std::string absolute = PathKey(path);
+  std::error_code error;
+  const std::string resolved = std::filesystem::canonical(absolute, error).string();
+  return ProbeAt(absolute, error ? std::string() : resolved, addedFrom);
+}
+
+SourceList::Probed SourceList::ProbeAt(const std::string& absolute, const std::string& resolved,
+                                       const std::string& addedFrom) const {
+  Probed probed;
+  probed.absolute = absolute;
+  probed.resolved = resolved;
   // Probing opens the file, and opening a named pipe waits for a writer
   // that may never come; such files are told apart by their type alone.
-  lastFailureReason_ = SpecialFileReason(absolute);
-  lastFailureSpecial_ = !lastFailureReason_.empty();
-  if (lastFailureSpecial_) return AddResult::FAILED;
+  probed.reason = SpecialFileReason(absolute);
+  probed.special = !probed.reason.empty();
+  if (probed.special) return probed;
 
   int32_t kind = SourceKindFromPath(absolute);
   std::unique_ptr<AudioSource> source = prober_(absolute, kind);
@@ -49,12 +73,11 @@ SourceList::AddResult SourceList::AddOneFile(const std::string& path,
   if (!source) {
     // The readers do not say why; the file system tells a file that cannot
     // be read at all from one that holds no sound Sondrel knows.
-    lastFailureReason_ = FileAccessProblem(absolute);
+    probed.reason = FileAccessProblem(absolute);
     // A MIDI file says what is wrong with it.
-    if (lastFailureReason_.empty() && kind == KIND_MIDI)
-      lastFailureReason_ = engine::MidiFileProblem(absolute);
-    if (lastFailureReason_.empty()) lastFailureReason_ = NOT_SOUND_FILE_REASON;
-    return AddResult::FAILED;
+    if (probed.reason.empty() && kind == KIND_MIDI) probed.reason = engine::MidiFileProblem(absolute);
+    if (probed.reason.empty()) probed.reason = NOT_SOUND_FILE_REASON;
+    return probed;
   }
 
   auto entry = std::make_unique<SourceFile>();
@@ -69,10 +92,24 @@ SourceList::AddResult SourceList::AddOneFile(const std::string& path,
   if (entry->HasChannelMode()) entry->channelMode = source->GetMp3ChannelMode();
   else entry->channels = source->GetChannels();
   source->Close();
+  probed.entry = std::move(entry);
+  return probed;
+}
 
-  pathIndex_.emplace(absolute, entry.get());
-  if (!error) resolvedIndex_.emplace(resolved, entry.get());
-  entries_.push_back(std::move(entry));
+SourceList::AddResult SourceList::AddProbed(Probed probed) {
+  lastFailureReason_.clear();
+  lastFailureSpecial_ = false;
+  if (pathIndex_.count(probed.absolute)) return AddResult::ALREADY_LISTED;
+  if (!probed.resolved.empty() && resolvedIndex_.count(probed.resolved))
+    return AddResult::ALREADY_LISTED;
+  if (!probed.entry) {
+    lastFailureReason_ = std::move(probed.reason);
+    lastFailureSpecial_ = probed.special;
+    return AddResult::FAILED;
+  }
+  pathIndex_.emplace(probed.absolute, probed.entry.get());
+  if (!probed.resolved.empty()) resolvedIndex_.emplace(probed.resolved, probed.entry.get());
+  entries_.push_back(std::move(probed.entry));
   return AddResult::ADDED;
 }
 

@@ -27,7 +27,7 @@ class SourceList {
   // Opens a file for probing; OpenSource in the program, a fake in tests.
   using Prober = std::function<std::unique_ptr<AudioSource>(const std::string& path, int32_t kind)>;
 
-  // Probes through OpenSource with `readers` (the program passes
+  // Probes with AddingProber(readers) (the program passes
   // ProgramReaders()).
   explicit SourceList(const SourceReaders& readers);
   explicit SourceList(Prober prober);
@@ -45,6 +45,24 @@ class SourceList {
   // without being opened.
   bool LastFailureSpecial() const { return lastFailureSpecial_; }
 
+  // What probing one file found, apart from the list: the entry to add, or
+  // why the file failed.
+  struct Probed {
+    std::string absolute;  // the key of the duplicate guard
+    std::string resolved;  // with symbolic links followed; "" when that failed
+    std::unique_ptr<SourceFile> entry;  // null when the file failed
+    std::string reason;
+    bool special = false;
+  };
+  // Probes `path` as AddOneFile does, without reading or changing the list,
+  // so that several threads may probe at once (when the prober allows it).
+  Probed Probe(const std::string& path, const std::string& addedFrom = std::string()) const;
+  // Adds what Probe found, with the outcome AddOneFile would have had: a
+  // file listed meanwhile is ALREADY_LISTED, a failure sets the last reason.
+  AddResult AddProbed(Probed probed);
+  // True when the list holds `path` (by its key); such a file needs no probe.
+  bool Lists(const std::string& path) const;
+
   const std::vector<std::unique_ptr<SourceFile>>& Entries() const { return entries_; }
   size_t Size() const { return entries_.size(); }
   SourceFile& At(size_t index) { return *entries_[index]; }
@@ -55,6 +73,9 @@ class SourceList {
   static std::string PathKey(const std::string& path);
 
  private:
+  Probed ProbeAt(const std::string& absolute, const std::string& resolved,
+                 const std::string& addedFrom) const;
+
   Prober prober_;
   std::string lastFailureReason_;
   bool lastFailureSpecial_ = false;
@@ -64,6 +85,10 @@ class SourceList {
   // that existed when added.
   std::map<std::string, SourceFile*> resolvedIndex_;
 };
+
+// The prober of adding files with `readers`: OpenSource (rate 0, probe
+// only), a WAV file first through the readers' header reader.
+SourceList::Prober AddingProber(const SourceReaders& readers);
 
 // The files that failed to load in one adding run, reported together at the
 // end: at most ten paths (each with its reason when one is known, as

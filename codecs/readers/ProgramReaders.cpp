@@ -7,6 +7,7 @@
 #include "codecs/readers/ContainerProbe.h"
 #include "codecs/readers/ContainerSource.h"
 #include "codecs/readers/RiffWaveSource.h"
+#include "codecs/readers/WaveHeaderProbe.h"
 #include "source/EngineSource.h"
 
 SourceReaders ProgramReaders() {
@@ -20,5 +21,6 @@ SourceReaders ProgramReaders() {
     if (forConversion) return std::make_unique<ContainerSource>();
     return std::make_unique<ContainerProbe>();
   };
+  readers.waveHeader = [] { return std::make_unique<WaveHeaderProbe>(); };
   return readers;
 }

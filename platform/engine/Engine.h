@@ -63,6 +63,15 @@ void MidiSetEffects(uint32_t reverb, uint32_t chorus);
 // damaged: its header announces no tracks"); empty when it can, or when it
 // is no MIDI file at all.
 std::string MidiFileProblem(const std::string& path);
+// For the 16-bit PCM data of a WAV file, `dataStart` bytes into the file of
+// `fileSize` bytes, in blocks of `blockAlign` bytes, `frames` of them (-1
+// when not known): false when opening the file as a stream could not take
+// that data for compressed audio stored as PCM (an MP3 or AC-3 stream in a
+// WAV file), so that the data is read as the PCM its header says. True
+// whenever that cannot be shown, in particular for another generation of
+// the container library; reads the start of the data.
+bool Pcm16DataMightRecode(const std::string& path, int64_t dataStart, int64_t fileSize,
+                          int64_t blockAlign, int64_t frames);
 // A tracker module rendered at `freq` Hz (0: the engine's rate).
 Handle MusicLoad(const std::string& path, uint32_t flags, uint32_t freq);
 bool StreamFree(Handle handle);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/bytes/ByteOrder.h"
+#include "platform/engine/Engine.h"
 #include "platform/engine/MpegFrameScan.h"
 #include "platform/files/FileHandle.h"
 #include "platform/files/SourceFileOpen.h"
@@ -59,6 +60,64 @@ constexpr int kWavStreamProbePackets = 32;
 constexpr int kWavPacketBytes = 4096;
 constexpr int kWavStreamProbeRequest = AVPROBE_SCORE_EXTENSION;
 
+// The longest run of AC-3 or E-AC-3 frames (in either byte order, each
+// perhaps after a 16-byte block that begins 01 10) that follow one another
+// in the first `size` bytes of `data`, each whole within them. A frame
+// counts when its header passes the checks every reader of the format
+// makes: the sync word, a bitstream id up to 16, and a known sample rate
+// and frame size (ATSC A/52 table 5.18, in 16-bit words).
+int64_t LongestAc3Run(const std::vector<uint8_t>& data, size_t size) {
+  static constexpr uint16_t kWords[3][19] = {
+      {64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 384, 448, 512, 640, 768, 896, 1024, 1152, 1280},
+      {69, 87, 104, 121, 139, 174, 208, 243, 278, 348, 417, 487, 557, 696, 835, 975, 1114, 1253, 1393},
+      {96, 120, 144, 168, 192, 240, 288, 336, 384, 480, 576, 672, 768, 960, 1152, 1344, 1536, 1728, 1920}};
+  const uint8_t* const begin = data.data();
+  const uint8_t* const end = begin + size;
+  const auto frameBytes = [&](const uint8_t* at) -> int64_t {
+    if (end - at < 6) return 0;
+    uint8_t h[6];
+    if (at[0] == 0x0B && at[1] == 0x77) {
+      std::copy_n(at, 6, h);
+    } else if (at[0] == 0x77 && at[1] == 0x0B) {
+      for (int i = 0; i < 6; i += 2) h[i] = at[i + 1], h[i + 1] = at[i];
+    } else {
+      return 0;
+    }
+    const int bsid = h[5] >> 3;
+    if (bsid > 16) return 0;
+    const int fscod = h[4] >> 6;
+    if (bsid <= 10) {
+      const int code = h[4] & 0x3F;
+      if (fscod == 3 || code >= 38) return 0;
+      return 2 * int64_t{kWords[fscod][code / 2]} + (fscod == 1 && code % 2 ? 2 : 0);
+    }
+    if ((h[2] >> 6) == 3 || (fscod == 3 && ((h[4] >> 4) & 3) == 3)) return 0;
+    return (((h[2] & 7) << 8 | h[3]) + 1) * 2;
+  };
+  const auto runFrom = [&](const uint8_t* at) {
+    int64_t run = 0;
+    for (const uint8_t* next = at; next < end; ++run) {
+      if (end - next >= 2 && next[0] == 0x01 && next[1] == 0x10) next += 16;
+      const int64_t length = next < end ? frameBytes(next) : 0;
+      if (length <= 0 || length > end - next) break;
+      next += length;
+    }
+    return run;
+  };
+  // A run starts at the first byte or at a sync word in either order.
+  int64_t longest = runFrom(begin);
+  for (const uint8_t first : {uint8_t{0x0B}, uint8_t{0x77}}) {
+    const uint8_t second = first == 0x0B ? 0x77 : 0x0B;
+    for (const uint8_t* at = begin + 1;
+         at < end && (at = static_cast<const uint8_t*>(
+                          std::memchr(at, first, static_cast<size_t>(end - at))));
+         ++at) {
+      if (end - at >= 2 && at[1] == second) longest = std::max(longest, runFrom(at));
+    }
+  }
+  return longest;
+}
+
 // The header of a frame of a raw format: the bytes it needs, its first
 // byte, and the frame's length, or 0 where the bytes at `at` do not start a
 // frame that the format's probe counts.
@@ -103,14 +162,16 @@ struct RecodingFormat {
   const FrameHeader* header;
   std::vector<uint32_t> syncs;
   int syncBytes;
+  // Counts the run instead, where the frames' lengths need more than a header.
+  int64_t (*run)(const std::vector<uint8_t>& data, size_t size) = nullptr;
 };
 
 const RecodingFormat kRecodingFormats[] = {
     {"aac", 3, &kAdtsHeader, {}, 0},
-    {"ac3", 7, nullptr, {0x0B770000, 0x770B0000}, 2},  // either byte order
+    {"ac3", 7, nullptr, {0x0B770000, 0x770B0000}, 2, LongestAc3Run},  // either byte order
     {"aptx", 0, nullptr, {}, 0},
     {"dts", 4, nullptr, {0x7FFE8001, 0xFE7F0180, 0x1FFFE800, 0xFF1F00E8, 0x64582025}, 4},
-    {"eac3", 7, nullptr, {0x0B770000, 0x770B0000}, 2},
+    {"eac3", 7, nullptr, {0x0B770000, 0x770B0000}, 2, LongestAc3Run},
     {"loas", 3, &kLoasHeader, {}, 0},
     {"mp3", 7, &kMpegHeader, {}, 0},
     {"truehd", 1, nullptr, {0xF8726FBA}, 4},
@@ -187,6 +248,7 @@ bool FormatMayRecode(const RecodingFormat& recoding, const std::string& path,
   if (recoding.framesNeeded > 0) {
     const size_t size = static_cast<size_t>(window);
     const int64_t frames = recoding.header ? LongestFrameRun(*recoding.header, data, size)
+                           : recoding.run  ? recoding.run(data, size)
                                            : SyncCount(recoding, data, size);
     if (frames < recoding.framesNeeded) return false;
   }
@@ -206,26 +268,33 @@ bool FormatMayRecode(const RecodingFormat& recoding, const std::string& path,
 }  // namespace
 
 bool StreamProbeMightRecode(AVFormatContext* context, const std::string& path) {
-  if (LIBAVFORMAT_VERSION_MAJOR != 59 || (avformat_version() >> 16) != 59) return true;
   if (context->nb_streams != 1) return true;
   const AVStream* stream = context->streams[0];
   const AVCodecParameters* par = stream->codecpar;
   // Other PCM is not probed; a stream the demuxer took for S/PDIF data may
   // still be.
   if (par->codec_id != AV_CODEC_ID_PCM_S16LE) {
+    if (LIBAVFORMAT_VERSION_MAJOR != 59 || (avformat_version() >> 16) != 59) return true;
     return std::strncmp(avcodec_get_name(par->codec_id), "pcm_", 4) != 0;
   }
-  if (par->sample_rate <= 0 || par->block_align <= 0) return true;
+  if (par->sample_rate <= 0) return true;
+  const int64_t frames = stream->duration != AV_NOPTS_VALUE ? stream->duration : -1;
+  return Pcm16DataMightRecode(path, avio_tell(context->pb), avio_size(context->pb),
+                              par->block_align, frames);
+}
+
+bool Pcm16DataMightRecode(const std::string& path, int64_t dataStart, int64_t fileSize,
+                          int64_t blockAlign, int64_t frames) {
+  if (LIBAVFORMAT_VERSION_MAJOR != 59 || (avformat_version() >> 16) != 59) return true;
+  if (blockAlign <= 0) return true;
 
   // The demuxer's packets: 4096 bytes cut down to whole blocks. Only a
   // stream whose first packets are all full is looked at.
-  const int64_t block = par->block_align;
+  const int64_t block = blockAlign;
   const int64_t packet = std::max<int64_t>(kWavPacketBytes, block) / block * block;
   const int64_t window = packet * kWavStreamProbePackets;
-  const int64_t dataStart = avio_tell(context->pb);
-  const int64_t fileSize = avio_size(context->pb);
   if (dataStart < 0 || fileSize < 0 || fileSize - dataStart < window) return true;
-  if (stream->duration != AV_NOPTS_VALUE && stream->duration < window / block) return true;
+  if (frames >= 0 && frames < window / block) return true;
 
   std::vector<uint8_t> data(static_cast<size_t>(window) + AVPROBE_PADDING_SIZE);
   FilePtr file(OpenRegularFile(path));

@@ -63,6 +63,7 @@ const ProbeCase kCases[] = {
   // the first packet of the demuxer's stream probe to find enough of them.
   {"mp3_in_pcm_wav",    Make::kPcmHeaderOver, {"-ar", "32000", "-c:a", "libmp3lame", "-b:a", "320k",
                                                "-write_xing", "0", "-id3v2_version", "0", "-f", "mp3"}, "a.wav", true},
+  {"ac3_in_pcm_wav",    Make::kPcmHeaderOver, {"-ar", "48000", "-c:a", "ac3", "-b:a", "192k", "-f", "ac3"}, "a.wav", true},
   {"ac3_in_pcm_wav_no_extension", Make::kPcmHeaderOver, {"-ar", "48000", "-c:a", "ac3", "-b:a", "192k", "-f", "ac3"}, "a", true},
   {"text_named_wav",    Make::kText,     {},                                        "a.wav",  false},
   {"short_wav",         Make::kCopy,     {},                                        "a.wav",  true, 0.4},

@@ -11,6 +11,7 @@
 #include "app/ConvertSettings.h"
 #include "app/SettingsStore.h"
 #include "source/FileCollector.h"
+#include "source/ParallelProbe.h"
 #include "source/SourceList.h"
 #include "ui/adding/AddProgressDlg.h"
 #include "ui/adding/OpenFileFilters.h"
@@ -78,6 +79,10 @@ class Frames {
   std::vector<QWidget*> windows_;
   QElapsedTimer clock_;
 };
+
+// How long the window's thread waits for the next probed file before the
+// event loop turns again.
+constexpr int kWaitMs = 5;
 
 }  // namespace
 
@@ -162,11 +167,24 @@ void FileAdder::AddCollected(const std::vector<Collected>& files,
     progress->Bar()->setValue(0);
     Frames frames({&listCtrl_, progress.get()});
     QCoreApplication::processEvents();
-    for (int index = 0; index < count; ++index) {
+    // The files are probed on every core; this thread only takes their
+    // outcomes in list order, adds the rows and counts them, turning the
+    // event loop after each file and while it waits for the next, so that
+    // the windows repaint and Cancel answers while the probing goes on.
+    std::vector<ParallelProbe::File> run;
+    run.reserve(files.size());
+    for (const Collected& file : files) run.push_back({file.path, file.addedFrom});
+    ParallelProbe probe(list_, std::move(run));
+    SourceList::Probed probed;
+    for (int index = 0; index < count && !progress->CancelRequested(); ++index) {
+      bool taken = false;
+      while (!(taken = probe.Next(probed, kWaitMs)) && !progress->CancelRequested())
+        frames.ProcessEvents();
+      if (!taken) break;
       progress->SetText(QString::asprintf("Adding file %d of %d...", index + 1, count));
       progress->Bar()->setValue(index + 1);
       const Collected& file = files[static_cast<size_t>(index)];
-      switch (list_.AddOneFile(file.path, file.addedFrom)) {
+      switch (list_.AddProbed(std::move(probed))) {
         case SourceList::AddResult::ADDED:
           listCtrl_.AppendEntry(list_.Entries().back().get());
           break;
@@ -178,8 +196,9 @@ void FileAdder::AddCollected(const std::vector<Collected>& files,
       }
       // Repaints the windows and lets Cancel be pressed.
       frames.ProcessEvents();
-      if (progress->CancelRequested()) break;
     }
+    // Cancel leaves the files not yet probed; those being probed finish.
+    probe.Stop();
   }
   CloseProgress(std::move(progress));
   if (failures.Empty()) return;

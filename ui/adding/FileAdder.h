@@ -20,8 +20,9 @@ struct ConvertSettings;
 // end, each with its reason where one is known (a named pipe, a socket or
 // a device is never opened). Each file found by searching a folder
 // remembers that folder, so that its output can keep its sub-folder below
-// it (KeepAddedSubfolders). A small window shows the search and counts the files; its Cancel
-// stops the run after the file being probed.
+// it (KeepAddedSubfolders). The files are probed on every core and listed in
+// the order they were collected. A small window shows the search and counts
+// the files; its Cancel stops the run after the file being added.
 class FileAdder {
  public:
   FileAdder(QWidget& mainWindow, CSortListCtrl& listCtrl, SourceList& list,

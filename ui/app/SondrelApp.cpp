@@ -7,7 +7,7 @@
 #include "app/EngineStartup.h"
 #include "codecs/readers/ProgramReaders.h"
 #include "platform/paths/StandardFolders.h"
-#include "source/OpenSource.h"
+#include "source/SourceList.h"
 #include "platform/settings/SettingsKey.h"
 #include "ui/desktop/QtDesktop.h"
 #include "ui/main/ConvertDlg.h"
@@ -23,10 +23,7 @@ int RunSondrel(const std::vector<std::string>& files, Desktop& desktop) {
   ConvertSettings settings(DocumentsFolder());
   const std::unique_ptr<SettingsRoot> root = OpenUserSettings();
   const SourceReaders readers = ProgramReaders();
-  CConvertDlg window(settings, *root, engine, desktop,
-                     [&readers](const std::string& path, int32_t kind) {
-                       return OpenSource(path, kind, 0, false, readers);
-                     });
+  CConvertDlg window(settings, *root, engine, desktop, AddingProber(readers));
   if (auto* qtDesktop = dynamic_cast<QtDesktop*>(&desktop)) qtDesktop->SetOwner(&window);
   window.show();
   if (!files.empty()) {

@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <map>
@@ -185,7 +186,12 @@ TEST_P(ReportTest, StoppedRunLeavesValidLinesThatARerunCompletes) {
       converted.insert(object[QStringLiteral("source")].toString().toStdString());
   EXPECT_EQ(converted, std::set<std::string>(sources.begin(), sources.end()));
   EXPECT_EQ(all.back()[QStringLiteral("summary")].toBool(), true);
-  EXPECT_EQ(all.back()[QStringLiteral("skipped")].toInt(), 1);
+  // What the stopped run finished (on a loaded machine the long file may
+  // finish before the signal lands) is what the rerun skips.
+  const auto finished = std::count_if(stopped.begin(), stopped.end(), [](const QJsonObject& o) {
+    return o[QStringLiteral("status")].toString() == QLatin1String("converted");
+  });
+  EXPECT_EQ(all.back()[QStringLiteral("skipped")].toInt(), finished);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cli, ReportTest, ::testing::Values(SIGINT, SIGKILL),

@@ -33,7 +33,7 @@ bool WriteMp4(TagLib::FileStream& stream, const std::vector<std::string>& artist
   TagLib::MP4::File file(&stream, false);
   if (!file.isValid() || !file.tag()) return false;
   const auto set = [&file](const char* key, const std::vector<std::string>& values) {
-    if (values.empty()) return;
+    if (values.size() < 2) return;  // one value is stored as the file was made
     TagLib::StringList list;
     for (const std::string& value : values) list.append(Utf8(value));
     file.tag()->setItem(TagLib::String(key, TagLib::String::Latin1), TagLib::MP4::Item(list));
@@ -49,13 +49,13 @@ bool WriteAsf(TagLib::FileStream& stream, const std::vector<std::string>& artist
   TagLib::ASF::Tag* tag = file.isValid() ? file.tag() : nullptr;
   if (!tag) return false;
   const auto set = [tag](const char* name, const std::vector<std::string>& values) {
-    if (values.empty()) return;
+    if (values.size() < 2) return;  // one value is stored as the file was made
     TagLib::ASF::AttributeList list;
     for (const std::string& value : values) list.append(TagLib::ASF::Attribute(Utf8(value)));
     tag->setAttribute(name, list);
   };
   set("WM/Genre", genres);
-  if (!artists.empty()) tag->setArtist(TagLib::String());
+  if (artists.size() > 1) tag->setArtist(TagLib::String());
   set("Author", artists);
   return file.save();
 }

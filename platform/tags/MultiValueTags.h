@@ -13,7 +13,7 @@
 //        content description and the others in the metadata object, which
 //        comes first in the header: readers that keep one value per name
 //        keep the one read last, the first value; TagLib lists it last.
-// A list that is empty leaves
+// A list of fewer than two values leaves
 // its name as it is. The file is opened without following a link. True
 // when the file was saved; false for another format, a file TagLib cannot
 // read, or a failed save.

@@ -16,6 +16,7 @@
 #include <cstdint>
 
 #include "platform/files/SourceFileOpen.h"
+#include "platform/tags/MultiValueTags.h"
 #include "source/AudioSource.h"
 #include "source/Genres.h"
 #include "source/SourceKind.h"
@@ -112,6 +113,28 @@ bool FillLibraryFields(const TagLib::PropertyMap& properties, TagInfo& tags) {
   return !(tags == before);
 }
 
+// The artists and genres of an ASF file held as "Author" and "WM/Genre"
+// attributes (TagLib lists their first value last): the first value when
+// none was read, the further values when the first is the one read.
+bool FillAsfFurtherValues(const std::string& path, TagInfo& tags) {
+  bool filled = false;
+  const auto more = [&path, &filled](const char* name, std::string& first,
+                                     std::vector<std::string>& further) {
+    if (!further.empty()) return;
+    const std::vector<std::string> values = FieldValues(std::string(), ReadAsfValues(path, name));
+    if (!values.empty() && first.empty()) {
+      first = values.front();
+      filled = true;
+    }
+    if (values.size() < 2 || values.front() != first) return;
+    further.assign(values.begin() + 1, values.end());
+    filled = true;
+  };
+  more("Author", tags.artist, tags.moreArtists);
+  more("WM/Genre", tags.genre, tags.moreGenres);
+  return filled;
+}
+
 }  // namespace
 
 bool IsValidUtf8(const std::string& text) {
@@ -135,6 +158,15 @@ bool IsValidUtf8(const std::string& text) {
     i += extra + 1;
   }
   return true;
+}
+
+std::vector<std::string> FieldValues(const std::string& first,
+                                   const std::vector<std::string>& further) {
+  std::vector<std::string> values;
+  if (!first.empty() && IsValidUtf8(first)) values.push_back(first);
+  for (const std::string& value : further)
+    if (!value.empty() && IsValidUtf8(value)) values.push_back(value);
+  return values;
 }
 
 std::optional<std::string> Utf8ToLocal(const std::string& text) {
@@ -249,7 +281,10 @@ bool ReadFileTags(const std::string& path, int32_t kind, TagInfo& tags) {
   const TagLib::FileRef ref(&stream, false);
   if (ref.isNull() || !ref.file()) return false;
   const TagLib::PropertyMap properties = ref.file()->properties();
-  const bool filled = FillEmptyFields(properties, tags);
+  // An ASF file's first artist and genre before TagLib's lists, which hold
+  // the first value last.
+  bool filled = kind == KIND_WINDOWS_MEDIA && FillAsfFurtherValues(path, tags);
+  filled = FillEmptyFields(properties, tags) || filled;
   return FillLibraryFields(properties, tags) || filled;
 }
 
@@ -321,7 +356,10 @@ OutputTag ChooseOutputTag(uint32_t tagOption, bool mp3Target, int32_t sourceKind
   // An MPEG audio file may carry several tags, each with some of the
   // fields; the source's answer holds those of its first tag only.
   if (sourceKind == KIND_MPEG_AUDIO) read = FillFromMpegTags(sourcePath, texts) || read;
-  else if (sourceKind != KIND_MPEG4) read = FillLibraryFields(sourcePath, texts) || read;
+  else if (sourceKind != KIND_MPEG4) {
+    if (sourceKind == KIND_WINDOWS_MEDIA) read = FillAsfFurtherValues(sourcePath, texts) || read;
+    read = FillLibraryFields(sourcePath, texts) || read;
+  }
   if (!read) return tag;
   tag.type = OutputTag::Type::FIELDS;
   tag.fields = texts;

@@ -17,6 +17,11 @@ class AudioSource;
 std::optional<std::string> Utf8ToLocal(const std::string& text);
 bool IsValidUtf8(const std::string& text);
 
+// Every value of a field with several: `first` then `further`, leaving out
+// texts that are empty or not valid UTF-8.
+std::vector<std::string> FieldValues(const std::string& first,
+                                   const std::vector<std::string>& further);
+
 // The metadata of an MPEG-4 file (title, artist, album, year, genre, comment,
 // composer, album artist, several artists or genres; the track and disc as
 // decimal text, with their totals as "number/total"). Only the fields present are

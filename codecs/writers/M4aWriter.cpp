@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "platform/tags/MultiValueTags.h"
 #include "source/TagReading.h"
 
 namespace {
@@ -35,6 +36,7 @@ bool M4aWriter::Open(const std::string& path, const WriterFormat& format) {
     return false;
   }
   if (tag_) SetMetadata(*tag_);
+  path_ = path;
   failed_ = false;
   return true;
 }
@@ -80,6 +82,15 @@ void M4aWriter::SetMetadata(const M4aTag& tag) {
   set(Mp4SetMetadataWriter, tag.texts.composer);
 }
 
+// The items hold one value each as the file is made; several artists or
+// genres are written into the finished file as lists. A tag with one value
+// of each leaves the file as it is.
+bool M4aWriter::WriteFurtherValues(const TagInfo& texts) const {
+  if (texts.moreArtists.empty() && texts.moreGenres.empty()) return true;
+  return WriteMultiValueTags(path_, FieldValues(texts.artist, texts.moreArtists),
+                             FieldValues(texts.genre, texts.moreGenres));
+}
+
 bool M4aWriter::WriteBlock16(const int16_t* left, const int16_t* right, int count) {
   if (!file_ || failed_) return false;
   if (encoder_.Write16(left, right, count, *this)) return true;
@@ -98,6 +109,7 @@ bool M4aWriter::Close() {
   if (!file_) return true;
   bool ok = !failed_ && encoder_.Finish(*this) && encoder_.FramesIn() > 0;
   if (!Mp4Close(file_.release())) ok = false;
+  if (ok && tag_) ok = WriteFurtherValues(tag_->texts);
   encoder_.Close();
   track_ = kMp4InvalidTrackId;
   framesOut_ = 0;

@@ -62,12 +62,14 @@ class M4aWriter : public AudioWriter, private AacFrameSink {
  private:
   bool StartTrack(const WriterFormat& format);
   void SetMetadata(const M4aTag& tag);
+  bool WriteFurtherValues(const TagInfo& texts) const;
   bool StoreFrame(const uint8_t* bytes, size_t size) override;
 
   const AacEncoderSettings settings_;
   const std::optional<M4aTag> tag_;
   AacBlockEncoder encoder_;
   Mp4FilePtr file_;
+  std::string path_;
   Mp4TrackId track_ = kMp4InvalidTrackId;
   uint64_t framesOut_ = 0;  // the sum of the stored durations
   bool failed_ = false;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/ffmpeg/OutputAvio.h"
+#include "platform/tags/MultiValueTags.h"
 #include "platform/wma/AsfDescription.h"
 #include "platform/wma/WmaRuntime.h"
 #include "source/TagReading.h"
@@ -299,6 +300,12 @@ bool WmaWriter::Close() {
     if (!description.title.empty() || !description.author.empty() ||
         !description.copyright.empty() || !description.description.empty())
       ok = WriteAsfDescription(path_, description);
+    // The muxer holds one value per name: several artists or genres are
+    // written into the finished file as repeated attributes.
+    const TagInfo& texts = tag_->texts;
+    if (ok && (!texts.moreArtists.empty() || !texts.moreGenres.empty()))
+      ok = WriteMultiValueTags(path_, FieldValues(texts.artist, texts.moreArtists),
+                               FieldValues(texts.genre, texts.moreGenres));
   }
   return ok;
 }

@@ -10,6 +10,7 @@
 
 #include "platform/files/FileHandle.h"
 #include "platform/files/SourceFileOpen.h"
+#include "platform/tags/MultiValueTags.h"
 #include "platform/wma/AsfDescription.h"
 
 namespace engine {
@@ -54,9 +55,16 @@ std::optional<std::vector<std::string>> ReadTagFields(const std::string& path,
         break;
       }
     }
+    const bool asf = dynamic_cast<const TagLib::ASF::File*>(ref.file()) != nullptr;
     // An ASF file may hold its description as an extended attribute only.
-    if (value.empty() && code == "CMNT" && dynamic_cast<const TagLib::ASF::File*>(ref.file()))
-      value = ReadAsfDescription(path);
+    if (value.empty() && code == "CMNT" && asf) value = ReadAsfDescription(path);
+    // Its genres and further artists are repeated attributes, whose first
+    // value TagLib lists last.
+    if (asf && (code == "GNRE" || (code == "ARTI" && value.empty()))) {
+      const std::vector<std::string> written =
+          ReadAsfValues(path, code == "GNRE" ? "WM/Genre" : "Author");
+      if (!written.empty()) value = written.front();
+    }
     any = any || !value.empty();
     values.push_back(std::move(value));
   }

@@ -38,6 +38,7 @@ struct Row {
   uint32_t target;
   const char* key;  // ffprobe's name, or "TYER": that ID3v2.3 frame's text in the file's bytes
   std::string expected, TagInfo::*readBack = nullptr;  // what the program reads from its output
+  std::vector<std::string> TagInfo::*readMore = nullptr, more = {};  // and the further values
 };
 
 // How often a text lies in a file's bytes, in UTF-8 or in UTF-16LE.
@@ -120,6 +121,9 @@ TEST_P(TagRoundTripTest, TransferredTextArrivesWholeAndOnce) {
   if (row.readBack) {
     EXPECT_EQ(back.fields.*row.readBack, row.expected);
   }
+  if (row.readMore) {
+    EXPECT_EQ(back.fields.*row.readMore, row.more) << "further values";
+  }
 }
 
 // The faults' rows first: the MP3 comment and year, the APE-only MP3, the WMA texts written
@@ -130,7 +134,14 @@ INSTANTIATE_TEST_SUITE_P(SourceToTarget, TagRoundTripTest,
                              {OGG, FORMAT_MP3, "TYER", "2001"},
                              {APE_MP3, FORMAT_MP3, "title", "Ape Dvořák 😀", &TagInfo::title},
                              {OGG, FORMAT_WMA, "title", kTitle, &TagInfo::title},
-                             {OGG, FORMAT_WMA, "artist", "Dvořák", &TagInfo::artist},
+                             {OGG, FORMAT_WMA, "artist", "Dvořák", &TagInfo::artist,
+                              &TagInfo::moreArtists, {"坂本龍一"}},
+                             {OGG, FORMAT_WMA, "genre", "Jazz", &TagInfo::genre,
+                              &TagInfo::moreGenres, {"Pop"}},
+                             {OGG, FORMAT_M4A, "artist", "Dvořák", &TagInfo::artist,
+                              &TagInfo::moreArtists, {"坂本龍一"}},
+                             {OGG, FORMAT_M4A, "genre", "Jazz", &TagInfo::genre,
+                              &TagInfo::moreGenres, {"Pop"}},
                              {OGG, FORMAT_WMA, "comment", kComment, &TagInfo::comment},
                              {OGG, FORMAT_WMA, "album_artist", kAlbumArtist, &TagInfo::albumArtist},
                              {OGG, FORMAT_WMA, "disc", "1/2", &TagInfo::disc},

@@ -7,16 +7,18 @@
 #include "convert/LoudnessMeter.h"
 #include "convert/TemporaryOutput.h"
 #include "platform/files/FileHandle.h"
+#include "platform/files/OutputFile.h"
 #include "platform/tags/ReplayGainTags.h"
 #include "source/SourceFile.h"
 
 namespace {
 
 // Copies the bytes of `from` into the existing file `to`, which keeps its
-// identity (the temporary output checks it before it takes a name).
+// identity (the temporary output checks it before it takes a name); `to` is
+// opened as every output is, never through a link put in its place.
 bool CopyInto(const std::string& from, const std::string& to) {
   FilePtr in(std::fopen(from.c_str(), "rb"));
-  FilePtr out(std::fopen(to.c_str(), "r+b"));
+  FilePtr out(OpenOutputStream(to));
   if (!in || !out) return false;
   char buffer[65536];
   for (;;) {

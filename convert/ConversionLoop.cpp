@@ -66,12 +66,12 @@ LoopEnd RunBlockLoop(AudioSource& source, const BlockPlan& plan, AudioWriter& wr
   auto writeBlock = [&](void* left, void* right, int count) {
     const uint64_t clipped = Amplify(left, right, count, plan);
     if (plan.targetChannels != 2) right = nullptr;
-    if (tally) {
-      tally->clipped += clipped;
-      if (tally->meter && plan.targetBits == 8)
+    if (tally) tally->clipped += clipped;
+    if (tally && tally->meter) {
+      if (plan.targetBits == 8)
         tally->meter->Add8(static_cast<const uint8_t*>(left), static_cast<const uint8_t*>(right),
                            count);
-      else if (tally->meter)
+      else
         tally->meter->Add16(static_cast<const int16_t*>(left), static_cast<const int16_t*>(right),
                             count);
     }

@@ -229,7 +229,7 @@ std::optional<NamePattern> NamePattern::Parse(const std::string& text, std::stri
 
 std::string NamePattern::ExpandPart(const Part& part, const TagInfo& tags,
                                     const std::string& sourcePath) const {
-  // The part as literals around fields: literals[j] precedes values[j].
+  // The piece as literals around fields: literals[j] precedes values[j].
   std::vector<std::string> literals(1);
   std::vector<std::string> values;
   for (const Token& token : part) {

@@ -4,28 +4,25 @@
 #include <cstring>
 
 #include "codecs/readers/WaveAdpcm.h"
+#include "codecs/readers/WaveFormatTags.h"
 #include "platform/bytes/ByteOrder.h"
 #include "source/SourceKind.h"
 
 namespace {
 
-constexpr uint16_t kTagPcm = 1;
+constexpr uint16_t kTagPcm = WaveFormatTags::kPcm;
 constexpr uint16_t kTagMsAdpcm = 2;
-constexpr uint16_t kTagFloat = 3;
+constexpr uint16_t kTagFloat = WaveFormatTags::kFloat;
 constexpr uint16_t kTagAlaw = 6;
 constexpr uint16_t kTagUlaw = 7;
 constexpr uint16_t kTagImaAdpcm = 17;
 constexpr uint16_t kTagGsm = 49;
-constexpr uint16_t kTagExtensible = 0xFFFE;
+constexpr uint16_t kTagExtensible = WaveFormatTags::kExtensible;
 
-constexpr int kMaxChannels = 8;
+constexpr int kMaxChannels = static_cast<int>(WaveFormatTags::kMaxChannels);
 constexpr uint16_t kGsmBlockAlign = 65;
 constexpr uint32_t kGsmSamplesPerBlock = 320;
 
-// The tail that every standard sub-format GUID of an extensible format
-// chunk shares after its 2-byte format tag.
-constexpr uint8_t kGuidTail[14] = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80,
-                                   0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
 
 bool IsLetter(uint8_t c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
@@ -100,7 +97,7 @@ bool RiffWaveSource::ParseFormat(uint32_t chunkSize) {
   if (tag == kTagExtensible && extraSize >= 22 && extraAvailable >= 22) {
     // The sub-format GUID tells PCM from float; anything else is refused.
     const uint8_t* guid = &fmt[24];
-    if (std::memcmp(guid + 2, kGuidTail, sizeof kGuidTail) != 0) return false;
+    if (!WaveFormatTags::IsStandardSubFormat(guid)) return false;
     tag = LoadLe<16>(guid);
     if (tag != kTagPcm && tag != kTagFloat) return false;
   } else if (tag == kTagExtensible) {

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "codecs/readers/WaveFormatTags.h"
 #include "platform/bytes/ByteOrder.h"
 #include "platform/engine/Engine.h"
 #include "platform/files/FileHandle.h"
@@ -16,19 +17,16 @@
 
 namespace {
 
-constexpr uint16_t kTagPcm = 1;
-constexpr uint16_t kTagFloat = 3;
-constexpr uint16_t kTagExtensible = 0xFFFE;
-constexpr uint32_t kMaxChannels = 8;
+using WaveFormatTags::kMaxChannels;
+constexpr uint16_t kTagPcm = WaveFormatTags::kPcm;
+constexpr uint16_t kTagFloat = WaveFormatTags::kFloat;
+constexpr uint16_t kTagExtensible = WaveFormatTags::kExtensible;
 constexpr uint32_t kLowestRate = 1000;
 constexpr uint32_t kHighestRate = 768000;
 constexpr int kMaxChunks = 64;
 // The stream reads this much of 16-bit data when it looks for S/PDIF frames.
 constexpr uint64_t kSpdifWindow = 3 * 4096;
 
-// The tail every standard sub-format GUID shares after its format tag.
-constexpr uint8_t kGuidTail[14] = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80,
-                                   0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
 
 // Chunks that only carry tags, markers or padding: the stream skips them.
 bool IsPlainChunk(const uint8_t id[4]) {
@@ -60,7 +58,7 @@ bool ParseFormat(const uint8_t* fmt, uint32_t size, WaveFormat& format) {
     // The sub-format names PCM or float; the valid bits fill the samples,
     // and the speaker mask names as many speakers as there are channels.
     if (size != 40 || LoadLe<16>(fmt + 16) != 22 || LoadLe<16>(fmt + 18) != format.bits ||
-        std::memcmp(fmt + 26, kGuidTail, sizeof kGuidTail) != 0)
+        !WaveFormatTags::IsStandardSubFormat(fmt + 24))
       return false;
     const uint32_t mask = LoadLe<32>(fmt + 20);
     if (mask != 0 && static_cast<uint32_t>(__builtin_popcount(mask)) != format.channels) return false;

@@ -1,8 +1,5 @@
 #include "platform/tags/MultiValueTags.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <taglib/asffile.h>
 #include <taglib/asftag.h>
 #include <taglib/mp4file.h>
@@ -12,20 +9,12 @@
 #include <cctype>
 
 #include "platform/files/SourceFileOpen.h"
+#include "platform/tags/TagStream.h"
 
 namespace {
 
 TagLib::String Utf8(const std::string& text) {
   return TagLib::String(text, TagLib::String::UTF8);
-}
-
-std::string Extension(const std::string& path) {
-  const size_t dot = path.find_last_of("./");
-  if (dot == std::string::npos || path[dot] != '.') return std::string();
-  std::string extension = path.substr(dot + 1);
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return extension;
 }
 
 bool WriteMp4(TagLib::FileStream& stream, const std::vector<std::string>& artists,
@@ -64,18 +53,12 @@ bool WriteAsf(TagLib::FileStream& stream, const std::vector<std::string>& artist
 
 bool WriteMultiValueTags(const std::string& path, const std::vector<std::string>& artists,
                          const std::vector<std::string>& genres) {
-  const std::string extension = Extension(path);
+  const std::string extension = TagFileExtension(path);
   const bool mp4 = extension == "m4a" || extension == "mp4" || extension == "m4b";
   if (!mp4 && extension != "wma") return false;
-  const int fd = open(path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
-  if (fd < 0) return false;
-  // The stream owns the descriptor from here on and closes it.
-  TagLib::FileStream stream(fd, false);
-  if (!stream.isOpen()) {
-    close(fd);
-    return false;
-  }
-  if (stream.readOnly()) return false;
+  const std::unique_ptr<TagLib::FileStream> opened = OpenTagStreamForWriting(path);
+  if (!opened) return false;
+  TagLib::FileStream& stream = *opened;
   return mp4 ? WriteMp4(stream, artists, genres) : WriteAsf(stream, artists, genres);
 }
 

@@ -2,6 +2,7 @@
 
 #include <taglib/asffile.h>
 #include <taglib/flacfile.h>
+#include <taglib/id3v2framefactory.h>
 #include <taglib/id3v2tag.h>
 #include <taglib/mp4file.h>
 #include <taglib/mpegfile.h>
@@ -15,18 +16,17 @@
 #include <cmath>
 #include <cstdio>
 #include <utility>
+#include <memory>
 #include <vector>
+
+#include "platform/tags/TagStream.h"
 
 namespace {
 
 enum class Kind { NONE, MP3, VORBIS, FLAC, OPUS, MP4, ASF };
 
 Kind KindOf(const std::string& path) {
-  const size_t dot = path.find_last_of("./");
-  if (dot == std::string::npos || path[dot] != '.') return Kind::NONE;
-  std::string extension = path.substr(dot + 1);
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  const std::string extension = TagFileExtension(path);
   if (extension == "mp3") return Kind::MP3;
   if (extension == "ogg") return Kind::VORBIS;
   if (extension == "flac") return Kind::FLAC;
@@ -60,8 +60,8 @@ std::vector<std::pair<std::string, std::string>> Fields(const ReplayGainValues& 
 
 TagLib::String Utf8(const std::string& text) { return TagLib::String(text, TagLib::String::UTF8); }
 
-bool WriteMp3(const std::string& path, const ReplayGainValues& values) {
-  TagLib::MPEG::File file(path.c_str(), false);
+bool WriteMp3(TagLib::IOStream* stream, const ReplayGainValues& values) {
+  TagLib::MPEG::File file(stream, TagLib::ID3v2::FrameFactory::instance(), false);
   if (!file.isValid()) return false;
   const bool had = file.hasID3v2Tag();
   TagLib::ID3v2::Tag* tag = file.ID3v2Tag(true);
@@ -85,8 +85,8 @@ void SetComments(TagLib::Ogg::XiphComment& comment,
   for (const auto& [name, value] : fields) comment.addField(Utf8(name), Utf8(value), true);
 }
 
-bool WriteOpus(const std::string& path, const ReplayGainValues& values) {
-  TagLib::Ogg::Opus::File file(path.c_str(), false);
+bool WriteOpus(TagLib::IOStream* stream, const ReplayGainValues& values) {
+  TagLib::Ogg::Opus::File file(stream, false);
   if (!file.isValid() || !file.tag()) return false;
   std::vector<std::pair<std::string, std::string>> fields;
   if (values.trackGain)
@@ -97,8 +97,8 @@ bool WriteOpus(const std::string& path, const ReplayGainValues& values) {
   return file.save();
 }
 
-bool WriteMp4(const std::string& path, const ReplayGainValues& values) {
-  TagLib::MP4::File file(path.c_str(), false);
+bool WriteMp4(TagLib::IOStream* stream, const ReplayGainValues& values) {
+  TagLib::MP4::File file(stream, false);
   if (!file.isValid() || !file.tag()) return false;
   for (const auto& [name, value] : Fields(values)) {
     std::string lower = name;
@@ -110,8 +110,8 @@ bool WriteMp4(const std::string& path, const ReplayGainValues& values) {
   return file.save();
 }
 
-bool WriteAsf(const std::string& path, const ReplayGainValues& values) {
-  TagLib::ASF::File file(path.c_str(), false);
+bool WriteAsf(TagLib::IOStream* stream, const ReplayGainValues& values) {
+  TagLib::ASF::File file(stream, false);
   if (!file.isValid() || !file.tag()) return false;
   for (const auto& [name, value] : Fields(values))
     file.tag()->setAttribute(Utf8(name), TagLib::ASF::Attribute(Utf8(value)));
@@ -129,23 +129,28 @@ int OpusR128Gain(double replayGain) {
 }
 
 bool WriteReplayGainTags(const std::string& path, const ReplayGainValues& values) {
-  switch (KindOf(path)) {
-    case Kind::MP3: return WriteMp3(path, values);
+  const Kind kind = KindOf(path);
+  if (kind == Kind::NONE) return false;
+  const std::unique_ptr<TagLib::FileStream> opened = OpenTagStreamForWriting(path);
+  if (!opened) return false;
+  TagLib::IOStream* stream = opened.get();
+  switch (kind) {
+    case Kind::MP3: return WriteMp3(stream, values);
     case Kind::VORBIS: {
-      TagLib::Ogg::Vorbis::File file(path.c_str(), false);
+      TagLib::Ogg::Vorbis::File file(stream, false);
       if (!file.isValid() || !file.tag()) return false;
       SetComments(*file.tag(), Fields(values));
       return file.save();
     }
     case Kind::FLAC: {
-      TagLib::FLAC::File file(path.c_str(), false);
+      TagLib::FLAC::File file(stream, TagLib::ID3v2::FrameFactory::instance(), false);
       if (!file.isValid()) return false;
       SetComments(*file.xiphComment(true), Fields(values));
       return file.save();
     }
-    case Kind::OPUS: return WriteOpus(path, values);
-    case Kind::MP4: return WriteMp4(path, values);
-    case Kind::ASF: return WriteAsf(path, values);
+    case Kind::OPUS: return WriteOpus(stream, values);
+    case Kind::MP4: return WriteMp4(stream, values);
+    case Kind::ASF: return WriteAsf(stream, values);
     case Kind::NONE: return false;
   }
   return false;

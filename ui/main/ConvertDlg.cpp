@@ -220,7 +220,7 @@ void CConvertDlg::UpdateBackground() {
   backgroundArea_ = area;
   if (ratio != backgroundRatio_) DrawButtonArt(ratio);
   backgroundRatio_ = ratio;
-  // The buttons draw the part of the background under them.
+  // The buttons draw the area of the background under them.
   for (CSkinButton* button : findChildren<CSkinButton*>(Qt::FindDirectChildrenOnly))
     button->SetBackgroundImage(background_, true);
   update();

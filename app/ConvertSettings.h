@@ -34,6 +34,8 @@ enum SettingsGroup : uint32_t {
 // The ReplayGain choices and what forms an album.
 enum : uint32_t { REPLAYGAIN_NONE = 0, REPLAYGAIN_TRACK = 1, REPLAYGAIN_ALBUM = 2 };
 enum : uint32_t { ALBUM_BY_FOLDER = 0, ALBUM_BY_BATCH = 1 };
+// Loudness normalisation: off, one gain per track, or one gain per album.
+enum : uint32_t { NORMALIZE_OFF = 0, NORMALIZE_TRACK = 1, NORMALIZE_ALBUM = 2 };
 
 // Every persisted option of the program, with its default. Each field is
 // named after the settings value that stores it. The record is owned by the
@@ -70,6 +72,13 @@ struct ConvertSettings {
   // of one source folder (ALBUM_BY_FOLDER) or the whole batch.
   uint32_t replayGain = REPLAYGAIN_NONE;
   uint32_t albumBy = ALBUM_BY_FOLDER;
+  // Loudness normalisation: one gain per track or per album (the albums of
+  // albumBy) that brings the output to -normalizeLufs LUFS, lowered where the
+  // true peak would pass -normalizeCeiling/10 dBTP. When it is on it takes
+  // the place of the format's amplify option.
+  uint32_t normalize = NORMALIZE_OFF;
+  uint32_t normalizeLufs = 16;
+  uint32_t normalizeCeiling = 10;
   // Each output is decoded and checked against what was written before it
   // takes its name (sondrel-cli's --verify for its run).
   uint32_t verifyOutputs = 0;

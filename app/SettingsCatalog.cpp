@@ -160,6 +160,12 @@ const ValueRule kConvertJobs{{}, 0, MAX_CONVERT_JOBS};
 const ValueRule kReplayGain{
     {{REPLAYGAIN_NONE, "off"}, {REPLAYGAIN_TRACK, "track"}, {REPLAYGAIN_ALBUM, "album"}}};
 const ValueRule kAlbumBy{{{ALBUM_BY_FOLDER, "folder"}, {ALBUM_BY_BATCH, "batch"}}};
+const ValueRule kNormalize{
+    {{NORMALIZE_OFF, "off"}, {NORMALIZE_TRACK, "track"}, {NORMALIZE_ALBUM, "album"}}};
+// The target as LUFS below full scale (16: -16 LUFS).
+const ValueRule kNormalizeLufs{{}, 5, 40};
+// The true-peak ceiling in tenths of a dB below full scale (10: -1.0 dBTP).
+const ValueRule kNormalizeCeiling{{}, 0, 120};
 const ValueRule kFlacLevel{{}, 0, 8};
 const ValueRule kOpusBitRate{{}, 6, 510};
 const ValueRule kOpusBitRateMode{{{0, "vbr"}, {1, "cvbr"}, {2, "cbr"}}};
@@ -231,6 +237,14 @@ const std::vector<SettingValue>& SettingsCatalog() {
              "track's, or the track's and the album's (WAV, AMR, AWB and AAC hold none)"),
       Number("AlbumBy", kOpt, &CS::albumBy, kAlbumBy,
              "ReplayGain albums: the files of one source folder, or the whole batch"),
+      Number("Normalize", kOpt, &CS::normalize, kNormalize,
+             "normalise loudness with one gain per track or per album (the albums of "
+             "AlbumBy); in place of the format's amplify option"),
+      Number("NormalizeLufs", kOpt, &CS::normalizeLufs, kNormalizeLufs,
+             "the loudness Normalize brings outputs to, in LUFS below full scale (16: -16 LUFS)"),
+      Number("NormalizeCeiling", kOpt, &CS::normalizeCeiling, kNormalizeCeiling,
+             "the true peak Normalize keeps below, in tenths of a dB below full scale "
+             "(10: -1.0 dBTP)"),
       Number("VerifyOutputs", kOpt, &CS::verifyOutputs, kOnOff,
              "decode each output and check its rate, channels, length and level before it "
              "takes its name; --verify sets it for a run"),

@@ -1,5 +1,5 @@
 # Installation: the programs find their add-ons, the SoundFont and the user
-# guide next to themselves, so everything they load goes into one program
+# guides next to themselves, so everything they load goes into one program
 # folder, <libdir>/sondrel/, laid out as in the build tree. The commands in
 # <bindir> are relative symbolic links into that folder: the programs
 # resolve the link to find their folder, and a whole install tree that is
@@ -20,9 +20,10 @@ get_target_property(sondrel_addon_targets sondrel-addons MANUALLY_ADDED_DEPENDEN
 install(TARGETS ${sondrel_addon_targets}
         LIBRARY DESTINATION "${SONDREL_INSTALL_PROGRAM_DIR}/addons")
 
-if(EXISTS "${CMAKE_SOURCE_DIR}/ui/help/sondrel-help.html")
-  install(FILES "${CMAKE_SOURCE_DIR}/ui/help/sondrel-help.html"
-          DESTINATION "${SONDREL_INSTALL_PROGRAM_DIR}")
+# The user guide and its translations (sondrel-help.<language>.html).
+file(GLOB sondrel_guides "${CMAKE_SOURCE_DIR}/ui/help/sondrel-help*.html")
+if(sondrel_guides)
+  install(FILES ${sondrel_guides} DESTINATION "${SONDREL_INSTALL_PROGRAM_DIR}")
 endif()
 
 # The links are made in the build tree and installed as links. The

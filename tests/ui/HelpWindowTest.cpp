@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ struct GuideCase {
   std::vector<std::string> translated;
   const char* shown;
 };
+
+void PrintTo(const GuideCase& row, std::ostream* out) { *out << row.name; }
 
 class HelpWindowGuideTest : public ::testing::TestWithParam<GuideCase> {
  protected:

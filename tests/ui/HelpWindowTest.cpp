@@ -35,8 +35,8 @@ TEST_P(HelpWindowGuideTest, ShowsTheGuideOfTheProgramLanguage) {
 INSTANTIATE_TEST_SUITE_P(
     Languages, HelpWindowGuideTest,
     ::testing::Values(GuideCase{"GermanOfGermany", "de_DE", {"de", "fr"}, "sondrel-help.de.html"},
-                      GuideCase{"CountryFirst", "pt_BR", {"pt", "pt_BR"}, "sondrel-help.pt_BR.html"},
-                      GuideCase{"ThenLanguage", "pt_PT", {"pt", "pt_BR"}, "sondrel-help.pt.html"},
+                      GuideCase{"Country", "pt_BR", {"pt", "pt_BR"}, "sondrel-help.pt_BR.html"},
+                      GuideCase{"LanguageAlone", "pt_PT", {"pt", "pt_BR"}, "sondrel-help.pt.html"},
                       GuideCase{"Untranslated", "ja_JP", {"de", "fr"}, "sondrel-help.html"},
                       GuideCase{"CLocale", "C", {"de", "fr"}, "sondrel-help.html"}),
     [](const ::testing::TestParamInfo<GuideCase>& row) { return row.param.name; });

@@ -136,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
         {M4A, FORMAT_OGG, SOURCE_PICTURE},
         {WMA, FORMAT_OPUS, SOURCE_PICTURE},
         {FLAC, FORMAT_WMA, SOURCE_PICTURE},
-        {MP3, FORMAT_MP3, SOURCE_PICTURE, "", NO_FILE, TAG_TRANSFER, 1, 1, "", "IdCopiedOnce"},
+        {MP3, FORMAT_MP3, SOURCE_PICTURE, "", NO_FILE, TAG_TRANSFER, 1, 1, "", "Id3CopiedOnce"},
         {FLAC, FORMAT_OGG, SOURCE_PICTURE, "folder.jpg", JPEG, TAG_TRANSFER, 1, 1, "",
          "SourceBeforeFolder"},
         {WAV, FORMAT_MP3, FOLDER_PICTURE, "Cover.JPG", JPEG, TAG_TRANSFER, 1, 1, "", "Folder"},

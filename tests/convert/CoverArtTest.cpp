@@ -52,14 +52,14 @@ class CoverArtTest : public ::testing::TestWithParam<Row> {
       WriteFileText(dir_.File(row.folderName), "\xFF\xD8\xFF\xE0");
       if (truncate(dir_.File(row.folderName).c_str(), 17 << 20) != 0) return "";
     }
-    const std::string spec = "3|image/png|" + kDescription + "||" + picture;
+    const std::string attached = "3|image/png|" + kDescription + "||" + picture;
     ProcessResult made;
     if (row.source == WAV) return wav;
     if (row.source == FLAC) {
       if (!Succeeded(RunProcess("flac", {"-s", "-f", "-o", out, wav}))) return "";
-      made = RunProcess("metaflac", {"--import-picture-from=" + spec, out});
+      made = RunProcess("metaflac", {"--import-picture-from=" + attached, out});
     } else if (row.source == OPUS) {
-      made = RunProcess("opusenc", {"--quiet", "--picture", spec, wav, out});
+      made = RunProcess("opusenc", {"--quiet", "--picture", attached, wav, out});
     } else if (row.source == WMA) {
       // ffmpeg writes a picture into ASF as a video stream; the attribute is TagLib's.
       if (!Succeeded(Ffmpeg({"-i", wav, out}))) return "";

@@ -82,6 +82,10 @@ struct ConvertSettings {
   // Each output is decoded and checked against what was written before it
   // takes its name (sondrel-cli's --verify for its run).
   uint32_t verifyOutputs = 0;
+  // An output whose tags are transferred from a source without a picture
+  // takes cover.jpg, folder.jpg or their PNG forms from the source's folder
+  // (sondrel-cli's --cover-from-folder for its run).
+  uint32_t coverFromFolder = 0;
 
   // MP3
   uint32_t autoDestMP3EncodingParam = 1;

@@ -248,6 +248,10 @@ const std::vector<SettingValue>& SettingsCatalog() {
       Number("VerifyOutputs", kOpt, &CS::verifyOutputs, kOnOff,
              "decode each output and check its rate, channels, length and level before it "
              "takes its name; --verify sets it for a run"),
+      Number("CoverFromFolder", kOpt, &CS::coverFromFolder, kOnOff,
+             "outputs that transfer the source's tags and pictures take cover.jpg, folder.jpg "
+             "(or .png) from the source's folder when the source holds no picture; "
+             "--cover-from-folder sets it for a run"),
       Number("OptStartPageIndex", GROUP_MAIN_WINDOW, &CS::optStartPageIndex, kAnyNumber,
              "the page the window's options sheet opens on"),
       // MP3

@@ -109,6 +109,7 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
                        {"--album-by", true},
                        {"--name", true},
                        {"--verify", false},
+                       {"--cover-from-folder", false},
                        {"--jobs", true},
                        {"-j", true},
                        {"--quiet", false},
@@ -152,6 +153,8 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
       settings.outputNamePattern = flag.value;
     } else if (flag.name == "--verify") {
       settings.verifyOutputs = 1;
+    } else if (flag.name == "--cover-from-folder") {
+      settings.coverFromFolder = 1;
     } else if (flag.name == "--jobs" || flag.name == "-j") {
       if (!ParseJobs(flag.value, request.jobs, err)) return false;
     } else if (IsFormatFlag(flag.name)) {

@@ -32,3 +32,8 @@ struct ConversionContext {
   // the finished file can be checked against it.
   WrittenAudio* written = nullptr;
 };
+
+// Adds `more` to an entry's note, after what it already says.
+inline void AddNote(std::string& note, const std::string& more) {
+  note += note.empty() ? more : "; " + more;
+}

@@ -11,6 +11,7 @@
 #include "codecs/readers/ProgramReaders.h"
 #include "convert/Amplify.h"
 #include "convert/ConversionLoop.h"
+#include "convert/CoverArt.h"
 #include "convert/FileProgress.h"
 #include "convert/LoudnessMeter.h"
 #include "convert/OutputDescription.h"
@@ -50,11 +51,6 @@ std::string MinutesAndSeconds(double seconds) {
   char text[32];
   std::snprintf(text, sizeof text, "%ld:%02ld", whole / 60, whole % 60);
   return text;
-}
-
-// Adds `more` to a note, after what it already says.
-void AddNote(std::string& note, const std::string& more) {
-  note += note.empty() ? more : "; " + more;
 }
 
 }  // namespace
@@ -141,6 +137,9 @@ bool ConvertFile(const OutputDescription& output, int32_t kind, const std::strin
                        opened.ChangedInPlace(sourcePath);
   const bool closed = writer->Close();
   bool ok = end == LoopEnd::FINISHED && fault.empty() && !changed && damagedAt < 0 && closed;
+  // The source's pictures go into the complete file while it still has its
+  // temporary name; one that cannot take them is no success.
+  if (ok && !CarryCoverArt(output, sourcePath, outputPath, context)) ok = false;
   // The tags take the values once the file is complete, while it still has
   // its temporary name: a file that cannot take them is no success.
   bool tagged = true;

@@ -42,6 +42,11 @@ Id3Images TagImages(const OutputTag& tag, uint32_t versionOption) {
   return Id3Images();
 }
 
+// Pictures go into ID3v2 only: an output with ID3v1 alone holds none.
+bool Mp3HoldsPictures(const ConvertSettings& settings) {
+  return settings.mp3WriteID3Version == 1 || settings.mp3WriteID3Version == 2;
+}
+
 std::unique_ptr<AudioWriter> MakeMp3Writer(const WriterRequest& request) {
   return std::make_unique<Mp3Writer>(
       ChooseMp3Settings(request.settings, request.kind, request.source).encoder,
@@ -57,6 +62,7 @@ OutputDescription DescribeMp3() {
   output.tagOption = &ConvertSettings::mp3ID3TagType;
   output.tagPreset = &ConvertSettings::mp3Tag;
   output.copiesId3Blocks = true;
+  output.holdsPictures = Mp3HoldsPictures;
   output.makeWriter = MakeMp3Writer;
   return output;
 }

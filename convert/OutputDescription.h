@@ -46,6 +46,10 @@ struct OutputDescription {
   uint32_t ConvertSettings::*tagOption = nullptr;
   TagPreset ConvertSettings::*tagPreset = nullptr;
   bool copiesId3Blocks = false;
+  // Optional: false when the options leave the output's tag no room for
+  // the source's pictures (null: a transferred tag carries them whenever
+  // the format holds pictures).
+  bool (*holdsPictures)(const ConvertSettings& settings) = nullptr;
 
   // A block that the writer refuses fails the file; otherwise the file goes
   // on without it.

@@ -23,19 +23,6 @@
 
 namespace {
 
-enum class Kind { NONE, MP3, VORBIS, FLAC, OPUS, MP4, ASF };
-
-Kind KindOf(const std::string& path) {
-  const std::string extension = TagFileExtension(path);
-  if (extension == "mp3") return Kind::MP3;
-  if (extension == "ogg") return Kind::VORBIS;
-  if (extension == "flac") return Kind::FLAC;
-  if (extension == "opus") return Kind::OPUS;
-  if (extension == "m4a" || extension == "mp4" || extension == "m4b") return Kind::MP4;
-  if (extension == "wma") return Kind::ASF;
-  return Kind::NONE;
-}
-
 std::string GainText(double gain) {
   char text[32];
   std::snprintf(text, sizeof text, "%.2f dB", gain);
@@ -120,7 +107,7 @@ bool WriteAsf(TagLib::IOStream* stream, const ReplayGainValues& values) {
 
 }  // namespace
 
-bool HoldsReplayGainTags(const std::string& path) { return KindOf(path) != Kind::NONE; }
+bool HoldsReplayGainTags(const std::string& path) { return TagFormatOf(path) != TagFormat::NONE; }
 
 int OpusR128Gain(double replayGain) {
   // -18 LUFS reference to -23 LUFS reference: 5 dB less gain.
@@ -129,29 +116,29 @@ int OpusR128Gain(double replayGain) {
 }
 
 bool WriteReplayGainTags(const std::string& path, const ReplayGainValues& values) {
-  const Kind kind = KindOf(path);
-  if (kind == Kind::NONE) return false;
+  const TagFormat kind = TagFormatOf(path);
+  if (kind == TagFormat::NONE) return false;
   const std::unique_ptr<TagLib::FileStream> opened = OpenTagStreamForWriting(path);
   if (!opened) return false;
   TagLib::IOStream* stream = opened.get();
   switch (kind) {
-    case Kind::MP3: return WriteMp3(stream, values);
-    case Kind::VORBIS: {
+    case TagFormat::MP3: return WriteMp3(stream, values);
+    case TagFormat::VORBIS: {
       TagLib::Ogg::Vorbis::File file(stream, false);
       if (!file.isValid() || !file.tag()) return false;
       SetComments(*file.tag(), Fields(values));
       return file.save();
     }
-    case Kind::FLAC: {
+    case TagFormat::FLAC: {
       TagLib::FLAC::File file(stream, TagLib::ID3v2::FrameFactory::instance(), false);
       if (!file.isValid()) return false;
       SetComments(*file.xiphComment(true), Fields(values));
       return file.save();
     }
-    case Kind::OPUS: return WriteOpus(stream, values);
-    case Kind::MP4: return WriteMp4(stream, values);
-    case Kind::ASF: return WriteAsf(stream, values);
-    case Kind::NONE: return false;
+    case TagFormat::OPUS: return WriteOpus(stream, values);
+    case TagFormat::MP4: return WriteMp4(stream, values);
+    case TagFormat::ASF: return WriteAsf(stream, values);
+    case TagFormat::NONE: return false;
   }
   return false;
 }

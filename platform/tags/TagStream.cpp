@@ -27,3 +27,14 @@ std::string TagFileExtension(const std::string& path) {
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return extension;
 }
+
+TagFormat TagFormatOf(const std::string& path) {
+  const std::string extension = TagFileExtension(path);
+  if (extension == "mp3") return TagFormat::MP3;
+  if (extension == "ogg") return TagFormat::VORBIS;
+  if (extension == "flac") return TagFormat::FLAC;
+  if (extension == "opus") return TagFormat::OPUS;
+  if (extension == "m4a" || extension == "mp4" || extension == "m4b") return TagFormat::MP4;
+  if (extension == "wma") return TagFormat::ASF;
+  return TagFormat::NONE;
+}

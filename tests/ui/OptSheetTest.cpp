@@ -269,6 +269,7 @@ const GeneralRow kGeneralRows[] = {
        page.BrowseWhenDone()->click();
        page.ConvertJobs()->setValue(5);
        page.VerifyOutputs()->click();
+       page.CoverFromFolder()->click();
      },
      "",
      nullptr,
@@ -284,7 +285,8 @@ const GeneralRow kGeneralRows[] = {
       {"OutputFiles2MyDocuments", "0"},
       {"BrowseOutputFolder", "0"},
       {"ConvertJobs", "5"},
-      {"VerifyOutputs", "1"}}},
+      {"VerifyOutputs", "1"},
+      {"CoverFromFolder", "1"}}},
     {"TabsAndBlanksLeaveTheFilter",
      {{"EnableExtFilter", "1"}},
      [](COptOutputPage& page, ScriptedDesktop&) {

@@ -166,6 +166,13 @@ void COptOutputPage::BuildControls() {
       "level against what was written; an output that fails is removed and an old file kept"));
   jobsRow->addWidget(verifyBox_);
   outputGrid->addLayout(jobsRow, 9, 0, 1, 3);
+  coverFromFolderBox_ = new QCheckBox(
+      tr("&Take the cover from cover.jpg or folder.jpg when the source has none"), output);
+  coverFromFolderBox_->setToolTip(
+      tr("An output whose tags are transferred from a source without a picture gets "
+         "cover.jpg, folder.jpg (or .png) from the source's folder as its cover; a file that "
+         "is not a JPEG or PNG image, or is larger than 16 MiB, is left out"));
+  outputGrid->addWidget(coverFromFolderBox_, 10, 0, 1, 3);
   outputGrid->setColumnStretch(1, 1);
 
   auto* layout = new QVBoxLayout(this);
@@ -185,6 +192,7 @@ void COptOutputPage::Initialise() {
   toMyDocuments_ = values_.outputFiles2MyDocuments != 0;
   browseWhenDone_ = values_.browseOutputFolder != 0;
   verify_ = values_.verifyOutputs != 0;
+  coverFromFolder_ = values_.coverFromFolder != 0;
 
   BuildControls();
   // A stored choice that is not in a drop-down becomes its first item.
@@ -204,6 +212,7 @@ void COptOutputPage::Initialise() {
   toMyDocumentsBox_->setChecked(toMyDocuments_);
   browseWhenDoneBox_->setChecked(browseWhenDone_);
   verifyBox_->setChecked(verify_);
+  coverFromFolderBox_->setChecked(coverFromFolder_);
   convertJobsSpin_->setValue(ConvertJobsOf(values_));
   UpdateFolderControls();
 
@@ -232,6 +241,7 @@ void COptOutputPage::ReadControls() {
   toMyDocuments_ = toMyDocumentsBox_->isChecked();
   browseWhenDone_ = browseWhenDoneBox_->isChecked();
   verify_ = verifyBox_->isChecked();
+  coverFromFolder_ = coverFromFolderBox_->isChecked();
 }
 
 // The custom folder, its Browse button and the folder-creation options mean
@@ -297,6 +307,7 @@ void COptOutputPage::CopyOut(ConvertSettings& settings) {
   settings.outputFiles2MyDocuments = toMyDocuments_ ? 1 : 0;
   settings.browseOutputFolder = browseWhenDone_ ? 1 : 0;
   settings.verifyOutputs = verify_ ? 1 : 0;
+  settings.coverFromFolder = coverFromFolder_ ? 1 : 0;
   // One per processor stays stored as such, so it follows the machine.
   const int jobs = convertJobsSpin_->value();
   settings.convertJobs =

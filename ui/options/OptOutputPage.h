@@ -45,6 +45,7 @@ class COptOutputPage : public COptPage {
   QCheckBox* BrowseWhenDone() const { return browseWhenDoneBox_; }
   QSpinBox* ConvertJobs() const { return convertJobsSpin_; }
   QCheckBox* VerifyOutputs() const { return verifyBox_; }
+  QCheckBox* CoverFromFolder() const { return coverFromFolderBox_; }
 
  protected:
   void Initialise() override;
@@ -67,6 +68,7 @@ class COptOutputPage : public COptPage {
   bool toMyDocuments_ = false;
   bool browseWhenDone_ = false;
   bool verify_ = false;
+  bool coverFromFolder_ = false;
 
   QRadioButton* monoRadios_[3] = {};
   QPushButton* monoHelp_ = nullptr;
@@ -84,4 +86,5 @@ class COptOutputPage : public COptPage {
   QCheckBox* browseWhenDoneBox_ = nullptr;
   QSpinBox* convertJobsSpin_ = nullptr;
   QCheckBox* verifyBox_ = nullptr;
+  QCheckBox* coverFromFolderBox_ = nullptr;
 };

@@ -7,13 +7,6 @@
 #include "convert/Normalization.h"
 #include "source/SourceFile.h"
 
-namespace {
-
-// The status of an entry measured before its album is encoded.
-constexpr const char* kStatusMeasuring = "Measuring loudness...";
-
-}  // namespace
-
 AlbumLevels::AlbumLevels() = default;
 AlbumLevels::~AlbumLevels() = default;
 
@@ -48,7 +41,6 @@ LevelPass* AlbumLevels::Prepare(size_t index, ConversionProgress& progress,
         continue;
       }
       const size_t row = i < rows.size() ? rows[i] : i;
-      progress.SetEntryStatus(row, kStatusMeasuring);
       EntryBarRelay relay(progress, row);
       pass = routine_.MeasureLevels(entries_[i]->kind, entries_[i]->path, *settings_, relay);
       if (pass.Succeeded()) meters.push_back(pass.meter);

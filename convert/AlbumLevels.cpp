@@ -11,9 +11,7 @@ AlbumLevels::AlbumLevels() = default;
 AlbumLevels::~AlbumLevels() = default;
 
 void AlbumLevels::Begin(const ConvertSettings& settings, const std::vector<SourceFile*>& entries) {
-  entries_.clear();
-  albums_.clear();
-  passes_.clear();
+  End();
   if (settings.normalize != NORMALIZE_ALBUM) return;
   settings_ = &settings;
   routine_ = RoutineFor(settings.outputFormat);
@@ -53,4 +51,10 @@ LevelPass* AlbumLevels::Prepare(size_t index, ConversionProgress& progress,
 
 void AlbumLevels::Release(size_t index) {
   if (index < passes_.size()) passes_[index].reset();
+}
+
+void AlbumLevels::End() {
+  entries_.clear();
+  albums_.clear();
+  passes_.clear();
 }

@@ -37,6 +37,8 @@ class AlbumLevels {
 
   // The entry at `index` has ended: its pass, and the render it kept, go.
   void Release(size_t index);
+  // The batch has ended: what a stopped batch still kept goes.
+  void End();
 
  private:
   const ConvertSettings* settings_ = nullptr;

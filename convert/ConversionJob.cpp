@@ -240,6 +240,7 @@ BatchResult ConversionJob::RunBatch(const std::vector<SourceFile*>& entries,
   const bool onWorkers = thread_ == ConvertThread::Worker || (jobs_ > 1 && entries.size() > 1);
   const size_t stoppedAt =
       onWorkers ? RunParallel(entries, rows, result) : RunOneByOne(entries, rows, result);
+  levels_.End();
   progress_.Finish();
 
   if (settings_.browseOutputFolder != 0) {

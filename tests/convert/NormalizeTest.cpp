@@ -21,6 +21,7 @@
 #include "source/SourceKind.h"
 #include "source/SourceList.h"
 #include "support/AudioFixtures.h"
+#include "support/FileSizeLimit.h"
 #include "support/LoudnessFixtures.h"
 #include "support/MidiFixtures.h"
 #include "support/ProgramFolder.h"
@@ -137,8 +138,17 @@ TEST_F(NormalizeTest, MidiSongIsRenderedOnceFromMemoryOrATemporaryFile) {
   progress_.pumps = 0;
   progress_.cancelAtPump = 100;
   EXPECT_FALSE(Convert(FORMAT_WAV, midi, dir_.File("cancelled.wav")));
+  // A temporary folder without room fails the entry, as a full disk does.
+  progress_.cancelAtPump = 0;
+  {
+    const FileSizeLimit limit(512 * 1024);
+    ASSERT_TRUE(limit.Active());
+    const ConversionContext context{settings_, progress_, 1};
+    EXPECT_FALSE(RoutineFor(FORMAT_WAV)(KIND_MIDI, midi, dir_.File("full.wav"), context));
+    EXPECT_EQ(context.reason, "the temporary folder has no room for the render");
+  }
   KeptRender::SetMemoryBudgetForTest(0);
-  EXPECT_FALSE(fs::exists(dir_.File("cancelled.wav")));
+  EXPECT_FALSE(fs::exists(dir_.File("cancelled.wav")) || fs::exists(dir_.File("full.wav")));
   EXPECT_TRUE(fs::is_empty(temporary));
   if (oldTmp)
     setenv("TMPDIR", restore.c_str(), 1);

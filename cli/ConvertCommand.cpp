@@ -254,6 +254,11 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
   if (skip) settings.targetExistsOpt = TARGET_SKIP;
   if (!ApplyFormatFlags(formatFlags, settings, err)) return false;
   WarnUnusedAssignments(request.assignments, settings, err);
+  const bool ceilingGiven =
+      std::any_of(parsed.flags.begin(), parsed.flags.end(),
+                  [](const Arguments::Flag& flag) { return flag.name == "--ceiling"; });
+  if (ceilingGiven && settings.normalize == NORMALIZE_OFF)
+    err << "sondrel-cli: --ceiling has no effect unless --normalize is given.\n";
   // Without --jobs, the saved (or --set) ConvertJobs: one per core unless
   // the options say otherwise.
   if (request.jobs == 0) request.jobs = ConvertJobsOf(settings);

@@ -17,7 +17,11 @@
 # songs with the large FluidR3_GM SoundFont one at a time and two at a
 # time and prints both peak memories (target: two at a time below 1.3x).
 # Part 4 converts the 8 WAVs through the real window, one and two at a
-# time, against sondrel-cli --jobs 2 (bench/convert_window.sh).
+# time, against sondrel-cli --jobs 2 (bench/convert_window.sh). Part 5
+# converts the ten-minute WAV and the ten-minute MIDI song to MP3 with
+# loudness normalisation (--normalize: a measuring pass, then the encoding
+# one; the song rendered once) against the same conversion without it
+# (target: 1.6x or below).
 cd "$(dirname "$0")/.."
 source bench/common.sh
 source bench/pairs.sh
@@ -108,3 +112,24 @@ fi
 # --- 4. the window's batch --------------------------------------------------
 echo
 bash bench/convert_window.sh "$runs"
+
+# --- 5. normalisation -------------------------------------------------------
+echo
+if "$cli" convert --help | grep -q -- --normalize; then
+  for input in "$work/in.wav" "$work/song.mid"; do
+    single() {  # [FLAGS...]
+      echo "'$cli' convert --jobs 1 --to mp3 --bitrate 128 --out '$work/normalize' --overwrite \
+        --set BrowseOutputFolder=off $* '$input'"
+    }
+    hyperfine --style none --warmup 1 --runs "$runs" --export-json "$work/normalize.json" \
+      -n plain "$(single)" -n normalized "$(single --normalize)" >/dev/null
+    python3 - "$work/normalize.json" "$(basename "$input")" <<'PY'
+import json, sys
+t = {r["command"]: r["mean"] for r in json.load(open(sys.argv[1]))["results"]}
+print(f"{sys.argv[2]} to MP3: plain {t['plain']:.2f} s, --normalize {t['normalized']:.2f} s,"
+      f" {t['normalized'] / t['plain']:.2f}x (target 1.6x or below)")
+PY
+  done
+else
+  echo "sondrel-cli has no --normalize: normalisation skipped"
+fi

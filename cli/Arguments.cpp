@@ -1,6 +1,7 @@
 #include "cli/Arguments.h"
 
 #include <algorithm>
+#include <cctype>
 #include <ostream>
 
 #include "app/SettingAssignment.h"
@@ -37,6 +38,19 @@ bool SplitArguments(const std::vector<std::string>& args, const std::vector<Flag
       return false;
     }
     Arguments::Flag flag{name, std::string()};
+    if (spec->valueAfterEqualsOnly) {
+      // A negative number after it is its value too ("--normalize -14"):
+      // no flag and no path of this command line starts that way.
+      const bool negativeNext = i + 1 < args.size() && args[i + 1].size() > 1 &&
+                                args[i + 1][0] == '-' &&
+                                std::isdigit(static_cast<unsigned char>(args[i + 1][1]));
+      if (equals != std::string::npos)
+        flag.value = arg.substr(equals + 1);
+      else if (negativeNext)
+        flag.value = args[++i];
+      parsed.flags.push_back(std::move(flag));
+      continue;
+    }
     if (!spec->takesValue && equals != std::string::npos) {
       err << "sondrel-cli: " << name << " takes no value" << helpHint;
       return false;

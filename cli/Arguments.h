@@ -7,10 +7,13 @@
 
 struct ConvertSettings;
 
-// A flag a command knows: "--to" with a value, "--tags" without.
+// A flag a command knows: "--to" with a value, "--tags" without;
+// "--normalize" may take one, after "=" or as a negative number next
+// ("--normalize=-14", "--normalize -14").
 struct FlagSpec {
   const char* name;
   bool takesValue;
+  bool valueAfterEqualsOnly = false;
 };
 
 // A command's arguments split into flags (in the order given) and operands.

@@ -3,8 +3,10 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <climits>
+#include <cmath>
 
 #include <optional>
 #include <ostream>
@@ -43,6 +45,53 @@ bool ParseJobs(const std::string& value, int& jobs, std::ostream& err) {
     return false;
   }
   jobs = static_cast<int>(*number);
+  return true;
+}
+
+// A level below full scale written with or without its minus sign ("-16",
+// "16", "-1.0"): its size, when it is a number from `low` to `high`.
+std::optional<double> ParseLevelBelowFullScale(const std::string& value, double low, double high) {
+  const bool negative = !value.empty() && value[0] == '-';
+  const char* first = value.data() + (negative ? 1 : 0);
+  const char* last = value.data() + value.size();
+  double size = 0;
+  const auto [end, error] = std::from_chars(first, last, size, std::chars_format::fixed);
+  if (first == last || error != std::errc() || end != last || size < low || size > high)
+    return std::nullopt;
+  return size;
+}
+
+// --normalize[=LUFS] and --normalize-by turn normalisation on (per track
+// unless --normalize-by album says otherwise); --ceiling sets its true-peak
+// ceiling. False with a message on `err` for a value out of range.
+bool ApplyNormalizeFlag(const Arguments::Flag& flag, ConvertSettings& settings, std::ostream& err) {
+  if (flag.name == "--normalize-by") {
+    if (flag.value != "track" && flag.value != "album") {
+      err << "sondrel-cli: --normalize-by takes track or album, not \"" << flag.value << "\".\n";
+      return false;
+    }
+    settings.normalize = flag.value == "album" ? NORMALIZE_ALBUM : NORMALIZE_TRACK;
+  } else if (flag.name == "--ceiling") {
+    const std::optional<double> ceiling = ParseLevelBelowFullScale(flag.value, 0, 12);
+    if (!ceiling) {
+      err << "sondrel-cli: --ceiling takes a true peak in dBTP from 0 to -12 (as -1.0), not \""
+          << flag.value << "\".\n";
+      return false;
+    }
+    settings.normalizeCeiling = static_cast<uint32_t>(std::lround(*ceiling * 10));
+  } else {
+    if (!flag.value.empty()) {
+      const std::optional<double> target = ParseLevelBelowFullScale(flag.value, 5, 40);
+      if (!target || *target != std::floor(*target)) {
+        err << "sondrel-cli: --normalize takes a whole number of LUFS from -5 to -40 (as -16), "
+               "not \""
+            << flag.value << "\".\n";
+        return false;
+      }
+      settings.normalizeLufs = static_cast<uint32_t>(*target);
+    }
+    if (settings.normalize == NORMALIZE_OFF) settings.normalize = NORMALIZE_TRACK;
+  }
   return true;
 }
 
@@ -107,6 +156,9 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
                        {"--keep-folders", false},
                        {"--replaygain", true},
                        {"--album-by", true},
+                       {"--normalize", false, true},
+                       {"--normalize-by", true},
+                       {"--ceiling", true},
                        {"--name", true},
                        {"--verify", false},
                        {"--cover-from-folder", false},
@@ -138,6 +190,9 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
     } else if (flag.name == "--replaygain" || flag.name == "--album-by") {
       const char* name = flag.name == "--replaygain" ? "ReplayGain=" : "AlbumBy=";
       if (!ApplyAssignmentArgument(name + flag.value, settings, err)) return false;
+    } else if (flag.name == "--normalize" || flag.name == "--normalize-by" ||
+               flag.name == "--ceiling") {
+      if (!ApplyNormalizeFlag(flag, settings, err)) return false;
     } else if (flag.name == "--soundfont") {
       request.soundFont = flag.value;
     } else if (flag.name == "--keep-folders") {
@@ -202,6 +257,11 @@ bool ParseFlags(const std::vector<std::string>& args, ConvertSettings& settings,
   if (skip) settings.targetExistsOpt = TARGET_SKIP;
   if (!ApplyFormatFlags(formatFlags, settings, err)) return false;
   WarnUnusedAssignments(request.assignments, settings, err);
+  const bool ceilingGiven =
+      std::any_of(parsed.flags.begin(), parsed.flags.end(),
+                  [](const Arguments::Flag& flag) { return flag.name == "--ceiling"; });
+  if (ceilingGiven && settings.normalize == NORMALIZE_OFF)
+    err << "sondrel-cli: --ceiling has no effect unless --normalize is given.\n";
   // Without --jobs, the saved (or --set) ConvertJobs: one per core unless
   // the options say otherwise.
   if (request.jobs == 0) request.jobs = ConvertJobsOf(settings);

@@ -43,8 +43,8 @@ bool RewriteWithAlbumGain(const std::string& path, double gain, double peak) {
   return copy.MoveTo(path, true) == TemporaryOutput::Move::DONE;
 }
 
-std::string AlbumGain::AlbumOf(const std::string& sourcePath) const {
-  if (albumBy_ == ALBUM_BY_BATCH) return std::string();
+std::string AlbumKey(const std::string& sourcePath, uint32_t albumBy) {
+  if (albumBy == ALBUM_BY_BATCH) return std::string();
   return std::filesystem::path(sourcePath).parent_path().string();
 }
 
@@ -53,13 +53,13 @@ void AlbumGain::Begin(const ConvertSettings& settings, const std::vector<SourceF
   active_ = settings.replayGain == REPLAYGAIN_ALBUM;
   albumBy_ = settings.albumBy;
   if (!active_) return;
-  for (const SourceFile* entry : entries) ++albums_[AlbumOf(entry->path)].remaining;
+  for (const SourceFile* entry : entries) ++albums_[AlbumKey(entry->path, albumBy_)].remaining;
 }
 
 std::string AlbumGain::EntryEnded(const std::string& sourcePath, const std::string& outputPath,
                                   const std::shared_ptr<LoudnessMeter>& meter) {
   if (!active_) return std::string();
-  const auto found = albums_.find(AlbumOf(sourcePath));
+  const auto found = albums_.find(AlbumKey(sourcePath, albumBy_));
   if (found == albums_.end() || found->second.remaining == 0) return std::string();
   Album& album = found->second;
   if (!outputPath.empty() && meter) {

@@ -11,6 +11,11 @@
 class LoudnessMeter;
 struct SourceFile;
 
+// The album an entry with the source `sourcePath` belongs to under AlbumBy
+// `albumBy`: its source folder, or "" for the whole batch. Album ReplayGain
+// values and album normalisation group a batch by it.
+std::string AlbumKey(const std::string& sourcePath, uint32_t albumBy);
+
 // The album ReplayGain values of a batch. Under ReplayGain "album" the
 // entries form albums, the entries of one source folder or the whole batch
 // (AlbumBy); each converted entry brings the measurement of what it was
@@ -39,8 +44,6 @@ class AlbumGain {
     std::vector<std::string> outputs;
     std::vector<std::shared_ptr<LoudnessMeter>> meters;
   };
-  std::string AlbumOf(const std::string& sourcePath) const;
-
   bool active_ = false;
   uint32_t albumBy_ = ALBUM_BY_FOLDER;
   std::map<std::string, Album> albums_;

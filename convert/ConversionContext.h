@@ -7,6 +7,7 @@
 
 class ConversionProgress;
 class LoudnessMeter;
+struct LevelPass;
 struct WrittenAudio;
 
 // What a per-file routine works with besides its source and output paths.
@@ -31,6 +32,11 @@ struct ConversionContext {
   // When set, the routine counts here what it hands its writer, so that
   // the finished file can be checked against it.
   WrittenAudio* written = nullptr;
+  // Normalised per album: the entry's first pass, made with the rest of its
+  // album before any of them encoded, with the album's gain; the routine
+  // encodes with that gain (from the kept render of a MIDI song or a
+  // module) instead of measuring the entry alone.
+  LevelPass* levels = nullptr;
 };
 
 // Adds `more` to an entry's note, after what it already says.

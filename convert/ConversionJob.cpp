@@ -9,6 +9,7 @@
 #include "app/WebLinks.h"
 #include "convert/ConversionProgress.h"
 #include "convert/ConvertRoutines.h"
+#include "convert/EntryBarRelay.h"
 #include "convert/NamePattern.h"
 #include "convert/OutputVerifier.h"
 #include "convert/Prompter.h"
@@ -33,58 +34,6 @@ std::string UnwritableFormatMessage(uint32_t outputFormat) {
     return "The output format " + std::to_string(outputFormat) + " is unknown.";
   return "Sondrel cannot write " + OutputFormatDisplayName(outputFormat) + " files yet.";
 }
-
-namespace {
-
-// The front end of the one entry converting when the batch runs one at a
-// time: everything goes to the batch's front end, and the file bar is also
-// given as the entry's progress, as the batch with several entries at a
-// time gives it.
-class EntryBarRelay : public ConversionProgress {
- public:
-  EntryBarRelay(ConversionProgress& inner, size_t row) : inner_(inner), row_(row) {}
-
-  void Begin(int count) override { inner_.Begin(count); }
-  void Finish() override { inner_.Finish(); }
-  void SetBatchLine(const std::string& text) override { inner_.SetBatchLine(text); }
-  void StepBatch() override { inner_.StepBatch(); }
-  void SetFileLine(const std::string& text) override { inner_.SetFileLine(text); }
-  int FileBarWidth() override {
-    width_ = inner_.FileBarWidth();
-    return width_;
-  }
-  void SetFileBar(int position) override {
-    inner_.SetFileBar(position);
-    if (width_ <= 0) return;
-    const int64_t permille = static_cast<int64_t>(position) * 1000 / width_;
-    inner_.SetEntryProgress(row_, static_cast<int>(std::clamp<int64_t>(permille, 0, 1000)));
-  }
-  void ScrollToEntry(size_t index) override { inner_.ScrollToEntry(index); }
-  void SetEntryStatus(size_t index, const std::string& text) override {
-    inner_.SetEntryStatus(index, text);
-  }
-  void SetEntryReason(size_t index, const std::string& reason) override {
-    inner_.SetEntryReason(index, reason);
-  }
-  void NoteOutputInDocuments(size_t index, const std::string& output) override {
-    inner_.NoteOutputInDocuments(index, output);
-  }
-  void SetEntryNote(size_t index, const std::string& note) override {
-    inner_.SetEntryNote(index, note);
-  }
-  void SetEntryProgress(size_t index, int permille) override {
-    inner_.SetEntryProgress(index, permille);
-  }
-  void Pump() override { inner_.Pump(); }
-  bool CancelRequested() override { return inner_.CancelRequested(); }
-
- private:
-  ConversionProgress& inner_;
-  size_t row_;
-  int width_ = 0;
-};
-
-}  // namespace
 
 ConversionJob::ConversionJob(const ConvertSettings& settings, EngineSession& engine,
                              Prompter& prompter, ConversionProgress& progress,
@@ -144,6 +93,7 @@ bool ConversionJob::ConvertPlaced(int32_t kind, const std::string& sourcePath, E
   WrittenAudio written;
   ConversionContext context{settings_, progress, run.sequence};
   if (settings_.verifyOutputs != 0) context.written = &written;
+  context.levels = run.levels;
   const bool converted = routine && routine(kind, sourcePath, run.output.Path(), context);
   run.note = context.note;
   run.loudness = context.loudness;
@@ -242,6 +192,7 @@ size_t ConversionJob::RunOneByOne(const std::vector<SourceFile*>& entries,
     if (entry.kind == KIND_MIDI && engine_.SoundFontReady() == 0) {
       run.status = STATUS_NEEDS_SOUNDFONT;
     } else {
+      run.levels = levels_.Prepare(i, progress_, rows);
       ShowEntryStart(entry, row, run.sequence, count);
       EntryBarRelay relay(progress_, row);
       ok = PlaceEntry(entry, run, placement_) &&
@@ -249,7 +200,9 @@ size_t ConversionJob::RunOneByOne(const std::vector<SourceFile*>& entries,
            MoveToTarget(entry, run, placement_);
       if (ok) names_.Claim(entry.destinationPath, i);
     }
-    if (!ShowOutcome(entry, row, run, ok, result)) {
+    const bool goOn = ShowOutcome(entry, row, run, ok, result);
+    levels_.Release(i);
+    if (!goOn) {
       result.cancelled = true;
       return ok ? i + 1 : i;
     }
@@ -279,6 +232,7 @@ BatchResult ConversionJob::RunBatch(const std::vector<SourceFile*>& entries,
 
   names_ = BatchNames();
   albums_.Begin(settings_, entries);
+  levels_.Begin(settings_, entries);
   progress_.Begin(static_cast<int>(entries.size()));
   progress_.Pump();
   formatName_ = OutputFormatDisplayName(settings_.outputFormat);
@@ -286,6 +240,7 @@ BatchResult ConversionJob::RunBatch(const std::vector<SourceFile*>& entries,
   const bool onWorkers = thread_ == ConvertThread::Worker || (jobs_ > 1 && entries.size() > 1);
   const size_t stoppedAt =
       onWorkers ? RunParallel(entries, rows, result) : RunOneByOne(entries, rows, result);
+  levels_.End();
   progress_.Finish();
 
   if (settings_.browseOutputFolder != 0) {

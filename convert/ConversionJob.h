@@ -8,6 +8,7 @@
 
 #include "app/ConvertSettings.h"
 #include "convert/AlbumGain.h"
+#include "convert/AlbumLevels.h"
 #include "convert/BatchNames.h"
 #include "convert/OutputPlacement.h"
 #include "convert/TemporaryOutput.h"
@@ -85,6 +86,7 @@ class ConversionJob {
     PlacementNotes placement;  // the documents folder, and why placement failed
     TemporaryOutput output;    // the file the routine writes
     std::shared_ptr<LoudnessMeter> loudness;  // what it was written with, for its album
+    LevelPass* levels = nullptr;  // normalised per album: its first pass (levels_ owns it)
   };
   class Parallel;  // the state of a batch with several entries at a time
 
@@ -123,6 +125,8 @@ class ConversionJob {
   BatchNames names_;
   // The album ReplayGain values of the running batch.
   AlbumGain albums_;
+  // The first passes of a batch normalised per album.
+  AlbumLevels levels_;
   int jobs_;
   ConvertThread thread_;
   std::string formatName_;

@@ -198,6 +198,7 @@ void ConversionJob::Parallel::Start(size_t index) {
     slot.finished.store(true);
     return;
   }
+  slot.run.levels = job_.levels_.Prepare(index, job_.progress_, rows_);
   job_.ShowEntryStart(entry, Row(index), slot.run.sequence, static_cast<int>(entries_.size()));
   shownLine_.clear();
   ShowBatchProgress();
@@ -261,6 +262,7 @@ void ConversionJob::Parallel::ShowFinishedInOrder() {
     Slot& slot = *slots_[shown_];
     const bool ok = slot.converted && slot.moved;
     if (!job_.ShowOutcome(*entries_[shown_], Row(shown_), slot.run, ok, result_)) Cancel();
+    job_.levels_.Release(shown_);
     slots_[shown_].reset();
     ++shown_;
   }

@@ -1,5 +1,6 @@
 #include "convert/ConversionLoop.h"
 
+#include <atomic>
 #include <memory>
 #include <vector>
 
@@ -12,6 +13,8 @@
 #include "source/AudioSource.h"
 
 namespace {
+
+std::atomic<uint64_t> sequencedRenders{0};
 
 // The output arrays of the converter, sized once for the file.
 struct ConvertedBlock {
@@ -33,6 +36,8 @@ uint64_t Amplify(void* left, void* right, int count, const BlockPlan& plan) {
 
 }  // namespace
 
+uint64_t SequencedRendersStarted() { return sequencedRenders.load(); }
+
 void PlanChannels(BlockPlan& plan, uint32_t monoType) {
   const bool fewer = plan.targetChannels < plan.sourceChannels;
   const bool select = fewer && (monoType == 1 || monoType == 2);
@@ -44,6 +49,7 @@ void PlanChannels(BlockPlan& plan, uint32_t monoType) {
 LoopEnd RunBlockLoop(AudioSource& source, const BlockPlan& plan, AudioWriter& writer,
                      FileProgress& fileProgress, ConversionProgress& progress,
                      LoopTally* tally) {
+  if (plan.sequenced) ++sequencedRenders;
   auto input = std::make_unique<PcmBlock>();
 
   std::unique_ptr<SampleConverter> converter;

@@ -52,6 +52,11 @@ LoopEnd RunBlockLoop(AudioSource& source, const BlockPlan& plan, AudioWriter& wr
                      FileProgress& fileProgress, ConversionProgress& progress,
                      LoopTally* tally = nullptr);
 
+// How many times the loop has started on a MIDI song or a module in this
+// process: each start renders the song from its beginning, the costly part
+// of converting one.
+uint64_t SequencedRendersStarted();
+
 // The render rate and the decision of the channel selection and the
 // conversion for a target format, by the MonoType option: 1 passes the
 // left channel, 2 the right one, anything else averages both.

@@ -13,7 +13,9 @@
 #include "convert/ConversionLoop.h"
 #include "convert/CoverArt.h"
 #include "convert/FileProgress.h"
+#include "convert/KeptRender.h"
 #include "convert/LoudnessMeter.h"
+#include "convert/Normalization.h"
 #include "convert/OutputDescription.h"
 #include "convert/SourceStamp.h"
 #include "convert/WrittenAudio.h"
@@ -38,8 +40,10 @@ BlockPlan PlanBlocks(const OutputDescription& output, const ConvertSettings& set
   plan.targetChannels = target.channels;
   plan.targetBits = target.bits;
   PlanChannels(plan, settings.monoType);
+  // Normalised loudness takes the place of the format's amplification.
   const uint32_t coefficient = settings.*output.amplifyCoeff;
-  if (settings.*output.amplify != 0 && coefficient != 100) plan.gain = AmplifyFactor(coefficient);
+  if (settings.normalize == NORMALIZE_OFF && settings.*output.amplify != 0 && coefficient != 100)
+    plan.gain = AmplifyFactor(coefficient);
   plan.sequenced = IsSequencedKind(kind);
   plan.writeFailureEnds = output.writeFailureEnds;
   return plan;
@@ -51,6 +55,24 @@ std::string MinutesAndSeconds(double seconds) {
   char text[32];
   std::snprintf(text, sizeof text, "%ld:%02ld", whole / 60, whole % 60);
   return text;
+}
+
+// The plan of a second pass that reads back a kept render: it is already in
+// the writer's format, so only the gain is left to apply.
+BlockPlan ReplayPlan(BlockPlan plan) {
+  plan.sourceRate = plan.targetRate;
+  plan.sourceChannels = plan.targetChannels;
+  plan.sourceBits = plan.targetBits;
+  plan.selectChannel = 0;
+  plan.convert = false;
+  plan.sequenced = false;
+  return plan;
+}
+
+// Why a source could not be opened: a MIDI file says what is wrong with it.
+std::string OpenFailure(int32_t kind, const std::string& sourcePath) {
+  std::string reason = kind == KIND_MIDI ? engine::MidiFileProblem(sourcePath) : std::string();
+  return reason.empty() ? "the source cannot be opened" : reason;
 }
 
 }  // namespace
@@ -68,13 +90,14 @@ ReplayGainValues TrackReplayGain(const LoudnessValues& values) {
 bool ConvertFile(const OutputDescription& output, int32_t kind, const std::string& sourcePath,
                  const std::string& outputPath, const ConversionContext& context) {
   const ConvertSettings& settings = context.settings;
+  // The first pass of a normalised entry measured alone; it may hold the
+  // render the second pass reads, so it outlives the source.
+  LevelPass ownPass;
   const SourceStamp opened = SourceStamp::Take(sourcePath);
   std::unique_ptr<AudioSource> source =
       OpenSource(sourcePath, kind, output.renderRate(settings), true, ProgramReaders());
   if (!source) {
-    // A MIDI file says what is wrong with it.
-    context.reason = kind == KIND_MIDI ? engine::MidiFileProblem(sourcePath) : std::string();
-    if (context.reason.empty()) context.reason = "the source cannot be opened";
+    context.reason = OpenFailure(kind, sourcePath);
     return false;
   }
 
@@ -122,21 +145,74 @@ bool ConvertFile(const OutputDescription& output, int32_t kind, const std::strin
       meter.reset();
   }
 
-  FileProgress fileProgress(context.progress, FileCellText(sourcePath), source->GetLength());
-  const LoopEnd end = RunBlockLoop(*source, plan, *writer, fileProgress, context.progress, &tally);
-  const double damagedAt = end == LoopEnd::FINISHED ? source->DamagedAt() : -1;
-  // A source read whole may still have rendered no usable sound.
-  const std::string fault = end == LoopEnd::FINISHED ? source->GetFault() : std::string();
-  context.note = source->GetNote();
+  // Normalised loudness takes two passes: the first measures what would be
+  // written (here, or with the rest of its album before any of it was
+  // encoded), the second writes it with the one gain that brings it to the
+  // target. A MIDI song or a module is rendered once: the second pass reads
+  // the render the first kept; any other source is decoded again.
+  const bool normalizing = settings.normalize != NORMALIZE_OFF;
+  LevelPass* pass = context.levels;
+  BlockPlan encodePlan = plan;
+  std::string gainNote;
+  std::string problem;
+  if (normalizing) {
+    if (!pass) {
+      FileProgress measuring(context.progress, FileCellText(sourcePath), source->GetLength(),
+                             FileProgress::Pass::FIRST_OF_TWO);
+      ownPass = RunLevelPass(*source, plan, target, plan.sequenced, measuring, context.progress);
+      pass = &ownPass;
+    }
+    if (pass->Succeeded()) {
+      const NormalizeGain gain =
+          pass->albumGain ? *pass->albumGain : ChooseNormalizeGain({pass->meter}, settings);
+      encodePlan.gain = NormalizeFactor(gain);
+      gainNote = NormalizeNote(gain);
+      if (pass->kept) {
+        source->Close();
+        source = pass->kept->Replay();
+        encodePlan = ReplayPlan(encodePlan);
+      } else if (pass == &ownPass) {
+        source->Close();
+        source = OpenSource(sourcePath, kind, output.renderRate(settings), true, ProgramReaders());
+        if (!source)
+          problem = "the source could not be opened again after its loudness was measured";
+      }
+    } else {
+      problem = pass->problem;
+    }
+  }
+
+  LoopEnd end = LoopEnd::FAILED;
+  double damagedAt = -1;
+  std::string fault;
+  if (normalizing && !pass->Succeeded()) {
+    end = pass->end;
+    damagedAt = pass->damagedAt;
+    fault = pass->fault;
+    context.note = pass->note;
+  } else if (source) {
+    FileProgress fileProgress(
+        context.progress, FileCellText(sourcePath), source->GetLength(),
+        normalizing ? FileProgress::Pass::SECOND_OF_TWO : FileProgress::Pass::WHOLE);
+    end = RunBlockLoop(*source, encodePlan, *writer, fileProgress, context.progress, &tally);
+    damagedAt = end == LoopEnd::FINISHED ? source->DamagedAt() : -1;
+    // A source read whole may still have rendered no usable sound.
+    fault = end == LoopEnd::FINISHED ? source->GetFault() : std::string();
+    // A render read back says nothing: its source spoke in the first pass.
+    context.note = pass && pass->kept ? pass->note : source->GetNote();
+  }
+  if (!gainNote.empty() && end == LoopEnd::FINISHED) AddNote(context.note, gainNote);
   if (tally.clipped > 0)
-    AddNote(context.note, "amplification clipped " + std::to_string(tally.clipped) + " samples");
-  source->Close();
+    AddNote(context.note, std::string(normalizing ? "normalisation" : "amplification") +
+                              " clipped " + std::to_string(tally.clipped) + " samples");
+  if (source) source->Close();
   source.reset();
   // An output written over the source itself changes it on purpose.
   const bool changed = end == LoopEnd::FINISHED && !IsSameFile(outputPath, sourcePath) &&
                        opened.ChangedInPlace(sourcePath);
   const bool closed = writer->Close();
-  bool ok = end == LoopEnd::FINISHED && fault.empty() && !changed && damagedAt < 0 && closed;
+  bool ok = end == LoopEnd::FINISHED && fault.empty() && !changed && damagedAt < 0 && closed &&
+            problem.empty();
   // The source's pictures go into the complete file while it still has its
   // temporary name; one that cannot take them is no success.
   if (ok && !CarryCoverArt(output, sourcePath, outputPath, context)) ok = false;
@@ -151,6 +227,8 @@ bool ConvertFile(const OutputDescription& output, int32_t kind, const std::strin
   if (!ok) {
     if (!tagged)
       context.reason = "the ReplayGain tags could not be written into the output";
+    else if (!problem.empty())
+      context.reason = problem;
     else if (!fault.empty())
       context.reason = fault;
     else if (changed)
@@ -162,6 +240,31 @@ bool ConvertFile(const OutputDescription& output, int32_t kind, const std::strin
     RemoveFailedOutput(outputPath, sourcePath);
   }
   return ok;
+}
+
+LevelPass MeasureLevels(const OutputDescription& output, int32_t kind,
+                        const std::string& sourcePath, const ConvertSettings& settings,
+                        ConversionProgress& progress) {
+  LevelPass pass;
+  std::unique_ptr<AudioSource> source =
+      OpenSource(sourcePath, kind, output.renderRate(settings), true, ProgramReaders());
+  if (!source) {
+    pass.problem = OpenFailure(kind, sourcePath);
+    return pass;
+  }
+  const SourceInfo info = source->Info();
+  const WriterFormat target = output.targetFormat(settings, kind, info);
+  const BlockPlan plan = PlanBlocks(output, settings, kind, info, target);
+  // A refused entry is refused again when it converts, and says why then.
+  if (output.refuse && output.refuse(info, target)) {
+    pass.problem = "the output format refuses the source";
+    return pass;
+  }
+  FileProgress measuring(progress, FileCellText(sourcePath), source->GetLength(),
+                         FileProgress::Pass::FIRST_OF_TWO);
+  pass = RunLevelPass(*source, plan, target, plan.sequenced, measuring, progress);
+  source->Close();
+  return pass;
 }
 
 void RemoveFailedOutput(const std::string& outputPath, const std::string& sourcePath) {

@@ -7,6 +7,7 @@
 #include "convert/ConversionContext.h"
 
 struct LoudnessValues;
+struct LevelPass;
 class AudioWriter;
 struct OutputDescription;
 struct ReplayGainValues;
@@ -19,7 +20,9 @@ struct ReplayGainValues;
 // modified just before) content changed while it was read fails the file,
 // since its output may mix two files or be cut short; so does one whose
 // reader stopped at damage it could not read past. Samples that the
-// amplification clipped are counted in the context's note. With ReplayGain
+// amplification clipped are counted in the context's note. With Normalize
+// on, the entry takes two passes (measure, then encode with one gain: see
+// Normalization.h) and its note says the gain applied. With ReplayGain
 // on and an output that holds tags, what is written is measured and the
 // track's values are written into the finished file before it takes its
 // name (the measurement goes to the context for the album). On any
@@ -28,6 +31,15 @@ struct ReplayGainValues;
 // refusal's text goes to the context's status.
 bool ConvertFile(const OutputDescription& output, int32_t kind, const std::string& sourcePath,
                  const std::string& outputPath, const ConversionContext& context);
+
+// The first pass of a normalised conversion for an entry of an album,
+// measured before any file of the album is encoded: the source opened and
+// planned as ConvertFile does, what it would write measured (and kept, for
+// a MIDI song or a module), the source closed again. A pass that did not
+// succeed says why; the entry's conversion then fails with it.
+LevelPass MeasureLevels(const OutputDescription& output, int32_t kind,
+                        const std::string& sourcePath, const ConvertSettings& settings,
+                        ConversionProgress& progress);
 
 // The track's ReplayGain values of a measurement: the gain to the
 // reference loudness and the true peak; a silent track gets its peak only.

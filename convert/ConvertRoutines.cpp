@@ -2,12 +2,20 @@
 
 #include "app/OutputFormat.h"
 #include "convert/ConvertFile.h"
+#include "convert/Normalization.h"
 #include "convert/OutputDescription.h"
 
 bool ConvertRoutine::operator()(int32_t kind, const std::string& sourcePath,
                                 const std::string& outputPath,
                                 const ConversionContext& context) const {
   return output_ && ConvertFile(*output_, kind, sourcePath, outputPath, context);
+}
+
+LevelPass ConvertRoutine::MeasureLevels(int32_t kind, const std::string& sourcePath,
+                                        const ConvertSettings& settings,
+                                        ConversionProgress& progress) const {
+  if (!output_) return LevelPass();
+  return ::MeasureLevels(*output_, kind, sourcePath, settings, progress);
 }
 
 ConvertRoutine RoutineFor(uint32_t outputFormat) {

@@ -5,6 +5,7 @@
 
 #include "convert/ConversionContext.h"
 
+struct LevelPass;
 struct OutputDescription;
 
 // The per-file routine of one output format: the shared routine
@@ -22,6 +23,9 @@ class ConvertRoutine {
   explicit operator bool() const { return output_ != nullptr; }
   bool operator()(int32_t kind, const std::string& sourcePath, const std::string& outputPath,
                   const ConversionContext& context) const;
+  // The first pass of a normalised album entry (MeasureLevels).
+  LevelPass MeasureLevels(int32_t kind, const std::string& sourcePath,
+                          const ConvertSettings& settings, ConversionProgress& progress) const;
 
  private:
   const OutputDescription* output_ = nullptr;

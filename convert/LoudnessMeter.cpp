@@ -35,9 +35,38 @@ struct LoudnessMeter::State {
 };
 
 LoudnessMeter::LoudnessMeter(uint32_t rate, uint32_t channels)
-    : state_(std::make_unique<State>()), channels_(channels) {
+    : LoudnessMeter(rate, channels, false) {}
+
+LoudnessMeter::LoudnessMeter(uint32_t rate, uint32_t channels, bool keepBlocks)
+    : state_(std::make_unique<State>()),
+      channels_(channels),
+      keepBlocks_(keepBlocks),
+      step_((rate + 5) / 10) {
   if (rate == 0 || (channels != 1 && channels != 2)) return;
   state_->meter = ebur128_init(channels, rate, kMode);
+}
+
+void LoudnessMeter::Feed(const int16_t* interleaved, size_t frames) {
+  if (!keepBlocks_ || step_ == 0) {
+    ebur128_add_frames_short(state_->meter, interleaved, frames);
+    frames_ += frames;
+    return;
+  }
+  // libebur128 closes its first block after 400 ms, then one every 100 ms;
+  // right after each, the momentary loudness is that block's.
+  while (frames > 0) {
+    const size_t toStep = static_cast<size_t>(step_ - frames_ % step_);
+    const size_t take = std::min(frames, toStep);
+    ebur128_add_frames_short(state_->meter, interleaved, take);
+    frames_ += take;
+    interleaved += take * channels_;
+    frames -= take;
+    double loudness = 0;
+    if (frames_ % step_ == 0 && frames_ >= 4 * step_ &&
+        ebur128_loudness_momentary(state_->meter, &loudness) == EBUR128_SUCCESS &&
+        std::isfinite(loudness))
+      blocks_.push_back(std::pow(10.0, (loudness + 0.691) / 10));
+  }
 }
 
 LoudnessMeter::~LoudnessMeter() = default;
@@ -47,16 +76,15 @@ bool LoudnessMeter::Valid() const { return state_->meter != nullptr; }
 void LoudnessMeter::Add16(const int16_t* left, const int16_t* right, int count) {
   if (!Valid() || count <= 0 || !left) return;
   if (channels_ == 1) {
-    ebur128_add_frames_short(state_->meter, left, static_cast<size_t>(count));
+    Feed(left, static_cast<size_t>(count));
   } else {
     interleaved_.resize(static_cast<size_t>(count) * 2);
     for (int i = 0; i < count; ++i) {
       interleaved_[2 * i] = left[i];
       interleaved_[2 * i + 1] = right ? right[i] : left[i];
     }
-    ebur128_add_frames_short(state_->meter, interleaved_.data(), static_cast<size_t>(count));
+    Feed(interleaved_.data(), static_cast<size_t>(count));
   }
-  frames_ += static_cast<uint64_t>(count);
 }
 
 void LoudnessMeter::Add8(const uint8_t* left, const uint8_t* right, int count) {
@@ -69,8 +97,7 @@ void LoudnessMeter::Add8(const uint8_t* left, const uint8_t* right, int count) {
     if (channels == 2)
       interleaved_[2 * i + 1] = static_cast<int16_t>(((right ? right[i] : left[i]) - 128) * 256);
   }
-  ebur128_add_frames_short(state_->meter, interleaved_.data(), static_cast<size_t>(count));
-  frames_ += static_cast<uint64_t>(count);
+  Feed(interleaved_.data(), static_cast<size_t>(count));
 }
 
 LoudnessValues LoudnessMeter::Values() const {

@@ -24,6 +24,12 @@ class LoudnessMeter {
   // A meter for PCM at `rate` with 1 or 2 `channels`; Valid() is false when
   // libebur128 refuses them.
   LoudnessMeter(uint32_t rate, uint32_t channels);
+  // With `keepBlocks`, the meter also keeps the loudness of each 400 ms
+  // gating block (ten a second), so that the integrated loudness of the
+  // same PCM after a gain can be told: a gain moves blocks across the
+  // absolute gate of -70 LUFS, and a long quiet tail (a MIDI song ringing
+  // out) counts for more once it is amplified.
+  LoudnessMeter(uint32_t rate, uint32_t channels, bool keepBlocks);
   ~LoudnessMeter();
   LoudnessMeter(const LoudnessMeter&) = delete;
   LoudnessMeter& operator=(const LoudnessMeter&) = delete;
@@ -37,6 +43,10 @@ class LoudnessMeter {
 
   LoudnessValues Values() const;
 
+  // The mean-square energy of each gating block (with keepBlocks; blocks
+  // of silence left out), the measure's -0.691 dB offset not applied.
+  const std::vector<double>& BlockEnergies() const { return blocks_; }
+
   // The values of several files taken as one programme (an album): the
   // integrated loudness and range over all of them, the highest peaks.
   static LoudnessValues Combined(const std::vector<std::shared_ptr<LoudnessMeter>>& meters);
@@ -44,9 +54,16 @@ class LoudnessMeter {
  private:
   struct State;  // libebur128's state
   std::unique_ptr<State> state_;
+  // Feeds interleaved frames, stopping at each 100 ms step to keep the
+  // block that ends there.
+  void Feed(const int16_t* interleaved, size_t frames);
+
   uint32_t channels_ = 0;
   uint64_t frames_ = 0;
   std::vector<int16_t> interleaved_;
+  bool keepBlocks_ = false;
+  uint64_t step_ = 0;  // the frames of 100 ms, as libebur128 counts them
+  std::vector<double> blocks_;
 };
 
 // Measures a source as it decodes (MIDI and modules rendered at 44100 Hz),

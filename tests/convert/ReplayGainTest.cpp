@@ -21,6 +21,7 @@
 #include "source/SourceKind.h"
 #include "source/SourceList.h"
 #include "support/AudioFixtures.h"
+#include "support/LoudnessFixtures.h"
 #include "support/ProgramFolder.h"
 #include "support/RunProcess.h"
 #include "support/ScriptedFrontEnd.h"
@@ -29,27 +30,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-struct Loudness {
-  double integrated = 0;  // LUFS
-  double truePeak = 0;    // linear, to the thousandth
-};
-
-// ffmpeg's meter (ebur128=peak=true): its last frame's running values.
-Loudness FfmpegLoudness(const std::string& path) {
-  const ProcessResult run = RunProcess(
-      "ffmpeg", {"-nostats", "-hide_banner", "-i", path, "-af",
-                 "ebur128=peak=true:metadata=1,ametadata=print:file=-", "-f", "null", "-"});
-  EXPECT_TRUE(Succeeded(run));
-  Loudness found;
-  std::istringstream lines(run.out);
-  for (std::string line; std::getline(lines, line);) {
-    if (line.rfind("lavfi.r128.I=", 0) == 0) found.integrated = std::stod(line.substr(13));
-    if (line.rfind("lavfi.r128.true_peak=", 0) == 0)
-      found.truePeak = std::stod(line.substr(21));
-  }
-  return found;
-}
 
 // Every tag ffprobe shows of the file and its stream, names in lower case.
 std::map<std::string, std::string> ProbeTags(const std::string& path) {
@@ -72,17 +52,6 @@ std::map<std::string, std::string> ProbeTags(const std::string& path) {
 double Number(const std::map<std::string, std::string>& tags, const std::string& name) {
   const auto found = tags.find(name);
   return found == tags.end() ? NAN : std::stod(found->second);
-}
-
-// Eight seconds of pink noise below 8 kHz and a tone under a slow tremolo,
-// at `volume`.
-std::string MusicLike(const std::string& path, double volume) {
-  return MadePath(RunFfmpeg({"-f", "lavfi", "-i", "anoisesrc=color=pink:a=0.3:d=8:r=44100:s=7",
-                             "-f", "lavfi", "-i", "sine=f=220:r=44100:d=8", "-filter_complex",
-                             "[0]lowpass=f=8000[n];[n][1]amix=inputs=2:normalize=0,tremolo=f=1.5:d=0.5,volume=" +
-                                 std::to_string(volume) + ",aformat=channel_layouts=stereo",
-                             "-c:a", "pcm_s16le", path}),
-                  path);
 }
 
 struct FormatRow {

@@ -507,14 +507,16 @@ TEST_P(WindowBatchJobsTest, RowsShowTheirProgressThenTheirResultAndTheWindowKeep
 INSTANTIATE_TEST_SUITE_P(Jobs, WindowBatchJobsTest, ::testing::Values(1, 2));
 
 // The album's values are written into its large outputs on a worker while
-// the window keeps answering; every file gets the same album gain.
-constexpr int kAlbumFiles = 4, kAlbumSeconds = 30;
+// the window keeps answering; every file gets the same album gain. White
+// noise keeps the FLAC outputs as large as the sources.
+constexpr int kAlbumFiles = 4, kAlbumSeconds = 60;
 TEST_F(ConvertDlgTest, AlbumValuesAreWrittenWhileTheWindowKeepsAnswering) {
   CConvertDlg& window = Open();
   settings_.convertJobs = 2;
   settings_.outputFormat = FORMAT_FLAC;
   settings_.replayGain = REPLAYGAIN_ALBUM;
-  std::minstd_rand noise(7);  // white noise: the FLAC outputs stay as large as the sources
+  settings_.flacCompressionLevel = 0;
+  std::minstd_rand noise(7);
   for (int i = 0; i < kAlbumFiles; ++i) {
     std::vector<int16_t> samples(44100 * 2 * kAlbumSeconds);
     for (int16_t& sample : samples) sample = static_cast<int16_t>(noise() % 20000 - 10000);
@@ -523,7 +525,8 @@ TEST_F(ConvertDlgTest, AlbumValuesAreWrittenWhileTheWindowKeepsAnswering) {
   }
   const EventLoopWork work;
   window.ConvertAll();
-  EXPECT_LT(work.Longest(), 50.0) << "ms of work between two event-loop turns";
+  // Written on this thread, the rewrite of these files took it about 50 ms.
+  EXPECT_LT(work.Longest(), 25.0) << "ms of work between two event-loop turns";
   std::set<std::string> gains;
   for (int i = 0; i < kAlbumFiles; ++i)
     gains.insert(RunProcess("ffprobe", {"-v", "error", "-show_entries",

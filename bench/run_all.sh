@@ -17,7 +17,9 @@
 # songs with the large FluidR3_GM SoundFont one at a time and two at a
 # time and prints both peak memories (target: two at a time below 1.3x).
 # Part 4 converts the 8 WAVs through the real window, one and two at a
-# time, against sondrel-cli --jobs 2 (bench/convert_window.sh).
+# time, against sondrel-cli --jobs 2 (bench/convert_window.sh). Part 5
+# converts an album with and without ReplayGain tags and against a second
+# pass of loudgain, and checks that the gains agree (bench/replaygain.sh).
 cd "$(dirname "$0")/.."
 source bench/common.sh
 source bench/pairs.sh
@@ -108,3 +110,7 @@ fi
 # --- 4. the window's batch --------------------------------------------------
 echo
 bash bench/convert_window.sh "$runs"
+
+# --- 5. ReplayGain tags -----------------------------------------------------
+echo
+bash bench/replaygain.sh "$runs"

@@ -103,8 +103,8 @@ void CLoudnessOptPage::Initialise() {
   const bool on = values_.normalize == NORMALIZE_TRACK || values_.normalize == NORMALIZE_ALBUM;
   normalize_->setChecked(on);
   SelectValue(*normalizeBy_, static_cast<int>(on ? values_.normalize : NORMALIZE_TRACK));
-  const uint32_t target = std::clamp<uint32_t>(values_.normalizeLufs, kHighestTarget,
-                                               kLowestTarget);
+  const uint32_t target =
+      std::clamp<uint32_t>(values_.normalizeLufs, kHighestTarget, kLowestTarget);
   target_->setValue(-static_cast<int>(target));
   const uint32_t ceiling = std::min<uint32_t>(values_.normalizeCeiling, kLowestCeiling);
   ceiling_->setValue(-static_cast<double>(ceiling) / 10.0);
@@ -116,9 +116,9 @@ void CLoudnessOptPage::UpdateEnabled() {
   target_->setEnabled(normalizing);
   normalizeBy_->setEnabled(normalizing);
   ceiling_->setEnabled(normalizing);
-  const bool albums = SelectedValue(*replayGain_) == static_cast<int>(REPLAYGAIN_ALBUM) ||
-                      (normalizing && SelectedValue(*normalizeBy_) ==
-                                          static_cast<int>(NORMALIZE_ALBUM));
+  const bool albums =
+      SelectedValue(*replayGain_) == static_cast<int>(REPLAYGAIN_ALBUM) ||
+      (normalizing && SelectedValue(*normalizeBy_) == static_cast<int>(NORMALIZE_ALBUM));
   albumBy_->setEnabled(albums);
 }
 

@@ -6,22 +6,25 @@
 #   scripts/install-deps.sh --bench     # once: the reference tools, hyperfine, FluidR3_GM
 #   bench/run_all.sh [runs]             # runs per command, default 3
 #
-# Part 1 prints a table, one row per format: the reference tool, the mean
+# Step 1 prints a table, one row per format: the reference tool, the mean
 # wall time of each side over the same ten-minute input (a stereo 44.1 kHz
 # WAV; for MIDI a ten-minute song rendered with the same SoundFont), the
 # ratio (target: 1.05 or below; 1.15 for MP3 --verify, whose reference is
 # sondrel-cli's plain MP3 conversion) and each side's peak memory.
-# Part 2 converts two batches to MP3 with --jobs 1 and --jobs 2 and prints
+# Step 2 converts two batches to MP3 with --jobs 1 and --jobs 2 and prints
 # the speed-up (target: 1.9 or more on two cores): 8 WAVs of 75 s, and a
-# mixed batch of 24 short MIDI songs and the 8 WAVs. Part 3 renders 8 MIDI
+# mixed batch of 24 short MIDI songs and the 8 WAVs. Step 3 renders 8 MIDI
 # songs with the large FluidR3_GM SoundFont one at a time and two at a
 # time and prints both peak memories (target: two at a time below 1.3x).
-# Part 4 converts the 8 WAVs through the real window, one and two at a
-# time, against sondrel-cli --jobs 2 (bench/convert_window.sh). Part 5
+# Step 4 converts the 8 WAVs through the real window, one and two at a
+# time, against sondrel-cli --jobs 2 (bench/convert_window.sh). Step 5
 # converts the ten-minute WAV and the ten-minute MIDI song to MP3 with
 # loudness normalisation (--normalize: a measuring pass, then the encoding
 # one; the song rendered once) against the same conversion without it
 # (target: 1.6x or below).
+# Step 6 converts an album with and without ReplayGain tags and against a
+# second pass of loudgain, and checks that the gains agree
+# (bench/replaygain.sh).
 cd "$(dirname "$0")/.."
 source bench/common.sh
 source bench/pairs.sh
@@ -133,3 +136,7 @@ PY
 else
   echo "sondrel-cli has no --normalize: normalisation skipped"
 fi
+
+# --- 6. ReplayGain tags -----------------------------------------------------
+echo
+bash bench/replaygain.sh "$runs"

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <utility>
 
 #include "convert/LoudnessMeter.h"
 #include "convert/TemporaryOutput.h"
@@ -16,12 +17,15 @@ namespace {
 // Copies the bytes of `from` into the existing file `to`, which keeps its
 // identity (the temporary output checks it before it takes a name); `to` is
 // opened as every output is, never through a link put in its place.
-bool CopyInto(const std::string& from, const std::string& to) {
+// Stops when `cancelled` answers true between two blocks.
+bool CopyInto(const std::string& from, const std::string& to,
+              const std::function<bool()>& cancelled) {
   FilePtr in(std::fopen(from.c_str(), "rb"));
   FilePtr out(OpenOutputStream(to));
   if (!in || !out) return false;
   char buffer[65536];
   for (;;) {
+    if (cancelled && cancelled()) return false;
     const size_t n = std::fread(buffer, 1, sizeof buffer, in.get());
     if (n > 0 && std::fwrite(buffer, 1, n, out.get()) != n) return false;
     if (n < sizeof buffer) break;
@@ -33,9 +37,10 @@ bool CopyInto(const std::string& from, const std::string& to) {
 
 }  // namespace
 
-bool RewriteWithAlbumGain(const std::string& path, double gain, double peak) {
+bool RewriteWithAlbumGain(const std::string& path, double gain, double peak,
+                          const std::function<bool()>& cancelled) {
   TemporaryOutput copy;
-  if (!copy.Create(path) || !CopyInto(path, copy.Path())) return false;
+  if (!copy.Create(path) || !CopyInto(path, copy.Path(), cancelled)) return false;
   ReplayGainValues values;
   values.albumGain = gain;
   values.albumPeak = peak;
@@ -56,27 +61,39 @@ void AlbumGain::Begin(const ConvertSettings& settings, const std::vector<SourceF
   for (const SourceFile* entry : entries) ++albums_[AlbumKey(entry->path, albumBy_)].remaining;
 }
 
-std::string AlbumGain::EntryEnded(const std::string& sourcePath, const std::string& outputPath,
-                                  const std::shared_ptr<LoudnessMeter>& meter) {
-  if (!active_) return std::string();
+AlbumRewrite AlbumGain::EntryEnded(const std::string& sourcePath, const std::string& outputPath,
+                                   const std::shared_ptr<LoudnessMeter>& meter) {
+  if (!active_) return AlbumRewrite();
   const auto found = albums_.find(AlbumKey(sourcePath, albumBy_));
-  if (found == albums_.end() || found->second.remaining == 0) return std::string();
+  if (found == albums_.end() || found->second.remaining == 0) return AlbumRewrite();
   Album& album = found->second;
   if (!outputPath.empty() && meter) {
     album.outputs.push_back(outputPath);
     album.meters.push_back(meter);
   }
-  if (--album.remaining > 0) return std::string();
+  if (--album.remaining > 0) return AlbumRewrite();
+  // The meters' memory goes with the rewrite, as soon as the album is written.
+  return AlbumRewrite(std::exchange(album.outputs, {}), std::exchange(album.meters, {}));
+}
 
-  const LoudnessValues values = LoudnessMeter::Combined(album.meters);
-  album.meters.clear();  // their memory goes as soon as the album is done
+std::string AlbumRewrite::Write(const std::function<bool()>& cancelled) const {
+  if (outputs_.empty()) return std::string();
+  const LoudnessValues values = LoudnessMeter::Combined(meters_);
   if (!values.measured || !std::isfinite(values.integrated)) return std::string();
   const double gain = REPLAYGAIN_REFERENCE_LUFS - values.integrated;
+  size_t written = 0;
   size_t failed = 0;
-  for (const std::string& output : album.outputs)
-    if (!RewriteWithAlbumGain(output, gain, values.truePeak)) ++failed;
-  album.outputs.clear();
+  for (const std::string& output : outputs_) {
+    if (cancelled && cancelled()) break;
+    if (RewriteWithAlbumGain(output, gain, values.truePeak, cancelled))
+      ++written;
+    else if (!(cancelled && cancelled()))
+      ++failed;
+  }
+  const std::string files = " of the album's " + std::to_string(outputs_.size()) + " files";
+  if (written + failed < outputs_.size())
+    return "the batch was cancelled with the album ReplayGain tags written into " +
+           std::to_string(written) + files;
   if (failed == 0) return std::string();
-  return "the album ReplayGain tags could not be written into " + std::to_string(failed) +
-         " of the album's files";
+  return "the album ReplayGain tags could not be written into " + std::to_string(failed) + files;
 }

@@ -146,15 +146,19 @@ bool ConversionJob::MoveToTarget(SourceFile& entry, EntryRun& run,
   return false;
 }
 
+AlbumRewrite ConversionJob::EndOfAlbum(const SourceFile& entry, const EntryRun& run, bool ok) {
+  return albums_.EntryEnded(entry.path, ok ? entry.destinationPath : std::string(), run.loudness);
+}
+
+void ConversionJob::AddNote(EntryRun& run, const std::string& note) {
+  if (!note.empty()) run.note += run.note.empty() ? note : "; " + note;
+}
+
 bool ConversionJob::ShowOutcome(SourceFile& entry, size_t row, EntryRun& run, bool ok,
                                 BatchResult& result) {
   // Where a failed conversion meant to write, for the front end to show;
   // only an entry that got a temporary output had its target chosen.
   entry.failedOutput = ok || run.output.Path().empty() ? std::string() : entry.destinationPath;
-  // The last entry of an album gives the album's files their album values.
-  const std::string albumNote =
-      albums_.EntryEnded(entry.path, ok ? entry.destinationPath : std::string(), run.loudness);
-  if (!albumNote.empty()) run.note += run.note.empty() ? albumNote : "; " + albumNote;
   if (ok) {
     ++result.converted;
     if (run.placement.inDocuments) progress_.NoteOutputInDocuments(row, entry.destinationPath);
@@ -200,6 +204,8 @@ size_t ConversionJob::RunOneByOne(const std::vector<SourceFile*>& entries,
            MoveToTarget(entry, run, placement_);
       if (ok) names_.Claim(entry.destinationPath, i);
     }
+    // The last entry of an album gives the album's files their album values.
+    AddNote(run, EndOfAlbum(entry, run, ok).Write([this] { return progress_.CancelRequested(); }));
     const bool goOn = ShowOutcome(entry, row, run, ok, result);
     levels_.Release(i);
     if (!goOn) {

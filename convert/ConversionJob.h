@@ -104,6 +104,11 @@ class ConversionJob {
   // Gives the finished output the entry's target name; false with
   // `run.status` set when it cannot.
   bool MoveToTarget(SourceFile& entry, EntryRun& run, const PlacementContext& placement);
+  // The album that the end of the entry completes, if any; its values are
+  // written before the entry's status is shown, which carries the album's
+  // note.
+  AlbumRewrite EndOfAlbum(const SourceFile& entry, const EntryRun& run, bool ok);
+  static void AddNote(EntryRun& run, const std::string& note);
   // Shows how the entry at `row` ended and counts it in `result`. False
   // when Cancel was requested: an entry that did not convert then shows
   // "Cancelled" instead of its failure.

@@ -3,7 +3,9 @@
 // outputs their names and shows the statuses in list order; each entry
 // converts on a worker thread of its own, with a front end of its own
 // (WorkerProgress) that keeps only what the batch needs from it: how far
-// the entry is, and whether Cancel was asked.
+// the entry is, and whether Cancel was asked. An album's values are written
+// into its files by a worker too, while the next entries convert; the
+// status of the entry that ended the album waits for them.
 
 #include "convert/ConversionJob.h"
 
@@ -116,14 +118,29 @@ class ConversionJob::Parallel {
     size_t after = kNone;
     bool moved = false;
     bool settled = false;
+    bool albumEnded = false;  // the entry's end was counted in its album
     int shownPermille = -1;  // the entry progress last given to the front end
   };
 
   size_t Row(size_t index) const { return index < rows_.size() ? rows_[index] : index; }
+  // The album values being written by a worker. The worker writes `note`,
+  // then sets `finished`; the batch's thread reads it only after seeing it.
+  struct AlbumWork {
+    AlbumRewrite album;
+    std::string note;
+    std::atomic<bool> finished{false};
+    std::thread worker;
+  };
+
   size_t Running() const;
   void Start(size_t index);
   void Work(Slot& slot, int32_t kind, const std::string& sourcePath);
   void Claim(size_t index, const std::string& target);
+  // Whether the album values that the entry at shown_ waits for are
+  // written; starts writing them when its end completes an album.
+  bool AlbumWritten(Slot& slot);
+  void WriteAlbum(AlbumWork& work);
+  void NotifyFinished();
   void MoveFinished();
   void ShowFinishedInOrder();
   void WaitForWorkers();
@@ -136,6 +153,7 @@ class ConversionJob::Parallel {
   BatchResult& result_;
   const size_t workers_;
   std::vector<std::unique_ptr<Slot>> slots_;
+  std::unique_ptr<AlbumWork> album_;
   size_t started_ = 0;
   size_t shown_ = 0;  // entries whose status was given
   bool cancelled_ = false;
@@ -161,6 +179,7 @@ ConversionJob::Parallel::~Parallel() {
   cancel_.store(true);
   for (const std::unique_ptr<Slot>& slot : slots_)
     if (slot && slot->worker.joinable()) slot->worker.join();
+  if (album_ && album_->worker.joinable()) album_->worker.join();
 }
 
 size_t ConversionJob::Parallel::Run() {
@@ -226,11 +245,47 @@ void ConversionJob::Parallel::Work(Slot& slot, int32_t kind, const std::string& 
     slot.run.reason = error.what();
   }
   slot.finished.store(true, std::memory_order_release);
+  NotifyFinished();
+}
+
+void ConversionJob::Parallel::NotifyFinished() {
   {
     const std::lock_guard<std::mutex> lock(mutex_);
     anyFinished_ = true;
   }
   workerFinished_.notify_one();
+}
+
+bool ConversionJob::Parallel::AlbumWritten(Slot& slot) {
+  if (!slot.albumEnded) {
+    slot.albumEnded = true;
+    AlbumRewrite album = job_.EndOfAlbum(*entries_[shown_], slot.run, slot.converted && slot.moved);
+    if (album.Empty()) return true;
+    album_ = std::make_unique<AlbumWork>();
+    album_->album = std::move(album);
+    try {
+      const AsyncSignalsBlocked blocked;
+      album_->worker = std::thread(&Parallel::WriteAlbum, this, std::ref(*album_));
+    } catch (const std::system_error&) {
+      WriteAlbum(*album_);  // no thread to be had: written here instead
+    }
+  }
+  if (!album_) return true;
+  if (!album_->finished.load(std::memory_order_acquire)) return false;
+  if (album_->worker.joinable()) album_->worker.join();
+  AddNote(slot.run, album_->note);
+  album_.reset();
+  return true;
+}
+
+void ConversionJob::Parallel::WriteAlbum(AlbumWork& work) {
+  try {
+    work.note = work.album.Write([this] { return cancel_.load(std::memory_order_relaxed); });
+  } catch (const std::exception& error) {
+    work.note = std::string("the album ReplayGain tags could not be written: ") + error.what();
+  }
+  work.finished.store(true, std::memory_order_release);
+  NotifyFinished();
 }
 
 void ConversionJob::Parallel::Claim(size_t index, const std::string& target) {
@@ -260,6 +315,7 @@ void ConversionJob::Parallel::MoveFinished() {
 void ConversionJob::Parallel::ShowFinishedInOrder() {
   while (shown_ < started_ && slots_[shown_]->settled) {
     Slot& slot = *slots_[shown_];
+    if (!AlbumWritten(slot)) return;
     const bool ok = slot.converted && slot.moved;
     if (!job_.ShowOutcome(*entries_[shown_], Row(shown_), slot.run, ok, result_)) Cancel();
     job_.levels_.Release(shown_);

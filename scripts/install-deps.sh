@@ -31,9 +31,10 @@ packages=(
 )
 
 # Tools that only the scripts in bench/ use; libresample for the resampler
-# comparison program.
+# comparison program; loudgain, the second pass the ReplayGain benchmark
+# compares with.
 bench_packages=(
-  hyperfine fluidsynth time fluid-soundfont-gm libresample1-dev
+  hyperfine fluidsynth time fluid-soundfont-gm libresample1-dev loudgain
 )
 
 # What scripts/screenshots.sh needs to show the windows without a screen.

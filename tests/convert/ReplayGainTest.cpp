@@ -16,8 +16,10 @@
 #include "app/EngineStartup.h"
 #include "app/OutputFormat.h"
 #include "codecs/readers/ProgramReaders.h"
+#include "convert/AlbumGain.h"
 #include "convert/ConversionJob.h"
 #include "convert/ConvertRoutines.h"
+#include "source/SourceFile.h"
 #include "source/SourceKind.h"
 #include "source/SourceList.h"
 #include "support/AudioFixtures.h"
@@ -71,6 +73,7 @@ class ReplayGainTest : public ::testing::TestWithParam<FormatRow> {
     const ConversionContext context{settings_, progress_, 1};
     const bool ok = RoutineFor(format)(SourceKindFromPath(source), source, output, context);
     note_ = context.note;
+    loudness_ = context.loudness;
     return ok;
   }
 
@@ -80,6 +83,7 @@ class ReplayGainTest : public ::testing::TestWithParam<FormatRow> {
   ConvertSettings settings_;
   RecordingProgress progress_;
   std::string note_;
+  std::shared_ptr<LoudnessMeter> loudness_;
 };
 
 TEST_P(ReplayGainTest, TrackTagsMatchAnIndependentMeterOfWhatWasWritten) {
@@ -159,6 +163,37 @@ TEST_F(ReplayGainTest, AlbumGainIsSharedByTheFolderAndItsPeakIsTheLoudestTrack) 
   const std::string batchGain = ProbeTags(dir_.File("cli/quiet.mp3")).at("replaygain_album_gain");
   EXPECT_EQ(ProbeTags(dir_.File("cli/other.mp3")).at("replaygain_album_gain"), batchGain);
   EXPECT_NE(ProbeTags(dir_.File("cli/other.mp3")).at("replaygain_track_gain"), batchGain);
+}
+
+// Cancel while an album's values are written: the file done keeps them, the
+// file being copied and the one after it stay byte for byte as they were,
+// and no copy is left beside them.
+TEST_F(ReplayGainTest, CancelWhileAlbumValuesAreWrittenLeavesEveryFileWithThemOrAsItWas) {
+  settings_.replayGain = REPLAYGAIN_ALBUM;
+  fs::create_directories(dir_.File("in"));
+  fs::create_directories(dir_.File("out"));
+  std::vector<SourceFile> entries(3);
+  for (size_t i = 0; i < entries.size(); ++i)
+    entries[i].path = MusicLike(dir_.File("in/" + std::to_string(i) + ".wav"), 0.3 + 0.2 * i);
+  AlbumGain albums;
+  albums.Begin(settings_, {&entries[0], &entries[1], &entries[2]});
+  AlbumRewrite album;
+  std::vector<std::string> before;
+  for (SourceFile& entry : entries) {
+    entry.destinationPath = dir_.File("out/" + fs::path(entry.path).stem().string() + ".flac");
+    ASSERT_TRUE(Convert(FORMAT_FLAC, entry.path, entry.destinationPath));
+    before.push_back(ReadFileText(entry.destinationPath));
+    album = albums.EntryEnded(entry.path, entry.destinationPath, loudness_);
+  }
+  // Cancel comes in the middle of the second file's copy, 64 KiB a step.
+  size_t asked = 0;
+  EXPECT_EQ(album.Write([&] { return ++asked > before[0].size() / 65536 + 5; }),
+            "the batch was cancelled with the album ReplayGain tags written into 1 of the "
+            "album's 3 files");
+  EXPECT_TRUE(ProbeTags(entries[0].destinationPath).count("replaygain_album_gain"));
+  for (size_t i = 1; i < entries.size(); ++i)
+    EXPECT_EQ(ReadFileText(entries[i].destinationPath), before[i]) << i;
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_.File("out")), fs::directory_iterator()), 3);
 }
 
 TEST_F(ReplayGainTest, AmplificationThatClipsSaysHowManySamples) {

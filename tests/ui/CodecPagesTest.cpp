@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,6 +18,7 @@
 #include "platform/wma/WmaFormatList.h"
 #include "platform/wma/WmaRuntime.h"
 #include "ui/options/AmrOptPage.h"
+#include "ui/options/LoudnessOptPage.h"
 #include "ui/options/OptAacPage.h"
 #include "ui/options/OptFlacPage.h"
 #include "ui/options/OptOpusPage.h"
@@ -36,6 +38,7 @@ const QString WMA = QStringLiteral("WMA Options");
 const QString AMR = QStringLiteral("AMR/AWB Options");
 const QString AAC = QStringLiteral("AAC Options");
 const QString M4A = QStringLiteral("MP4/M4A/M4B Options");
+const QString LOUDNESS = QStringLiteral("Loudness");
 const std::string COEFFICIENT_MESSAGE =
     "exclamation: Invalid amplification coefficient. It's betwen 10 and 3000.";
 const std::string QUALITY_MESSAGE = std::string("exclamation: ") + CAacFamilyPage::QUALITY_MESSAGE;
@@ -305,6 +308,57 @@ const PageRow PAGE_ROWS[] = {
        Choose(page.Complexity(), QStringLiteral("10"));
      },
      {{"OpusBitRate", "128"}, {"OpusChannels", "2"}, {"OpusComplexity", "10"}}},
+    {"LoudnessAlbumTagsAndNormalisation", LOUDNESS,
+     {{"ReplayGain", "1"}, {"AlbumBy", "1"}, {"Normalize", "2"}, {"NormalizeLufs", "14"},
+      {"NormalizeCeiling", "5"}},
+     [](COptPage& base) {
+       auto& page = dynamic_cast<CLoudnessOptPage&>(base);
+       EXPECT_EQ(page.ReplayGain()->currentText(), QStringLiteral("Track"));
+       EXPECT_EQ(page.NormalizeBy()->currentText(), QStringLiteral("per album"));
+       EXPECT_EQ(page.Target()->value(), -14);
+       EXPECT_DOUBLE_EQ(page.Ceiling()->value(), -0.5);
+       EXPECT_TRUE(page.AlbumBy()->isEnabled());  // normalisation per album uses it
+     },
+     [](COptPage& base) {
+       auto& page = dynamic_cast<CLoudnessOptPage&>(base);
+       Choose(page.NormalizeBy(), QStringLiteral("per track"));
+       EXPECT_FALSE(page.AlbumBy()->isEnabled());
+       Choose(page.ReplayGain(), QStringLiteral("Track and album"));
+       Choose(page.AlbumBy(), QStringLiteral("The files of one source folder"));
+       page.Target()->setValue(-23);
+       page.Ceiling()->stepBy(-3);  // 0.1 dB a step
+     },
+     {{"ReplayGain", "2"}, {"AlbumBy", "0"}, {"Normalize", "1"}, {"NormalizeLufs", "23"},
+      {"NormalizeCeiling", "8"}}},
+    {"LoudnessNormaliseOffKeepsTargetAndCeiling", LOUDNESS,
+     {{"Normalize", "1"}, {"NormalizeLufs", "20"}, {"NormalizeCeiling", "5"}},
+     [](COptPage& base) {
+       EXPECT_FALSE(dynamic_cast<CLoudnessOptPage&>(base).AlbumBy()->isEnabled());
+     },
+     [](COptPage& base) {
+       auto& page = dynamic_cast<CLoudnessOptPage&>(base);
+       page.Normalize()->click();
+       EXPECT_FALSE(page.Target()->isEnabled() || page.Ceiling()->isEnabled());
+     },
+     {{"Normalize", "0"}}},
+    {"LoudnessControlsStopAtTheirEnds", LOUDNESS, {{"Normalize", "1"}}, [](COptPage&) {},
+     [](COptPage& base) {
+       auto& page = dynamic_cast<CLoudnessOptPage&>(base);
+       page.Target()->setValue(-3);
+       page.Ceiling()->stepBy(20);
+     },
+     {{"NormalizeLufs", "5"}, {"NormalizeCeiling", "0"}}},
+    {"LoudnessUnknownStoredValuesShowAsTheNearestAllowed", LOUDNESS,
+     {{"ReplayGain", "7"}, {"Normalize", "9"}, {"NormalizeLufs", "60"},
+      {"NormalizeCeiling", "500"}},
+     [](COptPage& base) {
+       auto& page = dynamic_cast<CLoudnessOptPage&>(base);
+       EXPECT_EQ(page.ReplayGain()->currentText(), QStringLiteral("Off"));
+       EXPECT_FALSE(page.Normalize()->isChecked());
+     },
+     [](COptPage&) {},
+     {{"ReplayGain", "0"}, {"Normalize", "0"}, {"NormalizeLufs", "40"},
+      {"NormalizeCeiling", "120"}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Pages, CodecPageTest, ::testing::ValuesIn(PAGE_ROWS), RowName<PageRow>);

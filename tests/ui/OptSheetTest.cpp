@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTest>
 
 #include "app/EngineStartup.h"
@@ -97,8 +98,22 @@ INSTANTIATE_TEST_SUITE_P(Rows, OptStartPageTest,
                                            StartRow{8, 9, "MIDI Options"},
                                            StartRow{9, 10, "FLAC Options"},
                                            StartRow{10, 11, "Opus Options"},
+                                           StartRow{11, 12, "Loudness"},
                                            StartRow{99, 1, "General"},
                                            StartRow{4000000000u, 1, "General"}));
+
+// Every tab's title is drawn whole within the tab row, and the sheet still
+// fits a screen 1280 pixels wide.
+TEST_F(OptSheetTest, TabRowShowsEveryTabWhole) {
+  COptSheet& sheet = OpenAsStored();
+  const QTabBar& bar = *sheet.Tabs().tabBar();
+  for (int index = 0; index < bar.count(); ++index) {
+    EXPECT_GT(bar.tabRect(index).width(), bar.fontMetrics().horizontalAdvance(bar.tabText(index)))
+        << index;
+    EXPECT_LE(bar.tabRect(index).right(), bar.width()) << index;
+  }
+  EXPECT_LE(sheet.frameGeometry().width(), 1280);
+}
 
 TEST_F(OptSheetTest, PageShownAtCancelIsWhereTheNextSheetOpens) {
   Store({{"OptStartPageIndex", "0"}});

@@ -288,7 +288,7 @@ int main(int argc, char** argv) {
       {"OGG Options", "options-ogg.png"},   {"AMR/AWB Options", "options-amr.png"},
       {"AAC Options", "options-aac.png"},   {"MP4/M4A/M4B Options", "options-m4a.png"},
       {"MIDI Options", "options-midi.png"}, {"FLAC Options", "options-flac.png"},
-      {"Opus Options", "options-opus.png"},
+      {"Opus Options", "options-opus.png"}, {"Loudness", "options-loudness.png"},
   };
   COptSheet options(&window, settings, root, desktop);
   options.show();

@@ -12,6 +12,7 @@
 #include "ui/options/MidiOptPage.h"
 #include "ui/options/OptFlacPage.h"
 #include "ui/options/OptOpusPage.h"
+#include "ui/options/LoudnessOptPage.h"
 
 std::vector<COptPage*> MakeOptionPages(const ConvertSettings& values, Desktop& desktop,
                                        const MidiPageContext& midi) {
@@ -29,5 +30,6 @@ std::vector<COptPage*> MakeOptionPages(const ConvertSettings& values, Desktop& d
   // did.
   pages.push_back(new COptFlacPage(values, desktop));
   pages.push_back(new COptOpusPage(values, desktop));
+  pages.push_back(new CLoudnessOptPage(values, desktop));
   return pages;
 }

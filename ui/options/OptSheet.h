@@ -14,7 +14,7 @@ class QTabWidget;
 class SettingsRoot;
 
 // The options sheet "Options": its pages (General, one per output format,
-// MIDI, then the pages of the formats added later) over a copy of the
+// MIDI, then the pages of the formats added later and Loudness) over a copy of the
 // settings, OK and Cancel. It opens on the page that was active when it
 // last closed. A page is checked when it is left; OK checks the active
 // page, copies every page that was shown back into the settings, rebuilds

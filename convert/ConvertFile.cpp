@@ -20,6 +20,7 @@
 #include "platform/paths/PathIdentity.h"
 #include "platform/tags/ReplayGainTags.h"
 #include "source/OpenSource.h"
+#include "source/ReadAheadSource.h"
 #include "source/SourceFile.h"
 #include "source/SourceKind.h"
 
@@ -127,6 +128,9 @@ bool ConvertFile(const OutputDescription& output, int32_t kind, const std::strin
   }
 
   FileProgress fileProgress(context.progress, FileCellText(sourcePath), source->GetLength());
+  // A sampled source decodes its next blocks on a thread of its own while
+  // the writer encodes; a song's end is decided by its position as it goes.
+  if (!plan.sequenced) source = std::make_unique<ReadAheadSource>(std::move(source));
   const LoopEnd end = RunBlockLoop(*source, plan, *writer, fileProgress, context.progress, &tally);
   const double damagedAt = end == LoopEnd::FINISHED ? source->DamagedAt() : -1;
   // A source read whole may still have rendered no usable sound.

@@ -45,12 +45,18 @@ int ReadAheadSource::Read(PcmBlock& block) {
     }
   }
   std::unique_lock<std::mutex> lock(mutex_);
-  changed_.wait(lock, [this] { return !queue_.empty() || !running_; });
+  if (queue_.empty() && running_) {
+    callerWaiting_ = true;
+    changed_.wait(lock, [this] { return !queue_.empty() || !running_; });
+    callerWaiting_ = false;
+  }
   if (!queue_.empty()) {
     Decoded decoded = std::move(queue_.front());
     queue_.pop_front();
+    // The thread is woken once half the queue is free, not for every block.
+    const bool wake = readerWaiting_ && queue_.size() <= depth_ / 2;
     lock.unlock();
-    changed_.notify_all();
+    if (wake) changed_.notify_all();
     return Deliver(decoded, block);
   }
   // The thread has stopped: the source is the caller's again.
@@ -71,7 +77,11 @@ void ReadAheadSource::Work() {
     std::unique_ptr<PcmBlock> block;
     {
       std::unique_lock<std::mutex> lock(mutex_);
-      changed_.wait(lock, [this] { return stop_ || queue_.size() < depth_; });
+      if (queue_.size() >= depth_ && !stop_) {
+        readerWaiting_ = true;
+        changed_.wait(lock, [this] { return stop_ || queue_.size() <= depth_ / 2; });
+        readerWaiting_ = false;
+      }
       if (stop_) {
         running_ = false;
         break;
@@ -85,12 +95,14 @@ void ReadAheadSource::Work() {
     Decoded decoded = DecodeOne(std::move(block));
     // The end, an error or an exception: nothing more to read.
     const bool last = decoded.frames <= 0 || decoded.error;
+    bool wake = false;
     {
       std::lock_guard<std::mutex> lock(mutex_);
       queue_.push_back(std::move(decoded));
       if (last) running_ = false;
+      wake = callerWaiting_;
     }
-    changed_.notify_all();
+    if (wake) changed_.notify_all();
     if (last) return;
   }
   changed_.notify_all();

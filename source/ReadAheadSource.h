@@ -32,7 +32,8 @@
 class ReadAheadSource : public AudioSource {
  public:
   // `source` is open; `depth` is the most blocks decoded ahead (at least 1).
-  explicit ReadAheadSource(std::unique_ptr<AudioSource> source, size_t depth = 8);
+  // A full queue lets the thread rest until half of it is taken.
+  explicit ReadAheadSource(std::unique_ptr<AudioSource> source, size_t depth = 32);
   ~ReadAheadSource() override;
 
   void Close() override;
@@ -80,4 +81,7 @@ class ReadAheadSource : public AudioSource {
   std::vector<std::unique_ptr<PcmBlock>> spare_;  // blocks to decode into
   bool stop_ = false;     // the thread is to stop after its current block
   bool running_ = false;  // the thread reads the source
+  // Who waits on `changed_`: each side wakes the other only when it does.
+  bool callerWaiting_ = false;
+  bool readerWaiting_ = false;
 };

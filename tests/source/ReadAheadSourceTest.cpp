@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -63,25 +64,18 @@ class ScriptedSource : public AudioSource {
   int read_ = 0;
 };
 
-struct Step {
-  int frames;
-  uint64_t position, length;
-  std::vector<int16_t> left, right;
-  bool operator==(const Step& o) const {
-    return frames == o.frames && position == o.position && length == o.length && left == o.left &&
-           right == o.right;
-  }
-};
+// Each block read as one row: frames, position and length after it, samples.
+using Steps = std::vector<std::vector<int64_t>>;
 
-std::vector<Step> ReadAll(AudioSource& source, int limit = 1 << 20) {
-  std::vector<Step> steps;
+Steps ReadAll(AudioSource& source, int limit = 1 << 20) {
+  Steps steps;
   auto block = std::make_unique<PcmBlock>();
   for (int n = 1; n > 0 && static_cast<int>(steps.size()) < limit;) {
     n = source.Read(*block);
-    const size_t frames = static_cast<size_t>(std::max(n, 0));
-    steps.push_back({n, source.GetPosition(), source.GetLength(),
-                     std::vector<int16_t>(block->left, block->left + frames),
-                     std::vector<int16_t>(block->right, block->right + frames)});
+    std::vector<int64_t> step = {n, static_cast<int64_t>(source.GetPosition()),
+                                 static_cast<int64_t>(source.GetLength())};
+    for (int i = 0; i < n; ++i) step.insert(step.end(), {block->left[i], block->right[i]});
+    steps.push_back(std::move(step));
   }
   return steps;
 }
@@ -90,15 +84,13 @@ class ReadAheadParallelTest : public ::testing::TestWithParam<Script> {};
 
 TEST_P(ReadAheadParallelTest, DeliversWhatTheSourceItselfGives) {
   ScriptedSource direct(GetParam());
-  const std::vector<Step> expected = ReadAll(direct);
+  const Steps expected = ReadAll(direct);
 
   auto inner = std::make_unique<ScriptedSource>(GetParam());
   ReadAheadSource ahead(std::move(inner), GetParam().depth);
   EXPECT_EQ(ahead.GetLength(), 1000u);
   EXPECT_EQ(ahead.GetOutputChannels(), GetParam().channels);
-  const std::vector<Step> got = ReadAll(ahead);
-  ASSERT_EQ(got.size(), expected.size());
-  for (size_t i = 0; i < got.size(); ++i) EXPECT_TRUE(got[i] == expected[i]) << "block " << i;
+  EXPECT_EQ(ReadAll(ahead), expected);
   EXPECT_EQ(ahead.DamagedAt(), direct.DamagedAt());
   EXPECT_EQ(ahead.GetNote(), direct.GetNote());
   // Read on past the end, as the source itself would answer.

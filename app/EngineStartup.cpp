@@ -81,10 +81,22 @@ EngineSession::EngineSession(const std::string& programFolder, const std::string
     : programFolder_(programFolder),
       soundFontPath_(soundFontPath),
       result_(StartEngine(programFolder)) {
-  if (result_ == EngineStart::STARTED) RetrySoundFont();
+  // The font is loaded when the first MIDI song opens or when its
+  // readiness is asked: a run without MIDI songs never loads it.
+  if (result_ == EngineStart::STARTED) engine::MidiDeferDefaultFont([this] { LoadSoundFont(); });
+}
+
+uint32_t EngineSession::SoundFontReady() const {
+  engine::MidiLoadDeferredFont();
+  return soundFontReady_;
 }
 
 void EngineSession::RetrySoundFont() {
+  engine::MidiLoadDeferredFont();
+  LoadSoundFont();
+}
+
+void EngineSession::LoadSoundFont() {
   if (result_ != EngineStart::STARTED || soundFontReady_ != 0) return;
   const std::string file = SoundFontFile();
   if (soundFontPath_.empty() && programFolder_.empty()) return;
@@ -98,6 +110,8 @@ void EngineSession::RetrySoundFont() {
 
 bool EngineSession::UseSoundFont(const std::string& soundFontPath) {
   if (result_ != EngineStart::STARTED) return false;
+  // A font not loaded yet is loaded below if it is still the one to use.
+  engine::MidiDeferDefaultFont(nullptr);
   const bool sameFile = soundFontPath == soundFontPath_;
   if (sameFile && soundFontReady_ != 0 && StampOf(SoundFontFile()) == fontStamp_) return true;
   soundFontPath_ = soundFontPath;

@@ -58,9 +58,11 @@ bool FirstRunCheck(SettingsRoot& root);
 void StopEngine();
 
 // The engine for the lifetime of a front end's run: started on
-// construction, with the SoundFont of the program folder installed (or the
-// file `soundFontPath` when it is not ""), and released on destruction. The
-// font may be changed between batches (UseSoundFont).
+// construction, with the SoundFont of the program folder (or the file
+// `soundFontPath` when it is not "") as the font of MIDI songs, and released
+// on destruction. The font is loaded when the first MIDI song opens, or
+// when SoundFontReady or RetrySoundFont asks for it, on whichever thread
+// that happens. It may be changed between batches (UseSoundFont).
 class EngineSession {
  public:
   explicit EngineSession(const std::string& programFolder,
@@ -71,7 +73,8 @@ class EngineSession {
 
   EngineStart Result() const { return result_; }
   const std::string& ProgramFolder() const { return programFolder_; }
-  uint32_t SoundFontReady() const { return soundFontReady_; }
+  // Loads the font first if nothing has yet.
+  uint32_t SoundFontReady() const;
   // Tries the SoundFont again (before a batch with MIDI sources).
   void RetrySoundFont();
   // Renders the MIDI songs of later streams with the file `soundFontPath`
@@ -97,6 +100,8 @@ class EngineSession {
     }
   };
   static FileStamp StampOf(const std::string& path);
+  // Loads the font unless it is loaded.
+  void LoadSoundFont();
 
   std::string programFolder_;
   std::string soundFontPath_;

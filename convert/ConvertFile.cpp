@@ -23,6 +23,7 @@
 #include "platform/paths/PathIdentity.h"
 #include "platform/tags/ReplayGainTags.h"
 #include "source/OpenSource.h"
+#include "source/ReadAheadSource.h"
 #include "source/SourceFile.h"
 #include "source/SourceKind.h"
 
@@ -191,6 +192,11 @@ bool ConvertFile(const OutputDescription& output, int32_t kind, const std::strin
     fault = pass->fault;
     context.note = pass->note;
   } else if (source) {
+    // A sampled source decodes its next blocks on a thread of its own while
+    // the writer encodes; a song's end is decided by its position as it goes,
+    // and a kept render is already at hand.
+    if (!plan.sequenced && !(pass && pass->kept))
+      source = std::make_unique<ReadAheadSource>(std::move(source));
     FileProgress fileProgress(
         context.progress, FileCellText(sourcePath), source->GetLength(),
         normalizing ? FileProgress::Pass::SECOND_OF_TWO : FileProgress::Pass::WHOLE);

@@ -78,8 +78,14 @@ bool ParseFormat(const uint8_t* fmt, uint32_t size, WaveFormat& format) {
 // words, in either byte order).
 bool HoldsSpdifSync(const std::vector<uint8_t>& bytes) {
   static const uint8_t kSync[2][4] = {{0x72, 0xF8, 0x1F, 0x4E}, {0xF8, 0x72, 0x4E, 0x1F}};
-  for (const auto& sync : kSync)
-    if (std::search(bytes.begin(), bytes.end(), sync, sync + 4) != bytes.end()) return true;
+  const uint8_t* const end = bytes.data() + bytes.size();
+  for (const auto& sync : kSync) {
+    for (const uint8_t* at = bytes.data();
+         (at = static_cast<const uint8_t*>(std::memchr(at, sync[0], static_cast<size_t>(end - at))));
+         ++at) {
+      if (end - at >= 4 && std::memcmp(at, sync, 4) == 0) return true;
+    }
+  }
   return false;
 }
 

@@ -66,6 +66,18 @@ EngineState& State() {
   return state;
 }
 
+// The default font's deferred load. Its lock is never taken while the
+// state's is held: the load itself takes the state's.
+struct DeferredFont {
+  std::mutex mutex;
+  std::function<void()> load;
+};
+
+DeferredFont& Deferred() {
+  static DeferredFont deferred;
+  return deferred;
+}
+
 // A decoder that ends at most this far before the announced length (a
 // codec's last frame, a container's rounded duration) is padded with
 // silence up to it, so that exact lengths hold. One that ends further
@@ -144,6 +156,7 @@ bool Init(uint32_t freq) {
 }
 
 bool Free() {
+  MidiDeferDefaultFont(nullptr);
   EngineState& state = State();
   std::lock_guard<std::mutex> lock(state.mutex);
   if (!state.started) return false;
@@ -208,6 +221,7 @@ Handle StreamCreateFile(const std::string& path, uint32_t flags) {
 }
 
 Handle MidiStreamCreateFile(const std::string& path, uint32_t flags, uint32_t freq) {
+  MidiLoadDeferredFont();
   EngineState& state = State();
   std::unique_lock<std::mutex> lock(state.mutex);
   if (!state.started || !(flags & STREAM_DECODE)) return 0;
@@ -419,6 +433,21 @@ bool MidiStreamSetFonts(Handle stream, const MidiFontEntry* fonts, uint32_t coun
   if (found == state.fonts.end()) return false;
   state.defaultFont = found->second;
   return true;
+}
+
+void MidiDeferDefaultFont(std::function<void()> load) {
+  DeferredFont& deferred = Deferred();
+  std::lock_guard<std::mutex> lock(deferred.mutex);
+  deferred.load = std::move(load);
+}
+
+void MidiLoadDeferredFont() {
+  DeferredFont& deferred = Deferred();
+  std::lock_guard<std::mutex> lock(deferred.mutex);
+  if (!deferred.load) return;
+  const std::function<void()> load = std::move(deferred.load);
+  deferred.load = nullptr;
+  load();
 }
 
 }  // namespace engine

@@ -18,6 +18,7 @@
 // the SoundFonts are set up and torn down while no stream is being decoded.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -150,5 +151,16 @@ uint32_t MidiFontInit(const std::string& path);
 bool MidiFontFree(uint32_t font);
 // `stream` 0 sets the default fonts of MIDI streams created later.
 bool MidiStreamSetFonts(Handle stream, const MidiFontEntry* fonts, uint32_t count);
+
+// Defers the default font: `load` (which sets it, as MidiStreamSetFonts
+// does) runs once, on the thread of whichever comes first: the first MIDI
+// stream created, or MidiLoadDeferredFont. Loading a SoundFont takes tens
+// of milliseconds and threads of its own, which a run without MIDI songs
+// never needs. A later call replaces a load that has not run; null drops
+// it, as Free does. `load` must not call the two functions below.
+void MidiDeferDefaultFont(std::function<void()> load);
+// Runs the deferred load if it is still waiting; once this returns, it has
+// run (here or on another thread).
+void MidiLoadDeferredFont();
 
 }  // namespace engine

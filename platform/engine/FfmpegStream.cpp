@@ -1,6 +1,9 @@
 #include "platform/engine/FfmpegStream.h"
 
 #include <algorithm>
+#include <array>
+#include <iterator>
+#include <utility>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -60,19 +63,60 @@ constexpr int kWavStreamProbePackets = 32;
 constexpr int kWavPacketBytes = 4096;
 constexpr int kWavStreamProbeRequest = AVPROBE_SCORE_EXTENSION;
 
+// Where each byte value occurs in the window a scan looks at: found once
+// per value and shared by every format whose frames or sync words begin
+// with it, and by the two formats that count the same AC-3 runs.
+class ByteIndex {
+ public:
+  ByteIndex(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+
+  const uint8_t* Begin() const { return data_; }
+  const uint8_t* End() const { return data_ + size_; }
+
+  // The offsets of `byte`, in ascending order.
+  const std::vector<uint32_t>& Offsets(uint8_t byte) {
+    std::vector<uint32_t>& offsets = offsets_[byte];
+    if (!found_[byte]) {
+      found_[byte] = true;
+      const uint8_t* at = data_;
+      const uint8_t* const end = End();
+      while ((at = static_cast<const uint8_t*>(std::memchr(at, byte, static_cast<size_t>(end - at))))) {
+        offsets.push_back(static_cast<uint32_t>(at - data_));
+        ++at;
+      }
+    }
+    return offsets;
+  }
+
+  // `count` over this window, counted once.
+  int64_t Counted(int64_t (*count)(ByteIndex&)) {
+    for (const auto& [function, result] : counted_)
+      if (function == count) return result;
+    const int64_t result = count(*this);
+    counted_.emplace_back(count, result);
+    return result;
+  }
+
+ private:
+  const uint8_t* data_;
+  size_t size_;
+  std::array<std::vector<uint32_t>, 256> offsets_;
+  std::array<bool, 256> found_{};
+  std::vector<std::pair<int64_t (*)(ByteIndex&), int64_t>> counted_;
+};
+
 // The longest run of AC-3 or E-AC-3 frames (in either byte order, each
 // perhaps after a 16-byte block that begins 01 10) that follow one another
-// in the first `size` bytes of `data`, each whole within them. A frame
-// counts when its header passes the checks every reader of the format
+// in the window of `index`, each whole within it. A frame counts when its header passes the checks every reader of the format
 // makes: the sync word, a bitstream id up to 16, and a known sample rate
 // and frame size (ATSC A/52 table 5.18, in 16-bit words).
-int64_t LongestAc3Run(const std::vector<uint8_t>& data, size_t size) {
+int64_t LongestAc3Run(ByteIndex& index) {
   static constexpr uint16_t kWords[3][19] = {
       {64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 384, 448, 512, 640, 768, 896, 1024, 1152, 1280},
       {69, 87, 104, 121, 139, 174, 208, 243, 278, 348, 417, 487, 557, 696, 835, 975, 1114, 1253, 1393},
       {96, 120, 144, 168, 192, 240, 288, 336, 384, 480, 576, 672, 768, 960, 1152, 1344, 1536, 1728, 1920}};
-  const uint8_t* const begin = data.data();
-  const uint8_t* const end = begin + size;
+  const uint8_t* const begin = index.Begin();
+  const uint8_t* const end = index.End();
   const auto frameBytes = [&](const uint8_t* at) -> int64_t {
     if (end - at < 6) return 0;
     uint8_t h[6];
@@ -108,11 +152,9 @@ int64_t LongestAc3Run(const std::vector<uint8_t>& data, size_t size) {
   int64_t longest = runFrom(begin);
   for (const uint8_t first : {uint8_t{0x0B}, uint8_t{0x77}}) {
     const uint8_t second = first == 0x0B ? 0x77 : 0x0B;
-    for (const uint8_t* at = begin + 1;
-         at < end && (at = static_cast<const uint8_t*>(
-                          std::memchr(at, first, static_cast<size_t>(end - at))));
-         ++at) {
-      if (end - at >= 2 && at[1] == second) longest = std::max(longest, runFrom(at));
+    for (const uint32_t offset : index.Offsets(first)) {
+      const uint8_t* at = begin + offset;
+      if (offset >= 1 && end - at >= 2 && at[1] == second) longest = std::max(longest, runFrom(at));
     }
   }
   return longest;
@@ -163,7 +205,7 @@ struct RecodingFormat {
   std::vector<uint32_t> syncs;
   int syncBytes;
   // Counts the run instead, where the frames' lengths need more than a header.
-  int64_t (*run)(const std::vector<uint8_t>& data, size_t size) = nullptr;
+  int64_t (*run)(ByteIndex& index) = nullptr;
 };
 
 const RecodingFormat kRecodingFormats[] = {
@@ -177,42 +219,41 @@ const RecodingFormat kRecodingFormats[] = {
     {"truehd", 1, nullptr, {0xF8726FBA}, 4},
 };
 
-// The longest run of frames in the first `size` bytes of `data` whose
-// headers all lie within them.
-int64_t LongestFrameRun(const FrameHeader& frame, const std::vector<uint8_t>& data, size_t size) {
+// The longest run of frames in the window of `index` whose headers all lie
+// within it.
+int64_t LongestFrameRun(const FrameHeader& frame, ByteIndex& index) {
   int64_t longest = 0;
-  const uint8_t* at = data.data();
-  const uint8_t* const end = data.data() + size;
-  while ((at = static_cast<const uint8_t*>(
-              std::memchr(at, frame.firstByte, static_cast<size_t>(end - at))))) {
+  const uint8_t* const end = index.End();
+  for (const uint32_t offset : index.Offsets(frame.firstByte)) {
     int64_t run = 0;
     int length = 0;
-    for (const uint8_t* next = at; end - next >= frame.bytes && (length = frame.length(next)) > 0;
-         next += length) {
+    for (const uint8_t* next = index.Begin() + offset;
+         end - next >= frame.bytes && (length = frame.length(next)) > 0; next += length) {
       ++run;
     }
     longest = std::max(longest, run);
-    ++at;
   }
   return longest;
 }
 
-// How often the sync words of `format` occur in `data`, at any offset. The
-// probe sees zeros after the bytes it is given, so a word's trailing zero
-// bytes are not compared: a word cut short by the end still counts.
-int64_t SyncCount(const RecodingFormat& format, const std::vector<uint8_t>& data, size_t size) {
+// How often the sync words of `format` occur in the window of `index`, at
+// any offset. The probe sees zeros after the bytes it is given, so a word's
+// trailing zero bytes are not compared: a word cut short by the end still
+// counts.
+int64_t SyncCount(const RecodingFormat& format, ByteIndex& index) {
   int64_t count = 0;
+  const uint8_t* const end = index.End();
   for (const uint32_t sync : format.syncs) {
     uint8_t word[4];
     StoreBe<32>(word, sync);
     size_t bytes = static_cast<size_t>(format.syncBytes);
     while (bytes > 1 && word[bytes - 1] == 0) --bytes;
-    const uint8_t* at = data.data();
-    const uint8_t* const end = data.data() + size;
-    while ((at = static_cast<const uint8_t*>(
-                std::memchr(at, word[0], static_cast<size_t>(end - at))))) {
-      if (static_cast<size_t>(end - at) >= bytes && std::memcmp(at, word, bytes) == 0) ++count;
-      ++at;
+    for (const uint32_t offset : index.Offsets(word[0])) {
+      const uint8_t* at = index.Begin() + offset;
+      if (static_cast<size_t>(end - at) < bytes) continue;
+      size_t same = 1;
+      while (same < bytes && at[same] == word[same]) ++same;
+      if (same == bytes) ++count;
     }
   }
   return count;
@@ -236,20 +277,18 @@ int RawFormatScore(const AVInputFormat* format, std::vector<uint8_t>& data, size
 // True when `format` may reach the request's score at one of the probe's
 // points after the first packet, over `data` read in packets of `packet`
 // bytes.
-bool FormatMayRecode(const RecodingFormat& recoding, const std::string& path,
-                     std::vector<uint8_t>& data, int64_t packet) {
-  const AVInputFormat* format = av_find_input_format(recoding.name);
+bool FormatMayRecode(const RecodingFormat& recoding, const AVInputFormat* format,
+                     const std::string& path, std::vector<uint8_t>& data, ByteIndex& index,
+                     int64_t packet) {
   if (!format) return false;  // not in this build: it cannot win
   if (!format->read_probe) {
     // Such a format scores by file name alone.
     return format->extensions && av_match_ext(path.c_str(), format->extensions);
   }
-  const int64_t window = packet * kWavStreamProbePackets;
   if (recoding.framesNeeded > 0) {
-    const size_t size = static_cast<size_t>(window);
-    const int64_t frames = recoding.header ? LongestFrameRun(*recoding.header, data, size)
-                           : recoding.run  ? recoding.run(data, size)
-                                           : SyncCount(recoding, data, size);
+    const int64_t frames = recoding.header ? LongestFrameRun(*recoding.header, index)
+                           : recoding.run  ? index.Counted(recoding.run)
+                                           : SyncCount(recoding, index);
     if (frames < recoding.framesNeeded) return false;
   }
   for (int64_t count = 2; count <= kWavStreamProbePackets; ++count) {
@@ -307,8 +346,16 @@ bool Pcm16DataMightRecode(const std::string& path, int64_t dataStart, int64_t fi
   // left to the full probe.
   if (data[0] == 'I' && data[1] == 'D' && data[2] == '3') return true;
 
-  for (const RecodingFormat& recoding : kRecodingFormats) {
-    if (FormatMayRecode(recoding, path, data, packet)) return true;
+  // The library's list of formats does not change: each is looked up once.
+  static const std::vector<const AVInputFormat*> formats = [] {
+    std::vector<const AVInputFormat*> found;
+    for (const RecodingFormat& recoding : kRecodingFormats)
+      found.push_back(av_find_input_format(recoding.name));
+    return found;
+  }();
+  ByteIndex index(data.data(), static_cast<size_t>(window));
+  for (size_t i = 0; i < std::size(kRecodingFormats); ++i) {
+    if (FormatMayRecode(kRecodingFormats[i], formats[i], path, data, index, packet)) return true;
   }
   return false;
 }

@@ -129,4 +129,22 @@ TEST(EngineStartTest, FreeForgetsTheSoundFonts) {
   EXPECT_EQ(peak(), 0);
 }
 
+TEST(EngineStartTest, TheSoundFontLoadsWhenTheFirstMidiSongOpens) {
+  // A run without MIDI songs never loads the font; so the font is the file
+  // as it is when the first song opens, not when the session started.
+  TempDir media;
+  WriteFileText(media.File("song.mid"), OneNoteSong(500000, 2));
+  const TestProgramFolder folder(false, false);
+  const EngineSession session(folder.Path());
+  fs::copy_file(BuildProgramFolder() + SOUNDFONT_FILE, folder.Path() + SOUNDFONT_FILE);
+  EngineSource source;
+  ASSERT_TRUE(source.Open(media.File("song.mid"), 22050));
+  PcmBlock block;
+  int loudest = 0;
+  for (int n; (n = source.Read(block)) > 0;)
+    for (int k = 0; k < n; ++k) loudest = std::max(loudest, std::abs(static_cast<int>(block.left[k])));
+  EXPECT_GT(loudest, 100);
+  EXPECT_NE(session.SoundFontReady(), 0u);
+}
+
 }  // namespace

@@ -42,6 +42,8 @@ const MixedFile kFiles[] = {
   {"adpcm.wav",    {"-c:a", "adpcm_ima_wav", "-bitexact"}, false},
   {"mp3_in_wav.wav", {"pcm-over", "-ar", "32000", "-c:a", "libmp3lame", "-b:a", "320k", "-write_xing", "0", "-f", "mp3"}, false},
   {"ac3_in_wav.wav", {"pcm-over", "-ar", "48000", "-c:a", "ac3", "-f", "spdif"}, false},
+  {"aac_in_wav.wav", {"pcm-over", "-c:a", "aac", "-f", "adts"}, false},
+  {"dts_in_wav.wav", {"pcm-over", "-ar", "48000", "-c:a", "dca", "-strict", "-2", "-f", "dts"}, false},
   {"mp3_named.wav", {"-c:a", "libmp3lame", "-f", "mp3"}, false},
   {"cut.wav",      {"cut", "-c:a", "pcm_s16le", "-bitexact", "-f", "wav"}, false},
   {"no_rate.wav",  {"raw", std::string("RIFF\x28\0\0\0WAVE", 12) + std::string(kFmt16, 24).replace(12, 2, "\0\0", 2) + std::string("data\4\0\0\0\1\2\3\4", 12)}, false},

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 // Which instruments of MIDI songs a SoundFont lacks, found before anything
 // is rendered: each song's instruments (the bank and program of every
 // channel that starts a note) are looked up among the font's presets, and
@@ -51,9 +53,10 @@ SoundFontCheck CheckSongs(const std::string& fontPath, const std::vector<std::st
 std::string InstrumentName(engine::PresetNumber instrument);
 
 // The heading of the lines of DescribeLackedInstruments when they are shown.
-inline constexpr const char* LACKED_INSTRUMENTS_HEADING =
+inline constexpr const char* LACKED_INSTRUMENTS_HEADING = QT_TRANSLATE_NOOP(
+    "Sondrel",
     "The SoundFont lacks instruments these songs use; the nearest presets it has play them "
-    "instead:";
+    "instead:");
 
 // One line per lacked instrument of each song, the song named by its file
 // name: "theme.mid: bank 0 program 48 (String Ensemble 1) is played with

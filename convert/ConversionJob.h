@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -20,12 +22,15 @@ class SourceList;
 struct SourceFile;
 
 // Texts the batch shows.
-inline constexpr const char* NOTHING_SELECTED_MESSAGE = "You should select a file at least.";
-inline constexpr const char* EMPTY_LIST_MESSAGE = "There aren't files in list.";
-inline constexpr const char* STATUS_CONVERTING = "Converting...";
-inline constexpr const char* STATUS_FAILURE = "Conversion Failure";
-inline constexpr const char* STATUS_NEEDS_SOUNDFONT = "Failure. Requires file \"ct4mgm.sf2\".";
-inline constexpr const char* STATUS_CANCELLED = "Cancelled";
+inline constexpr const char* NOTHING_SELECTED_MESSAGE =
+    QT_TRANSLATE_NOOP("Sondrel", "You should select a file at least.");
+inline constexpr const char* EMPTY_LIST_MESSAGE =
+    QT_TRANSLATE_NOOP("Sondrel", "There aren't files in list.");
+inline constexpr const char* STATUS_CONVERTING = QT_TRANSLATE_NOOP("Sondrel", "Converting...");
+inline constexpr const char* STATUS_FAILURE = QT_TRANSLATE_NOOP("Sondrel", "Conversion Failure");
+inline constexpr const char* STATUS_NEEDS_SOUNDFONT =
+    QT_TRANSLATE_NOOP("Sondrel", "Failure. Requires file \"ct4mgm.sf2\".");
+inline constexpr const char* STATUS_CANCELLED = QT_TRANSLATE_NOOP("Sondrel", "Cancelled");
 
 // The question asked when MIDI entries are to be converted and the
 // SoundFont is missing, for the program folder (with its trailing "/").

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -64,7 +66,8 @@ inline constexpr const char* NAME_TOO_LONG_REASON = "the output name is too long
 // The status texts of a target that cannot be created and of a target that
 // exists under the skip policy.
 std::string FileCreationFailedMessage(const std::string& target);
-inline constexpr const char* TARGET_SKIPPED_MESSAGE = "Target exists and skipped";
+inline constexpr const char* TARGET_SKIPPED_MESSAGE =
+    QT_TRANSLATE_NOOP("Sondrel", "Target exists and skipped");
 // The text shown when the output-name pattern has `problem`.
 std::string OutputNamePatternMessage(const std::string& problem);
 

@@ -321,6 +321,7 @@ void CConvertDlg::CreateControls() {
       button->SetFont(CommandFont(), false);
       button->SetTextColours(kCommandText, kCommandText, false);
       button->SetTextOffset(0, -1, false);
+      button->SetWrapText(true, false);
       button->SetBorder(false, false);
     }
   }

@@ -1479,6 +1479,52 @@ Möchten Sie sie jetzt herunterladen und installieren?</translation>
         <source>Failed to load the following files.</source>
         <translation>Die folgenden Dateien konnten nicht geladen werden.</translation>
     </message>
+    <message>
+        <source>Dear user, to decode MIDI file, file &quot;ct4mgm.sf2&quot; is required.
+Unfortunately, the file isn&apos;t available on your computer.
+
+Do you want to download the file from our website for free now?
+
+Once download completes, please copy the file to folder:
+&quot;%1&quot;
+And then convert your MIDI file again. Thank you.</source>
+        <translation>Zum Dekodieren von MIDI-Dateien wird die Datei „ct4mgm.sf2“ benötigt.
+Sie ist auf Ihrem Computer leider nicht vorhanden.
+
+Möchten Sie die Datei jetzt kostenlos von unserer Website herunterladen?
+
+Kopieren Sie sie nach dem Herunterladen in den Ordner:
+„%1“
+und konvertieren Sie Ihre MIDI-Datei dann erneut. Vielen Dank.</translation>
+    </message>
+    <message>
+        <source>The output format %1 is unknown.</source>
+        <translation>Das Ausgabeformat %1 ist unbekannt.</translation>
+    </message>
+    <message>
+        <source>Sondrel cannot write %1 files yet.</source>
+        <translation>Sondrel kann noch keine %1-Dateien schreiben.</translation>
+    </message>
+    <message>
+        <source>Target file name is same as original file that can&apos;t be overwritten. Please output files to a custom folder.</source>
+        <translation>Der Zieldateiname ist derselbe wie der der Originaldatei, die nicht überschrieben werden kann. Bitte in einen eigenen Ordner ausgeben.</translation>
+    </message>
+    <message>
+        <source>Output path is longer than 4095 bytes</source>
+        <translation>Der Ausgabepfad ist länger als 4095 Byte</translation>
+    </message>
+    <message>
+        <source>Failed to create file &quot;%1&quot;</source>
+        <translation>Datei „%1“ konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Failed to create folder &quot;%1&quot;</source>
+        <translation>Ordner „%1“ konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>The output name pattern cannot be used: %1.</source>
+        <translation>Das Muster für Ausgabenamen kann nicht verwendet werden: %1.</translation>
+    </message>
 </context>
 <context>
     <name>SoundSection</name>

@@ -1461,6 +1461,45 @@ Do you want to download and install it now?</source>
         <source>Failed to load the following files.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Dear user, to decode MIDI file, file &quot;ct4mgm.sf2&quot; is required.
+Unfortunately, the file isn&apos;t available on your computer.
+
+Do you want to download the file from our website for free now?
+
+Once download completes, please copy the file to folder:
+&quot;%1&quot;
+And then convert your MIDI file again. Thank you.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The output format %1 is unknown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sondrel cannot write %1 files yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target file name is same as original file that can&apos;t be overwritten. Please output files to a custom folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output path is longer than 4095 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to create file &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to create folder &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The output name pattern cannot be used: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SoundSection</name>

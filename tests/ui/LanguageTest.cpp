@@ -13,7 +13,9 @@
 
 #include "support/RunProcess.h"
 #include "support/TempDir.h"
+#include "convert/OutputPlacement.h"
 #include "ui/app/Language.h"
+#include "ui/desktop/TranslatedPrompter.h"
 #include "MainWindowFixture.h"
 
 namespace {
@@ -66,7 +68,9 @@ class PartialTranslation : public MainWindowTest {
                   "<?xml version=\"1.0\" encoding=\"utf-8\"?><!DOCTYPE TS><TS version=\"2.1\" "
                   "language=\"de\"><context><name>CConvertDlg</name><message><source>&amp;"
                   "Convert</source><translation>&amp;Konvertieren</translation></message>"
-                  "</context></TS>");
+                  "</context><context><name>Sondrel</name><message><source>Failed to create "
+                  "file \"%1\"</source><translation>Datei \"%1\" nicht angelegt</translation>"
+                  "</message></context></TS>");
     ASSERT_TRUE(Succeeded(RunProcess(SONDREL_LRELEASE, {"-silent", folder + "/sondrel_de.ts"})));
     for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) unsetenv(name);
     setenv("LANG", "de_DE.UTF-8", 1);
@@ -87,6 +91,10 @@ TEST_F(PartialTranslation, ShowsTheTranslatedTextsAndEnglishForTheRest) {
   CConvertDlg& window = OpenWindow();
   EXPECT_EQ(window.Button("convert")->text().toStdString(), "&Konvertieren");
   EXPECT_EQ(window.Button("addFiles")->text().toStdString(), "&Add Files");
+  // The core's template with its value, and a text of no template as it is.
+  EXPECT_EQ(CoreText(FileCreationFailedMessage("/a/%2.mp3")), "Datei \"/a/%2.mp3\" nicht angelegt");
+  EXPECT_EQ(CoreText(FileCreationFailedMessage("/a.mp3") + "!"),
+            "Failed to create file \"/a.mp3\"!");
 }
 
 TEST(CommandLineLanguage, StaysEnglishWhateverTheDesktopLanguage) {

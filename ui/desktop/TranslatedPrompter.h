@@ -6,8 +6,9 @@
 
 // The core's fixed texts (messages, questions and list statuses marked with
 // QT_TRANSLATE_NOOP in the context CORE_TEXT_CONTEXT) in the user's
-// language; any other text, such as a message with a path in it or a file
-// name, comes back as it is.
+// language, and the core's templates filled in with values (a path, a
+// format) as the translated template with the same values; any other text,
+// such as a file name or a reader's reason, comes back as it is.
 inline constexpr const char* CORE_TEXT_CONTEXT = "Sondrel";
 std::string CoreText(const std::string& text);
 

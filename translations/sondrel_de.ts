@@ -622,7 +622,7 @@ keine Anwendung zugeordnet.</translation>
     </message>
     <message>
         <source>Output files to M&amp;y Documents if creating file failure</source>
-        <translation>Bei Fehlern beim Anlegen in &amp;Eigene Dokumente schreiben</translation>
+        <translation>Bei Fehlern beim Anlegen in Eigene &amp;Dokumente schreiben</translation>
     </message>
     <message>
         <source>&amp;Browse output folder while conversion completes</source>
@@ -638,7 +638,7 @@ keine Anwendung zugeordnet.</translation>
     </message>
     <message>
         <source>Output na&amp;me:</source>
-        <translation>Ausgabe&amp;name:</translation>
+        <translation>Ausgabena&amp;me:</translation>
     </message>
     <message>
         <source>If target file &amp;exists </source>
@@ -1188,7 +1188,7 @@ Richten Sie %2 in den Einstellungen der Arbeitsumgebung ein und versuchen Sie es
     </message>
     <message>
         <source>T&amp;ransfer tag from source file</source>
-        <translation>Tag aus der Quelldatei ü&amp;bernehmen</translation>
+        <translation>Tag aus der Quelldatei &amp;übernehmen</translation>
     </message>
     <message>
         <source>&amp;None</source>
@@ -1196,7 +1196,7 @@ Richten Sie %2 in den Einstellungen der Arbeitsumgebung ein und versuchen Sie es
     </message>
     <message>
         <source>Edit &amp;tag</source>
-        <translation>Tag &amp;bearbeiten</translation>
+        <translation>Tag bearbei&amp;ten</translation>
     </message>
     <message>
         <source>Add &amp;ID3 tag</source>
@@ -1204,7 +1204,7 @@ Richten Sie %2 in den Einstellungen der Arbeitsumgebung ein und versuchen Sie es
     </message>
     <message>
         <source>Trans&amp;fer ID3 tag from source file</source>
-        <translation>ID3-Tag aus der Quelldatei ü&amp;bernehmen</translation>
+        <translation>ID3-Tag aus der Quelldatei &amp;übernehmen</translation>
     </message>
     <message>
         <source>Non&amp;e</source>
@@ -1212,7 +1212,7 @@ Richten Sie %2 in den Einstellungen der Arbeitsumgebung ein und versuchen Sie es
     </message>
     <message>
         <source>E&amp;dit ID3 tag</source>
-        <translation>ID3-Tag &amp;bearbeiten</translation>
+        <translation>ID3-Tag bearbei&amp;ten</translation>
     </message>
     <message>
         <source>Auto</source>
@@ -1253,11 +1253,11 @@ Richten Sie %2 in den Einstellungen der Arbeitsumgebung ein und versuchen Sie es
     </message>
     <message>
         <source>T&amp;ransfer ID3 tag from source file</source>
-        <translation>ID3-Tag aus der Quelldatei ü&amp;bernehmen</translation>
+        <translation>ID3-Tag aus der Quelldatei &amp;übernehmen</translation>
     </message>
     <message>
         <source>Edit ID3 &amp;tag</source>
-        <translation>ID3-Tag &amp;bearbeiten</translation>
+        <translation>ID3-Tag bearbei&amp;ten</translation>
     </message>
     <message>
         <source>&amp;Variable bit rate, quality:</source>
@@ -1534,7 +1534,7 @@ und konvertieren Sie Ihre MIDI-Datei dann erneut. Vielen Dank.</translation>
     </message>
     <message>
         <source>&amp;Amplify / Reduce sound</source>
-        <translation>Lautstärke &amp;verstärken / absenken</translation>
+        <translation>Lautstärke ve&amp;rstärken / absenken</translation>
     </message>
     <message>
         <source>&amp;Coefficient:</source>

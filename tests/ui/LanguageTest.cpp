@@ -70,7 +70,8 @@ class PartialTranslation : public MainWindowTest {
                   "Convert</source><translation>&amp;Konvertieren</translation></message>"
                   "</context><context><name>Sondrel</name><message><source>Failed to create "
                   "file \"%1\"</source><translation>Datei \"%1\" nicht angelegt</translation>"
-                  "</message></context></TS>");
+                  "</message><message><source>There aren't files in list.</source>"
+                  "<translation>Keine Dateien.</translation></message></context></TS>");
     ASSERT_TRUE(Succeeded(RunProcess(SONDREL_LRELEASE, {"-silent", folder + "/sondrel_de.ts"})));
     for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) unsetenv(name);
     setenv("LANG", "de_DE.UTF-8", 1);
@@ -91,6 +92,8 @@ TEST_F(PartialTranslation, ShowsTheTranslatedTextsAndEnglishForTheRest) {
   CConvertDlg& window = OpenWindow();
   EXPECT_EQ(window.Button("convert")->text().toStdString(), "&Konvertieren");
   EXPECT_EQ(window.Button("addFiles")->text().toStdString(), "&Add Files");
+  window.Button("removeAll")->click();  // a message box of the core's
+  EXPECT_EQ(desktop_.shown, (std::vector<std::string>{"information: Keine Dateien."}));
   // The core's template with its value, and a text of no template as it is.
   EXPECT_EQ(CoreText(FileCreationFailedMessage("/a/%2.mp3")), "Datei \"/a/%2.mp3\" nicht angelegt");
   EXPECT_EQ(CoreText(FileCreationFailedMessage("/a.mp3") + "!"),

@@ -1417,6 +1417,17 @@ Richten Sie %2 in den Einstellungen der Arbeitsumgebung ein und versuchen Sie es
     </message>
 </context>
 <context>
+    <name>ProductLinks</name>
+    <message>
+        <source>%1 - very COOL application!!!</source>
+        <translation>%1 - eine richtig COOLE Anwendung!!!</translation>
+    </message>
+    <message>
+        <source>Download from %1</source>
+        <translation>Herunterladen von %1</translation>
+    </message>
+</context>
+<context>
     <name>SkinArt</name>
     <message>
         <source>batch sound file converter</source>

@@ -1402,6 +1402,17 @@ Set up %2 in the desktop&apos;s settings, then try again.</source>
     </message>
 </context>
 <context>
+    <name>ProductLinks</name>
+    <message>
+        <source>%1 - very COOL application!!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SkinArt</name>
     <message>
         <source>batch sound file converter</source>

@@ -47,6 +47,10 @@ bool Desktop::ShowInFileManagerOrSay(const std::string& path) {
 
 bool Desktop::OpenUrlOrSay(const std::string& url) {
   if (OpenUrl(url)) return true;
-  Exclamation(NoApplicationMessage(url, LinkHandler(url)));
+  Exclamation(NoApplicationForLinkMessage(url));
   return false;
+}
+
+std::string NoApplicationForLinkMessage(const std::string& url) {
+  return NoApplicationMessage(url, LinkHandler(url));
 }

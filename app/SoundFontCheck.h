@@ -63,3 +63,15 @@ inline constexpr const char* LACKED_INSTRUMENTS_HEADING = QT_TRANSLATE_NOOP(
 // bank 8 program 48 \"Strings\"". A song that cannot be read gets a line
 // saying so. Nothing when the font has every instrument of every song.
 std::vector<std::string> DescribeLackedInstruments(const SoundFontCheck& check);
+// The templates of those lines and of the instruments they name.
+inline constexpr const char* LACK_UNREADABLE_LINE =
+    QT_TRANSLATE_NOOP("Sondrel", "%1: not a MIDI song Sondrel can read");
+inline constexpr const char* LACK_UNPLAYED_LINE =
+    QT_TRANSLATE_NOOP("Sondrel", "%1: %2 has nothing in the SoundFont to play it");
+inline constexpr const char* LACK_PLAYED_LINE =
+    QT_TRANSLATE_NOOP("Sondrel", "%1: %2 is played with bank %3 program %4 \"%5\"");
+inline constexpr const char* ASKED_PROGRAM_NAMED =
+    QT_TRANSLATE_NOOP("Sondrel", "bank %1 program %2 (%3)");
+inline constexpr const char* ASKED_PROGRAM = QT_TRANSLATE_NOOP("Sondrel", "bank %1 program %2");
+inline constexpr const char* ASKED_KIT_NAMED = QT_TRANSLATE_NOOP("Sondrel", "drum kit %1 (%2)");
+inline constexpr const char* ASKED_KIT = QT_TRANSLATE_NOOP("Sondrel", "drum kit %1");

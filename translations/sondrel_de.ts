@@ -1536,6 +1536,34 @@ und konvertieren Sie Ihre MIDI-Datei dann erneut. Vielen Dank.</translation>
         <source>The output name pattern cannot be used: %1.</source>
         <translation>Das Muster für Ausgabenamen kann nicht verwendet werden: %1.</translation>
     </message>
+    <message>
+        <source>%1: not a MIDI song Sondrel can read</source>
+        <translation>%1: kein MIDI-Stück, das Sondrel lesen kann</translation>
+    </message>
+    <message>
+        <source>%1: %2 has nothing in the SoundFont to play it</source>
+        <translation>%1: Für %2 hat der SoundFont nichts, was es spielt</translation>
+    </message>
+    <message>
+        <source>%1: %2 is played with bank %3 program %4 &quot;%5&quot;</source>
+        <translation>%1: %2 wird mit Bank %3, Programm %4 „%5“ gespielt</translation>
+    </message>
+    <message>
+        <source>bank %1 program %2 (%3)</source>
+        <translation>Bank %1, Programm %2 (%3)</translation>
+    </message>
+    <message>
+        <source>bank %1 program %2</source>
+        <translation>Bank %1, Programm %2</translation>
+    </message>
+    <message>
+        <source>drum kit %1 (%2)</source>
+        <translation>Schlagzeug %1 (%2)</translation>
+    </message>
+    <message>
+        <source>drum kit %1</source>
+        <translation>Schlagzeug %1</translation>
+    </message>
 </context>
 <context>
     <name>SoundSection</name>

@@ -1511,6 +1511,34 @@ And then convert your MIDI file again. Thank you.</source>
         <source>The output name pattern cannot be used: %1.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: not a MIDI song Sondrel can read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 has nothing in the SoundFont to play it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 is played with bank %3 program %4 &quot;%5&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bank %1 program %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bank %1 program %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drum kit %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drum kit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SoundSection</name>

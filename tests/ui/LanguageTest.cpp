@@ -71,7 +71,10 @@ class PartialTranslation : public MainWindowTest {
                   "</context><context><name>Sondrel</name><message><source>Failed to create "
                   "file \"%1\"</source><translation>Datei \"%1\" nicht angelegt</translation>"
                   "</message><message><source>There aren't files in list.</source>"
-                  "<translation>Keine Dateien.</translation></message></context></TS>");
+                  "<translation>Keine Dateien.</translation></message><message><source>%1: %2 is "
+                  "played with bank %3 program %4 \"%5\"</source><translation>%1: %2 mit %3/%4 "
+                  "(%5)</translation></message><message><source>bank %1 program %2 (%3)</source>"
+                  "<translation>Bank %1/%2 (%3)</translation></message></context></TS>");
     ASSERT_TRUE(Succeeded(RunProcess(SONDREL_LRELEASE, {"-silent", folder + "/sondrel_de.ts"})));
     for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) unsetenv(name);
     setenv("LANG", "de_DE.UTF-8", 1);
@@ -96,6 +99,8 @@ TEST_F(PartialTranslation, ShowsTheTranslatedTextsAndEnglishForTheRest) {
   EXPECT_EQ(desktop_.shown, (std::vector<std::string>{"information: Keine Dateien."}));
   // The core's template with its value, and a text of no template as it is.
   EXPECT_EQ(CoreText(FileCreationFailedMessage("/a/%2.mp3")), "Datei \"/a/%2.mp3\" nicht angelegt");
+  EXPECT_EQ(CoreText("b.mid: bank 0 program 48 (Strings) is played with bank 8 program 1 \"x\""),
+            "b.mid: Bank 0/48 (Strings) mit 8/1 (x)");
   EXPECT_EQ(CoreText(FileCreationFailedMessage("/a.mp3") + "!"),
             "Failed to create file \"/a.mp3\"!");
 }

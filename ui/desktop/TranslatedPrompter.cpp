@@ -5,16 +5,35 @@
 
 #include <vector>
 
+#include "app/SoundFontCheck.h"
 #include "app/TextTemplate.h"
 #include "convert/ConversionJob.h"
 #include "convert/OutputPlacement.h"
 
 namespace {
 
-// The core's templates whose filled-in texts the window shows.
-const char* const kTemplates[] = {
-    SOUNDFONT_MISSING_QUESTION, UNKNOWN_FORMAT_MESSAGE, UNWRITTEN_FORMAT_MESSAGE,
-    FILE_FAILED_MESSAGE,        FOLDER_FAILED_MESSAGE,  OUTPUT_NAME_PATTERN_MESSAGE,
+// The core's templates whose filled-in texts the window shows, each with
+// the number of its value that is a text of the core's itself (the
+// instrument of a line), 0 for none; a template that another begins with
+// comes after it.
+struct CoreTemplate {
+  const char* pattern;
+  size_t coreValue;
+};
+const CoreTemplate kTemplates[] = {
+    {SOUNDFONT_MISSING_QUESTION, 0},
+    {UNKNOWN_FORMAT_MESSAGE, 0},
+    {UNWRITTEN_FORMAT_MESSAGE, 0},
+    {FILE_FAILED_MESSAGE, 0},
+    {FOLDER_FAILED_MESSAGE, 0},
+    {OUTPUT_NAME_PATTERN_MESSAGE, 0},
+    {LACK_UNREADABLE_LINE, 0},
+    {LACK_UNPLAYED_LINE, 2},
+    {LACK_PLAYED_LINE, 2},
+    {ASKED_PROGRAM_NAMED, 0},
+    {ASKED_PROGRAM, 0},
+    {ASKED_KIT_NAMED, 0},
+    {ASKED_KIT, 0},
 };
 
 // The values `text` holds where `pattern` has %1, %2, ..., in the order of
@@ -25,7 +44,7 @@ bool FilledValues(const char* pattern, const QString& text, std::vector<std::str
   std::vector<int> numbers;
   for (auto found = placeholder.globalMatch(expression); found.hasNext();)
     numbers.push_back(found.next().captured(1).toInt());
-  expression.replace(placeholder, QStringLiteral("(.*)"));
+  expression.replace(placeholder, QStringLiteral("(.*?)"));
   const QRegularExpressionMatch match =
       QRegularExpression(QRegularExpression::anchoredPattern(expression),
                          QRegularExpression::DotMatchesEverythingOption)
@@ -47,9 +66,10 @@ std::string CoreText(const std::string& text) {
   // A template filled in: the translated template with the same values.
   const QString whole = QString::fromStdString(text);
   std::vector<std::string> values;
-  for (const char* pattern : kTemplates) {
-    if (!FilledValues(pattern, whole, values)) continue;
-    return FillTemplate(QCoreApplication::translate(CORE_TEXT_CONTEXT, pattern).toStdString(),
+  for (const CoreTemplate& core : kTemplates) {
+    if (!FilledValues(core.pattern, whole, values)) continue;
+    if (core.coreValue > 0) values[core.coreValue - 1] = CoreText(values[core.coreValue - 1]);
+    return FillTemplate(QCoreApplication::translate(CORE_TEXT_CONTEXT, core.pattern).toStdString(),
                         values);
   }
   return text;

@@ -606,7 +606,7 @@ void CConvertDlg::PrepareSoundFont(const std::vector<SourceFile*>& entries) {
       text += "\n" + tr("... and %1 more.").arg(lines.size() - at).toStdString();
       break;
     }
-    text += "\n" + lines[at];
+    text += "\n" + CoreText(lines[at]);
   }
   desktop_.Information(text);
 }

@@ -222,7 +222,7 @@ void CMidiOptPage::CheckSongs() {
     return;
   }
   std::string text = CoreText(LACKED_INSTRUMENTS_HEADING);
-  for (const std::string& line : lines) text += "\n" + line;
+  for (const std::string& line : lines) text += "\n" + CoreText(line);
   result_->setPlainText(Text(text));
 }
 

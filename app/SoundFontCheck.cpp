@@ -89,8 +89,8 @@ std::string SoundFontFileProblem(const std::string& path, bool checkForm) {
   const bool form = regular && ::read(fd, header, sizeof header) == sizeof header &&
                     std::memcmp(header, "RIFF", 4) == 0 && std::memcmp(header + 8, "sfbk", 4) == 0;
   ::close(fd);
-  if (!regular) return "not a file";
-  if (checkForm && !form) return "not a SoundFont file";
+  if (!regular) return QT_TRANSLATE_NOOP("Sondrel", "not a file");
+  if (checkForm && !form) return QT_TRANSLATE_NOOP("Sondrel", "not a SoundFont file");
   return std::string();
 }
 

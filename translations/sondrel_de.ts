@@ -1564,6 +1564,14 @@ und konvertieren Sie Ihre MIDI-Datei dann erneut. Vielen Dank.</translation>
         <source>drum kit %1</source>
         <translation>Schlagzeug %1</translation>
     </message>
+    <message>
+        <source>not a file</source>
+        <translation>keine Datei</translation>
+    </message>
+    <message>
+        <source>not a SoundFont file</source>
+        <translation>keine SoundFont-Datei</translation>
+    </message>
 </context>
 <context>
     <name>SoundSection</name>

@@ -1539,6 +1539,14 @@ And then convert your MIDI file again. Thank you.</source>
         <source>drum kit %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a SoundFont file</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SoundSection</name>

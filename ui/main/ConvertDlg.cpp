@@ -584,7 +584,7 @@ void CConvertDlg::PrepareSoundFont(const std::vector<SourceFile*>& entries) {
   const bool usable = engine_.UseSoundFont(settings_.soundFontFile);
   QApplication::restoreOverrideCursor();
   if (!usable && !settings_.soundFontFile.empty()) {
-    std::string problem = SoundFontFileProblem(settings_.soundFontFile);
+    std::string problem = CoreText(SoundFontFileProblem(settings_.soundFontFile));
     if (problem.empty()) problem = tr("not a SoundFont Sondrel can read").toStdString();
     desktop_.Exclamation(
         tr("The SoundFont \"%1\" chosen on the MIDI page of the options cannot be "

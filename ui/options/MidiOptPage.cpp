@@ -209,7 +209,7 @@ void CMidiOptPage::CheckSongs() {
   const SoundFontCheck check = ::CheckSongs(file, context_.songs);
   QApplication::restoreOverrideCursor();
   if (!check.fontLoaded) {
-    const std::string problem = SoundFontFileProblem(file);
+    const std::string problem = CoreText(SoundFontFileProblem(file));
     result_->setPlainText(UnusableFontText(
         file, problem.empty() ? tr("not a SoundFont Sondrel can read") : Text(problem)));
     return;
@@ -229,7 +229,7 @@ void CMidiOptPage::CheckSongs() {
 bool CMidiOptPage::Leave() {
   const std::string path = FontPath();
   if (path.empty()) return true;
-  const std::string problem = SoundFontFileProblem(path);
+  const std::string problem = CoreText(SoundFontFileProblem(path));
   if (problem.empty()) return true;
   desktop_.Exclamation(UnusableFontText(path, Text(problem)).toStdString());
   fontEdit_->setFocus();

@@ -107,7 +107,7 @@ bool ConversionJob::CheckSoundFont(const std::vector<SourceFile*>& entries) {
   // gets the paths in a message.
   const std::string folder = engine_.ProgramFolder();
   if (!prompter_.OpenFolder(folder))
-    prompter_.Exclamation(NoApplicationText(folder, "a file manager"));
+    prompter_.Exclamation(NoApplicationText(folder, FILE_MANAGER_PROGRAM));
   if (!prompter_.OpenUrl(SOUNDFONT_DOWNLOAD_URL))
     prompter_.Exclamation(NoApplicationForLinkText(SOUNDFONT_DOWNLOAD_URL));
   return false;

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "app/NoApplication.h"
 #include "app/SoundFontCheck.h"
 #include "app/TextTemplate.h"
 #include "convert/ConversionJob.h"
@@ -19,6 +20,7 @@ namespace {
 struct CoreTemplate {
   const char* pattern;
   size_t coreValue;
+  const char* context = CORE_TEXT_CONTEXT;
 };
 const CoreTemplate kTemplates[] = {
     {SOUNDFONT_MISSING_QUESTION, 0},
@@ -34,6 +36,7 @@ const CoreTemplate kTemplates[] = {
     {ASKED_PROGRAM, 0},
     {ASKED_KIT_NAMED, 0},
     {ASKED_KIT, 0},
+    {NO_APPLICATION_TEXT, 2, "Desktop"},
 };
 
 // The values `text` holds where `pattern` has %1, %2, ..., in the order of
@@ -68,8 +71,13 @@ std::string CoreText(const std::string& text) {
   std::vector<std::string> values;
   for (const CoreTemplate& core : kTemplates) {
     if (!FilledValues(core.pattern, whole, values)) continue;
-    if (core.coreValue > 0) values[core.coreValue - 1] = CoreText(values[core.coreValue - 1]);
-    return FillTemplate(QCoreApplication::translate(CORE_TEXT_CONTEXT, core.pattern).toStdString(),
+    if (core.coreValue > 0) {
+      std::string& value = values[core.coreValue - 1];
+      const std::string own =
+          QCoreApplication::translate(core.context, value.c_str()).toStdString();
+      value = own != value ? own : CoreText(value);
+    }
+    return FillTemplate(QCoreApplication::translate(core.context, core.pattern).toStdString(),
                         values);
   }
   return text;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -11,7 +13,8 @@ class SettingsRoot;
 // folder and the SoundFont; it is a parameter so that tests can build
 // program folders with and without them.
 
-inline constexpr const char* INIT_FAILED_MESSAGE = "Failed to initialize the software (0x0002020).";
+inline constexpr const char* INIT_FAILED_MESSAGE =
+    QT_TRANSLATE_NOOP("Sondrel", "Failed to initialize the software (0x0002020).");
 inline constexpr const char* SOUNDFONT_FILE = "ct4mgm.sf2";
 
 // The floor of the cap on single allocations of the container library, in

@@ -2,20 +2,22 @@
 
 #include <filesystem>
 
+#include "app/TextTemplate.h"
+
 namespace {
 
 // What the user should set up in the desktop's settings for a link.
 std::string LinkHandler(const std::string& url) {
-  if (url.rfind("mailto:", 0) == 0) return "an e-mail program";
-  if (url.rfind("http:", 0) == 0 || url.rfind("https:", 0) == 0) return "a web browser";
-  return "a program for this kind of link";
+  if (url.rfind("mailto:", 0) == 0) return QT_TRANSLATE_NOOP("Desktop", "an e-mail program");
+  if (url.rfind("http:", 0) == 0 || url.rfind("https:", 0) == 0)
+    return QT_TRANSLATE_NOOP("Desktop", "a web browser");
+  return QT_TRANSLATE_NOOP("Desktop", "a program for this kind of link");
 }
 
 }  // namespace
 
 std::string NoApplicationText(const std::string& target, const std::string& setUp) {
-  return "No application is set up to open \"" + target + "\".\n\nSet up " + setUp +
-         " in the desktop's settings, then try again.";
+  return FillTemplate(NO_APPLICATION_TEXT, {target, setUp});
 }
 
 std::string NoApplicationForLinkText(const std::string& url) {
@@ -23,5 +25,6 @@ std::string NoApplicationForLinkText(const std::string& url) {
 }
 
 std::string NoFileManagerText(const std::string& path) {
-  return NoApplicationText(std::filesystem::path(path).parent_path().string(), "a file manager");
+  return NoApplicationText(std::filesystem::path(path).parent_path().string(),
+                           FILE_MANAGER_PROGRAM);
 }

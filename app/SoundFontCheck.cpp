@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "app/EngineStartup.h"
+#include "app/TextTemplate.h"
 #include "platform/engine/MidiFile.h"
 #include "platform/engine/MidiFont.h"
 #include "platform/engine/SongInstruments.h"
@@ -62,11 +63,13 @@ std::string FileName(const std::string& path) {
 
 std::string Asked(engine::PresetNumber instrument) {
   const std::string name = InstrumentName(instrument);
-  std::string text = instrument.bank == engine::DRUM_KIT_BANK
-                         ? "drum kit " + std::to_string(instrument.program)
-                         : "bank " + std::to_string(instrument.bank) + " program " +
-                               std::to_string(instrument.program);
-  return name.empty() ? text : text + " (" + name + ")";
+  const std::string program = std::to_string(instrument.program);
+  if (instrument.bank == engine::DRUM_KIT_BANK)
+    return name.empty() ? FillTemplate(ASKED_KIT, {program})
+                        : FillTemplate(ASKED_KIT_NAMED, {program, name});
+  const std::string bank = std::to_string(instrument.bank);
+  return name.empty() ? FillTemplate(ASKED_PROGRAM, {bank, program})
+                      : FillTemplate(ASKED_PROGRAM_NAMED, {bank, program, name});
 }
 
 }  // namespace
@@ -86,8 +89,8 @@ std::string SoundFontFileProblem(const std::string& path, bool checkForm) {
   const bool form = regular && ::read(fd, header, sizeof header) == sizeof header &&
                     std::memcmp(header, "RIFF", 4) == 0 && std::memcmp(header + 8, "sfbk", 4) == 0;
   ::close(fd);
-  if (!regular) return "not a file";
-  if (checkForm && !form) return "not a SoundFont file";
+  if (!regular) return QT_TRANSLATE_NOOP("Sondrel", "not a file");
+  if (checkForm && !form) return QT_TRANSLATE_NOOP("Sondrel", "not a SoundFont file");
   return std::string();
 }
 
@@ -143,18 +146,17 @@ std::vector<std::string> DescribeLackedInstruments(const SoundFontCheck& check) 
   for (const SongCheck& song : check.songs) {
     const std::string name = FileName(song.song);
     if (!song.readable) {
-      lines.push_back(name + ": not a MIDI song Sondrel can read");
+      lines.push_back(FillTemplate(LACK_UNREADABLE_LINE, {name}));
       continue;
     }
     for (const LackedInstrument& lacked : song.lacked) {
       if (!lacked.substituted) {
-        lines.push_back(name + ": " + Asked(lacked.asked) +
-                        " has nothing in the SoundFont to play it");
+        lines.push_back(FillTemplate(LACK_UNPLAYED_LINE, {name, Asked(lacked.asked)}));
         continue;
       }
-      lines.push_back(name + ": " + Asked(lacked.asked) + " is played with bank " +
-                      std::to_string(lacked.played.bank) + " program " +
-                      std::to_string(lacked.played.program) + " \"" + lacked.playedName + "\"");
+      lines.push_back(FillTemplate(LACK_PLAYED_LINE,
+                                   {name, Asked(lacked.asked), std::to_string(lacked.played.bank),
+                                    std::to_string(lacked.played.program), lacked.playedName}));
     }
   }
   return lines;

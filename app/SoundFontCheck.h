@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 // Which instruments of MIDI songs a SoundFont lacks, found before anything
 // is rendered: each song's instruments (the bank and program of every
 // channel that starts a note) are looked up among the font's presets, and
@@ -51,12 +53,25 @@ SoundFontCheck CheckSongs(const std::string& fontPath, const std::vector<std::st
 std::string InstrumentName(engine::PresetNumber instrument);
 
 // The heading of the lines of DescribeLackedInstruments when they are shown.
-inline constexpr const char* LACKED_INSTRUMENTS_HEADING =
+inline constexpr const char* LACKED_INSTRUMENTS_HEADING = QT_TRANSLATE_NOOP(
+    "Sondrel",
     "The SoundFont lacks instruments these songs use; the nearest presets it has play them "
-    "instead:";
+    "instead:");
 
 // One line per lacked instrument of each song, the song named by its file
 // name: "theme.mid: bank 0 program 48 (String Ensemble 1) is played with
 // bank 8 program 48 \"Strings\"". A song that cannot be read gets a line
 // saying so. Nothing when the font has every instrument of every song.
 std::vector<std::string> DescribeLackedInstruments(const SoundFontCheck& check);
+// The templates of those lines and of the instruments they name.
+inline constexpr const char* LACK_UNREADABLE_LINE =
+    QT_TRANSLATE_NOOP("Sondrel", "%1: not a MIDI song Sondrel can read");
+inline constexpr const char* LACK_UNPLAYED_LINE =
+    QT_TRANSLATE_NOOP("Sondrel", "%1: %2 has nothing in the SoundFont to play it");
+inline constexpr const char* LACK_PLAYED_LINE =
+    QT_TRANSLATE_NOOP("Sondrel", "%1: %2 is played with bank %3 program %4 \"%5\"");
+inline constexpr const char* ASKED_PROGRAM_NAMED =
+    QT_TRANSLATE_NOOP("Sondrel", "bank %1 program %2 (%3)");
+inline constexpr const char* ASKED_PROGRAM = QT_TRANSLATE_NOOP("Sondrel", "bank %1 program %2");
+inline constexpr const char* ASKED_KIT_NAMED = QT_TRANSLATE_NOOP("Sondrel", "drum kit %1 (%2)");
+inline constexpr const char* ASKED_KIT = QT_TRANSLATE_NOOP("Sondrel", "drum kit %1");

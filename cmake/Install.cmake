@@ -1,7 +1,7 @@
-# Installation: the programs find their add-ons, the SoundFont and the user
-# guides next to themselves, so everything they load goes into one program
-# folder, <libdir>/sondrel/, laid out as in the build tree. The commands in
-# <bindir> are relative symbolic links into that folder: the programs
+# Installation: the programs find their add-ons, the SoundFont, the user
+# guides and the window's translations next to themselves, so everything
+# they load goes into one program folder, <libdir>/sondrel/, laid out as
+# in the build tree. The commands in <bindir> are relative symbolic links into that folder: the programs
 # resolve the link to find their folder, and a whole install tree that is
 # copied or moved elsewhere (or staged under DESTDIR) keeps working.
 #
@@ -25,6 +25,10 @@ file(GLOB sondrel_guides "${CMAKE_SOURCE_DIR}/ui/help/sondrel-help*.html")
 if(sondrel_guides)
   install(FILES ${sondrel_guides} DESTINATION "${SONDREL_INSTALL_PROGRAM_DIR}")
 endif()
+
+# The window's translations, in the program folder's translations/ as in
+# the build tree.
+install(FILES ${SONDREL_QM_FILES} DESTINATION "${SONDREL_INSTALL_PROGRAM_DIR}/translations")
 
 # The links are made in the build tree and installed as links. The
 # SoundFont's link is absolute, to the system's font, and installed even

@@ -5,6 +5,7 @@
 
 #include "app/EngineStartup.h"
 #include "app/NoApplication.h"
+#include "app/TextTemplate.h"
 #include "app/OutputFormat.h"
 #include "app/WebLinks.h"
 #include "convert/ConversionProgress.h"
@@ -21,18 +22,14 @@
 #include "source/SourceList.h"
 
 std::string SoundFontMissingMessage(const std::string& programFolder) {
-  return "Dear user, to decode MIDI file, file \"ct4mgm.sf2\" is required.\n"
-         "Unfortunately, the file isn't available on your computer.\n\n"
-         "Do you want to download the file from our website for free now?\n\n"
-         "Once download completes, please copy the file to folder:\n\"" +
-         programFolder + "\"\nAnd then convert your MIDI file again. Thank you.";
+  return FillTemplate(SOUNDFONT_MISSING_QUESTION, {programFolder});
 }
 
 std::string UnwritableFormatMessage(uint32_t outputFormat) {
   if (RoutineFor(outputFormat)) return std::string();
   if (!IsKnownOutputFormat(outputFormat))
-    return "The output format " + std::to_string(outputFormat) + " is unknown.";
-  return "Sondrel cannot write " + OutputFormatDisplayName(outputFormat) + " files yet.";
+    return FillTemplate(UNKNOWN_FORMAT_MESSAGE, {std::to_string(outputFormat)});
+  return FillTemplate(UNWRITTEN_FORMAT_MESSAGE, {OutputFormatDisplayName(outputFormat)});
 }
 
 ConversionJob::ConversionJob(const ConvertSettings& settings, EngineSession& engine,
@@ -59,7 +56,7 @@ bool ConversionJob::CheckSoundFont(const std::vector<SourceFile*>& entries) {
   // gets the paths in a message.
   const std::string folder = engine_.ProgramFolder();
   if (!prompter_.OpenFolder(folder))
-    prompter_.Exclamation(NoApplicationText(folder, "a file manager"));
+    prompter_.Exclamation(NoApplicationText(folder, FILE_MANAGER_PROGRAM));
   if (!prompter_.OpenUrl(SOUNDFONT_DOWNLOAD_URL))
     prompter_.Exclamation(NoApplicationForLinkText(SOUNDFONT_DOWNLOAD_URL));
   return false;

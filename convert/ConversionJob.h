@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -21,20 +23,34 @@ class SourceList;
 struct SourceFile;
 
 // Texts the batch shows.
-inline constexpr const char* NOTHING_SELECTED_MESSAGE = "You should select a file at least.";
-inline constexpr const char* EMPTY_LIST_MESSAGE = "There aren't files in list.";
-inline constexpr const char* STATUS_CONVERTING = "Converting...";
-inline constexpr const char* STATUS_FAILURE = "Conversion Failure";
-inline constexpr const char* STATUS_NEEDS_SOUNDFONT = "Failure. Requires file \"ct4mgm.sf2\".";
-inline constexpr const char* STATUS_CANCELLED = "Cancelled";
+inline constexpr const char* NOTHING_SELECTED_MESSAGE =
+    QT_TRANSLATE_NOOP("Sondrel", "You should select a file at least.");
+inline constexpr const char* EMPTY_LIST_MESSAGE =
+    QT_TRANSLATE_NOOP("Sondrel", "There aren't files in list.");
+inline constexpr const char* STATUS_CONVERTING = QT_TRANSLATE_NOOP("Sondrel", "Converting...");
+inline constexpr const char* STATUS_FAILURE = QT_TRANSLATE_NOOP("Sondrel", "Conversion Failure");
+inline constexpr const char* STATUS_NEEDS_SOUNDFONT =
+    QT_TRANSLATE_NOOP("Sondrel", "Failure. Requires file \"ct4mgm.sf2\".");
+inline constexpr const char* STATUS_CANCELLED = QT_TRANSLATE_NOOP("Sondrel", "Cancelled");
 
 // The question asked when MIDI entries are to be converted and the
 // SoundFont is missing, for the program folder (with its trailing "/").
 std::string SoundFontMissingMessage(const std::string& programFolder);
+inline constexpr const char* SOUNDFONT_MISSING_QUESTION =
+    QT_TRANSLATE_NOOP("Sondrel",
+                      "Dear user, to decode MIDI file, file \"ct4mgm.sf2\" is required.\n"
+                      "Unfortunately, the file isn't available on your computer.\n\n"
+                      "Do you want to download the file from our website for free now?\n\n"
+                      "Once download completes, please copy the file to folder:\n\"%1\"\n"
+                      "And then convert your MIDI file again. Thank you.");
 
 // The message that refuses a batch to `outputFormat` when no routine writes
 // it ("Sondrel cannot write OGG files yet."), or "" when one does.
 std::string UnwritableFormatMessage(uint32_t outputFormat);
+inline constexpr const char* UNKNOWN_FORMAT_MESSAGE =
+    QT_TRANSLATE_NOOP("Sondrel", "The output format %1 is unknown.");
+inline constexpr const char* UNWRITTEN_FORMAT_MESSAGE =
+    QT_TRANSLATE_NOOP("Sondrel", "Sondrel cannot write %1 files yet.");
 
 // What a batch came to.
 struct BatchResult {

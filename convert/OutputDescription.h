@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <cstdint>
 #include <memory>
 
@@ -78,7 +80,7 @@ inline uint32_t RenderRate(uint32_t automatic, uint32_t sampleRate) {
 // The status of a WAV output that the source's length shows would pass what
 // the format's 32-bit size fields can describe.
 inline constexpr const char* STATUS_WAV_TOO_LARGE =
-    "Output would pass the 4 GiB limit of WAV files";
+    QT_TRANSLATE_NOOP("Sondrel", "Output would pass the 4 GiB limit of WAV files");
 
 // The descriptions of the formats the program writes.
 const OutputDescription& Mp3Output();

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/OutputFormat.h"
+#include "app/TextTemplate.h"
 #include "convert/NamePattern.h"
 #include "convert/TemporaryOutput.h"
 #include "platform/paths/PathIdentity.h"
@@ -22,19 +23,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char kFolderFailed[] = "Failed to create folder \"%s\"";
-const char kFileFailed[] = "Failed to create file \"%s\"";
-const char kSameAsSource[] =
+const char kSameAsSource[] = QT_TRANSLATE_NOOP(
+    "Sondrel",
     "Target file name is same as original file that can't be overwritten. Please output files "
-    "to a custom folder.";
-const char kTooLong[] = "Output path is longer than 4095 bytes";
+    "to a custom folder.");
+const char kTooLong[] = QT_TRANSLATE_NOOP("Sondrel", "Output path is longer than 4095 bytes");
 
-// Substitutes `value` for the single "%s" of `pattern`.
+// Substitutes `value` for the "%1" of `pattern`.
 std::string Format(const char* pattern, const std::string& value) {
-  std::string text = pattern;
-  const std::string::size_type at = text.find("%s");
-  if (at != std::string::npos) text.replace(at, 2, value);
-  return text;
+  return FillTemplate(pattern, {value});
 }
 
 std::string FileNamePart(const std::string& path) {
@@ -169,7 +166,7 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
       return Attempt::kRetryElsewhere;
     }
     if (folder.empty()) {
-      message = Format(kFolderFailed, folder);
+      message = Format(FOLDER_FAILED_MESSAGE, folder);
       return Attempt::kRetryElsewhere;
     }
     stem = folder;
@@ -209,11 +206,11 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
     return context.createNothing ? FolderCouldTakeFiles(path) : EnsureFolder(path);
   };
   if (mode == DEST_CUSTOM_FOLDER && !makeFolder(folder)) {
-    message = Format(kFolderFailed, folder);
+    message = Format(FOLDER_FAILED_MESSAGE, folder);
     return Attempt::kRetryElsewhere;
   }
   if (!mirroredFolder.empty() && !makeFolder(mirroredFolder)) {
-    message = Format(kFolderFailed, mirroredFolder);
+    message = Format(FOLDER_FAILED_MESSAGE, mirroredFolder);
     return Attempt::kRetryElsewhere;
   }
 
@@ -235,7 +232,7 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
       // The finished output replaces the file then; a folder or a file the
       // user may not write is not replaced, nor moved elsewhere.
       if (IsFolder(target) || IsReadOnlyFile(target)) {
-        message = Format(kFileFailed, target);
+        message = Format(FILE_FAILED_MESSAGE, target);
         return Attempt::kRefused;
       }
       replaces = onDisk;
@@ -260,7 +257,7 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
   const std::string::size_type slash = target.rfind('/');
   const std::string targetFolder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
   if (target.size() - targetFolder.size() > NameLimit(targetFolder)) {
-    message = Format(kFileFailed, target);
+    message = Format(FILE_FAILED_MESSAGE, target);
     reason = NAME_TOO_LONG_REASON;
     return Attempt::kRefused;
   }
@@ -269,7 +266,7 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
   // target. An existing target is left alone.
   const std::string probeFolder = targetFolder.empty() ? "." : targetFolder;
   if (context.createNothing ? !FolderCouldTakeFiles(probeFolder) : !probe.Create(target)) {
-    message = Format(kFileFailed, target);
+    message = Format(FILE_FAILED_MESSAGE, target);
     return Attempt::kRetryElsewhere;
   }
   entry.destinationPath = target;
@@ -281,11 +278,11 @@ Attempt TryPlace(SourceFile& entry, const ConvertSettings& settings, uint32_t mo
 PlacementContext::PlacementContext() : documentsFolder(DocumentsFolder) {}
 
 std::string FileCreationFailedMessage(const std::string& target) {
-  return Format(kFileFailed, target);
+  return Format(FILE_FAILED_MESSAGE, target);
 }
 
 std::string OutputNamePatternMessage(const std::string& problem) {
-  return "The output name pattern cannot be used: " + problem + ".";
+  return Format(OUTPUT_NAME_PATTERN_MESSAGE, problem);
 }
 
 bool PlaceOutput(SourceFile& entry, const ConvertSettings& settings, std::string& message,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -64,9 +66,16 @@ inline constexpr const char* NAME_TOO_LONG_REASON = "the output name is too long
 // The status texts of a target that cannot be created and of a target that
 // exists under the skip policy.
 std::string FileCreationFailedMessage(const std::string& target);
-inline constexpr const char* TARGET_SKIPPED_MESSAGE = "Target exists and skipped";
+inline constexpr const char* TARGET_SKIPPED_MESSAGE =
+    QT_TRANSLATE_NOOP("Sondrel", "Target exists and skipped");
+inline constexpr const char* FILE_FAILED_MESSAGE =
+    QT_TRANSLATE_NOOP("Sondrel", "Failed to create file \"%1\"");
+inline constexpr const char* FOLDER_FAILED_MESSAGE =
+    QT_TRANSLATE_NOOP("Sondrel", "Failed to create folder \"%1\"");
 // The text shown when the output-name pattern has `problem`.
 std::string OutputNamePatternMessage(const std::string& problem);
+inline constexpr const char* OUTPUT_NAME_PATTERN_MESSAGE =
+    QT_TRANSLATE_NOOP("Sondrel", "The output name pattern cannot be used: %1.");
 
 // Chooses the output file of `entry` by the output-folder options, the
 // output-name pattern (whose sub-folders go below the folder the options

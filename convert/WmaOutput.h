@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <cstdint>
 
 #include "app/ConvertSettings.h"
@@ -9,9 +11,10 @@ class Prompter;
 
 // What the user is asked when the WMA runtime is missing.
 inline constexpr const char* WMA_RUNTIME_MISSING_MESSAGE =
-    "Dear user, WMA file requires Windows Media Format 9 Series Runtime.\n"
-    "Unfortunately, the component isn't available on your computer.\n\n"
-    "Do you want to download and install it now?";
+    QT_TRANSLATE_NOOP("Sondrel",
+                      "Dear user, WMA file requires Windows Media Format 9 Series Runtime.\n"
+                      "Unfortunately, the component isn't available on your computer.\n\n"
+                      "Do you want to download and install it now?");
 
 // The Windows Media check before a WMA batch: loads the runtime and builds
 // the program's WMA format list. When the runtime is missing, asks whether

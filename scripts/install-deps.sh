@@ -19,6 +19,12 @@ packages=(
   libflac-dev libopusenc-dev libopus-dev libebur128-dev
   # GUI, settings file, desktop integration
   qt6-base-dev
+  # the window's translations: lupdate and lrelease (Qt6LinguistTools), and
+  # Qt's own translations of the standard buttons and dialogs
+  qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools qt6-translations-l10n
+  # a font with Japanese and Chinese, which the window's texts in those
+  # languages are drawn and measured in (the cut-off test)
+  fonts-noto-cjk
   # the General MIDI SoundFont shipped as ct4mgm.sf2
   timgm6mb-soundfont
   # tests and their independent oracles

@@ -137,5 +137,5 @@ void LoadFailures::Add(const std::string& path, const std::string& reason) {
 }
 
 std::string LoadFailures::Message() const {
-  return "Failed to load the following files.\n\n" + text_;
+  return std::string(LOAD_FAILURES_HEADING) + "\n\n" + text_;
 }

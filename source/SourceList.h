@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -93,13 +95,17 @@ SourceList::Prober AddingProber(const SourceReaders& readers);
 // The files that failed to load in one adding run, reported together at the
 // end: at most ten paths (each with its reason when one is known, as
 // "path: reason"), then "<more files>..." once.
+inline constexpr const char* LOAD_FAILURES_HEADING =
+    QT_TRANSLATE_NOOP("Sondrel", "Failed to load the following files.");
 class LoadFailures {
  public:
   void Add(const std::string& path, const std::string& reason = std::string());
   bool Empty() const { return count_ == 0; }
   int Count() const { return count_; }
-  // "Failed to load the following files.\n\n" followed by the list.
+  // LOAD_FAILURES_HEADING, an empty line and the list.
   std::string Message() const;
+  // The list alone: a line per file, with its reason where there is one.
+  const std::string& List() const { return text_; }
 
  private:
   int count_ = 0;

@@ -51,6 +51,9 @@ check_programs() {
   # Exactly the engine's add-ons of the build tree, none of the tests' own.
   diff <(cd "$build/addons" && ls -- *.so) <(cd "$tree/lib/sondrel/addons" && ls) ||
     fail "the installed add-ons differ from the build tree's"
+  # Every translation of the window, where start-up looks for it.
+  diff <(cd "$build/translations" && ls -- *.qm) <(cd "$tree/lib/sondrel/translations" && ls) ||
+    fail "the installed translations differ from the build tree's"
 
   [[ $("$cli" --version) == "sondrel-cli $version" ]] || fail "sondrel-cli --version"
   local message

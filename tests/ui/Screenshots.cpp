@@ -28,6 +28,7 @@
 #include "app/ConvertSettings.h"
 #include "app/EngineStartup.h"
 #include "codecs/readers/ProgramReaders.h"
+#include "convert/ConversionJob.h"
 #include "platform/settings/IniSettingsKey.h"
 #include "source/OpenSource.h"
 #include "support/AudioFixtures.h"
@@ -36,12 +37,15 @@
 #include "support/RunProcess.h"
 #include "support/TempDir.h"
 #include "ui/adding/AddProgressDlg.h"
+#include "ui/app/Language.h"
 #include "ui/chrome/AboutBox.h"
 #include "ui/converting/ConvertProgressDlg.h"
 #include "ui/desktop/QtDesktop.h"
+#include "ui/desktop/TranslatedPrompter.h"
 #include "ui/desktop/SondrelStyle.h"
 #include "ui/main/ConvertDlg.h"
 #include "ui/main/SortListCtrl.h"
+#include "ui/options/OptPage.h"
 #include "ui/options/OptSheet.h"
 #include "ui/options/TagEditDlg.h"
 
@@ -109,12 +113,16 @@ std::string MakeDamagedSong(const TempDir& dir) {
   return path;
 }
 
+// The status of a file converting, in the language shown ("Converting...").
+QString ConvertingStatus() {
+  return QString::fromStdString(CoreText(STATUS_CONVERTING));
+}
+
 // The rows whose status shows them converting.
 int RowsConverting(CSortListCtrl& list) {
   int converting = 0;
   for (int row = 0; row < list.RowCount(); ++row)
-    if (list.CellText(row, CSortListCtrl::COL_STATUS).startsWith(QStringLiteral("Converting")))
-      ++converting;
+    if (list.CellText(row, CSortListCtrl::COL_STATUS).startsWith(ConvertingStatus())) ++converting;
   return converting;
 }
 
@@ -146,7 +154,11 @@ bool ShootGrownWindow(const QString& folder, CConvertDlg& window, ConvertSetting
   QTimer poll;
   QObject::connect(&poll, &QTimer::timeout, [&] {
     if (batchShot || RowsConverting(window.ListCtrl()) < 3 ||
-        window.ListCtrl().CellText(0, CSortListCtrl::COL_STATUS).mid(14).chopped(1).toInt() < 30)
+        window.ListCtrl()
+                .CellText(0, CSortListCtrl::COL_STATUS)
+                .mid(ConvertingStatus().size() + 1)
+                .chopped(1)
+                .toInt() < 30)
       return;
     batchShot = true;
     ok = Save(folder, "main-window-batch.png", window.frameGeometry()) && ok;
@@ -191,6 +203,8 @@ bool ShootGrownWindow(const QString& folder, CConvertDlg& window, ConvertSetting
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setStyle(new SondrelStyle);
+  // In the desktop's language, as the program starts (LANG=de_DE.UTF-8).
+  const InstalledLanguage language = InstallLanguage(BuildProgramFolder());
   if (argc < 2) {
     std::fprintf(stderr, "usage: sondrel-screenshots FOLDER\n");
     return 2;
@@ -282,19 +296,20 @@ int main(int argc, char** argv) {
   helpMenu->close();
 
   // The options sheet, on each of its pages, and the tag editor.
+  // Each page by its class, whatever the language of its title.
   const std::pair<const char*, const char*> optionShots[] = {
-      {"General", "options-general.png"},   {"MP3 Options", "options-mp3.png"},
-      {"WAV Options", "options-wav.png"},   {"WMA Options", "options-wma.png"},
-      {"OGG Options", "options-ogg.png"},   {"AMR/AWB Options", "options-amr.png"},
-      {"AAC Options", "options-aac.png"},   {"MP4/M4A/M4B Options", "options-m4a.png"},
-      {"MIDI Options", "options-midi.png"}, {"FLAC Options", "options-flac.png"},
-      {"Opus Options", "options-opus.png"}, {"Loudness", "options-loudness.png"},
+      {"COptOutputPage", "options-general.png"}, {"COptMp3Page", "options-mp3.png"},
+      {"COptWavPage", "options-wav.png"},        {"CPageWMAOptions", "options-wma.png"},
+      {"COptOggPage", "options-ogg.png"},        {"CAmrOptPage", "options-amr.png"},
+      {"COptAacPage", "options-aac.png"},        {"COptM4aPage", "options-m4a.png"},
+      {"CMidiOptPage", "options-midi.png"},      {"COptFlacPage", "options-flac.png"},
+      {"COptOpusPage", "options-opus.png"}, {"CLoudnessOptPage", "options-loudness.png"},
   };
   COptSheet options(&window, settings, root, desktop);
   options.show();
   for (const auto& [title, file] : optionShots) {
     for (int page = 0; page < options.Tabs().count(); ++page) {
-      if (options.Tabs().tabText(page) != QString::fromLatin1(title)) continue;
+      if (std::string(options.Page(page).metaObject()->className()) != title) continue;
       options.Tabs().setCurrentIndex(page);
       Settle(50);  // lists lay out their items on a timer
       ok = Save(folder, file, options.frameGeometry()) && ok;

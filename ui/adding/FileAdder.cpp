@@ -16,6 +16,7 @@
 #include "ui/adding/AddProgressDlg.h"
 #include "ui/adding/OpenFileFilters.h"
 #include "ui/desktop/Desktop.h"
+#include "ui/desktop/TranslatedPrompter.h"
 #include "ui/main/SortListCtrl.h"
 
 namespace {
@@ -112,7 +113,10 @@ void FileAdder::AddFolder() {
   std::string folder;
   {
     const CursorOverride normal(Qt::ArrowCursor);
-    folder = desktop_.ChooseFolder(&mainWindow_, "Please choose a folder:", settings_.folder);
+    folder = desktop_.ChooseFolder(
+        &mainWindow_,
+        QCoreApplication::translate("FileAdder", "Please choose a folder:").toStdString(),
+        settings_.folder);
   }
   if (folder.empty()) return;
   // Stored at once: the next Add Folder opens here even if this run is
@@ -128,7 +132,8 @@ void FileAdder::AddDropped(const std::vector<std::string>& paths) {
 }
 
 void FileAdder::SearchAndAdd(const std::vector<std::string>& paths) {
-  std::unique_ptr<CAddProgressDlg> progress = OpenProgress("Searching files...");
+  std::unique_ptr<CAddProgressDlg> progress =
+      OpenProgress(QCoreApplication::translate("FileAdder", "Searching files..."));
   QCoreApplication::processEvents();
   const bool filterOn = settings_.enableExtFilter != 0;
   std::vector<Collected> collected;
@@ -159,7 +164,7 @@ void FileAdder::AddFileList(const std::vector<std::string>& paths,
 void FileAdder::AddCollected(const std::vector<Collected>& files,
                              std::unique_ptr<CAddProgressDlg> progress) {
   LoadFailures failures;
-  if (!progress) progress = OpenProgress("");
+  if (!progress) progress = OpenProgress(QString());
   {
     const WindowDisabled disabled(mainWindow_);
     const int count = static_cast<int>(files.size());
@@ -181,7 +186,9 @@ void FileAdder::AddCollected(const std::vector<Collected>& files,
       while (!(taken = probe.Next(probed, kWaitMs)) && !progress->CancelRequested())
         frames.ProcessEvents();
       if (!taken) break;
-      progress->SetText(QString::asprintf("Adding file %d of %d...", index + 1, count));
+      progress->SetText(QCoreApplication::translate("FileAdder", "Adding file %1 of %2...")
+                            .arg(index + 1)
+                            .arg(count));
       progress->Bar()->setValue(index + 1);
       const Collected& file = files[static_cast<size_t>(index)];
       switch (list_.AddProbed(std::move(probed))) {
@@ -203,12 +210,12 @@ void FileAdder::AddCollected(const std::vector<Collected>& files,
   CloseProgress(std::move(progress));
   if (failures.Empty()) return;
   const CursorOverride normal(Qt::ArrowCursor);
-  desktop_.Exclamation(failures.Message());
+  desktop_.Exclamation(CoreText(LOAD_FAILURES_HEADING) + "\n\n" + failures.List());
 }
 
-std::unique_ptr<CAddProgressDlg> FileAdder::OpenProgress(const char* text) {
+std::unique_ptr<CAddProgressDlg> FileAdder::OpenProgress(const QString& text) {
   auto progress = std::make_unique<CAddProgressDlg>(&mainWindow_);
-  progress->Open(QString::fromUtf8(text));
+  progress->Open(text);
   return progress;
 }
 

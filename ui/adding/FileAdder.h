@@ -7,6 +7,7 @@
 class CAddProgressDlg;
 class CSortListCtrl;
 class Desktop;
+class QString;
 class QWidget;
 class SettingsRoot;
 class SourceList;
@@ -50,7 +51,7 @@ class FileAdder {
     std::string addedFrom;
   };
   void AddCollected(const std::vector<Collected>& files, std::unique_ptr<CAddProgressDlg> progress);
-  std::unique_ptr<CAddProgressDlg> OpenProgress(const char* text);
+  std::unique_ptr<CAddProgressDlg> OpenProgress(const QString& text);
   void CloseProgress(std::unique_ptr<CAddProgressDlg> progress);
   // Under "Searching files...": searches the folders among `paths`, passes
   // the files through the extension filter, then adds what was collected.

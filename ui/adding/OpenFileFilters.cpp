@@ -1,5 +1,7 @@
 #include "ui/adding/OpenFileFilters.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <sstream>
 
@@ -7,61 +9,69 @@ namespace {
 
 // The first filter, offered before the rest: every pattern of the kinds
 // below.
-const char* const kAllSoundFiles = "All sound files Sondrel reads";
+const char* const kAllSoundFiles =
+    QT_TRANSLATE_NOOP("OpenFileFilters", "All sound files Sondrel reads");
 
-// The descriptions as the dialog shows them; each one's patterns are the
-// text between its parentheses, separated by ';'. All Files comes first.
-const char* const kDescriptions[] = {
-    "All Files (*.*)",
-    "3GPP Files (*.3gp)",
-    "3GPP2 Files (*.3g2)",
-    "Adobe Flash Files (*.swf)",
-    "Advanced Audio Coding (*.aac)",
-    "AIFF Files (*.aiff;*.aif;*.aifc;*.afc)",
-    "AMR Files (*.amr;*.awb)",
-    "AU Files (*.au;*.snd)",
-    "AVI Files (*.avi)",
-    "CD Audio (*.cda)",
-    "Creative Voice Files (*.voc)",
-    "CRI ADX Files (*.adx)",
-    "Dolby Digital AC-3 (*.ac3)",
-    "DTS Files (*.dts)",
-    "DV Video Files (*.dv;*.dif)",
-    "DVD Video Files (*.vob;*.dvd)",
-    "Electronic Arts CDATA Files (*.cdata)",
-    "Flash Video Files (*.flv)",
-    "Free Lossless Audio Codec (*.flac)",
-    "H.264/MPEG4 AVC Video (*.m2ts;*.mts)",
-    "Matroska Files (*.mkv;*.mka)",
-    "Microsoft Digital Video Recording (*.dvr-ms)",
-    "MIDI Files (*.midi;*.mid;*.rmi;*.kar)",
-    "MJPEG Video Files (*.mjpg;*.mjpeg)",
-    "MMF Files (*.mmf)",
-    "MOD Musics (*.mod;*.xm;*.it;*.s3m;*.mtm;*.umx;*.mo3)",
-    "Monkey's Audio (*.ape;*.mac)",
-    "MP3 Files (*.mp3)",
-    "MPEG Audio Files (*.mpa;*.mpga;*.m2a)",
-    "MPEG Video Files (*.mpg;*.mpe;*.mpeg;*.m1v;*.mp2;*.m2v;*.mp1;*.mlv)",
-    "MPEG-4 Audio Files (*.m4a;*.m4b;*.mp4)",
-    "MPEG4 TS HD Video (*.ts)",
-    "MPEG-4 Video Files (*.mp4;*.m4v;*.mpv;*.psp)",
-    "Musepack (*.mpc;*.mp+;*.mpp)",
-    "Nullsoft Audio/Video Files (*.nsv;*.nsa)",
-    "NUT Files (*.nut)",
-    "OGG Files (*.ogg;*.oga;*.ogm;*.ogv;*.ogx)",
-    "Opus Files (*.opus)",
-    "QuickTime Files (*.mov;*.qt)",
-    "Raw h261 Files (*.h261)",
-    "Raw h263 Files (*.h263)",
-    "Raw h264 Video Files (*.h264;*.264)",
-    "Real Audio Files (*.ra;*.ram)",
-    "Real Media Files (*.rm;*.rmvb)",
-    "Speex (*.spx)",
-    "The True Audio (*.tta)",
-    "WAV Files (*.wav)",
-    "WavPack (*.wv)",
-    "Windows Media Files (*.wma;*.asf;*.wmv;*.wm;*.wmd;*.xwmv)",
-    "YUV Video File (*.yuv)",
+// The kinds as the dialog shows them: a name in the user's language and,
+// in parentheses, the patterns separated by ';'. All Files comes first.
+struct FileKind {
+  const char* name;
+  const char* patterns;
+};
+const FileKind kDescriptions[] = {
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "All Files"), "(*.*)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "3GPP Files"), "(*.3gp)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "3GPP2 Files"), "(*.3g2)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "Adobe Flash Files"), "(*.swf)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "Advanced Audio Coding"), "(*.aac)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "AIFF Files"), "(*.aiff;*.aif;*.aifc;*.afc)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "AMR Files"), "(*.amr;*.awb)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "AU Files"), "(*.au;*.snd)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "AVI Files"), "(*.avi)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "CD Audio"), "(*.cda)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "Creative Voice Files"), "(*.voc)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "CRI ADX Files"), "(*.adx)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "Dolby Digital AC-3"), "(*.ac3)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "DTS Files"), "(*.dts)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "DV Video Files"), "(*.dv;*.dif)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "DVD Video Files"), "(*.vob;*.dvd)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "Electronic Arts CDATA Files"), "(*.cdata)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "Flash Video Files"), "(*.flv)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "Free Lossless Audio Codec"), "(*.flac)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "H.264/MPEG4 AVC Video"), "(*.m2ts;*.mts)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "Matroska Files"), "(*.mkv;*.mka)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "Microsoft Digital Video Recording"), "(*.dvr-ms)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "MIDI Files"), "(*.midi;*.mid;*.rmi;*.kar)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "MJPEG Video Files"), "(*.mjpg;*.mjpeg)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "MMF Files"), "(*.mmf)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "MOD Musics"),
+     "(*.mod;*.xm;*.it;*.s3m;*.mtm;*.umx;*.mo3)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "Monkey's Audio"), "(*.ape;*.mac)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "MP3 Files"), "(*.mp3)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "MPEG Audio Files"), "(*.mpa;*.mpga;*.m2a)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "MPEG Video Files"),
+     "(*.mpg;*.mpe;*.mpeg;*.m1v;*.mp2;*.m2v;*.mp1;*.mlv)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "MPEG-4 Audio Files"), "(*.m4a;*.m4b;*.mp4)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "MPEG4 TS HD Video"), "(*.ts)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "MPEG-4 Video Files"), "(*.mp4;*.m4v;*.mpv;*.psp)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "Musepack"), "(*.mpc;*.mp+;*.mpp)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "Nullsoft Audio/Video Files"), "(*.nsv;*.nsa)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "NUT Files"), "(*.nut)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "OGG Files"), "(*.ogg;*.oga;*.ogm;*.ogv;*.ogx)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "Opus Files"), "(*.opus)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "QuickTime Files"), "(*.mov;*.qt)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "Raw h261 Files"), "(*.h261)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "Raw h263 Files"), "(*.h263)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "Raw h264 Video Files"), "(*.h264;*.264)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "Real Audio Files"), "(*.ra;*.ram)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "Real Media Files"), "(*.rm;*.rmvb)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "Speex"), "(*.spx)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "The True Audio"), "(*.tta)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "WAV Files"), "(*.wav)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "WavPack"), "(*.wv)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "Windows Media Files"),
+     "(*.wma;*.asf;*.wmv;*.wm;*.wmd;*.xwmv)"},
+    {QT_TRANSLATE_NOOP("OpenFileFilters", "YUV Video File"), "(*.yuv)"},
 };
 
 // "(*.aiff;*.aif)" of a description as "*.aiff *.aif".
@@ -82,22 +92,26 @@ std::string DialogPatterns(const std::string& description) {
   return patterns;
 }
 
+std::string Translated(const char* text) {
+  return QCoreApplication::translate("OpenFileFilters", text).toStdString();
+}
+
 }  // namespace
 
 std::vector<std::string> OpenFileFilters() {
   std::vector<std::string> filters;
   // Every kind's patterns once each, in the order of the kinds.
   std::vector<std::string> allPatterns;
-  for (const char* description : kDescriptions) {
-    const std::string patterns = DialogPatterns(description);
-    filters.push_back(std::string(description) + " (" + patterns + ")");
+  for (const FileKind& kind : kDescriptions) {
+    const std::string patterns = DialogPatterns(kind.patterns);
+    filters.push_back(Translated(kind.name) + " " + kind.patterns + " (" + patterns + ")");
     std::istringstream words(patterns);
     for (std::string pattern; words >> pattern;)
       if (pattern != "*" &&
           std::find(allPatterns.begin(), allPatterns.end(), pattern) == allPatterns.end())
         allPatterns.push_back(pattern);
   }
-  std::string all = std::string(kAllSoundFiles) + " (";
+  std::string all = Translated(kAllSoundFiles) + " (";
   for (size_t index = 0; index < allPatterns.size(); ++index)
     all += (index == 0 ? "" : " ") + allPatterns[index];
   filters.insert(filters.begin(), all + ")");

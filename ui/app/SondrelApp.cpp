@@ -10,13 +10,14 @@
 #include "source/SourceList.h"
 #include "platform/settings/SettingsKey.h"
 #include "ui/desktop/QtDesktop.h"
+#include "ui/desktop/TranslatedPrompter.h"
 #include "ui/main/ConvertDlg.h"
 
 int RunSondrel(const std::vector<std::string>& files, Desktop& desktop) {
   EngineSession engine(ProgramFolder());
   if (engine.Result() == EngineStart::WRONG_VERSION) return 1;
   if (engine.Result() == EngineStart::INIT_FAILED) {
-    desktop.Error(INIT_FAILED_MESSAGE);
+    desktop.Error(CoreText(INIT_FAILED_MESSAGE));
     return 1;
   }
 

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/paths/StandardFolders.h"
 #include "platform/process/Signals.h"
+#include "ui/app/Language.h"
 #include "ui/app/SondrelApp.h"
 #include "ui/chrome/SkinArt.h"
 #include "ui/desktop/QtDesktop.h"
@@ -40,6 +42,8 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral("sondrel"));
   QApplication::setWindowIcon(ApplicationIcon());
   QApplication::setStyle(new SondrelStyle);
+  // The window speaks the desktop's language where Sondrel has it.
+  const InstalledLanguage language = InstallLanguage(ProgramFolder());
 
   std::vector<std::string> files;
   for (const QString& argument : QApplication::arguments().mid(1))

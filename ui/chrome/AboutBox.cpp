@@ -22,7 +22,7 @@ QString Text(const char* text) {
 }  // namespace
 
 CAboutBox::CAboutBox(QWidget* parent, Desktop& desktop) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("About"));
+  setWindowTitle(tr("About"));
   setModal(true);
 
   icon_ = new QLabel(this);
@@ -31,7 +31,8 @@ CAboutBox::CAboutBox(QWidget* parent, Desktop& desktop) : QDialog(parent) {
   version_ = new QLabel(this);
   version_->setText(QStringLiteral("%1 v%2").arg(
       QStringLiteral("Sondrel"),
-      Text(PRODUCT_VERSION) + QStringLiteral(" build ") + Text(PRODUCT_BUILD)));
+      //: The version line of the about box: "Sondrel v1.2 build 345".
+      tr("%1 build %2").arg(Text(PRODUCT_VERSION), Text(PRODUCT_BUILD))));
   QFont bold = version_->font();
   bold.setBold(true);
   version_->setFont(bold);
@@ -43,16 +44,15 @@ CAboutBox::CAboutBox(QWidget* parent, Desktop& desktop) : QDialog(parent) {
     link->SetUnderline(CLinkLabel::UNDERLINE_ALWAYS);
     return link;
   };
-  homePage_ =
-      makeLink(QStringLiteral("Visit %1 Homepage").arg(QStringLiteral("Sondrel")), HOME_PAGE_URL);
-  feedback_ = makeLink(QStringLiteral("Feedback and Support"), SupportMailLink());
-  encoder_ = makeLink(QStringLiteral("The program uses LAME MP3 encoder"), ENCODER_SITE_URL);
+  homePage_ = makeLink(tr("Visit %1 Homepage").arg(QStringLiteral("Sondrel")), HOME_PAGE_URL);
+  feedback_ = makeLink(tr("Feedback and Support"), SupportMailLink());
+  encoder_ = makeLink(tr("The program uses LAME MP3 encoder"), ENCODER_SITE_URL);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(tr("OK"), this);
   ok->setDefault(true);
-  checkUpdates_ = new QPushButton(QStringLiteral("&Check Updates"), this);
+  checkUpdates_ = new QPushButton(tr("&Check Updates"), this);
   checkUpdates_->setAutoDefault(false);
-  tellAFriend_ = new QPushButton(QStringLiteral("Tell a Friend"), this);
+  tellAFriend_ = new QPushButton(tr("Tell a Friend"), this);
   tellAFriend_->setAutoDefault(false);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(checkUpdates_, &QPushButton::clicked, this,

@@ -6,8 +6,6 @@
 #include <QMouseEvent>
 #include <QTimerEvent>
 
-#include <cstdio>
-
 #include "ui/desktop/Desktop.h"
 
 namespace {
@@ -17,41 +15,61 @@ constexpr int NO_ASSOCIATED_APPLICATION = 31;
 
 }  // namespace
 
-std::string HyperlinkErrorText(int code) {
+namespace {
+
+// The English text of a result code, marked for translation; null for a
+// code without a text of its own.
+const char* HyperlinkErrorSource(int code) {
   switch (code) {
     case 0:
-      return "The operating system is out\nof memory or resources.";
+      return QT_TRANSLATE_NOOP("CLinkLabel",
+                               "The operating system is out\nof memory or resources.");
     case 2:
-      return "The specified file was not found.";
+      return QT_TRANSLATE_NOOP("CLinkLabel", "The specified file was not found.");
     case 3:
-      return "The specified path was not found.";
+      return QT_TRANSLATE_NOOP("CLinkLabel", "The specified path was not found.");
     case 5:
-      return "The operating system denied\naccess to the specified file.";
+      return QT_TRANSLATE_NOOP("CLinkLabel",
+                               "The operating system denied\naccess to the specified file.");
     case 8:
-      return "There was not enough memory to complete the operation.";
+      return QT_TRANSLATE_NOOP("CLinkLabel",
+                               "There was not enough memory to complete the operation.");
     case 11:
-      return "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).";
+      return QT_TRANSLATE_NOOP(
+          "CLinkLabel", "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
     case 26:
-      return "A sharing violation occurred.";
+      return QT_TRANSLATE_NOOP("CLinkLabel", "A sharing violation occurred.");
     case 27:
-      return "The filename association is\nincomplete or invalid.";
+      return QT_TRANSLATE_NOOP("CLinkLabel", "The filename association is\nincomplete or invalid.");
     case 28:
-      return "The DDE transaction could not\nbe completed because the request timed out.";
+      return QT_TRANSLATE_NOOP(
+          "CLinkLabel",
+          "The DDE transaction could not\nbe completed because the request timed out.");
     case 29:
-      return "The DDE transaction failed.";
+      return QT_TRANSLATE_NOOP("CLinkLabel", "The DDE transaction failed.");
     case 30:
-      return "The DDE transaction could not\nbe completed because other DDE transactions\n"
-             "were being processed.";
+      return QT_TRANSLATE_NOOP(
+          "CLinkLabel",
+          "The DDE transaction could not\nbe completed because other DDE transactions\n"
+          "were being processed.");
     case 31:
-      return "There is no application associated\nwith the given filename extension.";
+      return QT_TRANSLATE_NOOP(
+          "CLinkLabel", "There is no application associated\nwith the given filename extension.");
     case 32:
-      return "The specified dynamic-link library was not found.";
-    default: {
-      char text[48];
-      std::snprintf(text, sizeof text, "Unknown Error (%d) occurred.", code);
-      return text;
-    }
+      return QT_TRANSLATE_NOOP("CLinkLabel", "The specified dynamic-link library was not found.");
+    default:
+      return nullptr;
   }
+}
+
+}  // namespace
+
+std::string HyperlinkErrorText(int code) {
+  const char* text = HyperlinkErrorSource(code);
+  const QString translated =
+      text ? QCoreApplication::translate("CLinkLabel", text)
+           : QCoreApplication::translate("CLinkLabel", "Unknown Error (%1) occurred.").arg(code);
+  return translated.toStdString();
 }
 
 CLinkLabel::CLinkLabel(Desktop& desktop, const QString& text, QWidget* parent, const QString& url)
@@ -128,7 +146,7 @@ void CLinkLabel::OpenTarget() {
   UpdateColour();
   if (opened) return;
   QApplication::beep();
-  desktop_.Exclamation("Unable to open hyperlink:\n\n" +
+  desktop_.Exclamation(tr("Unable to open hyperlink:").toStdString() + "\n\n" +
                        HyperlinkErrorText(NO_ASSOCIATED_APPLICATION));
 }
 

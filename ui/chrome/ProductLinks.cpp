@@ -35,8 +35,13 @@ std::string SupportMailLink() {
 }
 
 std::string TellAFriendLink() {
-  return MailLink("", {{"subject", "Sondrel - very COOL application!!!"},
-                       {"body", std::string("Download from ") + HOME_PAGE_URL}});
+  // The mail the user sends, in the user's language.
+  const QString subject =
+      QCoreApplication::translate("ProductLinks", "%1 - very COOL application!!!")
+          .arg(QStringLiteral("Sondrel"));
+  const QString body = QCoreApplication::translate("ProductLinks", "Download from %1")
+                           .arg(QString::fromLatin1(HOME_PAGE_URL));
+  return MailLink("", {{"subject", subject.toStdString()}, {"body", body.toStdString()}});
 }
 
 void OpenUnderWaitCursor(Desktop& desktop, const std::string& url) {
@@ -44,5 +49,5 @@ void OpenUnderWaitCursor(Desktop& desktop, const std::string& url) {
   const bool opened = desktop.OpenUrl(url);
   QApplication::restoreOverrideCursor();
   // The message comes after the wait cursor is gone.
-  if (!opened) desktop.Exclamation(NoApplicationForLinkText(url));
+  if (!opened) desktop.Exclamation(NoApplicationForLinkMessage(url));
 }

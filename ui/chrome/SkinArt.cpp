@@ -1,6 +1,7 @@
 #include "ui/chrome/SkinArt.h"
 
 #include <QChildEvent>
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QMenu>
 #include <QPainter>
@@ -90,7 +91,7 @@ void PaintHeader(QPainter& painter, int width) {
   painter.setFont(motto);
   painter.setPen(QColor(255, 255, 255, 170));
   painter.drawText(QRect(17, 33, 170, 14), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("batch sound file converter"));
+                   QCoreApplication::translate("SkinArt", "batch sound file converter"));
 }
 
 // The command panel on the left, with a faint waveform in its empty lower

@@ -1,5 +1,6 @@
 #include "ui/chrome/SkinButton.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
 #include <QStyle>
@@ -63,6 +64,11 @@ void CSkinButton::SetTextColours(const QColor& normal, const QColor& hover, bool
 
 void CSkinButton::SetTextOffset(int dx, int dy, bool redraw) {
   textOffset_ = QPoint(dx, dy);
+  Redraw(redraw);
+}
+
+void CSkinButton::SetWrapText(bool wrap, bool redraw) {
+  wrapText_ = wrap;
   Redraw(redraw);
 }
 
@@ -191,6 +197,15 @@ void CSkinButton::PaintText(QPainter& painter, const QRect& content, bool lit) c
                            : Qt::TextHideMnemonic;
   painter.setFont(font_);
   painter.setPen(colour);
+  // A text that needs two lines takes the whole height; the offset that
+  // places one line would push it against an edge.
+  const bool wrap = wrapText_ && QFontMetrics(font_).horizontalAdvance(
+                                     QString(text()).remove(QLatin1Char('&'))) > content.width();
+  if (wrap) {
+    painter.drawText(content.translated(textOffset_.x(), 0),
+                     Qt::AlignCenter | Qt::TextWordWrap | Qt::TextDontClip | mnemonic, text());
+    return;
+  }
   painter.drawText(content.translated(textOffset_),
                    Qt::AlignCenter | Qt::TextSingleLine | Qt::TextDontClip | mnemonic, text());
 }

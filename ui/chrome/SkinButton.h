@@ -33,10 +33,15 @@ class CSkinButton : public QPushButton {
   // The pointer shown over the button.
   void SetCursor(const QCursor& cursor);
   void SetFont(const QFont& font, bool redraw);
+  const QFont& TextFont() const { return font_; }
   // An invalid `hover` colour means the same as `normal`.
   void SetTextColours(const QColor& normal, const QColor& hover, bool redraw);
   void SetTextOffset(int dx, int dy, bool redraw);
   void SetDrawText(bool draw, bool redraw);
+  // A text wider than the button breaks into lines at its spaces, centred
+  // as one line is (a translation longer than the English, for example).
+  void SetWrapText(bool wrap, bool redraw);
+  bool WrapsText() const { return wrapText_; }
   void SetDrawFocus(bool draw, bool redraw);
   void SetBorder(bool draw, bool redraw);
   void SetPressedShift(bool shift, bool redraw);
@@ -73,6 +78,7 @@ class CSkinButton : public QPushButton {
   QPoint textOffset_;
   bool drawText_ = true;
   bool drawFocus_ = true;
+  bool wrapText_ = false;
   bool drawBorder_ = true;
   bool flatBorder_ = true;
   bool pressedShift_ = true;

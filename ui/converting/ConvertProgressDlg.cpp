@@ -9,6 +9,7 @@
 
 #include "convert/ConversionJob.h"
 #include "source/SourceFile.h"
+#include "ui/desktop/TranslatedPrompter.h"
 #include "ui/main/SortListCtrl.h"
 
 namespace {
@@ -92,7 +93,8 @@ void CConvertProgressDlg::SetEntryStatus(size_t index, const std::string& text) 
     return;
   }
   const int row = static_cast<int>(index);
-  listCtrl_.SetCellText(row, CSortListCtrl::COL_STATUS, QString::fromStdString(text));
+  // The batch's status words in the user's language; a file name stays as it is.
+  listCtrl_.SetCellText(row, CSortListCtrl::COL_STATUS, QString::fromStdString(CoreText(text)));
   // Why it failed, or what its conversion noted.
   const SourceFile* shown = listCtrl_.EntryAt(row);
   const std::string detail = !shown                   ? std::string()
@@ -113,7 +115,9 @@ void CConvertProgressDlg::SetEntryReason(size_t index, const std::string& reason
 }
 
 void CConvertProgressDlg::NoteOutputInDocuments(size_t index, const std::string& output) {
-  SetEntryNote(index, "The output folder could not be used; written to " + output);
+  SetEntryNote(index, tr("The output folder could not be used; written to %1")
+                          .arg(QString::fromStdString(output))
+                          .toStdString());
 }
 
 void CConvertProgressDlg::SetEntryNote(size_t index, const std::string& note) {
@@ -143,8 +147,9 @@ void CConvertProgressDlg::ShowEntry(size_t index, int permille) {
   shown = permille;
   const QString percent = QString::number(permille / 10) + QLatin1Char('%');
   if (first || percentChanged)
-    listCtrl_.SetCellText(static_cast<int>(index), CSortListCtrl::COL_STATUS,
-                          QString::fromLatin1(STATUS_CONVERTING) + QLatin1Char(' ') + percent);
+    listCtrl_.SetCellText(
+        static_cast<int>(index), CSortListCtrl::COL_STATUS,
+        QString::fromStdString(CoreText(STATUS_CONVERTING)) + QLatin1Char(' ') + percent);
 
   // A finished conversion gives its line up to the next file, though its
   // status may wait for earlier entries; a file without a line takes one
@@ -160,7 +165,7 @@ void CConvertProgressDlg::ShowEntry(size_t index, int permille) {
   const size_t at = static_cast<size_t>(line - lineEntry_.begin());
   const SourceFile* entry = listCtrl_.EntryAt(static_cast<int>(index));
   const QString name = entry ? QString::fromStdString(FileCellText(entry->path)) : QString();
-  const QString text = QStringLiteral("Converting %1...%2").arg(name, percent);
+  const QString text = tr("Converting %1...%2").arg(name, percent);
   if (fileLines_[at]->text() != text) fileLines_[at]->setText(text);
   fileBars_[at]->setValue(permille);
 }
@@ -181,15 +186,14 @@ void CConvertProgressDlg::ShowBatch() {
 
   const int64_t elapsedMs = clock_.isValid() ? clock_.elapsed() : 0;
   shownSecond_ = elapsedMs / 1000;
-  QString text = QStringLiteral("Finished %1 of %2 file(s) in %3")
+  QString text = tr("Finished %1 of %2 file(s) in %3")
                      .arg(finished_)
                      .arg(count_)
                      .arg(QString::fromStdString(ClockText(shownSecond_)));
   // The time left at the pace so far, once there is a pace to go by.
   if (done > 0 && done < total && elapsedMs >= 1000) {
     const int64_t leftMs = elapsedMs * (total - done) / done;
-    text += QStringLiteral(", about %1 left")
-                .arg(QString::fromStdString(ClockText((leftMs + 999) / 1000)));
+    text += tr(", about %1 left").arg(QString::fromStdString(ClockText((leftMs + 999) / 1000)));
   }
   if (batchLine_->text() != text) batchLine_->setText(text);
 }

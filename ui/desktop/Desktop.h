@@ -43,3 +43,6 @@ class Desktop : public Prompter {
   bool ShowInFileManagerOrSay(const std::string& path);
   bool OpenUrlOrSay(const std::string& url);
 };
+
+// What OpenUrlOrSay says when nothing opened `url`, in the user's language.
+std::string NoApplicationForLinkMessage(const std::string& url);

@@ -44,7 +44,7 @@ QProgressBar* CProgressWindow::AddBar(int x, int y, int width, int height) {
 }
 
 void CProgressWindow::AddCancel(int x, int y, int width, int height) {
-  cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+  cancel_ = new QPushButton(tr("Cancel"), this);
   Place(cancel_, x, y, width, height);
   cancel_->setAutoDefault(false);
   connect(cancel_, &QPushButton::clicked, this, [this] { cancelPressed_ = true; });

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHeaderView>
@@ -37,6 +38,7 @@
 #include "ui/converting/ConvertProgressDlg.h"
 #include "ui/desktop/Desktop.h"
 #include "ui/desktop/HelpWindow.h"
+#include "ui/desktop/TranslatedPrompter.h"
 #include "ui/desktop/SurfaceDrag.h"
 #include "ui/main/SortListCtrl.h"
 #include "ui/main/WindowPlace.h"
@@ -57,15 +59,51 @@ struct ButtonLayout {
 };
 
 const ButtonLayout kButtons[] = {
-    {"addFiles", "&Add Files", "Add files", {11, 72, 107, 27}, {}},
-    {"addFolder", "Add &Folder", "Add files from a folder", {11, 115, 107, 27}, {}},
-    {"removeAll", "Remove A&ll", "Remove all files in list", {11, 161, 107, 27}, {}},
-    {"convert", "&Convert", "Convert all files", {11, 206, 107, 27}, {}},
-    {"options", "&Options", "Options", {11, 278, 107, 27}, {}},
-    {"help", "", "Help", {602, 11, 21, 21}, SkinArt::Caption::Help},
-    {"minimize", "", "Minimize", {624, 11, 21, 21}, SkinArt::Caption::Minimize},
-    {"maximize", "", "Maximize", {647, 11, 21, 21}, SkinArt::Caption::Maximize},
-    {"close", "", "Close", {669, 11, 21, 21}, SkinArt::Caption::Close},
+    {"addFiles",
+     QT_TRANSLATE_NOOP("CConvertDlg", "&Add Files"),
+     QT_TRANSLATE_NOOP("CConvertDlg", "Add files"),
+     {11, 72, 107, 27},
+     {}},
+    {"addFolder",
+     QT_TRANSLATE_NOOP("CConvertDlg", "Add &Folder"),
+     QT_TRANSLATE_NOOP("CConvertDlg", "Add files from a folder"),
+     {11, 115, 107, 27},
+     {}},
+    {"removeAll",
+     QT_TRANSLATE_NOOP("CConvertDlg", "Remove A&ll"),
+     QT_TRANSLATE_NOOP("CConvertDlg", "Remove all files in list"),
+     {11, 161, 107, 27},
+     {}},
+    {"convert",
+     QT_TRANSLATE_NOOP("CConvertDlg", "&Convert"),
+     QT_TRANSLATE_NOOP("CConvertDlg", "Convert all files"),
+     {11, 206, 107, 27},
+     {}},
+    {"options",
+     QT_TRANSLATE_NOOP("CConvertDlg", "&Options"),
+     QT_TRANSLATE_NOOP("CConvertDlg", "Options"),
+     {11, 278, 107, 27},
+     {}},
+    {"help",
+     "",
+     QT_TRANSLATE_NOOP("CConvertDlg", "Help"),
+     {602, 11, 21, 21},
+     SkinArt::Caption::Help},
+    {"minimize",
+     "",
+     QT_TRANSLATE_NOOP("CConvertDlg", "Minimize"),
+     {624, 11, 21, 21},
+     SkinArt::Caption::Minimize},
+    {"maximize",
+     "",
+     QT_TRANSLATE_NOOP("CConvertDlg", "Maximize"),
+     {647, 11, 21, 21},
+     SkinArt::Caption::Maximize},
+    {"close",
+     "",
+     QT_TRANSLATE_NOOP("CConvertDlg", "Close"),
+     {669, 11, 21, 21},
+     SkinArt::Caption::Close},
 };
 
 const QRect kSelectorRect(14, 239, 98, 299);
@@ -84,6 +122,12 @@ QString Text(const char* text) {
   return QString::fromUtf8(text);
 }
 
+// A text of the window in the user's language (English where there is no
+// translation).
+QString Tr(const char* text) {
+  return QCoreApplication::translate("CConvertDlg", text);
+}
+
 // Tahoma 11 pixels bold, or the desktop's sans-serif font where there is no
 // Tahoma.
 QFont CommandFont() {
@@ -100,15 +144,22 @@ QString BatchSummaryText(const BatchResult& result, size_t count, int64_t second
   const std::string time = ClockText(seconds);
   if (result.cancelled) {
     const int ended = result.converted + result.skipped + result.failed;
-    return QStringLiteral("Cancelled after %1 of %2 files, %3")
+    return QCoreApplication::translate("CConvertDlg", "Cancelled after %1 of %2 files, %3")
         .arg(ended)
         .arg(count)
         .arg(QString::fromStdString(time));
   }
-  QString text = QStringLiteral("Converted %1").arg(result.converted);
-  if (result.skipped > 0) text += QStringLiteral(", skipped %1").arg(result.skipped);
-  if (result.failed > 0) text += QStringLiteral(", failed %1").arg(result.failed);
-  return text + QStringLiteral(" in ") + QString::fromStdString(time);
+  //: The start of the summary of a batch: "Converted 7, skipped 1, failed 2 in 0:42".
+  QString text = QCoreApplication::translate("CConvertDlg", "Converted %1").arg(result.converted);
+  //: Part of the summary of a batch: "Converted 7, skipped 1, failed 2 in 0:42".
+  if (result.skipped > 0)
+    text += QCoreApplication::translate("CConvertDlg", ", skipped %1").arg(result.skipped);
+  //: Part of the summary of a batch: "Converted 7, skipped 1, failed 2 in 0:42".
+  if (result.failed > 0)
+    text += QCoreApplication::translate("CConvertDlg", ", failed %1").arg(result.failed);
+  //: The end of the summary of a batch, %1 the time it took: "Converted 7 in 0:42".
+  return text +
+         QCoreApplication::translate("CConvertDlg", " in %1").arg(QString::fromStdString(time));
 }
 
 // The lacked instruments named before a batch; the rest are counted.
@@ -229,7 +280,7 @@ void CConvertDlg::UpdateBackground() {
 void CConvertDlg::ShowWindowState() {
   CSkinButton* maximize = findChild<CSkinButton*>(QStringLiteral("maximize"));
   const bool maximized = isMaximized();
-  const QString name = maximized ? QStringLiteral("Restore") : QStringLiteral("Maximize");
+  const QString name = maximized ? tr("Restore") : tr("Maximize");
   maximize->setToolTip(name);
   maximize->setAccessibleName(name);
   maximize->SetIcons(
@@ -255,21 +306,22 @@ void CConvertDlg::DrawButtonArt(qreal ratio) {
 
 void CConvertDlg::CreateControls() {
   for (const ButtonLayout& layout : kButtons) {
-    auto* button = new CSkinButton(Text(layout.text), this);
+    auto* button = new CSkinButton(Tr(layout.text), this);
     button->setObjectName(Text(layout.name));
-    button->setToolTip(Text(layout.tooltip));
+    button->setToolTip(Tr(layout.tooltip));
     button->setGeometry(layout.rect);
     button->SetCursor(Qt::PointingHandCursor);
     button->SetBackgroundImage(background_, false);
     // Screen readers name each button by its command; the caption buttons
     // have no text of their own.
-    button->setAccessibleName(layout.caption ? Text(layout.tooltip)
-                                             : Text(layout.text).remove(QLatin1Char('&')));
-    button->setAccessibleDescription(Text(layout.tooltip));
+    button->setAccessibleName(layout.caption ? Tr(layout.tooltip)
+                                             : Tr(layout.text).remove(QLatin1Char('&')));
+    button->setAccessibleDescription(Tr(layout.tooltip));
     if (!layout.caption) {
       button->SetFont(CommandFont(), false);
       button->SetTextColours(kCommandText, kCommandText, false);
       button->SetTextOffset(0, -1, false);
+      button->SetWrapText(true, false);
       button->SetBorder(false, false);
     }
   }
@@ -285,7 +337,7 @@ void CConvertDlg::CreateControls() {
 
   auto* homeLink = new CSkinButton(Text(HOME_PAGE_HOST), this);
   homeLink->setObjectName(QStringLiteral("homePage"));
-  homeLink->setToolTip(QStringLiteral("Visit %1 Homepage").arg(QStringLiteral("Sondrel")));
+  homeLink->setToolTip(tr("Visit %1 Homepage").arg(QStringLiteral("Sondrel")));
   homeLink->setAccessibleName(homeLink->toolTip());
   homeLink->setGeometry(kHomeLinkRect);
   QFont linkFont = CommandFont();
@@ -312,13 +364,13 @@ void CConvertDlg::CreateControls() {
   summary_->setFont(CommandFont());
   summary_->setWordWrap(true);
   summary_->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-  summary_->setAccessibleName(QStringLiteral("Last conversion"));
+  summary_->setAccessibleName(tr("Last conversion"));
   QPalette summaryColours = summary_->palette();
   summaryColours.setColor(QPalette::WindowText, kCommandText);
   summary_->setPalette(summaryColours);
 
   formatSelector_ = new QComboBox(this);
-  formatSelector_->setToolTip(QStringLiteral("Output format"));
+  formatSelector_->setToolTip(tr("Output format"));
   formatSelector_->setAccessibleName(formatSelector_->toolTip());
   // The rectangle includes the drop-down; the closed box has its own height.
   formatSelector_->setGeometry(kSelectorRect.x(), kSelectorRect.y(), kSelectorRect.width(),
@@ -333,7 +385,8 @@ void CConvertDlg::CreateControls() {
 
 void CConvertDlg::FillFormatSelector() {
   for (const OutputFormatChoice& choice : OutputFormatChoices())
-    formatSelector_->addItem(QStringLiteral(" to %1").arg(Text(choice.label)), choice.format);
+    //: An entry of the output format box: " to MP3" (the leading space is part of the look).
+    formatSelector_->addItem(tr(" to %1").arg(Text(choice.label)), choice.format);
   const int row = OutputFormatChoiceIndex(settings_.outputFormat);
   if (row < 0) settings_.outputFormat = FORMAT_MP3;
   formatSelector_->setCurrentIndex(row < 0 ? 0 : row);
@@ -368,7 +421,7 @@ void CConvertDlg::AddDropped(const std::vector<std::string>& paths) {
 void CConvertDlg::Remove() {
   std::vector<int> rows = listCtrl_->SelectedRows();
   if (rows.empty()) {
-    desktop_.Information(NOTHING_SELECTED_MESSAGE);
+    desktop_.Information(CoreText(NOTHING_SELECTED_MESSAGE));
     return;
   }
   // From the last row up, so the rows still to remove keep their index.
@@ -386,7 +439,7 @@ void CConvertDlg::Remove() {
 
 void CConvertDlg::RemoveAll() {
   if (listCtrl_->RowCount() == 0) {
-    desktop_.Information(EMPTY_LIST_MESSAGE);
+    desktop_.Information(CoreText(EMPTY_LIST_MESSAGE));
     return;
   }
   listCtrl_->DeleteAllRows();
@@ -395,7 +448,7 @@ void CConvertDlg::RemoveAll() {
 
 void CConvertDlg::ConvertAll() {
   if (listCtrl_->RowCount() == 0) {
-    desktop_.Information(EMPTY_LIST_MESSAGE);
+    desktop_.Information(CoreText(EMPTY_LIST_MESSAGE));
     return;
   }
   std::vector<int> rows(static_cast<size_t>(listCtrl_->RowCount()));
@@ -406,7 +459,7 @@ void CConvertDlg::ConvertAll() {
 void CConvertDlg::ConvertSelected() {
   const std::vector<int> rows = listCtrl_->SelectedRows();
   if (rows.empty()) {
-    desktop_.Information(NOTHING_SELECTED_MESSAGE);
+    desktop_.Information(CoreText(NOTHING_SELECTED_MESSAGE));
     return;
   }
   RunBatch(rows);
@@ -441,7 +494,8 @@ void CConvertDlg::RunBatch(const std::vector<int>& rows) {
   {
     CConvertProgressDlg progress(this, *listCtrl_, lines);
     batch_ = &progress;
-    ConversionJob job(settings_, engine_, desktop_, progress, PlacementContext(), jobs,
+    TranslatedPrompter prompter(desktop_);
+    ConversionJob job(settings_, engine_, prompter, progress, PlacementContext(), jobs,
                       ConvertThread::Worker);
     result = job.RunBatch(entries, rowIndexes);
     seconds = progress.ElapsedSeconds();
@@ -484,12 +538,16 @@ void CConvertDlg::ExplainFailure() {
   if (rows.size() != 1) return;
   const SourceFile* entry = listCtrl_->EntryAt(rows.front());
   if (!entry || entry->reason.empty()) return;
-  std::string text = "Sondrel could not convert this file.\n\nSource: " + entry->path;
-  if (!entry->failedOutput.empty()) text += "\nOutput: " + entry->failedOutput;
-  text +=
-      "\nStatus: " + listCtrl_->CellText(rows.front(), CSortListCtrl::COL_STATUS).toStdString() +
-      "\nReason: " + entry->reason;
-  desktop_.Exclamation(text);
+  QString text = tr("Sondrel could not convert this file.") + QStringLiteral("\n\n") +
+                 tr("Source: %1").arg(QString::fromStdString(entry->path));
+  if (!entry->failedOutput.empty())
+    text +=
+        QStringLiteral("\n") + tr("Output: %1").arg(QString::fromStdString(entry->failedOutput));
+  //: %1 is the file's word in the Status column ("Failed").
+  text += QStringLiteral("\n") +
+          tr("Status: %1").arg(listCtrl_->CellText(rows.front(), CSortListCtrl::COL_STATUS)) +
+          QStringLiteral("\n") + tr("Reason: %1").arg(QString::fromStdString(entry->reason));
+  desktop_.Exclamation(text.toStdString());
 }
 
 void CConvertDlg::HelpTopics(bool maximized) {
@@ -526,11 +584,14 @@ void CConvertDlg::PrepareSoundFont(const std::vector<SourceFile*>& entries) {
   const bool usable = engine_.UseSoundFont(settings_.soundFontFile);
   QApplication::restoreOverrideCursor();
   if (!usable && !settings_.soundFontFile.empty()) {
-    std::string problem = SoundFontFileProblem(settings_.soundFontFile);
-    if (problem.empty()) problem = "not a SoundFont Sondrel can read";
-    desktop_.Exclamation("The SoundFont \"" + settings_.soundFontFile +
-                         "\" chosen on the MIDI page of the options cannot be used: " + problem +
-                         ".\nThe MIDI songs are rendered with ct4mgm.sf2 beside the program.");
+    std::string problem = CoreText(SoundFontFileProblem(settings_.soundFontFile));
+    if (problem.empty()) problem = tr("not a SoundFont Sondrel can read").toStdString();
+    desktop_.Exclamation(
+        tr("The SoundFont \"%1\" chosen on the MIDI page of the options cannot be "
+           "used: %2.\nThe MIDI songs are rendered with ct4mgm.sf2 beside the "
+           "program.")
+            .arg(QString::fromStdString(settings_.soundFontFile), QString::fromStdString(problem))
+            .toStdString());
     engine_.UseSoundFont(std::string());
   }
   if (engine_.SoundFontReady() == 0) return;
@@ -539,13 +600,13 @@ void CConvertDlg::PrepareSoundFont(const std::vector<SourceFile*>& entries) {
       DescribeLackedInstruments(CheckSongs(engine_.SoundFontFile(), songs));
   QApplication::restoreOverrideCursor();
   if (lines.empty()) return;
-  std::string text = LACKED_INSTRUMENTS_HEADING;
+  std::string text = CoreText(LACKED_INSTRUMENTS_HEADING);
   for (size_t at = 0; at < lines.size(); ++at) {
     if (at == MAX_LACK_LINES) {
-      text += "\n... and " + std::to_string(lines.size() - at) + " more.";
+      text += "\n" + tr("... and %1 more.").arg(lines.size() - at).toStdString();
       break;
     }
-    text += "\n" + lines[at];
+    text += "\n" + CoreText(lines[at]);
   }
   desktop_.Information(text);
 }
@@ -558,41 +619,41 @@ std::unique_ptr<QMenu> CConvertDlg::MakeContextMenu() {
   const bool converted = one && !listCtrl_->EntryAt(selected.front())->destinationPath.empty();
   const bool failed = one && !listCtrl_->EntryAt(selected.front())->reason.empty();
   const bool listed = listCtrl_->RowCount() > 0;
-  auto add = [&](const char* text, bool enabled, auto command) {
-    QAction* action = menu->addAction(Text(text));
+  auto add = [&](const QString& text, bool enabled, auto command) {
+    QAction* action = menu->addAction(text);
     action->setEnabled(enabled);
     connect(action, &QAction::triggered, this, command);
   };
-  add("&Play Source", one, &CConvertDlg::PlaySource);
-  add("Play &Destination", converted, &CConvertDlg::PlayDestination);
+  add(tr("&Play Source"), one, &CConvertDlg::PlaySource);
+  add(tr("Play &Destination"), converted, &CConvertDlg::PlayDestination);
   menu->addSeparator();
-  add("&Convert Selected", some, &CConvertDlg::ConvertSelected);
-  add("Convert All", listed, &CConvertDlg::ConvertAll);
+  add(tr("&Convert Selected"), some, &CConvertDlg::ConvertSelected);
+  add(tr("Convert All"), listed, &CConvertDlg::ConvertAll);
   menu->addSeparator();
-  add("Browse &Source Folder", one, &CConvertDlg::BrowseSourceFolder);
-  add("Browse Destination &Folder", converted, &CConvertDlg::BrowseDestinationFolder);
-  add("&Why did this fail?", failed, &CConvertDlg::ExplainFailure);
+  add(tr("Browse &Source Folder"), one, &CConvertDlg::BrowseSourceFolder);
+  add(tr("Browse Destination &Folder"), converted, &CConvertDlg::BrowseDestinationFolder);
+  add(tr("&Why did this fail?"), failed, &CConvertDlg::ExplainFailure);
   menu->addSeparator();
-  add("&Add Files...\tCtrl+O", true, &CConvertDlg::AddFiles);
-  add("Add F&older", true, &CConvertDlg::AddFolder);
-  add("&Remove\tDel", some, &CConvertDlg::Remove);
-  add("Remove Al&l", listed, &CConvertDlg::RemoveAll);
+  add(tr("&Add Files...\tCtrl+O"), true, &CConvertDlg::AddFiles);
+  add(tr("Add F&older"), true, &CConvertDlg::AddFolder);
+  add(tr("&Remove\tDel"), some, &CConvertDlg::Remove);
+  add(tr("Remove Al&l"), listed, &CConvertDlg::RemoveAll);
   return menu;
 }
 
 std::unique_ptr<QMenu> CConvertDlg::MakeHelpMenu() {
   auto menu = std::make_unique<QMenu>(this);
-  auto add = [&](const char* text, auto command) {
-    connect(menu->addAction(Text(text)), &QAction::triggered, this, command);
+  auto add = [&](const QString& text, auto command) {
+    connect(menu->addAction(text), &QAction::triggered, this, command);
   };
-  add("&Help Topics\tF1", [this] { HelpTopics(); });
+  add(tr("&Help Topics\tF1"), [this] { HelpTopics(); });
   menu->addSeparator();
-  add("&Tell A Friend", [this] { OpenUnderWaitCursor(desktop_, TellAFriendLink()); });
-  add("&Feedback and Support", [this] { OpenUnderWaitCursor(desktop_, SupportMailLink()); });
-  add("Home&page", [this] { OpenUnderWaitCursor(desktop_, HOME_PAGE_URL); });
-  add("&Check Latest Version", [this] { OpenUnderWaitCursor(desktop_, UpdateCheckLink()); });
+  add(tr("&Tell A Friend"), [this] { OpenUnderWaitCursor(desktop_, TellAFriendLink()); });
+  add(tr("&Feedback and Support"), [this] { OpenUnderWaitCursor(desktop_, SupportMailLink()); });
+  add(tr("Home&page"), [this] { OpenUnderWaitCursor(desktop_, HOME_PAGE_URL); });
+  add(tr("&Check Latest Version"), [this] { OpenUnderWaitCursor(desktop_, UpdateCheckLink()); });
   menu->addSeparator();
-  add("&About...", [this] { CAboutBox(this, desktop_).exec(); });
+  add(tr("&About..."), [this] { CAboutBox(this, desktop_).exec(); });
   return menu;
 }
 
@@ -632,7 +693,7 @@ void CConvertDlg::closeEvent(QCloseEvent* event) {
     // Closing during a batch asks first; Yes cancels as Cancel does, and the
     // window closes once the batch has stopped.
     event->ignore();
-    if (closeAfterBatch_ || !desktop_.YesNo(STOP_ON_CLOSE_QUESTION)) return;
+    if (closeAfterBatch_ || !desktop_.YesNo(tr(STOP_ON_CLOSE_QUESTION).toStdString())) return;
     if (batch_) {
       closeAfterBatch_ = true;
       batch_->CancelButton()->click();

@@ -72,8 +72,9 @@ class CConvertDlg : public QWidget {
 
   // The text that closes a window during a batch asks first.
   static constexpr const char* STOP_ON_CLOSE_QUESTION =
-      "Stop the conversion and close Sondrel?\n\n"
-      "The files being converted now are not kept; the finished ones are.";
+      QT_TRANSLATE_NOOP("CConvertDlg",
+                        "Stop the conversion and close Sondrel?\n\n"
+                        "The files being converted now are not kept; the finished ones are.");
 
   CSortListCtrl& ListCtrl() { return *listCtrl_; }
   // What the last batch came to, in one line; kept until the next batch.

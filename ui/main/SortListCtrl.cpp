@@ -1,6 +1,7 @@
 #include "ui/main/SortListCtrl.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -21,10 +22,13 @@ struct ColumnLayout {
 };
 
 const ColumnLayout kColumns[CSortListCtrl::COLUMN_COUNT] = {
-    {"File", 120, Qt::AlignLeft, SORT_TEXT},        {"Folder", 80, Qt::AlignLeft, SORT_TEXT},
-    {"Duration", 58, Qt::AlignRight, SORT_MIN_SEC}, {"Bit Rate", 72, Qt::AlignRight, SORT_NUMBER},
-    {"Freq.", 64, Qt::AlignRight, SORT_NUMBER},     {"Channels", 58, Qt::AlignLeft, SORT_TEXT},
-    {"Status", 100, Qt::AlignLeft, SORT_TEXT},
+    {QT_TRANSLATE_NOOP("CSortListCtrl", "File"), 120, Qt::AlignLeft, SORT_TEXT},
+    {QT_TRANSLATE_NOOP("CSortListCtrl", "Folder"), 80, Qt::AlignLeft, SORT_TEXT},
+    {QT_TRANSLATE_NOOP("CSortListCtrl", "Duration"), 58, Qt::AlignRight, SORT_MIN_SEC},
+    {QT_TRANSLATE_NOOP("CSortListCtrl", "Bit Rate"), 72, Qt::AlignRight, SORT_NUMBER},
+    {QT_TRANSLATE_NOOP("CSortListCtrl", "Freq."), 64, Qt::AlignRight, SORT_NUMBER},
+    {QT_TRANSLATE_NOOP("CSortListCtrl", "Channels"), 58, Qt::AlignLeft, SORT_TEXT},
+    {QT_TRANSLATE_NOOP("CSortListCtrl", "Status"), 100, Qt::AlignLeft, SORT_TEXT},
 };
 
 // The entry a row refers to is kept in the row's first cell.
@@ -34,8 +38,10 @@ constexpr int kEntryRole = Qt::UserRole + 1;
 // Converted"; "song.mid, not converted yet" before a run).
 void UpdateAccessibleText(QTreeWidgetItem& item) {
   const QString status = item.text(CSortListCtrl::COL_STATUS);
-  const QString text = item.text(CSortListCtrl::COL_FILE) + QStringLiteral(", ") +
-                       (status.isEmpty() ? QStringLiteral("not converted yet") : status);
+  const QString text =
+      item.text(CSortListCtrl::COL_FILE) + QStringLiteral(", ") +
+      (status.isEmpty() ? QCoreApplication::translate("CSortListCtrl", "not converted yet")
+                        : status);
   item.setData(CSortListCtrl::COL_FILE, Qt::AccessibleTextRole, text);
 }
 
@@ -57,14 +63,14 @@ CSortListCtrl::CSortListCtrl(QWidget* parent) : QTreeWidget(parent) {
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSortingEnabled(false);
-  setAccessibleName(QStringLiteral("Files to convert"));
+  setAccessibleName(tr("Files to convert"));
   setAccessibleDescription(
-      QStringLiteral("Each row is a file with its duration, bit rate, frequency, channels and "
-                     "conversion status"));
+      tr("Each row is a file with its duration, bit rate, frequency, channels and "
+         "conversion status"));
 
   QTreeWidgetItem* header = headerItem();
   for (int column = 0; column < COLUMN_COUNT; ++column) {
-    header->setText(column, QString::fromLatin1(kColumns[column].header));
+    header->setText(column, tr(kColumns[column].header));
     header->setTextAlignment(column, kColumns[column].alignment | Qt::AlignVCenter);
     baseWidths_[column] = kColumns[column].width;
     SetColumnSortType(column, kColumns[column].sortType);

@@ -30,7 +30,7 @@ constexpr int DEFAULT_QUALITY = 100;
 constexpr int RESET_BIT_RATE = 128;
 
 QRadioButton* AddRadio(QButtonGroup* group, const char* text, int id, QWidget* parent) {
-  auto* radio = new QRadioButton(QString::fromUtf8(text), parent);
+  auto* radio = new QRadioButton(OptionsText(text), parent);
   group->addButton(radio, id);
   return radio;
 }
@@ -46,18 +46,17 @@ uint32_t CheckedId(const QButtonGroup& group, uint32_t current) {
 CAacFamilyPage::CAacFamilyPage(const QString& title, const AacSettingFields& fields,
                                const ConvertSettings& values, Desktop& desktop)
     : COptPage(title, values, desktop), fields_(fields) {
-  autoBox_ =
-      new QCheckBox(QStringLiteral("A&uto (let the program choose the best parameters)"), this);
-  reset_ = new QPushButton(QStringLiteral("Reset"), this);
+  autoBox_ = new QCheckBox(tr("A&uto (let the program choose the best parameters)"), this);
+  reset_ = new QPushButton(tr("Reset"), this);
   reset_->setAutoDefault(false);
   auto* modes = new QButtonGroup(this);
-  abr_ = AddRadio(modes, "Average &Bit Rate (ABR)", 0, this);
-  vbr_ = AddRadio(modes, "&Variable Bit Rate (VBR)", 1, this);
+  abr_ = AddRadio(modes, QT_TRANSLATE_NOOP("Options", "Average &Bit Rate (ABR)"), 0, this);
+  vbr_ = AddRadio(modes, QT_TRANSLATE_NOOP("Options", "&Variable Bit Rate (VBR)"), 1, this);
   bitRate_ = new QComboBox(this);
-  auto* bitRateLabel = new QLabel(QStringLiteral("Bit &Rate:"), this);
+  auto* bitRateLabel = new QLabel(tr("Bit &Rate:"), this);
   bitRateLabel->setBuddy(bitRate_);
   quality_ = new CSpinStepCtrl(this);
-  auto* qualityLabel = new QLabel(QStringLiteral("&Quality:"), this);
+  auto* qualityLabel = new QLabel(tr("&Quality:"), this);
   qualityLabel->setBuddy(quality_);
   sound_ = new SoundSection(this);
 
@@ -73,7 +72,7 @@ CAacFamilyPage::CAacFamilyPage(const QString& title, const AacSettingFields& fie
   encoding->addWidget(vbr_, 2, 0, 1, 4);
   encoding->addWidget(qualityLabel, 3, 1);
   encoding->addWidget(quality_, 3, 2);
-  encoding->addWidget(new QLabel(QStringLiteral("(Default: 100. From 10 to 500)"), this), 3, 3);
+  encoding->addWidget(new QLabel(tr("(Default: 100. From 10 to 500)"), this), 3, 3);
   encoding->setColumnStretch(4, 1);
 
   column_ = new QVBoxLayout(this);
@@ -92,9 +91,9 @@ CAacFamilyPage::CAacFamilyPage(const QString& title, const AacSettingFields& fie
 }
 
 QWidget* CAacFamilyPage::MakeAdvancedSection() {
-  auto* section = new QGroupBox(QStringLiteral("Advanced Options"), this);
-  tns_ = new QCheckBox(QStringLiteral("Use &Temporal Noise Shaping (TNS)"), section);
-  midSide_ = new QCheckBox(QStringLiteral("Allow &Mid/Side"), section);
+  auto* section = new QGroupBox(tr("Advanced Options"), this);
+  tns_ = new QCheckBox(tr("Use &Temporal Noise Shaping (TNS)"), section);
+  midSide_ = new QCheckBox(tr("Allow &Mid/Side"), section);
   auto* layout = new QGridLayout(section);
   layout->addWidget(tns_, 0, 0, 1, 4);
   layout->addWidget(midSide_, 1, 0, 1, 4);
@@ -103,14 +102,16 @@ QWidget* CAacFamilyPage::MakeAdvancedSection() {
     auto* versions = new QButtonGroup(this);
     mpeg_[0] = AddRadio(versions, "MPEG&4", 0, section);
     mpeg_[1] = AddRadio(versions, "MPEG&2", 1, section);
-    layout->addWidget(new QLabel(QStringLiteral("MPEG Version:"), section), row, 0);
+    layout->addWidget(new QLabel(tr("MPEG Version:"), section), row, 0);
     layout->addWidget(mpeg_[0], row, 1);
     layout->addWidget(mpeg_[1], row, 2);
     ++row;
   }
   auto* blocks = new QButtonGroup(this);
-  const char* blockTexts[3] = {"B&oth long and short", "No &short", "&No long"};
-  layout->addWidget(new QLabel(QStringLiteral("Block Type:"), section), row, 0);
+  const char* blockTexts[3] = {QT_TRANSLATE_NOOP("Options", "B&oth long and short"),
+                               QT_TRANSLATE_NOOP("Options", "No &short"),
+                               QT_TRANSLATE_NOOP("Options", "&No long")};
+  layout->addWidget(new QLabel(tr("Block Type:"), section), row, 0);
   for (int type = 0; type < 3; ++type) {
     blockTypes_[type] = AddRadio(blocks, blockTexts[type], type, section);
     layout->addWidget(blockTypes_[type], row, type + 1);
@@ -133,7 +134,8 @@ void CAacFamilyPage::Initialise() {
   mpegVersion_ = fields_.mpegVersion && values_.*fields_.mpegVersion != 0 ? 1 : 0;
   blockType_ = values_.*fields_.blockType;
 
-  FillValueCombo(*bitRate_, AAC_BIT_RATES, " kbps", static_cast<int>(bitRateKbps_));
+  FillValueCombo(*bitRate_, AAC_BIT_RATES, QT_TRANSLATE_NOOP("Options", " kbps"),
+                 static_cast<int>(bitRateKbps_));
   quality_->SetArrowRange(MIN_QUALITY, MAX_QUALITY);
   quality_->SetStep(10);
   ShowMembers();
@@ -202,7 +204,7 @@ bool CAacFamilyPage::Leave() {
   ReadControls();
   // The quality counts only for the variable bit rate.
   if (!auto_ && vbrMode_ == 1 && (qualityValue_ < MIN_QUALITY || qualityValue_ > MAX_QUALITY)) {
-    desktop_.Exclamation(QUALITY_MESSAGE);
+    desktop_.Exclamation(tr(QUALITY_MESSAGE).toStdString());
     quality_->setFocus();
     quality_->selectAll();
     return false;

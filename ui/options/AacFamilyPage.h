@@ -39,7 +39,8 @@ class CAacFamilyPage : public COptPage {
  public:
   static constexpr int MIN_QUALITY = 10;
   static constexpr int MAX_QUALITY = 500;
-  static constexpr const char* QUALITY_MESSAGE = "Invalid quality value. It's betwen 10 and 500.";
+  static constexpr const char* QUALITY_MESSAGE =
+      QT_TRANSLATE_NOOP("CAacFamilyPage", "Invalid quality value. It's betwen 10 and 500.");
 
   bool Leave() override;
   void CopyOut(ConvertSettings& settings) override;

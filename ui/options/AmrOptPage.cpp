@@ -28,7 +28,7 @@ constexpr int FALLBACK_MODE_INDEX = 4;
 
 QComboBox* MakeModes(QWidget* parent, QGridLayout* layout, int row) {
   auto* modes = new QComboBox(parent);
-  auto* label = new QLabel(QStringLiteral("&Bit Rate:"), parent);
+  auto* label = new QLabel(OptionsText(QT_TRANSLATE_NOOP("Options", "&Bit Rate:")), parent);
   label->setBuddy(modes);
   layout->addWidget(label, row, 1);
   layout->addWidget(modes, row, 2);
@@ -41,38 +41,40 @@ void ShowMode(QComboBox& modes, uint32_t mode) {
 
 void FillWbModes(QComboBox& modes, uint32_t mode) {
   for (int value = 0; value < static_cast<int>(std::size(WB_MODE_RATES)); ++value)
-    modes.addItem(QString::fromLatin1(WB_MODE_RATES[value]) + QStringLiteral(" kbps"), value);
+    modes.addItem(QString::fromLatin1(WB_MODE_RATES[value]) +
+                      OptionsText(QT_TRANSLATE_NOOP("Options", " kbps")),
+                  value);
   ShowMode(modes, mode);
 }
 
-const char* DTX_TEXT = "&Enable DTX (Discontinuous Transmission)";
+const char* DTX_TEXT = QT_TRANSLATE_NOOP("Options", "&Enable DTX (Discontinuous Transmission)");
 
 }  // namespace
 
 CAmrOptPage::CAmrOptPage(const ConvertSettings& values, Desktop& desktop)
-    : COptPage(QStringLiteral("AMR/AWB Options"), values, desktop) {
-  auto* amr = new QGroupBox(QStringLiteral("Encoding Parameters"), this);
+    : COptPage(tr("AMR/AWB Options"), values, desktop) {
+  auto* amr = new QGroupBox(tr("Encoding Parameters"), this);
   auto* amrLayout = new QGridLayout(amr);
   auto* band = new QButtonGroup(this);
-  bands_[0] = new QRadioButton(QStringLiteral("NB (Narrow Band, 8000 Hz)"), amr);
-  bands_[1] = new QRadioButton(QStringLiteral("WB (Wide Band, 16000 Hz)"), amr);
+  bands_[0] = new QRadioButton(tr("NB (Narrow Band, 8000 Hz)"), amr);
+  bands_[1] = new QRadioButton(tr("WB (Wide Band, 16000 Hz)"), amr);
   amrLayout->setColumnMinimumWidth(0, 16);
   amrLayout->addWidget(bands_[0], 0, 0, 1, 3);
   nbModes_ = MakeModes(amr, amrLayout, 1);
   amrLayout->addWidget(bands_[1], 2, 0, 1, 3);
   wbModes_ = MakeModes(amr, amrLayout, 3);
-  amrDtx_ = new QCheckBox(QString::fromLatin1(DTX_TEXT), amr);
+  amrDtx_ = new QCheckBox(OptionsText(DTX_TEXT), amr);
   amrLayout->addWidget(amrDtx_, 4, 0, 1, 3);
   amrLayout->setColumnStretch(3, 1);
   band->addButton(bands_[0], 0);
   band->addButton(bands_[1], 1);
 
-  auto* awb = new QGroupBox(QStringLiteral("AWB Encoding Parameters"), this);
+  auto* awb = new QGroupBox(tr("AWB Encoding Parameters"), this);
   auto* awbLayout = new QGridLayout(awb);
   awbLayout->setColumnMinimumWidth(0, 16);
-  awbLayout->addWidget(new QLabel(QStringLiteral("Sample Frequency: 16000 Hz"), awb), 0, 0, 1, 3);
+  awbLayout->addWidget(new QLabel(tr("Sample Frequency: 16000 Hz"), awb), 0, 0, 1, 3);
   awbModes_ = MakeModes(awb, awbLayout, 1);
-  awbDtx_ = new QCheckBox(QString::fromLatin1(DTX_TEXT), awb);
+  awbDtx_ = new QCheckBox(OptionsText(DTX_TEXT), awb);
   awbLayout->addWidget(awbDtx_, 2, 0, 1, 3);
   awbLayout->setColumnStretch(3, 1);
 

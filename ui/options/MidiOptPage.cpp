@@ -23,6 +23,7 @@
 #include "app/EngineStartup.h"
 #include "app/SoundFontCheck.h"
 #include "ui/desktop/Desktop.h"
+#include "ui/desktop/TranslatedPrompter.h"
 
 namespace {
 
@@ -54,26 +55,27 @@ void AddFontsIn(const fs::path& folder, bool subfolders, std::vector<std::string
   }
 }
 
-const char* const DEFAULT_FONT_ITEM = "Default: ct4mgm.sf2 beside the program";
+const char* const DEFAULT_FONT_ITEM =
+    QT_TRANSLATE_NOOP("CMidiOptPage", "Default: ct4mgm.sf2 beside the program");
 
 }  // namespace
 
 CMidiOptPage::CMidiOptPage(const ConvertSettings& values, Desktop& desktop, MidiPageContext context)
-    : COptPage(QStringLiteral("MIDI Options"), values, desktop), context_(std::move(context)) {
-  auto* font = new QGroupBox(QStringLiteral("SoundFont"), this);
+    : COptPage(tr("MIDI Options"), values, desktop), context_(std::move(context)) {
+  auto* font = new QGroupBox(tr("SoundFont"), this);
   auto* fontLayout = new QVBoxLayout(font);
-  auto* fileLabel = new QLabel(
-      QStringLiteral("SoundFont &file that renders MIDI songs (empty: ct4mgm.sf2 beside the "
-                     "program):"),
-      font);
+  auto* fileLabel =
+      new QLabel(tr("SoundFont &file that renders MIDI songs (empty: ct4mgm.sf2 beside the "
+                    "program):"),
+                 font);
   fileLabel->setWordWrap(true);
   fontEdit_ = new QLineEdit(font);
   fileLabel->setBuddy(fontEdit_);
-  browse_ = new QPushButton(QStringLiteral("&Browse..."), font);
+  browse_ = new QPushButton(tr("&Browse..."), font);
   auto* fileRow = new QHBoxLayout;
   fileRow->addWidget(fontEdit_, 1);
   fileRow->addWidget(browse_);
-  auto* installedLabel = new QLabel(QStringLiteral("&Installed SoundFonts:"), font);
+  auto* installedLabel = new QLabel(tr("&Installed SoundFonts:"), font);
   installed_ = new QListWidget(font);
   installedLabel->setBuddy(installed_);
   fontLayout->addWidget(fileLabel);
@@ -81,24 +83,25 @@ CMidiOptPage::CMidiOptPage(const ConvertSettings& values, Desktop& desktop, Midi
   fontLayout->addWidget(installedLabel);
   fontLayout->addWidget(installed_, 1);
 
-  auto* songs = new QGroupBox(QStringLiteral("Songs in the List"), this);
+  auto* songs = new QGroupBox(tr("Songs in the List"), this);
   auto* songsLayout = new QVBoxLayout(songs);
-  check_ = new QPushButton(QStringLiteral("&Check the Songs in the List"), songs);
+  check_ = new QPushButton(tr("&Check the Songs in the List"), songs);
   result_ = new QPlainTextEdit(songs);
   result_->setReadOnly(true);
   songsLayout->addWidget(check_, 0, Qt::AlignLeft);
   songsLayout->addWidget(result_, 1);
 
-  auto* room = new QGroupBox(QStringLiteral("Room Sound"), this);
+  auto* room = new QGroupBox(tr("Room Sound"), this);
   auto* roomLayout = new QVBoxLayout(room);
   // The synthesizer's own levels: reverb 0.9 of its full level, chorus 2 of 10.
-  reverb_ = AddEffectRow(room, QStringLiteral("&Reverb"), 90);
-  chorus_ = AddEffectRow(room, QStringLiteral("C&horus"), 20);
+  reverb_ = AddEffectRow(room, tr("&Reverb"), 90);
+  chorus_ = AddEffectRow(room, tr("C&horus"), 20);
   for (const EffectRow& row : {reverb_, chorus_}) {
     auto* line = new QHBoxLayout;
     line->addWidget(row.on);
     line->addStretch(1);
-    auto* levelLabel = new QLabel(QStringLiteral("Level:"), room);
+    //: The strength of the reverb or chorus, in percent.
+    auto* levelLabel = new QLabel(tr("Level:"), room);
     levelLabel->setBuddy(row.level);
     line->addWidget(levelLabel);
     line->addWidget(row.level);
@@ -164,7 +167,7 @@ void CMidiOptPage::Initialise() {
   ShowEffect(chorus_, values_.midiChorus);
   {
     const QSignalBlocker blocker(installed_);
-    installed_->addItem(QString::fromLatin1(DEFAULT_FONT_ITEM));
+    installed_->addItem(tr(DEFAULT_FONT_ITEM));
     for (const std::string& path : FindInstalledFonts(context_.fontFolders)) {
       auto* item = new QListWidgetItem(Text(path), installed_);
       item->setData(Qt::UserRole, Text(path));
@@ -174,9 +177,13 @@ void CMidiOptPage::Initialise() {
   }
   const bool anySongs = !context_.songs.empty();
   check_->setEnabled(anySongs);
-  result_->setPlainText(anySongs ? QStringLiteral("%1 MIDI song(s) in the list.")
-                                       .arg(static_cast<int>(context_.songs.size()))
-                                 : QStringLiteral("There are no MIDI songs in the list."));
+  result_->setPlainText(
+      anySongs ? tr("%1 MIDI song(s) in the list.").arg(static_cast<int>(context_.songs.size()))
+               : tr("There are no MIDI songs in the list."));
+}
+
+QString CMidiOptPage::UnusableFontText(const std::string& file, const QString& problem) {
+  return tr("The SoundFont \"%1\" cannot be used: %2.").arg(Text(file), problem);
 }
 
 std::string CMidiOptPage::FontPath() const {
@@ -188,8 +195,11 @@ void CMidiOptPage::Browse() {
   const std::string start =
       current.empty() ? context_.fontFolders.empty() ? std::string() : context_.fontFolders.front()
                       : current;
-  const std::string chosen = desktop_.ChooseFile(
-      this, "Choose a SoundFont", {"SoundFont Files (*.sf2 *.sf3)", "All Files (*)"}, start);
+  const std::string chosen =
+      desktop_.ChooseFile(this, tr("Choose a SoundFont").toStdString(),
+                          {tr("SoundFont Files").toStdString() + " (*.sf2 *.sf3)",
+                           tr("All Files").toStdString() + " (*)"},
+                          start);
   if (!chosen.empty()) fontEdit_->setText(Text(chosen));
 }
 
@@ -199,30 +209,29 @@ void CMidiOptPage::CheckSongs() {
   const SoundFontCheck check = ::CheckSongs(file, context_.songs);
   QApplication::restoreOverrideCursor();
   if (!check.fontLoaded) {
-    const std::string problem = SoundFontFileProblem(file);
-    result_->setPlainText(Text("The SoundFont \"" + file + "\" cannot be used: " +
-                               (problem.empty() ? "not a SoundFont Sondrel can read" : problem) +
-                               "."));
+    const std::string problem = CoreText(SoundFontFileProblem(file));
+    result_->setPlainText(UnusableFontText(
+        file, problem.empty() ? tr("not a SoundFont Sondrel can read") : Text(problem)));
     return;
   }
   const std::vector<std::string> lines = DescribeLackedInstruments(check);
   if (lines.empty()) {
-    result_->setPlainText(Text("The SoundFont \"" + QFileInfo(Text(file)).fileName().toStdString() +
-                               "\" has every instrument of the " +
-                               std::to_string(check.songs.size()) + " MIDI song(s) in the list."));
+    result_->setPlainText(
+        tr("The SoundFont \"%1\" has every instrument of the %2 MIDI song(s) in the list.")
+            .arg(QFileInfo(Text(file)).fileName(), QString::number(check.songs.size())));
     return;
   }
-  std::string text = LACKED_INSTRUMENTS_HEADING;
-  for (const std::string& line : lines) text += "\n" + line;
+  std::string text = CoreText(LACKED_INSTRUMENTS_HEADING);
+  for (const std::string& line : lines) text += "\n" + CoreText(line);
   result_->setPlainText(Text(text));
 }
 
 bool CMidiOptPage::Leave() {
   const std::string path = FontPath();
   if (path.empty()) return true;
-  const std::string problem = SoundFontFileProblem(path);
+  const std::string problem = CoreText(SoundFontFileProblem(path));
   if (problem.empty()) return true;
-  desktop_.Exclamation("The SoundFont \"" + path + "\" cannot be used: " + problem + ".");
+  desktop_.Exclamation(UnusableFontText(path, Text(problem)).toStdString());
   fontEdit_->setFocus();
   fontEdit_->selectAll();
   return false;

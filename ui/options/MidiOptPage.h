@@ -51,6 +51,8 @@ class CMidiOptPage : public COptPage {
   void Browse();
   void CheckSongs();
   std::string FontPath() const;
+  // "The SoundFont "<file>" cannot be used: <problem>."
+  static QString UnusableFontText(const std::string& file, const QString& problem);
 
   // One effect's row: its check box and its level, which an effect that is
   // off keeps at the synthesizer's own default for when it is turned on.

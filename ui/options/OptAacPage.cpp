@@ -20,4 +20,4 @@ constexpr AacSettingFields AAC_FIELDS = {&CS::autoDestAACEncodingParam,
 }  // namespace
 
 COptAacPage::COptAacPage(const ConvertSettings& values, Desktop& desktop)
-    : CAacFamilyPage(QStringLiteral("AAC Options"), AAC_FIELDS, values, desktop) {}
+    : CAacFamilyPage(tr("AAC Options"), AAC_FIELDS, values, desktop) {}

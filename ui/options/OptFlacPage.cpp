@@ -16,30 +16,37 @@ namespace {
 
 const PresetListSpec& FlacPresets() {
   static const PresetListSpec presets{
-      {"Auto (the source's rate and channels)", 3200},
+      {QT_TRANSLATE_NOOP("Options", "Auto (the source's rate and channels)"), 3200},
       {
-          {"44100 Hz, level 0, Stereo (fastest, larger size)", 3210, 44100, 0, RADIO_STEREO},
-          {"44100 Hz, level 5, Stereo (CD quality, usual size)", 3215, 44100, 5, RADIO_STEREO},
-          {"44100 Hz, level 8, Stereo (smallest size, slowest)", 3218, 44100, 8, RADIO_STEREO},
-          {"48000 Hz, level 5, Stereo (video sound)", 3225, 48000, 5, RADIO_STEREO},
+          {QT_TRANSLATE_NOOP("Options", "44100 Hz, level 0, Stereo (fastest, larger size)"), 3210,
+           44100, 0, RADIO_STEREO},
+          {QT_TRANSLATE_NOOP("Options", "44100 Hz, level 5, Stereo (CD quality, usual size)"), 3215,
+           44100, 5, RADIO_STEREO},
+          {QT_TRANSLATE_NOOP("Options", "44100 Hz, level 8, Stereo (smallest size, slowest)"), 3218,
+           44100, 8, RADIO_STEREO},
+          {QT_TRANSLATE_NOOP("Options", "48000 Hz, level 5, Stereo (video sound)"), 3225, 48000, 5,
+           RADIO_STEREO},
       },
-      {"Custom", 3299},
+      {QT_TRANSLATE_NOOP("Options", "Custom"), 3299},
       {8000, 11025, 16000, 22050, 32000, 44100, 48000, 88200, 96000, 176400, 192000},
-      "Compression &Level:",
+      QT_TRANSLATE_NOOP("Options", "Compression &Level:"),
       {0, 1, 2, 3, 4, 5, 6, 7, 8},
       "",
-      {"&Stereo", "&Mono", "Same as &original file"},
+      {QT_TRANSLATE_NOOP("Options", "&Stereo"), QT_TRANSLATE_NOOP("Options", "&Mono"),
+       QT_TRANSLATE_NOOP("Options", "Same as &original file")},
   };
   return presets;
 }
 
-constexpr TagSectionTexts FLAC_TAG_TEXTS{"Add &tag", "T&ransfer tag from source file", "&None",
-                                         "Edit &tag"};
+constexpr TagSectionTexts FLAC_TAG_TEXTS{
+    QT_TRANSLATE_NOOP("Options", "Add &tag"),
+    QT_TRANSLATE_NOOP("Options", "T&ransfer tag from source file"),
+    QT_TRANSLATE_NOOP("Options", "&None"), QT_TRANSLATE_NOOP("Options", "Edit &tag")};
 
 }  // namespace
 
 COptFlacPage::COptFlacPage(const ConvertSettings& values, Desktop& desktop)
-    : COptPage(QStringLiteral("FLAC Options"), values, desktop) {
+    : COptPage(tr("FLAC Options"), values, desktop) {
   presets_ = new PresetList(this, FlacPresets());
   tags_ = new TagSection(this, FLAC_TAG_TEXTS, true, desktop_);
   sound_ = new SoundSection(this);

@@ -18,13 +18,15 @@ constexpr AacSettingFields M4A_FIELDS = {&CS::autoDestM4AEncodingParam,
                                          &CS::amplifyM4A,
                                          &CS::amplifyM4ACoef};
 
-const TagSectionTexts M4A_TAG_TEXTS = {"Add &ID3 tag", "Trans&fer ID3 tag from source file",
-                                       "Non&e", "E&dit ID3 tag"};
+const TagSectionTexts M4A_TAG_TEXTS = {
+    QT_TRANSLATE_NOOP("Options", "Add &ID3 tag"),
+    QT_TRANSLATE_NOOP("Options", "Trans&fer ID3 tag from source file"),
+    QT_TRANSLATE_NOOP("Options", "Non&e"), QT_TRANSLATE_NOOP("Options", "E&dit ID3 tag")};
 
 }  // namespace
 
 COptM4aPage::COptM4aPage(const ConvertSettings& values, Desktop& desktop)
-    : CAacFamilyPage(QStringLiteral("MP4/M4A/M4B Options"), M4A_FIELDS, values, desktop) {
+    : CAacFamilyPage(tr("MP4/M4A/M4B Options"), M4A_FIELDS, values, desktop) {
   tags_ = new TagSection(this, M4A_TAG_TEXTS, false, desktop_);
   AddSection(tags_);
 }

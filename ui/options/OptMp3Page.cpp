@@ -25,22 +25,28 @@ enum Mp3Channel { JOINT_STEREO = 0, STEREO = 1, MONO = 2, SAME_AS_SOURCE = 3 };
 
 const PresetListSpec& Mp3Presets() {
   static const PresetListSpec spec{
-      {"Auto", 392},
+      {QT_TRANSLATE_NOOP("Options", "Auto"), 392},
       {
-          {"11025 Hz, 16 kbps, Mono (low quality, smaller file size)", 648, 11025, 16, MONO},
-          {"22050 Hz, 32 kbps, Joint Stereo (OK quality, small size)", 904, 22050, 32,
-           JOINT_STEREO},
-          {"32000 Hz, 96 kbps, Joint Stereo (medium quality, normal size)", 1160, 32000, 96,
-           JOINT_STEREO},
-          {"44100Hz, 128 kbps, Joint Stereo (close to CD-quality, large size)", 1416, 44100, 128,
-           JOINT_STEREO},
+          {QT_TRANSLATE_NOOP("Options", "11025 Hz, 16 kbps, Mono (low quality, smaller file size)"),
+           648, 11025, 16, MONO},
+          {QT_TRANSLATE_NOOP("Options", "22050 Hz, 32 kbps, Joint Stereo (OK quality, small size)"),
+           904, 22050, 32, JOINT_STEREO},
+          {QT_TRANSLATE_NOOP("Options",
+                             "32000 Hz, 96 kbps, Joint Stereo (medium quality, normal size)"),
+           1160, 32000, 96, JOINT_STEREO},
+          {QT_TRANSLATE_NOOP("Options",
+                             "44100Hz, 128 kbps, Joint Stereo (close to CD-quality, large size)"),
+           1416, 44100, 128, JOINT_STEREO},
       },
-      {"Custom", 2440},
+      {QT_TRANSLATE_NOOP("Options", "Custom"), 2440},
       {8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000},
-      "&Bit Rate:",
+      QT_TRANSLATE_NOOP("Options", "&Bit Rate:"),
       {8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160, 192, 224, 256, 320},
-      " kbps",
-      {"&Joint Stereo", "&Stereo", "&Mono", "Same as &original file"},
+      QT_TRANSLATE_NOOP("Options", " kbps"),
+      {QT_TRANSLATE_NOOP("Options", "&Joint Stereo"), QT_TRANSLATE_NOOP("Options", "&Stereo"),
+       QT_TRANSLATE_NOOP("Options", "&Mono"),
+       //: Channels: as many as the source file has.
+       QT_TRANSLATE_NOOP("Options", "Same as &original file")},
   };
   return spec;
 }
@@ -86,37 +92,39 @@ int BitRateFor(int sampleRate, int bitRate) {
 
 // A link that the desktop opens in the web browser, always underlined.
 CLinkLabel* MakeLink(QWidget* parent, const char* text, const char* url, Desktop& desktop) {
-  auto* link = new CLinkLabel(desktop, QString::fromLatin1(text), parent);
+  auto* link = new CLinkLabel(desktop, OptionsText(text), parent);
   link->SetURL(QString::fromLatin1(url));
   link->SetUnderline(CLinkLabel::UNDERLINE_ALWAYS);
   return link;
 }
 
-constexpr TagSectionTexts MP3_TAG_TEXTS{"Add &ID3 tag", "T&ransfer ID3 tag from source file",
-                                        "&None", "Edit ID3 &tag"};
+constexpr TagSectionTexts MP3_TAG_TEXTS{
+    QT_TRANSLATE_NOOP("Options", "Add &ID3 tag"),
+    QT_TRANSLATE_NOOP("Options", "T&ransfer ID3 tag from source file"),
+    QT_TRANSLATE_NOOP("Options", "&None"), QT_TRANSLATE_NOOP("Options", "Edit ID3 &tag")};
 
 }  // namespace
 
 COptMp3Page::COptMp3Page(const ConvertSettings& values, Desktop& desktop)
-    : COptPage(QStringLiteral("MP3 Options"), values, desktop) {
+    : COptPage(tr("MP3 Options"), values, desktop) {
   presets_ = new PresetList(this, Mp3Presets());
-  vbr_ = new QualityRow(presets_, "&Variable bit rate, quality:",
-                        {{"V0 (best, largest)", 0},
+  vbr_ = new QualityRow(presets_, QT_TRANSLATE_NOOP("Options", "&Variable bit rate, quality:"),
+                        {{QT_TRANSLATE_NOOP("Options", "V0 (best, largest)"), 0},
                          {"V1", 1},
-                         {"V2 (transparent)", 2},
+                         {QT_TRANSLATE_NOOP("Options", "V2 (transparent)"), 2},
                          {"V3", 3},
                          {"V4", 4},
                          {"V5", 5},
                          {"V6", 6},
                          {"V7", 7},
                          {"V8", 8},
-                         {"V9 (smallest)", 9}});
-  gapless_ = new QCheckBox(QStringLiteral("&Gapless (exact length)"), vbr_);
+                         {QT_TRANSLATE_NOOP("Options", "V9 (smallest)"), 9}});
+  gapless_ = new QCheckBox(tr("&Gapless (exact length)"), vbr_);
   vbr_->AddWidget(gapless_);
   presets_->AddRow(vbr_);
-  jointStereoLink_ = MakeLink(this, "Joint Stereo vs. Stereo",
+  jointStereoLink_ = MakeLink(this, QT_TRANSLATE_NOOP("Options", "Joint Stereo vs. Stereo"),
                               "https://duckduckgo.com/?q=joint+stereo+vs+stereo", desktop_);
-  encoderLink_ = MakeLink(this, "The program uses LAME MP3 encoder.",
+  encoderLink_ = MakeLink(this, QT_TRANSLATE_NOOP("Options", "The program uses LAME MP3 encoder."),
                           "https://lame.sourceforge.io/", desktop_);
   for (CLinkLabel* link : {jointStereoLink_, encoderLink_}) {
     presets_->AddRow(link);
@@ -125,7 +133,7 @@ COptMp3Page::COptMp3Page(const ConvertSettings& values, Desktop& desktop)
   }
 
   tags_ = new TagSection(this, MP3_TAG_TEXTS, true, desktop_);
-  auto* versionBox = new QGroupBox(QStringLiteral("Write ID3 tag as:"), this);
+  auto* versionBox = new QGroupBox(tr("Write ID3 tag as:"), this);
   auto* versionLayout = new QVBoxLayout(versionBox);
   versions_ = new QButtonGroup(this);
   const char* versionTexts[] = {"ID3v&1", "ID3v&2", "I&D3v1 && ID3v2"};

@@ -16,20 +16,25 @@ namespace {
 
 const PresetListSpec& OggPresets() {
   static const PresetListSpec spec{
-      {"Auto", 392},
+      {QT_TRANSLATE_NOOP("Options", "Auto"), 392},
       {
-          {"11025 Hz, 16 kbps, Mono (low quality, smaller size)", 776, 11025, 16, RADIO_MONO},
-          {"22050 Hz, 32 kbps, Stereo (OK quality, small size)", 792, 22050, 32, RADIO_STEREO},
-          {"32000 Hz, 96 kbps, Stereo (medium quality, normal size)", 808, 32000, 96, RADIO_STEREO},
-          {"44100Hz, 128 kbps, Stereo (close to CD-quality, large size)", 824, 44100, 128,
-           RADIO_STEREO},
+          {QT_TRANSLATE_NOOP("Options", "11025 Hz, 16 kbps, Mono (low quality, smaller size)"), 776,
+           11025, 16, RADIO_MONO},
+          {QT_TRANSLATE_NOOP("Options", "22050 Hz, 32 kbps, Stereo (OK quality, small size)"), 792,
+           22050, 32, RADIO_STEREO},
+          {QT_TRANSLATE_NOOP("Options", "32000 Hz, 96 kbps, Stereo (medium quality, normal size)"),
+           808, 32000, 96, RADIO_STEREO},
+          {QT_TRANSLATE_NOOP("Options",
+                             "44100Hz, 128 kbps, Stereo (close to CD-quality, large size)"),
+           824, 44100, 128, RADIO_STEREO},
       },
-      {"Custom", 2440},
+      {QT_TRANSLATE_NOOP("Options", "Custom"), 2440},
       {8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000},
-      "&Bit Rate:",
+      QT_TRANSLATE_NOOP("Options", "&Bit Rate:"),
       {8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160, 192, 224, 256, 320, 400, 480},
-      " kbps",
-      {"&Stereo", "&Mono", "Same as &original file"},
+      QT_TRANSLATE_NOOP("Options", " kbps"),
+      {QT_TRANSLATE_NOOP("Options", "&Stereo"), QT_TRANSLATE_NOOP("Options", "&Mono"),
+       QT_TRANSLATE_NOOP("Options", "Same as &original file")},
   };
   return spec;
 }
@@ -48,27 +53,29 @@ constexpr BitRateRange BIT_RATE_RANGES[] = {
     {32000, 40, 320, 32, 160}, {44100, 48, 480, 32, 224}, {48000, 48, 480, 32, 224},
 };
 
-constexpr TagSectionTexts OGG_TAG_TEXTS{"Add &ID3 tag", "T&ransfer ID3 tag from source file",
-                                        "&None", "Edit ID3 &tag"};
+constexpr TagSectionTexts OGG_TAG_TEXTS{
+    QT_TRANSLATE_NOOP("Options", "Add &ID3 tag"),
+    QT_TRANSLATE_NOOP("Options", "T&ransfer ID3 tag from source file"),
+    QT_TRANSLATE_NOOP("Options", "&None"), QT_TRANSLATE_NOOP("Options", "Edit ID3 &tag")};
 
 }  // namespace
 
 COptOggPage::COptOggPage(const ConvertSettings& values, Desktop& desktop)
-    : COptPage(QStringLiteral("OGG Options"), values, desktop) {
+    : COptPage(tr("OGG Options"), values, desktop) {
   presets_ = new PresetList(this, OggPresets());
-  quality_ = new QualityRow(presets_, "&Quality instead of bit rate:",
-                            {{"-1 (smallest)", -1},
+  quality_ = new QualityRow(presets_, QT_TRANSLATE_NOOP("Options", "&Quality instead of bit rate:"),
+                            {{QT_TRANSLATE_NOOP("Options", "-1 (smallest)"), -1},
                              {"0", 0},
                              {"1", 1},
                              {"2", 2},
-                             {"3 (default)", 3},
+                             {QT_TRANSLATE_NOOP("Options", "3 (default)"), 3},
                              {"4", 4},
                              {"5", 5},
                              {"6", 6},
                              {"7", 7},
                              {"8", 8},
                              {"9", 9},
-                             {"10 (best, largest)", 10}});
+                             {QT_TRANSLATE_NOOP("Options", "10 (best, largest)"), 10}});
   presets_->AddRow(quality_);
   tags_ = new TagSection(this, OGG_TAG_TEXTS, true, desktop_);
   sound_ = new SoundSection(this);

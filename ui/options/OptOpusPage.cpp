@@ -20,40 +20,47 @@ namespace {
 // Every row keeps the source's frequency (0).
 const PresetListSpec& OpusPresets() {
   static const PresetListSpec presets{
-      {"Auto (the source's channels, 64 kbps per channel)", 4100},
+      {QT_TRANSLATE_NOOP("Options", "Auto (the source's channels, 64 kbps per channel)"), 4100},
       {
-          {"32 kbps, Mono (speech, smallest size)", 4110, 0, 32, RADIO_MONO},
-          {"64 kbps, Stereo (good quality, small size)", 4120, 0, 64, RADIO_STEREO},
-          {"128 kbps, Stereo (transparent music, normal size)", 4130, 0, 128, RADIO_STEREO},
-          {"192 kbps, Stereo (archive quality, large size)", 4140, 0, 192, RADIO_STEREO},
+          {QT_TRANSLATE_NOOP("Options", "32 kbps, Mono (speech, smallest size)"), 4110, 0, 32,
+           RADIO_MONO},
+          {QT_TRANSLATE_NOOP("Options", "64 kbps, Stereo (good quality, small size)"), 4120, 0, 64,
+           RADIO_STEREO},
+          {QT_TRANSLATE_NOOP("Options", "128 kbps, Stereo (transparent music, normal size)"), 4130,
+           0, 128, RADIO_STEREO},
+          {QT_TRANSLATE_NOOP("Options", "192 kbps, Stereo (archive quality, large size)"), 4140, 0,
+           192, RADIO_STEREO},
       },
-      {"Custom", 4199},
+      {QT_TRANSLATE_NOOP("Options", "Custom"), 4199},
       {},
-      "&Bit Rate:",
+      QT_TRANSLATE_NOOP("Options", "&Bit Rate:"),
       {6, 8, 12, 16, 24, 32, 48, 64, 96, 128, 160, 192, 256, 320, 384, 448, 510},
-      " kbps",
-      {"&Stereo", "&Mono", "Same as &original file"},
+      QT_TRANSLATE_NOOP("Options", " kbps"),
+      {QT_TRANSLATE_NOOP("Options", "&Stereo"), QT_TRANSLATE_NOOP("Options", "&Mono"),
+       QT_TRANSLATE_NOOP("Options", "Same as &original file")},
   };
   return presets;
 }
 
-constexpr TagSectionTexts OPUS_TAG_TEXTS{"Add &tag", "T&ransfer tag from source file", "&None",
-                                         "Edit &tag"};
+constexpr TagSectionTexts OPUS_TAG_TEXTS{
+    QT_TRANSLATE_NOOP("Options", "Add &tag"),
+    QT_TRANSLATE_NOOP("Options", "T&ransfer tag from source file"),
+    QT_TRANSLATE_NOOP("Options", "&None"), QT_TRANSLATE_NOOP("Options", "Edit &tag")};
 
 }  // namespace
 
 COptOpusPage::COptOpusPage(const ConvertSettings& values, Desktop& desktop)
-    : COptPage(QStringLiteral("Opus Options"), values, desktop) {
+    : COptPage(tr("Opus Options"), values, desktop) {
   presets_ = new PresetList(this, OpusPresets());
   mode_ = new QComboBox(this);
-  mode_->addItem(QStringLiteral("Variable (VBR)"), 0);
-  mode_->addItem(QStringLiteral("Constrained variable (CVBR)"), 1);
-  mode_->addItem(QStringLiteral("Constant (CBR)"), 2);
+  mode_->addItem(tr("Variable (VBR)"), 0);
+  mode_->addItem(tr("Constrained variable (CVBR)"), 1);
+  mode_->addItem(tr("Constant (CBR)"), 2);
   complexity_ = new QComboBox(this);
   for (int level = 0; level <= 10; ++level) complexity_->addItem(QString::number(level), level);
-  auto* modeLabel = new QLabel(QStringLiteral("Bit Rate &Mode:"), this);
+  auto* modeLabel = new QLabel(tr("Bit Rate &Mode:"), this);
   modeLabel->setBuddy(mode_);
-  auto* complexityLabel = new QLabel(QStringLiteral("Com&plexity:"), this);
+  auto* complexityLabel = new QLabel(tr("Com&plexity:"), this);
   complexityLabel->setBuddy(complexity_);
   auto* row = new QWidget(presets_);
   auto* rowLayout = new QHBoxLayout(row);

@@ -28,28 +28,30 @@ struct ComboItem {
 };
 
 const ComboItem kOutputFolderItems[] = {
-    {"Same as original file", DEST_SAME_AS_SOURCE},
-    {"A custom folder", DEST_CUSTOM_FOLDER},
+    {QT_TRANSLATE_NOOP("Options", "Same as original file"), DEST_SAME_AS_SOURCE},
+    {QT_TRANSLATE_NOOP("Options", "A custom folder"), DEST_CUSTOM_FOLDER},
 };
 
 const ComboItem kTargetExistsItems[] = {
-    {"Auto rename (add number at end of file name)", TARGET_AUTO_RENAME},
-    {"Overwrite", TARGET_OVERWRITE},
-    {"Skip (not convert)", TARGET_SKIP},
+    {QT_TRANSLATE_NOOP("Options", "Auto rename (add number at end of file name)"),
+     TARGET_AUTO_RENAME},
+    {QT_TRANSLATE_NOOP("Options", "Overwrite"), TARGET_OVERWRITE},
+    {QT_TRANSLATE_NOOP("Options", "Skip (not convert)"), TARGET_SKIP},
 };
 
-const char kMonoHelp[] =
+const char kMonoHelp[] = QT_TRANSLATE_NOOP(
+    "Options",
     "In general, the output sound equals to \"(L+R)/2,\" which contains left and right "
     "channels.\n\n\"L channel\" means the program outputs left channel of original stereo "
     "file. And \"R channel\" means right channel. It's very useful when you want to convert a "
-    "stereo file into two files that contains left and right channels distinguishingly.";
+    "stereo file into two files that contains left and right channels distinguishingly.");
 
 // Fills a drop-down with `items` in their order and selects the one whose
 // value is `member`; when none is, selects the first and answers its value.
 template <size_t N>
 uint32_t FillAndSelect(QComboBox& combo, const ComboItem (&items)[N], uint32_t member) {
   for (const ComboItem& item : items)
-    combo.addItem(QString::fromLatin1(item.text), static_cast<int>(item.value));
+    combo.addItem(OptionsText(item.text), static_cast<int>(item.value));
   if (SelectValue(combo, static_cast<int>(member))) return member;
   combo.setCurrentIndex(0);
   return items[0].value;
@@ -59,8 +61,8 @@ uint32_t Selected(const QComboBox& combo) {
   return static_cast<uint32_t>(SelectedValue(combo));
 }
 
-QLabel* Label(const char* text, QWidget* parent, QWidget* buddy = nullptr) {
-  auto* label = new QLabel(QString::fromUtf8(text), parent);
+QLabel* Label(const QString& text, QWidget* parent, QWidget* buddy = nullptr) {
+  auto* label = new QLabel(text, parent);
   if (buddy) label->setBuddy(buddy);
   return label;
 }
@@ -68,30 +70,30 @@ QLabel* Label(const char* text, QWidget* parent, QWidget* buddy = nullptr) {
 }  // namespace
 
 COptOutputPage::COptOutputPage(const ConvertSettings& values, Desktop& desktop)
-    : COptPage(QStringLiteral("General"), values, desktop) {}
+    : COptPage(tr("General"), values, desktop) {}
 
 void COptOutputPage::BuildControls() {
   setFont(OptionsFont());
 
-  auto* general = new QGroupBox(QStringLiteral("General"), this);
+  auto* general = new QGroupBox(tr("General"), this);
   auto* monoText = Label(
-      "When converting to audio format, e.g. MP3, WAV, WMA, etc., if output channel is mono and "
-      "original file is stereo, output sound equals to:",
+      tr("When converting to audio format, e.g. MP3, WAV, WMA, etc., if output channel is mono and "
+         "original file is stereo, output sound equals to:"),
       general);
   monoText->setWordWrap(true);
   monoHelp_ = new QPushButton(QStringLiteral("?"), general);
   monoHelp_->setFixedWidth(monoHelp_->fontMetrics().horizontalAdvance(QStringLiteral("?")) + 16);
   monoHelp_->setAutoDefault(false);
-  const char* monoTexts[3] = {"(L+R) / &2", "&L channel", "&R channel"};
+  const char* monoTexts[3] = {"(L+R) / &2", QT_TRANSLATE_NOOP("Options", "&L channel"),
+                              QT_TRANSLATE_NOOP("Options", "&R channel")};
   auto* monoRow = new QHBoxLayout;
   for (int type = 0; type < 3; ++type) {
-    monoRadios_[type] = new QRadioButton(QString::fromLatin1(monoTexts[type]), general);
+    monoRadios_[type] = new QRadioButton(OptionsText(monoTexts[type]), general);
     monoRow->addWidget(monoRadios_[type]);
   }
   monoRow->addStretch(1);
   filterBox_ = new QCheckBox(
-      QStringLiteral("O&nly add the following file extensions for \"Add Folder\" and Drag/Drop"),
-      general);
+      tr("O&nly add the following file extensions for \"Add Folder\" and Drag/Drop"), general);
   filterEdit_ = new QLineEdit(general);
   auto* generalGrid = new QGridLayout(general);
   generalGrid->addWidget(monoText, 0, 0);
@@ -100,70 +102,71 @@ void COptOutputPage::BuildControls() {
   generalGrid->addWidget(filterBox_, 2, 0, 1, 2);
   generalGrid->addWidget(filterEdit_, 3, 0, 1, 2);
   generalGrid->addWidget(
-      Label("Note: use comma (,) to separate multiple extensions. For example: wav,mp3,m4a,aac",
+      Label(tr("Note: use comma (,) to separate multiple extensions. For example: wav,mp3,m4a,aac"),
             general),
       4, 0, 1, 2);
 
-  auto* output = new QGroupBox(QStringLiteral("Output"), this);
+  auto* output = new QGroupBox(tr("Output"), this);
   outputFolderCombo_ = new QComboBox(output);
   customFolderEdit_ = new QLineEdit(output);
-  browseButton_ = new QPushButton(QStringLiteral("Bro&wse"), output);
+  browseButton_ = new QPushButton(tr("Bro&wse"), output);
   browseButton_->setAutoDefault(false);
-  createDirsBox_ =
-      new QCheckBox(QStringLiteral("&Create folders according to path of original file"), output);
-  example_ = Label(
-      "For example: original file is \"/home/ann/Music/pop/1.mp3\" and output folder is "
-      "\"/data/Output.\" If the option is checked, the output folder will be "
-      "\"/data/Output/home/ann/Music/pop.\"",
-      output);
+  createDirsBox_ = new QCheckBox(tr("&Create folders according to path of original file"), output);
+  example_ =
+      Label(tr("For example: original file is \"/home/ann/Music/pop/1.mp3\" and output folder is "
+               "\"/data/Output.\" If the option is checked, the output folder will be "
+               "\"/data/Output/home/ann/Music/pop.\""),
+            output);
   example_->setWordWrap(true);
-  keepSubfoldersBox_ =
-      new QCheckBox(QStringLiteral("&Keep the sub-folders of added folders"), output);
-  keepSubfoldersBox_->setToolTip(QStringLiteral(
-      "A file found in a sub-folder of a folder added with Add Folder or dropped on the window "
-      "goes to the same sub-folder below the output folder"));
+  keepSubfoldersBox_ = new QCheckBox(tr("&Keep the sub-folders of added folders"), output);
+  keepSubfoldersBox_->setToolTip(
+      tr("A file found in a sub-folder of a folder added with Add Folder or dropped on the window "
+         "goes to the same sub-folder below the output folder"));
   namePatternEdit_ = new QLineEdit(output);
   namePatternEdit_->setPlaceholderText(
-      QStringLiteral("The original name, or e.g. {artist}/{album}/{track:02} - {title}"));
-  namePatternEdit_->setToolTip(QStringLiteral(
-      "Names each output by its source's tags. Fields: {title} {artist} {album} {albumartist} "
-      "{composer} {genre} {year} {track} {disc}, and {name} {ext} {folder} of the original "
-      "file; {track:02} pads the number to two digits. A \"/\" makes a sub-folder below the "
-      "output folder. Leave it empty to keep the original name."));
+      tr("The original name, or e.g. {artist}/{album}/{track:02} - {title}"));
+  namePatternEdit_->setToolTip(
+      tr("Names each output by its source's tags. Fields: {title} {artist} {album} {albumartist} "
+         "{composer} {genre} {year} {track} {disc}, and {name} {ext} {folder} of the original "
+         "file; {track:02} pads the number to two digits. A \"/\" makes a sub-folder below the "
+         "output folder. Leave it empty to keep the original name."));
   targetExistsCombo_ = new QComboBox(output);
-  toMyDocumentsBox_ = new QCheckBox(
-      QStringLiteral("Output files to M&y Documents if creating file failure"), output);
+  toMyDocumentsBox_ =
+      new QCheckBox(tr("Output files to M&y Documents if creating file failure"), output);
   browseWhenDoneBox_ =
-      new QCheckBox(QStringLiteral("&Browse output folder while conversion completes"), output);
+      new QCheckBox(tr("&Browse output folder while conversion completes"), output);
   auto* outputGrid = new QGridLayout(output);
-  outputGrid->addWidget(Label("&Output folder:", output, outputFolderCombo_), 0, 0);
+  outputGrid->addWidget(Label(tr("&Output folder:"), output, outputFolderCombo_), 0, 0);
   outputGrid->addWidget(outputFolderCombo_, 0, 1, 1, 2);
-  outputGrid->addWidget(Label("Custom &folder:", output, customFolderEdit_), 1, 0);
+  outputGrid->addWidget(Label(tr("Custom &folder:"), output, customFolderEdit_), 1, 0);
   outputGrid->addWidget(customFolderEdit_, 1, 1);
   outputGrid->addWidget(browseButton_, 1, 2);
   outputGrid->addWidget(createDirsBox_, 2, 0, 1, 3);
   outputGrid->addWidget(example_, 3, 0, 1, 3);
   outputGrid->addWidget(keepSubfoldersBox_, 4, 0, 1, 3);
-  outputGrid->addWidget(Label("Output na&me:", output, namePatternEdit_), 5, 0);
+  outputGrid->addWidget(Label(tr("Output na&me:"), output, namePatternEdit_), 5, 0);
   outputGrid->addWidget(namePatternEdit_, 5, 1, 1, 2);
-  outputGrid->addWidget(Label("If target file &exists ", output, targetExistsCombo_), 6, 0);
+  //: Before the choice of what to do: "If target file exists [Overwrite]".
+  outputGrid->addWidget(Label(tr("If target file &exists "), output, targetExistsCombo_), 6, 0);
   outputGrid->addWidget(targetExistsCombo_, 6, 1, 1, 2);
   outputGrid->addWidget(toMyDocumentsBox_, 7, 0, 1, 3);
   outputGrid->addWidget(browseWhenDoneBox_, 8, 0, 1, 3);
   convertJobsSpin_ = new QSpinBox(output);
   convertJobsSpin_->setRange(1, static_cast<int>(MAX_CONVERT_JOBS));
   convertJobsSpin_->setToolTip(
-      QStringLiteral("This computer has %1 processor(s); one file per processor is the default.")
+      tr("This computer has %1 processor(s); one file per processor is the default.")
           .arg(ProcessorCount()));
   auto* jobsRow = new QHBoxLayout;
-  jobsRow->addWidget(Label("Con&vert", output, convertJobsSpin_));
+  //: Before a number box: "Convert [2] files at a time".
+  jobsRow->addWidget(Label(tr("Con&vert"), output, convertJobsSpin_));
   jobsRow->addWidget(convertJobsSpin_);
-  jobsRow->addWidget(Label("files at a time", output));
+  //: After a number box: "Convert [2] files at a time".
+  jobsRow->addWidget(Label(tr("files at a time"), output));
   jobsRow->addStretch(1);
-  verifyBox_ = new QCheckBox(QStringLiteral("Check each out&put"), output);
-  verifyBox_->setToolTip(QStringLiteral(
-      "Decode each output before it takes its name and check its rate, channels, length and "
-      "level against what was written; an output that fails is removed and an old file kept"));
+  verifyBox_ = new QCheckBox(tr("Check each out&put"), output);
+  verifyBox_->setToolTip(
+      tr("Decode each output before it takes its name and check its rate, channels, length and "
+         "level against what was written; an output that fails is removed and an old file kept"));
   jobsRow->addWidget(verifyBox_);
   outputGrid->addLayout(jobsRow, 9, 0, 1, 3);
   coverFromFolderBox_ = new QCheckBox(
@@ -216,7 +219,8 @@ void COptOutputPage::Initialise() {
   convertJobsSpin_->setValue(ConvertJobsOf(values_));
   UpdateFolderControls();
 
-  connect(monoHelp_, &QPushButton::clicked, this, [this] { desktop_.Information(kMonoHelp); });
+  connect(monoHelp_, &QPushButton::clicked, this,
+          [this] { desktop_.Information(OptionsText(kMonoHelp).toStdString()); });
   connect(filterBox_, &QCheckBox::clicked, this, [this] {
     ReadControls();
     filterEdit_->setEnabled(enableExtFilter_);
@@ -257,8 +261,8 @@ void COptOutputPage::UpdateFolderControls() {
 
 void COptOutputPage::ChooseCustomFolder() {
   ReadControls();
-  std::string chosen =
-      desktop_.ChooseFolder(this, "Please choose an output folder:", customFolder_);
+  std::string chosen = desktop_.ChooseFolder(
+      this, tr("Please choose an output folder:").toStdString(), customFolder_);
   if (chosen.empty()) return;
   // The custom folder is kept with its trailing separator.
   if (chosen.back() != '/') chosen += '/';
@@ -269,13 +273,15 @@ void COptOutputPage::ChooseCustomFolder() {
 bool COptOutputPage::Leave() {
   ReadControls();
   if (outputFolderOpt_ == DEST_CUSTOM_FOLDER && customFolder_.empty()) {
-    desktop_.Exclamation("Please choose an output folder.");
+    desktop_.Exclamation(tr("Please choose an output folder.").toStdString());
     customFolderEdit_->setFocus();
     return false;
   }
   const std::string patternProblem = NamePatternProblem(namePattern_);
   if (!patternProblem.empty()) {
-    desktop_.Exclamation(OutputNamePatternMessage(patternProblem));
+    desktop_.Exclamation(tr("The output name pattern cannot be used: %1.")
+                             .arg(QString::fromStdString(patternProblem))
+                             .toStdString());
     namePatternEdit_->setFocus();
     return false;
   }
@@ -285,7 +291,7 @@ bool COptOutputPage::Leave() {
                     filterExts_.end());
   std::replace(filterExts_.begin(), filterExts_.end(), ';', ',');
   if (enableExtFilter_ && filterExts_.empty()) {
-    desktop_.Exclamation("Please enter file extensions you need to filter.");
+    desktop_.Exclamation(tr("Please enter file extensions you need to filter.").toStdString());
     filterEdit_->setFocus();
     return false;
   }

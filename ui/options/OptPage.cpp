@@ -1,5 +1,7 @@
 #include "ui/options/OptPage.h"
 
+#include <QCoreApplication>
+
 COptPage::COptPage(const QString& title, const ConvertSettings& values, Desktop& desktop)
     : values_(values), desktop_(desktop), title_(title) {}
 
@@ -7,6 +9,10 @@ void COptPage::EnsureInitialised() {
   if (initialised_) return;
   Initialise();
   initialised_ = true;
+}
+
+QString OptionsText(const char* text) {
+  return QCoreApplication::translate("Options", text);
 }
 
 QFont OptionsFont() {

@@ -40,6 +40,10 @@ class COptPage : public QWidget {
   bool initialised_ = false;
 };
 
+// A text of the options sheet marked in a table or handed to a shared
+// control as QT_TRANSLATE_NOOP("Options", ...), in the user's language.
+QString OptionsText(const char* text);
+
 // The font of the sheet, its pages and the tag editor: Tahoma 11 pixels,
 // falling back to the desktop's sans-serif.
 QFont OptionsFont();

@@ -15,7 +15,7 @@
 COptSheet::COptSheet(QWidget* parent, ConvertSettings& settings, SettingsRoot& root,
                      Desktop& desktop, const MidiPageContext& midi)
     : QDialog(parent), settings_(settings), root_(root), desktop_(desktop), copy_(settings) {
-  setWindowTitle(QStringLiteral("Options"));
+  setWindowTitle(tr("Options"));
   setFont(OptionsFont());
   pages_ = MakeOptionPages(copy_, desktop_, midi);
 
@@ -24,8 +24,8 @@ COptSheet::COptSheet(QWidget* parent, ConvertSettings& settings, SettingsRoot& r
   // Every tab title stays in sight: the sheet is as wide as its tabs.
   tabs_->tabBar()->setUsesScrollButtons(false);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
+  buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
   connect(buttons, &QDialogButtonBox::accepted, this, &COptSheet::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &COptSheet::reject);
   auto* layout = new QVBoxLayout(this);
@@ -66,7 +66,8 @@ void COptSheet::accept() {
   settings_ = result;
   RebuildExtensionFilter(settings_);
   if (!SaveSettings(settings_, GROUP_OPTIONS, root_))
-    desktop_.Exclamation("The options could not be saved; they apply until Sondrel is closed.");
+    desktop_.Exclamation(
+        tr("The options could not be saved; they apply until Sondrel is closed.").toStdString());
   QDialog::accept();
 }
 

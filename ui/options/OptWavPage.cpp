@@ -10,20 +10,24 @@ namespace {
 
 const PresetListSpec& WavPresets() {
   static const PresetListSpec spec{
-      {"Auto", 409},
+      {QT_TRANSLATE_NOOP("Options", "Auto"), 409},
       {
-          {"11025 Hz, 8 bits, Mono (low quality, smaller file size)", 665, 11025, 8, RADIO_MONO},
-          {"22050 Hz, 16 bits, Stereo (OK quality, small size)", 921, 22050, 16, RADIO_STEREO},
-          {"32000 Hz, 16 bits, Stereo (medium quality, normal size)", 1177, 32000, 16,
-           RADIO_STEREO},
-          {"44100Hz, 16 bits, Stereo (high quality, large size)", 1433, 44100, 16, RADIO_STEREO},
+          {QT_TRANSLATE_NOOP("Options", "11025 Hz, 8 bits, Mono (low quality, smaller file size)"),
+           665, 11025, 8, RADIO_MONO},
+          {QT_TRANSLATE_NOOP("Options", "22050 Hz, 16 bits, Stereo (OK quality, small size)"), 921,
+           22050, 16, RADIO_STEREO},
+          {QT_TRANSLATE_NOOP("Options", "32000 Hz, 16 bits, Stereo (medium quality, normal size)"),
+           1177, 32000, 16, RADIO_STEREO},
+          {QT_TRANSLATE_NOOP("Options", "44100Hz, 16 bits, Stereo (high quality, large size)"),
+           1433, 44100, 16, RADIO_STEREO},
       },
-      {"Custom", 2457},
+      {QT_TRANSLATE_NOOP("Options", "Custom"), 2457},
       {6000, 8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000, 88200, 96000},
-      "&Bits:",
+      QT_TRANSLATE_NOOP("Options", "&Bits:"),
       {8, 16},
-      " bits",
-      {"&Stereo", "&Mono", "Same as &original file"},
+      QT_TRANSLATE_NOOP("Options", " bits"),
+      {QT_TRANSLATE_NOOP("Options", "&Stereo"), QT_TRANSLATE_NOOP("Options", "&Mono"),
+       QT_TRANSLATE_NOOP("Options", "Same as &original file")},
   };
   return spec;
 }
@@ -31,7 +35,7 @@ const PresetListSpec& WavPresets() {
 }  // namespace
 
 COptWavPage::COptWavPage(const ConvertSettings& values, Desktop& desktop)
-    : COptPage(QStringLiteral("WAV Options"), values, desktop) {
+    : COptPage(tr("WAV Options"), values, desktop) {
   presets_ = new PresetList(this, WavPresets());
   sound_ = new SoundSection(this);
   auto* layout = new QVBoxLayout(this);

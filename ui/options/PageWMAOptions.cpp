@@ -1,6 +1,7 @@
 #include "ui/options/PageWMAOptions.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -18,22 +19,24 @@ constexpr int AUTO_ITEM = -1;
 // Formats below this many bits per second are not offered.
 constexpr uint32_t MIN_LISTED_BIT_RATE = 1000;
 
-const TagSectionTexts WMA_TAG_TEXTS = {"Add &ID3 tag", "T&ransfer ID3 tag from source file",
-                                       "&None", "Edit ID3 &tag"};
+const TagSectionTexts WMA_TAG_TEXTS = {
+    QT_TRANSLATE_NOOP("Options", "Add &ID3 tag"),
+    QT_TRANSLATE_NOOP("Options", "T&ransfer ID3 tag from source file"),
+    QT_TRANSLATE_NOOP("Options", "&None"), QT_TRANSLATE_NOOP("Options", "Edit ID3 &tag")};
 
 QString FormatLabel(const WmaFormat& format) {
-  return QStringLiteral("%1 Hz, %2 kbps, %3")
-      .arg(format.wave.samplesPerSec)
-      .arg(format.bitRate / 1000)
-      .arg(format.wave.channels == 1 ? QStringLiteral("Mono") : QStringLiteral("Stereo"));
+  //: A WMA format: "44100 Hz, 128 kbps, Stereo".
+  return QCoreApplication::translate("CPageWMAOptions", "%1 Hz, %2 kbps, %3")
+      .arg(QString::number(format.wave.samplesPerSec), QString::number(format.bitRate / 1000),
+           format.wave.channels == 1 ? QCoreApplication::translate("CPageWMAOptions", "Mono")
+                                     : QCoreApplication::translate("CPageWMAOptions", "Stereo"));
 }
 
 }  // namespace
 
 CPageWMAOptions::CPageWMAOptions(const ConvertSettings& values, Desktop& desktop)
-    : COptPage(QStringLiteral("WMA Options"), values, desktop) {
-  auto* label =
-      new QLabel(QStringLiteral("&Encoding Options: (Sample Frequency, Bit Rate, Channels)"), this);
+    : COptPage(tr("WMA Options"), values, desktop) {
+  auto* label = new QLabel(tr("&Encoding Options: (Sample Frequency, Bit Rate, Channels)"), this);
   encoding_ = new QComboBox(this);
   label->setBuddy(encoding_);
   tags_ = new TagSection(this, WMA_TAG_TEXTS, true, desktop_);
@@ -53,7 +56,7 @@ void CPageWMAOptions::Initialise() {
   bitRate_ = values_.wmaBitRate;
   channels_ = values_.wmaChannels;
 
-  encoding_->addItem(QStringLiteral("Auto"), AUTO_ITEM);
+  encoding_->addItem(tr("Auto"), AUTO_ITEM);
   if (auto_) encoding_->setCurrentIndex(0);
   ListFormats();
   tags_->Load(values_.wmaID3TagType, values_.wmaTag);

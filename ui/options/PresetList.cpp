@@ -8,22 +8,23 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include "ui/options/OptPage.h"
 #include "ui/options/ValueCombo.h"
 
 PresetList::PresetList(QWidget* parent, const PresetListSpec& spec)
-    : QGroupBox(QStringLiteral("Encoding Options"), parent), spec_(spec) {
+    : QGroupBox(tr("Encoding Options"), parent), spec_(spec) {
   presets_ = new QComboBox(this);
   sampleRates_ = new QComboBox(this);
   values_ = new QComboBox(this);
-  auto* rateLabel = new QLabel(QStringLiteral("Sample &Frequency:"), this);
+  auto* rateLabel = new QLabel(tr("Sample &Frequency:"), this);
   rateLabel->setBuddy(sampleRates_);
-  auto* valueLabel = new QLabel(QString::fromLatin1(spec_.valueLabel), this);
+  auto* valueLabel = new QLabel(OptionsText(spec_.valueLabel), this);
   valueLabel->setBuddy(values_);
 
   channels_ = new QButtonGroup(this);
   auto* radioRow = new QHBoxLayout;
   for (const char* text : spec_.channels) {
-    auto* radio = new QRadioButton(QString::fromLatin1(text), this);
+    auto* radio = new QRadioButton(OptionsText(text), this);
     channels_->addButton(radio, static_cast<int>(radios_.size()));
     radios_.push_back(radio);
     radioRow->addWidget(radio);
@@ -36,7 +37,7 @@ PresetList::PresetList(QWidget* parent, const PresetListSpec& spec)
   layout_->addWidget(sampleRates_, 1, 1);
   layout_->addWidget(valueLabel, 1, 2);
   layout_->addWidget(values_, 1, 3);
-  layout_->addWidget(new QLabel(QStringLiteral("Channels:"), this), 2, 0);
+  layout_->addWidget(new QLabel(tr("Channels:"), this), 2, 0);
   layout_->addLayout(radioRow, 2, 1, 1, 3);
   layout_->setColumnStretch(1, 1);
   layout_->setColumnStretch(3, 1);
@@ -59,7 +60,7 @@ void PresetList::Load(const PresetValues& values) {
   const QSignalBlocker blockRates(sampleRates_);
   const QSignalBlocker blockValues(values_);
   auto addRow = [this](const PresetEntry& row) {
-    presets_->addItem(QString::fromLatin1(row.label), row.code);
+    presets_->addItem(OptionsText(row.label), row.code);
     return presets_->count() - 1;
   };
   presets_->clear();
@@ -74,7 +75,8 @@ void PresetList::Load(const PresetValues& values) {
   customIndex_ = addRow(spec_.customRow);
   presets_->setCurrentIndex(selected < 0 ? customIndex_ : selected);
 
-  FillValueCombo(*sampleRates_, spec_.sampleRates, " Hz", values.sampleRate);
+  FillValueCombo(*sampleRates_, spec_.sampleRates, QT_TRANSLATE_NOOP("Options", " Hz"),
+                 values.sampleRate);
   FillValueCombo(*values_, spec_.values, spec_.valueUnit, values.value);
   if (values.channel >= 0 && values.channel < static_cast<int>(radios_.size()))
     radios_[static_cast<size_t>(values.channel)]->setChecked(true);

@@ -4,12 +4,14 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 
+#include "ui/options/OptPage.h"
+
 QualityRow::QualityRow(QWidget* parent, const char* checkText,
                        const std::vector<std::pair<const char*, int>>& levels)
     : QWidget(parent) {
-  check_ = new QCheckBox(QString::fromLatin1(checkText), this);
+  check_ = new QCheckBox(OptionsText(checkText), this);
   levels_ = new QComboBox(this);
-  for (const auto& [text, level] : levels) levels_->addItem(QString::fromLatin1(text), level);
+  for (const auto& [text, level] : levels) levels_->addItem(OptionsText(text), level);
   layout_ = new QHBoxLayout(this);
   layout_->setContentsMargins(0, 0, 0, 0);
   layout_->addWidget(check_);

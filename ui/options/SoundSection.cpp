@@ -7,15 +7,15 @@
 #include "ui/desktop/Desktop.h"
 #include "ui/options/SpinStepCtrl.h"
 
-SoundSection::SoundSection(QWidget* parent) : QGroupBox(QStringLiteral("Sound"), parent) {
-  amplify_ = new QCheckBox(QStringLiteral("&Amplify / Reduce sound"), this);
-  auto* label = new QLabel(QStringLiteral("&Coefficient:"), this);
+SoundSection::SoundSection(QWidget* parent) : QGroupBox(tr("Sound"), parent) {
+  amplify_ = new QCheckBox(tr("&Amplify / Reduce sound"), this);
+  auto* label = new QLabel(tr("&Coefficient:"), this);
   coefficient_ = new CSpinStepCtrl(this);
   coefficient_->SetArrowRange(MIN_COEFFICIENT, MAX_COEFFICIENT);
   coefficient_->SetStep(10);
   label->setBuddy(coefficient_);
-  auto* note = new QLabel(
-      QStringLiteral("< 100% - Reduce sound\n= 100% - No changes\n> 100% - Amplify sound"), this);
+  auto* note =
+      new QLabel(tr("< 100% - Reduce sound\n= 100% - No changes\n> 100% - Amplify sound"), this);
 
   auto* layout = new QGridLayout(this);
   layout->addWidget(amplify_, 0, 0, 1, 3);
@@ -39,9 +39,9 @@ void SoundSection::Load(uint32_t amplify, uint32_t coefficient) {
 
 bool SoundSection::Check(Desktop& desktop) {
   const int value = coefficient_->value();
-  if (!amplify_->isChecked() || (value >= MIN_COEFFICIENT && value <= MAX_COEFFICIENT))
-    return true;
-  desktop.Exclamation("Invalid amplification coefficient. It's betwen 10 and 3000.");
+  if (!amplify_->isChecked() || (value >= MIN_COEFFICIENT && value <= MAX_COEFFICIENT)) return true;
+  desktop.Exclamation(
+      tr("Invalid amplification coefficient. It's betwen 10 and 3000.").toStdString());
   coefficient_->setFocus();
   coefficient_->selectAll();
   return false;

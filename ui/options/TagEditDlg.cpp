@@ -27,13 +27,13 @@ struct TextRow {
 };
 
 const TextRow kTextRows[] = {
-    {"title", "T&itle:", &TagPreset::title},
-    {"artist", "&Artist:", &TagPreset::artist},
-    {"album", "Albu&m:", &TagPreset::album},
-    {"year", "&Year:", &TagPreset::year},
-    {"comment", "&Comment:", &TagPreset::comment},
-    {"composer", "C&omposer:", &TagPreset::composer},
-    {"copyright", "Co&pyright:", &TagPreset::copyright},
+    {"title", QT_TRANSLATE_NOOP("CTagEditDlg", "T&itle:"), &TagPreset::title},
+    {"artist", QT_TRANSLATE_NOOP("CTagEditDlg", "&Artist:"), &TagPreset::artist},
+    {"album", QT_TRANSLATE_NOOP("CTagEditDlg", "Albu&m:"), &TagPreset::album},
+    {"year", QT_TRANSLATE_NOOP("CTagEditDlg", "&Year:"), &TagPreset::year},
+    {"comment", QT_TRANSLATE_NOOP("CTagEditDlg", "&Comment:"), &TagPreset::comment},
+    {"composer", QT_TRANSLATE_NOOP("CTagEditDlg", "C&omposer:"), &TagPreset::composer},
+    {"copyright", QT_TRANSLATE_NOOP("CTagEditDlg", "Co&pyright:"), &TagPreset::copyright},
 };
 
 constexpr int kMaxTrack = 255;
@@ -43,17 +43,19 @@ constexpr int kMaxTrack = 255;
 CTagEditDlg::CTagEditDlg(QWidget* parent, const TagPreset& preset, bool showCopyright,
                          Desktop& desktop)
     : QDialog(parent), desktop_(desktop), result_(preset) {
-  setWindowTitle(QStringLiteral("Edit ID3 Tag"));
+  setWindowTitle(tr("Edit ID3 Tag"));
   setFont(OptionsFont());
   auto* grid = new QGridLayout;
 
   // Track number: none, the entry's place in the batch, or a fixed number.
-  auto* trackLabel = new QLabel(QStringLiteral("&Track #:"), this);
+  auto* trackLabel = new QLabel(tr("&Track #:"), this);
   auto* trackGroup = new QButtonGroup(this);
-  const char* trackTexts[3] = {"&None", "&Sequence number in list", "C&ustom"};
+  const char* trackTexts[3] = {QT_TRANSLATE_NOOP("CTagEditDlg", "&None"),
+                               QT_TRANSLATE_NOOP("CTagEditDlg", "&Sequence number in list"),
+                               QT_TRANSLATE_NOOP("CTagEditDlg", "C&ustom")};
   auto* trackBox = new QVBoxLayout;
   for (int mode = 0; mode < 3; ++mode) {
-    trackRadios_[mode] = new QRadioButton(QString::fromLatin1(trackTexts[mode]), this);
+    trackRadios_[mode] = new QRadioButton(tr(trackTexts[mode]), this);
     trackGroup->addButton(trackRadios_[mode], mode);
   }
   trackNumber_ = new CSpinStepCtrl(this);
@@ -69,13 +71,12 @@ CTagEditDlg::CTagEditDlg(QWidget* parent, const TagPreset& preset, bool showCopy
   grid->addWidget(trackLabel, 0, 0, Qt::AlignTop);
   grid->addLayout(trackBox, 0, 1, 1, 3);
 
-  titleAsFileName_ =
-      new QCheckBox(QStringLiteral("Nam&e as file name (not include extension)"), this);
+  titleAsFileName_ = new QCheckBox(tr("Nam&e as file name (not include extension)"), this);
   grid->addWidget(titleAsFileName_, 1, 1, 1, 3);
 
   int row = 2;
   for (const TextRow& text : kTextRows) {
-    auto* label = new QLabel(QString::fromLatin1(text.label), this);
+    auto* label = new QLabel(tr(text.label), this);
     auto* edit = new QLineEdit(QString::fromStdString(preset.*(text.field)), this);
     edit->setObjectName(QString::fromLatin1(text.name));
     label->setBuddy(edit);
@@ -84,7 +85,7 @@ CTagEditDlg::CTagEditDlg(QWidget* parent, const TagPreset& preset, bool showCopy
       // The year shares its line with the genre.
       edit->setMaximumWidth(80);
       grid->addWidget(edit, row, 1);
-      auto* genreLabel = new QLabel(QStringLiteral("&Genre:"), this);
+      auto* genreLabel = new QLabel(tr("&Genre:"), this);
       genre_ = new QComboBox(this);
       genre_->setEditable(true);
       genre_->setInsertPolicy(QComboBox::NoInsert);
@@ -110,8 +111,8 @@ CTagEditDlg::CTagEditDlg(QWidget* parent, const TagPreset& preset, bool showCopy
   grid->setColumnStretch(3, 1);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
+  buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
   connect(buttons, &QDialogButtonBox::accepted, this, &CTagEditDlg::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &CTagEditDlg::reject);
   auto* layout = new QVBoxLayout(this);
@@ -147,7 +148,7 @@ void CTagEditDlg::accept() {
   // The number is checked even while it cannot be edited.
   const int number = trackNumber_->value();
   if (trackNumber_->text().isEmpty() || number < 0 || number > kMaxTrack) {
-    desktop_.Exclamation("Please enter an integer between 0 and 255.");
+    desktop_.Exclamation(tr("Please enter an integer between 0 and 255.").toStdString());
     trackNumber_->setFocus();
     return;
   }

@@ -5,20 +5,21 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "ui/options/OptPage.h"
 #include "ui/options/TagEditDlg.h"
 
 TagSection::TagSection(QWidget* parent, const TagSectionTexts& texts, bool showCopyright,
                        Desktop& desktop)
-    : QGroupBox(QStringLiteral("ID3 Tag"), parent), desktop_(desktop), showCopyright_(showCopyright) {
+    : QGroupBox(tr("ID3 Tag"), parent), desktop_(desktop), showCopyright_(showCopyright) {
   auto* group = new QButtonGroup(this);
   const char* labels[3] = {texts.add, texts.transfer, texts.none};
   auto* layout = new QGridLayout(this);
   for (int type = 0; type < 3; ++type) {
-    radios_[type] = new QRadioButton(QString::fromUtf8(labels[type]), this);
+    radios_[type] = new QRadioButton(OptionsText(labels[type]), this);
     group->addButton(radios_[type], type);
     layout->addWidget(radios_[type], type, 0);
   }
-  edit_ = new QPushButton(QString::fromUtf8(texts.editButton), this);
+  edit_ = new QPushButton(OptionsText(texts.editButton), this);
   edit_->setAutoDefault(false);
   layout->addWidget(edit_, 0, 1);
   layout->setColumnStretch(2, 1);

@@ -2,12 +2,13 @@
 
 #include <QComboBox>
 
+#include "ui/options/OptPage.h"
+
 void FillValueCombo(QComboBox& combo, const std::vector<int>& values, const char* unit,
                     int member) {
   combo.clear();
-  for (int value : values)
-    combo.addItem(QString::number(value) + QString::fromLatin1(unit), value);
-  combo.addItem(QString::fromLatin1(SAME_AS_ORIGINAL), 0);
+  for (int value : values) combo.addItem(QString::number(value) + OptionsText(unit), value);
+  combo.addItem(OptionsText(SAME_AS_ORIGINAL), 0);
   if (!SelectValue(combo, member)) combo.setCurrentIndex(0);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <vector>
 
 class QComboBox;
@@ -19,4 +21,6 @@ bool SelectValue(QComboBox& combo, int value);
 int SelectedValue(const QComboBox& combo);
 
 // The text of a value drop-down's last item.
-inline constexpr const char* SAME_AS_ORIGINAL = "Same as original file";
+//: A value taken from the source: its sample rate, bit rate or channels.
+inline constexpr const char* SAME_AS_ORIGINAL =
+    QT_TRANSLATE_NOOP("Options", "Same as original file");

@@ -1,8 +1,9 @@
 # Installation: the programs find their add-ons, the SoundFont, the user
 # guides and the window's translations next to themselves, so everything
 # they load goes into one program folder, <libdir>/sondrel/, laid out as
-# in the build tree. The commands in <bindir> are relative symbolic links into that folder: the programs
-# resolve the link to find their folder, and a whole install tree that is
+# in the build tree. The commands in <bindir> are relative symbolic links
+# into that folder: the programs resolve the link to find their folder, and
+# a whole install tree that is
 # copied or moved elsewhere (or staged under DESTDIR) keeps working.
 #
 # The desktop entry, the icon, the AppStream metadata and the manual page

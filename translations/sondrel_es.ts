@@ -88,7 +88,7 @@
     <name>CAmrOptPage</name>
     <message>
         <source>AMR/AWB Options</source>
-        <translation>Opciones de AMR/AWB</translation>
+        <translation>Opciones AMR/AWB</translation>
     </message>
     <message>
         <source>Encoding Parameters</source>
@@ -432,7 +432,7 @@ a la extensión de archivo indicada.</translation>
     </message>
     <message>
         <source>MIDI Options</source>
-        <translation>Opciones de MIDI</translation>
+        <translation>Opciones MIDI</translation>
     </message>
     <message>
         <source>SoundFont</source>
@@ -512,28 +512,28 @@ a la extensión de archivo indicada.</translation>
     <name>COptAacPage</name>
     <message>
         <source>AAC Options</source>
-        <translation>Opciones de AAC</translation>
+        <translation>Opciones AAC</translation>
     </message>
 </context>
 <context>
     <name>COptFlacPage</name>
     <message>
         <source>FLAC Options</source>
-        <translation>Opciones de FLAC</translation>
+        <translation>Opciones FLAC</translation>
     </message>
 </context>
 <context>
     <name>COptM4aPage</name>
     <message>
         <source>MP4/M4A/M4B Options</source>
-        <translation>Opciones de MP4/M4A/M4B</translation>
+        <translation>Opciones MP4/M4A/M4B</translation>
     </message>
 </context>
 <context>
     <name>COptMp3Page</name>
     <message>
         <source>MP3 Options</source>
-        <translation>Opciones de MP3</translation>
+        <translation>Opciones MP3</translation>
     </message>
     <message>
         <source>&amp;Gapless (exact length)</source>
@@ -548,14 +548,14 @@ a la extensión de archivo indicada.</translation>
     <name>COptOggPage</name>
     <message>
         <source>OGG Options</source>
-        <translation>Opciones de OGG</translation>
+        <translation>Opciones OGG</translation>
     </message>
 </context>
 <context>
     <name>COptOpusPage</name>
     <message>
         <source>Opus Options</source>
-        <translation>Opciones de Opus</translation>
+        <translation>Opciones Opus</translation>
     </message>
     <message>
         <source>Variable (VBR)</source>
@@ -715,7 +715,7 @@ a la extensión de archivo indicada.</translation>
     <name>COptWavPage</name>
     <message>
         <source>WAV Options</source>
-        <translation>Opciones de WAV</translation>
+        <translation>Opciones WAV</translation>
     </message>
 </context>
 <context>
@@ -735,7 +735,7 @@ a la extensión de archivo indicada.</translation>
     </message>
     <message>
         <source>WMA Options</source>
-        <translation>Opciones de WMA</translation>
+        <translation>Opciones WMA</translation>
     </message>
     <message>
         <source>&amp;Encoding Options: (Sample Frequency, Bit Rate, Channels)</source>

@@ -115,7 +115,7 @@
     <name>CConvertDlg</name>
     <message>
         <source>&amp;Add Files</source>
-        <translation>&amp;Ajouter des fichiers</translation>
+        <translation>&amp;Ajouter fichiers</translation>
     </message>
     <message>
         <source>Add files</source>
@@ -123,7 +123,7 @@
     </message>
     <message>
         <source>Add &amp;Folder</source>
-        <translation>Ajouter un &amp;dossier</translation>
+        <translation>Ajouter &amp;dossier</translation>
     </message>
     <message>
         <source>Add files from a folder</source>
@@ -610,7 +610,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>For example: original file is &quot;/home/ann/Music/pop/1.mp3&quot; and output folder is &quot;/data/Output.&quot; If the option is checked, the output folder will be &quot;/data/Output/home/ann/Music/pop.&quot;</source>
-        <translation>Par exemple : le fichier d&apos;origine est « /home/ann/Music/pop/1.mp3 » et le dossier de sortie « /data/Output ». Si l&apos;option est cochée, le dossier de sortie sera « /data/Output/home/ann/Music/pop ».</translation>
+        <translation>Exemple : fichier d&apos;origine « /home/ann/Music/pop/1.mp3 » et dossier de sortie « /data/Output ». Si l&apos;option est cochée, le dossier de sortie devient « /data/Output/home/ann/Music/pop ».</translation>
     </message>
     <message>
         <source>&amp;Keep the sub-folders of added folders</source>

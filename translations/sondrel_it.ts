@@ -610,7 +610,7 @@ all&apos;estensione di file indicata.</translation>
     </message>
     <message>
         <source>For example: original file is &quot;/home/ann/Music/pop/1.mp3&quot; and output folder is &quot;/data/Output.&quot; If the option is checked, the output folder will be &quot;/data/Output/home/ann/Music/pop.&quot;</source>
-        <translation>Ad esempio: il file originale è «/home/ann/Music/pop/1.mp3» e la cartella di destinazione è «/data/Output». Se l&apos;opzione è selezionata, la cartella di destinazione sarà «/data/Output/home/ann/Music/pop».</translation>
+        <translation>Esempio: file originale «/home/ann/Music/pop/1.mp3» e cartella di destinazione «/data/Output». Se l&apos;opzione è selezionata, la cartella diventa «/data/Output/home/ann/Music/pop».</translation>
     </message>
     <message>
         <source>&amp;Keep the sub-folders of added folders</source>

@@ -237,12 +237,12 @@
     </message>
     <message>
         <source>not a SoundFont Sondrel can read</source>
-        <translation>pas un SoundFont que Sondrel peut lire</translation>
+        <translation>pas une SoundFont que Sondrel peut lire</translation>
     </message>
     <message>
         <source>The SoundFont &quot;%1&quot; chosen on the MIDI page of the options cannot be used: %2.
 The MIDI songs are rendered with ct4mgm.sf2 beside the program.</source>
-        <translation>Le SoundFont « %1 » choisi sur la page MIDI des options ne peut pas être utilisé : %2.
+        <translation>La SoundFont « %1 » choisie sur la page MIDI des options ne peut pas être utilisée : %2.
 Les morceaux MIDI sont rendus avec ct4mgm.sf2 à côté du programme.</translation>
     </message>
     <message>
@@ -448,7 +448,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>&amp;Installed SoundFonts:</source>
-        <translation>SoundFonts &amp;installés :</translation>
+        <translation>SoundFonts &amp;installées :</translation>
     </message>
     <message>
         <source>Songs in the List</source>
@@ -485,11 +485,11 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>The SoundFont &quot;%1&quot; cannot be used: %2.</source>
-        <translation>Le SoundFont « %1 » ne peut pas être utilisé : %2.</translation>
+        <translation>La SoundFont « %1 » ne peut pas être utilisée : %2.</translation>
     </message>
     <message>
         <source>Choose a SoundFont</source>
-        <translation>Choisir un SoundFont</translation>
+        <translation>Choisir une SoundFont</translation>
     </message>
     <message>
         <source>SoundFont Files</source>
@@ -501,11 +501,11 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>not a SoundFont Sondrel can read</source>
-        <translation>pas un SoundFont que Sondrel peut lire</translation>
+        <translation>pas une SoundFont que Sondrel peut lire</translation>
     </message>
     <message>
         <source>The SoundFont &quot;%1&quot; has every instrument of the %2 MIDI song(s) in the list.</source>
-        <translation>Le SoundFont « %1 » contient tous les instruments des %2 morceau(x) MIDI de la liste.</translation>
+        <translation>La SoundFont « %1 » contient tous les instruments des %2 morceau(x) MIDI de la liste.</translation>
     </message>
 </context>
 <context>
@@ -1431,7 +1431,7 @@ Configurez %2 dans les paramètres du bureau, puis réessayez.</translation>
     </message>
     <message>
         <source>The SoundFont lacks instruments these songs use; the nearest presets it has play them instead:</source>
-        <translation>Il manque au SoundFont des instruments utilisés par ces morceaux ; les presets les plus proches qu&apos;il contient les jouent à la place :</translation>
+        <translation>Il manque à la SoundFont des instruments utilisés par ces morceaux ; les presets les plus proches qu&apos;elle contient les jouent à la place :</translation>
     </message>
     <message>
         <source>You should select a file at least.</source>

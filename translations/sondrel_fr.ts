@@ -5,341 +5,344 @@
     <name>CAacFamilyPage</name>
     <message>
         <source>A&amp;uto (let the program choose the best parameters)</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;utomatique (le programme choisit les meilleurs paramètres)</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>Bit &amp;Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Débit binaire :</translation>
     </message>
     <message>
         <source>&amp;Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Qualité :</translation>
     </message>
     <message>
         <source>(Default: 100. From 10 to 500)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Par défaut : 100. De 10 à 500)</translation>
     </message>
     <message>
         <source>Advanced Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options avancées</translation>
     </message>
     <message>
         <source>Use &amp;Temporal Noise Shaping (TNS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser le &amp;Temporal Noise Shaping (TNS)</translation>
     </message>
     <message>
         <source>Allow &amp;Mid/Side</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoriser le &amp;mid/side</translation>
     </message>
     <message>
         <source>MPEG Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Version MPEG :</translation>
     </message>
     <message>
         <source>Block Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de bloc :</translation>
     </message>
     <message>
         <source>Invalid quality value. It&apos;s betwen 10 and 500.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur de qualité non valide. Elle doit être comprise entre 10 et 500.</translation>
     </message>
 </context>
 <context>
     <name>CAboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>%1 build %2</source>
         <extracomment>The version line of the about box: &quot;Sondrel v1.2 build 345&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 build %2</translation>
     </message>
     <message>
         <source>Visit %1 Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Visiter le site de %1</translation>
     </message>
     <message>
         <source>Feedback and Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaires et support</translation>
     </message>
     <message>
         <source>The program uses LAME MP3 encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme utilise l&apos;encodeur MP3 LAME</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Check Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des &amp;mises à jour</translation>
     </message>
     <message>
         <source>Tell a Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Recommander à un ami</translation>
     </message>
 </context>
 <context>
     <name>CAmrOptPage</name>
     <message>
         <source>AMR/AWB Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options AMR/AWB</translation>
     </message>
     <message>
         <source>Encoding Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres d&apos;encodage</translation>
     </message>
     <message>
         <source>NB (Narrow Band, 8000 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>NB (bande étroite, 8000 Hz)</translation>
     </message>
     <message>
         <source>WB (Wide Band, 16000 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>WB (bande large, 16000 Hz)</translation>
     </message>
     <message>
         <source>AWB Encoding Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres d&apos;encodage AWB</translation>
     </message>
     <message>
         <source>Sample Frequency: 16000 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence d&apos;échantillonnage : 16000 Hz</translation>
     </message>
 </context>
 <context>
     <name>CConvertDlg</name>
     <message>
         <source>&amp;Add Files</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter fichiers</translation>
     </message>
     <message>
         <source>Add files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des fichiers</translation>
     </message>
     <message>
         <source>Add &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter &amp;dossier</translation>
     </message>
     <message>
         <source>Add files from a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter les fichiers d&apos;un dossier</translation>
     </message>
     <message>
         <source>Remove A&amp;ll</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer &amp;tout</translation>
     </message>
     <message>
         <source>Remove all files in list</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer tous les fichiers de la liste</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Convertir</translation>
     </message>
     <message>
         <source>Convert all files</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir tous les fichiers</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire</translation>
     </message>
     <message>
         <source>Maximize</source>
-        <translation type="unfinished"></translation>
+        <translation>Agrandir</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Cancelled after %1 of %2 files, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé après %1 fichiers sur %2, %3</translation>
     </message>
     <message>
         <source>Converted %1</source>
         <extracomment>The start of the summary of a batch: &quot;Converted 7, skipped 1, failed 2 in 0:42&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 converti(s)</translation>
     </message>
     <message>
         <source>, skipped %1</source>
         <extracomment>Part of the summary of a batch: &quot;Converted 7, skipped 1, failed 2 in 0:42&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, %1 ignoré(s)</translation>
     </message>
     <message>
         <source>, failed %1</source>
         <extracomment>Part of the summary of a batch: &quot;Converted 7, skipped 1, failed 2 in 0:42&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, %1 en échec</translation>
     </message>
     <message>
         <source> in %1</source>
         <extracomment>The end of the summary of a batch, %1 the time it took: &quot;Converted 7 in 0:42&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> en %1</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer</translation>
     </message>
     <message>
         <source>Visit %1 Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Visiter le site de %1</translation>
     </message>
     <message>
         <source>Last conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière conversion</translation>
     </message>
     <message>
         <source>Output format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de sortie</translation>
     </message>
     <message>
         <source> to %1</source>
         <extracomment>An entry of the output format box: &quot; to MP3&quot; (the leading space is part of the look).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> en %1</translation>
     </message>
     <message>
         <source>Sondrel could not convert this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondrel n&apos;a pas pu convertir ce fichier.</translation>
     </message>
     <message>
         <source>Source: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Source : %1</translation>
     </message>
     <message>
         <source>Output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie : %1</translation>
     </message>
     <message>
         <source>Status: %1</source>
         <extracomment>%1 is the file&apos;s word in the Status column (&quot;Failed&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>État : %1</translation>
     </message>
     <message>
         <source>Reason: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Raison : %1</translation>
     </message>
     <message>
         <source>not a SoundFont Sondrel can read</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une SoundFont que Sondrel peut lire</translation>
     </message>
     <message>
         <source>The SoundFont &quot;%1&quot; chosen on the MIDI page of the options cannot be used: %2.
 The MIDI songs are rendered with ct4mgm.sf2 beside the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>La SoundFont « %1 » choisie sur la page MIDI des options ne peut pas être utilisée : %2.
+Les morceaux MIDI sont rendus avec ct4mgm.sf2 à côté du programme.</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>... et %1 de plus.</translation>
     </message>
     <message>
         <source>&amp;Play Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire la &amp;source</translation>
     </message>
     <message>
         <source>Play &amp;Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire la &amp;destination</translation>
     </message>
     <message>
         <source>&amp;Convert Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Convertir la sélection</translation>
     </message>
     <message>
         <source>Convert All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout convertir</translation>
     </message>
     <message>
         <source>Browse &amp;Source Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier s&amp;ource</translation>
     </message>
     <message>
         <source>Browse Destination &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier de destinatio&amp;n</translation>
     </message>
     <message>
         <source>&amp;Why did this fail?</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pourquoi cet échec ?</translation>
     </message>
     <message>
         <source>&amp;Add Files...	Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter des fichiers...	Ctrl+O</translation>
     </message>
     <message>
         <source>Add F&amp;older</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un doss&amp;ier</translation>
     </message>
     <message>
         <source>&amp;Remove	Del</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer	Suppr</translation>
     </message>
     <message>
         <source>Remove Al&amp;l</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer &amp;tout</translation>
     </message>
     <message>
         <source>&amp;Help Topics	F1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rubriques d&apos;aide	F1</translation>
     </message>
     <message>
         <source>&amp;Tell A Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Recommander à un &amp;ami</translation>
     </message>
     <message>
         <source>&amp;Feedback and Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaires et &amp;support</translation>
     </message>
     <message>
         <source>Home&amp;page</source>
-        <translation type="unfinished"></translation>
+        <translation>Site &amp;web</translation>
     </message>
     <message>
         <source>&amp;Check Latest Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher une nouvelle &amp;version</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos...</translation>
     </message>
     <message>
         <source>Stop the conversion and close Sondrel?
 
 The files being converted now are not kept; the finished ones are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter la conversion et fermer Sondrel ?
+
+Les fichiers en cours de conversion ne sont pas conservés ; ceux qui sont terminés le sont.</translation>
     </message>
 </context>
 <context>
     <name>CConvertProgressDlg</name>
     <message>
         <source>The output folder could not be used; written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de sortie n&apos;était pas utilisable ; écrit dans %1</translation>
     </message>
     <message>
         <source>Converting %1...%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion de %1...%2</translation>
     </message>
     <message>
         <source>Finished %1 of %2 file(s) in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fichier(s) sur %2 terminé(s) en %3</translation>
     </message>
     <message>
         <source>, about %1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>, environ %1 restant</translation>
     </message>
 </context>
 <context>
@@ -347,364 +350,372 @@ The files being converted now are not kept; the finished ones are.</source>
     <message>
         <source>The operating system is out
 of memory or resources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système d&apos;exploitation manque
+de mémoire ou de ressources.</translation>
     </message>
     <message>
         <source>The specified file was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier spécifié est introuvable.</translation>
     </message>
     <message>
         <source>The specified path was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin spécifié est introuvable.</translation>
     </message>
     <message>
         <source>The operating system denied
 access to the specified file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système d&apos;exploitation a refusé
+l&apos;accès au fichier spécifié.</translation>
     </message>
     <message>
         <source>There was not enough memory to complete the operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mémoire est insuffisante pour terminer l&apos;opération.</translation>
     </message>
     <message>
         <source>The .EXE file is invalid
 (non-Win32 .EXE or error in .EXE image).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier .EXE n&apos;est pas valide
+(.EXE non Win32 ou erreur dans l&apos;image .EXE).</translation>
     </message>
     <message>
         <source>A sharing violation occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une violation de partage s&apos;est produite.</translation>
     </message>
     <message>
         <source>The filename association is
 incomplete or invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;association du nom de fichier est
+incomplète ou non valide.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because the request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>La transaction DDE n&apos;a pas pu
+aboutir car la requête a expiré.</translation>
     </message>
     <message>
         <source>The DDE transaction failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La transaction DDE a échoué.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because other DDE transactions
 were being processed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La transaction DDE n&apos;a pas pu
+aboutir car d&apos;autres transactions DDE
+étaient en cours.</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune application n&apos;est associée
+à l&apos;extension de fichier indiquée.</translation>
     </message>
     <message>
         <source>The specified dynamic-link library was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque de liens dynamiques spécifiée est introuvable.</translation>
     </message>
     <message>
         <source>Unknown Error (%1) occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur inconnue (%1) s&apos;est produite.</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le lien :</translation>
     </message>
 </context>
 <context>
     <name>CMidiOptPage</name>
     <message>
         <source>Default: ct4mgm.sf2 beside the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut : ct4mgm.sf2 à côté du programme</translation>
     </message>
     <message>
         <source>MIDI Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options MIDI</translation>
     </message>
     <message>
         <source>SoundFont</source>
-        <translation type="unfinished"></translation>
+        <translation>SoundFont</translation>
     </message>
     <message>
         <source>SoundFont &amp;file that renders MIDI songs (empty: ct4mgm.sf2 beside the program):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier SoundFont pour les morceaux MIDI (vide : ct4mgm.sf2 à côté du programme) :</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parcourir...</translation>
     </message>
     <message>
         <source>&amp;Installed SoundFonts:</source>
-        <translation type="unfinished"></translation>
+        <translation>SoundFonts &amp;installées :</translation>
     </message>
     <message>
         <source>Songs in the List</source>
-        <translation type="unfinished"></translation>
+        <translation>Morceaux de la liste</translation>
     </message>
     <message>
         <source>&amp;Check the Songs in the List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vérifier les morceaux de la liste</translation>
     </message>
     <message>
         <source>Room Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambiance</translation>
     </message>
     <message>
         <source>&amp;Reverb</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réverbération</translation>
     </message>
     <message>
         <source>C&amp;horus</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;horus</translation>
     </message>
     <message>
         <source>Level:</source>
         <extracomment>The strength of the reverb or chorus, in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Niveau :</translation>
     </message>
     <message>
         <source>%1 MIDI song(s) in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 morceau(x) MIDI dans la liste.</translation>
     </message>
     <message>
         <source>There are no MIDI songs in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste ne contient aucun morceau MIDI.</translation>
     </message>
     <message>
         <source>The SoundFont &quot;%1&quot; cannot be used: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La SoundFont « %1 » ne peut pas être utilisée : %2.</translation>
     </message>
     <message>
         <source>Choose a SoundFont</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une SoundFont</translation>
     </message>
     <message>
         <source>SoundFont Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers SoundFont</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers</translation>
     </message>
     <message>
         <source>not a SoundFont Sondrel can read</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une SoundFont que Sondrel peut lire</translation>
     </message>
     <message>
         <source>The SoundFont &quot;%1&quot; has every instrument of the %2 MIDI song(s) in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>La SoundFont « %1 » contient tous les instruments des %2 morceau(x) MIDI de la liste.</translation>
     </message>
 </context>
 <context>
     <name>COptAacPage</name>
     <message>
         <source>AAC Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options AAC</translation>
     </message>
 </context>
 <context>
     <name>COptFlacPage</name>
     <message>
         <source>FLAC Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options FLAC</translation>
     </message>
 </context>
 <context>
     <name>COptM4aPage</name>
     <message>
         <source>MP4/M4A/M4B Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options MP4/M4A/M4B</translation>
     </message>
 </context>
 <context>
     <name>COptMp3Page</name>
     <message>
         <source>MP3 Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options MP3</translation>
     </message>
     <message>
         <source>&amp;Gapless (exact length)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans &amp;blanc (durée exacte)</translation>
     </message>
     <message>
         <source>Write ID3 tag as:</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire la balise ID3 en :</translation>
     </message>
 </context>
 <context>
     <name>COptOggPage</name>
     <message>
         <source>OGG Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options OGG</translation>
     </message>
 </context>
 <context>
     <name>COptOpusPage</name>
     <message>
         <source>Opus Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options Opus</translation>
     </message>
     <message>
         <source>Variable (VBR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Variable (VBR)</translation>
     </message>
     <message>
         <source>Constrained variable (CVBR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Variable contraint (CVBR)</translation>
     </message>
     <message>
         <source>Constant (CBR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Constant (CBR)</translation>
     </message>
     <message>
         <source>Bit Rate &amp;Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mod&amp;e de débit :</translation>
     </message>
     <message>
         <source>Com&amp;plexity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Com&amp;plexité :</translation>
     </message>
 </context>
 <context>
     <name>COptOutputPage</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>When converting to audio format, e.g. MP3, WAV, WMA, etc., if output channel is mono and original file is stereo, output sound equals to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lors de la conversion vers un format audio (MP3, WAV, WMA, etc.), si la sortie est mono et le fichier d&apos;origine stéréo, le son de sortie est égal à :</translation>
     </message>
     <message>
         <source>O&amp;nly add the following file extensions for &quot;Add Folder&quot; and Drag/Drop</source>
-        <translation type="unfinished"></translation>
+        <translation>N&apos;ajouter &amp;que les extensions suivantes avec « Ajouter un dossier » et le glisser-déposer</translation>
     </message>
     <message>
         <source>Note: use comma (,) to separate multiple extensions. For example: wav,mp3,m4a,aac</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque : séparez les extensions par une virgule (,). Par exemple : wav,mp3,m4a,aac</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie</translation>
     </message>
     <message>
         <source>Bro&amp;wse</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;rcourir</translation>
     </message>
     <message>
         <source>&amp;Create folders according to path of original file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Créer les dossiers selon le chemin du fichier d&apos;origine</translation>
     </message>
     <message>
         <source>For example: original file is &quot;/home/ann/Music/pop/1.mp3&quot; and output folder is &quot;/data/Output.&quot; If the option is checked, the output folder will be &quot;/data/Output/home/ann/Music/pop.&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple : fichier d&apos;origine « /home/ann/Music/pop/1.mp3 » et dossier de sortie « /data/Output ». Si l&apos;option est cochée, le dossier de sortie devient « /data/Output/home/ann/Music/pop ».</translation>
     </message>
     <message>
         <source>&amp;Keep the sub-folders of added folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver les so&amp;us-dossiers des dossiers ajoutés</translation>
     </message>
     <message>
         <source>The original name, or e.g. {artist}/{album}/{track:02} - {title}</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom d&apos;origine, ou p. ex. {artist}/{album}/{track:02} - {title}</translation>
     </message>
     <message>
         <source>Output files to M&amp;y Documents if creating file failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire dans &amp;Mes documents si la création du fichier échoue</translation>
     </message>
     <message>
         <source>&amp;Browse output folder while conversion completes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir le dossier de sortie à la fin de la conversion</translation>
     </message>
     <message>
         <source>&amp;Output folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de &amp;sortie :</translation>
     </message>
     <message>
         <source>Custom &amp;folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier &amp;personnalisé :</translation>
     </message>
     <message>
         <source>Output na&amp;me:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom de sortie :</translation>
     </message>
     <message>
         <source>If target file &amp;exists </source>
         <extracomment>Before the choice of what to do: &quot;If target file exists [Overwrite]&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Si le fichier cibl&amp;e existe </translation>
     </message>
     <message>
         <source>This computer has %1 processor(s); one file per processor is the default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet ordinateur a %1 processeur(s) ; un fichier par processeur est la valeur par défaut.</translation>
     </message>
     <message>
         <source>Con&amp;vert</source>
         <extracomment>Before a number box: &quot;Convert [2] files at a time&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;vertir</translation>
     </message>
     <message>
         <source>files at a time</source>
         <extracomment>After a number box: &quot;Convert [2] files at a time&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fichiers à la fois</translation>
     </message>
     <message>
         <source>Check each out&amp;put</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier chaque sor&amp;tie</translation>
     </message>
     <message>
         <source>Please choose an output folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un dossier de sortie :</translation>
     </message>
     <message>
         <source>Please choose an output folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un dossier de sortie.</translation>
     </message>
     <message>
         <source>The output name pattern cannot be used: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle de nom de sortie ne peut pas être utilisé : %1.</translation>
     </message>
     <message>
         <source>Please enter file extensions you need to filter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez les extensions de fichier à filtrer.</translation>
     </message>
     <message>
         <source>A file found in a sub-folder of a folder added with Add Folder or dropped on the window goes to the same sub-folder below the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier trouvé dans un sous-dossier d&apos;un dossier ajouté avec « Ajouter un dossier » ou déposé sur la fenêtre va dans le même sous-dossier sous le dossier de sortie</translation>
     </message>
     <message>
         <source>Names each output by its source&apos;s tags. Fields: {title} {artist} {album} {albumartist} {composer} {genre} {year} {track} {disc}, and {name} {ext} {folder} of the original file; {track:02} pads the number to two digits. A &quot;/&quot; makes a sub-folder below the output folder. Leave it empty to keep the original name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomme chaque sortie d&apos;après les balises de sa source. Champs : {title} {artist} {album} {albumartist} {composer} {genre} {year} {track} {disc}, ainsi que {name} {ext} {folder} du fichier d&apos;origine ; {track:02} complète le numéro à deux chiffres. Un « / » crée un sous-dossier sous le dossier de sortie. Laissez vide pour garder le nom d&apos;origine.</translation>
     </message>
     <message>
         <source>Decode each output before it takes its name and check its rate, channels, length and level against what was written; an output that fails is removed and an old file kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Décoder chaque sortie avant qu&apos;elle prenne son nom et vérifier sa fréquence, ses canaux, sa durée et son niveau par rapport à ce qui a été écrit ; une sortie en échec est supprimée et l&apos;ancien fichier conservé</translation>
     </message>
 </context>
 <context>
     <name>COptSheet</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>The options could not be saved; they apply until Sondrel is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les options n&apos;ont pas pu être enregistrées ; elles s&apos;appliquent jusqu&apos;à la fermeture de Sondrel.</translation>
     </message>
 </context>
 <context>
     <name>COptWavPage</name>
     <message>
         <source>WAV Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options WAV</translation>
     </message>
 </context>
 <context>
@@ -712,148 +723,148 @@ with the given filename extension.</source>
     <message>
         <source>%1 Hz, %2 kbps, %3</source>
         <extracomment>A WMA format: &quot;44100 Hz, 128 kbps, Stereo&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz, %2 kbit/s, %3</translation>
     </message>
     <message>
         <source>Mono</source>
-        <translation type="unfinished"></translation>
+        <translation>Mono</translation>
     </message>
     <message>
         <source>Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Stéréo</translation>
     </message>
     <message>
         <source>WMA Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options WMA</translation>
     </message>
     <message>
         <source>&amp;Encoding Options: (Sample Frequency, Bit Rate, Channels)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options d&apos;encodage : (fréquence d&apos;échantillonnage, débit binaire, canaux)</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatique</translation>
     </message>
 </context>
 <context>
     <name>CProgressWindow</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>CSortListCtrl</name>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Bit Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit</translation>
     </message>
     <message>
         <source>Freq.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréq.</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>not converted yet</source>
-        <translation type="unfinished"></translation>
+        <translation>pas encore converti</translation>
     </message>
     <message>
         <source>Files to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers à convertir</translation>
     </message>
     <message>
         <source>Each row is a file with its duration, bit rate, frequency, channels and conversion status</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque ligne est un fichier avec sa durée, son débit, sa fréquence, ses canaux et son état de conversion</translation>
     </message>
 </context>
 <context>
     <name>CTagEditDlg</name>
     <message>
         <source>T&amp;itle:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titre :</translation>
     </message>
     <message>
         <source>&amp;Artist:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Artiste :</translation>
     </message>
     <message>
         <source>Albu&amp;m:</source>
-        <translation type="unfinished"></translation>
+        <translation>Albu&amp;m :</translation>
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnée :</translation>
     </message>
     <message>
         <source>&amp;Comment:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Commentaire :</translation>
     </message>
     <message>
         <source>C&amp;omposer:</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;ompositeur :</translation>
     </message>
     <message>
         <source>Co&amp;pyright:</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;pyright :</translation>
     </message>
     <message>
         <source>Edit ID3 Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la balise ID3</translation>
     </message>
     <message>
         <source>&amp;Track #:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de pist&amp;e :</translation>
     </message>
     <message>
         <source>&amp;None</source>
-        <translation type="unfinished"></translation>
+        <translation>Auc&amp;un</translation>
     </message>
     <message>
         <source>&amp;Sequence number in list</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rang dans la liste</translation>
     </message>
     <message>
         <source>C&amp;ustom</source>
-        <translation type="unfinished"></translation>
+        <translation>Per&amp;sonnalisé</translation>
     </message>
     <message>
         <source>Nam&amp;e as file name (not include extension)</source>
-        <translation type="unfinished"></translation>
+        <translation>Comme le nom du &amp;fichier (sans l&apos;extension)</translation>
     </message>
     <message>
         <source>&amp;Genre:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Genre :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Please enter an integer between 0 and 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un nombre entier compris entre 0 et 255.</translation>
     </message>
 </context>
 <context>
@@ -862,543 +873,547 @@ with the given filename extension.</source>
         <source>No application is set up to open &quot;%1&quot;.
 
 Set up %2 in the desktop&apos;s settings, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune application n&apos;est configurée pour ouvrir « %1 ».
+
+Configurez %2 dans les paramètres du bureau, puis réessayez.</translation>
     </message>
     <message>
         <source>an e-mail program</source>
-        <translation type="unfinished"></translation>
+        <translation>un programme de messagerie</translation>
     </message>
     <message>
         <source>a web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>un navigateur web</translation>
     </message>
     <message>
         <source>a program for this kind of link</source>
-        <translation type="unfinished"></translation>
+        <translation>un programme pour ce type de lien</translation>
     </message>
     <message>
         <source>a program for this kind of file</source>
-        <translation type="unfinished"></translation>
+        <translation>un programme pour ce type de fichier</translation>
     </message>
     <message>
         <source>a file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>un gestionnaire de fichiers</translation>
     </message>
 </context>
 <context>
     <name>FileAdder</name>
     <message>
         <source>Please choose a folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un dossier :</translation>
     </message>
     <message>
         <source>Searching files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche des fichiers...</translation>
     </message>
     <message>
         <source>Adding file %1 of %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajout du fichier %1 sur %2...</translation>
     </message>
 </context>
 <context>
     <name>OpenFileFilters</name>
     <message>
         <source>All sound files Sondrel reads</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers audio lus par Sondrel</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers</translation>
     </message>
     <message>
         <source>3GPP Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers 3GPP</translation>
     </message>
     <message>
         <source>3GPP2 Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers 3GPP2</translation>
     </message>
     <message>
         <source>Adobe Flash Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Adobe Flash</translation>
     </message>
     <message>
         <source>Advanced Audio Coding</source>
-        <translation type="unfinished"></translation>
+        <translation>Advanced Audio Coding</translation>
     </message>
     <message>
         <source>AIFF Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers AIFF</translation>
     </message>
     <message>
         <source>AMR Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers AMR</translation>
     </message>
     <message>
         <source>AU Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers AU</translation>
     </message>
     <message>
         <source>AVI Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers AVI</translation>
     </message>
     <message>
         <source>CD Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>CD audio</translation>
     </message>
     <message>
         <source>Creative Voice Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Creative Voice</translation>
     </message>
     <message>
         <source>CRI ADX Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CRI ADX</translation>
     </message>
     <message>
         <source>Dolby Digital AC-3</source>
-        <translation type="unfinished"></translation>
+        <translation>Dolby Digital AC-3</translation>
     </message>
     <message>
         <source>DTS Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers DTS</translation>
     </message>
     <message>
         <source>DV Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers vidéo DV</translation>
     </message>
     <message>
         <source>DVD Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers vidéo DVD</translation>
     </message>
     <message>
         <source>Electronic Arts CDATA Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Electronic Arts CDATA</translation>
     </message>
     <message>
         <source>Flash Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers vidéo Flash</translation>
     </message>
     <message>
         <source>Free Lossless Audio Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Free Lossless Audio Codec</translation>
     </message>
     <message>
         <source>H.264/MPEG4 AVC Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo H.264/MPEG4 AVC</translation>
     </message>
     <message>
         <source>Matroska Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Matroska</translation>
     </message>
     <message>
         <source>Microsoft Digital Video Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Microsoft Digital Video Recording</translation>
     </message>
     <message>
         <source>MIDI Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers MIDI</translation>
     </message>
     <message>
         <source>MJPEG Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers vidéo MJPEG</translation>
     </message>
     <message>
         <source>MMF Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers MMF</translation>
     </message>
     <message>
         <source>MOD Musics</source>
-        <translation type="unfinished"></translation>
+        <translation>Musiques MOD</translation>
     </message>
     <message>
         <source>Monkey&apos;s Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Monkey&apos;s Audio</translation>
     </message>
     <message>
         <source>MP3 Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers MP3</translation>
     </message>
     <message>
         <source>MPEG Audio Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers audio MPEG</translation>
     </message>
     <message>
         <source>MPEG Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers vidéo MPEG</translation>
     </message>
     <message>
         <source>MPEG-4 Audio Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers audio MPEG-4</translation>
     </message>
     <message>
         <source>MPEG4 TS HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo MPEG4 TS HD</translation>
     </message>
     <message>
         <source>MPEG-4 Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers vidéo MPEG-4</translation>
     </message>
     <message>
         <source>Musepack</source>
-        <translation type="unfinished"></translation>
+        <translation>Musepack</translation>
     </message>
     <message>
         <source>Nullsoft Audio/Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers audio/vidéo Nullsoft</translation>
     </message>
     <message>
         <source>NUT Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers NUT</translation>
     </message>
     <message>
         <source>OGG Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers OGG</translation>
     </message>
     <message>
         <source>Opus Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Opus</translation>
     </message>
     <message>
         <source>QuickTime Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers QuickTime</translation>
     </message>
     <message>
         <source>Raw h261 Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers h261 bruts</translation>
     </message>
     <message>
         <source>Raw h263 Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers h263 bruts</translation>
     </message>
     <message>
         <source>Raw h264 Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers vidéo h264 bruts</translation>
     </message>
     <message>
         <source>Real Audio Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Real Audio</translation>
     </message>
     <message>
         <source>Real Media Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Real Media</translation>
     </message>
     <message>
         <source>Speex</source>
-        <translation type="unfinished"></translation>
+        <translation>Speex</translation>
     </message>
     <message>
         <source>The True Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>The True Audio</translation>
     </message>
     <message>
         <source>WAV Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers WAV</translation>
     </message>
     <message>
         <source>WavPack</source>
-        <translation type="unfinished"></translation>
+        <translation>WavPack</translation>
     </message>
     <message>
         <source>Windows Media Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Windows Media</translation>
     </message>
     <message>
         <source>YUV Video File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier vidéo YUV</translation>
     </message>
 </context>
 <context>
     <name>Options</name>
     <message>
         <source>Average &amp;Bit Rate (ABR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit mo&amp;yen (ABR)</translation>
     </message>
     <message>
         <source>&amp;Variable Bit Rate (VBR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit &amp;variable (VBR)</translation>
     </message>
     <message>
         <source>B&amp;oth long and short</source>
-        <translation type="unfinished"></translation>
+        <translation>L&amp;ongs et courts</translation>
     </message>
     <message>
         <source>No &amp;short</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;s de courts</translation>
     </message>
     <message>
         <source>&amp;No long</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de &amp;longs</translation>
     </message>
     <message>
         <source> kbps</source>
-        <translation type="unfinished"></translation>
+        <translation> kbit/s</translation>
     </message>
     <message>
         <source>&amp;Bit Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Débit binaire :</translation>
     </message>
     <message>
         <source>&amp;Enable DTX (Discontinuous Transmission)</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer le D&amp;TX (transmission discontinue)</translation>
     </message>
     <message>
         <source>Auto (the source&apos;s rate and channels)</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatique (fréquence et canaux de la source)</translation>
     </message>
     <message>
         <source>44100 Hz, level 0, Stereo (fastest, larger size)</source>
-        <translation type="unfinished"></translation>
+        <translation>44100 Hz, niveau 0, stéréo (plus rapide, plus volumineux)</translation>
     </message>
     <message>
         <source>44100 Hz, level 5, Stereo (CD quality, usual size)</source>
-        <translation type="unfinished"></translation>
+        <translation>44100 Hz, niveau 5, stéréo (qualité CD, taille habituelle)</translation>
     </message>
     <message>
         <source>44100 Hz, level 8, Stereo (smallest size, slowest)</source>
-        <translation type="unfinished"></translation>
+        <translation>44100 Hz, niveau 8, stéréo (plus compact, plus lent)</translation>
     </message>
     <message>
         <source>48000 Hz, level 5, Stereo (video sound)</source>
-        <translation type="unfinished"></translation>
+        <translation>48000 Hz, niveau 5, stéréo (son vidéo)</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé</translation>
     </message>
     <message>
         <source>Compression &amp;Level:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ni&amp;veau de compression :</translation>
     </message>
     <message>
         <source>Add &amp;tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une &amp;balise</translation>
     </message>
     <message>
         <source>T&amp;ransfer tag from source file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reprendre la balise du fichier source</translation>
     </message>
     <message>
         <source>&amp;None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucu&amp;ne</translation>
     </message>
     <message>
         <source>Edit &amp;tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la ba&amp;lise</translation>
     </message>
     <message>
         <source>Add &amp;ID3 tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une balise &amp;ID3</translation>
     </message>
     <message>
         <source>Trans&amp;fer ID3 tag from source file</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre la balise ID3 du &amp;fichier source</translation>
     </message>
     <message>
         <source>Non&amp;e</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucu&amp;ne</translation>
     </message>
     <message>
         <source>E&amp;dit ID3 tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifi&amp;er la balise ID3</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatique</translation>
     </message>
     <message>
         <source>11025 Hz, 16 kbps, Mono (low quality, smaller file size)</source>
-        <translation type="unfinished"></translation>
+        <translation>11025 Hz, 16 kbit/s, mono (qualité faible, fichier plus petit)</translation>
     </message>
     <message>
         <source>22050 Hz, 32 kbps, Joint Stereo (OK quality, small size)</source>
-        <translation type="unfinished"></translation>
+        <translation>22050 Hz, 32 kbit/s, joint stereo (qualité correcte, petite taille)</translation>
     </message>
     <message>
         <source>32000 Hz, 96 kbps, Joint Stereo (medium quality, normal size)</source>
-        <translation type="unfinished"></translation>
+        <translation>32000 Hz, 96 kbit/s, joint stereo (qualité moyenne, taille normale)</translation>
     </message>
     <message>
         <source>44100Hz, 128 kbps, Joint Stereo (close to CD-quality, large size)</source>
-        <translation type="unfinished"></translation>
+        <translation>44100 Hz, 128 kbit/s, joint stereo (proche de la qualité CD, grande taille)</translation>
     </message>
     <message>
         <source>&amp;Joint Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Joint stereo</translation>
     </message>
     <message>
         <source>&amp;Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stéréo</translation>
     </message>
     <message>
         <source>&amp;Mono</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mono</translation>
     </message>
     <message>
         <source>Same as &amp;original file</source>
         <extracomment>Channels: as many as the source file has.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Identique au fichier d&apos;&amp;origine</translation>
     </message>
     <message>
         <source>T&amp;ransfer ID3 tag from source file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reprendre la balise ID3 du fichier source</translation>
     </message>
     <message>
         <source>Edit ID3 &amp;tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la ba&amp;lise ID3</translation>
     </message>
     <message>
         <source>&amp;Variable bit rate, quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit &amp;variable, qualité :</translation>
     </message>
     <message>
         <source>V0 (best, largest)</source>
-        <translation type="unfinished"></translation>
+        <translation>V0 (meilleure, plus gros)</translation>
     </message>
     <message>
         <source>V2 (transparent)</source>
-        <translation type="unfinished"></translation>
+        <translation>V2 (transparent)</translation>
     </message>
     <message>
         <source>V9 (smallest)</source>
-        <translation type="unfinished"></translation>
+        <translation>V9 (plus petit)</translation>
     </message>
     <message>
         <source>Joint Stereo vs. Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Joint stereo ou stéréo</translation>
     </message>
     <message>
         <source>The program uses LAME MP3 encoder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme utilise l&apos;encodeur MP3 LAME.</translation>
     </message>
     <message>
         <source>11025 Hz, 16 kbps, Mono (low quality, smaller size)</source>
-        <translation type="unfinished"></translation>
+        <translation>11025 Hz, 16 kbit/s, mono (qualité faible, plus petit)</translation>
     </message>
     <message>
         <source>22050 Hz, 32 kbps, Stereo (OK quality, small size)</source>
-        <translation type="unfinished"></translation>
+        <translation>22050 Hz, 32 kbit/s, stéréo (qualité correcte, petite taille)</translation>
     </message>
     <message>
         <source>32000 Hz, 96 kbps, Stereo (medium quality, normal size)</source>
-        <translation type="unfinished"></translation>
+        <translation>32000 Hz, 96 kbit/s, stéréo (qualité moyenne, taille normale)</translation>
     </message>
     <message>
         <source>44100Hz, 128 kbps, Stereo (close to CD-quality, large size)</source>
-        <translation type="unfinished"></translation>
+        <translation>44100 Hz, 128 kbit/s, stéréo (proche de la qualité CD, grande taille)</translation>
     </message>
     <message>
         <source>&amp;Quality instead of bit rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Qualité au lieu du débit :</translation>
     </message>
     <message>
         <source>-1 (smallest)</source>
-        <translation type="unfinished"></translation>
+        <translation>-1 (plus petit)</translation>
     </message>
     <message>
         <source>3 (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>3 (par défaut)</translation>
     </message>
     <message>
         <source>10 (best, largest)</source>
-        <translation type="unfinished"></translation>
+        <translation>10 (meilleure, plus gros)</translation>
     </message>
     <message>
         <source>Auto (the source&apos;s channels, 64 kbps per channel)</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatique (canaux de la source, 64 kbit/s par canal)</translation>
     </message>
     <message>
         <source>32 kbps, Mono (speech, smallest size)</source>
-        <translation type="unfinished"></translation>
+        <translation>32 kbit/s, mono (parole, plus petite taille)</translation>
     </message>
     <message>
         <source>64 kbps, Stereo (good quality, small size)</source>
-        <translation type="unfinished"></translation>
+        <translation>64 kbit/s, stéréo (bonne qualité, petite taille)</translation>
     </message>
     <message>
         <source>128 kbps, Stereo (transparent music, normal size)</source>
-        <translation type="unfinished"></translation>
+        <translation>128 kbit/s, stéréo (musique transparente, taille normale)</translation>
     </message>
     <message>
         <source>192 kbps, Stereo (archive quality, large size)</source>
-        <translation type="unfinished"></translation>
+        <translation>192 kbit/s, stéréo (qualité archive, grande taille)</translation>
     </message>
     <message>
         <source>Same as original file</source>
         <extracomment>A value taken from the source: its sample rate, bit rate or channels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Identique au fichier d&apos;origine</translation>
     </message>
     <message>
         <source>A custom folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Un dossier personnalisé</translation>
     </message>
     <message>
         <source>Auto rename (add number at end of file name)</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer automatiquement (ajouter un numéro au nom du fichier)</translation>
     </message>
     <message>
         <source>Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>Écraser</translation>
     </message>
     <message>
         <source>Skip (not convert)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer (ne pas convertir)</translation>
     </message>
     <message>
         <source>In general, the output sound equals to &quot;(L+R)/2,&quot; which contains left and right channels.
 
 &quot;L channel&quot; means the program outputs left channel of original stereo file. And &quot;R channel&quot; means right channel. It&apos;s very useful when you want to convert a stereo file into two files that contains left and right channels distinguishingly.</source>
-        <translation type="unfinished"></translation>
+        <translation>En général, le son de sortie est égal à « (L+R)/2 », qui contient les canaux gauche et droit.
+
+« Canal gauche » signifie que le programme produit le canal gauche du fichier stéréo d&apos;origine, et « Canal droit » le canal droit. C&apos;est très utile pour convertir un fichier stéréo en deux fichiers contenant séparément le canal gauche et le canal droit.</translation>
     </message>
     <message>
         <source>&amp;L channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal &amp;gauche</translation>
     </message>
     <message>
         <source>&amp;R channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal &amp;droit</translation>
     </message>
     <message>
         <source>11025 Hz, 8 bits, Mono (low quality, smaller file size)</source>
-        <translation type="unfinished"></translation>
+        <translation>11025 Hz, 8 bits, mono (qualité faible, fichier plus petit)</translation>
     </message>
     <message>
         <source>22050 Hz, 16 bits, Stereo (OK quality, small size)</source>
-        <translation type="unfinished"></translation>
+        <translation>22050 Hz, 16 bits, stéréo (qualité correcte, petite taille)</translation>
     </message>
     <message>
         <source>32000 Hz, 16 bits, Stereo (medium quality, normal size)</source>
-        <translation type="unfinished"></translation>
+        <translation>32000 Hz, 16 bits, stéréo (qualité moyenne, taille normale)</translation>
     </message>
     <message>
         <source>44100Hz, 16 bits, Stereo (high quality, large size)</source>
-        <translation type="unfinished"></translation>
+        <translation>44100 Hz, 16 bits, stéréo (haute qualité, grande taille)</translation>
     </message>
     <message>
         <source>&amp;Bits:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bits :</translation>
     </message>
     <message>
         <source> bits</source>
-        <translation type="unfinished"></translation>
+        <translation> bits</translation>
     </message>
     <message>
         <source> Hz</source>
-        <translation type="unfinished"></translation>
+        <translation> Hz</translation>
     </message>
 </context>
 <context>
     <name>PresetList</name>
     <message>
         <source>Encoding Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options d&apos;encodage</translation>
     </message>
     <message>
         <source>Sample &amp;Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fréquence d&apos;échantillonnage :</translation>
     </message>
     <message>
         <source>Channels:</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux :</translation>
     </message>
 </context>
 <context>
@@ -1416,61 +1431,64 @@ Set up %2 in the desktop&apos;s settings, then try again.</source>
     <name>SkinArt</name>
     <message>
         <source>batch sound file converter</source>
-        <translation type="unfinished"></translation>
+        <translation>convertisseur de fichiers audio par lots</translation>
     </message>
 </context>
 <context>
     <name>Sondrel</name>
     <message>
         <source>Failed to initialize the software (0x0002020).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;initialiser le logiciel (0x0002020).</translation>
     </message>
     <message>
         <source>The SoundFont lacks instruments these songs use; the nearest presets it has play them instead:</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque à la SoundFont des instruments utilisés par ces morceaux ; les presets les plus proches qu&apos;elle contient les jouent à la place :</translation>
     </message>
     <message>
         <source>You should select a file at least.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez au moins un fichier.</translation>
     </message>
     <message>
         <source>There aren&apos;t files in list.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste ne contient aucun fichier.</translation>
     </message>
     <message>
         <source>Converting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion...</translation>
     </message>
     <message>
         <source>Conversion Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la conversion</translation>
     </message>
     <message>
         <source>Failure. Requires file &quot;ct4mgm.sf2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec. Le fichier « ct4mgm.sf2 » est requis.</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé</translation>
     </message>
     <message>
         <source>Output would pass the 4 GiB limit of WAV files</source>
-        <translation type="unfinished"></translation>
+        <translation>La sortie dépasserait la limite de 4 Gio des fichiers WAV</translation>
     </message>
     <message>
         <source>Target exists and skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>La cible existe, ignoré</translation>
     </message>
     <message>
         <source>Dear user, WMA file requires Windows Media Format 9 Series Runtime.
 Unfortunately, the component isn&apos;t available on your computer.
 
 Do you want to download and install it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers WMA nécessitent Windows Media Format 9 Series Runtime.
+Ce composant n&apos;est malheureusement pas disponible sur votre ordinateur.
+
+Voulez-vous le télécharger et l&apos;installer maintenant ?</translation>
     </message>
     <message>
         <source>Failed to load the following files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger les fichiers suivants.</translation>
     </message>
     <message>
         <source>Dear user, to decode MIDI file, file &quot;ct4mgm.sf2&quot; is required.
@@ -1552,32 +1570,34 @@ And then convert your MIDI file again. Thank you.</source>
     <name>SoundSection</name>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>&amp;Amplify / Reduce sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Amplifier / réduire le son</translation>
     </message>
     <message>
         <source>&amp;Coefficient:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Coefficient :</translation>
     </message>
     <message>
         <source>&lt; 100% - Reduce sound
 = 100% - No changes
 &gt; 100% - Amplify sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; 100 % - réduire le son
+= 100 % - aucun changement
+&gt; 100 % - amplifier le son</translation>
     </message>
     <message>
         <source>Invalid amplification coefficient. It&apos;s betwen 10 and 3000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient d&apos;amplification non valide. Il doit être compris entre 10 et 3000.</translation>
     </message>
 </context>
 <context>
     <name>TagSection</name>
     <message>
         <source>ID3 Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Balise ID3</translation>
     </message>
 </context>
 </TS>

@@ -5,341 +5,344 @@
     <name>CAacFamilyPage</name>
     <message>
         <source>A&amp;uto (let the program choose the best parameters)</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;utomático (o programa escolhe os melhores parâmetros)</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Redefinir</translation>
     </message>
     <message>
         <source>Bit &amp;Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de &amp;bits:</translation>
     </message>
     <message>
         <source>&amp;Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Qualidade:</translation>
     </message>
     <message>
         <source>(Default: 100. From 10 to 500)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Padrão: 100. De 10 a 500)</translation>
     </message>
     <message>
         <source>Advanced Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções avançadas</translation>
     </message>
     <message>
         <source>Use &amp;Temporal Noise Shaping (TNS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar &amp;Temporal Noise Shaping (TNS)</translation>
     </message>
     <message>
         <source>Allow &amp;Mid/Side</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir Mid/&amp;Side</translation>
     </message>
     <message>
         <source>MPEG Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão MPEG:</translation>
     </message>
     <message>
         <source>Block Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de bloco:</translation>
     </message>
     <message>
         <source>Invalid quality value. It&apos;s betwen 10 and 500.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de qualidade inválido. Deve estar entre 10 e 500.</translation>
     </message>
 </context>
 <context>
     <name>CAboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre</translation>
     </message>
     <message>
         <source>%1 build %2</source>
         <extracomment>The version line of the about box: &quot;Sondrel v1.2 build 345&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 compilação %2</translation>
     </message>
     <message>
         <source>Visit %1 Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Visitar o site do %1</translation>
     </message>
     <message>
         <source>Feedback and Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentários e suporte</translation>
     </message>
     <message>
         <source>The program uses LAME MP3 encoder</source>
-        <translation type="unfinished"></translation>
+        <translation>O programa usa o codificador de MP3 LAME</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Check Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verificar atualizações</translation>
     </message>
     <message>
         <source>Tell a Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicar a um amigo</translation>
     </message>
 </context>
 <context>
     <name>CAmrOptPage</name>
     <message>
         <source>AMR/AWB Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções AMR/AWB</translation>
     </message>
     <message>
         <source>Encoding Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Parâmetros de codificação</translation>
     </message>
     <message>
         <source>NB (Narrow Band, 8000 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>NB (banda estreita, 8000 Hz)</translation>
     </message>
     <message>
         <source>WB (Wide Band, 16000 Hz)</source>
-        <translation type="unfinished"></translation>
+        <translation>WB (banda larga, 16000 Hz)</translation>
     </message>
     <message>
         <source>AWB Encoding Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Parâmetros de codificação AWB</translation>
     </message>
     <message>
         <source>Sample Frequency: 16000 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de amostragem: 16000 Hz</translation>
     </message>
 </context>
 <context>
     <name>CConvertDlg</name>
     <message>
         <source>&amp;Add Files</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adicionar</translation>
     </message>
     <message>
         <source>Add files</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar arquivos</translation>
     </message>
     <message>
         <source>Add &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar &amp;pasta</translation>
     </message>
     <message>
         <source>Add files from a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar os arquivos de uma pasta</translation>
     </message>
     <message>
         <source>Remove A&amp;ll</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover &amp;todos</translation>
     </message>
     <message>
         <source>Remove all files in list</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover todos os arquivos da lista</translation>
     </message>
     <message>
         <source>&amp;Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Converter</translation>
     </message>
     <message>
         <source>Convert all files</source>
-        <translation type="unfinished"></translation>
+        <translation>Converter todos os arquivos</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opções</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message>
         <source>Maximize</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximizar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>Cancelled after %1 of %2 files, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado após %1 de %2 arquivos, %3</translation>
     </message>
     <message>
         <source>Converted %1</source>
         <extracomment>The start of the summary of a batch: &quot;Converted 7, skipped 1, failed 2 in 0:42&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Convertidos: %1</translation>
     </message>
     <message>
         <source>, skipped %1</source>
         <extracomment>Part of the summary of a batch: &quot;Converted 7, skipped 1, failed 2 in 0:42&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, ignorados: %1</translation>
     </message>
     <message>
         <source>, failed %1</source>
         <extracomment>Part of the summary of a batch: &quot;Converted 7, skipped 1, failed 2 in 0:42&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, com falha: %1</translation>
     </message>
     <message>
         <source> in %1</source>
         <extracomment>The end of the summary of a batch, %1 the time it took: &quot;Converted 7 in 0:42&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> em %1</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar</translation>
     </message>
     <message>
         <source>Visit %1 Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Visitar o site do %1</translation>
     </message>
     <message>
         <source>Last conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Última conversão</translation>
     </message>
     <message>
         <source>Output format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de saída</translation>
     </message>
     <message>
         <source> to %1</source>
         <extracomment>An entry of the output format box: &quot; to MP3&quot; (the leading space is part of the look).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> para %1</translation>
     </message>
     <message>
         <source>Sondrel could not convert this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Sondrel não conseguiu converter este arquivo.</translation>
     </message>
     <message>
         <source>Source: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Origem: %1</translation>
     </message>
     <message>
         <source>Output: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Saída: %1</translation>
     </message>
     <message>
         <source>Status: %1</source>
         <extracomment>%1 is the file&apos;s word in the Status column (&quot;Failed&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Status: %1</translation>
     </message>
     <message>
         <source>Reason: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo: %1</translation>
     </message>
     <message>
         <source>not a SoundFont Sondrel can read</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um SoundFont que o Sondrel consiga ler</translation>
     </message>
     <message>
         <source>The SoundFont &quot;%1&quot; chosen on the MIDI page of the options cannot be used: %2.
 The MIDI songs are rendered with ct4mgm.sf2 beside the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>O SoundFont “%1” escolhido na página MIDI das opções não pode ser usado: %2.
+As músicas MIDI são renderizadas com o ct4mgm.sf2 que está ao lado do programa.</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>... e mais %1.</translation>
     </message>
     <message>
         <source>&amp;Play Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;produzir a origem</translation>
     </message>
     <message>
         <source>Play &amp;Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproduzir o &amp;destino</translation>
     </message>
     <message>
         <source>&amp;Convert Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Converter selecionados</translation>
     </message>
     <message>
         <source>Convert All</source>
-        <translation type="unfinished"></translation>
+        <translation>Converter todos</translation>
     </message>
     <message>
         <source>Browse &amp;Source Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir a pasta de &amp;origem</translation>
     </message>
     <message>
         <source>Browse Destination &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir a pasta de d&amp;estino</translation>
     </message>
     <message>
         <source>&amp;Why did this fail?</source>
-        <translation type="unfinished"></translation>
+        <translation>Por &amp;que isto falhou?</translation>
     </message>
     <message>
         <source>&amp;Add Files...	Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adicionar arquivos...	Ctrl+O</translation>
     </message>
     <message>
         <source>Add F&amp;older</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar pa&amp;sta</translation>
     </message>
     <message>
         <source>&amp;Remove	Del</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remover	Del</translation>
     </message>
     <message>
         <source>Remove Al&amp;l</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover &amp;todos</translation>
     </message>
     <message>
         <source>&amp;Help Topics	F1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tópicos da ajuda	F1</translation>
     </message>
     <message>
         <source>&amp;Tell A Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indicar a um amigo</translation>
     </message>
     <message>
         <source>&amp;Feedback and Support</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comentários e suporte</translation>
     </message>
     <message>
         <source>Home&amp;page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Página inicial</translation>
     </message>
     <message>
         <source>&amp;Check Latest Version</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verificar nova versão</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre...</translation>
     </message>
     <message>
         <source>Stop the conversion and close Sondrel?
 
 The files being converted now are not kept; the finished ones are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interromper a conversão e fechar o Sondrel?
+
+Os arquivos em conversão agora não são mantidos; os já concluídos, sim.</translation>
     </message>
 </context>
 <context>
     <name>CConvertProgressDlg</name>
     <message>
         <source>The output folder could not be used; written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível usar a pasta de saída; gravado em %1</translation>
     </message>
     <message>
         <source>Converting %1...%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertendo %1...%2</translation>
     </message>
     <message>
         <source>Finished %1 of %2 file(s) in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 arquivo(s) concluído(s) em %3</translation>
     </message>
     <message>
         <source>, about %1 left</source>
-        <translation type="unfinished"></translation>
+        <translation>, faltam cerca de %1</translation>
     </message>
 </context>
 <context>
@@ -347,364 +350,372 @@ The files being converted now are not kept; the finished ones are.</source>
     <message>
         <source>The operating system is out
 of memory or resources.</source>
-        <translation type="unfinished"></translation>
+        <translation>O sistema operacional está sem
+memória ou recursos.</translation>
     </message>
     <message>
         <source>The specified file was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo especificado não foi encontrado.</translation>
     </message>
     <message>
         <source>The specified path was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>O caminho especificado não foi encontrado.</translation>
     </message>
     <message>
         <source>The operating system denied
 access to the specified file.</source>
-        <translation type="unfinished"></translation>
+        <translation>O sistema operacional negou
+o acesso ao arquivo especificado.</translation>
     </message>
     <message>
         <source>There was not enough memory to complete the operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não havia memória suficiente para concluir a operação.</translation>
     </message>
     <message>
         <source>The .EXE file is invalid
 (non-Win32 .EXE or error in .EXE image).</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo .EXE é inválido
+(.EXE não Win32 ou erro na imagem do .EXE).</translation>
     </message>
     <message>
         <source>A sharing violation occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocorreu uma violação de compartilhamento.</translation>
     </message>
     <message>
         <source>The filename association is
 incomplete or invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>A associação do nome de arquivo está
+incompleta ou é inválida.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because the request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível concluir a transação
+DDE porque o tempo da solicitação esgotou.</translation>
     </message>
     <message>
         <source>The DDE transaction failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>A transação DDE falhou.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because other DDE transactions
 were being processed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível concluir a transação
+DDE porque outras transações DDE
+estavam sendo processadas.</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há nenhum aplicativo associado
+à extensão de arquivo informada.</translation>
     </message>
     <message>
         <source>The specified dynamic-link library was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>A biblioteca de vínculo dinâmico especificada não foi encontrada.</translation>
     </message>
     <message>
         <source>Unknown Error (%1) occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocorreu um erro desconhecido (%1).</translation>
     </message>
     <message>
         <source>Unable to open hyperlink:</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir o link:</translation>
     </message>
 </context>
 <context>
     <name>CMidiOptPage</name>
     <message>
         <source>Default: ct4mgm.sf2 beside the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Padrão: ct4mgm.sf2 ao lado do programa</translation>
     </message>
     <message>
         <source>MIDI Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções MIDI</translation>
     </message>
     <message>
         <source>SoundFont</source>
-        <translation type="unfinished"></translation>
+        <translation>SoundFont</translation>
     </message>
     <message>
         <source>SoundFont &amp;file that renders MIDI songs (empty: ct4mgm.sf2 beside the program):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo SoundFont que renderiza as músicas MIDI (vazio: ct4mgm.sf2 ao lado do programa):</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Procurar...</translation>
     </message>
     <message>
         <source>&amp;Installed SoundFonts:</source>
-        <translation type="unfinished"></translation>
+        <translation>SoundFonts &amp;instalados:</translation>
     </message>
     <message>
         <source>Songs in the List</source>
-        <translation type="unfinished"></translation>
+        <translation>Músicas da lista</translation>
     </message>
     <message>
         <source>&amp;Check the Songs in the List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verificar as músicas da lista</translation>
     </message>
     <message>
         <source>Room Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambiência</translation>
     </message>
     <message>
         <source>&amp;Reverb</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reverberação</translation>
     </message>
     <message>
         <source>C&amp;horus</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chorus</translation>
     </message>
     <message>
         <source>Level:</source>
         <extracomment>The strength of the reverb or chorus, in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nível:</translation>
     </message>
     <message>
         <source>%1 MIDI song(s) in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 música(s) MIDI na lista.</translation>
     </message>
     <message>
         <source>There are no MIDI songs in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há músicas MIDI na lista.</translation>
     </message>
     <message>
         <source>The SoundFont &quot;%1&quot; cannot be used: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O SoundFont “%1” não pode ser usado: %2.</translation>
     </message>
     <message>
         <source>Choose a SoundFont</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher um SoundFont</translation>
     </message>
     <message>
         <source>SoundFont Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos SoundFont</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os arquivos</translation>
     </message>
     <message>
         <source>not a SoundFont Sondrel can read</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um SoundFont que o Sondrel consiga ler</translation>
     </message>
     <message>
         <source>The SoundFont &quot;%1&quot; has every instrument of the %2 MIDI song(s) in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>O SoundFont “%1” tem todos os instrumentos da(s) %2 música(s) MIDI da lista.</translation>
     </message>
 </context>
 <context>
     <name>COptAacPage</name>
     <message>
         <source>AAC Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções AAC</translation>
     </message>
 </context>
 <context>
     <name>COptFlacPage</name>
     <message>
         <source>FLAC Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções FLAC</translation>
     </message>
 </context>
 <context>
     <name>COptM4aPage</name>
     <message>
         <source>MP4/M4A/M4B Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções MP4/M4A/M4B</translation>
     </message>
 </context>
 <context>
     <name>COptMp3Page</name>
     <message>
         <source>MP3 Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções MP3</translation>
     </message>
     <message>
         <source>&amp;Gapless (exact length)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem intervalos (duração e&amp;xata)</translation>
     </message>
     <message>
         <source>Write ID3 tag as:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar a tag ID3 como:</translation>
     </message>
 </context>
 <context>
     <name>COptOggPage</name>
     <message>
         <source>OGG Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções OGG</translation>
     </message>
 </context>
 <context>
     <name>COptOpusPage</name>
     <message>
         <source>Opus Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções Opus</translation>
     </message>
     <message>
         <source>Variable (VBR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Variável (VBR)</translation>
     </message>
     <message>
         <source>Constrained variable (CVBR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Variável restrita (CVBR)</translation>
     </message>
     <message>
         <source>Constant (CBR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Constante (CBR)</translation>
     </message>
     <message>
         <source>Bit Rate &amp;Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo da ta&amp;xa de bits:</translation>
     </message>
     <message>
         <source>Com&amp;plexity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Com&amp;plexidade:</translation>
     </message>
 </context>
 <context>
     <name>COptOutputPage</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Geral</translation>
     </message>
     <message>
         <source>When converting to audio format, e.g. MP3, WAV, WMA, etc., if output channel is mono and original file is stereo, output sound equals to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ao converter para um formato de áudio (MP3, WAV, WMA etc.), se a saída for mono e o arquivo original for estéreo, o som de saída será igual a:</translation>
     </message>
     <message>
         <source>O&amp;nly add the following file extensions for &quot;Add Folder&quot; and Drag/Drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar &amp;somente estas extensões em “Adicionar pasta” e ao arrastar e soltar</translation>
     </message>
     <message>
         <source>Note: use comma (,) to separate multiple extensions. For example: wav,mp3,m4a,aac</source>
-        <translation type="unfinished"></translation>
+        <translation>Observação: separe várias extensões com vírgula (,). Por exemplo: wav,mp3,m4a,aac</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Saída</translation>
     </message>
     <message>
         <source>Bro&amp;wse</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rocurar</translation>
     </message>
     <message>
         <source>&amp;Create folders according to path of original file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Criar pastas conforme o caminho do arquivo original</translation>
     </message>
     <message>
         <source>For example: original file is &quot;/home/ann/Music/pop/1.mp3&quot; and output folder is &quot;/data/Output.&quot; If the option is checked, the output folder will be &quot;/data/Output/home/ann/Music/pop.&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemplo: arquivo original “/home/ann/Music/pop/1.mp3” e pasta de saída “/data/Output”. Com a opção marcada, a pasta de saída será “/data/Output/home/ann/Music/pop”.</translation>
     </message>
     <message>
         <source>&amp;Keep the sub-folders of added folders</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manter as subpastas das pastas adicionadas</translation>
     </message>
     <message>
         <source>The original name, or e.g. {artist}/{album}/{track:02} - {title}</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome original ou, por ex., {artist}/{album}/{track:02} - {title}</translation>
     </message>
     <message>
         <source>Output files to M&amp;y Documents if creating file failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar em Doc&amp;umentos se não for possível criar o arquivo</translation>
     </message>
     <message>
         <source>&amp;Browse output folder while conversion completes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir a pasta de saída ao concluir a conversão</translation>
     </message>
     <message>
         <source>&amp;Output folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pasta de saída:</translation>
     </message>
     <message>
         <source>Custom &amp;folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta persona&amp;lizada:</translation>
     </message>
     <message>
         <source>Output na&amp;me:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nome de saída:</translation>
     </message>
     <message>
         <source>If target file &amp;exists </source>
         <extracomment>Before the choice of what to do: &quot;If target file exists [Overwrite]&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se o arquivo de destino e&amp;xistir </translation>
     </message>
     <message>
         <source>This computer has %1 processor(s); one file per processor is the default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este computador tem %1 processador(es); o padrão é um arquivo por processador.</translation>
     </message>
     <message>
         <source>Con&amp;vert</source>
         <extracomment>Before a number box: &quot;Convert [2] files at a time&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;verter</translation>
     </message>
     <message>
         <source>files at a time</source>
         <extracomment>After a number box: &quot;Convert [2] files at a time&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>arquivos ao mesmo tempo</translation>
     </message>
     <message>
         <source>Check each out&amp;put</source>
-        <translation type="unfinished"></translation>
+        <translation>Veri&amp;ficar cada saída</translation>
     </message>
     <message>
         <source>Please choose an output folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha uma pasta de saída:</translation>
     </message>
     <message>
         <source>Please choose an output folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha uma pasta de saída.</translation>
     </message>
     <message>
         <source>The output name pattern cannot be used: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O modelo de nome de saída não pode ser usado: %1.</translation>
     </message>
     <message>
         <source>Please enter file extensions you need to filter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite as extensões de arquivo que deseja filtrar.</translation>
     </message>
     <message>
         <source>A file found in a sub-folder of a folder added with Add Folder or dropped on the window goes to the same sub-folder below the output folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Um arquivo encontrado numa subpasta de uma pasta adicionada com Adicionar pasta ou solta na janela vai para a mesma subpasta dentro da pasta de saída</translation>
     </message>
     <message>
         <source>Names each output by its source&apos;s tags. Fields: {title} {artist} {album} {albumartist} {composer} {genre} {year} {track} {disc}, and {name} {ext} {folder} of the original file; {track:02} pads the number to two digits. A &quot;/&quot; makes a sub-folder below the output folder. Leave it empty to keep the original name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dá a cada saída um nome a partir das tags da origem. Campos: {title} {artist} {album} {albumartist} {composer} {genre} {year} {track} {disc}, e {name} {ext} {folder} do arquivo original; {track:02} completa o número com zeros até dois dígitos. Uma “/” cria uma subpasta dentro da pasta de saída. Deixe vazio para manter o nome original.</translation>
     </message>
     <message>
         <source>Decode each output before it takes its name and check its rate, channels, length and level against what was written; an output that fails is removed and an old file kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Decodifica cada saída antes que ela receba seu nome e confere taxa, canais, duração e nível com o que foi gravado; uma saída reprovada é removida e um arquivo antigo é mantido</translation>
     </message>
 </context>
 <context>
     <name>COptSheet</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>The options could not be saved; they apply until Sondrel is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar as opções; elas valem até o Sondrel ser fechado.</translation>
     </message>
 </context>
 <context>
     <name>COptWavPage</name>
     <message>
         <source>WAV Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções WAV</translation>
     </message>
 </context>
 <context>
@@ -712,148 +723,148 @@ with the given filename extension.</source>
     <message>
         <source>%1 Hz, %2 kbps, %3</source>
         <extracomment>A WMA format: &quot;44100 Hz, 128 kbps, Stereo&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz, %2 kbps, %3</translation>
     </message>
     <message>
         <source>Mono</source>
-        <translation type="unfinished"></translation>
+        <translation>Mono</translation>
     </message>
     <message>
         <source>Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Estéreo</translation>
     </message>
     <message>
         <source>WMA Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções WMA</translation>
     </message>
     <message>
         <source>&amp;Encoding Options: (Sample Frequency, Bit Rate, Channels)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opções de codificação: (taxa de amostragem, taxa de bits, canais)</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Automático</translation>
     </message>
 </context>
 <context>
     <name>CProgressWindow</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>CSortListCtrl</name>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duração</translation>
     </message>
     <message>
         <source>Bit Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx. de bits</translation>
     </message>
     <message>
         <source>Freq.</source>
-        <translation type="unfinished"></translation>
+        <translation>Freq.</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canais</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>not converted yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ainda não convertido</translation>
     </message>
     <message>
         <source>Files to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos a converter</translation>
     </message>
     <message>
         <source>Each row is a file with its duration, bit rate, frequency, channels and conversion status</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada linha é um arquivo com sua duração, taxa de bits, frequência, canais e status da conversão</translation>
     </message>
 </context>
 <context>
     <name>CTagEditDlg</name>
     <message>
         <source>T&amp;itle:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Título:</translation>
     </message>
     <message>
         <source>&amp;Artist:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Artista:</translation>
     </message>
     <message>
         <source>Albu&amp;m:</source>
-        <translation type="unfinished"></translation>
+        <translation>Álbu&amp;m:</translation>
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>An&amp;o:</translation>
     </message>
     <message>
         <source>&amp;Comment:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comentário:</translation>
     </message>
     <message>
         <source>C&amp;omposer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compos&amp;itor:</translation>
     </message>
     <message>
         <source>Co&amp;pyright:</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;pyright:</translation>
     </message>
     <message>
         <source>Edit ID3 Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar a tag ID3</translation>
     </message>
     <message>
         <source>&amp;Track #:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Faixa nº:</translation>
     </message>
     <message>
         <source>&amp;None</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nenhum</translation>
     </message>
     <message>
         <source>&amp;Sequence number in list</source>
-        <translation type="unfinished"></translation>
+        <translation>Número &amp;sequencial na lista</translation>
     </message>
     <message>
         <source>C&amp;ustom</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ersonalizado</translation>
     </message>
     <message>
         <source>Nam&amp;e as file name (not include extension)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usar o nome do arquivo (sem extensão)</translation>
     </message>
     <message>
         <source>&amp;Genre:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gênero:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Please enter an integer between 0 and 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um número inteiro entre 0 e 255.</translation>
     </message>
 </context>
 <context>
@@ -862,543 +873,547 @@ with the given filename extension.</source>
         <source>No application is set up to open &quot;%1&quot;.
 
 Set up %2 in the desktop&apos;s settings, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum aplicativo está configurado para abrir “%1”.
+
+Configure %2 nas configurações da área de trabalho e tente de novo.</translation>
     </message>
     <message>
         <source>an e-mail program</source>
-        <translation type="unfinished"></translation>
+        <translation>um programa de e-mail</translation>
     </message>
     <message>
         <source>a web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>um navegador web</translation>
     </message>
     <message>
         <source>a program for this kind of link</source>
-        <translation type="unfinished"></translation>
+        <translation>um programa para este tipo de link</translation>
     </message>
     <message>
         <source>a program for this kind of file</source>
-        <translation type="unfinished"></translation>
+        <translation>um programa para este tipo de arquivo</translation>
     </message>
     <message>
         <source>a file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>um gerenciador de arquivos</translation>
     </message>
 </context>
 <context>
     <name>FileAdder</name>
     <message>
         <source>Please choose a folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha uma pasta:</translation>
     </message>
     <message>
         <source>Searching files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurando arquivos...</translation>
     </message>
     <message>
         <source>Adding file %1 of %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionando o arquivo %1 de %2...</translation>
     </message>
 </context>
 <context>
     <name>OpenFileFilters</name>
     <message>
         <source>All sound files Sondrel reads</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os arquivos de som que o Sondrel lê</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os arquivos</translation>
     </message>
     <message>
         <source>3GPP Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos 3GPP</translation>
     </message>
     <message>
         <source>3GPP2 Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos 3GPP2</translation>
     </message>
     <message>
         <source>Adobe Flash Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos Adobe Flash</translation>
     </message>
     <message>
         <source>Advanced Audio Coding</source>
-        <translation type="unfinished"></translation>
+        <translation>Advanced Audio Coding</translation>
     </message>
     <message>
         <source>AIFF Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos AIFF</translation>
     </message>
     <message>
         <source>AMR Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos AMR</translation>
     </message>
     <message>
         <source>AU Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos AU</translation>
     </message>
     <message>
         <source>AVI Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos AVI</translation>
     </message>
     <message>
         <source>CD Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Áudio de CD</translation>
     </message>
     <message>
         <source>Creative Voice Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos Creative Voice</translation>
     </message>
     <message>
         <source>CRI ADX Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos CRI ADX</translation>
     </message>
     <message>
         <source>Dolby Digital AC-3</source>
-        <translation type="unfinished"></translation>
+        <translation>Dolby Digital AC-3</translation>
     </message>
     <message>
         <source>DTS Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos DTS</translation>
     </message>
     <message>
         <source>DV Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de vídeo DV</translation>
     </message>
     <message>
         <source>DVD Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de vídeo de DVD</translation>
     </message>
     <message>
         <source>Electronic Arts CDATA Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos CDATA da Electronic Arts</translation>
     </message>
     <message>
         <source>Flash Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos Flash Video</translation>
     </message>
     <message>
         <source>Free Lossless Audio Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Free Lossless Audio Codec</translation>
     </message>
     <message>
         <source>H.264/MPEG4 AVC Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo H.264/MPEG4 AVC</translation>
     </message>
     <message>
         <source>Matroska Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos Matroska</translation>
     </message>
     <message>
         <source>Microsoft Digital Video Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Microsoft Digital Video Recording</translation>
     </message>
     <message>
         <source>MIDI Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos MIDI</translation>
     </message>
     <message>
         <source>MJPEG Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de vídeo MJPEG</translation>
     </message>
     <message>
         <source>MMF Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos MMF</translation>
     </message>
     <message>
         <source>MOD Musics</source>
-        <translation type="unfinished"></translation>
+        <translation>Músicas MOD</translation>
     </message>
     <message>
         <source>Monkey&apos;s Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Monkey&apos;s Audio</translation>
     </message>
     <message>
         <source>MP3 Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos MP3</translation>
     </message>
     <message>
         <source>MPEG Audio Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de áudio MPEG</translation>
     </message>
     <message>
         <source>MPEG Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de vídeo MPEG</translation>
     </message>
     <message>
         <source>MPEG-4 Audio Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de áudio MPEG-4</translation>
     </message>
     <message>
         <source>MPEG4 TS HD Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo HD MPEG4 TS</translation>
     </message>
     <message>
         <source>MPEG-4 Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de vídeo MPEG-4</translation>
     </message>
     <message>
         <source>Musepack</source>
-        <translation type="unfinished"></translation>
+        <translation>Musepack</translation>
     </message>
     <message>
         <source>Nullsoft Audio/Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de áudio/vídeo Nullsoft</translation>
     </message>
     <message>
         <source>NUT Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos NUT</translation>
     </message>
     <message>
         <source>OGG Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos OGG</translation>
     </message>
     <message>
         <source>Opus Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos Opus</translation>
     </message>
     <message>
         <source>QuickTime Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos QuickTime</translation>
     </message>
     <message>
         <source>Raw h261 Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos h261 brutos</translation>
     </message>
     <message>
         <source>Raw h263 Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos h263 brutos</translation>
     </message>
     <message>
         <source>Raw h264 Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de vídeo h264 brutos</translation>
     </message>
     <message>
         <source>Real Audio Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos Real Audio</translation>
     </message>
     <message>
         <source>Real Media Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos Real Media</translation>
     </message>
     <message>
         <source>Speex</source>
-        <translation type="unfinished"></translation>
+        <translation>Speex</translation>
     </message>
     <message>
         <source>The True Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>The True Audio</translation>
     </message>
     <message>
         <source>WAV Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos WAV</translation>
     </message>
     <message>
         <source>WavPack</source>
-        <translation type="unfinished"></translation>
+        <translation>WavPack</translation>
     </message>
     <message>
         <source>Windows Media Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos Windows Media</translation>
     </message>
     <message>
         <source>YUV Video File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo de vídeo YUV</translation>
     </message>
 </context>
 <context>
     <name>Options</name>
     <message>
         <source>Average &amp;Bit Rate (ABR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de bits &amp;média (ABR)</translation>
     </message>
     <message>
         <source>&amp;Variable Bit Rate (VBR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de bits &amp;variável (VBR)</translation>
     </message>
     <message>
         <source>B&amp;oth long and short</source>
-        <translation type="unfinished"></translation>
+        <translation>L&amp;ongos e curtos</translation>
     </message>
     <message>
         <source>No &amp;short</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem cu&amp;rtos</translation>
     </message>
     <message>
         <source>&amp;No long</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem &amp;longos</translation>
     </message>
     <message>
         <source> kbps</source>
-        <translation type="unfinished"></translation>
+        <translation> kbps</translation>
     </message>
     <message>
         <source>&amp;Bit Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de &amp;bits:</translation>
     </message>
     <message>
         <source>&amp;Enable DTX (Discontinuous Transmission)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativar &amp;DTX (transmissão descontínua)</translation>
     </message>
     <message>
         <source>Auto (the source&apos;s rate and channels)</source>
-        <translation type="unfinished"></translation>
+        <translation>Automático (taxa e canais da origem)</translation>
     </message>
     <message>
         <source>44100 Hz, level 0, Stereo (fastest, larger size)</source>
-        <translation type="unfinished"></translation>
+        <translation>44100 Hz, nível 0, Estéreo (mais rápido, maior)</translation>
     </message>
     <message>
         <source>44100 Hz, level 5, Stereo (CD quality, usual size)</source>
-        <translation type="unfinished"></translation>
+        <translation>44100 Hz, nível 5, Estéreo (qualidade de CD, tamanho usual)</translation>
     </message>
     <message>
         <source>44100 Hz, level 8, Stereo (smallest size, slowest)</source>
-        <translation type="unfinished"></translation>
+        <translation>44100 Hz, nível 8, Estéreo (menor, mais lento)</translation>
     </message>
     <message>
         <source>48000 Hz, level 5, Stereo (video sound)</source>
-        <translation type="unfinished"></translation>
+        <translation>48000 Hz, nível 5, Estéreo (som de vídeo)</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <source>Compression &amp;Level:</source>
-        <translation type="unfinished"></translation>
+        <translation>Níve&amp;l de compressão:</translation>
     </message>
     <message>
         <source>Add &amp;tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar &amp;tag</translation>
     </message>
     <message>
         <source>T&amp;ransfer tag from source file</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ransferir a tag do arquivo de origem</translation>
     </message>
     <message>
         <source>&amp;None</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nenhuma</translation>
     </message>
     <message>
         <source>Edit &amp;tag</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;ditar a tag</translation>
     </message>
     <message>
         <source>Add &amp;ID3 tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar tag &amp;ID3</translation>
     </message>
     <message>
         <source>Trans&amp;fer ID3 tag from source file</source>
-        <translation type="unfinished"></translation>
+        <translation>Trans&amp;ferir a tag ID3 do arquivo de origem</translation>
     </message>
     <message>
         <source>Non&amp;e</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;enhuma</translation>
     </message>
     <message>
         <source>E&amp;dit ID3 tag</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;ditar a tag ID3</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Automático</translation>
     </message>
     <message>
         <source>11025 Hz, 16 kbps, Mono (low quality, smaller file size)</source>
-        <translation type="unfinished"></translation>
+        <translation>11025 Hz, 16 kbps, Mono (baixa qualidade, arquivo menor)</translation>
     </message>
     <message>
         <source>22050 Hz, 32 kbps, Joint Stereo (OK quality, small size)</source>
-        <translation type="unfinished"></translation>
+        <translation>22050 Hz, 32 kbps, Joint stereo (qualidade razoável, pequeno)</translation>
     </message>
     <message>
         <source>32000 Hz, 96 kbps, Joint Stereo (medium quality, normal size)</source>
-        <translation type="unfinished"></translation>
+        <translation>32000 Hz, 96 kbps, Joint stereo (qualidade média, tamanho normal)</translation>
     </message>
     <message>
         <source>44100Hz, 128 kbps, Joint Stereo (close to CD-quality, large size)</source>
-        <translation type="unfinished"></translation>
+        <translation>44100 Hz, 128 kbps, Joint stereo (quase qualidade de CD, grande)</translation>
     </message>
     <message>
         <source>&amp;Joint Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Joint stereo</translation>
     </message>
     <message>
         <source>&amp;Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Estéreo</translation>
     </message>
     <message>
         <source>&amp;Mono</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mono</translation>
     </message>
     <message>
         <source>Same as &amp;original file</source>
         <extracomment>Channels: as many as the source file has.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Igual ao arquivo &amp;original</translation>
     </message>
     <message>
         <source>T&amp;ransfer ID3 tag from source file</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ransferir a tag ID3 do arquivo de origem</translation>
     </message>
     <message>
         <source>Edit ID3 &amp;tag</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;ditar a tag ID3</translation>
     </message>
     <message>
         <source>&amp;Variable bit rate, quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de bits &amp;variável, qualidade:</translation>
     </message>
     <message>
         <source>V0 (best, largest)</source>
-        <translation type="unfinished"></translation>
+        <translation>V0 (melhor, maior)</translation>
     </message>
     <message>
         <source>V2 (transparent)</source>
-        <translation type="unfinished"></translation>
+        <translation>V2 (transparente)</translation>
     </message>
     <message>
         <source>V9 (smallest)</source>
-        <translation type="unfinished"></translation>
+        <translation>V9 (menor)</translation>
     </message>
     <message>
         <source>Joint Stereo vs. Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Joint stereo ou estéreo</translation>
     </message>
     <message>
         <source>The program uses LAME MP3 encoder.</source>
-        <translation type="unfinished"></translation>
+        <translation>O programa usa o codificador de MP3 LAME.</translation>
     </message>
     <message>
         <source>11025 Hz, 16 kbps, Mono (low quality, smaller size)</source>
-        <translation type="unfinished"></translation>
+        <translation>11025 Hz, 16 kbps, Mono (baixa qualidade, menor)</translation>
     </message>
     <message>
         <source>22050 Hz, 32 kbps, Stereo (OK quality, small size)</source>
-        <translation type="unfinished"></translation>
+        <translation>22050 Hz, 32 kbps, Estéreo (qualidade razoável, pequeno)</translation>
     </message>
     <message>
         <source>32000 Hz, 96 kbps, Stereo (medium quality, normal size)</source>
-        <translation type="unfinished"></translation>
+        <translation>32000 Hz, 96 kbps, Estéreo (qualidade média, tamanho normal)</translation>
     </message>
     <message>
         <source>44100Hz, 128 kbps, Stereo (close to CD-quality, large size)</source>
-        <translation type="unfinished"></translation>
+        <translation>44100 Hz, 128 kbps, Estéreo (quase qualidade de CD, grande)</translation>
     </message>
     <message>
         <source>&amp;Quality instead of bit rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Qualidade em vez de taxa de bits:</translation>
     </message>
     <message>
         <source>-1 (smallest)</source>
-        <translation type="unfinished"></translation>
+        <translation>-1 (menor)</translation>
     </message>
     <message>
         <source>3 (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>3 (padrão)</translation>
     </message>
     <message>
         <source>10 (best, largest)</source>
-        <translation type="unfinished"></translation>
+        <translation>10 (melhor, maior)</translation>
     </message>
     <message>
         <source>Auto (the source&apos;s channels, 64 kbps per channel)</source>
-        <translation type="unfinished"></translation>
+        <translation>Automático (canais da origem, 64 kbps por canal)</translation>
     </message>
     <message>
         <source>32 kbps, Mono (speech, smallest size)</source>
-        <translation type="unfinished"></translation>
+        <translation>32 kbps, Mono (voz, menor)</translation>
     </message>
     <message>
         <source>64 kbps, Stereo (good quality, small size)</source>
-        <translation type="unfinished"></translation>
+        <translation>64 kbps, Estéreo (boa qualidade, pequeno)</translation>
     </message>
     <message>
         <source>128 kbps, Stereo (transparent music, normal size)</source>
-        <translation type="unfinished"></translation>
+        <translation>128 kbps, Estéreo (música transparente, tamanho normal)</translation>
     </message>
     <message>
         <source>192 kbps, Stereo (archive quality, large size)</source>
-        <translation type="unfinished"></translation>
+        <translation>192 kbps, Estéreo (qualidade de arquivamento, grande)</translation>
     </message>
     <message>
         <source>Same as original file</source>
         <extracomment>A value taken from the source: its sample rate, bit rate or channels.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Igual ao arquivo original</translation>
     </message>
     <message>
         <source>A custom folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma pasta personalizada</translation>
     </message>
     <message>
         <source>Auto rename (add number at end of file name)</source>
-        <translation type="unfinished"></translation>
+        <translation>Renomear automaticamente (número no fim do nome)</translation>
     </message>
     <message>
         <source>Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobrescrever</translation>
     </message>
     <message>
         <source>Skip (not convert)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorar (não converter)</translation>
     </message>
     <message>
         <source>In general, the output sound equals to &quot;(L+R)/2,&quot; which contains left and right channels.
 
 &quot;L channel&quot; means the program outputs left channel of original stereo file. And &quot;R channel&quot; means right channel. It&apos;s very useful when you want to convert a stereo file into two files that contains left and right channels distinguishingly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Em geral, o som de saída é igual a “(L+R)/2”, que contém os canais esquerdo e direito.
+
+“Canal E” significa que o programa gera o canal esquerdo do arquivo original estéreo, e “Canal D”, o canal direito. Isso é muito útil para converter um arquivo estéreo em dois arquivos, um com o canal esquerdo e outro com o direito.</translation>
     </message>
     <message>
         <source>&amp;L channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal &amp;E</translation>
     </message>
     <message>
         <source>&amp;R channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal &amp;D</translation>
     </message>
     <message>
         <source>11025 Hz, 8 bits, Mono (low quality, smaller file size)</source>
-        <translation type="unfinished"></translation>
+        <translation>11025 Hz, 8 bits, Mono (baixa qualidade, arquivo menor)</translation>
     </message>
     <message>
         <source>22050 Hz, 16 bits, Stereo (OK quality, small size)</source>
-        <translation type="unfinished"></translation>
+        <translation>22050 Hz, 16 bits, Estéreo (qualidade razoável, pequeno)</translation>
     </message>
     <message>
         <source>32000 Hz, 16 bits, Stereo (medium quality, normal size)</source>
-        <translation type="unfinished"></translation>
+        <translation>32000 Hz, 16 bits, Estéreo (qualidade média, tamanho normal)</translation>
     </message>
     <message>
         <source>44100Hz, 16 bits, Stereo (high quality, large size)</source>
-        <translation type="unfinished"></translation>
+        <translation>44100 Hz, 16 bits, Estéreo (alta qualidade, grande)</translation>
     </message>
     <message>
         <source>&amp;Bits:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bits:</translation>
     </message>
     <message>
         <source> bits</source>
-        <translation type="unfinished"></translation>
+        <translation> bits</translation>
     </message>
     <message>
         <source> Hz</source>
-        <translation type="unfinished"></translation>
+        <translation> Hz</translation>
     </message>
 </context>
 <context>
     <name>PresetList</name>
     <message>
         <source>Encoding Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções de codificação</translation>
     </message>
     <message>
         <source>Sample &amp;Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de amo&amp;stragem:</translation>
     </message>
     <message>
         <source>Channels:</source>
-        <translation type="unfinished"></translation>
+        <translation>Canais:</translation>
     </message>
 </context>
 <context>
@@ -1416,61 +1431,64 @@ Set up %2 in the desktop&apos;s settings, then try again.</source>
     <name>SkinArt</name>
     <message>
         <source>batch sound file converter</source>
-        <translation type="unfinished"></translation>
+        <translation>conversor de arquivos de som em lote</translation>
     </message>
 </context>
 <context>
     <name>Sondrel</name>
     <message>
         <source>Failed to initialize the software (0x0002020).</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao inicializar o software (0x0002020).</translation>
     </message>
     <message>
         <source>The SoundFont lacks instruments these songs use; the nearest presets it has play them instead:</source>
-        <translation type="unfinished"></translation>
+        <translation>Faltam no SoundFont instrumentos que estas músicas usam; os presets mais próximos que ele tem tocam no lugar deles:</translation>
     </message>
     <message>
         <source>You should select a file at least.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione pelo menos um arquivo.</translation>
     </message>
     <message>
         <source>There aren&apos;t files in list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há arquivos na lista.</translation>
     </message>
     <message>
         <source>Converting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertendo...</translation>
     </message>
     <message>
         <source>Conversion Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha na conversão</translation>
     </message>
     <message>
         <source>Failure. Requires file &quot;ct4mgm.sf2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha. Requer o arquivo “ct4mgm.sf2”.</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado</translation>
     </message>
     <message>
         <source>Output would pass the 4 GiB limit of WAV files</source>
-        <translation type="unfinished"></translation>
+        <translation>A saída passaria do limite de 4 GiB dos arquivos WAV</translation>
     </message>
     <message>
         <source>Target exists and skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>O destino existe; ignorado</translation>
     </message>
     <message>
         <source>Dear user, WMA file requires Windows Media Format 9 Series Runtime.
 Unfortunately, the component isn&apos;t available on your computer.
 
 Do you want to download and install it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Os arquivos WMA exigem o Windows Media Format 9 Series Runtime.
+Infelizmente, esse componente não está disponível no seu computador.
+
+Deseja baixá-lo e instalá-lo agora?</translation>
     </message>
     <message>
         <source>Failed to load the following files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível carregar os seguintes arquivos.</translation>
     </message>
     <message>
         <source>Dear user, to decode MIDI file, file &quot;ct4mgm.sf2&quot; is required.
@@ -1552,32 +1570,34 @@ And then convert your MIDI file again. Thank you.</source>
     <name>SoundSection</name>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Som</translation>
     </message>
     <message>
         <source>&amp;Amplify / Reduce sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Amplificar / reduzir o som</translation>
     </message>
     <message>
         <source>&amp;Coefficient:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Coeficiente:</translation>
     </message>
     <message>
         <source>&lt; 100% - Reduce sound
 = 100% - No changes
 &gt; 100% - Amplify sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; 100% - Reduz o som
+= 100% - Sem alteração
+&gt; 100% - Amplifica o som</translation>
     </message>
     <message>
         <source>Invalid amplification coefficient. It&apos;s betwen 10 and 3000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente de amplificação inválido. Deve estar entre 10 e 3000.</translation>
     </message>
 </context>
 <context>
     <name>TagSection</name>
     <message>
         <source>ID3 Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag ID3</translation>
     </message>
 </context>
 </TS>

@@ -115,7 +115,7 @@
     <name>CConvertDlg</name>
     <message>
         <source>&amp;Add Files</source>
-        <translation>ファイルを追加(&amp;A)</translation>
+        <translation>ファイル追加(&amp;A)</translation>
     </message>
     <message>
         <source>Add files</source>
@@ -123,7 +123,7 @@
     </message>
     <message>
         <source>Add &amp;Folder</source>
-        <translation>フォルダーを追加(&amp;F)</translation>
+        <translation>フォルダー追加(&amp;F)</translation>
     </message>
     <message>
         <source>Add files from a folder</source>
@@ -212,7 +212,7 @@
     <message>
         <source> to %1</source>
         <extracomment>An entry of the output format box: &quot; to MP3&quot; (the leading space is part of the look).</extracomment>
-        <translation> %1 に変換</translation>
+        <translation> %1 へ</translation>
     </message>
     <message>
         <source>Sondrel could not convert this file.</source>

@@ -3,8 +3,8 @@
 # they load goes into one program folder, <libdir>/sondrel/, laid out as
 # in the build tree. The commands in <bindir> are relative symbolic links
 # into that folder: the programs resolve the link to find their folder, and
-# a whole install tree that is
-# copied or moved elsewhere (or staged under DESTDIR) keeps working.
+# a whole install tree that is copied or moved elsewhere (or staged under
+# DESTDIR) keeps working.
 #
 # The desktop entry, the icon, the AppStream metadata and the manual page
 # go to their usual places under <datadir>; cmake/Package.cmake turns the

@@ -13,15 +13,15 @@
     </message>
     <message>
         <source>Bit &amp;Rate:</source>
-        <translation>&amp;Débit binaire :</translation>
+        <translation>&amp;Débit binaire&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Quality:</source>
-        <translation>&amp;Qualité :</translation>
+        <translation>&amp;Qualité&#xa0;:</translation>
     </message>
     <message>
         <source>(Default: 100. From 10 to 500)</source>
-        <translation>(Par défaut : 100. De 10 à 500)</translation>
+        <translation>(Par défaut&#xa0;: 100. De 10 à 500)</translation>
     </message>
     <message>
         <source>Advanced Options</source>
@@ -37,11 +37,11 @@
     </message>
     <message>
         <source>MPEG Version:</source>
-        <translation>Version MPEG :</translation>
+        <translation>Version MPEG&#xa0;:</translation>
     </message>
     <message>
         <source>Block Type:</source>
-        <translation>Type de bloc :</translation>
+        <translation>Type de bloc&#xa0;:</translation>
     </message>
     <message>
         <source>Invalid quality value. It&apos;s betwen 10 and 500.</source>
@@ -108,7 +108,7 @@
     </message>
     <message>
         <source>Sample Frequency: 16000 Hz</source>
-        <translation>Fréquence d&apos;échantillonnage : 16000 Hz</translation>
+        <translation>Fréquence d&apos;échantillonnage&#xa0;: 16000 Hz</translation>
     </message>
 </context>
 <context>
@@ -220,20 +220,20 @@
     </message>
     <message>
         <source>Source: %1</source>
-        <translation>Source : %1</translation>
+        <translation>Source&#xa0;: %1</translation>
     </message>
     <message>
         <source>Output: %1</source>
-        <translation>Sortie : %1</translation>
+        <translation>Sortie&#xa0;: %1</translation>
     </message>
     <message>
         <source>Status: %1</source>
         <extracomment>%1 is the file&apos;s word in the Status column (&quot;Failed&quot;).</extracomment>
-        <translation>État : %1</translation>
+        <translation>État&#xa0;: %1</translation>
     </message>
     <message>
         <source>Reason: %1</source>
-        <translation>Raison : %1</translation>
+        <translation>Raison&#xa0;: %1</translation>
     </message>
     <message>
         <source>not a SoundFont Sondrel can read</source>
@@ -242,7 +242,7 @@
     <message>
         <source>The SoundFont &quot;%1&quot; chosen on the MIDI page of the options cannot be used: %2.
 The MIDI songs are rendered with ct4mgm.sf2 beside the program.</source>
-        <translation>La SoundFont « %1 » choisie sur la page MIDI des options ne peut pas être utilisée : %2.
+        <translation>La SoundFont «&#xa0;%1&#xa0;» choisie sur la page MIDI des options ne peut pas être utilisée&#xa0;: %2.
 Les morceaux MIDI sont rendus avec ct4mgm.sf2 à côté du programme.</translation>
     </message>
     <message>
@@ -275,7 +275,7 @@ Les morceaux MIDI sont rendus avec ct4mgm.sf2 à côté du programme.</translati
     </message>
     <message>
         <source>&amp;Why did this fail?</source>
-        <translation>&amp;Pourquoi cet échec ?</translation>
+        <translation>&amp;Pourquoi cet échec&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Add Files...	Ctrl+O</source>
@@ -321,16 +321,16 @@ Les morceaux MIDI sont rendus avec ct4mgm.sf2 à côté du programme.</translati
         <source>Stop the conversion and close Sondrel?
 
 The files being converted now are not kept; the finished ones are.</source>
-        <translation>Arrêter la conversion et fermer Sondrel ?
+        <translation>Arrêter la conversion et fermer Sondrel&#xa0;?
 
-Les fichiers en cours de conversion ne sont pas conservés ; ceux qui sont terminés le sont.</translation>
+Les fichiers en cours de conversion ne sont pas conservés&#xa0;; ceux qui sont terminés le sont.</translation>
     </message>
 </context>
 <context>
     <name>CConvertProgressDlg</name>
     <message>
         <source>The output folder could not be used; written to %1</source>
-        <translation>Le dossier de sortie n&apos;était pas utilisable ; écrit dans %1</translation>
+        <translation>Le dossier de sortie n&apos;était pas utilisable&#xa0;; écrit dans %1</translation>
     </message>
     <message>
         <source>Converting %1...%2</source>
@@ -421,14 +421,89 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>Unable to open hyperlink:</source>
-        <translation>Impossible d&apos;ouvrir le lien :</translation>
+        <translation>Impossible d&apos;ouvrir le lien&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>CLoudnessOptPage</name>
+    <message>
+        <source>Loudness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ReplayGain Tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Track and album</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The files of one source folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The whole batch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The gain and peak are measured on what is written. WAV, AMR, AWB and AAC (ADTS) outputs hold no tags, so they get none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;ReplayGain tags:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An &amp;album is:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normalisation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Normalise loudness to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> LUFS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>per track</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>per album</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> dBTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>True-peak &amp;ceiling:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One gain for each track or album, lowered where the true peak would pass the ceiling; the music is not compressed. When normalisation is on, it takes the place of the output format&apos;s Amplify option.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>CMidiOptPage</name>
     <message>
         <source>Default: ct4mgm.sf2 beside the program</source>
-        <translation>Par défaut : ct4mgm.sf2 à côté du programme</translation>
+        <translation>Par défaut&#xa0;: ct4mgm.sf2 à côté du programme</translation>
     </message>
     <message>
         <source>MIDI Options</source>
@@ -440,7 +515,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>SoundFont &amp;file that renders MIDI songs (empty: ct4mgm.sf2 beside the program):</source>
-        <translation>&amp;Fichier SoundFont pour les morceaux MIDI (vide : ct4mgm.sf2 à côté du programme) :</translation>
+        <translation>&amp;Fichier SoundFont pour les morceaux MIDI (vide&#xa0;: ct4mgm.sf2 à côté du programme)&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
@@ -448,7 +523,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>&amp;Installed SoundFonts:</source>
-        <translation>SoundFonts &amp;installées :</translation>
+        <translation>SoundFonts &amp;installées&#xa0;:</translation>
     </message>
     <message>
         <source>Songs in the List</source>
@@ -473,7 +548,7 @@ with the given filename extension.</source>
     <message>
         <source>Level:</source>
         <extracomment>The strength of the reverb or chorus, in percent.</extracomment>
-        <translation>Niveau :</translation>
+        <translation>Niveau&#xa0;:</translation>
     </message>
     <message>
         <source>%1 MIDI song(s) in the list.</source>
@@ -485,7 +560,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>The SoundFont &quot;%1&quot; cannot be used: %2.</source>
-        <translation>La SoundFont « %1 » ne peut pas être utilisée : %2.</translation>
+        <translation>La SoundFont «&#xa0;%1&#xa0;» ne peut pas être utilisée&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Choose a SoundFont</source>
@@ -505,7 +580,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>The SoundFont &quot;%1&quot; has every instrument of the %2 MIDI song(s) in the list.</source>
-        <translation>La SoundFont « %1 » contient tous les instruments des %2 morceau(x) MIDI de la liste.</translation>
+        <translation>La SoundFont «&#xa0;%1&#xa0;» contient tous les instruments des %2 morceau(x) MIDI de la liste.</translation>
     </message>
 </context>
 <context>
@@ -541,7 +616,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>Write ID3 tag as:</source>
-        <translation>Écrire la balise ID3 en :</translation>
+        <translation>Écrire la balise ID3 en&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -571,11 +646,11 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>Bit Rate &amp;Mode:</source>
-        <translation>Mod&amp;e de débit :</translation>
+        <translation>Mod&amp;e de débit&#xa0;:</translation>
     </message>
     <message>
         <source>Com&amp;plexity:</source>
-        <translation>Com&amp;plexité :</translation>
+        <translation>Com&amp;plexité&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -586,15 +661,15 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>When converting to audio format, e.g. MP3, WAV, WMA, etc., if output channel is mono and original file is stereo, output sound equals to:</source>
-        <translation>Lors de la conversion vers un format audio (MP3, WAV, WMA, etc.), si la sortie est mono et le fichier d&apos;origine stéréo, le son de sortie est égal à :</translation>
+        <translation>Lors de la conversion vers un format audio (MP3, WAV, WMA, etc.), si la sortie est mono et le fichier d&apos;origine stéréo, le son de sortie est égal à&#xa0;:</translation>
     </message>
     <message>
         <source>O&amp;nly add the following file extensions for &quot;Add Folder&quot; and Drag/Drop</source>
-        <translation>N&apos;ajouter &amp;que les extensions suivantes avec « Ajouter un dossier » et le glisser-déposer</translation>
+        <translation>N&apos;ajouter &amp;que les extensions suivantes avec «&#xa0;Ajouter un dossier&#xa0;» et le glisser-déposer</translation>
     </message>
     <message>
         <source>Note: use comma (,) to separate multiple extensions. For example: wav,mp3,m4a,aac</source>
-        <translation>Remarque : séparez les extensions par une virgule (,). Par exemple : wav,mp3,m4a,aac</translation>
+        <translation>Remarque&#xa0;: séparez les extensions par une virgule (,). Par exemple&#xa0;: wav,mp3,m4a,aac</translation>
     </message>
     <message>
         <source>Output</source>
@@ -610,7 +685,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>For example: original file is &quot;/home/ann/Music/pop/1.mp3&quot; and output folder is &quot;/data/Output.&quot; If the option is checked, the output folder will be &quot;/data/Output/home/ann/Music/pop.&quot;</source>
-        <translation>Exemple : fichier d&apos;origine « /home/ann/Music/pop/1.mp3 » et dossier de sortie « /data/Output ». Si l&apos;option est cochée, le dossier de sortie devient « /data/Output/home/ann/Music/pop ».</translation>
+        <translation>Exemple&#xa0;: fichier d&apos;origine «&#xa0;/home/ann/Music/pop/1.mp3&#xa0;» et dossier de sortie «&#xa0;/data/Output&#xa0;». Si l&apos;option est cochée, le dossier de sortie devient «&#xa0;/data/Output/home/ann/Music/pop&#xa0;».</translation>
     </message>
     <message>
         <source>&amp;Keep the sub-folders of added folders</source>
@@ -630,15 +705,15 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>&amp;Output folder:</source>
-        <translation>Dossier de &amp;sortie :</translation>
+        <translation>Dossier de &amp;sortie&#xa0;:</translation>
     </message>
     <message>
         <source>Custom &amp;folder:</source>
-        <translation>Dossier &amp;personnalisé :</translation>
+        <translation>Dossier &amp;personnalisé&#xa0;:</translation>
     </message>
     <message>
         <source>Output na&amp;me:</source>
-        <translation>&amp;Nom de sortie :</translation>
+        <translation>&amp;Nom de sortie&#xa0;:</translation>
     </message>
     <message>
         <source>If target file &amp;exists </source>
@@ -647,7 +722,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>This computer has %1 processor(s); one file per processor is the default.</source>
-        <translation>Cet ordinateur a %1 processeur(s) ; un fichier par processeur est la valeur par défaut.</translation>
+        <translation>Cet ordinateur a %1 processeur(s)&#xa0;; un fichier par processeur est la valeur par défaut.</translation>
     </message>
     <message>
         <source>Con&amp;vert</source>
@@ -665,7 +740,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>Please choose an output folder:</source>
-        <translation>Choisissez un dossier de sortie :</translation>
+        <translation>Choisissez un dossier de sortie&#xa0;:</translation>
     </message>
     <message>
         <source>Please choose an output folder.</source>
@@ -673,7 +748,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>The output name pattern cannot be used: %1.</source>
-        <translation>Le modèle de nom de sortie ne peut pas être utilisé : %1.</translation>
+        <translation>Le modèle de nom de sortie ne peut pas être utilisé&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Please enter file extensions you need to filter.</source>
@@ -681,15 +756,23 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>A file found in a sub-folder of a folder added with Add Folder or dropped on the window goes to the same sub-folder below the output folder</source>
-        <translation>Un fichier trouvé dans un sous-dossier d&apos;un dossier ajouté avec « Ajouter un dossier » ou déposé sur la fenêtre va dans le même sous-dossier sous le dossier de sortie</translation>
+        <translation>Un fichier trouvé dans un sous-dossier d&apos;un dossier ajouté avec «&#xa0;Ajouter un dossier&#xa0;» ou déposé sur la fenêtre va dans le même sous-dossier sous le dossier de sortie</translation>
     </message>
     <message>
         <source>Names each output by its source&apos;s tags. Fields: {title} {artist} {album} {albumartist} {composer} {genre} {year} {track} {disc}, and {name} {ext} {folder} of the original file; {track:02} pads the number to two digits. A &quot;/&quot; makes a sub-folder below the output folder. Leave it empty to keep the original name.</source>
-        <translation>Nomme chaque sortie d&apos;après les balises de sa source. Champs : {title} {artist} {album} {albumartist} {composer} {genre} {year} {track} {disc}, ainsi que {name} {ext} {folder} du fichier d&apos;origine ; {track:02} complète le numéro à deux chiffres. Un « / » crée un sous-dossier sous le dossier de sortie. Laissez vide pour garder le nom d&apos;origine.</translation>
+        <translation>Nomme chaque sortie d&apos;après les balises de sa source. Champs&#xa0;: {title} {artist} {album} {albumartist} {composer} {genre} {year} {track} {disc}, ainsi que {name} {ext} {folder} du fichier d&apos;origine&#xa0;; {track:02} complète le numéro à deux chiffres. Un «&#xa0;/&#xa0;» crée un sous-dossier sous le dossier de sortie. Laissez vide pour garder le nom d&apos;origine.</translation>
     </message>
     <message>
         <source>Decode each output before it takes its name and check its rate, channels, length and level against what was written; an output that fails is removed and an old file kept</source>
-        <translation>Décoder chaque sortie avant qu&apos;elle prenne son nom et vérifier sa fréquence, ses canaux, sa durée et son niveau par rapport à ce qui a été écrit ; une sortie en échec est supprimée et l&apos;ancien fichier conservé</translation>
+        <translation>Décoder chaque sortie avant qu&apos;elle prenne son nom et vérifier sa fréquence, ses canaux, sa durée et son niveau par rapport à ce qui a été écrit&#xa0;; une sortie en échec est supprimée et l&apos;ancien fichier conservé</translation>
+    </message>
+    <message>
+        <source>&amp;Take the cover from cover.jpg or folder.jpg when the source has none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An output whose tags are transferred from a source without a picture gets cover.jpg, folder.jpg (or .png) from the source&apos;s folder as its cover; a file that is not a JPEG or PNG image, or is larger than 16 MiB, is left out</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -708,7 +791,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>The options could not be saved; they apply until Sondrel is closed.</source>
-        <translation>Les options n&apos;ont pas pu être enregistrées ; elles s&apos;appliquent jusqu&apos;à la fermeture de Sondrel.</translation>
+        <translation>Les options n&apos;ont pas pu être enregistrées&#xa0;; elles s&apos;appliquent jusqu&apos;à la fermeture de Sondrel.</translation>
     </message>
 </context>
 <context>
@@ -739,7 +822,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>&amp;Encoding Options: (Sample Frequency, Bit Rate, Channels)</source>
-        <translation>&amp;Options d&apos;encodage : (fréquence d&apos;échantillonnage, débit binaire, canaux)</translation>
+        <translation>&amp;Options d&apos;encodage&#xa0;: (fréquence d&apos;échantillonnage, débit binaire, canaux)</translation>
     </message>
     <message>
         <source>Auto</source>
@@ -800,31 +883,31 @@ with the given filename extension.</source>
     <name>CTagEditDlg</name>
     <message>
         <source>T&amp;itle:</source>
-        <translation>&amp;Titre :</translation>
+        <translation>&amp;Titre&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Artist:</source>
-        <translation>&amp;Artiste :</translation>
+        <translation>&amp;Artiste&#xa0;:</translation>
     </message>
     <message>
         <source>Albu&amp;m:</source>
-        <translation>Albu&amp;m :</translation>
+        <translation>Albu&amp;m&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation>A&amp;nnée :</translation>
+        <translation>A&amp;nnée&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Comment:</source>
-        <translation>&amp;Commentaire :</translation>
+        <translation>&amp;Commentaire&#xa0;:</translation>
     </message>
     <message>
         <source>C&amp;omposer:</source>
-        <translation>C&amp;ompositeur :</translation>
+        <translation>C&amp;ompositeur&#xa0;:</translation>
     </message>
     <message>
         <source>Co&amp;pyright:</source>
-        <translation>Co&amp;pyright :</translation>
+        <translation>Co&amp;pyright&#xa0;:</translation>
     </message>
     <message>
         <source>Edit ID3 Tag</source>
@@ -832,7 +915,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>&amp;Track #:</source>
-        <translation>N° de pist&amp;e :</translation>
+        <translation>N° de pist&amp;e&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;None</source>
@@ -852,7 +935,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>&amp;Genre:</source>
-        <translation>&amp;Genre :</translation>
+        <translation>&amp;Genre&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -873,7 +956,7 @@ with the given filename extension.</source>
         <source>No application is set up to open &quot;%1&quot;.
 
 Set up %2 in the desktop&apos;s settings, then try again.</source>
-        <translation>Aucune application n&apos;est configurée pour ouvrir « %1 ».
+        <translation>Aucune application n&apos;est configurée pour ouvrir «&#xa0;%1&#xa0;».
 
 Configurez %2 dans les paramètres du bureau, puis réessayez.</translation>
     </message>
@@ -902,7 +985,7 @@ Configurez %2 dans les paramètres du bureau, puis réessayez.</translation>
     <name>FileAdder</name>
     <message>
         <source>Please choose a folder:</source>
-        <translation>Choisissez un dossier :</translation>
+        <translation>Choisissez un dossier&#xa0;:</translation>
     </message>
     <message>
         <source>Searching files...</source>
@@ -911,6 +994,17 @@ Configurez %2 dans les paramètres du bureau, puis réessayez.</translation>
     <message>
         <source>Adding file %1 of %2...</source>
         <translation>Ajout du fichier %1 sur %2...</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>The user guide &quot;%1&quot; is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sondrel Help</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1148,7 +1242,7 @@ Configurez %2 dans les paramètres du bureau, puis réessayez.</translation>
     </message>
     <message>
         <source>&amp;Bit Rate:</source>
-        <translation>&amp;Débit binaire :</translation>
+        <translation>&amp;Débit binaire&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Enable DTX (Discontinuous Transmission)</source>
@@ -1180,7 +1274,7 @@ Configurez %2 dans les paramètres du bureau, puis réessayez.</translation>
     </message>
     <message>
         <source>Compression &amp;Level:</source>
-        <translation>Ni&amp;veau de compression :</translation>
+        <translation>Ni&amp;veau de compression&#xa0;:</translation>
     </message>
     <message>
         <source>Add &amp;tag</source>
@@ -1261,7 +1355,7 @@ Configurez %2 dans les paramètres du bureau, puis réessayez.</translation>
     </message>
     <message>
         <source>&amp;Variable bit rate, quality:</source>
-        <translation>Débit &amp;variable, qualité :</translation>
+        <translation>Débit &amp;variable, qualité&#xa0;:</translation>
     </message>
     <message>
         <source>V0 (best, largest)</source>
@@ -1301,7 +1395,7 @@ Configurez %2 dans les paramètres du bureau, puis réessayez.</translation>
     </message>
     <message>
         <source>&amp;Quality instead of bit rate:</source>
-        <translation>&amp;Qualité au lieu du débit :</translation>
+        <translation>&amp;Qualité au lieu du débit&#xa0;:</translation>
     </message>
     <message>
         <source>-1 (smallest)</source>
@@ -1360,9 +1454,9 @@ Configurez %2 dans les paramètres du bureau, puis réessayez.</translation>
         <source>In general, the output sound equals to &quot;(L+R)/2,&quot; which contains left and right channels.
 
 &quot;L channel&quot; means the program outputs left channel of original stereo file. And &quot;R channel&quot; means right channel. It&apos;s very useful when you want to convert a stereo file into two files that contains left and right channels distinguishingly.</source>
-        <translation>En général, le son de sortie est égal à « (L+R)/2 », qui contient les canaux gauche et droit.
+        <translation>En général, le son de sortie est égal à «&#xa0;(L+R)/2&#xa0;», qui contient les canaux gauche et droit.
 
-« Canal gauche » signifie que le programme produit le canal gauche du fichier stéréo d&apos;origine, et « Canal droit » le canal droit. C&apos;est très utile pour convertir un fichier stéréo en deux fichiers contenant séparément le canal gauche et le canal droit.</translation>
+«&#xa0;Canal gauche&#xa0;» signifie que le programme produit le canal gauche du fichier stéréo d&apos;origine, et «&#xa0;Canal droit&#xa0;» le canal droit. C&apos;est très utile pour convertir un fichier stéréo en deux fichiers contenant séparément le canal gauche et le canal droit.</translation>
     </message>
     <message>
         <source>&amp;L channel</source>
@@ -1390,7 +1484,7 @@ Configurez %2 dans les paramètres du bureau, puis réessayez.</translation>
     </message>
     <message>
         <source>&amp;Bits:</source>
-        <translation>&amp;Bits :</translation>
+        <translation>&amp;Bits&#xa0;:</translation>
     </message>
     <message>
         <source> bits</source>
@@ -1409,11 +1503,11 @@ Configurez %2 dans les paramètres du bureau, puis réessayez.</translation>
     </message>
     <message>
         <source>Sample &amp;Frequency:</source>
-        <translation>&amp;Fréquence d&apos;échantillonnage :</translation>
+        <translation>&amp;Fréquence d&apos;échantillonnage&#xa0;:</translation>
     </message>
     <message>
         <source>Channels:</source>
-        <translation>Canaux :</translation>
+        <translation>Canaux&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1442,7 +1536,7 @@ Configurez %2 dans les paramètres du bureau, puis réessayez.</translation>
     </message>
     <message>
         <source>The SoundFont lacks instruments these songs use; the nearest presets it has play them instead:</source>
-        <translation>Il manque à la SoundFont des instruments utilisés par ces morceaux ; les presets les plus proches qu&apos;elle contient les jouent à la place :</translation>
+        <translation>Il manque à la SoundFont des instruments utilisés par ces morceaux&#xa0;; les presets les plus proches qu&apos;elle contient les jouent à la place&#xa0;:</translation>
     </message>
     <message>
         <source>You should select a file at least.</source>
@@ -1462,7 +1556,7 @@ Configurez %2 dans les paramètres du bureau, puis réessayez.</translation>
     </message>
     <message>
         <source>Failure. Requires file &quot;ct4mgm.sf2&quot;.</source>
-        <translation>Échec. Le fichier « ct4mgm.sf2 » est requis.</translation>
+        <translation>Échec. Le fichier «&#xa0;ct4mgm.sf2&#xa0;» est requis.</translation>
     </message>
     <message>
         <source>Cancelled</source>
@@ -1484,7 +1578,7 @@ Do you want to download and install it now?</source>
         <translation>Les fichiers WMA nécessitent Windows Media Format 9 Series Runtime.
 Ce composant n&apos;est malheureusement pas disponible sur votre ordinateur.
 
-Voulez-vous le télécharger et l&apos;installer maintenant ?</translation>
+Voulez-vous le télécharger et l&apos;installer maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>Failed to load the following files.</source>
@@ -1527,7 +1621,7 @@ And then convert your MIDI file again. Thank you.</source>
     </message>
     <message>
         <source>The output name pattern cannot be used: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Le modèle de nom de sortie ne peut pas être utilisé&#xa0;: %1.</translation>
     </message>
     <message>
         <source>%1: not a MIDI song Sondrel can read</source>
@@ -1578,15 +1672,15 @@ And then convert your MIDI file again. Thank you.</source>
     </message>
     <message>
         <source>&amp;Coefficient:</source>
-        <translation>&amp;Coefficient :</translation>
+        <translation>&amp;Coefficient&#xa0;:</translation>
     </message>
     <message>
         <source>&lt; 100% - Reduce sound
 = 100% - No changes
 &gt; 100% - Amplify sound</source>
-        <translation>&lt; 100 % - réduire le son
-= 100 % - aucun changement
-&gt; 100 % - amplifier le son</translation>
+        <translation>&lt; 100&#xa0;% - réduire le son
+= 100&#xa0;% - aucun changement
+&gt; 100&#xa0;% - amplifier le son</translation>
     </message>
     <message>
         <source>Invalid amplification coefficient. It&apos;s betwen 10 and 3000.</source>

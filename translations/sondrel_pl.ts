@@ -425,6 +425,81 @@ nie skojarzono żadnej aplikacji.</translation>
     </message>
 </context>
 <context>
+    <name>CLoudnessOptPage</name>
+    <message>
+        <source>Loudness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ReplayGain Tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Track and album</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The files of one source folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The whole batch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The gain and peak are measured on what is written. WAV, AMR, AWB and AAC (ADTS) outputs hold no tags, so they get none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;ReplayGain tags:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An &amp;album is:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normalisation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Normalise loudness to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> LUFS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>per track</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>per album</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> dBTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>True-peak &amp;ceiling:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One gain for each track or album, lowered where the true peak would pass the ceiling; the music is not compressed. When normalisation is on, it takes the place of the output format&apos;s Amplify option.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CMidiOptPage</name>
     <message>
         <source>Default: ct4mgm.sf2 beside the program</source>
@@ -691,6 +766,14 @@ nie skojarzono żadnej aplikacji.</translation>
         <source>Decode each output before it takes its name and check its rate, channels, length and level against what was written; an output that fails is removed and an old file kept</source>
         <translation>Przed nadaniem nazwy dekoduje każdy plik wyjściowy i porównuje jego częstotliwość, kanały, długość i poziom z tym, co zostało zapisane; plik, który nie przejdzie sprawdzenia, jest usuwany, a stary plik zachowany</translation>
     </message>
+    <message>
+        <source>&amp;Take the cover from cover.jpg or folder.jpg when the source has none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An output whose tags are transferred from a source without a picture gets cover.jpg, folder.jpg (or .png) from the source&apos;s folder as its cover; a file that is not a JPEG or PNG image, or is larger than 16 MiB, is left out</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>COptSheet</name>
@@ -911,6 +994,17 @@ Skonfiguruj %2 w ustawieniach środowiska pulpitu i spróbuj ponownie.</translat
     <message>
         <source>Adding file %1 of %2...</source>
         <translation>Dodawanie pliku %1 z %2...</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>The user guide &quot;%1&quot; is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sondrel Help</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1527,7 +1621,7 @@ And then convert your MIDI file again. Thank you.</source>
     </message>
     <message>
         <source>The output name pattern cannot be used: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Nie można użyć wzorca nazwy pliku wyjściowego: %1.</translation>
     </message>
     <message>
         <source>%1: not a MIDI song Sondrel can read</source>

@@ -428,75 +428,75 @@ keine Anwendung zugeordnet.</translation>
     <name>CLoudnessOptPage</name>
     <message>
         <source>Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautheit</translation>
     </message>
     <message>
         <source>ReplayGain Tags</source>
-        <translation type="unfinished"></translation>
+        <translation>ReplayGain-Tags</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Track and album</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel und Album</translation>
     </message>
     <message>
         <source>The files of one source folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateien eines Quellordners</translation>
     </message>
     <message>
         <source>The whole batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Der ganze Stapel</translation>
     </message>
     <message>
         <source>The gain and peak are measured on what is written. WAV, AMR, AWB and AAC (ADTS) outputs hold no tags, so they get none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstärkung und Spitzenpegel werden an dem gemessen, was geschrieben wird. WAV-, AMR-, AWB- und AAC-Ausgaben (ADTS) können keine Tags enthalten und erhalten daher keine.</translation>
     </message>
     <message>
         <source>&amp;ReplayGain tags:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ReplayGain-Tags:</translation>
     </message>
     <message>
         <source>An &amp;album is:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein &amp;Album ist:</translation>
     </message>
     <message>
         <source>Normalisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalisierung</translation>
     </message>
     <message>
         <source>&amp;Normalise loudness to</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautheit &amp;normalisieren auf</translation>
     </message>
     <message>
         <source> LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation> LUFS</translation>
     </message>
     <message>
         <source>per track</source>
-        <translation type="unfinished"></translation>
+        <translation>je Titel</translation>
     </message>
     <message>
         <source>per album</source>
-        <translation type="unfinished"></translation>
+        <translation>je Album</translation>
     </message>
     <message>
         <source> dBTP</source>
-        <translation type="unfinished"></translation>
+        <translation> dBTP</translation>
     </message>
     <message>
         <source>True-peak &amp;ceiling:</source>
-        <translation type="unfinished"></translation>
+        <translation>True-Peak-&amp;Obergrenze:</translation>
     </message>
     <message>
         <source>One gain for each track or album, lowered where the true peak would pass the ceiling; the music is not compressed. When normalisation is on, it takes the place of the output format&apos;s Amplify option.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Verstärkung je Titel oder Album, abgesenkt, wo der True Peak die Obergrenze überschreiten würde; die Musik wird nicht komprimiert. Ist die Normalisierung eingeschaltet, ersetzt sie die Option „Lautstärke verstärken / absenken“ des Ausgabeformats.</translation>
     </message>
 </context>
 <context>
@@ -768,11 +768,11 @@ keine Anwendung zugeordnet.</translation>
     </message>
     <message>
         <source>&amp;Take the cover from cover.jpg or folder.jpg when the source has none</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cover aus cover.jpg oder folder.jpg nehmen, wenn die Quelle keines hat</translation>
     </message>
     <message>
         <source>An output whose tags are transferred from a source without a picture gets cover.jpg, folder.jpg (or .png) from the source&apos;s folder as its cover; a file that is not a JPEG or PNG image, or is larger than 16 MiB, is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Ausgabe, deren Tags aus einer Quelle ohne Bild übernommen werden, erhält cover.jpg oder folder.jpg (oder .png) aus dem Ordner der Quelle als Cover; eine Datei, die kein JPEG- oder PNG-Bild oder größer als 16 MiB ist, bleibt außen vor</translation>
     </message>
 </context>
 <context>
@@ -1000,11 +1000,11 @@ Richten Sie %2 in den Einstellungen der Arbeitsumgebung ein und versuchen Sie es
     <name>HelpWindow</name>
     <message>
         <source>The user guide &quot;%1&quot; is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Benutzerhandbuch „%1“ fehlt.</translation>
     </message>
     <message>
         <source>Sondrel Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondrel-Hilfe</translation>
     </message>
 </context>
 <context>

@@ -428,75 +428,75 @@ a la extensión de archivo indicada.</translation>
     <name>CLoudnessOptPage</name>
     <message>
         <source>Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonoridad</translation>
     </message>
     <message>
         <source>ReplayGain Tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiquetas ReplayGain</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <source>Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista</translation>
     </message>
     <message>
         <source>Track and album</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista y álbum</translation>
     </message>
     <message>
         <source>The files of one source folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos de una misma carpeta de origen</translation>
     </message>
     <message>
         <source>The whole batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo el lote</translation>
     </message>
     <message>
         <source>The gain and peak are measured on what is written. WAV, AMR, AWB and AAC (ADTS) outputs hold no tags, so they get none.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ganancia y el pico se miden sobre lo que se escribe. Las salidas WAV, AMR, AWB y AAC (ADTS) no admiten etiquetas, así que no reciben ninguna.</translation>
     </message>
     <message>
         <source>&amp;ReplayGain tags:</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiquetas &amp;ReplayGain:</translation>
     </message>
     <message>
         <source>An &amp;album is:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Un álbum es:</translation>
     </message>
     <message>
         <source>Normalisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalización</translation>
     </message>
     <message>
         <source>&amp;Normalise loudness to</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Normalizar la sonoridad a</translation>
     </message>
     <message>
         <source> LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation> LUFS</translation>
     </message>
     <message>
         <source>per track</source>
-        <translation type="unfinished"></translation>
+        <translation>por pista</translation>
     </message>
     <message>
         <source>per album</source>
-        <translation type="unfinished"></translation>
+        <translation>por álbum</translation>
     </message>
     <message>
         <source> dBTP</source>
-        <translation type="unfinished"></translation>
+        <translation> dBTP</translation>
     </message>
     <message>
         <source>True-peak &amp;ceiling:</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite de &amp;pico real:</translation>
     </message>
     <message>
         <source>One gain for each track or album, lowered where the true peak would pass the ceiling; the music is not compressed. When normalisation is on, it takes the place of the output format&apos;s Amplify option.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una sola ganancia por pista o por álbum, reducida donde el pico real superaría el límite; la música no se comprime. Cuando la normalización está activada, sustituye a la opción «Amplificar / reducir el sonido» del formato de salida.</translation>
     </message>
 </context>
 <context>
@@ -768,11 +768,11 @@ a la extensión de archivo indicada.</translation>
     </message>
     <message>
         <source>&amp;Take the cover from cover.jpg or folder.jpg when the source has none</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usar cover.jpg o folder.jpg como carátula si el origen no tiene ninguna</translation>
     </message>
     <message>
         <source>An output whose tags are transferred from a source without a picture gets cover.jpg, folder.jpg (or .png) from the source&apos;s folder as its cover; a file that is not a JPEG or PNG image, or is larger than 16 MiB, is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Una salida cuyas etiquetas se transfieren desde un origen sin imagen recibe como carátula cover.jpg o folder.jpg (o .png) de la carpeta del origen; se omite un archivo que no sea una imagen JPEG o PNG o que supere los 16 MiB</translation>
     </message>
 </context>
 <context>
@@ -1000,11 +1000,11 @@ Configure %2 en los ajustes del escritorio y vuelva a intentarlo.</translation>
     <name>HelpWindow</name>
     <message>
         <source>The user guide &quot;%1&quot; is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta la guía del usuario «%1».</translation>
     </message>
     <message>
         <source>Sondrel Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Sondrel</translation>
     </message>
 </context>
 <context>
@@ -1514,11 +1514,11 @@ Configure %2 en los ajustes del escritorio y vuelva a intentarlo.</translation>
     <name>ProductLinks</name>
     <message>
         <source>%1 - very COOL application!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - ¡¡¡una aplicación GENIAL de verdad!!!</translation>
     </message>
     <message>
         <source>Download from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar de %1</translation>
     </message>
 </context>
 <context>
@@ -1593,71 +1593,78 @@ Do you want to download the file from our website for free now?
 Once download completes, please copy the file to folder:
 &quot;%1&quot;
 And then convert your MIDI file again. Thank you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para decodificar archivos MIDI se necesita el archivo «ct4mgm.sf2».
+Por desgracia, este archivo no está disponible en su equipo.
+
+¿Desea descargarlo gratis ahora desde nuestro sitio web?
+
+Cuando termine la descarga, copie el archivo en la carpeta:
+«%1»
+Y luego vuelva a convertir su archivo MIDI. Gracias.</translation>
     </message>
     <message>
         <source>The output format %1 is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>El formato de salida %1 es desconocido.</translation>
     </message>
     <message>
         <source>Sondrel cannot write %1 files yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondrel aún no puede escribir archivos %1.</translation>
     </message>
     <message>
         <source>Target file name is same as original file that can&apos;t be overwritten. Please output files to a custom folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del archivo de destino es igual al del archivo original, que no se puede sobrescribir. Guarde los archivos de salida en una carpeta personalizada.</translation>
     </message>
     <message>
         <source>Output path is longer than 4095 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>La ruta de salida supera los 4095 bytes</translation>
     </message>
     <message>
         <source>Failed to create file &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido crear el archivo «%1»</translation>
     </message>
     <message>
         <source>Failed to create folder &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido crear la carpeta «%1»</translation>
     </message>
     <message>
         <source>The output name pattern cannot be used: %1.</source>
-        <translation type="unfinished">No se puede usar el patrón de nombre de salida: %1.</translation>
+        <translation>No se puede usar el patrón de nombre de salida: %1.</translation>
     </message>
     <message>
         <source>%1: not a MIDI song Sondrel can read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no es una canción MIDI que Sondrel pueda leer</translation>
     </message>
     <message>
         <source>%1: %2 has nothing in the SoundFont to play it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el SoundFont no tiene nada para tocar %2</translation>
     </message>
     <message>
         <source>%1: %2 is played with bank %3 program %4 &quot;%5&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 se toca con el banco %3, programa %4 «%5»</translation>
     </message>
     <message>
         <source>bank %1 program %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>banco %1, programa %2 (%3)</translation>
     </message>
     <message>
         <source>bank %1 program %2</source>
-        <translation type="unfinished"></translation>
+        <translation>banco %1, programa %2</translation>
     </message>
     <message>
         <source>drum kit %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>kit de batería %1 (%2)</translation>
     </message>
     <message>
         <source>drum kit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kit de batería %1</translation>
     </message>
     <message>
         <source>not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo</translation>
     </message>
     <message>
         <source>not a SoundFont file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo SoundFont</translation>
     </message>
 </context>
 <context>

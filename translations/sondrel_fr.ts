@@ -428,75 +428,75 @@ with the given filename extension.</source>
     <name>CLoudnessOptPage</name>
     <message>
         <source>Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonie</translation>
     </message>
     <message>
         <source>ReplayGain Tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Balises ReplayGain</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Piste</translation>
     </message>
     <message>
         <source>Track and album</source>
-        <translation type="unfinished"></translation>
+        <translation>Piste et album</translation>
     </message>
     <message>
         <source>The files of one source folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers d&apos;un même dossier source</translation>
     </message>
     <message>
         <source>The whole batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout le lot</translation>
     </message>
     <message>
         <source>The gain and peak are measured on what is written. WAV, AMR, AWB and AAC (ADTS) outputs hold no tags, so they get none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le gain et la crête sont mesurés sur ce qui est écrit. Les sorties WAV, AMR, AWB et AAC (ADTS) ne contiennent pas de balises et n&apos;en reçoivent donc pas.</translation>
     </message>
     <message>
         <source>&amp;ReplayGain tags:</source>
-        <translation type="unfinished"></translation>
+        <translation>Balises &amp;ReplayGain :</translation>
     </message>
     <message>
         <source>An &amp;album is:</source>
-        <translation type="unfinished"></translation>
+        <translation>Un &amp;album est :</translation>
     </message>
     <message>
         <source>Normalisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalisation</translation>
     </message>
     <message>
         <source>&amp;Normalise loudness to</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Normaliser la sonie à</translation>
     </message>
     <message>
         <source> LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation> LUFS</translation>
     </message>
     <message>
         <source>per track</source>
-        <translation type="unfinished"></translation>
+        <translation>par piste</translation>
     </message>
     <message>
         <source>per album</source>
-        <translation type="unfinished"></translation>
+        <translation>par album</translation>
     </message>
     <message>
         <source> dBTP</source>
-        <translation type="unfinished"></translation>
+        <translation> dBTP</translation>
     </message>
     <message>
         <source>True-peak &amp;ceiling:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plafond de crête vraie :</translation>
     </message>
     <message>
         <source>One gain for each track or album, lowered where the true peak would pass the ceiling; the music is not compressed. When normalisation is on, it takes the place of the output format&apos;s Amplify option.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un seul gain par piste ou par album, abaissé là où la crête vraie dépasserait le plafond ; la musique n&apos;est pas compressée. Quand la normalisation est activée, elle remplace l&apos;option « Amplifier / réduire le son » du format de sortie.</translation>
     </message>
 </context>
 <context>
@@ -768,11 +768,11 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>&amp;Take the cover from cover.jpg or folder.jpg when the source has none</source>
-        <translation type="unfinished"></translation>
+        <translation>Uti&amp;liser cover.jpg ou folder.jpg comme pochette si la source n&apos;en a pas</translation>
     </message>
     <message>
         <source>An output whose tags are transferred from a source without a picture gets cover.jpg, folder.jpg (or .png) from the source&apos;s folder as its cover; a file that is not a JPEG or PNG image, or is larger than 16 MiB, is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Une sortie dont les balises sont reprises d&apos;une source sans image reçoit comme pochette cover.jpg ou folder.jpg (ou .png) du dossier de la source ; un fichier qui n&apos;est pas une image JPEG ou PNG, ou qui dépasse 16 Mio, est ignoré</translation>
     </message>
 </context>
 <context>
@@ -1000,11 +1000,11 @@ Configurez %2 dans les paramètres du bureau, puis réessayez.</translation>
     <name>HelpWindow</name>
     <message>
         <source>The user guide &quot;%1&quot; is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le guide de l&apos;utilisateur « %1 » est introuvable.</translation>
     </message>
     <message>
         <source>Sondrel Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Sondrel</translation>
     </message>
 </context>
 <context>
@@ -1514,11 +1514,11 @@ Configurez %2 dans les paramètres du bureau, puis réessayez.</translation>
     <name>ProductLinks</name>
     <message>
         <source>%1 - very COOL application!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - une application vraiment GÉNIALE !!!</translation>
     </message>
     <message>
         <source>Download from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger depuis %1</translation>
     </message>
 </context>
 <context>
@@ -1593,71 +1593,78 @@ Do you want to download the file from our website for free now?
 Once download completes, please copy the file to folder:
 &quot;%1&quot;
 And then convert your MIDI file again. Thank you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le décodage des fichiers MIDI nécessite le fichier « ct4mgm.sf2 ».
+Ce fichier n&apos;est malheureusement pas disponible sur votre ordinateur.
+
+Voulez-vous le télécharger gratuitement depuis notre site web maintenant ?
+
+Une fois le téléchargement terminé, copiez le fichier dans le dossier :
+« %1 »
+Puis convertissez à nouveau votre fichier MIDI. Merci.</translation>
     </message>
     <message>
         <source>The output format %1 is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le format de sortie %1 est inconnu.</translation>
     </message>
     <message>
         <source>Sondrel cannot write %1 files yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondrel ne peut pas encore écrire de fichiers %1.</translation>
     </message>
     <message>
         <source>Target file name is same as original file that can&apos;t be overwritten. Please output files to a custom folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier cible porte le même nom que le fichier d&apos;origine, qui ne peut pas être écrasé. Écrivez les fichiers de sortie dans un dossier personnalisé.</translation>
     </message>
     <message>
         <source>Output path is longer than 4095 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin de sortie dépasse 4095 octets</translation>
     </message>
     <message>
         <source>Failed to create file &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier « %1 »</translation>
     </message>
     <message>
         <source>Failed to create folder &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier « %1 »</translation>
     </message>
     <message>
         <source>The output name pattern cannot be used: %1.</source>
-        <translation type="unfinished">Le modèle de nom de sortie ne peut pas être utilisé&#xa0;: %1.</translation>
+        <translation>Le modèle de nom de sortie ne peut pas être utilisé : %1.</translation>
     </message>
     <message>
         <source>%1: not a MIDI song Sondrel can read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : pas un morceau MIDI que Sondrel peut lire</translation>
     </message>
     <message>
         <source>%1: %2 has nothing in the SoundFont to play it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : rien dans la SoundFont ne peut jouer %2</translation>
     </message>
     <message>
         <source>%1: %2 is played with bank %3 program %4 &quot;%5&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 est joué avec la banque %3, programme %4 « %5 »</translation>
     </message>
     <message>
         <source>bank %1 program %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>banque %1, programme %2 (%3)</translation>
     </message>
     <message>
         <source>bank %1 program %2</source>
-        <translation type="unfinished"></translation>
+        <translation>banque %1, programme %2</translation>
     </message>
     <message>
         <source>drum kit %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>kit de batterie %1 (%2)</translation>
     </message>
     <message>
         <source>drum kit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kit de batterie %1</translation>
     </message>
     <message>
         <source>not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier</translation>
     </message>
     <message>
         <source>not a SoundFont file</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier SoundFont</translation>
     </message>
 </context>
 <context>

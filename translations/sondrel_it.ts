@@ -428,75 +428,75 @@ all&apos;estensione di file indicata.</translation>
     <name>CLoudnessOptPage</name>
     <message>
         <source>Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Loudness</translation>
     </message>
     <message>
         <source>ReplayGain Tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag ReplayGain</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno</translation>
     </message>
     <message>
         <source>Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Traccia</translation>
     </message>
     <message>
         <source>Track and album</source>
-        <translation type="unfinished"></translation>
+        <translation>Traccia e album</translation>
     </message>
     <message>
         <source>The files of one source folder</source>
-        <translation type="unfinished"></translation>
+        <translation>I file di una stessa cartella sorgente</translation>
     </message>
     <message>
         <source>The whole batch</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;intero gruppo</translation>
     </message>
     <message>
         <source>The gain and peak are measured on what is written. WAV, AMR, AWB and AAC (ADTS) outputs hold no tags, so they get none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il guadagno e il picco sono misurati su ciò che viene scritto. Le uscite WAV, AMR, AWB e AAC (ADTS) non contengono tag, quindi non ne ricevono.</translation>
     </message>
     <message>
         <source>&amp;ReplayGain tags:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag &amp;ReplayGain:</translation>
     </message>
     <message>
         <source>An &amp;album is:</source>
-        <translation type="unfinished"></translation>
+        <translation>Un &amp;album è:</translation>
     </message>
     <message>
         <source>Normalisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalizzazione</translation>
     </message>
     <message>
         <source>&amp;Normalise loudness to</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Normalizza la loudness a</translation>
     </message>
     <message>
         <source> LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation> LUFS</translation>
     </message>
     <message>
         <source>per track</source>
-        <translation type="unfinished"></translation>
+        <translation>per traccia</translation>
     </message>
     <message>
         <source>per album</source>
-        <translation type="unfinished"></translation>
+        <translation>per album</translation>
     </message>
     <message>
         <source> dBTP</source>
-        <translation type="unfinished"></translation>
+        <translation> dBTP</translation>
     </message>
     <message>
         <source>True-peak &amp;ceiling:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Limite del picco reale:</translation>
     </message>
     <message>
         <source>One gain for each track or album, lowered where the true peak would pass the ceiling; the music is not compressed. When normalisation is on, it takes the place of the output format&apos;s Amplify option.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un solo guadagno per traccia o album, ridotto dove il picco reale supererebbe il limite; la musica non viene compressa. Quando la normalizzazione è attiva, sostituisce l&apos;opzione «Amplifica / riduci il suono» del formato di uscita.</translation>
     </message>
 </context>
 <context>
@@ -768,11 +768,11 @@ all&apos;estensione di file indicata.</translation>
     </message>
     <message>
         <source>&amp;Take the cover from cover.jpg or folder.jpg when the source has none</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rendi la copertina da cover.jpg o folder.jpg se la sorgente non ne ha</translation>
     </message>
     <message>
         <source>An output whose tags are transferred from a source without a picture gets cover.jpg, folder.jpg (or .png) from the source&apos;s folder as its cover; a file that is not a JPEG or PNG image, or is larger than 16 MiB, is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;uscita i cui tag sono trasferiti da una sorgente senza immagine riceve come copertina cover.jpg o folder.jpg (o .png) dalla cartella della sorgente; un file che non è un&apos;immagine JPEG o PNG, o che supera i 16 MiB, viene escluso</translation>
     </message>
 </context>
 <context>
@@ -1000,11 +1000,11 @@ Configura %2 nelle impostazioni del desktop, poi riprova.</translation>
     <name>HelpWindow</name>
     <message>
         <source>The user guide &quot;%1&quot; is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manca la guida utente «%1».</translation>
     </message>
     <message>
         <source>Sondrel Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida di Sondrel</translation>
     </message>
 </context>
 <context>
@@ -1514,11 +1514,11 @@ Configura %2 nelle impostazioni del desktop, poi riprova.</translation>
     <name>ProductLinks</name>
     <message>
         <source>%1 - very COOL application!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - un&apos;applicazione davvero FANTASTICA!!!</translation>
     </message>
     <message>
         <source>Download from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarica da %1</translation>
     </message>
 </context>
 <context>
@@ -1593,71 +1593,78 @@ Do you want to download the file from our website for free now?
 Once download completes, please copy the file to folder:
 &quot;%1&quot;
 And then convert your MIDI file again. Thank you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per decodificare i file MIDI è necessario il file «ct4mgm.sf2».
+Purtroppo il file non è disponibile sul computer.
+
+Scaricarlo ora gratuitamente dal nostro sito web?
+
+Al termine del download, copia il file nella cartella:
+«%1»
+Poi converti di nuovo il file MIDI. Grazie.</translation>
     </message>
     <message>
         <source>The output format %1 is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il formato di uscita %1 è sconosciuto.</translation>
     </message>
     <message>
         <source>Sondrel cannot write %1 files yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondrel non può ancora scrivere file %1.</translation>
     </message>
     <message>
         <source>Target file name is same as original file that can&apos;t be overwritten. Please output files to a custom folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome del file di destinazione è uguale a quello del file originale, che non può essere sovrascritto. Scrivi i file di uscita in una cartella personalizzata.</translation>
     </message>
     <message>
         <source>Output path is longer than 4095 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Il percorso di uscita supera i 4095 byte</translation>
     </message>
     <message>
         <source>Failed to create file &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il file «%1»</translation>
     </message>
     <message>
         <source>Failed to create folder &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella «%1»</translation>
     </message>
     <message>
         <source>The output name pattern cannot be used: %1.</source>
-        <translation type="unfinished">Il modello del nome di uscita non può essere usato: %1.</translation>
+        <translation>Il modello del nome di uscita non può essere usato: %1.</translation>
     </message>
     <message>
         <source>%1: not a MIDI song Sondrel can read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: non è un brano MIDI che Sondrel sa leggere</translation>
     </message>
     <message>
         <source>%1: %2 has nothing in the SoundFont to play it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nel SoundFont non c&apos;è nulla per suonare %2</translation>
     </message>
     <message>
         <source>%1: %2 is played with bank %3 program %4 &quot;%5&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 viene suonato con banco %3, programma %4 «%5»</translation>
     </message>
     <message>
         <source>bank %1 program %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>banco %1, programma %2 (%3)</translation>
     </message>
     <message>
         <source>bank %1 program %2</source>
-        <translation type="unfinished"></translation>
+        <translation>banco %1, programma %2</translation>
     </message>
     <message>
         <source>drum kit %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>kit di batteria %1 (%2)</translation>
     </message>
     <message>
         <source>drum kit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kit di batteria %1</translation>
     </message>
     <message>
         <source>not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file</translation>
     </message>
     <message>
         <source>not a SoundFont file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file SoundFont</translation>
     </message>
 </context>
 <context>

@@ -428,75 +428,75 @@ with the given filename extension.</source>
     <name>CLoudnessOptPage</name>
     <message>
         <source>Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>ラウドネス</translation>
     </message>
     <message>
         <source>ReplayGain Tags</source>
-        <translation type="unfinished"></translation>
+        <translation>ReplayGain タグ</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>Track</source>
-        <translation type="unfinished"></translation>
+        <translation>トラック</translation>
     </message>
     <message>
         <source>Track and album</source>
-        <translation type="unfinished"></translation>
+        <translation>トラックとアルバム</translation>
     </message>
     <message>
         <source>The files of one source folder</source>
-        <translation type="unfinished"></translation>
+        <translation>同じ元フォルダーのファイル</translation>
     </message>
     <message>
         <source>The whole batch</source>
-        <translation type="unfinished"></translation>
+        <translation>一括変換の全ファイル</translation>
     </message>
     <message>
         <source>The gain and peak are measured on what is written. WAV, AMR, AWB and AAC (ADTS) outputs hold no tags, so they get none.</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲインとピークは書き込んだ内容で測定します。WAV、AMR、AWB、AAC (ADTS) の出力ファイルはタグを持てないため、タグは付きません。</translation>
     </message>
     <message>
         <source>&amp;ReplayGain tags:</source>
-        <translation type="unfinished"></translation>
+        <translation>ReplayGain タグ(&amp;R):</translation>
     </message>
     <message>
         <source>An &amp;album is:</source>
-        <translation type="unfinished"></translation>
+        <translation>アルバムの範囲(&amp;A):</translation>
     </message>
     <message>
         <source>Normalisation</source>
-        <translation type="unfinished"></translation>
+        <translation>ノーマライズ</translation>
     </message>
     <message>
         <source>&amp;Normalise loudness to</source>
-        <translation type="unfinished"></translation>
+        <translation>ラウドネスをノーマライズ(&amp;N)</translation>
     </message>
     <message>
         <source> LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation> LUFS</translation>
     </message>
     <message>
         <source>per track</source>
-        <translation type="unfinished"></translation>
+        <translation>トラックごと</translation>
     </message>
     <message>
         <source>per album</source>
-        <translation type="unfinished"></translation>
+        <translation>アルバムごと</translation>
     </message>
     <message>
         <source> dBTP</source>
-        <translation type="unfinished"></translation>
+        <translation> dBTP</translation>
     </message>
     <message>
         <source>True-peak &amp;ceiling:</source>
-        <translation type="unfinished"></translation>
+        <translation>トゥルーピークの上限(&amp;C):</translation>
     </message>
     <message>
         <source>One gain for each track or album, lowered where the true peak would pass the ceiling; the music is not compressed. When normalisation is on, it takes the place of the output format&apos;s Amplify option.</source>
-        <translation type="unfinished"></translation>
+        <translation>トラックまたはアルバムごとに 1 つのゲインをかけ、トゥルーピークが上限を超える箇所ではゲインを下げます。音楽は圧縮しません。ノーマライズがオンのときは、出力形式の「音量を増幅 / 減衰」オプションの代わりに使われます。</translation>
     </message>
 </context>
 <context>
@@ -768,11 +768,11 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>&amp;Take the cover from cover.jpg or folder.jpg when the source has none</source>
-        <translation type="unfinished"></translation>
+        <translation>元ファイルに画像がない場合は cover.jpg または folder.jpg をカバーアートにする(&amp;T)</translation>
     </message>
     <message>
         <source>An output whose tags are transferred from a source without a picture gets cover.jpg, folder.jpg (or .png) from the source&apos;s folder as its cover; a file that is not a JPEG or PNG image, or is larger than 16 MiB, is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>画像のない元ファイルからタグを引き継ぐ出力ファイルには、元ファイルのフォルダーにある cover.jpg、folder.jpg (または .png) をカバーアートとして付けます。JPEG や PNG の画像でないファイル、16 MiB を超えるファイルは使用しません</translation>
     </message>
 </context>
 <context>
@@ -1000,11 +1000,11 @@ Set up %2 in the desktop&apos;s settings, then try again.</source>
     <name>HelpWindow</name>
     <message>
         <source>The user guide &quot;%1&quot; is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーガイド「%1」が見つかりません。</translation>
     </message>
     <message>
         <source>Sondrel Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondrel ヘルプ</translation>
     </message>
 </context>
 <context>
@@ -1514,11 +1514,11 @@ Set up %2 in the desktop&apos;s settings, then try again.</source>
     <name>ProductLinks</name>
     <message>
         <source>%1 - very COOL application!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - 最高にクールなアプリケーション!!!</translation>
     </message>
     <message>
         <source>Download from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 からダウンロード</translation>
     </message>
 </context>
 <context>
@@ -1593,71 +1593,78 @@ Do you want to download the file from our website for free now?
 Once download completes, please copy the file to folder:
 &quot;%1&quot;
 And then convert your MIDI file again. Thank you.</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI ファイルのデコードにはファイル「ct4mgm.sf2」が必要です。
+このファイルはお使いのコンピューターにありません。
+
+今すぐ当社の Web サイトから無料でダウンロードしますか?
+
+ダウンロードが完了したら、ファイルを次のフォルダーにコピーしてください:
+「%1」
+その後、MIDI ファイルをもう一度変換してください。ありがとうございました。</translation>
     </message>
     <message>
         <source>The output format %1 is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>出力形式 %1 は不明です。</translation>
     </message>
     <message>
         <source>Sondrel cannot write %1 files yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondrel はまだ %1 ファイルを書き込めません。</translation>
     </message>
     <message>
         <source>Target file name is same as original file that can&apos;t be overwritten. Please output files to a custom folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>出力ファイル名が、上書きできない元のファイルと同じです。カスタム フォルダーに出力してください。</translation>
     </message>
     <message>
         <source>Output path is longer than 4095 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>出力パスが 4095 バイトを超えています</translation>
     </message>
     <message>
         <source>Failed to create file &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル「%1」を作成できませんでした</translation>
     </message>
     <message>
         <source>Failed to create folder &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー「%1」を作成できませんでした</translation>
     </message>
     <message>
         <source>The output name pattern cannot be used: %1.</source>
-        <translation type="unfinished">出力ファイル名のパターンを使用できません: %1。</translation>
+        <translation>出力ファイル名のパターンを使用できません: %1。</translation>
     </message>
     <message>
         <source>%1: not a MIDI song Sondrel can read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Sondrel が読み込める MIDI 曲ではありません</translation>
     </message>
     <message>
         <source>%1: %2 has nothing in the SoundFont to play it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: SoundFont に %2 を演奏できるものがありません</translation>
     </message>
     <message>
         <source>%1: %2 is played with bank %3 program %4 &quot;%5&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 はバンク %3 プログラム %4「%5」で演奏します</translation>
     </message>
     <message>
         <source>bank %1 program %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>バンク %1 プログラム %2 (%3)</translation>
     </message>
     <message>
         <source>bank %1 program %2</source>
-        <translation type="unfinished"></translation>
+        <translation>バンク %1 プログラム %2</translation>
     </message>
     <message>
         <source>drum kit %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>ドラムキット %1 (%2)</translation>
     </message>
     <message>
         <source>drum kit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ドラムキット %1</translation>
     </message>
     <message>
         <source>not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルではありません</translation>
     </message>
     <message>
         <source>not a SoundFont file</source>
-        <translation type="unfinished"></translation>
+        <translation>SoundFont ファイルではありません</translation>
     </message>
 </context>
 <context>

@@ -428,75 +428,75 @@ nie skojarzono żadnej aplikacji.</translation>
     <name>CLoudnessOptPage</name>
     <message>
         <source>Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Głośność</translation>
     </message>
     <message>
         <source>ReplayGain Tags</source>
-        <translation type="unfinished"></translation>
+        <translation>Znaczniki ReplayGain</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłączone</translation>
     </message>
     <message>
         <source>Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Utwór</translation>
     </message>
     <message>
         <source>Track and album</source>
-        <translation type="unfinished"></translation>
+        <translation>Utwór i album</translation>
     </message>
     <message>
         <source>The files of one source folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki z jednego folderu źródłowego</translation>
     </message>
     <message>
         <source>The whole batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Cała partia</translation>
     </message>
     <message>
         <source>The gain and peak are measured on what is written. WAV, AMR, AWB and AAC (ADTS) outputs hold no tags, so they get none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wzmocnienie i szczyt są mierzone na zapisanych danych. Pliki wyjściowe WAV, AMR, AWB i AAC (ADTS) nie mają znaczników, więc ich nie dostają.</translation>
     </message>
     <message>
         <source>&amp;ReplayGain tags:</source>
-        <translation type="unfinished"></translation>
+        <translation>Znaczniki &amp;ReplayGain:</translation>
     </message>
     <message>
         <source>An &amp;album is:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Album to:</translation>
     </message>
     <message>
         <source>Normalisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalizacja</translation>
     </message>
     <message>
         <source>&amp;Normalise loudness to</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Normalizuj głośność do</translation>
     </message>
     <message>
         <source> LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation> LUFS</translation>
     </message>
     <message>
         <source>per track</source>
-        <translation type="unfinished"></translation>
+        <translation>dla utworu</translation>
     </message>
     <message>
         <source>per album</source>
-        <translation type="unfinished"></translation>
+        <translation>dla albumu</translation>
     </message>
     <message>
         <source> dBTP</source>
-        <translation type="unfinished"></translation>
+        <translation> dBTP</translation>
     </message>
     <message>
         <source>True-peak &amp;ceiling:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Limit szczytu rzeczywistego:</translation>
     </message>
     <message>
         <source>One gain for each track or album, lowered where the true peak would pass the ceiling; the music is not compressed. When normalisation is on, it takes the place of the output format&apos;s Amplify option.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedno wzmocnienie dla każdego utworu lub albumu, obniżone tam, gdzie szczyt rzeczywisty przekroczyłby limit; muzyka nie jest kompresowana. Gdy normalizacja jest włączona, zastępuje opcję „Wzmocnij / ścisz dźwięk” formatu wyjściowego.</translation>
     </message>
 </context>
 <context>
@@ -768,11 +768,11 @@ nie skojarzono żadnej aplikacji.</translation>
     </message>
     <message>
         <source>&amp;Take the cover from cover.jpg or folder.jpg when the source has none</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pobieraj okładkę z cover.jpg lub folder.jpg, gdy źródło jej nie ma</translation>
     </message>
     <message>
         <source>An output whose tags are transferred from a source without a picture gets cover.jpg, folder.jpg (or .png) from the source&apos;s folder as its cover; a file that is not a JPEG or PNG image, or is larger than 16 MiB, is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik wyjściowy, którego znaczniki są przenoszone ze źródła bez obrazu, dostaje jako okładkę plik cover.jpg lub folder.jpg (albo .png) z folderu źródła; plik, który nie jest obrazem JPEG ani PNG albo ma ponad 16 MiB, jest pomijany</translation>
     </message>
 </context>
 <context>
@@ -1000,11 +1000,11 @@ Skonfiguruj %2 w ustawieniach środowiska pulpitu i spróbuj ponownie.</translat
     <name>HelpWindow</name>
     <message>
         <source>The user guide &quot;%1&quot; is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak podręcznika użytkownika „%1”.</translation>
     </message>
     <message>
         <source>Sondrel Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc programu Sondrel</translation>
     </message>
 </context>
 <context>
@@ -1514,11 +1514,11 @@ Skonfiguruj %2 w ustawieniach środowiska pulpitu i spróbuj ponownie.</translat
     <name>ProductLinks</name>
     <message>
         <source>%1 - very COOL application!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - naprawdę ŚWIETNA aplikacja!!!</translation>
     </message>
     <message>
         <source>Download from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pobierz z %1</translation>
     </message>
 </context>
 <context>
@@ -1593,71 +1593,78 @@ Do you want to download the file from our website for free now?
 Once download completes, please copy the file to folder:
 &quot;%1&quot;
 And then convert your MIDI file again. Thank you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Do dekodowania plików MIDI wymagany jest plik „ct4mgm.sf2”.
+Niestety ten plik nie jest dostępny na tym komputerze.
+
+Czy chcesz teraz bezpłatnie pobrać plik z naszej witryny?
+
+Po zakończeniu pobierania skopiuj plik do folderu:
+„%1”
+A następnie ponownie przekonwertuj plik MIDI. Dziękujemy.</translation>
     </message>
     <message>
         <source>The output format %1 is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Format wyjściowy %1 jest nieznany.</translation>
     </message>
     <message>
         <source>Sondrel cannot write %1 files yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondrel nie potrafi jeszcze zapisywać plików %1.</translation>
     </message>
     <message>
         <source>Target file name is same as original file that can&apos;t be overwritten. Please output files to a custom folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa pliku docelowego jest taka sama jak nazwa pliku oryginalnego, którego nie można zastąpić. Zapisz pliki wyjściowe we własnym folderze.</translation>
     </message>
     <message>
         <source>Output path is longer than 4095 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ścieżka wyjściowa jest dłuższa niż 4095 bajtów</translation>
     </message>
     <message>
         <source>Failed to create file &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się utworzyć pliku „%1”</translation>
     </message>
     <message>
         <source>Failed to create folder &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się utworzyć folderu „%1”</translation>
     </message>
     <message>
         <source>The output name pattern cannot be used: %1.</source>
-        <translation type="unfinished">Nie można użyć wzorca nazwy pliku wyjściowego: %1.</translation>
+        <translation>Nie można użyć wzorca nazwy pliku wyjściowego: %1.</translation>
     </message>
     <message>
         <source>%1: not a MIDI song Sondrel can read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: to nie jest utwór MIDI, który Sondrel potrafi odczytać</translation>
     </message>
     <message>
         <source>%1: %2 has nothing in the SoundFont to play it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: w SoundFoncie nie ma niczego, czym można zagrać %2</translation>
     </message>
     <message>
         <source>%1: %2 is played with bank %3 program %4 &quot;%5&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 jest odtwarzany przez bank %3, program %4 „%5”</translation>
     </message>
     <message>
         <source>bank %1 program %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>bank %1, program %2 (%3)</translation>
     </message>
     <message>
         <source>bank %1 program %2</source>
-        <translation type="unfinished"></translation>
+        <translation>bank %1, program %2</translation>
     </message>
     <message>
         <source>drum kit %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>zestaw perkusyjny %1 (%2)</translation>
     </message>
     <message>
         <source>drum kit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>zestaw perkusyjny %1</translation>
     </message>
     <message>
         <source>not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest plik</translation>
     </message>
     <message>
         <source>not a SoundFont file</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest plik SoundFont</translation>
     </message>
 </context>
 <context>

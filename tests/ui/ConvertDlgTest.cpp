@@ -520,8 +520,10 @@ TEST_F(ConvertDlgTest, AlbumValuesAreWrittenWhileTheWindowKeepsAnswering) {
   }
   const EventLoopWork work;
   window.ConvertAll();
-  // Written on this thread, the rewrite of these files took it about 50 ms.
-  EXPECT_LT(work.longest, 25.0) << "ms of work between two event-loop turns";
+  // Written on this thread, the rewrite of these files took it about 50 ms;
+  // on a worker the thread's longest stretch is 7 to 13 ms, and up to about
+  // 25 ms when every test beside it keeps the processors busy.
+  EXPECT_LT(work.longest, 35.0) << "ms of work between two event-loop turns";
   std::set<std::string> gains;
   for (const char* name : {"n0", "n1", "n2", "n3"})
     gains.insert(RunProcess("ffprobe", {"-v", "error", "-show_entries",

@@ -6,7 +6,7 @@
 #include <vector>
 
 // Texts with values put in, such as "Failed to create file \"%1\"": the
-// fixed part is a template, marked for translation as
+// fixed text is a template, marked for translation as
 // QT_TRANSLATE_NOOP("Sondrel", ...) where it is defined, so that the window
 // can show the whole text in the user's language with the same values.
 

@@ -53,7 +53,7 @@ LoopEnd RunBlockLoop(AudioSource& source, const BlockPlan& plan, AudioWriter& wr
                      LoopTally* tally = nullptr);
 
 // How many times the loop has started on a MIDI song or a module in this
-// process: each start renders the song from its beginning, the costly part
+// process: each start renders the song from its beginning, the costly work
 // of converting one.
 uint64_t SequencedRendersStarted();
 

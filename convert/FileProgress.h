@@ -40,6 +40,6 @@ class FileProgress {
   int width_;
   uint64_t lastPercent_ = 0;
   uint64_t lastBar_ = 0;
-  int barStart_ = 0;  // the pixels of the bar before this pass's part
-  int barSpan_ = 0;   // the pixels of this pass's part
+  int barStart_ = 0;  // the pixels of the bar before this pass's share
+  int barSpan_ = 0;   // the pixels of this pass's share
 };

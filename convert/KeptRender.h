@@ -11,7 +11,7 @@
 
 // The PCM that a first pass over a MIDI song or a module wrote, kept so the
 // second pass encodes it instead of rendering the song again (rendering is
-// the costly part of those conversions). It is taken as a writer takes
+// the costly work of those conversions). It is taken as a writer takes
 // blocks and read back, once, as a source of the same format. It stays in
 // memory while the process's budget for kept renders lasts (kMemoryBudget,
 // shared by every render kept at the same time, as an album keeps several);

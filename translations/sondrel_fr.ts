@@ -180,12 +180,12 @@
     </message>
     <message>
         <source>, skipped %1</source>
-        <extracomment>Part of the summary of a batch: &quot;Converted 7, skipped 1, failed 2 in 0:42&quot;.</extracomment>
+        <extracomment>A piece of the summary of a batch: &quot;Converted 7, skipped 1, failed 2 in 0:42&quot;.</extracomment>
         <translation>, %1 ignoré(s)</translation>
     </message>
     <message>
         <source>, failed %1</source>
-        <extracomment>Part of the summary of a batch: &quot;Converted 7, skipped 1, failed 2 in 0:42&quot;.</extracomment>
+        <extracomment>A piece of the summary of a batch: &quot;Converted 7, skipped 1, failed 2 in 0:42&quot;.</extracomment>
         <translation>, %1 en échec</translation>
     </message>
     <message>
@@ -211,7 +211,7 @@
     </message>
     <message>
         <source> to %1</source>
-        <extracomment>An entry of the output format box: &quot; to MP3&quot; (the leading space is part of the look).</extracomment>
+        <extracomment>An entry of the output format box: &quot; to MP3&quot; (the leading space belongs to the look).</extracomment>
         <translation> en %1</translation>
     </message>
     <message>
@@ -460,11 +460,11 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>&amp;ReplayGain tags:</source>
-        <translation>Balises &amp;ReplayGain :</translation>
+        <translation>Balises &amp;ReplayGain&#xa0;:</translation>
     </message>
     <message>
         <source>An &amp;album is:</source>
-        <translation>Un &amp;album est :</translation>
+        <translation>Un &amp;album est&#xa0;:</translation>
     </message>
     <message>
         <source>Normalisation</source>
@@ -492,11 +492,11 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>True-peak &amp;ceiling:</source>
-        <translation>&amp;Plafond de crête vraie :</translation>
+        <translation>&amp;Plafond de crête vraie&#xa0;:</translation>
     </message>
     <message>
         <source>One gain for each track or album, lowered where the true peak would pass the ceiling; the music is not compressed. When normalisation is on, it takes the place of the output format&apos;s Amplify option.</source>
-        <translation>Un seul gain par piste ou par album, abaissé là où la crête vraie dépasserait le plafond ; la musique n&apos;est pas compressée. Quand la normalisation est activée, elle remplace l&apos;option « Amplifier / réduire le son » du format de sortie.</translation>
+        <translation>Un seul gain par piste ou par album, abaissé là où la crête vraie dépasserait le plafond&#xa0;; la musique n&apos;est pas compressée. Quand la normalisation est activée, elle remplace l&apos;option «&#xa0;Amplifier / réduire le son&#xa0;» du format de sortie.</translation>
     </message>
 </context>
 <context>
@@ -772,7 +772,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>An output whose tags are transferred from a source without a picture gets cover.jpg, folder.jpg (or .png) from the source&apos;s folder as its cover; a file that is not a JPEG or PNG image, or is larger than 16 MiB, is left out</source>
-        <translation>Une sortie dont les balises sont reprises d&apos;une source sans image reçoit comme pochette cover.jpg ou folder.jpg (ou .png) du dossier de la source ; un fichier qui n&apos;est pas une image JPEG ou PNG, ou qui dépasse 16 Mio, est ignoré</translation>
+        <translation>Une sortie dont les balises sont reprises d&apos;une source sans image reçoit comme pochette cover.jpg ou folder.jpg (ou .png) du dossier de la source&#xa0;; un fichier qui n&apos;est pas une image JPEG ou PNG, ou qui dépasse 16&#xa0;Mio, est ignoré</translation>
     </message>
 </context>
 <context>
@@ -1000,7 +1000,7 @@ Configurez %2 dans les paramètres du bureau, puis réessayez.</translation>
     <name>HelpWindow</name>
     <message>
         <source>The user guide &quot;%1&quot; is missing.</source>
-        <translation>Le guide de l&apos;utilisateur « %1 » est introuvable.</translation>
+        <translation>Le guide de l&apos;utilisateur «&#xa0;%1&#xa0;» est introuvable.</translation>
     </message>
     <message>
         <source>Sondrel Help</source>
@@ -1514,7 +1514,7 @@ Configurez %2 dans les paramètres du bureau, puis réessayez.</translation>
     <name>ProductLinks</name>
     <message>
         <source>%1 - very COOL application!!!</source>
-        <translation>%1 - une application vraiment GÉNIALE !!!</translation>
+        <translation>%1 - une application vraiment GÉNIALE&#xa0;!!!</translation>
     </message>
     <message>
         <source>Download from %1</source>
@@ -1593,13 +1593,13 @@ Do you want to download the file from our website for free now?
 Once download completes, please copy the file to folder:
 &quot;%1&quot;
 And then convert your MIDI file again. Thank you.</source>
-        <translation>Le décodage des fichiers MIDI nécessite le fichier « ct4mgm.sf2 ».
+        <translation>Le décodage des fichiers MIDI nécessite le fichier «&#xa0;ct4mgm.sf2&#xa0;».
 Ce fichier n&apos;est malheureusement pas disponible sur votre ordinateur.
 
-Voulez-vous le télécharger gratuitement depuis notre site web maintenant ?
+Voulez-vous le télécharger gratuitement depuis notre site web maintenant&#xa0;?
 
-Une fois le téléchargement terminé, copiez le fichier dans le dossier :
-« %1 »
+Une fois le téléchargement terminé, copiez le fichier dans le dossier&#xa0;:
+«&#xa0;%1&#xa0;»
 Puis convertissez à nouveau votre fichier MIDI. Merci.</translation>
     </message>
     <message>
@@ -1616,31 +1616,31 @@ Puis convertissez à nouveau votre fichier MIDI. Merci.</translation>
     </message>
     <message>
         <source>Output path is longer than 4095 bytes</source>
-        <translation>Le chemin de sortie dépasse 4095 octets</translation>
+        <translation>Le chemin de sortie dépasse 4095&#xa0;octets</translation>
     </message>
     <message>
         <source>Failed to create file &quot;%1&quot;</source>
-        <translation>Impossible de créer le fichier « %1 »</translation>
+        <translation>Impossible de créer le fichier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Failed to create folder &quot;%1&quot;</source>
-        <translation>Impossible de créer le dossier « %1 »</translation>
+        <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>The output name pattern cannot be used: %1.</source>
-        <translation>Le modèle de nom de sortie ne peut pas être utilisé : %1.</translation>
+        <translation>Le modèle de nom de sortie ne peut pas être utilisé&#xa0;: %1.</translation>
     </message>
     <message>
         <source>%1: not a MIDI song Sondrel can read</source>
-        <translation>%1 : pas un morceau MIDI que Sondrel peut lire</translation>
+        <translation>%1&#xa0;: pas un morceau MIDI que Sondrel peut lire</translation>
     </message>
     <message>
         <source>%1: %2 has nothing in the SoundFont to play it</source>
-        <translation>%1 : rien dans la SoundFont ne peut jouer %2</translation>
+        <translation>%1&#xa0;: rien dans la SoundFont ne peut jouer %2</translation>
     </message>
     <message>
         <source>%1: %2 is played with bank %3 program %4 &quot;%5&quot;</source>
-        <translation>%1 : %2 est joué avec la banque %3, programme %4 « %5 »</translation>
+        <translation>%1&#xa0;: %2 est joué avec la banque %3, programme %4 «&#xa0;%5&#xa0;»</translation>
     </message>
     <message>
         <source>bank %1 program %2 (%3)</source>

@@ -180,12 +180,12 @@
     </message>
     <message>
         <source>, skipped %1</source>
-        <extracomment>Part of the summary of a batch: &quot;Converted 7, skipped 1, failed 2 in 0:42&quot;.</extracomment>
+        <extracomment>A piece of the summary of a batch: &quot;Converted 7, skipped 1, failed 2 in 0:42&quot;.</extracomment>
         <translation>, saltati: %1</translation>
     </message>
     <message>
         <source>, failed %1</source>
-        <extracomment>Part of the summary of a batch: &quot;Converted 7, skipped 1, failed 2 in 0:42&quot;.</extracomment>
+        <extracomment>A piece of the summary of a batch: &quot;Converted 7, skipped 1, failed 2 in 0:42&quot;.</extracomment>
         <translation>, non riusciti: %1</translation>
     </message>
     <message>
@@ -211,7 +211,7 @@
     </message>
     <message>
         <source> to %1</source>
-        <extracomment>An entry of the output format box: &quot; to MP3&quot; (the leading space is part of the look).</extracomment>
+        <extracomment>An entry of the output format box: &quot; to MP3&quot; (the leading space belongs to the look).</extracomment>
         <translation> in %1</translation>
     </message>
     <message>

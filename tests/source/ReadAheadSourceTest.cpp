@@ -1,6 +1,6 @@
 // Reading ahead on a thread of its own must hand the caller what reading the
 // source itself gives: the same blocks, positions, lengths and end, and the
-// damage of a source that stops early; a caller that stops part-way leaves
+// damage of a source that stops early; a caller that stops midway leaves
 // no thread reading. The suite's name has "Parallel" so that it also runs
 // under ThreadSanitizer.
 

@@ -50,7 +50,7 @@ int TextWidth(const QFont& font, const QString& text) {
   return widest;
 }
 
-// The part of `widget` that its ancestors up to its window leave in sight,
+// The area of `widget` that its ancestors up to its window leave in sight,
 // in the widget's own coordinates.
 QRect InSight(const QWidget& widget) {
   QRect seen = widget.rect();

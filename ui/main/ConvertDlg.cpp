@@ -151,10 +151,10 @@ QString BatchSummaryText(const BatchResult& result, size_t count, int64_t second
   }
   //: The start of the summary of a batch: "Converted 7, skipped 1, failed 2 in 0:42".
   QString text = QCoreApplication::translate("CConvertDlg", "Converted %1").arg(result.converted);
-  //: Part of the summary of a batch: "Converted 7, skipped 1, failed 2 in 0:42".
+  //: A piece of the summary of a batch: "Converted 7, skipped 1, failed 2 in 0:42".
   if (result.skipped > 0)
     text += QCoreApplication::translate("CConvertDlg", ", skipped %1").arg(result.skipped);
-  //: Part of the summary of a batch: "Converted 7, skipped 1, failed 2 in 0:42".
+  //: A piece of the summary of a batch: "Converted 7, skipped 1, failed 2 in 0:42".
   if (result.failed > 0)
     text += QCoreApplication::translate("CConvertDlg", ", failed %1").arg(result.failed);
   //: The end of the summary of a batch, %1 the time it took: "Converted 7 in 0:42".
@@ -385,7 +385,7 @@ void CConvertDlg::CreateControls() {
 
 void CConvertDlg::FillFormatSelector() {
   for (const OutputFormatChoice& choice : OutputFormatChoices())
-    //: An entry of the output format box: " to MP3" (the leading space is part of the look).
+    //: An entry of the output format box: " to MP3" (the leading space belongs to the look).
     formatSelector_->addItem(tr(" to %1").arg(Text(choice.label)), choice.format);
   const int row = OutputFormatChoiceIndex(settings_.outputFormat);
   if (row < 0) settings_.outputFormat = FORMAT_MP3;

@@ -1,5 +1,7 @@
 #include "app/OutputFormat.h"
 
+#include <QtGlobal>
+
 #include <strings.h>
 
 namespace {
@@ -51,7 +53,7 @@ const std::vector<OutputFormatChoice>& OutputFormatChoices() {
       {FORMAT_WMA, "wma", "WMA"},
       {FORMAT_OGG, "ogg", "OGG"},
       {FORMAT_AAC, "aac", "AAC"},
-      {FORMAT_M4A, "m4a", "AAC for iPod/iTunes"},
+      {FORMAT_M4A, "m4a", QT_TRANSLATE_NOOP("CConvertDlg", "AAC for iPod/iTunes")},
       {FORMAT_MP4, "mp4", "MP4"},
       {FORMAT_M4A, "m4a", "M4A"},
       {FORMAT_M4B, "m4b", "M4B"},

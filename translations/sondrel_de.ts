@@ -325,6 +325,10 @@ The files being converted now are not kept; the finished ones are.</source>
 
 Die gerade konvertierten Dateien werden nicht behalten, die fertigen schon.</translation>
     </message>
+    <message>
+        <source>AAC for iPod/iTunes</source>
+        <translation>AAC für iPod/iTunes</translation>
+    </message>
 </context>
 <context>
     <name>CConvertProgressDlg</name>

@@ -325,6 +325,10 @@ The files being converted now are not kept; the finished ones are.</source>
 
 Los archivos que se están convirtiendo no se conservan; los terminados sí.</translation>
     </message>
+    <message>
+        <source>AAC for iPod/iTunes</source>
+        <translation>AAC para iPod/iTunes</translation>
+    </message>
 </context>
 <context>
     <name>CConvertProgressDlg</name>

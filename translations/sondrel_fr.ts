@@ -325,6 +325,10 @@ The files being converted now are not kept; the finished ones are.</source>
 
 Les fichiers en cours de conversion ne sont pas conservés&#xa0;; ceux qui sont terminés le sont.</translation>
     </message>
+    <message>
+        <source>AAC for iPod/iTunes</source>
+        <translation>AAC pour iPod/iTunes</translation>
+    </message>
 </context>
 <context>
     <name>CConvertProgressDlg</name>

@@ -325,6 +325,10 @@ The files being converted now are not kept; the finished ones are.</source>
 
 I file in corso di conversione non vengono conservati; quelli completati sì.</translation>
     </message>
+    <message>
+        <source>AAC for iPod/iTunes</source>
+        <translation>AAC per iPod/iTunes</translation>
+    </message>
 </context>
 <context>
     <name>CConvertProgressDlg</name>

@@ -325,6 +325,10 @@ The files being converted now are not kept; the finished ones are.</source>
 
 変換中のファイルは保存されません。変換が完了したファイルは残ります。</translation>
     </message>
+    <message>
+        <source>AAC for iPod/iTunes</source>
+        <translation>iPod/iTunes 用 AAC</translation>
+    </message>
 </context>
 <context>
     <name>CConvertProgressDlg</name>

@@ -325,6 +325,10 @@ The files being converted now are not kept; the finished ones are.</source>
 
 Pliki konwertowane w tej chwili nie zostaną zachowane; ukończone zostaną.</translation>
     </message>
+    <message>
+        <source>AAC for iPod/iTunes</source>
+        <translation>AAC dla iPod/iTunes</translation>
+    </message>
 </context>
 <context>
     <name>CConvertProgressDlg</name>

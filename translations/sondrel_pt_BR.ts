@@ -325,6 +325,10 @@ The files being converted now are not kept; the finished ones are.</source>
 
 Os arquivos em conversão agora não são mantidos; os já concluídos, sim.</translation>
     </message>
+    <message>
+        <source>AAC for iPod/iTunes</source>
+        <translation>AAC para iPod/iTunes</translation>
+    </message>
 </context>
 <context>
     <name>CConvertProgressDlg</name>

@@ -325,6 +325,10 @@ The files being converted now are not kept; the finished ones are.</source>
 
 正在转换的文件不会保留，已完成的文件会保留。</translation>
     </message>
+    <message>
+        <source>AAC for iPod/iTunes</source>
+        <translation>适用于 iPod/iTunes 的 AAC</translation>
+    </message>
 </context>
 <context>
     <name>CConvertProgressDlg</name>

@@ -386,7 +386,7 @@ void CConvertDlg::CreateControls() {
 void CConvertDlg::FillFormatSelector() {
   for (const OutputFormatChoice& choice : OutputFormatChoices())
     //: An entry of the output format box: " to MP3" (the leading space belongs to the look).
-    formatSelector_->addItem(tr(" to %1").arg(Text(choice.label)), choice.format);
+    formatSelector_->addItem(tr(" to %1").arg(tr(choice.label)), choice.format);
   const int row = OutputFormatChoiceIndex(settings_.outputFormat);
   if (row < 0) settings_.outputFormat = FORMAT_MP3;
   formatSelector_->setCurrentIndex(row < 0 ? 0 : row);

@@ -37,18 +37,18 @@ class TruePeakScanner {
   };
   struct Channel {
     // The filter's history (the last `history_` samples), then the samples
-    // of the stretch being gathered, as fractions of full scale.
-    std::vector<double> line;
+    // of the stretch being gathered.
+    std::vector<int16_t> line;
     size_t gathered = 0;
-    double peak = 0;        // the highest |output| of the filter so far
-    double samplePeak = 0;  // the highest |sample| so far
+    double peak = 0;         // the highest |output| of the filter so far (1.0 = full scale)
+    int32_t samplePeak = 0;  // the highest |sample| so far
   };
 
   void FilterStretch(Channel& channel);
   // The highest |output| of every phase for the `count` newest samples of
   // `line`, which `history_` samples of history precede; outputs that
   // cannot reach `floor` may be left out.
-  double Filtered(const double* line, size_t count, double floor) const;
+  double Filtered(const int16_t* line, size_t count, double floor) const;
 
   std::vector<std::vector<Tap>> phases_;  // the phases between the samples
   double largestPhaseGain_ = 0;           // the largest sum of |weights| of one phase

@@ -6,11 +6,13 @@
 #   loudgain  the plain conversion, then `loudgain -a -s i` on its outputs
 # Prints the mean wall times and two ratios: tagged/plain (target: 1.05 or
 # below) and tagged/loudgain (target: below 1, the one pass faster). Then
-# compares the track and album gains Sondrel wrote into MP3, OGG and FLAC
-# outputs with those loudgain computes on the same files (target: within
-# 0.1 dB); the script fails when a format's gains differ by more. Sondrel
-# measures what it hands the encoder, loudgain what the file decodes to, so
-# a lossy encoder that changes the level shows here.
+# compares the track and album gains Sondrel wrote into MP3, OGG, FLAC,
+# Opus (R128 gains, relative to -23 LUFS), M4A and WMA outputs with those
+# loudgain computes on the same files (target: within 0.1 dB); the script
+# fails when a format's gains differ by more. loudgain measures what the
+# file decodes to; Sondrel measures MP3 and M4A outputs the same way and
+# the others as it hands them to the encoder, so an encoder of those that
+# changes the level shows here.
 #
 # How to run, from the checkout:
 #   scripts/install-deps.sh --bench     # once: hyperfine, loudgain
@@ -50,31 +52,36 @@ print(f"8 songs to MP3: plain {t['plain']:.2f} s, with --replaygain album {t['ta
 PY
 
 # The gains Sondrel wrote against those loudgain computes on the same
-# outputs (-s s: loudgain writes nothing), in three formats: MP3 (the
-# timed run's outputs), OGG and FLAC.
+# outputs (-s s: loudgain writes nothing): MP3 (the timed run's outputs)
+# and every other format that holds the tags.
+formats="mp3 ogg flac opus m4a wma"
 mv "$work/tagged" "$work/mp3"
-for format in ogg flac; do
+for format in ${formats#mp3 }; do
   bash -c "$(convert $format "$work/$format" --replaygain album)" >/dev/null
 done
 failed=0
-for format in mp3 ogg flac; do
+for format in $formats; do
   for file in "$work/$format/"*.$format; do
     echo "$(basename "$file")	$(ffprobe -v error -show_entries format_tags:stream_tags \
-      -of default=noprint_wrappers=1 "$file" | grep -i -E 'replaygain_(track|album)_gain' | tr '\n' '\t')"
+      -of default=noprint_wrappers=1 "$file" | grep -i -E '(replaygain|r128)_(track|album)_gain' | tr '\n' '\t')"
   done > "$work/ours.txt"
   loudgain -a -s s -O -q "$work/$format/"*.$format > "$work/loudgain.txt"
   python3 - "$work/ours.txt" "$work/loudgain.txt" "$format" <<'PY' || failed=1
 import sys
-def db(text):
-    return float(text.split()[0])
+def db(name, text):
+    # An Opus R128 gain is in 1/256 dB; loudgain's Opus gains are relative
+    # to -23 LUFS as well.
+    value = float(text.split()[0])
+    return value / 256 if name.startswith("r128_") else value
 ours = {}
 for line in open(sys.argv[1]):
     name, *tags = line.rstrip("\t\n").split("\t")
-    ours[name] = {k.split(":")[-1].lower(): db(v) for k, v in (t.split("=", 1) for t in tags)}
+    fields = {k.split(":")[-1].lower(): v for k, v in (t.split("=", 1) for t in tags)}
+    ours[name] = {k.replace("r128_", "replaygain_"): db(k, v) for k, v in fields.items()}
 theirs = {}
 for line in list(open(sys.argv[2]))[1:]:
     columns = line.rstrip("\n").split("\t")
-    theirs[columns[0].split("/")[-1]] = db(columns[8])
+    theirs[columns[0].split("/")[-1]] = float(columns[8].split()[0])
 track = max(abs(tags["replaygain_track_gain"] - theirs[name]) for name, tags in ours.items())
 album = max(abs(tags["replaygain_album_gain"] - theirs["Album"]) for tags in ours.values())
 print(f"{sys.argv[3].upper()}: Sondrel's gains against loudgain's on the same {len(ours)} outputs:"

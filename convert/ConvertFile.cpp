@@ -11,6 +11,7 @@
 #include "codecs/readers/ProgramReaders.h"
 #include "convert/Amplify.h"
 #include "convert/ConversionLoop.h"
+#include "convert/ConversionProgress.h"
 #include "convert/CoverArt.h"
 #include "convert/FileProgress.h"
 #include "convert/KeptRender.h"
@@ -135,10 +136,13 @@ bool ConvertFile(const OutputDescription& output, int32_t kind, const std::strin
     return false;
   }
 
-  // What is written is measured only when its tags will carry the result.
+  // What is written is measured only when its tags will carry the result:
+  // as the writer takes it, or once the file is complete, as it decodes.
   LoopTally tally;
   std::shared_ptr<LoudnessMeter> meter;
-  if (settings.replayGain != REPLAYGAIN_NONE && HoldsReplayGainTags(outputPath)) {
+  const bool tagsLoudness =
+      settings.replayGain != REPLAYGAIN_NONE && HoldsReplayGainTags(outputPath);
+  if (tagsLoudness && !output.measuresDecoded) {
     meter = std::make_shared<LoudnessMeter>(target.rate, target.channels);
     if (meter->Valid())
       tally.meter = meter.get();
@@ -224,6 +228,12 @@ bool ConvertFile(const OutputDescription& output, int32_t kind, const std::strin
   if (ok && !CarryCoverArt(output, sourcePath, outputPath, context)) ok = false;
   // The tags take the values once the file is complete, while it still has
   // its temporary name: a file that cannot take them is no success.
+  bool measured = true;
+  if (ok && tagsLoudness && output.measuresDecoded) {
+    meter = MeasureSource(outputPath, SourceKindFromPath(outputPath), LoudnessMeter::NONE,
+                          [&context] { return context.progress.CancelRequested(); });
+    measured = ok = meter != nullptr;
+  }
   bool tagged = true;
   if (ok && meter) {
     tagged = WriteReplayGainTags(outputPath, TrackReplayGain(meter->Values()));
@@ -231,7 +241,9 @@ bool ConvertFile(const OutputDescription& output, int32_t kind, const std::strin
     if (tagged) context.loudness = meter;
   }
   if (!ok) {
-    if (!tagged)
+    if (!measured)
+      context.reason = "the finished output could not be decoded to measure its loudness";
+    else if (!tagged)
       context.reason = "the ReplayGain tags could not be written into the output";
     else if (!problem.empty())
       context.reason = problem;

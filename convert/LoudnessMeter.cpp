@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "codecs/readers/ProgramReaders.h"
+#include "convert/TruePeak.h"
 #include "source/AudioSource.h"
 #include "source/OpenSource.h"
 #include "source/PcmBlock.h"
@@ -13,8 +14,9 @@
 
 namespace {
 
-constexpr int kMode = EBUR128_MODE_I | EBUR128_MODE_LRA | EBUR128_MODE_SAMPLE_PEAK |
-                      EBUR128_MODE_TRUE_PEAK | EBUR128_MODE_HISTOGRAM;
+// The true peak is not libebur128's: TruePeakScanner finds the same value
+// for much less.
+constexpr int kMode = EBUR128_MODE_I | EBUR128_MODE_SAMPLE_PEAK | EBUR128_MODE_HISTOGRAM;
 
 double HighestPeak(ebur128_state* state, int (*peak)(ebur128_state*, unsigned int, double*)) {
   double highest = 0;
@@ -34,16 +36,14 @@ struct LoudnessMeter::State {
   }
 };
 
-LoudnessMeter::LoudnessMeter(uint32_t rate, uint32_t channels)
-    : LoudnessMeter(rate, channels, false) {}
-
-LoudnessMeter::LoudnessMeter(uint32_t rate, uint32_t channels, bool keepBlocks)
+LoudnessMeter::LoudnessMeter(uint32_t rate, uint32_t channels, int extras)
     : state_(std::make_unique<State>()),
       channels_(channels),
-      keepBlocks_(keepBlocks),
+      keepBlocks_((extras & BLOCKS) != 0),
       step_((rate + 5) / 10) {
   if (rate == 0 || (channels != 1 && channels != 2)) return;
-  state_->meter = ebur128_init(channels, rate, kMode);
+  state_->meter = ebur128_init(channels, rate, kMode | (extras & RANGE ? EBUR128_MODE_LRA : 0));
+  if (state_->meter) truePeak_ = std::make_unique<TruePeakScanner>(rate, channels);
 }
 
 void LoudnessMeter::Feed(const int16_t* interleaved, size_t frames) {
@@ -75,6 +75,8 @@ bool LoudnessMeter::Valid() const { return state_->meter != nullptr; }
 
 void LoudnessMeter::Add16(const int16_t* left, const int16_t* right, int count) {
   if (!Valid() || count <= 0 || !left) return;
+  truePeak_->Add(0, left, static_cast<size_t>(count));
+  if (channels_ == 2) truePeak_->Add(1, right ? right : left, static_cast<size_t>(count));
   if (channels_ == 1) {
     Feed(left, static_cast<size_t>(count));
   } else {
@@ -97,6 +99,8 @@ void LoudnessMeter::Add8(const uint8_t* left, const uint8_t* right, int count) {
     if (channels == 2)
       interleaved_[2 * i + 1] = static_cast<int16_t>(((right ? right[i] : left[i]) - 128) * 256);
   }
+  for (uint32_t channel = 0; channel < channels_; ++channel)
+    truePeak_->Add(channel, interleaved_.data() + channel, static_cast<size_t>(count), channels);
   Feed(interleaved_.data(), static_cast<size_t>(count));
 }
 
@@ -108,7 +112,7 @@ LoudnessValues LoudnessMeter::Values() const {
     values.integrated = -HUGE_VAL;
   if (ebur128_loudness_range(state_->meter, &values.range) != EBUR128_SUCCESS) values.range = 0;
   values.samplePeak = HighestPeak(state_->meter, ebur128_sample_peak);
-  values.truePeak = std::max(values.samplePeak, HighestPeak(state_->meter, ebur128_true_peak));
+  values.truePeak = std::max(values.samplePeak, truePeak_->Value());
   return values;
 }
 
@@ -133,25 +137,35 @@ LoudnessValues LoudnessMeter::Combined(const std::vector<std::shared_ptr<Loudnes
   return values;
 }
 
-LoudnessValues MeasureSourceLoudness(const std::string& path, int32_t kind) {
+std::shared_ptr<LoudnessMeter> MeasureSource(const std::string& path, int32_t kind, int extras,
+                                             const std::function<bool()>& cancelled) {
   std::unique_ptr<AudioSource> source = OpenSource(path, kind, 44100, true, ProgramReaders());
-  if (!source) return LoudnessValues();
+  if (!source) return nullptr;
   const SourceInfo info = source->Info();
-  LoudnessMeter meter(info.sampleRate, info.outputChannels);
+  auto meter = std::make_shared<LoudnessMeter>(info.sampleRate, info.outputChannels, extras);
   auto block = std::make_unique<PcmBlock>();
   const bool eightBit = info.bitsPerSample == 8;
   const bool sequenced = IsSequencedKind(kind);
   for (;;) {
     const int n = source->Read(*block);
     if (n <= 0) break;
+    if (cancelled && cancelled()) {
+      source->Close();
+      return nullptr;
+    }
     if (eightBit)
-      meter.Add8(block->Left8(), block->Right8(), n);
+      meter->Add8(block->Left8(), block->Right8(), n);
     else
-      meter.Add16(block->left, block->right, n);
+      meter->Add16(block->left, block->right, n);
     if (sequenced && source->GetPosition() >= source->GetLength()) break;
   }
   source->Close();
-  return meter.Values();
+  return meter;
+}
+
+LoudnessValues MeasureSourceLoudness(const std::string& path, int32_t kind) {
+  const std::shared_ptr<LoudnessMeter> meter = MeasureSource(path, kind, LoudnessMeter::RANGE);
+  return meter ? meter->Values() : LoudnessValues();
 }
 
 double PeakDecibels(double linear) { return linear > 0 ? 20 * std::log10(linear) : -HUGE_VAL; }

@@ -64,6 +64,7 @@ OutputDescription DescribeMp3() {
   output.copiesId3Blocks = true;
   output.holdsPictures = Mp3HoldsPictures;
   output.makeWriter = MakeMp3Writer;
+  output.measuresDecoded = true;
   return output;
 }
 

@@ -99,7 +99,7 @@ bool LevelPass::Succeeded() const {
 LevelPass RunLevelPass(AudioSource& source, const BlockPlan& plan, const WriterFormat& target,
                        bool keep, FileProgress& fileProgress, ConversionProgress& progress) {
   LevelPass pass;
-  pass.meter = std::make_shared<LoudnessMeter>(target.rate, target.channels, true);
+  pass.meter = std::make_shared<LoudnessMeter>(target.rate, target.channels, LoudnessMeter::BLOCKS);
   if (!pass.meter->Valid()) {
     pass.problem = "the loudness of the output cannot be measured";
     return pass;

@@ -65,6 +65,12 @@ struct OutputDescription {
   // the format cannot be written for this source.
   std::unique_ptr<AudioWriter> (*makeWriter)(const WriterRequest& request) = nullptr;
 
+  // The ReplayGain values are measured on the finished file as it decodes
+  // rather than on the PCM the writer took: an encoder whose output plays
+  // at another level than its input (LAME at 128 kbit/s decodes about
+  // 0.45 dB quieter) would otherwise be tagged with what no player hears.
+  bool measuresDecoded = false;
+
   // Optional: the rate and channels the stored file holds, for a writer
   // that converts the PCM it takes to another format itself (null: those
   // of `targetFormat`). Checking a finished output relies on it.

@@ -1,7 +1,7 @@
 // Loudness measured while converting: the ReplayGain tags of each output
-// format against ffmpeg's EBU R128 meter run on what was written (the WAV
-// output of the same source) and read back by ffprobe; album values across
-// a batch; the note of samples that amplification clipped; info --loudness.
+// format, read back by ffprobe, against ffmpeg's EBU R128 meter run on the
+// decoded output; album values across a batch; the note of samples that
+// amplification clipped; info --loudness.
 
 #include <gtest/gtest.h>
 
@@ -96,21 +96,23 @@ TEST_P(ReplayGainTest, TrackTagsMatchAnIndependentMeterOfWhatWasWritten) {
   ASSERT_TRUE(Convert(row.format, source, output));
   ASSERT_TRUE(Convert(FORMAT_WAV, source, written));
 
-  const Loudness truth = FfmpegLoudness(written);
   const std::map<std::string, std::string> tags = ProbeTags(output);
   if (*row.gainTag == 0) {
     for (const auto& [name, value] : tags) EXPECT_EQ(name.find("replaygain"), std::string::npos);
     return;
   }
+  // The tags describe the output as a player decodes it: a lossy encoder
+  // may change the level (LAME at 128 kbit/s takes 0.45 dB off).
+  const Loudness truth = FfmpegLoudness(output);
   double gain = Number(tags, row.gainTag);
   if (row.format == FORMAT_OPUS) gain = gain / 256 + 5;  // Q7.8 relative to -23 LUFS
   EXPECT_NEAR(gain, -18 - truth.integrated, 0.1) << row.gainTag;
   if (*row.peakTag) {
     EXPECT_NEAR(20 * std::log10(Number(tags, row.peakTag) / truth.truePeak), 0, 0.1);
   }
-  // The decoded output itself is about as loud as its tag says (a lossy
-  // encoder loses a little; a wrong channel count would be 3 LU off).
-  EXPECT_NEAR(FfmpegLoudness(output).integrated, truth.integrated, 0.6);
+  // ... and about as loud as what was written (a lossy encoder loses a
+  // little; a wrong channel count would be 3 LU off).
+  EXPECT_NEAR(FfmpegLoudness(written).integrated, truth.integrated, 0.6);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -71,6 +71,13 @@ BlockPlan ReplayPlan(BlockPlan plan) {
   return plan;
 }
 
+// The source opened for `output`: a MIDI song rendered at the output's rate.
+std::unique_ptr<AudioSource> OpenForOutput(const OutputDescription& output, int32_t kind,
+                                           const std::string& sourcePath,
+                                           const ConvertSettings& settings) {
+  return OpenSource(sourcePath, kind, output.renderRate(settings), true, ProgramReaders());
+}
+
 // Why a source could not be opened: a MIDI file says what is wrong with it.
 std::string OpenFailure(int32_t kind, const std::string& sourcePath) {
   std::string reason = kind == KIND_MIDI ? engine::MidiFileProblem(sourcePath) : std::string();
@@ -96,8 +103,7 @@ bool ConvertFile(const OutputDescription& output, int32_t kind, const std::strin
   // render the second pass reads, so it outlives the source.
   LevelPass ownPass;
   const SourceStamp opened = SourceStamp::Take(sourcePath);
-  std::unique_ptr<AudioSource> source =
-      OpenSource(sourcePath, kind, output.renderRate(settings), true, ProgramReaders());
+  std::unique_ptr<AudioSource> source = OpenForOutput(output, kind, sourcePath, settings);
   if (!source) {
     context.reason = OpenFailure(kind, sourcePath);
     return false;
@@ -178,7 +184,7 @@ bool ConvertFile(const OutputDescription& output, int32_t kind, const std::strin
         encodePlan = ReplayPlan(encodePlan);
       } else if (pass == &ownPass) {
         source->Close();
-        source = OpenSource(sourcePath, kind, output.renderRate(settings), true, ProgramReaders());
+        source = OpenForOutput(output, kind, sourcePath, settings);
         if (!source)
           problem = "the source could not be opened again after its loudness was measured";
       }
@@ -264,8 +270,7 @@ LevelPass MeasureLevels(const OutputDescription& output, int32_t kind,
                         const std::string& sourcePath, const ConvertSettings& settings,
                         ConversionProgress& progress) {
   LevelPass pass;
-  std::unique_ptr<AudioSource> source =
-      OpenSource(sourcePath, kind, output.renderRate(settings), true, ProgramReaders());
+  std::unique_ptr<AudioSource> source = OpenForOutput(output, kind, sourcePath, settings);
   if (!source) {
     pass.problem = OpenFailure(kind, sourcePath);
     return pass;

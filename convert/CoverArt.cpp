@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 #include <vector>
 
@@ -84,10 +85,8 @@ std::optional<std::vector<uint8_t>> ReadPictureFile(const std::string& path,
 
 // The first usable picture file of the source's folder, as the front cover.
 std::vector<CoverPicture> FolderPicture(const std::string& sourcePath, std::string& note) {
-  const std::string::size_type slash = sourcePath.rfind('/');
-  const std::string folder = slash == std::string::npos ? "."
-                             : slash == 0               ? "/"
-                                                        : sourcePath.substr(0, slash);
+  const std::string parent = std::filesystem::path(sourcePath).parent_path().string();
+  const std::string folder = parent.empty() ? "." : parent;
   for (const std::string& name : FolderPictureFiles(folder)) {
     std::optional<std::vector<uint8_t>> bytes = ReadPictureFile(folder + "/" + name, name, note);
     if (!bytes) continue;

@@ -122,9 +122,9 @@ LoudnessValues LoudnessMeter::Combined(const std::vector<std::shared_ptr<Loudnes
   for (const std::shared_ptr<LoudnessMeter>& meter : meters) {
     if (!meter || !meter->Valid() || meter->frames_ == 0) continue;
     states.push_back(meter->state_->meter);
-    const LoudnessValues one = meter->Values();
-    values.samplePeak = std::max(values.samplePeak, one.samplePeak);
-    values.truePeak = std::max(values.truePeak, one.truePeak);
+    const double samplePeak = HighestPeak(meter->state_->meter, ebur128_sample_peak);
+    values.samplePeak = std::max(values.samplePeak, samplePeak);
+    values.truePeak = std::max({values.truePeak, samplePeak, meter->truePeak_->Value()});
   }
   if (states.empty()) return values;
   values.measured = true;
